@@ -1,0 +1,39 @@
+// Compiles and evaluates arbitrary text with each argument variable. Errors
+// are expected; crashes, hangs and out-of-bounds reads are not.
+
+#include "CExprException.h"
+#include "CExpression.h"
+#include "CVariableTable.h"
+#include "InitExpressionEngine.h"
+
+#include <cstdint>
+#include <string>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
+{
+    static const bool initialised = (InitExpressionEngine(), true);
+    (void)initialised;
+    if (size > 4096)
+        return 0;
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    for (const char* argument : {"x", "t"}) {
+        theVariables.SetAvailable("x", argument[0] == 'x');
+        theVariables.SetAvailable("t", argument[0] == 't');
+        theVariables.SetCurrent(argument);
+        try {
+            CExpression expression(text.c_str(), false);
+            expression.Simplify();
+            for (double value : {-1.5, 0.0, 2.0, 1e308}) {
+                theVariables.SetCurrentValue(value);
+                try {
+                    expression.Evaluate();
+                } catch (const CExprException& error) {
+                    (void)error.Message();
+                }
+            }
+        } catch (const CExprException& error) {
+            (void)error.Message();
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,23 @@
+#include "StringTable.h"
+
+namespace {
+
+struct StringEntry {
+    unsigned id;
+    const char* text;
+};
+
+constexpr StringEntry kStrings[] = {
+#include "strings/expr.inc"
+};
+
+}  // namespace
+
+const char* LoadAppString(unsigned id)
+{
+    for (const StringEntry& entry : kStrings) {
+        if (entry.id == id)
+            return entry.text;
+    }
+    return nullptr;
+}

@@ -1,0 +1,36 @@
+// curvix-cli: the program without a window, for scripting and checking.
+
+#include "CliOutput.h"
+#include "EvalCommand.h"
+#include "InitExpressionEngine.h"
+
+#include <cstring>
+#include <span>
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(std::span<char* const> args);
+};
+
+constexpr Command kCommands[] = {
+    {"eval", RunEvalCommand},
+};
+
+constexpr const char* kUsage = "curvix-cli COMMAND [OPTIONS...] (commands: eval)";
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return CliOutput::UsageError(kUsage);
+    InitExpressionEngine();
+    const std::span<char* const> args(argv + 2, static_cast<size_t>(argc - 2));
+    for (const Command& command : kCommands) {
+        if (std::strcmp(argv[1], command.name) == 0)
+            return command.run(args);
+    }
+    return CliOutput::UsageError(kUsage);
+}

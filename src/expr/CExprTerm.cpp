@@ -1,0 +1,203 @@
+#include "CExprTerm.h"
+
+#include "CFunctionGroup.h"
+#include "CFunctionList.h"
+#include "CVariableTable.h"
+#include "ExprText.h"
+
+#include <cstring>
+
+namespace {
+
+bool IsOperator(char c) { return c == '*' || c == '/' || c == '^'; }
+
+std::string CurrentArgumentName()
+{
+    char name[64];
+    theVariables.GetCurrentName(name);
+    return ExprText::Prepare(name);
+}
+
+// End of a call's argument text: the ')' matching the '(' at open, or the
+// end of the text.
+size_t MatchingBracket(const std::string& text, size_t open)
+{
+    int depth = 0;
+    for (size_t i = open; i < text.size(); ++i) {
+        if (text[i] == '(')
+            ++depth;
+        else if (text[i] == ')' && --depth == 0)
+            return i;
+    }
+    return text.size();
+}
+
+}  // namespace
+
+const BuiltinFunction& PowerFunction()
+{
+    FunctionId id = 0;
+    theFunctionList.FindId("pow", &id);
+    return *theFunctionList.Resolve(id);
+}
+
+CExprTerm::CExprTerm(std::string termText, char termSign, bool evaluateNow)
+    : text(std::move(termText)), sign(termSign)
+{
+    SplitFactors();
+    usesArgument = ExprText::ContainsWord(text, CurrentArgumentName());
+    if (!usesArgument || evaluateNow)
+        ComputeValue();
+}
+
+// factor := number | name | name "(" args ")" | "(" expr ")" | "|" expr "|",
+// joined by '*', '/', '^' or by nothing (implicit '*'); other characters are
+// skipped.
+void CExprTerm::SplitFactors()
+{
+    char op = '*';
+    int depth = 0;
+    bool inBars = false;
+    size_t groupStart = 0;
+    // A number, name or group that follows anything but an operator is
+    // multiplied.
+    auto implicitProduct = [&](size_t i) {
+        if (i > 0 && !IsOperator(text[i - 1]))
+            op = '*';
+    };
+    size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        if ((depth != 0 && c != '(' && c != ')') || (inBars && c != '(' && c != ')' && c != '|')) {
+            ++i;
+            continue;
+        }
+        if (c == '(') {
+            if (depth == 0 && !inBars) {
+                groupStart = i + 1;
+                implicitProduct(i);
+            }
+            ++depth;
+            ++i;
+        } else if (c == ')') {
+            if (--depth == 0 && !inBars)
+                AddFactor(groupStart, i, op, FK_BRACKETS);
+            ++i;
+        } else if (c == '|') {
+            if (!inBars) {
+                groupStart = i + 1;
+                implicitProduct(i);
+            } else {
+                AddFactor(groupStart, i, op, FK_ABS);
+            }
+            inBars = !inBars;
+            ++i;
+        } else if (IsOperator(c)) {
+            op = c;
+            ++i;
+        } else if (ExprText::IsDigit(c)) {
+            implicitProduct(i);
+            const size_t length = ExprText::NumberLength(text, i);
+            AddFactor(i, i + length, op, FK_NUMBER);
+            i += length;
+        } else if (ExprText::IsLetter(c)) {
+            implicitProduct(i);
+            size_t end = i;
+            while (end < text.size() && ExprText::IsLetter(text[end]))
+                ++end;
+            if (end < text.size() && text[end] == '(') {
+                const size_t close = MatchingBracket(text, end);
+                AddFactor(i, close, op, FK_CALL);
+                end = close + 1;
+            } else {
+                AddFactor(i, end, op, FK_VARIABLE);
+            }
+            i = end;
+        } else {
+            ++i;
+        }
+    }
+    // Unreachable for the balanced terms the expression hands over; kept so
+    // that an open group still becomes a factor.
+    if (depth > 0 || inBars)
+        AddFactor(groupStart, text.size(), op, inBars && depth == 0 ? FK_ABS : FK_BRACKETS);
+}
+
+void CExprTerm::AddFactor(size_t begin, size_t end, char& op, FactorKind kind)
+{
+    factors.push_back(std::make_unique<CExprFactor>(text.substr(begin, end - begin), op, kind));
+    if (kind == FK_BRACKETS || kind == FK_ABS)
+        op = '\0';
+}
+
+void CExprTerm::FoldConstants()
+{
+    FoldPowerChains();
+    MergeConstantFactors();
+}
+
+void CExprTerm::FoldPowerChains()
+{
+    const BuiltinFunction* pow = nullptr;
+    for (size_t i = 0; i + 1 < factors.size(); ++i) {
+        // Only the base of a chain folds with its exponents, left to right.
+        const bool chainBase = i == 0 || factors[i]->op != '^';
+        while (chainBase && i + 1 < factors.size() && factors[i]->isConstant &&
+               factors[i + 1]->op == '^' && factors[i + 1]->isConstant) {
+            if (!pow)
+                pow = &PowerFunction();
+            const double folded = CallBuiltin(*pow, factors[i]->value, factors[i + 1]->value);
+            factors[i] = std::make_unique<CExprFactor>(folded, factors[i]->op);
+            factors.erase(factors.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+        }
+    }
+}
+
+void CExprTerm::MergeConstantFactors()
+{
+    // Constant factors joined by '*' or '/' that are not the base of a chain.
+    auto mergeable = [this](size_t i) {
+        const CExprFactor& f = *factors[i];
+        const bool chainBase = i + 1 < factors.size() && factors[i + 1]->op == '^';
+        return f.isConstant && (f.op == '*' || f.op == '/') && !chainBase;
+    };
+    std::vector<WalkItem> merged;
+    size_t last = 0;
+    for (size_t i = 0; i < factors.size(); ++i) {
+        if (mergeable(i)) {
+            merged.push_back({factors[i]->value, -1, factors[i]->op});
+            last = i;
+        }
+    }
+    if (merged.empty())
+        return;
+    const double product = WalkFactors(merged.data(), merged.size(), nullptr, PowerFunction());
+    std::vector<std::unique_ptr<CExprFactor>> kept;
+    for (size_t i = 0; i < factors.size(); ++i) {
+        if (i == last)
+            kept.push_back(std::make_unique<CExprFactor>(product, '*'));
+        else if (!mergeable(i))
+            kept.push_back(std::move(factors[i]));
+    }
+    factors = std::move(kept);
+}
+
+std::vector<WalkItem> CExprTerm::WalkItems(int firstSlot) const
+{
+    std::vector<WalkItem> items;
+    int slot = firstSlot;
+    for (const auto& f : factors)
+        items.push_back({f->value, f->isConstant ? -1 : slot++, f->op});
+    return items;
+}
+
+void CExprTerm::ComputeValue()
+{
+    // A term of nothing but operators and skipped characters adds nothing.
+    if (factors.empty()) {
+        value = 0.0;
+        return;
+    }
+    const std::vector<WalkItem> items = WalkItems(0);
+    value = TermValue(WalkFactors(items.data(), items.size(), nullptr, PowerFunction()));
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "CExprTerm.h"
+#include "ExprProgram.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// A compiled expression: the signed terms of a sum. Compiled from text for
+// the current argument variable of theVariables, simplified once, then
+// evaluated for any number of argument values.
+//
+// Callers hold the computation lock (theVariables.Lock()) from compiling to
+// the last evaluation. Errors are thrown as CExprException.
+class CExpression {
+public:
+    // Compiles text (at most 255 characters are taken). With evaluateNow
+    // every term is computed at once and the result is their sum; that form
+    // serves texts that do not contain the argument variable.
+    CExpression(const char* text, bool evaluateNow);
+    ~CExpression();
+    CExpression(const CExpression&) = delete;
+    CExpression& operator=(const CExpression&) = delete;
+
+    // Folds, once, the parts that do not depend on the argument variable,
+    // then prepares evaluation. After it Evaluate allocates nothing.
+    void Simplify();
+    // Computes the result for the current value of the argument variable.
+    void Evaluate();
+    double GetResult(double* out) const;
+
+    const std::string& Text() const { return text; }
+    const std::vector<std::unique_ptr<CExprTerm>>& Terms() const { return terms; }
+
+private:
+    void SplitTerms();
+    void AddTerm(size_t begin, size_t end, char sign);
+    void MergeConstantTerms();
+
+    std::string text;
+    std::vector<std::unique_ptr<CExprTerm>> terms;
+    double result = 0.0;
+    bool evaluateNow;
+    ExprProgram program;
+};

@@ -1,0 +1,67 @@
+#include "CFunctionGroup.h"
+
+#include "CExprException.h"
+#include "ExprConstants.h"
+
+#include <cstdio>
+#include "ExprText.h"
+
+double CallBuiltin(const BuiltinFunction& function, double a, double b)
+{
+    if (function.arity == 1 && b != EXPR_NO_ARG)
+        throw ExprError(1017, function.help);
+    if (function.arity == 2 && b == EXPR_NO_ARG)
+        throw ExprError(1016, function.help);
+    return function.compute(a, b);
+}
+
+CFunctionGroup::CFunctionGroup(const char* title, std::span<const BuiltinFunction> functions)
+    : m_functions(functions)
+{
+    std::snprintf(m_title, sizeof m_title, "%s", title);
+}
+
+bool CFunctionGroup::MatchName(const char* name)
+{
+    return ExprText::EqualNoCase(name, m_title);
+}
+
+bool CFunctionGroup::SelectFunction(int number)
+{
+    if (number > 65535)
+        return false;
+    m_selected = number;
+    return true;
+}
+
+double CFunctionGroup::GetResult(double* out) const
+{
+    if (out)
+        *out = m_result;
+    return m_result;
+}
+
+const BuiltinFunction* CFunctionGroup::FunctionAt(int number) const
+{
+    if (number < 0 || static_cast<size_t>(number) >= m_functions.size())
+        return nullptr;
+    return &m_functions[static_cast<size_t>(number)];
+}
+
+bool CFunctionGroup::MatchFunctionName(const char* name)
+{
+    for (size_t i = 0; i < m_functions.size(); ++i) {
+        const BuiltinFunction& f = m_functions[i];
+        if (ExprText::EqualNoCase(name, f.name) || (f.alias && ExprText::EqualNoCase(name, f.alias))) {
+            m_selected = static_cast<int>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CFunctionGroup::EvaluateSelected(const double* args)
+{
+    if (const BuiltinFunction* f = FunctionAt(m_selected))
+        m_result = CallBuiltin(*f, args[0], args[1]);
+}

@@ -1,0 +1,4 @@
+#include "CExpression.h"
+#include "InitExpressionEngine.h"
+#include <gtest/gtest.h>
+TEST(Smoke, Builds) { SUCCEED(); }
