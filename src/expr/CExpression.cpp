@@ -93,13 +93,6 @@ void CExpression::MergeConstantTerms()
     });
 }
 
-void CExpression::Evaluate()
-{
-    if (!program.IsBuilt())
-        program.Build(*this);
-    result = program.Run();
-}
-
 double CExpression::GetResult(double* out) const
 {
     if (out)

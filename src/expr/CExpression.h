@@ -27,7 +27,12 @@ public:
     // then prepares evaluation. After it Evaluate allocates nothing.
     void Simplify();
     // Computes the result for the current value of the argument variable.
-    void Evaluate();
+    void Evaluate()
+    {
+        if (!program.IsBuilt())
+            program.Build(*this);
+        result = program.Run();
+    }
     double GetResult(double* out) const;
 
     const std::string& Text() const { return text; }

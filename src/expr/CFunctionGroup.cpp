@@ -6,13 +6,9 @@
 #include <cstdio>
 #include "ExprText.h"
 
-double CallBuiltin(const BuiltinFunction& function, double a, double b)
+void ThrowArityError(const BuiltinFunction& function)
 {
-    if (function.arity == 1 && b != EXPR_NO_ARG)
-        throw ExprError(1017, function.help);
-    if (function.arity == 2 && b == EXPR_NO_ARG)
-        throw ExprError(1016, function.help);
-    return function.compute(a, b);
+    throw ExprError(function.arity == 1 ? 1017 : 1016, function.help);
 }
 
 CFunctionGroup::CFunctionGroup(const char* title, std::span<const BuiltinFunction> functions)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ExprConstants.h"
+
 #include <span>
 
 // One built-in function of a group: its names (the second may be null), the
@@ -13,9 +15,17 @@ struct BuiltinFunction {
     double (*compute)(double a, double b);
 };
 
+// Throws 1016 or 1017 for a call with the wrong number of arguments.
+[[noreturn]] void ThrowArityError(const BuiltinFunction& function);
+
 // Checks the arity of a call against EXPR_NO_ARG (1016 or 1017 with the help
 // text), then computes the function.
-double CallBuiltin(const BuiltinFunction& function, double a, double b);
+inline double CallBuiltin(const BuiltinFunction& function, double a, double b)
+{
+    if ((b == EXPR_NO_ARG) == (function.arity == 2)) [[unlikely]]
+        ThrowArityError(function);
+    return function.compute(a, b);
+}
 
 // A group of built-in functions registered in the function list. A call
 // selects a function by number, evaluates it with two arguments and reads

@@ -15,6 +15,8 @@ CVariable* CVariableTable::AddVariable(const char* name, double value, bool avai
             std::snprintf(slot->name, sizeof slot->name, "%s", name);
             slot->value = value;
             slot->available = available;
+            if (&slot == &m_vars[m_current])
+                m_currentVariable = slot.get();
             return slot.get();
         }
         if (ExprText::EqualNoCase(slot->name, name))
@@ -73,22 +75,15 @@ void CVariableTable::SetAvailable(const char* name, bool available)
 void CVariableTable::SetCurrent(const char* name)
 {
     m_current = SlotOf(name);
+    m_currentVariable = m_vars[m_current].get();
 }
 
-CVariable& CVariableTable::Current() const
+void CVariableTable::ThrowNoCurrentVariable()
 {
-    const CVariable* variable = At(m_current);
-    if (!variable)
-        throw ExprError(1012);
-    return *m_vars[m_current];
+    throw ExprError(1012);
 }
 
 void CVariableTable::GetCurrentName(char* out) const
 {
     std::snprintf(out, 64, "%s", Current().name);
-}
-
-void CVariableTable::SetCurrentValue(double value)
-{
-    Current().value = value;
 }

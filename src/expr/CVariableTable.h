@@ -24,7 +24,7 @@ public:
     void SetCurrent(const char* name);
     // out holds at least 64 characters.
     void GetCurrentName(char* out) const;
-    void SetCurrentValue(double value);
+    void SetCurrentValue(double value) { Current().value = value; }
 
     // The variable in a slot, or null; compiled expressions read it directly.
     const CVariable* At(int index) const;
@@ -35,9 +35,17 @@ public:
 private:
     // The slot of the variable with this name; 1012 with the name if none.
     int SlotOf(const char* name) const;
-    CVariable& Current() const;
+    // 1012 without argument when no variable is current.
+    CVariable& Current() const
+    {
+        if (!m_currentVariable) [[unlikely]]
+            ThrowNoCurrentVariable();
+        return *m_currentVariable;
+    }
+    [[noreturn]] static void ThrowNoCurrentVariable();
 
     int m_current = 0;
+    CVariable* m_currentVariable = nullptr;  // the variable in slot m_current
     std::unique_ptr<CVariable> m_vars[kSlots];
     std::recursive_timed_mutex m_lock;
 };

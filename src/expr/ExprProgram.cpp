@@ -4,6 +4,7 @@
 #include "CExpression.h"
 #include "CFunctionGroup.h"
 #include "CVariableTable.h"
+#include "PowValue.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,16 +12,51 @@
 namespace {
 
 constexpr std::int32_t kOpenSum = -1;
+constexpr double F = EXPR_FALSE;
 
 // A sum of one term that is one plain '*' factor needs no term walk.
-bool IsSingleFactor(const CExpression& expression)
+const CExprFactor* SingleFactor(const CExpression& expression)
 {
     const auto& terms = expression.Terms();
     if (terms.size() != 1)
-        return false;
+        return nullptr;
     const CExprTerm& term = *terms.front();
-    return term.usesArgument && term.sign == '+' && term.factors.size() == 1 &&
-           term.factors.front()->op == '*' && !term.factors.front()->isConstant;
+    if (term.usesArgument && term.sign == '+' && term.factors.size() == 1 &&
+        term.factors.front()->op == '*' && !term.factors.front()->isConstant)
+        return term.factors.front().get();
+    return nullptr;
+}
+
+bool IsConstantSum(const CExpression& expression)
+{
+    return std::none_of(expression.Terms().begin(), expression.Terms().end(),
+                        [](const auto& term) { return term->usesArgument; });
+}
+
+double ConstantSum(const CExpression& expression)
+{
+    double sum = 0.0;
+    for (const auto& term : expression.Terms()) {
+        if (!AddSignedTerm(sum, term->value, term->sign))
+            break;
+    }
+    return sum;
+}
+
+// The '^' of a shaped term: the built-in pow, with its arity check.
+double Power(const BuiltinFunction& pow, double base, double exponent)
+{
+    if (exponent == EXPR_NO_ARG) [[unlikely]]
+        ThrowArityError(pow);
+    return PowValue(base, exponent);
+}
+
+double ReadVariable(const void* target)
+{
+    const auto* variable = static_cast<const CVariable*>(target);
+    if (!variable->available) [[unlikely]]
+        throw ExprError(1019, variable->name);
+    return variable->value;
 }
 
 }  // namespace
@@ -45,40 +81,81 @@ void ExprProgram::Emit(Instruction instruction, int stackChange)
 
 void ExprProgram::Lower(const CExpression& expression)
 {
-    if (IsSingleFactor(expression)) {
-        LowerFactorValue(*expression.Terms().front()->factors.front());
-        Emit({.op = Op::Single}, 0);
+    if (IsConstantSum(expression)) {
+        Emit({.op = Op::PushConstant, .constant = ConstantSum(expression)}, 1);
         return;
     }
-    Emit({.op = Op::BeginSum}, 1);
+    if (const CExprFactor* factor = SingleFactor(expression)) {
+        if (factor->kind == FK_VARIABLE) {
+            Emit({.op = Op::PushSingleVariable, .target = theVariables.At(factor->id)}, 1);
+        } else {
+            LowerFactorValue(*factor);
+            Emit({.op = Op::Single}, 0);
+        }
+        return;
+    }
     const size_t sumBegin = m_code.size();
+    bool first = true;
     for (const auto& term : expression.Terms()) {
-        if (!term->usesArgument) {
-            Emit({.op = Op::AddConstant, .sign = term->sign, .endOfSum = kOpenSum, .constant = term->value}, 0);
-            continue;
+        if (term->usesArgument) {
+            EmitTerm(*term, first);
+        } else {
+            Emit({.op = Op::AddConstant, .sign = term->sign, .startsSum = first,
+                  .endOfSum = kOpenSum, .constant = term->value},
+                 first ? 1 : 0);
         }
-        std::int32_t pushed = 0;
-        for (const auto& factor : term->factors) {
-            if (!factor->isConstant) {
-                LowerFactorValue(*factor);
-                ++pushed;
-            }
-        }
-        const std::vector<WalkItem> items = term->WalkItems(0);
-        Emit({.op = Op::Term,
-              .sign = term->sign,
-              .pushed = pushed,
-              .walkBegin = static_cast<std::int32_t>(m_walk.size()),
-              .walkCount = static_cast<std::int32_t>(items.size()),
-              .endOfSum = kOpenSum},
-             -pushed);
-        m_walk.insert(m_walk.end(), items.begin(), items.end());
+        first = false;
     }
     // Nested sums were closed when they were lowered; the open ones are ours.
     for (size_t i = sumBegin; i < m_code.size(); ++i) {
         if (m_code[i].endOfSum == kOpenSum)
             m_code[i].endOfSum = static_cast<std::int32_t>(m_code.size());
     }
+}
+
+void ExprProgram::EmitTerm(const CExprTerm& term, bool startsSum)
+{
+    const std::vector<WalkItem> items = term.WalkItems(0);
+    const auto pushed = static_cast<std::int32_t>(
+        std::count_if(items.begin(), items.end(), [](const WalkItem& item) { return item.slot >= 0; }));
+    Instruction in{.op = Op::Term, .sign = term.sign, .startsSum = startsSum, .pushed = pushed,
+                   .endOfSum = kOpenSum};
+    auto isValue = [&](size_t i) { return items[i].slot == 0 && items[i].op == '*'; };
+    auto isFactor = [&](size_t i) { return items[i].slot < 0 && items[i].op == '*'; };
+    auto isExponent = [&](size_t i) { return items[i].slot < 0 && items[i].op == '^'; };
+    const size_t n = items.size();
+    if (pushed == 1 && n == 1 && isValue(0)) {
+        in.op = Op::TermSingle;
+    } else if (pushed == 1 && n == 2 && (isValue(0) || isValue(1)) && (isFactor(0) || isFactor(1))) {
+        in.op = Op::TermScaled;
+        in.constant = isFactor(0) ? items[0].constant : items[1].constant;
+    } else if (pushed == 1 && n == 2 && isValue(0) && isExponent(1)) {
+        in.op = Op::TermPower;
+        in.exponent = items[1].constant;
+    } else if (pushed == 1 && n == 3 && isFactor(0) && isValue(1) && isExponent(2)) {
+        in.op = Op::TermScaledPower;
+        in.constant = items[0].constant;
+        in.exponent = items[2].constant;
+    }
+
+    const auto value = std::find_if(term.factors.begin(), term.factors.end(),
+                                     [](const auto& factor) { return !factor->isConstant; });
+    if (in.op != Op::Term && (*value)->kind == FK_VARIABLE) {
+        // The shaped term reads the variable itself.
+        in.target = theVariables.At((*value)->id);
+        in.pushed = 0;
+    } else {
+        for (const auto& factor : term.factors) {
+            if (!factor->isConstant)
+                LowerFactorValue(*factor);
+        }
+    }
+    if (in.op == Op::Term) {
+        in.walkBegin = static_cast<std::int32_t>(m_walk.size());
+        in.walkCount = static_cast<std::int32_t>(n);
+        m_walk.insert(m_walk.end(), items.begin(), items.end());
+    }
+    Emit(in, (startsSum ? 1 : 0) - in.pushed);
 }
 
 void ExprProgram::LowerFactorValue(const CExprFactor& factor)
@@ -108,6 +185,15 @@ void ExprProgram::LowerFactorValue(const CExprFactor& factor)
     }
 }
 
+[[gnu::always_inline]] inline void ExprProgram::AddTerm(const Instruction& in, double value, int& top,
+                                                        size_t& pc)
+{
+    if (in.startsSum)
+        m_stack[static_cast<size_t>(top++)] = 0.0;
+    if (!AddSignedTerm(m_stack[static_cast<size_t>(top) - 1], value, in.sign))
+        pc = static_cast<size_t>(in.endOfSum) - 1;
+}
+
 double ExprProgram::Run()
 {
     double* stack = m_stack.data();
@@ -116,11 +202,21 @@ double ExprProgram::Run()
     for (size_t pc = 0; pc < size; ++pc) {
         const Instruction& in = m_code[pc];
         switch (in.op) {
-        case Op::PushVariable: {
-            const auto* variable = static_cast<const CVariable*>(in.target);
-            if (!variable->available)
-                throw ExprError(1019, variable->name);
-            stack[top++] = variable->value;
+        case Op::PushConstant:
+            stack[top++] = in.constant;
+            break;
+        case Op::PushVariable:
+            stack[top++] = ReadVariable(in.target);
+            break;
+        case Op::PushSingleVariable: {
+            const double v = ReadVariable(in.target);
+            stack[top++] = v == F ? 0.0 : v + 0.0;
+            break;
+        }
+        case Op::Single: {
+            // The term walk and the sum reduce to this for one '*' factor.
+            const double v = stack[top - 1];
+            stack[top - 1] = v == F ? 0.0 : v + 0.0;
             break;
         }
         case Op::Call1:
@@ -135,27 +231,43 @@ double ExprProgram::Run()
         case Op::Abs:
             stack[top - 1] = std::fabs(stack[top - 1]);
             break;
-        case Op::Single: {
-            // The term walk and the sum reduce to this for one '*' factor.
-            const double v = stack[top - 1];
-            stack[top - 1] = v == EXPR_FALSE ? 0.0 : v + 0.0;
+        case Op::TermSingle: {
+            const double v = in.target ? ReadVariable(in.target) : stack[--top];
+            AddTerm(in, v == F ? 0.0 : v, top, pc);
             break;
         }
-        case Op::BeginSum:
-            stack[top++] = 0.0;
+        case Op::TermScaled: {
+            const double v = in.target ? ReadVariable(in.target) : stack[--top];
+            AddTerm(in, (v == F || in.constant == F) ? 0.0 : TermValue(in.constant * v), top, pc);
             break;
+        }
+        case Op::TermPower: {
+            const double v = in.target ? ReadVariable(in.target) : stack[--top];
+            AddTerm(in, TermValue(Power(*m_pow, v, in.exponent)), top, pc);
+            break;
+        }
+        case Op::TermScaledPower: {
+            const double v = in.target ? ReadVariable(in.target) : stack[--top];
+            const double p = Power(*m_pow, v, in.exponent);
+            // A chain that is not finite is the term's value by itself.
+            double value = p;
+            if (in.constant == F || p == F)
+                value = 0.0;
+            else if (std::isfinite(p))
+                value = TermValue(in.constant * p);
+            AddTerm(in, value, top, pc);
+            break;
+        }
         case Op::Term: {
             top -= in.pushed;
             const double value =
                 TermValue(WalkFactors(&m_walk[static_cast<size_t>(in.walkBegin)],
                                       static_cast<size_t>(in.walkCount), stack + top, *m_pow));
-            if (!AddSignedTerm(stack[top - 1], value, in.sign))
-                pc = static_cast<size_t>(in.endOfSum) - 1;
+            AddTerm(in, value, top, pc);
             break;
         }
         case Op::AddConstant:
-            if (!AddSignedTerm(stack[top - 1], in.constant, in.sign))
-                pc = static_cast<size_t>(in.endOfSum) - 1;
+            AddTerm(in, in.constant, top, pc);
             break;
         }
     }

@@ -2,9 +2,37 @@
 
 #include <cmath>
 
+namespace PowDetail {
+
+// a * b as product + error exactly (Dekker), for |a|, |b| well inside the
+// double range.
+inline double ProductError(double a, double b, double product)
+{
+    constexpr double kSplit = 134217729.0;  // 2^27 + 1
+    const double ca = kSplit * a;
+    const double aHigh = ca - (ca - a);
+    const double aLow = a - aHigh;
+    const double cb = kSplit * b;
+    const double bHigh = cb - (cb - b);
+    const double bLow = b - bHigh;
+    return ((aHigh * bHigh - product) + aHigh * bLow + aLow * bHigh) + aLow * bLow;
+}
+
+// x^3 computed exactly and rounded once.
+inline double Cube(double x)
+{
+    const double square = x * x;
+    const double squareError = ProductError(x, x, square);
+    const double cube = square * x;
+    return cube + (ProductError(square, x, cube) + squareError * x);
+}
+
+}  // namespace PowDetail
+
 // The engine's power, used by pow() and by the "^" operator: x^0 = 1,
 // x^1 = x, 0^y = 0 for every other y (negative ones too), else the C
-// library's pow.
+// library's pow. Squares and cubes, common in formulas, are computed exactly
+// and rounded once: faster than pow and at least as accurate.
 inline double PowValue(double x, double y)
 {
     if (y == 0.0)
@@ -13,5 +41,9 @@ inline double PowValue(double x, double y)
         return x;
     if (x == 0.0)
         return 0.0;
+    if (y == 2.0)
+        return x * x;
+    if (y == 3.0 && std::fabs(x) > 1e-90 && std::fabs(x) < 1e90)
+        return PowDetail::Cube(x);
     return std::pow(x, y);
 }
