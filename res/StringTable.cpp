@@ -9,6 +9,7 @@ struct StringEntry {
 
 constexpr StringEntry kStrings[] = {
 #include "strings/expr.inc"
+#include "strings/model.inc"
 };
 
 }  // namespace

@@ -1,7 +1,9 @@
 // curvix-cli: the program without a window, for scripting and checking.
 
 #include "CliOutput.h"
+#include "ConvertCommand.h"
 #include "EvalCommand.h"
+#include "InfoCommand.h"
 #include "InitExpressionEngine.h"
 
 #include <cstring>
@@ -16,9 +18,11 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"eval", RunEvalCommand},
+    {"info", RunInfoCommand},
+    {"convert", RunConvertCommand},
 };
 
-constexpr const char* kUsage = "curvix-cli COMMAND [OPTIONS...] (commands: eval)";
+constexpr const char* kUsage = "curvix-cli COMMAND [OPTIONS...] (commands: eval, info, convert)";
 
 }  // namespace
 

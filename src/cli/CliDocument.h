@@ -1,0 +1,39 @@
+#pragma once
+
+#include "AppSettings.h"
+#include "CCurvixDoc.h"
+#include "MemorySettingsBackend.h"
+
+#include <span>
+#include <vector>
+
+// A document read from a file for the commands that take one: the options
+// "[--convert] FILE ..." and the reading with the program's own checks.
+// The settings are the program's defaults; the user's store is not read.
+class CliDocument {
+public:
+    CliDocument();
+
+    // Takes "--convert" and the operands; false for an unknown option or a
+    // number of operands other than operandCount.
+    bool ParseArgs(std::span<char* const> args, size_t operandCount);
+    const std::vector<const char*>& Operands() const { return operands; }
+
+    // Reads the first operand. On a refusal prints the message the program
+    // would show (or the conversion question when --convert is missing) on
+    // stderr and returns exit status 3; 0 on success.
+    int Open();
+    // 2, or 1 for a converted previous-version file.
+    int Version() const { return converted ? 1 : 2; }
+    CCurvixDoc& Document() { return doc; }
+
+private:
+    class Prompt;
+
+    MemorySettingsBackend backend;
+    AppSettings settings;
+    CCurvixDoc doc;
+    std::vector<const char*> operands;
+    bool convert = false;
+    bool converted = false;
+};

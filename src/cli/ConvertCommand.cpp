@@ -1,0 +1,29 @@
+#include "ConvertCommand.h"
+
+#include "CDocFileException.h"
+#include "CliDocument.h"
+#include "CliOutput.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr const char* kUsage = "curvix-cli convert [--convert] FILE OUT";
+
+}  // namespace
+
+int RunConvertCommand(std::span<char* const> args)
+{
+    CliDocument file;
+    if (!file.ParseArgs(args, 2))
+        return CliOutput::UsageError(kUsage);
+    if (int status = file.Open())
+        return status;
+    try {
+        file.Document().OnSaveDocument(file.Operands()[1]);
+    } catch (const CDocFileException& error) {
+        std::fprintf(stderr, "%s\n", CliOutput::OneLine(error.Text()).c_str());
+        return 3;
+    }
+    return 0;
+}

@@ -1,0 +1,196 @@
+#include "AppSettings.h"
+
+#include "AppStringFormat.h"
+#include "Archive.h"
+#include "SettingsBackend.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// A value kept in the store as a 32-bit number: a flag (any value other
+// than 0 reads as true, written as 0 or 1) or the grid size.
+struct DwordSetting {
+    int bit;
+    const char* name;
+    bool AppSettings::*flag;
+    std::int32_t AppSettings::*number;
+};
+
+constexpr DwordSetting kShowSplash{SettingShowSplash, "ShowSplash", &AppSettings::ShowSplash, nullptr};
+constexpr DwordSetting kShowLogo{SettingShowLogo, "ShowLogo", &AppSettings::ShowLogo, nullptr};
+constexpr DwordSetting kShowGrid{SettingShowGrid, "ShowGrid", &AppSettings::ShowGrid, nullptr};
+constexpr DwordSetting kGridSize{SettingGridSize, "GridSize", nullptr, &AppSettings::GridSize};
+constexpr DwordSetting kShowCurrPos{SettingShowCurrPos, "ShowCurrPos", &AppSettings::ShowCurrPos, nullptr};
+constexpr DwordSetting kShowToolbar{SettingShowToolbar, "ShowToolbar", &AppSettings::ShowToolbar, nullptr};
+constexpr DwordSetting kShowStatusbar{SettingShowStatusbar, "ShowStatusbar", &AppSettings::ShowStatusbar, nullptr};
+constexpr DwordSetting kOneLineCoolbar{SettingOneLineCoolbar, "OneLineCoolbar", &AppSettings::OneLineCoolbar, nullptr};
+constexpr DwordSetting kUseWatermarkBitmap{SettingUseWatermarkBitmap, "UseWatermarkBitmap",
+                                           &AppSettings::UseWatermarkBitmap, nullptr};
+constexpr DwordSetting kDrawDisabledButtonsInColor{SettingDrawDisabledButtonsInColor, "DrawDisabledButtonsInColor",
+                                                   &AppSettings::DrawDisabledButtonsInColor, nullptr};
+
+// Reading and writing take the values in slightly different orders.
+constexpr DwordSetting kLoadOrder[] = {kShowSplash, kShowLogo, kShowGrid, kGridSize, kShowCurrPos,
+                                       kShowToolbar, kShowStatusbar, kOneLineCoolbar,
+                                       kUseWatermarkBitmap, kDrawDisabledButtonsInColor};
+constexpr DwordSetting kSaveOrder[] = {kShowSplash, kShowLogo, kShowGrid, kGridSize, kShowCurrPos,
+                                       kShowToolbar, kOneLineCoolbar, kShowStatusbar,
+                                       kUseWatermarkBitmap, kDrawDisabledButtonsInColor};
+
+constexpr const char* kDefCS = "DefCS";
+constexpr const char* kWndPlacement = "WndPlacement";
+constexpr const char* kCustColors = "CustColors";
+constexpr std::uint32_t kWhite = 0x00FFFFFF;
+constexpr size_t kCustColorsSize = 64;
+
+CoordSystem DefaultCoordSystem()
+{
+    CoordSystem cs;
+    cs.left = -40.0;
+    cs.top = 40.0;
+    cs.right = 40.0;
+    cs.bottom = -40.0;
+    cs.precision = 200;
+    cs.paramRange = {0.0, 20.0, 200};
+    cs.polarTimesPi = true;
+    cs.polarRange = {0.0, 4.0, 200};
+    return cs;
+}
+
+// A binary value of exactly size bytes; any other size counts as missing.
+std::optional<std::vector<std::uint8_t>> QueryExact(SettingsBackend& backend, const char* name, size_t size)
+{
+    auto value = backend.QueryBinary(name);
+    if (value && value->size() != size)
+        return std::nullopt;
+    return value;
+}
+
+template <size_t N>
+std::span<const std::uint8_t, N> Fixed(const std::vector<std::uint8_t>& bytes)
+{
+    return std::span<const std::uint8_t, N>(bytes.data(), N);
+}
+
+template <size_t N>
+std::vector<std::uint8_t> Bytes(const std::array<std::uint8_t, N>& image)
+{
+    return {image.begin(), image.end()};
+}
+
+}  // namespace
+
+AppSettings::AppSettings(SettingsBackend& backend) : backend(backend)
+{
+    customColors.fill(kWhite);
+    SetDefaultSettings(SettingAll);
+}
+
+void AppSettings::SetDefaultSettings(int mask)
+{
+    for (const DwordSetting& setting : kLoadOrder) {
+        if (!(mask & setting.bit))
+            continue;
+        if (setting.flag)
+            this->*setting.flag = true;
+        else
+            this->*setting.number = 0;
+    }
+    if (mask & SettingDefCS)
+        defaultCoordSystem = DefaultCoordSystem();
+}
+
+bool AppSettings::LoadSettings(int mask)
+{
+    std::string errorText;
+    if (!backend.Open(errorText))
+        return Fail(errorText);
+    LoadValues(mask);
+    backend.Close(errorText);
+    lastError.clear();
+    return true;
+}
+
+void AppSettings::LoadValues(int mask)
+{
+    for (const DwordSetting& setting : kLoadOrder) {
+        if (!(mask & setting.bit))
+            continue;
+        const auto value = backend.QueryDword(setting.name);
+        if (!value)
+            SetDefaultSettings(setting.bit);
+        else if (setting.flag)
+            this->*setting.flag = *value != 0;
+        else
+            this->*setting.number = static_cast<std::int32_t>(*value);
+    }
+    if (mask & SettingDefCS) {
+        // A damaged image would give documents edges or precisions that the
+        // computation cannot work with; it counts as missing.
+        const auto image = QueryExact(backend, kDefCS, CoordSystem::kImageSize);
+        CoordSystem cs;
+        if (image)
+            cs.SetFromImage(Fixed<CoordSystem::kImageSize>(*image));
+        if (image && cs.IsUsable())
+            defaultCoordSystem = cs;
+        else
+            SetDefaultSettings(SettingDefCS);
+    }
+    if (mask & SettingWndPlacement) {
+        const auto image = QueryExact(backend, kWndPlacement, WindowPlacement::kImageSize);
+        if (image)
+            windowPlacement.SetFromImage(Fixed<WindowPlacement::kImageSize>(*image));
+        // A record saved without a placement (length 0) is no placement.
+        if (!image || windowPlacement.length != static_cast<std::int32_t>(WindowPlacement::kImageSize))
+            windowPlacement = WindowPlacement();
+    }
+    if (mask & SettingCustColors) {
+        if (const auto bytes = QueryExact(backend, kCustColors, kCustColorsSize)) {
+            Archive archive(*bytes, {});
+            for (std::uint32_t& color : customColors)
+                color = archive.ReadDword();
+        }
+    }
+}
+
+bool AppSettings::SaveSettings(int mask)
+{
+    std::string errorText;
+    if (!backend.Open(errorText))
+        return Fail(errorText);
+    SaveValues(mask);
+    if (!backend.Close(errorText))
+        return Fail(errorText);
+    lastError.clear();
+    return true;
+}
+
+void AppSettings::SaveValues(int mask)
+{
+    for (const DwordSetting& setting : kSaveOrder) {
+        if (!(mask & setting.bit))
+            continue;
+        const auto value = setting.flag ? std::uint32_t{this->*setting.flag}
+                                        : static_cast<std::uint32_t>(this->*setting.number);
+        backend.SetDword(setting.name, value);
+    }
+    if (mask & SettingDefCS)
+        backend.SetBinary(kDefCS, Bytes(defaultCoordSystem.GetImage()));
+    if (mask & SettingWndPlacement)
+        backend.SetBinary(kWndPlacement, Bytes(windowPlacement.GetImage()));
+    if (mask & SettingCustColors) {
+        Archive archive;
+        for (std::uint32_t color : customColors)
+            archive.WriteDword(color);
+        backend.SetBinary(kCustColors, archive.Bytes());
+    }
+}
+
+bool AppSettings::Fail(const std::string& systemText)
+{
+    lastError = FormatAppString(3164, systemText);
+    return false;
+}

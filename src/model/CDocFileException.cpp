@@ -1,0 +1,36 @@
+#include "CDocFileException.h"
+
+#include "AppStringFormat.h"
+
+#include <cstring>
+#include <utility>
+
+CDocFileException::CDocFileException(Cause cause, std::string message)
+    : cause(cause), message(std::move(message))
+{
+}
+
+CDocFileException CDocFileException::UserCancelled()
+{
+    return CDocFileException(Cause::UserCancelled, {});
+}
+
+CDocFileException CDocFileException::Damaged(const std::string& path)
+{
+    return CDocFileException(Cause::Damaged, FormatAppString(3165, path));
+}
+
+CDocFileException CDocFileException::UnknownVersion(const std::string& path)
+{
+    return CDocFileException(Cause::UnknownVersion, FormatAppString(3141, path));
+}
+
+bool CDocFileException::GetErrorMessage(char* buffer, unsigned maxChars, unsigned* helpContext) const
+{
+    if (message.empty() || message.size() >= maxChars)
+        return false;
+    std::memcpy(buffer, message.c_str(), message.size() + 1);
+    if (helpContext)
+        *helpContext = 0;
+    return true;
+}

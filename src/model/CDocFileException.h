@@ -1,0 +1,35 @@
+#pragma once
+
+#include "CException.h"
+
+#include <string>
+
+// A document file that could not be read or written. The caller shows the
+// message with the caption "Error" (string 102), except when the user
+// declined the load: then there is no message and nothing more is shown.
+class CDocFileException : public CException {
+public:
+    enum class Cause {
+        UserCancelled,   // the user declined; no message
+        Damaged,         // string 3165 with the file's path
+        UnknownVersion,  // string 3141 with the file's path
+        SystemError,     // the system's text for a failed read or write
+    };
+
+    CDocFileException(Cause cause, std::string message);
+
+    static CDocFileException UserCancelled();
+    static CDocFileException Damaged(const std::string& path);
+    static CDocFileException UnknownVersion(const std::string& path);
+
+    Cause GetCause() const { return cause; }
+    // The whole message; empty when the user cancelled.
+    const std::string& Text() const { return message; }
+
+    bool GetErrorMessage(char* buffer, unsigned maxChars,
+                         unsigned* helpContext = nullptr) const override;
+
+private:
+    Cause cause;
+    std::string message;
+};

@@ -1,0 +1,47 @@
+#include "RangeValidation.h"
+
+#include "PrecisionList.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace RangeValidation {
+
+unsigned CheckPrecisionSelected(int precisionIndex)
+{
+    return precisionIndex < 0 ? 3139 : 0;
+}
+
+unsigned CheckRangeTexts(const char* fromText, const char* toText)
+{
+    if (*fromText == '\0' || *toText == '\0')
+        return 3138;
+    return ReadNumber(fromText) < ReadNumber(toText) ? 0 : 3138;
+}
+
+unsigned CheckRangeSize(double from, double to, std::int32_t precision, Limit limit)
+{
+    const double bound = limit == Limit::CoordinateEdges ? 2147483647.0 : 100000.0;
+    const double a = precision * from * 4;
+    const double b = precision * to * 4;
+    // Written so that NaN and infinite values fail as well.
+    const bool fits = std::fabs(b - a) <= bound && std::fabs(b) <= bound && std::fabs(a) <= bound;
+    return fits ? 0 : 3142;
+}
+
+unsigned CheckRange(int precisionIndex, const char* fromText, const char* toText, Limit limit)
+{
+    if (unsigned id = CheckPrecisionSelected(precisionIndex))
+        return id;
+    if (unsigned id = CheckRangeTexts(fromText, toText))
+        return id;
+    return CheckRangeSize(ReadNumber(fromText), ReadNumber(toText),
+                          PrecisionFromIndex(precisionIndex), limit);
+}
+
+double ReadNumber(const char* text)
+{
+    return std::strtod(text, nullptr);
+}
+
+}  // namespace RangeValidation

@@ -1,0 +1,36 @@
+#include "WindowPlacement.h"
+
+#include "Archive.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// The eleven fields in their stored order.
+template <typename Placement>
+auto Fields(Placement& p)
+{
+    return std::array{&p.length, &p.flags, &p.showCmd, &p.minPosition.x, &p.minPosition.y,
+                      &p.maxPosition.x, &p.maxPosition.y, &p.normalPosition.left,
+                      &p.normalPosition.top, &p.normalPosition.right, &p.normalPosition.bottom};
+}
+
+}  // namespace
+
+WindowPlacement::Image WindowPlacement::GetImage() const
+{
+    Archive archive;
+    for (const std::int32_t* field : Fields(*this))
+        archive.WriteInt32(*field);
+    Image image;
+    std::copy(archive.Bytes().begin(), archive.Bytes().end(), image.begin());
+    return image;
+}
+
+void WindowPlacement::SetFromImage(std::span<const std::uint8_t, kImageSize> image)
+{
+    Archive archive(std::vector<std::uint8_t>(image.begin(), image.end()), {});
+    for (std::int32_t* field : Fields(*this))
+        *field = archive.ReadInt32();
+}
