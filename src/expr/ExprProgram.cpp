@@ -1,31 +1,11 @@
 #include "ExprProgram.h"
 
-#include "CExprException.h"
 #include "CExpression.h"
-#include "CFunctionGroup.h"
 #include "CVariableTable.h"
-#include "PowValue.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
-
-constexpr std::int32_t kOpenSum = -1;
-constexpr double F = EXPR_FALSE;
-
-// A sum of one term that is one plain '*' factor needs no term walk.
-const CExprFactor* SingleFactor(const CExpression& expression)
-{
-    const auto& terms = expression.Terms();
-    if (terms.size() != 1)
-        return nullptr;
-    const CExprTerm& term = *terms.front();
-    if (term.usesArgument && term.sign == '+' && term.factors.size() == 1 &&
-        term.factors.front()->op == '*' && !term.factors.front()->isConstant)
-        return term.factors.front().get();
-    return nullptr;
-}
 
 bool IsConstantSum(const CExpression& expression)
 {
@@ -43,233 +23,172 @@ double ConstantSum(const CExpression& expression)
     return sum;
 }
 
-// The '^' of a shaped term: the built-in pow, with its arity check.
-double Power(const BuiltinFunction& pow, double base, double exponent)
+// The shapes of a term with one value v that have their own node function.
+enum class TermShape { Single, Scaled, Power, ScaledPower, Other };
+
+TermShape ShapeOf(const std::vector<WalkItem>& items)
 {
-    if (exponent == EXPR_NO_ARG) [[unlikely]]
-        ThrowArityError(pow);
-    return PowValue(base, exponent);
+    auto isValue = [&](size_t i) { return items[i].slot == 0 && items[i].op == '*'; };
+    auto isFactor = [&](size_t i) { return items[i].slot < 0 && items[i].op == '*'; };
+    auto isExponent = [&](size_t i) { return items[i].slot < 0 && items[i].op == '^'; };
+    const size_t values = static_cast<size_t>(
+        std::count_if(items.begin(), items.end(), [](const WalkItem& item) { return item.slot >= 0; }));
+    if (values != 1)
+        return TermShape::Other;
+    switch (items.size()) {
+    case 1:
+        return isValue(0) ? TermShape::Single : TermShape::Other;
+    case 2:
+        if ((isValue(0) && isFactor(1)) || (isFactor(0) && isValue(1)))
+            return TermShape::Scaled;
+        return isValue(0) && isExponent(1) ? TermShape::Power : TermShape::Other;
+    case 3:
+        return isFactor(0) && isValue(1) && isExponent(2) ? TermShape::ScaledPower : TermShape::Other;
+    default:
+        return TermShape::Other;
+    }
 }
 
-double ReadVariable(const void* target)
+// Node functions by shape: of a node operand, and of the variable.
+struct ShapeFunctions {
+    EvalNode::EvalFunction ofNode;
+    EvalNode::EvalFunction ofVariable;
+};
+
+ShapeFunctions FunctionsFor(TermShape shape)
 {
-    const auto* variable = static_cast<const CVariable*>(target);
-    if (!variable->available) [[unlikely]]
-        throw ExprError(1019, variable->name);
-    return variable->value;
+    using namespace EvalNodes;
+    switch (shape) {
+    case TermShape::Single:
+        return {TermSingle, TermSingleOfVariable};
+    case TermShape::Scaled:
+        return {TermScaled, TermScaledOfVariable};
+    case TermShape::Power:
+        return {TermPower, TermPowerOfVariable};
+    case TermShape::ScaledPower:
+        return {TermScaledPower, TermScaledPowerOfVariable};
+    case TermShape::Other:
+        break;
+    }
+    return {TermWalk, TermWalk};
 }
 
 }  // namespace
 
 void ExprProgram::Build(const CExpression& expression)
 {
-    m_code.clear();
-    m_walk.clear();
-    m_depth = 0;
-    m_maxDepth = 0;
+    m_nodes.clear();
     m_pow = &PowerFunction();
-    Lower(expression);
-    m_stack.assign(static_cast<size_t>(m_maxDepth) + 1, 0.0);
+    m_root = LowerSum(expression);
 }
 
-void ExprProgram::Emit(Instruction instruction, int stackChange)
+EvalNode* ExprProgram::NewNode(EvalNode::EvalFunction eval)
 {
-    m_code.push_back(instruction);
-    m_depth += stackChange;
-    m_maxDepth = std::max(m_maxDepth, m_depth);
+    m_nodes.push_back(std::make_unique<EvalNode>());
+    m_nodes.back()->eval = eval;
+    return m_nodes.back().get();
 }
 
-void ExprProgram::Lower(const CExpression& expression)
+const EvalNode* ExprProgram::LowerSum(const CExpression& expression)
 {
+    const auto& terms = expression.Terms();
     if (IsConstantSum(expression)) {
-        Emit({.op = Op::PushConstant, .constant = ConstantSum(expression)}, 1);
-        return;
+        EvalNode* node = NewNode(EvalNodes::Constant);
+        node->constant = ConstantSum(expression);
+        return node;
     }
-    if (const CExprFactor* factor = SingleFactor(expression)) {
-        if (factor->kind == FK_VARIABLE) {
-            Emit({.op = Op::PushSingleVariable, .target = theVariables.At(factor->id)}, 1);
-        } else {
-            LowerFactorValue(*factor);
-            Emit({.op = Op::Single}, 0);
+    if (terms.size() == 1) {
+        const EvalNode* term = LowerTerm(*terms.front());
+        if (term->eval == EvalNodes::TermSingleOfVariable && term->sign == '+') {
+            EvalNode* node = NewNode(EvalNodes::SumOfVariable);
+            node->variable = term->variable;
+            return node;
         }
-        return;
+        EvalNode* node = NewNode(EvalNodes::SumOfOneTerm);
+        node->a = term;
+        return node;
     }
-    const size_t sumBegin = m_code.size();
-    bool first = true;
-    for (const auto& term : expression.Terms()) {
-        if (term->usesArgument) {
-            EmitTerm(*term, first);
-        } else {
-            Emit({.op = Op::AddConstant, .sign = term->sign, .startsSum = first,
-                  .endOfSum = kOpenSum, .constant = term->value},
-                 first ? 1 : 0);
-        }
-        first = false;
+    if (terms.size() == 2 && terms[0]->usesArgument && !terms[1]->usesArgument) {
+        EvalNode* node = NewNode(EvalNodes::SumOfTermAndConstant);
+        node->a = LowerTerm(*terms[0]);
+        node->addend = terms[1]->value;
+        node->addendSign = terms[1]->sign;
+        return node;
     }
-    // Nested sums were closed when they were lowered; the open ones are ours.
-    for (size_t i = sumBegin; i < m_code.size(); ++i) {
-        if (m_code[i].endOfSum == kOpenSum)
-            m_code[i].endOfSum = static_cast<std::int32_t>(m_code.size());
-    }
+    EvalNode* node = NewNode(EvalNodes::Sum);
+    for (const auto& term : terms)
+        node->children.push_back(LowerTerm(*term));
+    return node;
 }
 
-void ExprProgram::EmitTerm(const CExprTerm& term, bool startsSum)
+const EvalNode* ExprProgram::LowerTerm(const CExprTerm& term)
 {
-    const std::vector<WalkItem> items = term.WalkItems(0);
-    const auto pushed = static_cast<std::int32_t>(
-        std::count_if(items.begin(), items.end(), [](const WalkItem& item) { return item.slot >= 0; }));
-    Instruction in{.op = Op::Term, .sign = term.sign, .startsSum = startsSum, .pushed = pushed,
-                   .endOfSum = kOpenSum};
-    auto isValue = [&](size_t i) { return items[i].slot == 0 && items[i].op == '*'; };
-    auto isFactor = [&](size_t i) { return items[i].slot < 0 && items[i].op == '*'; };
-    auto isExponent = [&](size_t i) { return items[i].slot < 0 && items[i].op == '^'; };
-    const size_t n = items.size();
-    if (pushed == 1 && n == 1 && isValue(0)) {
-        in.op = Op::TermSingle;
-    } else if (pushed == 1 && n == 2 && (isValue(0) || isValue(1)) && (isFactor(0) || isFactor(1))) {
-        in.op = Op::TermScaled;
-        in.constant = isFactor(0) ? items[0].constant : items[1].constant;
-    } else if (pushed == 1 && n == 2 && isValue(0) && isExponent(1)) {
-        in.op = Op::TermPower;
-        in.exponent = items[1].constant;
-    } else if (pushed == 1 && n == 3 && isFactor(0) && isValue(1) && isExponent(2)) {
-        in.op = Op::TermScaledPower;
-        in.constant = items[0].constant;
-        in.exponent = items[2].constant;
+    if (!term.usesArgument) {
+        EvalNode* node = NewNode(EvalNodes::Constant);
+        node->constant = term.value;
+        node->sign = term.sign;
+        return node;
     }
-
-    const auto value = std::find_if(term.factors.begin(), term.factors.end(),
-                                     [](const auto& factor) { return !factor->isConstant; });
-    if (in.op != Op::Term && (*value)->kind == FK_VARIABLE) {
-        // The shaped term reads the variable itself.
-        in.target = theVariables.At((*value)->id);
-        in.pushed = 0;
-    } else {
+    const std::vector<WalkItem> items = term.WalkItems(0);
+    const TermShape shape = ShapeOf(items);
+    const ShapeFunctions functions = FunctionsFor(shape);
+    EvalNode* node = NewNode(functions.ofNode);
+    node->sign = term.sign;
+    node->function = m_pow;
+    if (shape == TermShape::Other) {
         for (const auto& factor : term.factors) {
             if (!factor->isConstant)
-                LowerFactorValue(*factor);
+                node->children.push_back(LowerFactor(*factor));
         }
+        node->walk = items;
+        node->values.assign(node->children.size(), 0.0);
+        return node;
     }
-    if (in.op == Op::Term) {
-        in.walkBegin = static_cast<std::int32_t>(m_walk.size());
-        in.walkCount = static_cast<std::int32_t>(n);
-        m_walk.insert(m_walk.end(), items.begin(), items.end());
+    for (const WalkItem& item : items) {
+        if (item.slot < 0 && item.op == '*')
+            node->constant = item.constant;
+        else if (item.slot < 0)
+            node->exponent = item.constant;
     }
-    Emit(in, (startsSum ? 1 : 0) - in.pushed);
+    const auto value = std::find_if(term.factors.begin(), term.factors.end(),
+                                    [](const auto& factor) { return !factor->isConstant; });
+    if ((*value)->kind == FK_VARIABLE) {
+        node->eval = functions.ofVariable;
+        node->variable = theVariables.At((*value)->id);
+    } else {
+        node->a = LowerFactor(**value);
+    }
+    return node;
 }
 
-void ExprProgram::LowerFactorValue(const CExprFactor& factor)
+const EvalNode* ExprProgram::LowerFactor(const CExprFactor& factor)
 {
     switch (factor.kind) {
-    case FK_VARIABLE:
-        Emit({.op = Op::PushVariable, .target = theVariables.At(factor.id)}, 1);
-        break;
+    case FK_VARIABLE: {
+        EvalNode* node = NewNode(EvalNodes::Variable);
+        node->variable = theVariables.At(factor.id);
+        return node;
+    }
     case FK_BRACKETS:
-        Lower(*factor.arg1);
-        break;
-    case FK_ABS:
-        Lower(*factor.arg1);
-        Emit({.op = Op::Abs}, 0);
-        break;
-    case FK_CALL:
-        Lower(*factor.arg1);
-        if (factor.arg2) {
-            Lower(*factor.arg2);
-            Emit({.op = Op::Call2, .target = factor.function}, -1);
-        } else {
-            Emit({.op = Op::Call1, .target = factor.function}, 0);
-        }
-        break;
+        return LowerSum(*factor.arg1);
+    case FK_ABS: {
+        EvalNode* node = NewNode(EvalNodes::Abs);
+        node->a = LowerSum(*factor.arg1);
+        return node;
+    }
+    case FK_CALL: {
+        EvalNode* node = NewNode(factor.arg2 ? EvalNodes::Call2 : EvalNodes::Call1);
+        node->function = factor.function;
+        node->a = LowerSum(*factor.arg1);
+        if (factor.arg2)
+            node->b = LowerSum(*factor.arg2);
+        return node;
+    }
     case FK_NUMBER:
-        break;  // numbers are constant and never reach here
+        break;
     }
-}
-
-[[gnu::always_inline]] inline void ExprProgram::AddTerm(const Instruction& in, double value, int& top,
-                                                        size_t& pc)
-{
-    if (in.startsSum)
-        m_stack[static_cast<size_t>(top++)] = 0.0;
-    if (!AddSignedTerm(m_stack[static_cast<size_t>(top) - 1], value, in.sign))
-        pc = static_cast<size_t>(in.endOfSum) - 1;
-}
-
-double ExprProgram::Run()
-{
-    double* stack = m_stack.data();
-    int top = 0;  // number of values on the stack
-    const size_t size = m_code.size();
-    for (size_t pc = 0; pc < size; ++pc) {
-        const Instruction& in = m_code[pc];
-        switch (in.op) {
-        case Op::PushConstant:
-            stack[top++] = in.constant;
-            break;
-        case Op::PushVariable:
-            stack[top++] = ReadVariable(in.target);
-            break;
-        case Op::PushSingleVariable: {
-            const double v = ReadVariable(in.target);
-            stack[top++] = v == F ? 0.0 : v + 0.0;
-            break;
-        }
-        case Op::Single: {
-            // The term walk and the sum reduce to this for one '*' factor.
-            const double v = stack[top - 1];
-            stack[top - 1] = v == F ? 0.0 : v + 0.0;
-            break;
-        }
-        case Op::Call1:
-            stack[top - 1] = CallBuiltin(*static_cast<const BuiltinFunction*>(in.target),
-                                         stack[top - 1], EXPR_NO_ARG);
-            break;
-        case Op::Call2:
-            --top;
-            stack[top - 1] = CallBuiltin(*static_cast<const BuiltinFunction*>(in.target),
-                                         stack[top - 1], stack[top]);
-            break;
-        case Op::Abs:
-            stack[top - 1] = std::fabs(stack[top - 1]);
-            break;
-        case Op::TermSingle: {
-            const double v = in.target ? ReadVariable(in.target) : stack[--top];
-            AddTerm(in, v == F ? 0.0 : v, top, pc);
-            break;
-        }
-        case Op::TermScaled: {
-            const double v = in.target ? ReadVariable(in.target) : stack[--top];
-            AddTerm(in, (v == F || in.constant == F) ? 0.0 : TermValue(in.constant * v), top, pc);
-            break;
-        }
-        case Op::TermPower: {
-            const double v = in.target ? ReadVariable(in.target) : stack[--top];
-            AddTerm(in, TermValue(Power(*m_pow, v, in.exponent)), top, pc);
-            break;
-        }
-        case Op::TermScaledPower: {
-            const double v = in.target ? ReadVariable(in.target) : stack[--top];
-            const double p = Power(*m_pow, v, in.exponent);
-            // A chain that is not finite is the term's value by itself.
-            double value = p;
-            if (in.constant == F || p == F)
-                value = 0.0;
-            else if (std::isfinite(p))
-                value = TermValue(in.constant * p);
-            AddTerm(in, value, top, pc);
-            break;
-        }
-        case Op::Term: {
-            top -= in.pushed;
-            const double value =
-                TermValue(WalkFactors(&m_walk[static_cast<size_t>(in.walkBegin)],
-                                      static_cast<size_t>(in.walkCount), stack + top, *m_pow));
-            AddTerm(in, value, top, pc);
-            break;
-        }
-        case Op::AddConstant:
-            AddTerm(in, in.constant, top, pc);
-            break;
-        }
-    }
-    return stack[0];
+    // Numbers are constant: their value is in the term's walk already.
+    EvalNode* node = NewNode(EvalNodes::Constant);
+    node->constant = factor.value;
+    return node;
 }

@@ -1,0 +1,135 @@
+#include "EvalNode.h"
+
+#include "CExprException.h"
+#include "CFunctionGroup.h"
+#include "CVariable.h"
+#include "PowValue.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double F = EXPR_FALSE;
+
+[[noreturn, gnu::cold]] void ThrowUnavailable(const CVariable& variable)
+{
+    throw ExprError(1019, variable.name);
+}
+
+inline double Read(const CVariable& variable)
+{
+    if (!variable.available) [[unlikely]]
+        ThrowUnavailable(variable);
+    return variable.value;
+}
+
+// The '^' of a term: the built-in pow, with its arity check.
+inline double Power(const BuiltinFunction& pow, double base, double exponent)
+{
+    if (exponent == EXPR_NO_ARG) [[unlikely]]
+        ThrowArityError(pow);
+    return PowValue(base, exponent);
+}
+
+inline double OfVariable(const EvalNode& n) { return Read(*n.variable); }
+inline double OfNode(const EvalNode& n) { return n.a->Value(); }
+
+// The term walk written out for one value v, alone or with a constant
+// factor c and an exponent e.
+template <double (*Operand)(const EvalNode&)>
+double Single(const EvalNode& n)
+{
+    const double v = Operand(n);
+    return v == F ? 0.0 : v;
+}
+
+template <double (*Operand)(const EvalNode&)>
+double Scaled(const EvalNode& n)
+{
+    const double v = Operand(n);
+    return (v == F || n.constant == F) ? 0.0 : TermValue(n.constant * v);
+}
+
+template <double (*Operand)(const EvalNode&)>
+double Powered(const EvalNode& n)
+{
+    return TermValue(Power(*n.function, Operand(n), n.exponent));
+}
+
+template <double (*Operand)(const EvalNode&)>
+double ScaledPowered(const EvalNode& n)
+{
+    const double p = Power(*n.function, Operand(n), n.exponent);
+    if (n.constant == F || p == F)
+        return 0.0;
+    // A chain that is not finite is the term's value by itself.
+    return std::isfinite(p) ? TermValue(n.constant * p) : p;
+}
+
+}  // namespace
+
+namespace EvalNodes {
+
+double Constant(const EvalNode& n) { return n.constant; }
+
+double Variable(const EvalNode& n) { return Read(*n.variable); }
+
+double SumOfVariable(const EvalNode& n)
+{
+    const double v = Read(*n.variable);
+    return v == F ? 0.0 : v + 0.0;
+}
+
+double SumOfOneTerm(const EvalNode& n)
+{
+    double sum = 0.0;
+    AddSignedTerm(sum, n.a->Value(), n.a->sign);
+    return sum;
+}
+
+double SumOfTermAndConstant(const EvalNode& n)
+{
+    double sum = 0.0;
+    if (AddSignedTerm(sum, n.a->Value(), n.a->sign))
+        AddSignedTerm(sum, n.addend, n.addendSign);
+    return sum;
+}
+
+double Sum(const EvalNode& n)
+{
+    double sum = 0.0;
+    for (const EvalNode* term : n.children) {
+        if (!AddSignedTerm(sum, term->Value(), term->sign))
+            break;
+    }
+    return sum;
+}
+
+double Call1(const EvalNode& n) { return CallBuiltin(*n.function, n.a->Value(), EXPR_NO_ARG); }
+
+double Call2(const EvalNode& n)
+{
+    const double first = n.a->Value();
+    return CallBuiltin(*n.function, first, n.b->Value());
+}
+
+double Abs(const EvalNode& n) { return std::fabs(n.a->Value()); }
+
+double TermSingle(const EvalNode& n) { return Single<OfNode>(n); }
+double TermScaled(const EvalNode& n) { return Scaled<OfNode>(n); }
+double TermPower(const EvalNode& n) { return Powered<OfNode>(n); }
+double TermScaledPower(const EvalNode& n) { return ScaledPowered<OfNode>(n); }
+double TermSingleOfVariable(const EvalNode& n) { return Single<OfVariable>(n); }
+double TermScaledOfVariable(const EvalNode& n) { return Scaled<OfVariable>(n); }
+double TermPowerOfVariable(const EvalNode& n) { return Powered<OfVariable>(n); }
+double TermScaledPowerOfVariable(const EvalNode& n) { return ScaledPowered<OfVariable>(n); }
+
+double TermWalk(const EvalNode& n)
+{
+    // Every factor is brought up to date before the walk combines them.
+    for (size_t i = 0; i < n.children.size(); ++i)
+        n.values[i] = n.children[i]->Value();
+    return TermValue(WalkFactors(n.walk.data(), n.walk.size(), n.values.data(), *n.function));
+}
+
+}  // namespace EvalNodes

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "TermWalk.h"
+
+#include <vector>
+
+struct BuiltinFunction;
+struct CVariable;
+
+// One node of a compiled expression's evaluation tree. Each node computes
+// its value with its own small function: the shapes that formulas use most
+// (a variable, c*x, x^2, x+1, ...) have functions of their own, so that an
+// evaluation makes few calls, touches no text and allocates nothing.
+struct EvalNode {
+    using EvalFunction = double (*)(const EvalNode&);
+
+    double Value() const { return eval(*this); }
+
+    EvalFunction eval = nullptr;
+    char sign = '+';        // a term's sign in its sum
+    char addendSign = '+';  // sign of the constant term after a term
+    const CVariable* variable = nullptr;
+    const BuiltinFunction* function = nullptr;  // a call's function; pow for '^'
+    const EvalNode* a = nullptr;                // the operand, or a call's first argument
+    const EvalNode* b = nullptr;                // a call's second argument
+    double constant = 0.0;                      // a constant value or factor
+    double exponent = 0.0;
+    double addend = 0.0;                        // the constant term after a term
+    std::vector<const EvalNode*> children;      // a sum's terms; a general term's values
+    std::vector<WalkItem> walk;                 // a general term's factors
+    mutable std::vector<double> values;         // a general term's computed values
+};
+
+// The evaluation functions, by what a node is.
+namespace EvalNodes {
+
+// Values of factors and sums.
+double Constant(const EvalNode& n);
+double Variable(const EvalNode& n);
+double SumOfVariable(const EvalNode& n);      // a sum that is just the variable
+double SumOfOneTerm(const EvalNode& n);       // a: the term
+double SumOfTermAndConstant(const EvalNode& n);  // a, then the addend
+double Sum(const EvalNode& n);                // children: the terms
+double Call1(const EvalNode& n);
+double Call2(const EvalNode& n);
+double Abs(const EvalNode& n);
+
+// Values of terms (without their sign). The operand v is the variable when
+// the node has one, else the value of a.
+double TermSingle(const EvalNode& n);          // v
+double TermScaled(const EvalNode& n);          // constant * v, in either order
+double TermPower(const EvalNode& n);           // v ^ exponent
+double TermScaledPower(const EvalNode& n);     // constant * v ^ exponent
+double TermSingleOfVariable(const EvalNode& n);
+double TermScaledOfVariable(const EvalNode& n);
+double TermPowerOfVariable(const EvalNode& n);
+double TermScaledPowerOfVariable(const EvalNode& n);
+double TermWalk(const EvalNode& n);            // any other term
+
+}  // namespace EvalNodes
