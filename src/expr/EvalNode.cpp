@@ -6,6 +6,7 @@
 #include "PowValue.h"
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -80,26 +81,12 @@ double SumOfVariable(const EvalNode& n)
     return v == F ? 0.0 : v + 0.0;
 }
 
-double SumOfOneTerm(const EvalNode& n)
-{
-    double sum = 0.0;
-    AddSignedTerm(sum, n.a->Value(), n.a->sign);
-    return sum;
-}
-
-double SumOfTermAndConstant(const EvalNode& n)
-{
-    double sum = 0.0;
-    if (AddSignedTerm(sum, n.a->Value(), n.a->sign))
-        AddSignedTerm(sum, n.addend, n.addendSign);
-    return sum;
-}
-
 double Sum(const EvalNode& n)
 {
     double sum = 0.0;
     for (const EvalNode* term : n.children) {
-        if (!AddSignedTerm(sum, term->Value(), term->sign))
+        const double value = term->eval == Constant ? term->constant : term->Value();
+        if (!AddSignedTerm(sum, value, term->sign))
             break;
     }
     return sum;
@@ -107,10 +94,20 @@ double Sum(const EvalNode& n)
 
 double Call1(const EvalNode& n) { return CallBuiltin(*n.function, n.a->Value(), EXPR_NO_ARG); }
 
+double Call1OfVariable(const EvalNode& n)
+{
+    return CallBuiltin(*n.function, SumOfVariable(n), EXPR_NO_ARG);
+}
+
 double Call2(const EvalNode& n)
 {
     const double first = n.a->Value();
     return CallBuiltin(*n.function, first, n.b->Value());
+}
+
+double Call2WithConstant(const EvalNode& n)
+{
+    return CallBuiltin(*n.function, n.a->Value(), n.constant);
 }
 
 double Abs(const EvalNode& n) { return std::fabs(n.a->Value()); }
@@ -124,12 +121,78 @@ double TermScaledOfVariable(const EvalNode& n) { return Scaled<OfVariable>(n); }
 double TermPowerOfVariable(const EvalNode& n) { return Powered<OfVariable>(n); }
 double TermScaledPowerOfVariable(const EvalNode& n) { return ScaledPowered<OfVariable>(n); }
 
+namespace {
+
+// Every factor of a general term is brought up to date before the walk
+// combines them; constant factors hold their values already.
+void ComputeFactors(const EvalNode& n)
+{
+    for (size_t i = 0; i < n.children.size(); ++i) {
+        const EvalNode& child = *n.children[i];
+        n.values[n.childFactors[i]] = child.eval == Variable ? Read(*child.variable) : child.Value();
+    }
+}
+
+}  // namespace
+
+double TermProduct(const EvalNode& n)
+{
+    ComputeFactors(n);
+    double product = 1.0;
+    for (size_t i = 0; i < n.walk.size(); ++i) {
+        if (!TermWalkDetail::Join(product, n.values[i], n.walk[i].op))
+            break;
+    }
+    return TermValue(product);
+}
+
 double TermWalk(const EvalNode& n)
 {
-    // Every factor is brought up to date before the walk combines them.
-    for (size_t i = 0; i < n.children.size(); ++i)
-        n.values[i] = n.children[i]->Value();
+    ComputeFactors(n);
     return TermValue(WalkFactors(n.walk.data(), n.walk.size(), n.values.data(), *n.function));
+}
+
+namespace {
+
+template <EvalNode::EvalFunction Term>
+double SumOfOneTerm(const EvalNode& n)
+{
+    double sum = 0.0;
+    AddSignedTerm(sum, Term(n), n.sign);
+    return sum;
+}
+
+template <EvalNode::EvalFunction Term>
+double SumOfTermAndConstant(const EvalNode& n)
+{
+    double sum = 0.0;
+    if (AddSignedTerm(sum, Term(n), n.sign))
+        AddSignedTerm(sum, n.addend, n.addendSign);
+    return sum;
+}
+
+template <EvalNode::EvalFunction Term>
+constexpr std::pair<EvalNode::EvalFunction, SumFunctions> SumsFor()
+{
+    return {Term, {SumOfOneTerm<Term>, SumOfTermAndConstant<Term>}};
+}
+
+}  // namespace
+
+SumFunctions SumsOf(EvalNode::EvalFunction term)
+{
+    static constexpr std::pair<EvalNode::EvalFunction, SumFunctions> kSums[] = {
+        SumsFor<TermSingle>(),           SumsFor<TermScaled>(),
+        SumsFor<TermPower>(),            SumsFor<TermScaledPower>(),
+        SumsFor<TermSingleOfVariable>(), SumsFor<TermScaledOfVariable>(),
+        SumsFor<TermPowerOfVariable>(),  SumsFor<TermScaledPowerOfVariable>(),
+        SumsFor<TermProduct>(),          SumsFor<TermWalk>(),
+    };
+    for (const auto& [function, sums] : kSums) {
+        if (function == term)
+            return sums;
+    }
+    return {nullptr, nullptr};
 }
 
 }  // namespace EvalNodes

@@ -27,8 +27,9 @@ struct EvalNode {
     double exponent = 0.0;
     double addend = 0.0;                        // the constant term after a term
     std::vector<const EvalNode*> children;      // a sum's terms; a general term's values
+    std::vector<size_t> childFactors;           // which factor each child computes
     std::vector<WalkItem> walk;                 // a general term's factors
-    mutable std::vector<double> values;         // a general term's computed values
+    mutable std::vector<double> values;         // a general term's factor values
 };
 
 // The evaluation functions, by what a node is.
@@ -38,11 +39,11 @@ namespace EvalNodes {
 double Constant(const EvalNode& n);
 double Variable(const EvalNode& n);
 double SumOfVariable(const EvalNode& n);      // a sum that is just the variable
-double SumOfOneTerm(const EvalNode& n);       // a: the term
-double SumOfTermAndConstant(const EvalNode& n);  // a, then the addend
 double Sum(const EvalNode& n);                // children: the terms
 double Call1(const EvalNode& n);
+double Call1OfVariable(const EvalNode& n);    // f(x)
 double Call2(const EvalNode& n);
+double Call2WithConstant(const EvalNode& n);  // f(a, constant)
 double Abs(const EvalNode& n);
 
 // Values of terms (without their sign). The operand v is the variable when
@@ -55,6 +56,15 @@ double TermSingleOfVariable(const EvalNode& n);
 double TermScaledOfVariable(const EvalNode& n);
 double TermPowerOfVariable(const EvalNode& n);
 double TermScaledPowerOfVariable(const EvalNode& n);
+double TermProduct(const EvalNode& n);         // factors joined by '*' and '/' only
 double TermWalk(const EvalNode& n);            // any other term
+
+// A sum of one term, and of one term followed by a constant term (x+1), as
+// one node: the node carries the term's own fields and its function.
+struct SumFunctions {
+    EvalNode::EvalFunction ofOneTerm;
+    EvalNode::EvalFunction ofTermAndConstant;
+};
+SumFunctions SumsOf(EvalNode::EvalFunction term);
 
 }  // namespace EvalNodes

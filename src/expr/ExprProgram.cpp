@@ -97,22 +97,20 @@ const EvalNode* ExprProgram::LowerSum(const CExpression& expression)
         node->constant = ConstantSum(expression);
         return node;
     }
-    if (terms.size() == 1) {
-        const EvalNode* term = LowerTerm(*terms.front());
-        if (term->eval == EvalNodes::TermSingleOfVariable && term->sign == '+') {
-            EvalNode* node = NewNode(EvalNodes::SumOfVariable);
-            node->variable = term->variable;
-            return node;
+    const bool oneTerm = terms.size() == 1;
+    if (oneTerm || (terms.size() == 2 && terms[0]->usesArgument && !terms[1]->usesArgument)) {
+        // The sum becomes its first term's node with a sum's function.
+        EvalNode* node = LowerTerm(*terms.front());
+        const EvalNodes::SumFunctions sums = EvalNodes::SumsOf(node->eval);
+        if (oneTerm && node->eval == EvalNodes::TermSingleOfVariable && node->sign == '+') {
+            node->eval = EvalNodes::SumOfVariable;
+        } else if (oneTerm) {
+            node->eval = sums.ofOneTerm;
+        } else {
+            node->eval = sums.ofTermAndConstant;
+            node->addend = terms[1]->value;
+            node->addendSign = terms[1]->sign;
         }
-        EvalNode* node = NewNode(EvalNodes::SumOfOneTerm);
-        node->a = term;
-        return node;
-    }
-    if (terms.size() == 2 && terms[0]->usesArgument && !terms[1]->usesArgument) {
-        EvalNode* node = NewNode(EvalNodes::SumOfTermAndConstant);
-        node->a = LowerTerm(*terms[0]);
-        node->addend = terms[1]->value;
-        node->addendSign = terms[1]->sign;
         return node;
     }
     EvalNode* node = NewNode(EvalNodes::Sum);
@@ -121,7 +119,7 @@ const EvalNode* ExprProgram::LowerSum(const CExpression& expression)
     return node;
 }
 
-const EvalNode* ExprProgram::LowerTerm(const CExprTerm& term)
+EvalNode* ExprProgram::LowerTerm(const CExprTerm& term)
 {
     if (!term.usesArgument) {
         EvalNode* node = NewNode(EvalNodes::Constant);
@@ -136,12 +134,7 @@ const EvalNode* ExprProgram::LowerTerm(const CExprTerm& term)
     node->sign = term.sign;
     node->function = m_pow;
     if (shape == TermShape::Other) {
-        for (const auto& factor : term.factors) {
-            if (!factor->isConstant)
-                node->children.push_back(LowerFactor(*factor));
-        }
-        node->walk = items;
-        node->values.assign(node->children.size(), 0.0);
+        LowerGeneralTerm(term, *node);
         return node;
     }
     for (const WalkItem& item : items) {
@@ -161,6 +154,43 @@ const EvalNode* ExprProgram::LowerTerm(const CExprTerm& term)
     return node;
 }
 
+// Every factor of the term has a place in the node's values: constants are
+// stored there now, the others are computed by the node's children.
+void ExprProgram::LowerGeneralTerm(const CExprTerm& term, EvalNode& node)
+{
+    bool chain = false;
+    for (size_t i = 0; i < term.factors.size(); ++i) {
+        const CExprFactor& factor = *term.factors[i];
+        node.walk.push_back({0.0, static_cast<int>(i), factor.op});
+        node.values.push_back(factor.value);
+        chain = chain || factor.op == '^';
+        if (!factor.isConstant) {
+            node.children.push_back(LowerFactor(factor));
+            node.childFactors.push_back(i);
+        }
+    }
+    if (!chain)
+        node.eval = EvalNodes::TermProduct;
+}
+
+const EvalNode* ExprProgram::LowerCall(const CExprFactor& factor)
+{
+    EvalNode* node = NewNode(factor.arg2 ? EvalNodes::Call2 : EvalNodes::Call1);
+    node->function = factor.function;
+    node->a = LowerSum(*factor.arg1);
+    if (factor.arg2)
+        node->b = LowerSum(*factor.arg2);
+    // f(x) reads the variable itself; f(a, constant) keeps the constant.
+    if (!node->b && node->a->eval == EvalNodes::SumOfVariable) {
+        node->eval = EvalNodes::Call1OfVariable;
+        node->variable = node->a->variable;
+    } else if (node->b && node->b->eval == EvalNodes::Constant) {
+        node->eval = EvalNodes::Call2WithConstant;
+        node->constant = node->b->constant;
+    }
+    return node;
+}
+
 const EvalNode* ExprProgram::LowerFactor(const CExprFactor& factor)
 {
     switch (factor.kind) {
@@ -176,14 +206,8 @@ const EvalNode* ExprProgram::LowerFactor(const CExprFactor& factor)
         node->a = LowerSum(*factor.arg1);
         return node;
     }
-    case FK_CALL: {
-        EvalNode* node = NewNode(factor.arg2 ? EvalNodes::Call2 : EvalNodes::Call1);
-        node->function = factor.function;
-        node->a = LowerSum(*factor.arg1);
-        if (factor.arg2)
-            node->b = LowerSum(*factor.arg2);
-        return node;
-    }
+    case FK_CALL:
+        return LowerCall(factor);
     case FK_NUMBER:
         break;
     }

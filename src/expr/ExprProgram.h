@@ -22,8 +22,10 @@ public:
 
 private:
     const EvalNode* LowerSum(const CExpression& expression);
-    const EvalNode* LowerTerm(const CExprTerm& term);
+    EvalNode* LowerTerm(const CExprTerm& term);
     const EvalNode* LowerFactor(const CExprFactor& factor);
+    const EvalNode* LowerCall(const CExprFactor& factor);
+    void LowerGeneralTerm(const CExprTerm& term, EvalNode& node);
     EvalNode* NewNode(EvalNode::EvalFunction eval);
 
     std::vector<std::unique_ptr<EvalNode>> m_nodes;
