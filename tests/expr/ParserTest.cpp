@@ -1,0 +1,131 @@
+#include "EngineFixture.h"
+
+namespace {
+
+constexpr double E = 2.718281828;
+constexpr double PI = 3.141592653589793;
+
+struct ValueRow {
+    const char* text;
+    double x;
+    double expected;
+};
+
+// How text splits into signed terms and factors, and how numbers, names,
+// bars and unknown characters read.
+TEST(Parser, SplitsTextIntoTermsAndFactors)
+{
+    const ValueRow rows[] = {
+        // A sign always starts a term: a run acts as its last sign, a sign
+        // after an operator starts a new term, a sign never joins a number.
+        {"x--3", 5, 2}, {"x+-3", 5, 2}, {"--x", 5, -5}, {"+x", 4, 4}, {"x*-3", 5, 2}, {"2^-1", 0, 1},
+        {"-x^2", 3, -9}, {"1e-5", 0, E - 5},
+        // Implicit multiplication after anything but "*", "/" and "^".
+        {"2x^2", 3, 18}, {"2sin(x)", 1, 2 * std::sin(1.0)}, {"(x+1)(x-1)", 3, 8},
+        {"sin(x)cos(x)", 1, std::sin(1.0) * std::cos(1.0)}, {"|x|2", -3, 6}, {"x|x|", -2, -4}, {"x2", 3, 6},
+        {"2(x)3", 2, 12}, {"2/.5", 0, 10},
+        // Numbers: no sign, no hexadecimal form; unknown characters are skipped.
+        {".5", 0, 5}, {"2,5", 0, 10}, {"2_3", 0, 6}, {"2!", 0, 2}, {"1e3", 0, 1000}, {"2e", 0, 2 * E},
+        {"3.e3", 0, 3000}, {"1.2.3", 0, 1.2 * 3}, {"2.5e1x", 2, 50}, {"0x1", 7, 0}, {"1e400", 0, kInf},
+        {"-1e400", 0, -kInf},
+        // Bars group and take the absolute value; they do not nest.
+        {"|x-5|", 2, 3}, {"|x|-|x|", -2, 0}, {"||x||", 3, 0}, {"|(x-|x|)|", -2, 4}, {"2()", 0, 0},
+        {"", 0, 0},
+        // "*" and "/" left to right; a term may start with "/" or "^".
+        {"x/2*3", 2, 3}, {"x*", 4, 4}, {"^5", 0, 1}, {"/2", 0, 0.5},
+        // Only the last comma outside brackets splits the arguments.
+        {"pow(1,2,3)", 0, 8}, {"pow((1,2),3)", 0, 8}, {"pow(x,(1,2))", 3, 9},
+        // Case and white space do not matter.
+        {"SIN( X )\t+ PI", 1, std::sin(1.0) + PI}, {"Pi+pI", 0, 2 * PI}, {" 2 x\n", 3, 6},
+    };
+    for (const ValueRow& row : rows) {
+        SCOPED_TRACE(row.text);
+        ExpectValue(Eval(row.text, row.x), row.expected);
+    }
+}
+
+// Nothing beyond the first 255 characters reaches the parser; the cut comes
+// before white space is removed.
+TEST(Parser, ReadsOnlyTheFirst255Characters)
+{
+    std::string sum = "1";
+    while (sum.size() < 255)
+        sum += "+1";
+    EXPECT_EQ(Eval(sum + ")"), 128.0);
+    EXPECT_EQ(Eval(std::string(254, ' ') + "7"), 7.0);
+    EXPECT_EQ(Eval(std::string(255, ' ') + "7"), 0.0);
+    ExpectError(CatchExpr([] { Compile(std::string(300, 'z')); }), 1012, std::string(255, 'z'));
+}
+
+struct ErrorRow {
+    const char* text;
+    const char* arg;  // the argument variable
+    int code;
+    const char* argument;
+    double value = 0;  // where evaluation fails
+};
+
+// Errors of the text, of names and of constant calls surface while
+// compiling, the leftmost first.
+TEST(Parser, RejectsBadTextWhileCompiling)
+{
+    const ErrorRow rows[] = {
+        {"x)", "x", 1002, "')' at position 2"}, {"1 + 2 )", "x", 1002, "')' at position 4"},
+        {"(x))(", "x", 1002, "')' at position 4"}, {"(x", "x", 1004, ")"}, {"sin(x", "x", 1004, ")"},
+        {"|x", "x", 1004, "|"}, {"|x|x|", "x", 1004, "|"}, {"sin x", "x", 1012, "sinx"},
+        {"z", "x", 1012, "z"}, {"sin(q)", "x", 1012, "q"}, {"x", "t", 1019, "x"}, {"X*t", "t", 1019, "x"},
+        {"y", "x", 1019, "y"}, {"sin()", "x", 1018, "sin"}, {"pow(2,)", "x", 1018, "pow"},
+        {"pow(,2)", "x", 1018, "pow"}, {"pow(1,2,)", "x", 1018, "pow"}, {"foo()", "x", 1007, "foo"},
+        {"x(2)", "x", 1007, "x"}, {"2*(1+foo(3))", "x", 1007, "foo"},
+        // Terms are built during the walk: an early term fails before a
+        // bracket error further right, a stray ")" before a later term.
+        {"foo(1)+(", "x", 1007, "foo"}, {"z+x)", "x", 1012, "z"}, {"x)+z", "x", 1002, "')' at position 2"},
+        // Calls that do not contain the argument are computed now; the t
+        // inside "tg" and "sqrt" is not the argument t.
+        {"sin(1,2)", "x", 1017, "sin(x)"}, {"x*pow(2)", "x", 1016, "pow(x, y)"},
+        {"x+root(4,2.5)", "x", 1020, ""}, {"x*2^sin(1,2)", "x", 1017, "sin(x)"},
+        {"tg(1,2)+t", "t", 1017, "tg(x) / tan(x)"}, {"t*sqrt(4,2)", "t", 1017, "sqrt(x)"},
+    };
+    for (const ErrorRow& row : rows) {
+        SCOPED_TRACE(row.text);
+        ExpectError(CatchExpr([&] { Compile(row.text, row.arg); }), row.code, row.argument);
+    }
+}
+
+// Calls that contain the argument compile cleanly and fail at their first
+// computation; factors after an annihilating false are still computed.
+TEST(Parser, DefersErrorsOfCallsOnTheArgument)
+{
+    const ErrorRow rows[] = {
+        {"sin(x,1)", "x", 1017, "sin(x)", 1}, {"pow(x)", "x", 1016, "pow(x, y)", 1},
+        {"2*(1+equal(x))", "x", 1016, "equal(a, b)", 1}, {"root(x,2.5)", "x", 1020, "", 4},
+        {"root(2,x)", "x", 1020, "", 2.5}, {"less(x,0)*sin(x,1)", "x", 1017, "sin(x)", 1},
+        {"sqrt(t,1)", "t", 1017, "sqrt(x)", 1},
+    };
+    for (const ErrorRow& row : rows) {
+        SCOPED_TRACE(row.text);
+        std::unique_ptr<CExpression> expression;
+        ExpectError(CatchExpr([&] { expression = Compile(row.text, row.arg); }), 0, "");
+        ASSERT_TRUE(expression);
+        ExpectError(CatchExpr([&] { EvalAt(*expression, row.value); }), row.code, row.argument);
+    }
+}
+
+// Constants are copied into the tree while compiling: a later change of
+// pi's value does not reach a compiled expression.
+TEST(Parser, CopiesConstantVariablesWhileCompiling)
+{
+    const ValueRow rows[] = {
+        {"x+pi", 1, 1 + PI}, {"x*(pi+1)", 1, PI + 1}, {"x^pi", 2, std::pow(2.0, PI)}, {"x*sin(pi/2)", 3, 3}};
+    for (const ValueRow& row : rows) {
+        SCOPED_TRACE(row.text);
+        auto expression = Compile(row.text);
+        std::lock_guard lock(theVariables.Lock());
+        theVariables.SetValue("pi", 0.0);
+        const double value = EvalAt(*expression, row.x);
+        theVariables.SetValue("pi", PI);
+        ExpectValue(value, row.expected);
+    }
+}
+
+}  // namespace
