@@ -5,7 +5,7 @@
 #include "CVariableTable.h"
 #include "ExprText.h"
 
-#include <cstring>
+#include <cmath>
 
 namespace {
 
@@ -147,39 +147,62 @@ void CExprTerm::FoldPowerChains()
             if (!pow)
                 pow = &PowerFunction();
             const double folded = CallBuiltin(*pow, factors[i]->value, factors[i + 1]->value);
+            // A chain that is not finite ends the term walk; it stays a chain.
+            if (!std::isfinite(folded))
+                break;
             factors[i] = std::make_unique<CExprFactor>(folded, factors[i]->op);
             factors.erase(factors.begin() + static_cast<std::ptrdiff_t>(i) + 1);
         }
     }
 }
 
+bool CExprTerm::InPowerChain(size_t i) const
+{
+    return factors[i]->op == '^' || (i + 1 < factors.size() && factors[i + 1]->op == '^');
+}
+
+// Constants merge only within the stretches between power chains: a chain
+// that is not finite ends the term walk, so no constant may move across one.
 void CExprTerm::MergeConstantFactors()
 {
-    // Constant factors joined by '*' or '/' that are not the base of a chain.
-    auto mergeable = [this](size_t i) {
-        const CExprFactor& f = *factors[i];
-        const bool chainBase = i + 1 < factors.size() && factors[i + 1]->op == '^';
-        return f.isConstant && (f.op == '*' || f.op == '/') && !chainBase;
-    };
-    std::vector<WalkItem> merged;
-    size_t last = 0;
-    for (size_t i = 0; i < factors.size(); ++i) {
-        if (mergeable(i)) {
-            merged.push_back({factors[i]->value, -1, factors[i]->op});
+    std::vector<std::unique_ptr<CExprFactor>> merged;
+    size_t begin = 0;
+    while (begin < factors.size()) {
+        size_t end = begin;
+        while (end < factors.size() && !InPowerChain(end))
+            ++end;
+        MergeConstantsBetween(begin, end, merged);
+        for (begin = end; begin < factors.size() && InPowerChain(begin); ++begin)
+            merged.push_back(std::move(factors[begin]));
+    }
+    factors = std::move(merged);
+}
+
+// The constant factors of factors[begin, end) become one '*' factor where the
+// last of them stood, unless their product overflows where none of them is
+// infinite or NaN (the walk might never have met that value).
+void CExprTerm::MergeConstantsBetween(size_t begin, size_t end,
+                                      std::vector<std::unique_ptr<CExprFactor>>& out)
+{
+    std::vector<WalkItem> constants;
+    bool allFinite = true;
+    size_t last = end;
+    for (size_t i = begin; i < end; ++i) {
+        if (factors[i]->isConstant) {
+            constants.push_back({factors[i]->value, -1, factors[i]->op});
+            allFinite = allFinite && std::isfinite(factors[i]->value);
             last = i;
         }
     }
-    if (merged.empty())
-        return;
-    const double product = WalkFactors(merged.data(), merged.size(), nullptr, PowerFunction());
-    std::vector<std::unique_ptr<CExprFactor>> kept;
-    for (size_t i = 0; i < factors.size(); ++i) {
-        if (i == last)
-            kept.push_back(std::make_unique<CExprFactor>(product, '*'));
-        else if (!mergeable(i))
-            kept.push_back(std::move(factors[i]));
+    const double product =
+        constants.empty() ? 0.0 : WalkFactors(constants.data(), constants.size(), nullptr, PowerFunction());
+    const bool merge = !constants.empty() && (std::isfinite(product) || !allFinite);
+    for (size_t i = begin; i < end; ++i) {
+        if (merge && i == last)
+            out.push_back(std::make_unique<CExprFactor>(product, '*'));
+        else if (!merge || !factors[i]->isConstant)
+            out.push_back(std::move(factors[i]));
     }
-    factors = std::move(kept);
 }
 
 std::vector<WalkItem> CExprTerm::WalkItems(int firstSlot) const

@@ -36,6 +36,8 @@ private:
     void AddFactor(size_t begin, size_t end, char& op, FactorKind kind);
     void FoldPowerChains();
     void MergeConstantFactors();
+    bool InPowerChain(size_t i) const;
+    void MergeConstantsBetween(size_t begin, size_t end, std::vector<std::unique_ptr<CExprFactor>>& out);
     void ComputeValue();
 };
 

@@ -20,18 +20,23 @@ CToolFunctions toolFunctions;
 
 void InitExpressionEngine(void (*report)(const CException&))
 {
-    try {
-        theFunctionList.AddGroup(&powerFunctions);
-        theFunctionList.AddGroup(&trigFunctions);
-        theFunctionList.AddGroup(&hyperbolicFunctions);
-        theFunctionList.AddGroup(&toolFunctions);
-        theVariables.AddVariable("pi", EXPR_PI, true);
-        theVariables.AddVariable("e", EXPR_E, true);
-        theVariables.AddVariable("x", 0.0, false);
-        theVariables.AddVariable("y", 0.0, false);
-        theVariables.AddVariable("t", 0.0, false);
-    } catch (const CExprException& error) {
-        if (report)
-            report(error);
-    }
+    // Each registration stands alone: one that fails is reported and the
+    // others still happen.
+    auto step = [report](auto&& registration) {
+        try {
+            registration();
+        } catch (const CExprException& error) {
+            if (report)
+                report(error);
+        }
+    };
+    for (CFunctionGroup* group : {static_cast<CFunctionGroup*>(&powerFunctions),
+                                  static_cast<CFunctionGroup*>(&trigFunctions),
+                                  static_cast<CFunctionGroup*>(&hyperbolicFunctions),
+                                  static_cast<CFunctionGroup*>(&toolFunctions)})
+        step([group] { theFunctionList.AddGroup(group); });
+    step([] { theVariables.AddVariable("pi", EXPR_PI, true); });
+    step([] { theVariables.AddVariable("e", EXPR_E, true); });
+    for (const char* argument : {"x", "y", "t"})
+        step([argument] { theVariables.AddVariable(argument, 0.0, false); });
 }
