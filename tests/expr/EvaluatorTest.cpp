@@ -52,7 +52,8 @@ TEST(Evaluator, TreatsFalseAsAnAnnihilatingZero)
         {"less(x,0)^2", 1, std::pow(F, 2.0)}, {"1/less(x,0)^1", 1, kInf}, {"x^x*less(1,0)", 1000, kInf},
         {"x^x*less(1,0)", 2, 0}, {"(0-x)^0.5*less(1,0)", 1, kNaN}, {"greater(x,0)*x+less(x,0)*x^2", -3, 9},
         {"x^2*less(1,0)", 1e200, kInf}, {"-x^2*less(1,0)", 1e200, -kInf}, {"less(1,0)*x^2", 1e200, 0},
-        {"x*less(1,0)", kInf, 0},
+        {"x*less(1,0)", kInf, 0}, {"less(1,0)*x^x*2", 1000, 0}, {"10^400*less(x,0)", 1, kInf},
+        {"x/e^1000", 1, kInf}, {"1e300*x*1e300", 1e-300, 1e300}, {"1e300*x*1e300", 1, kInf},
     };
     for (const ValueRow& row : rows)
         CheckBothWays(row);
