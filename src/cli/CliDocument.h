@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "CCurvixDoc.h"
+#include "ConversionPrompt.h"
 #include "MemorySettingsBackend.h"
 
 #include <span>
@@ -10,7 +11,8 @@
 // A document read from a file for the commands that take one: the options
 // "[--convert] FILE ..." and the reading with the program's own checks.
 // The settings are the program's defaults; the user's store is not read.
-class CliDocument {
+// The conversion question is answered from --convert.
+class CliDocument : private ConversionPrompt {
 public:
     CliDocument();
 
@@ -28,7 +30,8 @@ public:
     CCurvixDoc& Document() { return doc; }
 
 private:
-    class Prompt;
+    // Declining prints the question, as the user would have seen it.
+    bool AskToConvert() override;
 
     MemorySettingsBackend backend;
     AppSettings settings;

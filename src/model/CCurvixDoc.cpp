@@ -87,12 +87,15 @@ void CCurvixDoc::OnOpenDocument(const std::string& path)
     const std::string failure = FileBytes::Read(path, bytes);
     if (!failure.empty())
         throw CDocFileException(CDocFileException::Cause::SystemError, failure);
+    const bool previousAutoRefresh = autoRefresh;
     DeleteContents();
     Archive archive(std::move(bytes), path);
     try {
         Serialize(archive);
     } catch (...) {
+        // Nothing of a file that failed to load stays in the document.
         DeleteContents();
+        autoRefresh = previousAutoRefresh;
         throw;
     }
     SetModifiedFlag(false);

@@ -233,6 +233,7 @@ TEST_F(DocumentFile, ValuesTheProgramCannotUseAreRefused)
                                      + "'.\nThe file is damaged or is not a Curvix document.");
         EXPECT_EQ(doc.GetGraphCount(), 0) << i;
         EXPECT_FALSE(doc.coordSystem.Differs(settings.defaultCoordSystem)) << i;
+        EXPECT_FALSE(doc.autoRefresh) << i;  // the file's flag is not taken over
     }
 }
 

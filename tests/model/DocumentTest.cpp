@@ -100,15 +100,4 @@ TEST_F(Document, NewDocumentEmptiesAndKeepsAutoRefresh)
     EXPECT_FALSE(doc.IsModified());
 }
 
-TEST_F(Document, StartsFromTheDefaultCoordinateSystem)
-{
-    settings.defaultCoordSystem.precision = 800;
-    CCurvixDoc fresh(settings);
-    EXPECT_EQ(fresh.coordSystem.precision, 800);
-    EXPECT_EQ(fresh.coordSystemInUse.precision, 800);
-    EXPECT_EQ(fresh.zoomX, 100);
-    EXPECT_FALSE(fresh.autoRefresh);
-    EXPECT_FALSE(fresh.IsModified());
-}
-
 }  // namespace

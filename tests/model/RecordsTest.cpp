@@ -101,17 +101,10 @@ TEST(ComputeRange, WithoutOwnRangeTakesTheKindDefault)
     }
 }
 
-TEST(CoordSystem, KindRangesAndWorldRectApplyPiFlags)
+TEST(CoordSystem, UnknownKindsAndWorldRect)
 {
     CoordSystem cs = AppDefault();
     cs.yTimesPi = true;
-    cs.paramTimesPi = true;
-    ArgRange range;
-    cs.GetKindRange(KindXofY, range);
-    EXPECT_EQ(range.from, -40 * kPi);
-    cs.GetKindRange(KindParametric, range);
-    EXPECT_EQ(range.to, 20 * kPi);
-
     ArgRange untouched{7, 8, 9};
     cs.GetKindRange(4, untouched);
     cs.GetKindRange(-1, untouched);
@@ -170,18 +163,6 @@ TEST(GraphItem, DiffersOnEveryUserFieldButNotOnTheEffectiveRange)
     ranged.range = {1, 2, 3};
     EXPECT_FALSE(ranged.Differs(base));
     EXPECT_TRUE(ranged.RangeDiffers(base));
-}
-
-TEST(GraphItem, ResetClearsEveryField)
-{
-    GraphItem item = Graph(KindParametric, "t", "t");
-    item.hidden = item.useAdvanced = item.advTimesPi = true;
-    item.color = 5;
-    item.range = item.advRange = {1, 2, 3};
-    item.Reset();
-    EXPECT_FALSE(item.Differs(GraphItem()));
-    EXPECT_FALSE(item.RangeDiffers(GraphItem()));
-    EXPECT_TRUE(item.expression2.empty());
 }
 
 TEST(CoordSystem, DiffersOnEveryFieldAndIgnoresNothingElse)
