@@ -109,6 +109,7 @@ bool AppSettings::LoadSettings(int mask)
     if (!backend.Open(errorText))
         return Fail(errorText);
     LoadValues(mask);
+    // Nothing was set, so closing cannot lose anything.
     backend.Close(errorText);
     lastError.clear();
     return true;
