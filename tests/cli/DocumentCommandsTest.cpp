@@ -4,15 +4,13 @@
 #include "Archive.h"
 #include "CCurvixDoc.h"
 #include "FileBytes.h"
+#include "CliRunner.h"
 #include "MemorySettingsBackend.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,39 +18,13 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Result = CliResult;
 
 class DocumentCommands : public testing::Test {
 protected:
-    DocumentCommands()
-    {
-        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-        folder = std::filesystem::temp_directory_path() / (std::string("curvix-cli-") + test->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    ~DocumentCommands() override { std::filesystem::remove_all(folder); }
-
-    std::string Path(const char* name) const { return (folder / name).string(); }
-
-    std::string Read(const std::string& path) const
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    Result Run(const std::string& args) const
-    {
-        const std::string command = std::string(CURVIX_CLI) + " " + args + " >" + Path("out") + " 2>" + Path("err");
-        const int status = std::system(command.c_str());
-        return {WEXITSTATUS(status), Read(Path("out")), Read(Path("err"))};
-    }
+    std::string Path(const char* name) const { return cli.Path(name); }
+    static std::string Read(const std::string& path) { return CliRunner::Read(path); }
+    Result Run(const std::string& args) const { return cli.Run(args); }
 
     // Writes a document with one graph with the program's writer.
     std::string WriteDocument(const char* name, const GraphItem& item, std::int32_t zoomX = 100)
@@ -84,7 +56,7 @@ protected:
 
     MemorySettingsBackend backend;
     AppSettings settings{backend};
-    std::filesystem::path folder;
+    CliRunner cli;
 };
 
 const std::string kDefaultCoordSystemJson =
