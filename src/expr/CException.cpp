@@ -4,9 +4,12 @@
 
 std::string CException::Message() const
 {
-    // Every message of the table with its longest argument fits in 1 KiB.
-    std::vector<char> buffer(1024, '\0');
-    if (!GetErrorMessage(buffer.data(), static_cast<unsigned>(buffer.size())))
-        return {};
-    return buffer.data();
+    // GetErrorMessage refuses a buffer that is too small: grow until the
+    // message fits (or is known not to exist).
+    for (unsigned size = 1024; size <= 1u << 20; size *= 8) {
+        std::vector<char> buffer(size, '\0');
+        if (GetErrorMessage(buffer.data(), size))
+            return buffer.data();
+    }
+    return {};
 }
