@@ -92,10 +92,3 @@ void CExpression::MergeConstantTerms()
         return !term->usesArgument && term.get() != merged;
     });
 }
-
-double CExpression::GetResult(double* out) const
-{
-    if (out)
-        *out = result;
-    return result;
-}

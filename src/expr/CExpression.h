@@ -33,7 +33,12 @@ public:
             program.Build(*this);
         result = program.Run();
     }
-    double GetResult(double* out) const;
+    double GetResult(double* out) const
+    {
+        if (out)
+            *out = result;
+        return result;
+    }
 
     const std::string& Text() const { return text; }
     const std::vector<std::unique_ptr<CExprTerm>>& Terms() const { return terms; }
