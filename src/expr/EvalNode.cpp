@@ -17,7 +17,7 @@ constexpr double F = EXPR_FALSE;
     throw ExprError(1019, variable.name);
 }
 
-inline double Read(const CVariable& variable)
+[[gnu::always_inline]] inline double Read(const CVariable& variable)
 {
     if (!variable.available) [[unlikely]]
         ThrowUnavailable(variable);
@@ -25,7 +25,7 @@ inline double Read(const CVariable& variable)
 }
 
 // The '^' of a term: the built-in pow, with its arity check.
-inline double Power(const BuiltinFunction& pow, double base, double exponent)
+[[gnu::always_inline]] inline double Power(const BuiltinFunction& pow, double base, double exponent)
 {
     if (exponent == EXPR_NO_ARG) [[unlikely]]
         ThrowArityError(pow);
@@ -38,27 +38,27 @@ inline double OfNode(const EvalNode& n) { return n.a->Value(); }
 // The term walk written out for one value v, alone or with a constant
 // factor c and an exponent e.
 template <double (*Operand)(const EvalNode&)>
-double Single(const EvalNode& n)
+[[gnu::always_inline]] inline double Single(const EvalNode& n)
 {
     const double v = Operand(n);
     return v == F ? 0.0 : v;
 }
 
 template <double (*Operand)(const EvalNode&)>
-double Scaled(const EvalNode& n)
+[[gnu::always_inline]] inline double Scaled(const EvalNode& n)
 {
     const double v = Operand(n);
     return (v == F || n.constant == F) ? 0.0 : TermValue(n.constant * v);
 }
 
 template <double (*Operand)(const EvalNode&)>
-double Powered(const EvalNode& n)
+[[gnu::always_inline]] inline double Powered(const EvalNode& n)
 {
     return TermValue(Power(*n.function, Operand(n), n.exponent));
 }
 
 template <double (*Operand)(const EvalNode&)>
-double ScaledPowered(const EvalNode& n)
+[[gnu::always_inline]] inline double ScaledPowered(const EvalNode& n)
 {
     const double p = Power(*n.function, Operand(n), n.exponent);
     if (n.constant == F || p == F)
@@ -108,6 +108,11 @@ double Call2(const EvalNode& n)
 double Call2WithConstant(const EvalNode& n)
 {
     return CallBuiltin(*n.function, n.a->Value(), n.constant);
+}
+
+double Call2OfVariableWithConstant(const EvalNode& n)
+{
+    return CallBuiltin(*n.function, SumOfVariable(n), n.constant);
 }
 
 double Abs(const EvalNode& n) { return std::fabs(n.a->Value()); }

@@ -44,6 +44,7 @@ double Call1(const EvalNode& n);
 double Call1OfVariable(const EvalNode& n);    // f(x)
 double Call2(const EvalNode& n);
 double Call2WithConstant(const EvalNode& n);  // f(a, constant)
+double Call2OfVariableWithConstant(const EvalNode& n);  // f(x, constant)
 double Abs(const EvalNode& n);
 
 // Values of terms (without their sign). The operand v is the variable when

@@ -187,6 +187,10 @@ const EvalNode* ExprProgram::LowerCall(const CExprFactor& factor)
     } else if (node->b && node->b->eval == EvalNodes::Constant) {
         node->eval = EvalNodes::Call2WithConstant;
         node->constant = node->b->constant;
+        if (node->a->eval == EvalNodes::SumOfVariable) {
+            node->eval = EvalNodes::Call2OfVariableWithConstant;
+            node->variable = node->a->variable;
+        }
     }
     return node;
 }
