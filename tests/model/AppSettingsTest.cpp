@@ -1,18 +1,8 @@
-#include "AppSettings.h"
-#include "MemorySettingsBackend.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#include "ModelTest.h"
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-const char* const kFlagNames[] = {"ShowSplash", "ShowGrid", "ShowCurrPos", "ShowLogo", "ShowToolbar",
-                                  "ShowStatusbar", "OneLineCoolbar", "DrawDisabledButtonsInColor",
-                                  "UseWatermarkBitmap"};
+using Names = std::vector<std::string>;
 
 bool AppSettings::* const kFlags[] = {&AppSettings::ShowSplash, &AppSettings::ShowGrid, &AppSettings::ShowCurrPos,
                                       &AppSettings::ShowLogo, &AppSettings::ShowToolbar, &AppSettings::ShowStatusbar,
@@ -33,19 +23,6 @@ protected:
     AppSettings settings{backend};
 };
 
-void ExpectDefaultCoordSystem(const CoordSystem& cs)
-{
-    EXPECT_EQ(cs.left, -40);
-    EXPECT_EQ(cs.top, 40);
-    EXPECT_EQ(cs.right, 40);
-    EXPECT_EQ(cs.bottom, -40);
-    EXPECT_EQ(cs.precision, 200);
-    EXPECT_FALSE(cs.xTimesPi || cs.yTimesPi || cs.paramTimesPi);
-    EXPECT_FALSE(cs.paramRange.Differs(ArgRange{0, 20, 200}));
-    EXPECT_TRUE(cs.polarTimesPi);
-    EXPECT_FALSE(cs.polarRange.Differs(ArgRange{0, 4, 200}));
-}
-
 TEST_F(Settings, EmptyStoreGivesEveryDefaultWithoutMessage)
 {
     ClearEveryField();
@@ -55,66 +32,62 @@ TEST_F(Settings, EmptyStoreGivesEveryDefaultWithoutMessage)
     for (auto flag : kFlags)
         EXPECT_TRUE(settings.*flag);
     EXPECT_EQ(settings.GridSize, 0);
-    ExpectDefaultCoordSystem(settings.defaultCoordSystem);
+    EXPECT_FALSE(settings.defaultCoordSystem.Differs(AppDefault()));
     EXPECT_EQ(settings.windowPlacement.length, 0);
     EXPECT_EQ(settings.customColors[3], 0x123456u);  // no colours stored: left alone
 }
 
+// Each mask bit resets its own value only; placement and colours have no
+// default.
 TEST_F(Settings, DefaultsByMask)
 {
-    struct Row {
-        int mask;
-        bool AppSettings::*flag;
-    } rows[] = {
-        {SettingShowSplash, &AppSettings::ShowSplash},
-        {SettingShowGrid, &AppSettings::ShowGrid},
-        {SettingShowCurrPos, &AppSettings::ShowCurrPos},
-        {SettingShowLogo, &AppSettings::ShowLogo},
-        {SettingShowToolbar, &AppSettings::ShowToolbar},
-        {SettingShowStatusbar, &AppSettings::ShowStatusbar},
+    const std::pair<int, bool AppSettings::*> rows[] = {
+        {SettingShowSplash, &AppSettings::ShowSplash},       {SettingShowGrid, &AppSettings::ShowGrid},
+        {SettingShowCurrPos, &AppSettings::ShowCurrPos},     {SettingShowLogo, &AppSettings::ShowLogo},
+        {SettingShowToolbar, &AppSettings::ShowToolbar},     {SettingShowStatusbar, &AppSettings::ShowStatusbar},
         {SettingOneLineCoolbar, &AppSettings::OneLineCoolbar},
         {SettingUseWatermarkBitmap, &AppSettings::UseWatermarkBitmap},
         {SettingDrawDisabledButtonsInColor, &AppSettings::DrawDisabledButtonsInColor},
     };
-    for (const Row& row : rows) {
+    for (const auto& [mask, field] : rows) {
+        SCOPED_TRACE(mask);
         ClearEveryField();
-        settings.SetDefaultSettings(row.mask);
+        settings.SetDefaultSettings(mask);
         for (auto flag : kFlags)
-            EXPECT_EQ(settings.*flag, flag == row.flag) << row.mask;
+            EXPECT_EQ(settings.*flag, flag == field);
         EXPECT_EQ(settings.GridSize, 2);
     }
     ClearEveryField();
     settings.windowPlacement.length = 44;
+    settings.customColors[0] = 1;
     settings.SetDefaultSettings(SettingGridSize | SettingDefCS | SettingWndPlacement | SettingCustColors);
     EXPECT_EQ(settings.GridSize, 0);
     EXPECT_FALSE(settings.ShowGrid);
-    ExpectDefaultCoordSystem(settings.defaultCoordSystem);
+    EXPECT_FALSE(settings.defaultCoordSystem.Differs(AppDefault()));
     EXPECT_EQ(settings.windowPlacement.length, 44);
+    EXPECT_EQ(settings.customColors[0], 1u);
 }
 
 TEST_F(Settings, LoadAndSaveTouchValuesInTheirOrder)
 {
     EXPECT_TRUE(settings.SaveSettings(SettingAll));
-    const std::vector<std::string> saved = {
-        "open", "set ShowSplash", "set ShowLogo", "set ShowGrid", "set GridSize", "set ShowCurrPos",
-        "set ShowToolbar", "set OneLineCoolbar", "set ShowStatusbar", "set UseWatermarkBitmap",
-        "set DrawDisabledButtonsInColor", "set DefCS", "set WndPlacement", "set CustColors", "close"};
-    EXPECT_EQ(backend.log, saved);
-
+    EXPECT_EQ(backend.log, (Names{"open", "set ShowSplash", "set ShowLogo", "set ShowGrid", "set GridSize",
+                                  "set ShowCurrPos", "set ShowToolbar", "set OneLineCoolbar", "set ShowStatusbar",
+                                  "set UseWatermarkBitmap", "set DrawDisabledButtonsInColor", "set DefCS",
+                                  "set WndPlacement", "set CustColors", "close"}));
     backend.log.clear();
     EXPECT_TRUE(settings.LoadSettings(SettingAll));
-    const std::vector<std::string> loaded = {
-        "open", "query ShowSplash", "query ShowLogo", "query ShowGrid", "query GridSize", "query ShowCurrPos",
-        "query ShowToolbar", "query ShowStatusbar", "query OneLineCoolbar", "query UseWatermarkBitmap",
-        "query DrawDisabledButtonsInColor", "query DefCS", "query WndPlacement", "query CustColors", "close"};
-    EXPECT_EQ(backend.log, loaded);
-
+    EXPECT_EQ(backend.log, (Names{"open", "query ShowSplash", "query ShowLogo", "query ShowGrid", "query GridSize",
+                                  "query ShowCurrPos", "query ShowToolbar", "query ShowStatusbar",
+                                  "query OneLineCoolbar", "query UseWatermarkBitmap",
+                                  "query DrawDisabledButtonsInColor", "query DefCS", "query WndPlacement",
+                                  "query CustColors", "close"}));
     backend.log.clear();
     settings.LoadSettings(SettingShowGrid | SettingDefCS);
-    EXPECT_EQ(backend.log, (std::vector<std::string>{"open", "query ShowGrid", "query DefCS", "close"}));
+    EXPECT_EQ(backend.log, (Names{"open", "query ShowGrid", "query DefCS", "close"}));
     backend.log.clear();
     settings.SaveSettings(SettingCustColors);
-    EXPECT_EQ(backend.log, (std::vector<std::string>{"open", "set CustColors", "close"}));
+    EXPECT_EQ(backend.log, (Names{"open", "set CustColors", "close"}));
 }
 
 TEST_F(Settings, StoredValuesReadBack)
@@ -158,26 +131,25 @@ TEST_F(Settings, MalformedBinaryValuesCountAsMissing)
     CoordSystem unusable;
     unusable.precision = 0;
     const auto image = unusable.GetImage();
-    WindowPlacement noPlacement;
+    WindowPlacement noPlacement;  // saved with length 0
     noPlacement.normalPosition = {1, 2, 3, 4};
     const auto placement = noPlacement.GetImage();
     const std::pair<const char*, Bytes> rows[] = {
-        {"DefCS", Bytes(105, 0)},
-        {"DefCS", Bytes(100, 0)},
+        {"DefCS", Bytes(105, 0)},       {"DefCS", Bytes(100, 0)},
         {"DefCS", Bytes(image.begin(), image.end())},
-        {"WndPlacement", Bytes(45, 0)},
-        {"WndPlacement", Bytes(placement.begin(), placement.end())},  // saved with length 0
+        {"WndPlacement", Bytes(45, 0)}, {"WndPlacement", Bytes(placement.begin(), placement.end())},
         {"CustColors", Bytes(63, 0)},
     };
     for (const auto& [name, bytes] : rows) {
+        SCOPED_TRACE(name);
         AppSettings loaded(backend);
         loaded.defaultCoordSystem.left = 5;
         loaded.windowPlacement.length = 44;
         backend.values = {{name, bytes}};
         EXPECT_TRUE(loaded.LoadSettings(SettingAll));
-        ExpectDefaultCoordSystem(loaded.defaultCoordSystem);
-        EXPECT_EQ(loaded.windowPlacement.length, 0) << name;
-        EXPECT_EQ(loaded.customColors[0], 0x00FFFFFFu) << name;
+        EXPECT_FALSE(loaded.defaultCoordSystem.Differs(AppDefault()));
+        EXPECT_EQ(loaded.windowPlacement.length, 0);
+        EXPECT_EQ(loaded.customColors[0], 0x00FFFFFFu);
     }
 }
 
@@ -186,9 +158,8 @@ TEST_F(Settings, StoreThatCannotBeUsedIsReported)
     backend.openError = "Permission denied";
     settings.GridSize = 2;
     EXPECT_FALSE(settings.LoadSettings(SettingAll));
-    const std::string message = "Curvix has encountered the following error while accessing its registry "
-                                "settings:\n\n>> Permission denied\n\nYou may need to re-install Curvix.";
-    EXPECT_EQ(settings.LastError(), message);
+    EXPECT_EQ(settings.LastError(), "Curvix has encountered the following error while accessing its registry "
+                                    "settings:\n\n>> Permission denied\n\nYou may need to re-install Curvix.");
     EXPECT_EQ(settings.GridSize, 2);  // nothing read
     EXPECT_FALSE(settings.SaveSettings(SettingAll));
     EXPECT_TRUE(backend.values.empty());

@@ -1,14 +1,6 @@
-#include "Archive.h"
-#include "CDocFileException.h"
-
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#include "ModelTest.h"
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
 
 Archive Loading(Bytes bytes)
 {
@@ -23,8 +15,7 @@ TEST(Archive, PrimitivesAreLittleEndian)
     archive.WriteDword(0x07060504);
     archive.WriteInt32(-2);
     archive.WriteDouble(1.0);
-    const Bytes expected = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0xFE, 0xFF, 0xFF, 0xFF,
-                            0, 0, 0, 0, 0, 0, 0xF0, 0x3F};
+    const Bytes expected = {1, 2, 3, 4, 5, 6, 7, 0xFE, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0xF0, 0x3F};
     EXPECT_EQ(archive.Bytes(), expected);
 
     Archive back = Loading(archive.Bytes());
@@ -38,10 +29,7 @@ TEST(Archive, PrimitivesAreLittleEndian)
 
 TEST(Archive, StringLengthForms)
 {
-    struct Row {
-        size_t length;
-        Bytes prefix;
-    } rows[] = {
+    const std::pair<size_t, Bytes> rows[] = {
         {0, {0x00}},
         {254, {0xFE}},
         {255, {0xFF, 0xFF, 0x00}},
@@ -49,41 +37,38 @@ TEST(Archive, StringLengthForms)
         {65534, {0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}},
         {70000, {0xFF, 0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}},
     };
-    for (const Row& row : rows) {
-        const std::string text(row.length, 'x');
+    for (const auto& [length, prefix] : rows) {
+        SCOPED_TRACE(length);
+        const std::string text(length, 'x');
         Archive archive;
         archive.WriteString(text);
         const Bytes& bytes = archive.Bytes();
-        ASSERT_EQ(bytes.size(), row.prefix.size() + row.length) << row.length;
-        EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + static_cast<long>(row.prefix.size())), row.prefix)
-            << row.length;
-        EXPECT_EQ(Loading(bytes).ReadString(), text) << row.length;
+        ASSERT_EQ(bytes.size(), prefix.size() + length);
+        EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + static_cast<long>(prefix.size())), prefix);
+        EXPECT_EQ(Loading(bytes).ReadString(), text);
     }
 }
 
 TEST(Archive, ReadsTheWideFormNarrowed)
 {
-    struct Row {
-        Bytes bytes;
-        std::string text;
-    } rows[] = {
+    const std::pair<Bytes, std::string> rows[] = {
         {{0xFF, 0xFE, 0xFF, 0x02, 'h', 0, 'i', 0}, "hi"},
         {{0xFF, 0xFE, 0xFF, 0x03, 0xE9, 0x00, 0xAC, 0x20, 0x81, 0x00}, "\xE9??"},
         {{0xFF, 0xFE, 0xFF, 0xFF, 0x01, 0x00, 'a', 0}, "a"},
         {{0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0, 0, 0, 'b', 0}, "b"},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(Loading(row.bytes).ReadString(), row.text);
+    for (const auto& [bytes, text] : rows)
+        EXPECT_EQ(Loading(bytes).ReadString(), text);
 }
 
 TEST(Archive, DamagedInputThrowsNamingTheFile)
 {
     const Bytes rows[] = {
-        {0x05, 'a', 'b'},                                    // shorter than its length
-        {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'},     // 2 GB announced
-        {0xFF, 0xFE, 0xFF, 0x02, 'a', 0, 'b'},               // half a wide character
-        {0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0x01, 'a', 0},        // wide mark twice
-        {0xFF, 0x01},                                        // cut inside the length
+        {0x05, 'a', 'b'},                                 // shorter than its length
+        {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 'a'},  // 2 GB announced
+        {0xFF, 0xFE, 0xFF, 0x02, 'a', 0, 'b'},            // half a wide character
+        {0xFF, 0xFE, 0xFF, 0xFF, 0xFE, 0x01, 'a', 0},     // wide mark twice
+        {0xFF, 0x01},                                     // cut inside the length
     };
     for (const Bytes& bytes : rows) {
         Archive archive = Loading(bytes);
@@ -91,7 +76,7 @@ TEST(Archive, DamagedInputThrowsNamingTheFile)
             archive.ReadString();
             ADD_FAILURE() << "read " << bytes.size() << " bytes";
         } catch (const CDocFileException& error) {
-            EXPECT_EQ(error.GetCause(), CDocFileException::Cause::Damaged);
+            EXPECT_EQ(error.GetCause(), Cause::Damaged);
             EXPECT_EQ(error.Text(), "Error opening file '/docs/a.cvx'.\n"
                                     "The file is damaged or is not a Curvix document.");
         }

@@ -1,20 +1,10 @@
 // The graph list and the document's life cycle.
 
-#include "DocumentFixture.h"
-
-#include <string>
-#include <vector>
+#include "ModelTest.h"
 
 namespace {
 
 using Document = DocumentFixture;
-
-GraphItem Graph(const char* expression)
-{
-    GraphItem item;
-    item.expression = expression;
-    return item;
-}
 
 std::vector<std::string> Expressions(CCurvixDoc& doc)
 {
@@ -26,10 +16,10 @@ std::vector<std::string> Expressions(CCurvixDoc& doc)
 
 TEST_F(Document, AddedGraphsKeepTheirAddresses)
 {
-    GraphItem* first = doc.AddGraph(Graph("a"));
+    GraphItem* first = doc.AddGraph(MakeGraph(KindYofX, "a"));
     ASSERT_NE(first, nullptr);
     for (int i = 0; i < 100; ++i)
-        doc.AddGraph(Graph("b"));
+        doc.AddGraph(MakeGraph(KindYofX, "b"));
     EXPECT_TRUE(doc.RemoveGraph(1));
     EXPECT_TRUE(doc.RemoveGraph(50));
     EXPECT_EQ(first, doc.GetFirstGraph());
@@ -37,43 +27,38 @@ TEST_F(Document, AddedGraphsKeepTheirAddresses)
     EXPECT_EQ(doc.GetGraphCount(), 99);
 }
 
+// After each removal a graph added last must appear last.
 TEST_F(Document, RemoveGraphByPosition)
 {
+    using Texts = std::vector<std::string>;
     struct Row {
+        Texts graphs;
         int index;
         bool removed;
-        std::vector<std::string> left;
+        Texts left;
     } rows[] = {
-        {-1, false, {"a", "b", "c"}},
-        {3, false, {"a", "b", "c"}},
-        {0, true, {"b", "c"}},
-        {1, true, {"a", "c"}},
-        {2, true, {"a", "b"}},
+        {{"a", "b", "c"}, -1, false, {"a", "b", "c"}}, {{"a", "b", "c"}, 3, false, {"a", "b", "c"}},
+        {{"a", "b", "c"}, 0, true, {"b", "c"}},        {{"a", "b", "c"}, 1, true, {"a", "c"}},
+        {{"a", "b", "c"}, 2, true, {"a", "b"}},        {{"a"}, 0, true, {}},
     };
-    for (const Row& row : rows) {
+    for (Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.graphs.size() << " graphs, index " << row.index);
         doc.RemoveAllGraphs();
-        for (const char* text : {"a", "b", "c"})
-            doc.AddGraph(Graph(text));
-        EXPECT_EQ(doc.RemoveGraph(row.index), row.removed) << row.index;
-        EXPECT_EQ(Expressions(doc), row.left) << row.index;
+        for (const std::string& text : row.graphs)
+            doc.AddGraph(MakeGraph(KindYofX, text.c_str()));
+        EXPECT_EQ(doc.RemoveGraph(row.index), row.removed);
+        EXPECT_EQ(Expressions(doc), row.left);
         EXPECT_EQ(doc.GetGraphCount(), static_cast<int>(row.left.size()));
+        doc.AddGraph(MakeGraph(KindYofX, "z"));
+        row.left.push_back("z");
+        EXPECT_EQ(Expressions(doc), row.left);
     }
-}
-
-TEST_F(Document, RemovingTheOnlyGraphLeavesAnEmptyList)
-{
-    doc.AddGraph(Graph("a"));
-    EXPECT_TRUE(doc.RemoveGraph(0));
-    EXPECT_EQ(doc.GetFirstGraph(), nullptr);
-    EXPECT_EQ(doc.GetGraphCount(), 0);
-    doc.AddGraph(Graph("b"));
-    EXPECT_EQ(Expressions(doc), std::vector<std::string>{"b"});
 }
 
 TEST_F(Document, IterationStopsAfterTheRemovedCursor)
 {
-    doc.AddGraph(Graph("a"));
-    doc.AddGraph(Graph("b"));
+    doc.AddGraph(MakeGraph(KindYofX, "a"));
+    doc.AddGraph(MakeGraph(KindYofX, "b"));
     doc.GetFirstGraph();
     doc.RemoveGraph(0);
     EXPECT_EQ(doc.GetNextGraph(), nullptr);
@@ -82,7 +67,7 @@ TEST_F(Document, IterationStopsAfterTheRemovedCursor)
 TEST_F(Document, NewDocumentEmptiesAndKeepsAutoRefresh)
 {
     settings.defaultCoordSystem.left = -7;
-    doc.AddGraph(Graph("a"));
+    doc.AddGraph(MakeGraph(KindYofX, "a"));
     doc.coordSystem.right = 99;
     doc.zoomX = 300;
     doc.zoomY = 50;
@@ -90,7 +75,6 @@ TEST_F(Document, NewDocumentEmptiesAndKeepsAutoRefresh)
     doc.SetModifiedFlag();
 
     EXPECT_TRUE(doc.OnNewDocument());
-    EXPECT_EQ(doc.GetGraphCount(), 0);
     EXPECT_EQ(doc.GetFirstGraph(), nullptr);
     EXPECT_FALSE(doc.coordSystem.Differs(settings.defaultCoordSystem));
     EXPECT_FALSE(doc.coordSystemInUse.Differs(settings.defaultCoordSystem));

@@ -1,0 +1,91 @@
+#pragma once
+// Helpers of the model tests: graphs, the application's default coordinate
+// system, the bytes a document writes, and a document on default settings
+// with a recording conversion prompt and a fresh folder for files.
+
+#include "AppSettings.h"
+#include "Archive.h"
+#include "CCurvixDoc.h"
+#include "CDocFileException.h"
+#include "ConversionPrompt.h"
+#include "FileBytes.h"
+#include "MemorySettingsBackend.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+using Bytes = std::vector<std::uint8_t>;
+using Cause = CDocFileException::Cause;
+
+inline GraphItem MakeGraph(GraphKind kind, const char* expression, const char* expression2 = "")
+{
+    GraphItem item;
+    item.kind = kind;
+    item.expression = expression;
+    item.expression2 = expression2;
+    return item;
+}
+
+// -40..40 both ways at 200, parametric 0..20, polar 0..4 pi.
+inline CoordSystem AppDefault()
+{
+    CoordSystem cs;
+    cs.left = cs.bottom = -40;
+    cs.top = cs.right = 40;
+    cs.precision = 200;
+    cs.paramRange = {0, 20, 200};
+    cs.polarTimesPi = true;
+    cs.polarRange = {0, 4, 200};
+    return cs;
+}
+
+inline Bytes Written(CCurvixDoc& doc)
+{
+    Archive archive;
+    doc.Serialize(archive);
+    return archive.Bytes();
+}
+
+class DocumentFixture : public testing::Test {
+protected:
+    struct Prompt : ConversionPrompt {
+        bool AskToConvert() override { return ++asked, answer; }
+        bool answer = true;
+        int asked = 0;
+    };
+
+    DocumentFixture()
+    {
+        const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+        folder = std::filesystem::temp_directory_path()
+            / (std::string("curvix-") + test->test_suite_name() + "-" + test->name());
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        doc.SetConversionPrompt(&prompt);
+    }
+    ~DocumentFixture() override { std::filesystem::remove_all(folder); }
+
+    std::filesystem::path File(const char* name) const { return folder / name; }
+
+    // Opens bytes as the file name and returns the error, if any.
+    std::optional<CDocFileException> OpenBytes(const Bytes& bytes, const char* name = "doc.cvx")
+    {
+        EXPECT_EQ(FileBytes::WriteReplacing(File(name), bytes), "");
+        try {
+            doc.OnOpenDocument(File(name).string());
+        } catch (const CDocFileException& error) {
+            return error;
+        }
+        return std::nullopt;
+    }
+
+    MemorySettingsBackend backend;
+    AppSettings settings{backend};
+    CCurvixDoc doc{settings};
+    Prompt prompt;
+    std::filesystem::path folder;
+};
