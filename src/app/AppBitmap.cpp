@@ -1,0 +1,25 @@
+#include "AppBitmap.h"
+
+#include <QBitmap>
+#include <QImage>
+
+// The bitmaps are compiled into this static library; referencing the
+// resource's initialiser keeps the linker from dropping them.
+static void InitAppImages()
+{
+    Q_INIT_RESOURCE(images);
+}
+
+QPixmap LoadAppBitmap(unsigned id)
+{
+    static const bool initialised = (InitAppImages(), true);
+    (void)initialised;
+
+    const QImage image(QStringLiteral(":/images/%1.png").arg(id));
+    if (image.isNull())
+        return {};
+    QPixmap pixmap = QPixmap::fromImage(image);
+    const QImage mask = image.createMaskFromColor(image.pixel(0, 0), Qt::MaskInColor);
+    pixmap.setMask(QBitmap::fromImage(mask));
+    return pixmap;
+}

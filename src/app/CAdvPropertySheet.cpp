@@ -1,0 +1,240 @@
+#include "CAdvPropertySheet.h"
+
+#include "AppText.h"
+#include "CImageButton.h"
+#include "CPropertyPage.h"
+#include "HelpRequests.h"
+#include "MessageBoxStyle.h"
+
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+#include <QTabWidget>
+
+namespace {
+
+constexpr int kButtonWidth = 84;
+constexpr int kButtonHeight = 26;
+
+// Captions are strings 13000 + id; bitmaps 1000 + id.
+constexpr unsigned kCaptionBase = 13000;
+constexpr unsigned kBitmapBase = 1000;
+
+// Context-help ids of the sheet's buttons.
+constexpr std::uint32_t kOkHelpId = 0x80640001;
+constexpr std::uint32_t kCancelHelpId = 0x80840002;
+constexpr std::uint32_t kHelpHelpId = 0x80840009;
+constexpr std::uint32_t kCloseHelpId = 0x809A0008;
+
+// Topics of whole pages: 0x20000 plus the page's template number.
+constexpr std::uint32_t kPageTopicBase = 0x20000;
+
+CAdvPropertySheet::TestDriver& Driver()
+{
+    static CAdvPropertySheet::TestDriver driver;
+    return driver;
+}
+
+}  // namespace
+
+CAdvPropertySheet::CAdvPropertySheet(unsigned captionId, QWidget* parent, int firstPage)
+    : QDialog(parent), tabs(new QTabWidget(this)), firstPage(firstPage)
+{
+    setWindowTitle(AppText(captionId));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs);
+    connect(tabs, &QTabWidget::currentChanged, this, &CAdvPropertySheet::OnTabChanged);
+}
+
+void CAdvPropertySheet::AddPage(CPropertyPage* page)
+{
+    pages.push_back(page);
+    tabs->addTab(page, page->Caption());
+}
+
+int CAdvPropertySheet::DoModal()
+{
+    InitSheet();
+    if (!Driver())
+        return exec();
+    show();
+    Driver()(*this);
+    if (isVisible())
+        done(IDCANCEL);
+    return result();
+}
+
+void CAdvPropertySheet::InitSheet()
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    static_cast<QVBoxLayout*>(layout())->addLayout(row);
+    if (closeMode) {
+        AddButton(IDCLOSE, kCaptionBase + IDCLOSE, kBitmapBase + IDOK, kCloseHelpId);
+    } else {
+        AddButton(IDOK, kCaptionBase + IDOK, kBitmapBase + IDOK, kOkHelpId);
+        AddButton(IDCANCEL, kCaptionBase + IDCANCEL, kBitmapBase + IDCANCEL, kCancelHelpId);
+    }
+    if (hasHelp)
+        AddButton(IDHELP, kCaptionBase + IDHELP, kBitmapBase + IDHELP, kHelpHelpId);
+    for (const SheetButton& entry : buttons)
+        row->addWidget(entry.button);
+    buttons.front().button->setDefault(true);
+
+    if (pages.empty())
+        return;
+    activeIndex = firstPage >= 0 && firstPage < GetPageCount() ? firstPage : 0;
+    {
+        const QSignalBlocker blocker(tabs);
+        tabs->setCurrentIndex(activeIndex);
+    }
+    pages[activeIndex]->Activate();
+}
+
+void CAdvPropertySheet::AddButton(int id, unsigned captionId, unsigned bitmapId, std::uint32_t helpId)
+{
+    auto* button = new CImageButton(AppText(captionId), this);
+    button->setMinimumSize(kButtonWidth, kButtonHeight);
+    button->SetBitmap(bitmapId);
+    button->setProperty(kControlIdProperty, id);
+    button->setProperty(kHelpIdProperty, helpId);
+    switch (id) {
+    case IDOK:
+        connect(button, &QPushButton::clicked, this, &CAdvPropertySheet::accept);
+        break;
+    case IDHELP:
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this] { SubmitPageHelp(IDHELP); });
+        break;
+    default:
+        connect(button, &QPushButton::clicked, this, &CAdvPropertySheet::reject);
+        break;
+    }
+    buttons.push_back({id, button});
+}
+
+CPropertyPage* CAdvPropertySheet::GetActivePage() const
+{
+    return activeIndex < 0 ? nullptr : pages[activeIndex];
+}
+
+bool CAdvPropertySheet::SetActivePage(int index)
+{
+    tabs->setCurrentIndex(index);
+    return activeIndex == index;
+}
+
+void CAdvPropertySheet::OnTabChanged(int index)
+{
+    // Tabs added before the sheet starts change nothing.
+    if (activeIndex < 0 || index == activeIndex)
+        return;
+    if (!pages[activeIndex]->OnKillActive()) {
+        const QSignalBlocker blocker(tabs);
+        tabs->setCurrentIndex(activeIndex);
+        return;
+    }
+    activeIndex = index;
+    pages[activeIndex]->Activate();
+    if (closeMode)
+        Button(IDCLOSE)->setDefault(true);
+}
+
+void CAdvPropertySheet::EnableButtons(bool enable)
+{
+    buttonsEnabled = enable;
+    for (const SheetButton& entry : buttons) {
+        if (entry.id != IDHELP)
+            entry.button->setEnabled(enable);
+    }
+}
+
+CImageButton* CAdvPropertySheet::Button(int id) const
+{
+    for (const SheetButton& entry : buttons) {
+        if (entry.id == id)
+            return entry.button;
+    }
+    return nullptr;
+}
+
+void CAdvPropertySheet::accept()
+{
+    if (!buttonsEnabled || closeMode)
+        return;
+    if (CPropertyPage* page = GetActivePage(); page && !page->OnKillActive())
+        return;
+    done(IDOK);
+}
+
+void CAdvPropertySheet::reject()
+{
+    if (buttonsEnabled)
+        done(IDCANCEL);
+}
+
+void CAdvPropertySheet::closeEvent(QCloseEvent* event)
+{
+    if (!buttonsEnabled) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void CAdvPropertySheet::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        SubmitControlHelp(focusWidget());
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool CAdvPropertySheet::event(QEvent* event)
+{
+    // The title bar's context help: a click on a control asks for its help.
+    if (event->type() == QEvent::QueryWhatsThis) {
+        event->accept();
+        return true;
+    }
+    if (event->type() == QEvent::WhatsThis) {
+        SubmitControlHelp(childAt(static_cast<QHelpEvent*>(event)->pos()));
+        event->accept();
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+void CAdvPropertySheet::SubmitControlHelp(QWidget* control) const
+{
+    for (QWidget* widget = control; widget && widget != this; widget = widget->parentWidget()) {
+        const QVariant helpId = widget->property(kHelpIdProperty);
+        if (helpId.isValid()) {
+            HelpRequest request;
+            request.contextId = helpId.toUInt();
+            request.controlId = widget->property(kControlIdProperty).toInt();
+            request.popup = true;
+            HelpRequests::Submit(request);
+            return;
+        }
+    }
+    SubmitPageHelp(0);
+}
+
+void CAdvPropertySheet::SubmitPageHelp(int controlId) const
+{
+    HelpRequest request;
+    if (const CPropertyPage* page = GetActivePage())
+        request.contextId = kPageTopicBase + page->TemplateId();
+    request.controlId = controlId;
+    HelpRequests::Submit(request);
+}
+
+void CAdvPropertySheet::SetTestDriver(TestDriver driver)
+{
+    Driver() = std::move(driver);
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QDialog>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+class CImageButton;
+class CPropertyPage;
+class QTabWidget;
+
+// The program's property sheet: pages on tabs above a row of image buttons
+// (OK and Cancel, or a single Close button in closeMode, and optionally
+// Help). The current page may refuse to be left, both when another tab is
+// chosen and when OK is pressed. F1, the Help button and the title bar's
+// context help go to the shared help handler.
+class CAdvPropertySheet : public QDialog {
+public:
+    explicit CAdvPropertySheet(unsigned captionId, QWidget* parent = nullptr, int firstPage = 0);
+
+    // Adds a page after the others; the sheet owns it.
+    void AddPage(CPropertyPage* page);
+    // Runs the sheet modally: IDOK or IDCANCEL.
+    int DoModal();
+
+    // Makes a page current; false when the current page refuses to be left.
+    bool SetActivePage(int index);
+    int GetActiveIndex() const { return activeIndex; }
+    CPropertyPage* GetActivePage() const;
+    CPropertyPage* GetPage(int index) const { return pages.at(index); }
+    int GetPageCount() const { return static_cast<int>(pages.size()); }
+
+    // Enables or disables OK, Cancel (or Close) and closing the window,
+    // while a calculation runs.
+    void EnableButtons(bool enable);
+    // The button with this id (IDOK, IDCANCEL, IDCLOSE, IDHELP), or null.
+    CImageButton* Button(int id) const;
+
+    // OK: the current page validates first.
+    void accept() override;
+    // Cancel, Close, Escape and the title bar's close.
+    void reject() override;
+
+    // A test's stand-in for the user: DoModal shows the sheet, hands it to
+    // the driver and returns the result the driver gave it (IDCANCEL when
+    // the driver left it open). An empty driver runs sheets modally again.
+    using TestDriver = std::function<void(CAdvPropertySheet&)>;
+    static void SetTestDriver(TestDriver driver);
+
+    // Set before DoModal: a single Close button instead of OK and Cancel.
+    bool closeMode = false;
+    // Set before DoModal: a Help button after the others.
+    bool hasHelp = false;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct SheetButton {
+        int id;
+        CImageButton* button;
+    };
+
+    void InitSheet();
+    void AddButton(int id, unsigned captionId, unsigned bitmapId, std::uint32_t helpId);
+    void OnTabChanged(int index);
+    void SubmitControlHelp(QWidget* control) const;
+    void SubmitPageHelp(int controlId) const;
+
+    QTabWidget* tabs;
+    std::vector<CPropertyPage*> pages;
+    std::vector<SheetButton> buttons;
+    int firstPage;
+    int activeIndex = -1;
+    bool buttonsEnabled = true;
+};

@@ -1,0 +1,42 @@
+#include "CPropertyPage.h"
+
+#include "AppMessageBox.h"
+#include "AppText.h"
+#include "MessageBoxStyle.h"
+
+CPropertyPage::CPropertyPage(unsigned templateId, unsigned captionId)
+    : templateId(templateId), captionId(captionId)
+{
+}
+
+QString CPropertyPage::Caption() const
+{
+    return AppText(captionId);
+}
+
+void CPropertyPage::Activate()
+{
+    if (!initialised) {
+        initialised = true;
+        OnInitDialog();
+    }
+    OnSetActive();
+}
+
+std::uint32_t CPropertyPage::ControlHelpId(int controlId) const
+{
+    // Help ids of dialog controls: high bit, template number, control id.
+    return 0x80000000u | (templateId << 16) | static_cast<std::uint32_t>(controlId);
+}
+
+void CPropertyPage::RegisterControl(QWidget* control, int controlId) const
+{
+    control->setObjectName(QStringLiteral("control%1").arg(controlId));
+    control->setProperty(kControlIdProperty, controlId);
+    control->setProperty(kHelpIdProperty, ControlHelpId(controlId));
+}
+
+void CPropertyPage::ShowMessage(unsigned textId, unsigned captionId)
+{
+    AppMessageBox::Show(this, textId, captionId, MB_ICONEXCLAMATION);
+}
