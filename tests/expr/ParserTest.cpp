@@ -18,25 +18,21 @@ TEST(Parser, SplitsTextIntoTermsAndFactors)
     const ValueRow rows[] = {
         // A sign always starts a term: a run acts as its last sign, a sign
         // after an operator starts a new term, a sign never joins a number.
-        {"x--3", 5, 2}, {"x+-3", 5, 2}, {"--x", 5, -5}, {"+x", 4, 4}, {"x*-3", 5, 2}, {"2^-1", 0, 1},
-        {"-x^2", 3, -9}, {"1e-5", 0, E - 5},
+        {"x--3", 5, 2}, {"--x", 5, -5}, {"x*-3", 5, 2}, {"2^-1", 0, 1}, {"-x^2", 3, -9}, {"1e-5", 0, E - 5},
         // Implicit multiplication after anything but "*", "/" and "^".
         {"2x^2", 3, 18}, {"2sin(x)", 1, 2 * std::sin(1.0)}, {"(x+1)(x-1)", 3, 8},
         {"sin(x)cos(x)", 1, std::sin(1.0) * std::cos(1.0)}, {"|x|2", -3, 6}, {"x|x|", -2, -4}, {"x2", 3, 6},
-        {"2(x)3", 2, 12}, {"2/.5", 0, 10},
         // Numbers: no sign, no hexadecimal form; unknown characters are skipped.
-        {".5", 0, 5}, {"2,5", 0, 10}, {"2_3", 0, 6}, {"2!", 0, 2}, {"1e3", 0, 1000}, {"2e", 0, 2 * E},
-        {"3.e3", 0, 3000}, {"1.2.3", 0, 1.2 * 3}, {"2.5e1x", 2, 50}, {"0x1", 7, 0}, {"1e400", 0, kInf},
-        {"-1e400", 0, -kInf},
+        {".5", 0, 5}, {"2,5", 0, 10}, {"2_3", 0, 6}, {"1e3", 0, 1000}, {"2e", 0, 2 * E},
+        {"1.2.3", 0, 1.2 * 3}, {"2.5e1x", 2, 50}, {"0x1", 7, 0}, {"1e400", 0, kInf},
         // Bars group and take the absolute value; they do not nest.
-        {"|x-5|", 2, 3}, {"|x|-|x|", -2, 0}, {"||x||", 3, 0}, {"|(x-|x|)|", -2, 4}, {"2()", 0, 0},
-        {"", 0, 0},
+        {"|x-5|", 2, 3}, {"||x||", 3, 0}, {"|(x-|x|)|", -2, 4}, {"2()", 0, 0}, {"", 0, 0},
         // "*" and "/" left to right; a term may start with "/" or "^".
         {"x/2*3", 2, 3}, {"x*", 4, 4}, {"^5", 0, 1}, {"/2", 0, 0.5},
         // Only the last comma outside brackets splits the arguments.
         {"pow(1,2,3)", 0, 8}, {"pow((1,2),3)", 0, 8}, {"pow(x,(1,2))", 3, 9},
         // Case and white space do not matter.
-        {"SIN( X )\t+ PI", 1, std::sin(1.0) + PI}, {"Pi+pI", 0, 2 * PI}, {" 2 x\n", 3, 6},
+        {"SIN( X )\t+ PI", 1, std::sin(1.0) + PI}, {" 2 x\n", 3, 6},
     };
     for (const ValueRow& row : rows) {
         SCOPED_TRACE(row.text);
@@ -71,12 +67,11 @@ TEST(Parser, RejectsBadTextWhileCompiling)
 {
     const ErrorRow rows[] = {
         {"x)", "x", 1002, "')' at position 2"}, {"1 + 2 )", "x", 1002, "')' at position 4"},
-        {"(x))(", "x", 1002, "')' at position 4"}, {"(x", "x", 1004, ")"}, {"sin(x", "x", 1004, ")"},
-        {"|x", "x", 1004, "|"}, {"|x|x|", "x", 1004, "|"}, {"sin x", "x", 1012, "sinx"},
+        {"(x))(", "x", 1002, "')' at position 4"}, {"(x", "x", 1004, ")"}, {"|x", "x", 1004, "|"},
+        {"|x|x|", "x", 1004, "|"}, {"sin x", "x", 1012, "sinx"},
         {"z", "x", 1012, "z"}, {"sin(q)", "x", 1012, "q"}, {"x", "t", 1019, "x"}, {"X*t", "t", 1019, "x"},
         {"y", "x", 1019, "y"}, {"sin()", "x", 1018, "sin"}, {"pow(2,)", "x", 1018, "pow"},
-        {"pow(,2)", "x", 1018, "pow"}, {"pow(1,2,)", "x", 1018, "pow"}, {"foo()", "x", 1007, "foo"},
-        {"x(2)", "x", 1007, "x"}, {"2*(1+foo(3))", "x", 1007, "foo"},
+        {"pow(,2)", "x", 1018, "pow"}, {"foo()", "x", 1007, "foo"}, {"x(2)", "x", 1007, "x"},
         // Terms are built during the walk: an early term fails before a
         // bracket error further right, a stray ")" before a later term.
         {"foo(1)+(", "x", 1007, "foo"}, {"z+x)", "x", 1012, "z"}, {"x)+z", "x", 1002, "')' at position 2"},
@@ -116,7 +111,7 @@ TEST(Parser, DefersErrorsOfCallsOnTheArgument)
 TEST(Parser, CopiesConstantVariablesWhileCompiling)
 {
     const ValueRow rows[] = {
-        {"x+pi", 1, 1 + PI}, {"x*(pi+1)", 1, PI + 1}, {"x^pi", 2, std::pow(2.0, PI)}, {"x*sin(pi/2)", 3, 3}};
+        {"x+pi", 1, 1 + PI}, {"x^pi", 2, std::pow(2.0, PI)}, {"x*sin(pi/2)", 3, 3}};
     for (const ValueRow& row : rows) {
         SCOPED_TRACE(row.text);
         auto expression = Compile(row.text);
