@@ -1,0 +1,26 @@
+#pragma once
+
+#include "CPropertyPage.h"
+
+class CoordSystem;
+class CRangeGroup;
+
+// The Advanced page of the coordinate-system sheet: the default argument
+// ranges and precisions of polar and parametric graphs.
+class CCoordSystemAdvancedPage : public CPropertyPage {
+public:
+    CCoordSystemAdvancedPage();
+
+    void LoadFrom(const CoordSystem& cs);
+    // Writes the two default ranges and their pi flags; nothing else.
+    void StoreTo(CoordSystem& cs) const;
+
+    bool OnKillActive() override;
+
+private:
+    // The refusal of one range as typed, 0 when it passes.
+    static unsigned CheckGroup(const CRangeGroup& group);
+
+    CRangeGroup* polar;
+    CRangeGroup* parametric;
+};

@@ -1,0 +1,105 @@
+#include "CCoordSystemGeneralPage.h"
+
+#include "AppBitmap.h"
+#include "AppText.h"
+#include "CCoordSystemAdvancedPage.h"
+#include "CPrecisionList.h"
+#include "CRangeGroup.h"
+#include "CoordSystem.h"
+#include "RangeValidation.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QCheckBox>
+#include <QPushButton>
+
+namespace {
+
+constexpr unsigned kTemplate = 171;
+constexpr unsigned kCaption = 17000;  // "General"
+constexpr unsigned kHeading = 17101;
+constexpr unsigned kPrecisionTitle = 17104;
+constexpr unsigned kImport = 17105;
+constexpr unsigned kPrecisionPicture = 176;
+
+}  // namespace
+
+CCoordSystemGeneralPage::CCoordSystemGeneralPage()
+    : CPropertyPage(kTemplate, kCaption),
+      vertical(new CRangeGroup({17102, 17106, 17107, 139, false}, this)),
+      horizontal(new CRangeGroup({17103, 17108, 17109, 137, false}, this)),
+      precision(new CPrecisionList(this)),
+      importButton(new QPushButton(AppText(kImport), this))
+{
+    RegisterControl(vertical->first, 1060);
+    RegisterControl(vertical->second, 1061);
+    RegisterControl(vertical->timesPi, 1157);
+    RegisterControl(horizontal->first, 1057);
+    RegisterControl(horizontal->second, 1058);
+    RegisterControl(horizontal->timesPi, 1059);
+    RegisterControl(precision, 1064);
+    RegisterControl(importButton, 1188);
+
+    auto* precisionGroup = new QGroupBox(AppText(kPrecisionTitle), this);
+    auto* precisionRow = new QHBoxLayout(precisionGroup);
+    precisionRow->addWidget(precision, 1);
+    auto* picture = new QLabel(precisionGroup);
+    picture->setPixmap(LoadAppBitmap(kPrecisionPicture));
+    precisionRow->addWidget(picture);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(AppText(kHeading), this));
+    layout->addWidget(vertical);
+    layout->addWidget(horizontal);
+    layout->addWidget(precisionGroup);
+    layout->addWidget(importButton, 0, Qt::AlignLeft);
+    layout->addStretch();
+    importButton->hide();
+    connect(importButton, &QPushButton::clicked, this, &CCoordSystemGeneralPage::OnImport);
+}
+
+void CCoordSystemGeneralPage::LoadFrom(const CoordSystem& cs)
+{
+    vertical->SetValues(cs.top, cs.bottom, cs.yTimesPi);
+    horizontal->SetValues(cs.left, cs.right, cs.xTimesPi);
+    precision->SetPrecision(cs.precision);
+}
+
+void CCoordSystemGeneralPage::StoreTo(CoordSystem& cs) const
+{
+    cs.xTimesPi = horizontal->TimesPi();
+    cs.yTimesPi = vertical->TimesPi();
+    cs.left = RangeValidation::ReadNumber(horizontal->FirstText().c_str());
+    cs.right = RangeValidation::ReadNumber(horizontal->SecondText().c_str());
+    cs.bottom = RangeValidation::ReadNumber(vertical->SecondText().c_str());
+    cs.top = RangeValidation::ReadNumber(vertical->FirstText().c_str());
+    precision->StorePrecision(cs.precision);
+}
+
+void CCoordSystemGeneralPage::OnInitDialog()
+{
+    importButton->setVisible(importAllowed);
+}
+
+bool CCoordSystemGeneralPage::OnKillActive()
+{
+    // Only the horizontal edges are checked: they set the sampled range.
+    const unsigned refusal = RangeValidation::CheckRange(precision->currentIndex(), horizontal->FirstText().c_str(),
+                                                         horizontal->SecondText().c_str(),
+                                                         RangeValidation::Limit::CoordinateEdges);
+    if (refusal) {
+        ShowMessage(refusal, kProgramNameCaption);
+        return false;
+    }
+    return true;
+}
+
+void CCoordSystemGeneralPage::OnImport()
+{
+    if (!importSource)
+        return;
+    LoadFrom(*importSource);
+    if (advancedPage)
+        advancedPage->LoadFrom(*importSource);
+}

@@ -1,0 +1,163 @@
+#include "CGraphPropsAdvancedPage.h"
+
+#include "AppText.h"
+#include "CGraphPropsGeneralPage.h"
+#include "CPrecisionList.h"
+#include "CRangeGroup.h"
+#include "CoordSystem.h"
+#include "RangeValidation.h"
+
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr unsigned kTemplate = 179;
+constexpr unsigned kCaption = 17001;         // "Advanced"
+constexpr unsigned kNewGraphCaption = 505;   // "New graph's advanced properties:"
+constexpr unsigned kEditCaption = 506;       // "Graph's advanced properties:"
+constexpr unsigned kUseAdvanced = 17901;
+constexpr unsigned kRangeTitle = 17902;
+constexpr unsigned kPrecisionTitle = 17903;
+constexpr unsigned kInformationTitle = 17904;
+constexpr unsigned kKindLabel = 17905;
+constexpr unsigned kArgumentLabel = 17906;
+
+// A graph's default range: the coordinate system's for its kind, as typed.
+struct DefaultRange {
+    double from;
+    double to;
+    bool timesPi;
+    std::int32_t precision;
+};
+
+DefaultRange DefaultRangeOf(const CoordSystem& cs, GraphKind kind)
+{
+    switch (kind) {
+    case KindXofY:
+        return {cs.bottom, cs.top, cs.yTimesPi, cs.precision};
+    case KindParametric:
+        return {cs.paramRange.from, cs.paramRange.to, cs.paramTimesPi, cs.paramRange.precision};
+    case KindPolar:
+        return {cs.polarRange.from, cs.polarRange.to, cs.polarTimesPi, cs.polarRange.precision};
+    default:
+        return {cs.left, cs.right, cs.xTimesPi, cs.precision};
+    }
+}
+
+}  // namespace
+
+CGraphPropsAdvancedPage::CGraphPropsAdvancedPage(CGraphPropsGeneralPage& generalPage, const CoordSystem& cs)
+    : CPropertyPage(kTemplate, kCaption),
+      generalPage(generalPage),
+      coordSystem(cs),
+      graph(generalPage.graph),
+      caption(new QLabel(this)),
+      useAdvanced(new QCheckBox(AppText(kUseAdvanced), this)),
+      kindText(new QLabel(this)),
+      argumentText(new QLabel(this)),
+      range(new CRangeGroup({kRangeTitle, 17003, 17004, 0, false}, this)),
+      precisionGroup(new QGroupBox(AppText(kPrecisionTitle), this)),
+      precision(new CPrecisionList(precisionGroup))
+{
+    RegisterControl(useAdvanced, 1167);
+    RegisterControl(kindText, 1168);
+    RegisterControl(argumentText, 1169);
+    RegisterControl(caption, 1170);
+    RegisterControl(range, 1116);
+    RegisterControl(range->first, 1164);
+    RegisterControl(range->second, 1166);
+    RegisterControl(range->timesPi, 1213);
+    RegisterControl(precisionGroup, 1119);
+    RegisterControl(precision, 1212);
+
+    auto* information = new QGroupBox(AppText(kInformationTitle), this);
+    auto* informationForm = new QFormLayout(information);
+    informationForm->addRow(AppText(kKindLabel), kindText);
+    informationForm->addRow(AppText(kArgumentLabel), argumentText);
+    auto* precisionRow = new QHBoxLayout(precisionGroup);
+    precisionRow->addWidget(precision);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(caption);
+    layout->addWidget(useAdvanced);
+    layout->addWidget(range);
+    layout->addWidget(precisionGroup);
+    layout->addWidget(information);
+    layout->addStretch();
+
+    connect(useAdvanced, &QCheckBox::clicked, this, &CGraphPropsAdvancedPage::OnUseAdvancedClicked);
+}
+
+void CGraphPropsAdvancedPage::OnInitDialog()
+{
+    useAdvanced->setChecked(graph.useAdvanced);
+    if (graph.useAdvanced) {
+        range->SetValues(graph.advRange.from, graph.advRange.to, graph.advTimesPi);
+        precision->SetPrecision(graph.advRange.precision);
+    } else {
+        FillDefaults();
+    }
+    caption->setText(AppText(generalPage.newGraph ? kNewGraphCaption : kEditCaption));
+    ShowAdvanced(graph.useAdvanced);
+}
+
+void CGraphPropsAdvancedPage::OnSetActive()
+{
+    if (IsKnownGraphKind(graph.kind)) {
+        argumentText->setText(QString::fromLatin1(GraphKindArgument(graph.kind)));
+        kindText->setText(AppText(GraphKindLabelId(graph.kind)));
+    }
+    if (!useAdvanced->isChecked())
+        FillDefaults();
+}
+
+void CGraphPropsAdvancedPage::FillDefaults()
+{
+    const DefaultRange defaults = DefaultRangeOf(coordSystem, graph.kind);
+    range->SetValues(defaults.from, defaults.to, defaults.timesPi);
+    precision->SetPrecision(defaults.precision);
+}
+
+void CGraphPropsAdvancedPage::ShowAdvanced(bool on)
+{
+    range->setEnabled(on);
+    precisionGroup->setEnabled(on);
+}
+
+void CGraphPropsAdvancedPage::OnUseAdvancedClicked(bool on)
+{
+    ShowAdvanced(on);
+    if (on)
+        StoreRange();
+    else
+        FillDefaults();
+}
+
+void CGraphPropsAdvancedPage::StoreRange()
+{
+    graph.advTimesPi = range->TimesPi();
+    graph.advRange.to = RangeValidation::ReadNumber(range->SecondText().c_str());
+    graph.advRange.from = RangeValidation::ReadNumber(range->FirstText().c_str());
+    precision->StorePrecision(graph.advRange.precision);
+}
+
+bool CGraphPropsAdvancedPage::OnKillActive()
+{
+    if (const unsigned refusal = RangeValidation::CheckPrecisionSelected(precision->currentIndex())) {
+        ShowMessage(refusal, kProgramNameCaption);
+        return false;
+    }
+    if (const unsigned refusal = RangeValidation::CheckRangeTexts(range->FirstText().c_str(),
+                                                                  range->SecondText().c_str())) {
+        ShowMessage(refusal, kProgramNameCaption);
+        return false;
+    }
+    StoreRange();
+    graph.useAdvanced = useAdvanced->isChecked();
+    return true;
+}

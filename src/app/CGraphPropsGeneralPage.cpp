@@ -1,0 +1,157 @@
+#include "CGraphPropsGeneralPage.h"
+
+#include "AppStringFormat.h"
+#include "AppText.h"
+#include "CImageButton.h"
+#include "ColorChooser.h"
+#include "GraphSyntaxCheck.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr unsigned kTemplate = 178;
+constexpr unsigned kCaption = 17000;        // "General"
+constexpr unsigned kNewGraphTitle = 17801;  // "New graph properties:"
+constexpr unsigned kEditTitle = 504;        // "Graph properties:"
+constexpr unsigned kFirstKindItem = 17802;
+constexpr unsigned kSelect = 17806;
+constexpr unsigned kHidden = 17807;
+constexpr unsigned kSecondLine = 17808;     // "y ="
+constexpr unsigned kKindLabel = 17809;
+constexpr unsigned kColorLabel = 17810;
+constexpr unsigned kNoFunctionBody = 3180;
+constexpr unsigned kTooManyGraphs = 3001;
+constexpr unsigned kSelectBitmap = 2039;    // the Select button's own bitmap number
+constexpr int kMaxEquation = 250;
+
+}  // namespace
+
+CGraphPropsGeneralPage::CGraphPropsGeneralPage(std::array<std::uint32_t, 16>& customColors)
+    : CPropertyPage(kTemplate, kCaption),
+      customColors(customColors),
+      group(new QGroupBox(AppText(kNewGraphTitle), this)),
+      kindList(new QComboBox(group)),
+      firstLabel(new QLabel(group)),
+      firstEquation(new QLineEdit(group)),
+      secondLabel(new QLabel(AppText(kSecondLine), group)),
+      secondEquation(new QLineEdit(group)),
+      swatch(new QFrame(group)),
+      selectButton(new CImageButton(AppText(kSelect), group)),
+      hiddenBox(new QCheckBox(AppText(kHidden), group))
+{
+    RegisterControl(group, 1170);
+    RegisterControl(swatch, 1038);
+    RegisterControl(selectButton, 1039);
+    RegisterControl(hiddenBox, 1040);
+    RegisterControl(firstEquation, 1158);
+    RegisterControl(secondEquation, 1159);
+    RegisterControl(kindList, 1168);
+    RegisterControl(firstLabel, 1171);
+    RegisterControl(secondLabel, 1172);
+
+    for (unsigned item = 0; item < 4; ++item)
+        kindList->addItem(AppText(kFirstKindItem + item));
+    kindList->setCurrentIndex(-1);
+    firstEquation->setMaxLength(kMaxEquation);
+    secondEquation->setMaxLength(kMaxEquation);
+    swatch->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    swatch->setAutoFillBackground(true);
+    swatch->setMinimumSize(48, 22);
+    selectButton->SetBitmap(kSelectBitmap);
+
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(new QLabel(AppText(kKindLabel), group), 0, 0);
+    grid->addWidget(kindList, 0, 1, 1, 3);
+    grid->addWidget(firstLabel, 1, 0, Qt::AlignRight);
+    grid->addWidget(firstEquation, 1, 1, 1, 3);
+    grid->addWidget(secondLabel, 2, 0, Qt::AlignRight);
+    grid->addWidget(secondEquation, 2, 1, 1, 3);
+    grid->addWidget(new QLabel(AppText(kColorLabel), group), 3, 0);
+    grid->addWidget(swatch, 3, 1);
+    grid->addWidget(selectButton, 3, 2);
+    grid->addWidget(hiddenBox, 4, 1, 1, 3);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(5, 1);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(group);
+
+    connect(kindList, &QComboBox::currentIndexChanged, this, &CGraphPropsGeneralPage::ShowKind);
+    connect(selectButton, &QPushButton::clicked, this, &CGraphPropsGeneralPage::OnSelectColor);
+    connect(hiddenBox, &QCheckBox::clicked, this, &CGraphPropsGeneralPage::OnHiddenClicked);
+}
+
+void CGraphPropsGeneralPage::OnInitDialog()
+{
+    if (!newGraph)
+        group->setTitle(AppText(kEditTitle));
+    ShowColor();
+}
+
+void CGraphPropsGeneralPage::OnSetActive()
+{
+    firstEquation->setText(QString::fromStdString(graph.expression));
+    secondEquation->setText(QString::fromStdString(graph.expression2));
+    if (newGraph && !canBeShown)
+        graph.hidden = true;
+    hiddenBox->setChecked(graph.hidden);
+    kindList->setCurrentIndex(IsKnownGraphKind(graph.kind) ? graph.kind : -1);
+    ShowKind(kindList->currentIndex());
+}
+
+void CGraphPropsGeneralPage::ShowKind(int kind)
+{
+    const bool known = IsKnownGraphKind(kind);
+    const bool parametric = kind == KindParametric;
+    secondLabel->setVisible(parametric);
+    secondEquation->setVisible(parametric);
+    firstLabel->setText(known ? QString::fromStdString(FormatAppString(GraphKindEquationId(GraphKind(kind)), ""))
+                              : QString());
+}
+
+void CGraphPropsGeneralPage::OnSelectColor()
+{
+    if (const auto color = ChooseColor(this, graph.color, customColors)) {
+        graph.color = *color;
+        ShowColor();
+    }
+}
+
+void CGraphPropsGeneralPage::ShowColor()
+{
+    QPalette palette = swatch->palette();
+    palette.setColor(QPalette::Window, FromColorRef(graph.color));
+    swatch->setPalette(palette);
+}
+
+void CGraphPropsGeneralPage::OnHiddenClicked()
+{
+    if (canBeShown)
+        return;
+    hiddenBox->setChecked(true);
+    ShowMessage(kTooManyGraphs, kErrorCaption);
+}
+
+bool CGraphPropsGeneralPage::OnKillActive()
+{
+    const std::string expression = firstEquation->text().toStdString();
+    const std::string expression2 = secondEquation->text().toStdString();
+    const int kind = kindList->currentIndex();
+    if (!IsKnownGraphKind(kind) || expression.empty() || (kind == KindParametric && expression2.empty())) {
+        ShowMessage(kNoFunctionBody, kErrorCaption);
+        return false;
+    }
+    if (!CheckGraphSyntax(this, GraphKind(kind), expression, expression2))
+        return false;
+    graph.expression = expression;
+    graph.expression2 = expression2;
+    graph.kind = GraphKind(kind);
+    graph.hidden = hiddenBox->isChecked();
+    return true;
+}

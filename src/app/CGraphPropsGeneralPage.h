@@ -1,0 +1,49 @@
+#pragma once
+
+#include "CPropertyPage.h"
+#include "GraphItem.h"
+
+#include <array>
+#include <cstdint>
+
+class CImageButton;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+// The General page of the graph sheet: kind, equation(s), colour and the
+// Hidden box. Leaving the page checks the equations' syntax and stores them
+// into graph, the working copy the caller fills and reads.
+class CGraphPropsGeneralPage : public CPropertyPage {
+public:
+    // customColors are the colour dialog's custom colours, kept up to date.
+    explicit CGraphPropsGeneralPage(std::array<std::uint32_t, 16>& customColors);
+
+    void OnInitDialog() override;
+    void OnSetActive() override;
+    bool OnKillActive() override;
+
+    bool canBeShown = true;  // false when one more visible graph is too many
+    GraphItem graph;
+    bool newGraph = true;
+
+private:
+    void ShowKind(int kind);
+    void OnSelectColor();
+    void OnHiddenClicked();
+    void ShowColor();
+
+    std::array<std::uint32_t, 16>& customColors;
+    QGroupBox* group;
+    QComboBox* kindList;
+    QLabel* firstLabel;
+    QLineEdit* firstEquation;
+    QLabel* secondLabel;
+    QLineEdit* secondEquation;
+    QFrame* swatch;
+    CImageButton* selectButton;
+    QCheckBox* hiddenBox;
+};

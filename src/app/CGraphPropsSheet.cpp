@@ -1,0 +1,28 @@
+#include "CGraphPropsSheet.h"
+
+#include "CGraphPropsAdvancedPage.h"
+#include "CGraphPropsGeneralPage.h"
+
+namespace {
+
+constexpr unsigned kAddCaption = 502;   // "Add new graph"
+constexpr unsigned kEditCaption = 503;  // "Edit graph properties"
+
+}  // namespace
+
+CGraphPropsSheet::CGraphPropsSheet(const GraphItem& graph, const Setup& setup, QWidget* parent)
+    : CAdvPropertySheet(setup.newGraph ? kAddCaption : kEditCaption, parent),
+      generalPage(new CGraphPropsGeneralPage(setup.customColors))
+{
+    generalPage->graph = graph;
+    generalPage->newGraph = setup.newGraph;
+    generalPage->canBeShown = setup.canBeShown;
+    advancedPage = new CGraphPropsAdvancedPage(*generalPage, setup.coordSystem);
+    AddPage(generalPage);
+    AddPage(advancedPage);
+}
+
+const GraphItem& CGraphPropsSheet::Graph() const
+{
+    return generalPage->graph;
+}

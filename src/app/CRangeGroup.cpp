@@ -1,0 +1,65 @@
+#include "CRangeGroup.h"
+
+#include "AppBitmap.h"
+#include "AppText.h"
+#include "CPrecisionList.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+constexpr unsigned kTimesPi = 17002;      // "* PI"
+constexpr unsigned kPrecisionLabel = 17303;  // "Precision:"
+
+}  // namespace
+
+CRangeGroup::CRangeGroup(const Layout& layout, QWidget* parent)
+    : QGroupBox(AppText(layout.titleId), parent),
+      first(new QLineEdit(this)),
+      second(new QLineEdit(this)),
+      timesPi(new QCheckBox(AppText(kTimesPi), this))
+{
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel(AppText(layout.firstLabelId), this), 0, 0);
+    grid->addWidget(first, 0, 1);
+    grid->addWidget(new QLabel(AppText(layout.secondLabelId), this), 1, 0);
+    grid->addWidget(second, 1, 1);
+    grid->addWidget(timesPi, 2, 1);
+    if (layout.withPrecision) {
+        precision = new CPrecisionList(this);
+        grid->addWidget(new QLabel(AppText(kPrecisionLabel), this), 3, 0);
+        grid->addWidget(precision, 3, 1);
+    }
+    if (layout.pictureId) {
+        auto* picture = new QLabel(this);
+        picture->setPixmap(LoadAppBitmap(layout.pictureId));
+        picture->setAlignment(Qt::AlignCenter);
+        grid->addWidget(picture, 0, 2, grid->rowCount(), 1);
+    }
+    grid->setColumnStretch(1, 1);
+}
+
+void CRangeGroup::SetValues(double firstValue, double secondValue, bool piFactor)
+{
+    first->setText(FormatNumber(firstValue));
+    second->setText(FormatNumber(secondValue));
+    timesPi->setChecked(piFactor);
+}
+
+std::string CRangeGroup::FirstText() const
+{
+    return first->text().toStdString();
+}
+
+std::string CRangeGroup::SecondText() const
+{
+    return second->text().toStdString();
+}
+
+bool CRangeGroup::TimesPi() const
+{
+    return timesPi->isChecked();
+}

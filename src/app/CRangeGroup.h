@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include <string>
+
+class CPrecisionList;
+class QCheckBox;
+class QLineEdit;
+
+// A group of two number fields (a range or a pair of edges), their "* PI"
+// box, optionally a precision list, and an illustration beside them.
+class CRangeGroup : public QGroupBox {
+public:
+    struct Layout {
+        unsigned titleId;
+        unsigned firstLabelId;
+        unsigned secondLabelId;
+        unsigned pictureId;  // 0 for none
+        bool withPrecision;
+    };
+
+    CRangeGroup(const Layout& layout, QWidget* parent);
+
+    // Shows two numbers with "%g" and the box's state.
+    void SetValues(double first, double second, bool timesPi);
+    std::string FirstText() const;
+    std::string SecondText() const;
+    bool TimesPi() const;
+
+    QLineEdit* first;
+    QLineEdit* second;
+    QCheckBox* timesPi;
+    CPrecisionList* precision = nullptr;
+};

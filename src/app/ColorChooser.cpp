@@ -1,0 +1,28 @@
+#include "ColorChooser.h"
+
+#include <QColorDialog>
+
+QColor FromColorRef(std::uint32_t color)
+{
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+std::uint32_t ToColorRef(const QColor& color)
+{
+    return static_cast<std::uint32_t>(color.red()) | static_cast<std::uint32_t>(color.green()) << 8
+           | static_cast<std::uint32_t>(color.blue()) << 16;
+}
+
+std::optional<std::uint32_t> ChooseColor(QWidget* parent, std::uint32_t color,
+                                         std::array<std::uint32_t, 16>& customColors)
+{
+    for (int i = 0; i < QColorDialog::customCount() && i < 16; ++i)
+        QColorDialog::setCustomColor(i, FromColorRef(customColors[i]));
+    QColorDialog dialog(FromColorRef(color), parent);
+    const bool chosen = dialog.exec() == QDialog::Accepted;
+    for (int i = 0; i < QColorDialog::customCount() && i < 16; ++i)
+        customColors[i] = ToColorRef(QColorDialog::customColor(i));
+    if (!chosen)
+        return std::nullopt;
+    return ToColorRef(dialog.selectedColor());
+}

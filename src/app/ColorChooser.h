@@ -1,0 +1,18 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class QColor;
+class QWidget;
+
+// Between the stored colours (0x00BBGGRR) and Qt's.
+QColor FromColorRef(std::uint32_t color);
+std::uint32_t ToColorRef(const QColor& color);
+
+// The colour dialog of the graph pages, started at a colour (0x00BBGGRR)
+// and sharing the program's 16 custom colours, which it updates. The chosen
+// colour, or nothing when the user cancels.
+std::optional<std::uint32_t> ChooseColor(QWidget* parent, std::uint32_t color,
+                                         std::array<std::uint32_t, 16>& customColors);

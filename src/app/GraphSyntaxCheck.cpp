@@ -1,0 +1,48 @@
+#include "GraphSyntaxCheck.h"
+
+#include "AppMessageBox.h"
+#include "AppText.h"
+#include "CExprException.h"
+#include "CExpression.h"
+#include "CVariableTable.h"
+#include "MessageBoxStyle.h"
+
+#include <mutex>
+
+namespace {
+
+constexpr unsigned kComputationRunning = 3181;
+
+void Compile(const std::string& text)
+{
+    CExpression expression(text.c_str(), false);
+    expression.Simplify();
+    expression.Evaluate();
+}
+
+}  // namespace
+
+bool CheckGraphSyntax(QWidget* owner, GraphKind kind, const std::string& expression,
+                      const std::string& expression2)
+{
+    std::unique_lock lock(theVariables.Lock(), std::try_to_lock);
+    if (!lock.owns_lock()) {
+        AppMessageBox::Show(owner, kComputationRunning, kErrorCaption, MB_ICONEXCLAMATION);
+        return false;
+    }
+    try {
+        for (const char* name : {"x", "y", "t"})
+            theVariables.SetAvailable(name, false);
+        const char* argument = GraphKindArgument(kind);
+        theVariables.SetAvailable(argument, true);
+        theVariables.SetCurrent(argument);
+        Compile(expression);
+        if (kind == KindParametric)
+            Compile(expression2);
+    } catch (const CException& error) {
+        lock.unlock();
+        AppMessageBox::ReportError(owner, error);
+        return false;
+    }
+    return true;
+}
