@@ -10,6 +10,7 @@ struct StringEntry {
 constexpr StringEntry kStrings[] = {
 #include "strings/expr.inc"
 #include "strings/model.inc"
+#include "strings/view.inc"
 #include "strings/app.inc"
 };
 

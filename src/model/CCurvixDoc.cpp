@@ -2,12 +2,28 @@
 
 #include "AppSettings.h"
 #include "Archive.h"
+#include "AvailableMemory.h"
 #include "CDocFileException.h"
+#include "ComputationSink.h"
 #include "DocumentFormat.h"
 #include "FileBytes.h"
+#include "RangeValidation.h"
 
+#include <algorithm>
 #include <iterator>
 #include <new>
+#include <utility>
+
+namespace {
+
+// The messages shown when a computation cannot start: the standard
+// out-of-memory text, "Cannot initialize graph creation process." and the
+// coordinate system that is too large.
+constexpr unsigned kOutOfMemory = 3190;
+constexpr unsigned kCannotStart = 3002;
+constexpr unsigned kTooLarge = 3142;
+
+}  // namespace
 
 CCurvixDoc::CCurvixDoc(const AppSettings& settings)
     : coordSystemInUse(settings.defaultCoordSystem),
@@ -36,8 +52,14 @@ bool CCurvixDoc::RemoveGraph(int index)
     return true;
 }
 
+CCurvixDoc::~CCurvixDoc()
+{
+    StopComputation();
+}
+
 void CCurvixDoc::RemoveAllGraphs()
 {
+    FreeGraphPoints();
     graphs.clear();
     cursor = graphs.end();
 }
@@ -63,10 +85,88 @@ void CCurvixDoc::Serialize(Archive& archive)
         DocumentFormat::Read(*this, archive, conversionPrompt, settings.defaultCoordSystem);
 }
 
+bool CCurvixDoc::CanShowAnotherGraph() const
+{
+    const auto visible = std::count_if(graphs.begin(), graphs.end(),
+                                       [](const GraphItem& graph) { return !graph.hidden; });
+    return visible < MAX_DISPLAYED_GRAPHS;
+}
+
+bool CCurvixDoc::CollectDisplayedGraphs()
+{
+    return graphSlots.Collect(graphs);
+}
+
+bool CCurvixDoc::NeedsRecompute() const
+{
+    if (!IsComputing() && !IsComputed())
+        return true;
+    return coordSystem.Differs(coordSystemInUse) || graphSlots.DifferFrom(graphs);
+}
+
+bool CCurvixDoc::PrepareComputation()
+{
+    if (IsComputing())
+        return Refuse({kCannotStart});
+    // Only a file can bring a coordinate system the pages would refuse.
+    if (RangeValidation::CheckCoordSystemSize(coordSystem) != 0)
+        return Refuse({kTooLarge});
+    SetComputed(false);
+    coordSystemInUse = coordSystem;
+    if (!graphSlots.Prepare(coordSystemInUse, AvailableMemory::Bytes()))
+        return Refuse({kOutOfMemory, kCannotStart});
+    return true;
+}
+
+bool CCurvixDoc::StartComputation(ComputationSink& sink)
+{
+    computationSink = &sink;
+    stopEvent.Reset();
+    if (!PrepareComputation())
+        return false;
+    if (GetDisplayedCount() == 0) {
+        SetComputed(true);
+        sink.GraphDone(true, std::nullopt);
+        return true;
+    }
+    if (!graphWorker || !workerThread.Start([this] { graphWorker(*this); }))
+        return Refuse({kCannotStart});
+    return true;
+}
+
+bool CCurvixDoc::WaitForComputation(std::chrono::milliseconds timeout,
+                                    const std::function<void()>& dispatch)
+{
+    return workerThread.Wait(timeout, dispatch);
+}
+
+void CCurvixDoc::FreeGraphPoints()
+{
+    StopComputation();
+    graphSlots.FreeAll();
+}
+
+void CCurvixDoc::StopComputation()
+{
+    if (IsComputing())
+        stopEvent.Set();
+    workerThread.Delete();
+}
+
+bool CCurvixDoc::Refuse(std::vector<unsigned> messages)
+{
+    startFailure = std::move(messages);
+    return false;
+}
+
 void CCurvixDoc::DeleteContents()
 {
     StopComputation();
     RemoveAllGraphs();
+    stopEvent.Reset();
+    computationSink = nullptr;
+    SetComputed(false);
+    graphSlots.Clear();
     coordSystem = settings.defaultCoordSystem;
     coordSystemInUse = coordSystem;
     zoomX = 100;

@@ -2,26 +2,44 @@
 
 #include "CoordSystem.h"
 #include "GraphItem.h"
+#include "GraphSlots.h"
+#include "ManualResetEvent.h"
+#include "WorkerThread.h"
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <string>
+#include <vector>
 
 class AppSettings;
 class Archive;
+class ComputationSink;
 class ConversionPrompt;
 
 // The single document: the user's graphs in the order they were added, the
 // document's coordinate system, the zoom factors and the automatic refresh
 // flag. One object lives as long as the program and is emptied and refilled
 // on New and Open.
+//
+// It also holds the state of the graph computation: the displayed graphs,
+// their point slots and the worker thread that fills them. Only the user
+// interface thread calls its operations; the worker reads the displayed
+// graphs and the coordinate system in use and writes only the slots' points,
+// counts and completion flags and the computed flag.
 class CCurvixDoc {
 public:
+    // The computation the worker thread runs on the document.
+    using GraphWorker = void (*)(CCurvixDoc& doc);
+
     // A new document takes its coordinate system from the settings' default.
     explicit CCurvixDoc(const AppSettings& settings);
     CCurvixDoc(const CCurvixDoc&) = delete;
     CCurvixDoc& operator=(const CCurvixDoc&) = delete;
-    virtual ~CCurvixDoc() = default;
+    // Stops a running worker and waits for it.
+    virtual ~CCurvixDoc();
 
     // Appends a copy and returns the stored graph, whose address stays valid
     // until that graph is removed; null, with the list unchanged, when no
@@ -35,6 +53,8 @@ public:
     GraphItem* GetFirstGraph();
     GraphItem* GetNextGraph();
     int GetGraphCount() const { return static_cast<int>(graphs.size()); }
+    // Fewer than 15 graphs of the list are visible.
+    bool CanShowAnotherGraph() const;
 
     bool IsModified() const { return modified; }
     void SetModifiedFlag(bool modified = true) { this->modified = modified; }
@@ -58,6 +78,41 @@ public:
     void OnSaveDocument(const std::string& path);
     void OnCloseDocument();
 
+    // Graph computation. CollectDisplayedGraphs refills the displayed graphs
+    // from the list (false at a 16th visible graph); NeedsRecompute tells
+    // whether the picture no longer matches the document.
+    bool CollectDisplayedGraphs();
+    bool NeedsRecompute() const;
+    // Fixes the coordinate system in use, the effective ranges and the
+    // graphSlots. False while a computation runs, when the coordinate system is
+    // too large or when the buffers do not fit into memory.
+    bool PrepareComputation();
+    // Prepares and starts the worker, which reports to sink (it must outlive
+    // the worker). With no displayed graph it reports success at once and
+    // starts no thread. On false, StartFailureMessages tells what to show.
+    bool StartComputation(ComputationSink& sink);
+    // The string ids to show, in order, after StartComputation returned false.
+    const std::vector<unsigned>& StartFailureMessages() const { return startFailure; }
+    bool IsComputing() const { return workerThread.IsRunning(); }
+    // Waits for the worker; dispatch, when given, keeps the windows alive
+    // meanwhile. False when the timeout passed first.
+    bool WaitForComputation(std::chrono::milliseconds timeout, const std::function<void()>& dispatch);
+    // Releases the buffers of every slot (after stopping a running worker).
+    void FreeGraphPoints();
+    // The worker that StartComputation runs; without one no computation starts.
+    void SetGraphWorker(GraphWorker worker) { graphWorker = worker; }
+
+    int GetDisplayedCount() const { return graphSlots.DisplayedCount(); }
+    const GraphItem& GetDisplayedGraph(int i) const { return graphSlots.DisplayedGraph(i); }
+    GraphPoints& GetGraphPoints(int i) { return graphSlots.Slot(i); }
+    const GraphPoints& GetGraphPoints(int i) const { return graphSlots.Slot(i); }
+    bool IsComputed() const { return m_computed.load(); }
+    void SetComputed(bool computed) { m_computed.store(computed); }
+    ComputationSink& GetComputationSink() const { return *computationSink; }
+    ManualResetEvent& GetStopEvent() { return stopEvent; }
+    // Stops the definite-integral worker.
+    ManualResetEvent& GetIntegralStopEvent() { return integralStopEvent; }
+
     CoordSystem coordSystemInUse;  // the copy the last computation used
     CoordSystem coordSystem;       // edited by the user, stored in the file
     std::int32_t zoomX = 100;      // percent
@@ -65,13 +120,22 @@ public:
     bool autoRefresh = false;      // "Refresh &automatically"
 
 private:
-    // Stops a running graph worker and waits for it. The computation is not
-    // part of the document yet, so there is nothing to stop.
-    void StopComputation() {}
+    // Stops a running graph worker and waits for it, then forgets it.
+    void StopComputation();
+    bool Refuse(std::vector<unsigned> messages);
 
     const AppSettings& settings;
     ConversionPrompt* conversionPrompt = nullptr;
     std::list<GraphItem> graphs;
     std::list<GraphItem>::iterator cursor = graphs.end();
     bool modified = false;
+
+    GraphSlots graphSlots;
+    std::atomic<bool> m_computed{false};
+    ManualResetEvent stopEvent;
+    ManualResetEvent integralStopEvent;
+    ComputationSink* computationSink = nullptr;
+    GraphWorker graphWorker = nullptr;
+    WorkerThread workerThread;
+    std::vector<unsigned> startFailure;
 };

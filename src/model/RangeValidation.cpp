@@ -1,5 +1,6 @@
 #include "RangeValidation.h"
 
+#include "CoordSystem.h"
 #include "PrecisionList.h"
 
 #include <cmath>
@@ -27,6 +28,17 @@ unsigned CheckRangeSize(double from, double to, std::int32_t precision, Limit li
     // Written so that NaN and infinite values fail as well.
     const bool fits = std::fabs(b - a) <= bound && std::fabs(b) <= bound && std::fabs(a) <= bound;
     return fits ? 0 : 3142;
+}
+
+unsigned CheckCoordSystemSize(const CoordSystem& cs)
+{
+    if (unsigned id = CheckRangeSize(cs.left, cs.right, cs.precision, Limit::CoordinateEdges))
+        return id;
+    const ArgRange& param = cs.paramRange;
+    if (unsigned id = CheckRangeSize(param.from, param.to, param.precision, Limit::ArgumentRange))
+        return id;
+    const ArgRange& polar = cs.polarRange;
+    return CheckRangeSize(polar.from, polar.to, polar.precision, Limit::ArgumentRange);
 }
 
 unsigned CheckRange(int precisionIndex, const char* fromText, const char* toText, Limit limit)

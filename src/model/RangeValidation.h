@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+class CoordSystem;
+
 // The checks of a range typed on the coordinate-system and graph pages. Each
 // returns the string id of the message that refuses the range, or 0 when it
 // passes. The pages show the message and keep the user on the page.
@@ -19,6 +21,9 @@ unsigned CheckPrecisionSelected(int precisionIndex);
 unsigned CheckRangeTexts(const char* fromText, const char* toText);
 // 3142 when the range, scaled to 1 / (4 * precision) units, is too large.
 unsigned CheckRangeSize(double from, double to, std::int32_t precision, Limit limit);
+// 3142 when the horizontal edges or the parametric or polar range of a
+// coordinate system fail the size limit.
+unsigned CheckCoordSystemSize(const CoordSystem& cs);
 // The three checks in order, for one range as typed.
 unsigned CheckRange(int precisionIndex, const char* fromText, const char* toText, Limit limit);
 

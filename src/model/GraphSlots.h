@@ -1,0 +1,50 @@
+#pragma once
+
+#include "CoordSystem.h"
+#include "GraphItem.h"
+#include "GraphPoints.h"
+
+#include <array>
+#include <list>
+
+// The graphs shown by the last refresh and their point slots: slot i holds
+// the samples of displayed graph i. A slot keeps its points across refreshes
+// while its graph's function and effective range stay the same, so that
+// a change of colour or order samples nothing again.
+class GraphSlots {
+public:
+    // Copies the visible graphs of the list, in order, and moves each slot
+    // that was computed for one of them to its position. False, with the
+    // first 15 taken, when the list has a 16th visible graph.
+    bool Collect(const std::list<GraphItem>& graphs);
+    // True when the visible graphs of the list are no longer the displayed
+    // ones: more than 15, another number, or one that differs in anything
+    // the user set.
+    bool DifferFrom(const std::list<GraphItem>& graphs) const;
+    // Fixes the effective ranges against cs and makes every slot ready for
+    // the worker: unchanged complete slots keep their points, the others get
+    // a zeroed buffer; slots beyond the displayed count are freed. When the
+    // new buffers would not fit into availableBytes or cannot be had, frees
+    // every slot and returns false.
+    bool Prepare(const CoordSystem& cs, double availableBytes);
+    void FreeAll();
+    // No displayed graphs, every slot freed.
+    void Clear();
+
+    int DisplayedCount() const { return displayedCount; }
+    const GraphItem& DisplayedGraph(int i) const { return displayed[i]; }
+    GraphPoints& Slot(int i) { return slotPoints[i]; }
+    const GraphPoints& Slot(int i) const { return slotPoints[i]; }
+
+private:
+    // A slot whose points must be (re)allocated for displayed graph i.
+    bool NeedsBuffer(int i) const;
+    bool BuffersFit(double availableBytes) const;
+    void MatchSlots(int oldCount);
+    void AdoptSource(int i);
+    bool ReadyBuffer(int i);
+
+    std::array<GraphItem, MAX_DISPLAYED_GRAPHS> displayed;
+    int displayedCount = 0;
+    std::array<GraphPoints, MAX_DISPLAYED_GRAPHS> slotPoints;
+};

@@ -1,0 +1,120 @@
+#include "GraphSampler.h"
+
+#include "CVariableTable.h"
+#include "ComputationSink.h"
+#include "ManualResetEvent.h"
+#include "RoundToDecimals.h"
+
+#include <cmath>
+#include <cstring>
+
+GraphSampler::GraphSampler(GraphPoints& slot, int slotIndex, int displayedCount,
+                           const ManualResetEvent& stop, ComputationSink& sink)
+    : slot(slot), slotIndex(slotIndex), displayedCount(displayedCount), stop(stop), sink(sink),
+      scale(slot.source.range.precision)
+{
+}
+
+bool GraphSampler::Sample()
+{
+    SelectArgument(GraphKindArgument(slot.source.kind));
+    switch (slot.source.kind) {
+    case KindYofX:
+        return SampleYofX();
+    case KindXofY:
+        return SampleXofY();
+    case KindParametric:
+        return SampleParametric();
+    case KindPolar:
+        return SamplePolar();
+    }
+    return true;
+}
+
+bool GraphSampler::SampleYofX()
+{
+    const auto f = Compile(slot.source.expression);
+    return Run(true, [&](double a) { return ScaledPoint{scale.Scale(a), scale.ScaleDefined(Value(*f))}; });
+}
+
+bool GraphSampler::SampleXofY()
+{
+    const auto f = Compile(slot.source.expression);
+    return Run(false, [&](double a) { return ScaledPoint{scale.ScaleDefined(Value(*f)), scale.Scale(a)}; });
+}
+
+bool GraphSampler::SampleParametric()
+{
+    const auto f = Compile(slot.source.expression);
+    const auto g = Compile(slot.source.expression2);
+    return Run(false, [&](double) {
+        const double x = Value(*f);
+        const double y = Value(*g);
+        if (!std::isfinite(x) || !std::isfinite(y))
+            return ScaledPoint{POINT_UNDEFINED, POINT_UNDEFINED};
+        return ScaledPoint{scale.Scale(x), scale.Scale(y)};
+    });
+}
+
+// The polar angle is the running argument itself, not its rounding.
+bool GraphSampler::SamplePolar()
+{
+    const auto f = Compile(slot.source.expression);
+    return Run(false, [&](double a) {
+        const double r = Value(*f);
+        if (!std::isfinite(r))
+            return ScaledPoint{POINT_UNDEFINED, POINT_UNDEFINED};
+        return ScaledPoint{scale.Scale(r * std::cos(a)), scale.Scale(r * std::sin(a))};
+    });
+}
+
+void GraphSampler::SelectArgument(const char* name)
+{
+    for (const char* variable : {"x", "y", "t"})
+        theVariables.SetAvailable(variable, std::strcmp(variable, name) == 0);
+    theVariables.SetCurrent(name);
+}
+
+std::unique_ptr<CExpression> GraphSampler::Compile(const std::string& text)
+{
+    auto expression = std::make_unique<CExpression>(text.c_str(), false);
+    expression->Simplify();
+    return expression;
+}
+
+double GraphSampler::Value(CExpression& expression)
+{
+    expression.Evaluate();
+    return expression.GetResult(nullptr);
+}
+
+template <typename Fill>
+bool GraphSampler::Run(bool rederive, Fill fill)
+{
+    const double a0 = slot.ArgumentAt(0);
+    const double step = 1.0 / slot.source.range.precision;
+    double a = a0;
+    for (std::int32_t k = 0; k < slot.count; ++k) {
+        if (rederive && k % 100 == 0)
+            a = a0 + k * step;
+        theVariables.SetCurrentValue(RoundToDecimals(a, 7));
+        slot.points[k] = fill(a);
+        if (!Continue(k))
+            return false;
+        a += step;
+    }
+    slot.complete = true;
+    return true;
+}
+
+bool GraphSampler::Continue(std::int32_t k)
+{
+    if (stop.IsSet())
+        return false;
+    const int percent = static_cast<int>(std::int64_t{k} * 100 / slot.count);
+    if (percent != lastPercent) {
+        lastPercent = percent;
+        sink.GraphProgress(percent, displayedCount, slotIndex);
+    }
+    return true;
+}

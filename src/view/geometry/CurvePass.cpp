@@ -1,0 +1,234 @@
+#include "CurvePass.h"
+
+#include "CurveSink.h"
+#include "RoundToDecimals.h"
+#include "ViewMapping.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+namespace {
+
+constexpr std::int64_t kNoMovementRule = std::numeric_limits<std::int32_t>::max();
+
+// The 16-bit drawing range: markers land far outside the picture on the
+// side they stand for.
+std::int32_t DrawingCoordinate(double value)
+{
+    const double rounded = RoundToDecimals(value, 0);
+    if (rounded > 32767.0)
+        return 32766;
+    if (rounded < -32768.0)
+        return -32767;
+    return static_cast<std::int32_t>(rounded);
+}
+
+std::int64_t Distance(std::int32_t a, std::int32_t b)
+{
+    return std::llabs(std::int64_t{a} - b);
+}
+
+bool Straddles(std::int32_t a, std::int32_t b, std::int32_t limit)
+{
+    return (a < 0 && b > limit) || (b < 0 && a > limit);
+}
+
+bool IsUndefined(const CurvePoint& point)
+{
+    return point.x == kCurveUndefined || point.y == kCurveUndefined;
+}
+
+}  // namespace
+
+CurvePass::CurvePass(const ViewMapping& view, const PixelRect& paint, const CurveSamples& samples)
+    : m_samples(samples),
+      m_count(static_cast<std::int64_t>(samples.points.size())),
+      m_zoomX(view.ZoomX()),
+      m_zoomY(view.ZoomY()),
+      m_width(view.DrawingSize().width),
+      m_height(view.DrawingSize().height)
+{
+    if (view.IsEmpty() || samples.precision <= 0 || m_width < 1 || m_height < 1)
+        return;
+    const PixelPoint origin = view.GetOrigin();
+    const PixelPoint scroll = view.ScrollPosition();
+    const double precision = samples.precision;
+    m_scaleX = m_zoomX / precision * 0.25;
+    m_scaleY = m_zoomY / precision * 0.25;
+    m_shiftX = static_cast<double>(origin.x - scroll.x);
+    m_shiftY = static_cast<double>(origin.y - scroll.y);
+    SetUnitsPerPixel();
+    SetVisibleWindow(view);
+    SetIndexRange(view, paint);
+}
+
+void CurvePass::SetUnitsPerPixel()
+{
+    const std::int64_t precision = m_samples.precision;
+    const std::int64_t zoom = m_samples.kind == KindYofX ? m_zoomX
+        : m_samples.kind == KindXofY                     ? m_zoomY
+                                                         : std::max(m_zoomX, m_zoomY);
+    m_perPixel = precision > zoom ? precision / zoom : 0;
+    const bool explicitKind = m_samples.kind == KindYofX || m_samples.kind == KindXofY;
+    m_unitsX = explicitKind ? kNoMovementRule : 4 * precision / m_zoomX;
+    m_unitsY = explicitKind ? kNoMovementRule : 4 * precision / m_zoomY;
+}
+
+void CurvePass::SetVisibleWindow(const ViewMapping& view)
+{
+    const double units = 4.0 * m_samples.precision;
+    const auto stored = [units](double pixels, std::int32_t zoom) { return units * pixels / zoom; };
+    const double left = -m_shiftX;  // scrollX - Ox
+    const double top = m_shiftY;    // Oy - scrollY
+    m_xLo = ClampedPixel(std::floor(stored(left - 1, m_zoomX)));
+    m_xHi = ClampedPixel(std::ceil(stored(left + m_width + 1, m_zoomX)));
+    m_yLo = ClampedPixel(std::floor(stored(top - m_height - 1, m_zoomY)));
+    m_yHi = ClampedPixel(std::ceil(stored(top + 1, m_zoomY)));
+    m_visibleW = ClampedPixel(std::ceil(stored(left + m_width, m_zoomX)))
+        - ClampedPixel(std::floor(stored(left, m_zoomX)));
+    m_visibleH = ClampedPixel(std::ceil(stored(top, m_zoomY)))
+        - ClampedPixel(std::floor(stored(top - m_height, m_zoomY)));
+    const auto rounded = [](double pixels) { return ClampedPixel(RoundToDecimals(pixels, 0)); };
+    m_pictureW = rounded(m_zoomX * view.Right()) - rounded(m_zoomX * view.Left());
+    m_pictureH = rounded(m_zoomY * view.Top()) - rounded(m_zoomY * view.Bottom());
+}
+
+void CurvePass::SetIndexRange(const ViewMapping& view, const PixelRect& paint)
+{
+    std::int64_t first = 0;
+    std::int64_t last = m_count - 1;
+    if (m_samples.kind == KindYofX) {
+        first = IndexAtColumn(view, std::max(paint.left - 2, -1));
+        last = IndexAtColumn(view, std::min(paint.right + 2, m_width + 1));
+    } else if (m_samples.kind == KindXofY) {
+        first = IndexAtRow(view, std::min(paint.bottom + 2, m_height + 1));
+        last = IndexAtRow(view, std::max(paint.top - 2, -1));
+    }
+    if (m_samples.kind == KindYofX || m_samples.kind == KindXofY) {
+        first -= m_perPixel + 1;
+        last += m_perPixel + 1;
+    }
+    m_first = std::max<std::int64_t>(first, 0);
+    m_last = std::min(last, m_count - 1);
+}
+
+std::int64_t CurvePass::IndexAtColumn(const ViewMapping& view, std::int32_t column) const
+{
+    return IndexOfArgument((view.ScrollPosition().x + column - view.GetOrigin().x) / double(m_zoomX));
+}
+
+std::int64_t CurvePass::IndexAtRow(const ViewMapping& view, std::int32_t row) const
+{
+    return IndexOfArgument((view.GetOrigin().y - (view.ScrollPosition().y + row)) / double(m_zoomY));
+}
+
+std::int64_t CurvePass::IndexOfArgument(double argument) const
+{
+    const double precision = m_samples.precision;
+    const double firstArgument = std::floor(precision * m_samples.from) / precision;
+    return ClampedPixel((argument - firstArgument) * precision);
+}
+
+void CurvePass::Run(CurveSink& sink) const
+{
+    Pen pen;
+    std::int64_t phase = m_perPixel > 0 ? m_first % m_perPixel + 1 : 1;
+    for (std::int64_t k = m_first; k <= m_last; ++k) {
+        if (IsUndefined(m_samples.points[k])) {
+            pen.hasPrevious = false;
+            pen.previousVisible = false;
+            continue;
+        }
+        if (m_perPixel == 0 || KeptByPhase(k, pen, phase))
+            Plot(k, pen, sink);
+    }
+}
+
+// Every n-th sample, counted from absolute indices, is plotted whatever the
+// other rules say; between those, only the samples that must be.
+bool CurvePass::KeptByPhase(std::int64_t k, Pen& pen, std::int64_t& phase) const
+{
+    const bool must = MustPlot(k, pen);
+    if (phase != m_perPixel) {
+        ++phase;
+        return must;
+    }
+    phase = 1;
+    return true;
+}
+
+bool CurvePass::MustPlot(std::int64_t k, Pen& pen) const
+{
+    if (k == m_first || k == m_count - 1 || !pen.hasPrevious || IsJump(k))
+        return true;
+    const bool inside = InWindow(m_samples.points[k]);
+    if (pen.previousVisible && !inside)
+        return true;  // the curve leaves the view
+    if (!pen.previousVisible && inside) {
+        // The curve enters: its entering segment starts at the sample before.
+        pen.previous = PixelOf(m_samples.points[k - 1]);
+        return true;
+    }
+    return Moved(k, pen.lastPlotted);
+}
+
+bool CurvePass::IsJump(std::int64_t k) const
+{
+    const CurvePoint& before = m_samples.points[k - 1];
+    const CurvePoint& point = m_samples.points[k];
+    const CurvePoint& after = m_samples.points[k + 1];
+    return Distance(before.x, point.x) > m_visibleW || Distance(point.x, after.x) > m_visibleW
+        || Distance(before.y, point.y) > m_visibleH || Distance(point.y, after.y) > m_visibleH;
+}
+
+bool CurvePass::InWindow(const CurvePoint& point) const
+{
+    return point.x >= m_xLo && point.x <= m_xHi && point.y >= m_yLo && point.y <= m_yHi;
+}
+
+bool CurvePass::Moved(std::int64_t k, std::int64_t from) const
+{
+    const CurvePoint& point = m_samples.points[k];
+    const CurvePoint& last = m_samples.points[from];
+    return Distance(point.x, last.x) >= m_unitsX || Distance(point.y, last.y) >= m_unitsY;
+}
+
+void CurvePass::Plot(std::int64_t k, Pen& pen, CurveSink& sink) const
+{
+    const Pixel pixel = PixelOf(m_samples.points[k]);
+    const bool visible = IsVisible(pixel);
+    if (!pen.hasPrevious) {
+        if (visible) {
+            sink.SetPixel(pixel.x, pixel.y);
+            sink.MoveTo(pixel.x, pixel.y);
+        }
+    } else if (pen.previousVisible) {
+        sink.LineTo(pixel.x, pixel.y);
+    } else if (visible || CrossesPicture(k, pen.previous, pixel)) {
+        sink.MoveTo(pen.previous.x, pen.previous.y);
+        sink.LineTo(pixel.x, pixel.y);
+    }
+    pen = {true, visible, pixel, k};
+}
+
+// Two samples outside the picture are joined only when the segment between
+// them runs across the whole picture and is no jump larger than it.
+bool CurvePass::CrossesPicture(std::int64_t k, Pixel from, Pixel to) const
+{
+    const CurvePoint& before = m_samples.points[k - 1];
+    const CurvePoint& point = m_samples.points[k];
+    return (Distance(before.y, point.y) < m_pictureH && Straddles(from.y, to.y, m_height))
+        || (Distance(before.x, point.x) < m_pictureW && Straddles(from.x, to.x, m_width));
+}
+
+CurvePass::Pixel CurvePass::PixelOf(const CurvePoint& point) const
+{
+    return {DrawingCoordinate(point.x * m_scaleX + m_shiftX), DrawingCoordinate(m_shiftY - point.y * m_scaleY)};
+}
+
+bool CurvePass::IsVisible(Pixel pixel) const
+{
+    return pixel.x >= 0 && pixel.x <= m_width && pixel.y >= 0 && pixel.y <= m_height;
+}
