@@ -5,6 +5,7 @@
 #include "EvalCommand.h"
 #include "InfoCommand.h"
 #include "InitExpressionEngine.h"
+#include "PointsCommand.h"
 
 #include <cstring>
 #include <span>
@@ -20,9 +21,10 @@ constexpr Command kCommands[] = {
     {"eval", RunEvalCommand},
     {"info", RunInfoCommand},
     {"convert", RunConvertCommand},
+    {"points", RunPointsCommand},
 };
 
-constexpr const char* kUsage = "curvix-cli COMMAND [OPTIONS...] (commands: eval, info, convert)";
+constexpr const char* kUsage = "curvix-cli COMMAND [OPTIONS...] (commands: eval, info, convert, points)";
 
 }  // namespace
 
