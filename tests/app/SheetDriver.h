@@ -5,6 +5,7 @@
 
 #include "CAdvPropertySheet.h"
 #include "CImageButton.h"
+#include "CPropertyPage.h"
 #include "MessageBoxStyle.h"
 
 #include <QCheckBox>
