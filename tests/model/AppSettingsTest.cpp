@@ -17,28 +17,47 @@ protected:
             settings.*flag = false;
         settings.GridSize = 2;
         settings.defaultCoordSystem = CoordSystem();
+        settings.windowPlacement.length = 44;
+        settings.customColors[3] = 0x123456;
     }
 
     MemorySettingsBackend backend;
     AppSettings settings{backend};
 };
 
-TEST_F(Settings, EmptyStoreGivesEveryDefaultWithoutMessage)
+// A missing or malformed value takes its default; placement and colours
+// have none (no placement is length 0, colours stay as they are).
+TEST_F(Settings, MissingAndMalformedValuesTakeTheirDefaults)
 {
-    ClearEveryField();
-    settings.customColors[3] = 0x123456;
-    EXPECT_TRUE(settings.LoadSettings(SettingAll));
-    EXPECT_EQ(settings.LastError(), "");
-    for (auto flag : kFlags)
-        EXPECT_TRUE(settings.*flag);
-    EXPECT_EQ(settings.GridSize, 0);
-    EXPECT_FALSE(settings.defaultCoordSystem.Differs(AppDefault()));
-    EXPECT_EQ(settings.windowPlacement.length, 0);
-    EXPECT_EQ(settings.customColors[3], 0x123456u);  // no colours stored: left alone
+    CoordSystem unusable;
+    unusable.precision = 0;
+    const auto image = unusable.GetImage();
+    WindowPlacement noPlacement;  // saved with length 0
+    noPlacement.normalPosition = {1, 2, 3, 4};
+    const auto placement = noPlacement.GetImage();
+    const std::pair<const char*, MemorySettingsBackend::Value> rows[] = {
+        {"none", 0u}, {"ShowGrid", 2u},  // any number but 0 is true
+        {"ShowSplash", Bytes{1, 0, 0, 0}}, {"GridSize", Bytes{1, 0, 0, 0}},
+        {"DefCS", Bytes(105, 0)}, {"DefCS", Bytes(100, 0)}, {"DefCS", 1u}, {"DefCS", Bytes(image.begin(), image.end())},
+        {"WndPlacement", Bytes(45, 0)}, {"WndPlacement", Bytes(placement.begin(), placement.end())},
+        {"CustColors", Bytes(63, 0)},
+    };
+    for (const auto& [name, value] : rows) {
+        SCOPED_TRACE(name);
+        ClearEveryField();
+        backend.values = {{name, value}};
+        EXPECT_TRUE(settings.LoadSettings(SettingAll));
+        EXPECT_EQ(settings.LastError(), "");
+        for (auto flag : kFlags)
+            EXPECT_TRUE(settings.*flag);
+        EXPECT_EQ(settings.GridSize, 0);
+        EXPECT_FALSE(settings.defaultCoordSystem.Differs(AppDefault()));
+        EXPECT_EQ(settings.windowPlacement.length, 0);
+        EXPECT_EQ(settings.customColors[3], 0x123456u);
+    }
 }
 
-// Each mask bit resets its own value only; placement and colours have no
-// default.
+// Each mask bit resets its own value only.
 TEST_F(Settings, DefaultsByMask)
 {
     const std::pair<int, bool AppSettings::*> rows[] = {
@@ -56,16 +75,15 @@ TEST_F(Settings, DefaultsByMask)
         for (auto flag : kFlags)
             EXPECT_EQ(settings.*flag, flag == field);
         EXPECT_EQ(settings.GridSize, 2);
+        EXPECT_TRUE(settings.defaultCoordSystem.Differs(AppDefault()));
     }
     ClearEveryField();
-    settings.windowPlacement.length = 44;
-    settings.customColors[0] = 1;
     settings.SetDefaultSettings(SettingGridSize | SettingDefCS | SettingWndPlacement | SettingCustColors);
     EXPECT_EQ(settings.GridSize, 0);
     EXPECT_FALSE(settings.ShowGrid);
     EXPECT_FALSE(settings.defaultCoordSystem.Differs(AppDefault()));
     EXPECT_EQ(settings.windowPlacement.length, 44);
-    EXPECT_EQ(settings.customColors[0], 1u);
+    EXPECT_EQ(settings.customColors[3], 0x123456u);
 }
 
 TEST_F(Settings, LoadAndSaveTouchValuesInTheirOrder)
@@ -90,67 +108,35 @@ TEST_F(Settings, LoadAndSaveTouchValuesInTheirOrder)
     EXPECT_EQ(backend.log, (Names{"open", "set CustColors", "close"}));
 }
 
-TEST_F(Settings, StoredValuesReadBack)
+// Every value differs from its default, so a value not written or not read
+// back shows.
+TEST_F(Settings, EveryValueRoundTrips)
 {
-    backend.values = {{"ShowGrid", 2u}, {"ShowLogo", 0u}, {"GridSize", 1u}, {"ShowSplash", Bytes{1, 0, 0, 0}}};
-    EXPECT_TRUE(settings.LoadSettings(SettingAll));
-    EXPECT_TRUE(settings.ShowGrid);
-    EXPECT_FALSE(settings.ShowLogo);
-    EXPECT_EQ(settings.GridSize, 1);
-    EXPECT_TRUE(settings.ShowSplash);  // a binary value is no number: default
-    settings.SaveSettings(SettingShowGrid);
-    EXPECT_EQ(std::get<std::uint32_t>(backend.values["ShowGrid"]), 1u);
-}
-
-TEST_F(Settings, BinaryValuesRoundTrip)
-{
+    ClearEveryField();
+    settings.GridSize = 1;
     CoordSystem& cs = settings.defaultCoordSystem;
     cs.left = -1.5;
     cs.precision = 3200;
     cs.xTimesPi = cs.yTimesPi = cs.paramTimesPi = true;
-    cs.polarTimesPi = false;
     cs.paramRange = {-3, 3, 400};
     cs.polarRange = {1, 2, 1600};
     settings.windowPlacement = {44, 2, 3, {4, 5}, {6, 7}, {8, 9, 10, 11}};
     for (std::uint32_t i = 0; i < 16; ++i)
         settings.customColors[i] = i * 0x010101;
     EXPECT_TRUE(settings.SaveSettings(SettingAll));
+    EXPECT_EQ(std::get<std::uint32_t>(backend.values["GridSize"]), 1u);
     EXPECT_EQ(std::get<Bytes>(backend.values["DefCS"]).size(), 104u);
     EXPECT_EQ(std::get<Bytes>(backend.values["WndPlacement"]).size(), 44u);
     EXPECT_EQ(std::get<Bytes>(backend.values["CustColors"]).size(), 64u);
 
     AppSettings back(backend);
     EXPECT_TRUE(back.LoadSettings(SettingAll));
+    for (auto flag : kFlags)
+        EXPECT_FALSE(back.*flag);
+    EXPECT_EQ(back.GridSize, 1);
     EXPECT_FALSE(back.defaultCoordSystem.Differs(cs));
     EXPECT_EQ(back.windowPlacement.GetImage(), settings.windowPlacement.GetImage());
     EXPECT_EQ(back.customColors, settings.customColors);
-}
-
-TEST_F(Settings, MalformedBinaryValuesCountAsMissing)
-{
-    CoordSystem unusable;
-    unusable.precision = 0;
-    const auto image = unusable.GetImage();
-    WindowPlacement noPlacement;  // saved with length 0
-    noPlacement.normalPosition = {1, 2, 3, 4};
-    const auto placement = noPlacement.GetImage();
-    const std::pair<const char*, Bytes> rows[] = {
-        {"DefCS", Bytes(105, 0)},       {"DefCS", Bytes(100, 0)},
-        {"DefCS", Bytes(image.begin(), image.end())},
-        {"WndPlacement", Bytes(45, 0)}, {"WndPlacement", Bytes(placement.begin(), placement.end())},
-        {"CustColors", Bytes(63, 0)},
-    };
-    for (const auto& [name, bytes] : rows) {
-        SCOPED_TRACE(name);
-        AppSettings loaded(backend);
-        loaded.defaultCoordSystem.left = 5;
-        loaded.windowPlacement.length = 44;
-        backend.values = {{name, bytes}};
-        EXPECT_TRUE(loaded.LoadSettings(SettingAll));
-        EXPECT_FALSE(loaded.defaultCoordSystem.Differs(AppDefault()));
-        EXPECT_EQ(loaded.windowPlacement.length, 0);
-        EXPECT_EQ(loaded.customColors[0], 0x00FFFFFFu);
-    }
 }
 
 TEST_F(Settings, StoreThatCannotBeUsedIsReported)
