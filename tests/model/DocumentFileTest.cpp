@@ -107,34 +107,34 @@ TEST_F(DocumentFile, PreviousVersionIsConvertedAfterTheQuestion)
     EXPECT_EQ(doc.GetNextGraph()->expression, "sin(x)");
 }
 
-TEST_F(DocumentFile, DecliningTheConversionOpensNothingAndSaysNothing)
+// A declined conversion says nothing; an unknown version names the path.
+// Either way the document is left empty and nothing more is asked.
+TEST_F(DocumentFile, RefusalsBeforeReading)
 {
     PreviousVersionFile old;
     old.graphs = {{false, 1, "x"}};
+    Bytes newer = Written(doc);
+    newer[12] = 0x01;  // version 0x00010000
+    const std::string unknown = "Error opening file '" + File("doc.cvx").string()
+        + "'.\nThe file was created by unknown version of Curvix.";
     prompt.answer = false;
-    doc.AddGraph(GraphItem());
-    auto error = OpenBytes(old.Bytes());
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->GetCause(), Cause::UserCancelled);
-    EXPECT_EQ(error->Message(), "");
-    EXPECT_EQ(doc.GetGraphCount(), 0);
-
-    doc.SetConversionPrompt(nullptr);
-    error = OpenBytes(old.Bytes());
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->GetCause(), Cause::UserCancelled);
-}
-
-TEST_F(DocumentFile, UnknownVersionIsRefusedWithThePath)
-{
-    Bytes bytes = Written(doc);
-    bytes[12] = 0x01;  // version 0x00010000
-    const auto error = OpenBytes(bytes);
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->GetCause(), Cause::UnknownVersion);
-    EXPECT_EQ(error->Text(), "Error opening file '" + File("doc.cvx").string()
-                                 + "'.\nThe file was created by unknown version of Curvix.");
-    EXPECT_EQ(prompt.asked, 0);
+    const std::tuple<Bytes, bool, Cause, std::string, int> rows[] = {
+        {old.Bytes(), true, Cause::UserCancelled, "", 1},
+        {old.Bytes(), false, Cause::UserCancelled, "", 0},
+        {newer, true, Cause::UnknownVersion, unknown, 0},
+    };
+    for (const auto& [bytes, withPrompt, cause, text, asked] : rows) {
+        SCOPED_TRACE(text);
+        prompt.asked = 0;
+        doc.SetConversionPrompt(withPrompt ? &prompt : nullptr);
+        doc.AddGraph(GraphItem());
+        const auto error = OpenBytes(bytes);
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->GetCause(), cause);
+        EXPECT_EQ(error->Message(), text);
+        EXPECT_EQ(doc.GetGraphCount(), 0);
+        EXPECT_EQ(prompt.asked, asked);
+    }
 }
 
 // Values the program cannot draw with are refused and leave an empty
