@@ -2,8 +2,8 @@
 
 #include "CVariableTable.h"
 #include "ComputationSink.h"
+#include "DecimalRounding.h"
 #include "ManualResetEvent.h"
-#include "RoundToDecimals.h"
 
 #include <cmath>
 #include <cstring>
@@ -11,7 +11,7 @@
 GraphSampler::GraphSampler(GraphPoints& slot, int slotIndex, int displayedCount,
                            const ManualResetEvent& stop, ComputationSink& sink)
     : slot(slot), slotIndex(slotIndex), displayedCount(displayedCount), stop(stop), sink(sink),
-      scale(slot.source.range.precision)
+      scale(slot.source.range.precision), nextPercentAt(slot.count)
 {
 }
 
@@ -97,7 +97,7 @@ bool GraphSampler::Run(bool rederive, Fill fill)
     for (std::int32_t k = 0; k < slot.count; ++k) {
         if (rederive && k % 100 == 0)
             a = a0 + k * step;
-        theVariables.SetCurrentValue(RoundToDecimals(a, 7));
+        theVariables.SetCurrentValue(DecimalRounding<7>::Round(a));
         slot.points[k] = fill(a);
         if (!Continue(k))
             return false;
@@ -111,10 +111,13 @@ bool GraphSampler::Continue(std::int32_t k)
 {
     if (stop.IsSet())
         return false;
-    const int percent = static_cast<int>(std::int64_t{k} * 100 / slot.count);
-    if (percent != lastPercent) {
-        lastPercent = percent;
-        sink.GraphProgress(percent, displayedCount, slotIndex);
+    // The whole percent k * 100 / count changes when k * 100 reaches the
+    // next multiple of count; that test saves a division a sample.
+    const std::int64_t hundredfold = std::int64_t{k} * 100;
+    if (hundredfold >= nextPercentAt) {
+        const std::int64_t percent = hundredfold / slot.count;
+        nextPercentAt = (percent + 1) * slot.count;
+        sink.GraphProgress(static_cast<int>(percent), displayedCount, slotIndex);
     }
     return true;
 }

@@ -50,5 +50,5 @@ private:
     const ManualResetEvent& stop;
     ComputationSink& sink;
     const PointScale scale;
-    int lastPercent = 0;
+    std::int64_t nextPercentAt;  // k * 100 from which the next percent is reported
 };

@@ -1,0 +1,154 @@
+// A full refresh of a document of 15 y = f(x) graphs over -40..40 at
+// precision 3200 (3,840,015 samples, computed on the worker thread and
+// stored), against muparser evaluating the same formulas at the same
+// arguments; and a refresh after a colour change, which samples nothing.
+// Times are of the whole process, so the worker thread's work counts.
+
+#include "AppSettings.h"
+#include "CCurvixDoc.h"
+#include "ComputationSink.h"
+#include "ComputeGraphsThread.h"
+#include "InitExpressionEngine.h"
+#include "MemorySettingsBackend.h"
+#include "RatioReporter.h"
+
+#include <benchmark/benchmark.h>
+#include <muParser.h>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+constexpr int kPrecision = 3200;
+constexpr int kSamples = 80 * kPrecision + 1;
+
+struct Formula {
+    const char* curvix;
+    const char* muparser;
+};
+
+const Formula kFormulas[] = {
+    {"2sin(x)^2-|x|/3", "2*sin(x)^2-abs(x)/3"},
+    {"x^3-2x^2+x-5", "x^3-2*x^2+x-5"},
+    {"sqrt(|x|)*cos(3x)+e^(-x*x/50)", "sqrt(abs(x))*cos(3*x)+2.718281828^(-x*x/50)"},
+    {"x", "x"},
+    {"less(x,0)*x+greater(x,0)*x^2", "(x<=0)*x+(x>=0)*x^2"},
+    {"tg(x)", "tan(x)"},
+    {"(x+1)(x-1)/(x^2+1)", "(x+1)*(x-1)/(x^2+1)"},
+    {"cos(x)*x/10", "cos(x)*x/10"},
+    {"sqrt(x^2+1)", "sqrt(x^2+1)"},
+    {"ln(x^2+1)", "ln(x^2+1)"},
+    {"sin(x)+cos(2x)", "sin(x)+cos(2*x)"},
+    {"x^2/40-10", "x^2/40-10"},
+    {"|sin(x)|*5", "abs(sin(x))*5"},
+    {"1/(1+x^2)", "1/(1+x^2)"},
+    {"arctg(x)*sin(x/3)", "atan(x)*sin(x/3)"},
+};
+constexpr int kGraphs = sizeof kFormulas / sizeof kFormulas[0];
+
+// Counts nothing; the benchmark only needs the end.
+class NoSink : public ComputationSink {
+public:
+    void GraphProgress(int, int, int) override {}
+    void GraphDone(bool ok, std::optional<CExprException>) override
+    {
+        if (!ok)
+            std::abort();
+    }
+};
+
+struct Document {
+    Document()
+    {
+        doc.SetGraphWorker(ComputeGraphsThread);
+        doc.coordSystem.precision = kPrecision;
+        for (const Formula& formula : kFormulas) {
+            GraphItem item;
+            item.expression = formula.curvix;
+            doc.AddGraph(item);
+        }
+    }
+
+    void Refresh()
+    {
+        if (!doc.CollectDisplayedGraphs() || !doc.StartComputation(sink))
+            std::abort();
+        doc.WaitForComputation(WorkerThread::kInfinite, {});
+    }
+
+    MemorySettingsBackend backend;
+    AppSettings settings{backend};
+    CCurvixDoc doc{settings};
+    NoSink sink;
+};
+
+// Every graph sampled again into the buffers it has, as after a change of
+// every function.
+void CurvixFullRefresh(benchmark::State& state)
+{
+    Document document;
+    document.Refresh();
+    for (auto _ : state) {
+        for (int i = 0; i < kGraphs; ++i)
+            document.doc.GetGraphPoints(i).complete = false;
+        document.Refresh();
+    }
+    state.SetItemsProcessed(state.iterations() * kGraphs * kSamples);
+}
+
+// The first refresh of the document: the buffers are allocated as well.
+void CurvixFirstRefresh(benchmark::State& state)
+{
+    Document document;
+    for (auto _ : state) {
+        document.doc.FreeGraphPoints();
+        document.Refresh();
+    }
+    state.SetItemsProcessed(state.iterations() * kGraphs * kSamples);
+}
+
+void MuParserSamples(benchmark::State& state)
+{
+    double x = 0;
+    std::unique_ptr<mu::Parser> parsers[kGraphs];
+    for (int i = 0; i < kGraphs; ++i) {
+        parsers[i] = std::make_unique<mu::Parser>();
+        parsers[i]->DefineVar("x", &x);
+        parsers[i]->SetExpr(kFormulas[i].muparser);
+    }
+    for (auto _ : state) {
+        double sum = 0;
+        for (const auto& parser : parsers) {
+            for (int k = 0; k < kSamples; ++k) {
+                x = -40.0 + static_cast<double>(k) / kPrecision;
+                sum += parser->Eval();
+            }
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * kGraphs * kSamples);
+}
+
+void CurvixColourOnlyRefresh(benchmark::State& state)
+{
+    Document document;
+    document.Refresh();
+    std::uint32_t colour = 0;
+    for (auto _ : state) {
+        document.doc.GetFirstGraph()->color = ++colour;
+        document.Refresh();
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    InitExpressionEngine();
+    benchmark::RegisterBenchmark("Curvix/full refresh", CurvixFullRefresh)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+    benchmark::RegisterBenchmark("Curvix/first refresh", CurvixFirstRefresh)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+    benchmark::RegisterBenchmark("muparser/full refresh", MuParserSamples)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
+    benchmark::RegisterBenchmark("Curvix/colour-only refresh", CurvixColourOnlyRefresh)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime()->UseRealTime();
+    return RunWithRatios(argc, argv, "Curvix", {"muparser"});
+}
