@@ -120,10 +120,12 @@ bool CCurvixDoc::PrepareComputation()
 
 bool CCurvixDoc::StartComputation(ComputationSink& sink)
 {
-    computationSink = &sink;
-    stopEvent.Reset();
+    // Preparing refuses while a worker runs, so that worker keeps its sink
+    // and its stop request.
     if (!PrepareComputation())
         return false;
+    computationSink = &sink;
+    stopEvent.Reset();
     if (GetDisplayedCount() == 0) {
         SetComputed(true);
         sink.GraphDone(true, std::nullopt);

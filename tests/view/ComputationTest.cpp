@@ -103,19 +103,6 @@ TEST_F(Computation, CancellingKeepsFinishedGraphsAndResumesWithTheRest)
     EXPECT_EQ(Slot(1).points[0].y, 1280000);  // x^2 at -40, 800 units a world unit
 }
 
-TEST_F(Computation, ProgressReportsEachWholePercentOnce)
-{
-    Add("x");
-    Add("x");
-    ASSERT_TRUE(Refresh());
-    ASSERT_EQ(sink.progress.size(), 2u * 99);
-    for (size_t i = 0; i < sink.progress.size(); ++i) {
-        EXPECT_EQ(sink.progress[i].percent, static_cast<int>(i % 99) + 1);
-        EXPECT_EQ(sink.progress[i].displayedCount, 2);
-        EXPECT_EQ(sink.progress[i].slot, static_cast<int>(i / 99));
-    }
-}
-
 TEST_F(Computation, AnEngineErrorEndsTheRunAndKeepsTheGraphsBeforeIt)
 {
     Add("x");
@@ -241,9 +228,14 @@ TEST_F(Computation, NewDuringAComputationStopsAndWaits)
     ASSERT_TRUE(doc.StartComputation(sink));
     reached.Wait();
     EXPECT_TRUE(doc.IsComputing());
+    // A second start is refused and leaves the running worker its sink.
+    RecordingSink second;
+    EXPECT_FALSE(doc.StartComputation(second));
+    EXPECT_EQ(doc.StartFailureMessages(), std::vector<unsigned>{3002});
     doc.OnNewDocument();
     EXPECT_FALSE(doc.IsComputing());
     EXPECT_EQ(sink.done, std::vector<bool>{false});
+    EXPECT_TRUE(second.done.empty());
     EXPECT_EQ(doc.GetGraphCount(), 0);
     EXPECT_EQ(doc.GetDisplayedCount(), 0);
     EXPECT_FALSE(Slot(0).HasPoints());
