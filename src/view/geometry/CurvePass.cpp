@@ -1,6 +1,7 @@
 #include "CurvePass.h"
 
 #include "CurveSink.h"
+#include "GraphPoints.h"
 #include "RoundToDecimals.h"
 #include "ViewMapping.h"
 
@@ -35,12 +36,18 @@ bool Straddles(std::int32_t a, std::int32_t b, std::int32_t limit)
     return (a < 0 && b > limit) || (b < 0 && a > limit);
 }
 
-bool IsUndefined(const CurvePoint& point)
+bool IsUndefined(const ScaledPoint& point)
 {
-    return point.x == kCurveUndefined || point.y == kCurveUndefined;
+    return point.x == POINT_UNDEFINED || point.y == POINT_UNDEFINED;
 }
 
 }  // namespace
+
+CurveSamples CurveSamples::Of(const GraphPoints& slot)
+{
+    const std::size_t count = slot.HasPoints() ? static_cast<std::size_t>(std::max(slot.count, 0)) : 0;
+    return {{slot.points.get(), count}, slot.source.kind, slot.source.range.precision, slot.source.range.from};
+}
 
 CurvePass::CurvePass(const ViewMapping& view, const PixelRect& paint, const CurveSamples& samples)
     : m_samples(samples),
@@ -128,7 +135,7 @@ std::int64_t CurvePass::IndexOfArgument(double argument) const
 {
     const double precision = m_samples.precision;
     const double firstArgument = std::floor(precision * m_samples.from) / precision;
-    return ClampedPixel((argument - firstArgument) * precision);
+    return ClampedPixel(std::floor((argument - firstArgument) * precision));
 }
 
 void CurvePass::Run(CurveSink& sink) const
@@ -176,22 +183,22 @@ bool CurvePass::MustPlot(std::int64_t k, Pen& pen) const
 
 bool CurvePass::IsJump(std::int64_t k) const
 {
-    const CurvePoint& before = m_samples.points[k - 1];
-    const CurvePoint& point = m_samples.points[k];
-    const CurvePoint& after = m_samples.points[k + 1];
+    const ScaledPoint& before = m_samples.points[k - 1];
+    const ScaledPoint& point = m_samples.points[k];
+    const ScaledPoint& after = m_samples.points[k + 1];
     return Distance(before.x, point.x) > m_visibleW || Distance(point.x, after.x) > m_visibleW
         || Distance(before.y, point.y) > m_visibleH || Distance(point.y, after.y) > m_visibleH;
 }
 
-bool CurvePass::InWindow(const CurvePoint& point) const
+bool CurvePass::InWindow(const ScaledPoint& point) const
 {
     return point.x >= m_xLo && point.x <= m_xHi && point.y >= m_yLo && point.y <= m_yHi;
 }
 
 bool CurvePass::Moved(std::int64_t k, std::int64_t from) const
 {
-    const CurvePoint& point = m_samples.points[k];
-    const CurvePoint& last = m_samples.points[from];
+    const ScaledPoint& point = m_samples.points[k];
+    const ScaledPoint& last = m_samples.points[from];
     return Distance(point.x, last.x) >= m_unitsX || Distance(point.y, last.y) >= m_unitsY;
 }
 
@@ -217,13 +224,13 @@ void CurvePass::Plot(std::int64_t k, Pen& pen, CurveSink& sink) const
 // them runs across the whole picture and is no jump larger than it.
 bool CurvePass::CrossesPicture(std::int64_t k, Pixel from, Pixel to) const
 {
-    const CurvePoint& before = m_samples.points[k - 1];
-    const CurvePoint& point = m_samples.points[k];
+    const ScaledPoint& before = m_samples.points[k - 1];
+    const ScaledPoint& point = m_samples.points[k];
     return (Distance(before.y, point.y) < m_pictureH && Straddles(from.y, to.y, m_height))
         || (Distance(before.x, point.x) < m_pictureW && Straddles(from.x, to.x, m_width));
 }
 
-CurvePass::Pixel CurvePass::PixelOf(const CurvePoint& point) const
+CurvePass::Pixel CurvePass::PixelOf(const ScaledPoint& point) const
 {
     return {DrawingCoordinate(point.x * m_scaleX + m_shiftX), DrawingCoordinate(m_shiftY - point.y * m_scaleY)};
 }

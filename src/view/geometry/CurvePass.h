@@ -1,18 +1,23 @@
 #pragma once
 
-#include "CurvePoint.h"
 #include "GeometryTypes.h"
 #include "GraphKind.h"
+#include "ScaledPoint.h"
 
 #include <cstdint>
 #include <span>
 
 class CurveSink;
+class GraphPoints;
 class ViewMapping;
 
-// The computed samples of one displayed graph.
+// The computed samples of one displayed graph: coordinates in stored units
+// of 1 / (4 * precision) world units.
 struct CurveSamples {
-    std::span<const CurvePoint> points;
+    // The samples of a slot and its graph's kind and effective range.
+    static CurveSamples Of(const GraphPoints& slot);
+
+    std::span<const ScaledPoint> points;
     GraphKind kind = KindYofX;
     std::int32_t precision = 0;  // samples per world unit
     double from = 0.0;           // start of the argument range
@@ -60,11 +65,11 @@ private:
     bool KeptByPhase(std::int64_t k, Pen& pen, std::int64_t& phase) const;
     bool MustPlot(std::int64_t k, Pen& pen) const;
     bool IsJump(std::int64_t k) const;
-    bool InWindow(const CurvePoint& point) const;
+    bool InWindow(const ScaledPoint& point) const;
     bool Moved(std::int64_t k, std::int64_t from) const;
     void Plot(std::int64_t k, Pen& pen, CurveSink& sink) const;
     bool CrossesPicture(std::int64_t k, Pixel from, Pixel to) const;
-    Pixel PixelOf(const CurvePoint& point) const;
+    Pixel PixelOf(const ScaledPoint& point) const;
     bool IsVisible(Pixel pixel) const;
 
     CurveSamples m_samples;
