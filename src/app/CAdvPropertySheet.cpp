@@ -69,6 +69,9 @@ int CAdvPropertySheet::DoModal()
 
 void CAdvPropertySheet::InitSheet()
 {
+    // A sheet run a second time keeps its buttons and current page.
+    if (!buttons.empty())
+        return;
     auto* row = new QHBoxLayout;
     row->addStretch();
     static_cast<QVBoxLayout*>(layout())->addLayout(row);

@@ -327,3 +327,20 @@ TEST_F(GraphPropsPagesTest, CaptionsOfTheAddAndEditFlows)
         });
     }
 }
+
+TEST_F(GraphPropsPagesTest, UseAdvancedWithoutAPrecisionKeepsTheStoredOne)
+{
+    cs.precision = 300;  // not one of the six: the list shows no selection
+    GraphItem graph = Graph(KindYofX, "x");
+    graph.advRange.precision = 800;
+    Run(graph, true, true, [&](CAdvPropertySheet& sheet) {
+        ASSERT_TRUE(sheet.SetActivePage(1));
+        QWidget& page = *sheet.GetPage(1);
+        EXPECT_EQ(List(page, 1212)->currentIndex(), -1);
+        Check(page, 1167)->click();
+        EXPECT_EQ(static_cast<CGraphPropsSheet&>(sheet).Graph().advRange.precision, 800);
+        PressOk(sheet);
+        EXPECT_TRUE(sheet.isVisible());
+    });
+    EXPECT_EQ(messages.Texts(), std::vector<QString>{MessageRecorder::Text(3139)});
+}

@@ -102,6 +102,9 @@ TEST(PropertySheetTest, SheetLeftOpenByTheDriverIsCancelled)
     TwoPageSheet s;
     SheetDriver driver([](CAdvPropertySheet&) {});
     EXPECT_EQ(s.sheet.DoModal(), IDCANCEL);
+    EXPECT_EQ(s.sheet.DoModal(), IDCANCEL);
+    EXPECT_EQ(s.sheet.findChildren<CImageButton*>().size(), 2) << "a second run adds no buttons";
+    EXPECT_EQ(s.first->inits, 1);
 }
 
 TEST(PropertySheetTest, CloseModeHasOneDefaultCloseButton)
