@@ -206,11 +206,3 @@ TEST_F(CoordSystemPagesTest, ImportFillsBothPagesOfTheDefault)
     EXPECT_FALSE(settings.defaultCoordSystem.Differs(current));
     EXPECT_TRUE(messages.requests.empty());
 }
-
-TEST_F(CoordSystemPagesTest, DocumentSheetHasNoImportButton)
-{
-    EditDocument([](CAdvPropertySheet& sheet) {
-        EXPECT_FALSE(sheet.GetPage(0)->findChild<QPushButton*>("control1188")->isVisible());
-        EXPECT_EQ(sheet.windowTitle(), "Edit coordinate system settings");
-    });
-}

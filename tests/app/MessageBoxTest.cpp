@@ -248,15 +248,6 @@ TEST(MessageBoxTest, FormsLoadTheirTextsOrGiveMinusOne)
     EXPECT_EQ(recorder.requests.size(), 4u) << "nothing is shown without its texts";
 }
 
-TEST(MessageBoxTest, TextsAreCutToTheBoxBuffers)
-{
-    MessageRecorder recorder;
-    AppMessageBox::ShowRaw(nullptr, QString(5000, 'a'), QString(600, 'b'), MB_OK);
-    ASSERT_EQ(recorder.requests.size(), 1u);
-    EXPECT_EQ(recorder.requests[0].text.size(), 4099);
-    EXPECT_EQ(recorder.requests[0].caption.size(), 511);
-}
-
 TEST(MessageBoxTest, ReportErrorShowsTheEngineMessage)
 {
     MessageRecorder recorder;
