@@ -37,9 +37,9 @@ inline bool AddSignedTerm(double& sum, double value, char sign)
 
 namespace TermWalkDetail {
 
-inline double ValueOf(const WalkItem& item, const double* slots)
+inline double ValueOf(const WalkItem& item, const double* values)
 {
-    return item.slot < 0 ? item.constant : slots[item.slot];
+    return item.slot < 0 ? item.constant : values[item.slot];
 }
 
 // Joins one value to the product by op. Returns false when the walk ends
@@ -74,7 +74,7 @@ inline bool Join(double& product, double value, char op)
 // exact zero that ends the walk; a power chain (factors joined by '^') is
 // computed with pow first, and a chain that is not finite ends the walk with
 // its value. Returns the raw product, which may be EXPR_FALSE itself.
-inline double WalkFactors(const WalkItem* items, size_t count, const double* slots,
+inline double WalkFactors(const WalkItem* items, size_t count, const double* values,
                           const BuiltinFunction& pow)
 {
     using namespace TermWalkDetail;
@@ -83,13 +83,13 @@ inline double WalkFactors(const WalkItem* items, size_t count, const double* slo
     size_t i = 0;
     while (i < count) {
         const WalkItem& factor = items[i++];
-        double value = ValueOf(factor, slots);
+        double value = ValueOf(factor, values);
         if (i < count && items[i].op == '^') {
-            value = CallBuiltin(pow, value, ValueOf(items[i++], slots));
+            value = CallBuiltin(pow, value, ValueOf(items[i++], values));
             if (!std::isfinite(value))
                 return value;
             while (i < count && items[i].op == '^')
-                value = CallBuiltin(pow, value, ValueOf(items[i++], slots));
+                value = CallBuiltin(pow, value, ValueOf(items[i++], values));
             // A chain joins by its base's operator, where EXPR_FALSE on
             // either side ends the walk.
             if (factor.op == '*' && product == F)

@@ -2,7 +2,7 @@
 
 #include "CVariableTable.h"
 #include "ComputationSink.h"
-#include "DecimalRounding.h"
+#include "RoundToDecimals.h"
 #include "ManualResetEvent.h"
 
 #include <cmath>
@@ -97,7 +97,7 @@ bool GraphSampler::Run(bool rederive, Fill fill)
     for (std::int32_t k = 0; k < slot.count; ++k) {
         if (rederive && k % 100 == 0)
             a = a0 + k * step;
-        theVariables.SetCurrentValue(DecimalRounding<7>::Round(a));
+        theVariables.SetCurrentValue(RoundToDecimals(a, 7));
         slot.points[k] = fill(a);
         if (!Continue(k))
             return false;

@@ -1,6 +1,6 @@
 #include "PointScale.h"
 
-#include "DecimalRounding.h"
+#include "RoundToDecimals.h"
 #include "ScaledPoint.h"
 
 #include <cmath>
@@ -15,7 +15,7 @@ std::int32_t PointScale::Scale(double w) const
         return POINT_BELOW;
     if (std::isnan(s))
         return POINT_UNDEFINED;
-    return static_cast<std::int32_t>(DecimalRounding<0>::Round(s));
+    return static_cast<std::int32_t>(RoundToDecimals(s, 0));
 }
 
 std::int32_t PointScale::ScaleDefined(double w) const
