@@ -1,55 +1,62 @@
 #pragma once
 
-// Runs the built curvix-cli as a user would, in a scratch folder of its own,
-// and collects its exit status and output.
+// Runs the built curvix-cli as a user would in a scratch folder of its own,
+// where documents are written with the program's own writer.
+
+#include "AppSettings.h"
+#include "Archive.h"
+#include "CCurvixDoc.h"
+#include "FileBytes.h"
+#include "MemorySettingsBackend.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
-struct CliResult {
-    int status;
-    std::string out;
-    std::string err;
-};
+struct CliResult { int status; std::string out, err; };
 
-class CliRunner {
-public:
+class CliRunner : public testing::Test {
+protected:
     CliRunner()
     {
         const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-        m_folder = std::filesystem::temp_directory_path() /
-                   (std::string("curvix-cli-") + test->test_suite_name() + "-" + test->name());
-        std::filesystem::remove_all(m_folder);
-        std::filesystem::create_directories(m_folder);
+        folder = std::filesystem::temp_directory_path() / (std::string("curvix-cli-") + test->name());
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
     }
-    ~CliRunner() { std::filesystem::remove_all(m_folder); }
-    CliRunner(const CliRunner&) = delete;
-    CliRunner& operator=(const CliRunner&) = delete;
+    ~CliRunner() override { std::filesystem::remove_all(folder); }
 
-    std::string Path(const char* name) const { return (m_folder / name).string(); }
+    std::string Path(const char* name) const { return (folder / name).string(); }
 
     static std::string Read(const std::string& path)
     {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
+        std::vector<std::uint8_t> bytes;
+        FileBytes::Read(path, bytes);
+        return {bytes.begin(), bytes.end()};
+    }
+
+    std::string Write(const char* name, const std::vector<std::uint8_t>& bytes) const
+    {
+        return FileBytes::WriteReplacing(Path(name), bytes), Path(name);
+    }
+
+    std::string Write(const char* name, CCurvixDoc& doc) const
+    {
+        Archive archive;
+        return doc.Serialize(archive), Write(name, archive.Bytes());
     }
 
     // args go through the shell as they are: quote what needs quoting.
     CliResult Run(const std::string& args) const
     {
-        const std::string command = std::string(CURVIX_CLI) + " " + args + " >" + Path("out") + " 2>" + Path("err");
-        const int status = std::system(command.c_str());
+        const int status = std::system((CURVIX_CLI " " + args + " >" + Path("out") + " 2>" + Path("err")).c_str());
         return {WEXITSTATUS(status), Read(Path("out")), Read(Path("err"))};
     }
 
-private:
-    std::filesystem::path m_folder;
+    MemorySettingsBackend backend;
+    AppSettings settings{backend};
+    std::filesystem::path folder;
 };
