@@ -30,7 +30,7 @@ TEST_F(PointsCommand, SamplesSummariesAndRefusals)
         {"points", std::vector<std::string>(16, "x"), [](CCurvixDoc&) {}, 3, "",
          "Cannot display more than 15 graphs at a time.\\nHide some of them that you don't need and try again.\n"},
         {"points", {"1"},
-         [](CCurvixDoc& doc) { doc.GetFirstGraph()->kind = KindPolar, doc.GetFirstGraph()->advRange = {0, 1e12, 3200}; },
+         [](CCurvixDoc& d) { d.GetFirstGraph()->kind = KindPolar, d.GetFirstGraph()->advRange = {0, 1e12, 3200}; },
          3, "", "Out of memory.\nCannot initialize graph creation process.\n"},
         {"points", {"x"}, [](CCurvixDoc& doc) { doc.coordSystem.polarRange = {0, 10, 3200}; }, 3, "",
          "Error> The coordinate system you've selected is too large for Curvix\\n\\nTip: Reduce coordinate "

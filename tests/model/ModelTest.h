@@ -1,7 +1,5 @@
 #pragma once
-// Helpers of the model tests: graphs, the application's default coordinate
-// system, the bytes a document writes, and a document on default settings
-// with a recording conversion prompt and a fresh folder for files.
+// A document on default settings, a recording conversion prompt, a fresh folder.
 
 #include "AppSettings.h"
 #include "Archive.h"
@@ -24,9 +22,7 @@ using Cause = CDocFileException::Cause;
 inline GraphItem MakeGraph(GraphKind kind, const char* expression, const char* expression2 = "")
 {
     GraphItem item;
-    item.kind = kind;
-    item.expression = expression;
-    item.expression2 = expression2;
+    item.kind = kind, item.expression = expression, item.expression2 = expression2;
     return item;
 }
 
@@ -34,20 +30,15 @@ inline GraphItem MakeGraph(GraphKind kind, const char* expression, const char* e
 inline CoordSystem AppDefault()
 {
     CoordSystem cs;
-    cs.left = cs.bottom = -40;
-    cs.top = cs.right = 40;
-    cs.precision = 200;
-    cs.paramRange = {0, 20, 200};
-    cs.polarTimesPi = true;
-    cs.polarRange = {0, 4, 200};
+    cs.left = cs.bottom = -40, cs.top = cs.right = 40, cs.precision = 200;
+    cs.paramRange = {0, 20, 200}, cs.polarTimesPi = true, cs.polarRange = {0, 4, 200};
     return cs;
 }
 
 inline Bytes Written(CCurvixDoc& doc)
 {
     Archive archive;
-    doc.Serialize(archive);
-    return archive.Bytes();
+    return doc.Serialize(archive), archive.Bytes();
 }
 
 class DocumentFixture : public testing::Test {
@@ -60,32 +51,33 @@ protected:
 
     DocumentFixture()
     {
-        const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-        folder = std::filesystem::temp_directory_path()
-            / (std::string("curvix-") + test->test_suite_name() + "-" + test->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
+        std::filesystem::remove_all(folder), std::filesystem::create_directories(folder);
         doc.SetConversionPrompt(&prompt);
     }
     ~DocumentFixture() override { std::filesystem::remove_all(folder); }
 
-    std::filesystem::path File(const char* name) const { return folder / name; }
+    std::string File(const char* name) const { return (folder / name).string(); }
 
-    // Opens bytes as the file name and returns the error, if any.
-    std::optional<CDocFileException> OpenBytes(const Bytes& bytes, const char* name = "doc.cvx")
+    // Opens the file, or bytes as doc.cvx, and returns the error, if any.
+    std::optional<CDocFileException> Open(const std::string& path)
     {
-        EXPECT_EQ(FileBytes::WriteReplacing(File(name), bytes), "");
         try {
-            doc.OnOpenDocument(File(name).string());
+            return doc.OnOpenDocument(path), std::nullopt;
         } catch (const CDocFileException& error) {
             return error;
         }
-        return std::nullopt;
+    }
+    std::optional<CDocFileException> OpenBytes(const Bytes& bytes)
+    {
+        EXPECT_EQ(FileBytes::WriteReplacing(File("doc.cvx"), bytes), "");
+        return Open(File("doc.cvx"));
     }
 
     MemorySettingsBackend backend;
     AppSettings settings{backend};
     CCurvixDoc doc{settings};
     Prompt prompt;
-    std::filesystem::path folder;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path()
+        / (std::string("curvix-") + testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "-"
+           + testing::UnitTest::GetInstance()->current_test_info()->name());
 };

@@ -13,13 +13,9 @@ struct PreviousVersionFile {
         std::string expression;
     };
 
-    double left = -10.0;
-    double top = 5.0;
-    double right = 10.0;
-    double bottom = -5.0;
+    double left = -10.0, top = 5.0, right = 10.0, bottom = -5.0;
     std::int32_t precision = 400;
-    bool xTimesPi = false;
-    bool autoRefresh = false;
+    bool xTimesPi = false, autoRefresh = false;
     std::vector<Graph> graphs;
     std::int32_t zoom = 100;
 
