@@ -1,25 +1,21 @@
-#include "CAdvPropertySheet.h"
-#include "CImageButton.h"
-#include "CPropertyPage.h"
+#include "AppTestSupport.h"
 #include "HelpRequests.h"
-#include "MessageBoxStyle.h"
-#include "SheetDriver.h"
 
 #include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
 // A page that counts the protocol's calls and refuses to be left on demand.
 class ProbePage : public CPropertyPage {
 public:
-    explicit ProbePage(unsigned templateId)
-        : CPropertyPage(templateId, 17000), field(new QLineEdit(this))
+    explicit ProbePage(unsigned templateId) : CPropertyPage(templateId, 17000), field(new QLineEdit(this))
     {
         RegisterControl(field, 1057);
         (new QVBoxLayout(this))->addWidget(field);
@@ -34,20 +30,25 @@ public:
 
     QLineEdit* field;
     bool mayLeave = true;
-    int inits = 0;
-    int activations = 0;
-    int kills = 0;
+    int inits = 0, activations = 0, kills = 0;
 };
 
-struct TwoPageSheet {
-    TwoPageSheet() : sheet(500), first(new ProbePage(171)), second(new ProbePage(173))
+class PropertySheetTest : public testing::Test {
+protected:
+    PropertySheetTest()
     {
         sheet.AddPage(first);
         sheet.AddPage(second);
     }
-    CAdvPropertySheet sheet;
-    ProbePage* first;
-    ProbePage* second;
+    int Run(std::function<void(CAdvPropertySheet&)> drive)
+    {
+        SheetDriver driver(std::move(drive));
+        return sheet.DoModal();
+    }
+
+    CAdvPropertySheet sheet{500};
+    ProbePage* first = new ProbePage(171);
+    ProbePage* second = new ProbePage(173);
 };
 
 void Press(QWidget* target, int key)
@@ -58,127 +59,90 @@ void Press(QWidget* target, int key)
 
 }  // namespace
 
-TEST(PropertySheetTest, RefusingPageKeepsTheTabAndOk)
+TEST_F(PropertySheetTest, RefusingPageKeepsTheTabAndOk)
 {
-    TwoPageSheet s;
-    const int result = [&] {
-        SheetDriver driver([&](CAdvPropertySheet& sheet) {
-            EXPECT_EQ(s.first->inits, 1);
-            EXPECT_EQ(s.first->activations, 1);
-            EXPECT_EQ(s.second->inits, 0);
+    EXPECT_EQ(Run([&](CAdvPropertySheet& shown) {
+        EXPECT_EQ(first->activations, 1);
+        first->mayLeave = false;
+        EXPECT_FALSE(shown.SetActivePage(1));
+        EXPECT_EQ(shown.GetActivePage(), first);
+        EXPECT_EQ(second->inits, 0);
+        PressOk(shown);
+        EXPECT_TRUE(shown.isVisible()) << "OK is refused as well";
 
-            s.first->mayLeave = false;
-            EXPECT_FALSE(sheet.SetActivePage(1));
-            EXPECT_EQ(sheet.GetActivePage(), s.first);
-            EXPECT_EQ(s.second->inits, 0);
-            PressOk(sheet);
-            EXPECT_TRUE(sheet.isVisible()) << "OK is refused as well";
-
-            s.first->mayLeave = true;
-            EXPECT_TRUE(sheet.SetActivePage(1));
-            EXPECT_TRUE(sheet.SetActivePage(0));
-            EXPECT_TRUE(sheet.SetActivePage(1));
-            EXPECT_EQ(s.second->inits, 1) << "initialised once";
-            EXPECT_EQ(s.second->activations, 2);
-            PressOk(sheet);
-        });
-        return s.sheet.DoModal();
-    }();
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(s.second->kills, 2) << "leaving by tab, then by OK";
+        first->mayLeave = true;
+        EXPECT_TRUE(shown.SetActivePage(1));
+        EXPECT_TRUE(shown.SetActivePage(0));
+        EXPECT_TRUE(shown.SetActivePage(1));
+        EXPECT_EQ(second->inits, 1) << "initialised once";
+        EXPECT_EQ(second->activations, 2);
+        PressOk(shown);
+    }), IDOK);
+    EXPECT_EQ(second->kills, 2) << "leaving by tab, then by OK";
 }
 
-TEST(PropertySheetTest, CancelNeverAsksThePage)
+TEST_F(PropertySheetTest, CancelNeverAsksThePageAndASecondRunAddsNoButtons)
 {
-    TwoPageSheet s;
-    s.first->mayLeave = false;
-    SheetDriver driver([](CAdvPropertySheet& sheet) { sheet.Button(IDCANCEL)->click(); });
-    EXPECT_EQ(s.sheet.DoModal(), IDCANCEL);
-    EXPECT_EQ(s.first->kills, 0);
+    first->mayLeave = false;
+    EXPECT_EQ(Run([](CAdvPropertySheet& shown) { shown.Button(IDCANCEL)->click(); }), IDCANCEL);
+    EXPECT_EQ(Run([](CAdvPropertySheet&) {}), IDCANCEL) << "left open by the driver";
+    EXPECT_EQ(first->kills, 0);
+    EXPECT_EQ(first->inits, 1);
+    EXPECT_EQ(sheet.findChildren<CImageButton*>().size(), 2);
 }
 
-TEST(PropertySheetTest, SheetLeftOpenByTheDriverIsCancelled)
+TEST_F(PropertySheetTest, CloseModeHasOneDefaultCloseButton)
 {
-    TwoPageSheet s;
-    SheetDriver driver([](CAdvPropertySheet&) {});
-    EXPECT_EQ(s.sheet.DoModal(), IDCANCEL);
-    EXPECT_EQ(s.sheet.DoModal(), IDCANCEL);
-    EXPECT_EQ(s.sheet.findChildren<CImageButton*>().size(), 2) << "a second run adds no buttons";
-    EXPECT_EQ(s.first->inits, 1);
-}
-
-TEST(PropertySheetTest, CloseModeHasOneDefaultCloseButton)
-{
-    TwoPageSheet s;
-    s.sheet.closeMode = true;
-    SheetDriver driver([](CAdvPropertySheet& sheet) {
-        EXPECT_EQ(sheet.Button(IDOK), nullptr);
-        EXPECT_EQ(sheet.Button(IDCANCEL), nullptr);
-        CImageButton* close = sheet.Button(IDCLOSE);
+    sheet.closeMode = true;
+    EXPECT_EQ(Run([](CAdvPropertySheet& shown) {
+        EXPECT_EQ(shown.Button(IDOK), nullptr);
+        EXPECT_EQ(shown.Button(IDCANCEL), nullptr);
+        CImageButton* close = shown.Button(IDCLOSE);
         ASSERT_NE(close, nullptr);
-        EXPECT_EQ(close->text(), "Close");
-        EXPECT_FALSE(close->Face().isNull());
         close->setDefault(false);
-        sheet.SetActivePage(1);
+        shown.SetActivePage(1);
         EXPECT_TRUE(close->isDefault()) << "made the default again on a tab change";
-        Press(&sheet, Qt::Key_Return);
-    });
-    EXPECT_EQ(s.sheet.DoModal(), IDCANCEL);
+        Press(&shown, Qt::Key_Return);
+    }), IDCANCEL);
 }
 
-TEST(PropertySheetTest, DisabledButtonsAlsoStopClosing)
+TEST_F(PropertySheetTest, DisabledButtonsAlsoStopClosing)
 {
-    TwoPageSheet s;
-    SheetDriver driver([](CAdvPropertySheet& sheet) {
-        sheet.EnableButtons(false);
-        EXPECT_FALSE(sheet.Button(IDOK)->isEnabled());
-        EXPECT_FALSE(sheet.Button(IDCANCEL)->isEnabled());
-        Press(&sheet, Qt::Key_Escape);
-        sheet.close();
-        EXPECT_TRUE(sheet.isVisible());
-        sheet.EnableButtons(true);
-        Press(&sheet, Qt::Key_Escape);
-        EXPECT_FALSE(sheet.isVisible());
+    Run([](CAdvPropertySheet& shown) {
+        shown.EnableButtons(false);
+        Press(&shown, Qt::Key_Escape);
+        shown.close();
+        EXPECT_TRUE(shown.isVisible());
+        shown.EnableButtons(true);
+        Press(&shown, Qt::Key_Escape);
+        EXPECT_FALSE(shown.isVisible());
     });
-    EXPECT_EQ(s.sheet.DoModal(), IDCANCEL);
 }
 
-TEST(PropertySheetTest, HelpRequestsCarryTheirContext)
+TEST_F(PropertySheetTest, HelpRequestsCarryTheirContext)
 {
-    TwoPageSheet s;
-    s.sheet.hasHelp = true;
+    sheet.hasHelp = true;
     HelpRequests::ClearSubmitted();
-    SheetDriver driver([&](CAdvPropertySheet& sheet) {
-        sheet.activateWindow();
-        s.first->field->setFocus();
-        Press(s.first->field, Qt::Key_F1);
-        sheet.Button(IDOK)->setFocus();
-        Press(sheet.Button(IDOK), Qt::Key_F1);
-        sheet.Button(IDHELP)->click();
-        const QPoint inField = s.first->field->mapTo(&sheet, QPoint(2, 2));
-        QHelpEvent whatsThis(QEvent::WhatsThis, inField, sheet.mapToGlobal(inField));
-        QApplication::sendEvent(&sheet, &whatsThis);
-        EXPECT_TRUE(sheet.isVisible()) << "help leaves the sheet open";
+    Run([&](CAdvPropertySheet& shown) {
+        shown.activateWindow();
+        first->field->setFocus();
+        Press(first->field, Qt::Key_F1);
+        shown.Button(IDOK)->setFocus();
+        Press(shown.Button(IDOK), Qt::Key_F1);
+        shown.Button(IDHELP)->click();
+        const QPoint inField = first->field->mapTo(&shown, QPoint(2, 2));
+        QHelpEvent whatsThis(QEvent::WhatsThis, inField, shown.mapToGlobal(inField));
+        QApplication::sendEvent(&shown, &whatsThis);
+        EXPECT_TRUE(shown.isVisible()) << "help leaves the sheet open";
     });
-    s.sheet.DoModal();
-
-    struct Expected {
-        std::uint32_t contextId;
-        int controlId;
-        bool popup;
-    };
-    const Expected expected[] = {
-        {0x80AB0421, 1057, true},  // template 171, control 1057
-        {0x80640001, IDOK, true},
-        {0x20000 + 171, IDHELP, false},
-        {0x80AB0421, 1057, true},
-    };
-    const auto& submitted = HelpRequests::Submitted();
-    ASSERT_EQ(submitted.size(), std::size(expected));
-    for (size_t i = 0; i < submitted.size(); ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(submitted[i].contextId, expected[i].contextId);
-        EXPECT_EQ(submitted[i].controlId, expected[i].controlId);
-        EXPECT_EQ(submitted[i].popup, expected[i].popup);
-    }
+    using Help = std::tuple<std::uint32_t, int, bool>;  // context, control, popup
+    std::vector<Help> submitted;
+    for (const HelpRequest& request : HelpRequests::Submitted())
+        submitted.emplace_back(request.contextId, request.controlId, request.popup);
+    EXPECT_EQ(submitted, (std::vector<Help>{
+                             {0x80AB0421, 1057, true},  // template 171, control 1057
+                             {0x80640001, IDOK, true},
+                             {0x20000 + 171, IDHELP, false},
+                             {0x80AB0421, 1057, true},
+                         }));
 }
