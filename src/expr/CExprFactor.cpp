@@ -9,14 +9,14 @@
 
 #include <cmath>
 
-namespace {
-
 std::string CurrentArgumentName()
 {
     char name[64];
     theVariables.GetCurrentName(name);
     return ExprText::Prepare(name);
 }
+
+namespace {
 
 // The value of a text that does not contain the argument variable.
 double ConstantValue(const std::string& text)

@@ -6,6 +6,10 @@
 class CExpression;
 struct BuiltinFunction;
 
+// The current argument variable's name as expression text spells it
+// (lowercased); 1012 when no variable is current.
+std::string CurrentArgumentName();
+
 enum FactorKind { FK_BRACKETS = 0, FK_ABS = 1, FK_CALL = 2, FK_NUMBER = 3, FK_VARIABLE = 4 };
 
 // One factor of a term: a number, a variable, a bracket group, an

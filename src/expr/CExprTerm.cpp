@@ -2,7 +2,6 @@
 
 #include "CFunctionGroup.h"
 #include "CFunctionList.h"
-#include "CVariableTable.h"
 #include "ExprText.h"
 
 #include <cmath>
@@ -10,13 +9,6 @@
 namespace {
 
 bool IsOperator(char c) { return c == '*' || c == '/' || c == '^'; }
-
-std::string CurrentArgumentName()
-{
-    char name[64];
-    theVariables.GetCurrentName(name);
-    return ExprText::Prepare(name);
-}
 
 // End of a call's argument text: the ')' matching the '(' at open, or the
 // end of the text.
