@@ -37,12 +37,8 @@ double Fact(double x, double)
 // The y-th root, also of negative x for odd y.
 double Root(double x, double y)
 {
-    if (y == 0.0)
-        return 1.0;
-    if (y == 1.0)
-        return x;
-    if (x == 0.0)
-        return 0.0;
+    if (double special; PowSpecialCase(x, y, special))
+        return special;
     if (std::isnan(y))
         return kNaN;
     if (std::floor(y) != y)

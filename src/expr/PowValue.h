@@ -29,18 +29,29 @@ inline double Cube(double x)
 
 }  // namespace PowDetail
 
-// The engine's power, used by pow() and by the "^" operator: x^0 = 1,
-// x^1 = x, 0^y = 0 for every other y (negative ones too), else the C
-// library's pow. Squares and cubes, common in formulas, are computed exactly
-// and rounded once: faster than pow and at least as accurate.
-inline double PowValue(double x, double y)
+// The cases pow() and root() settle before any arithmetic: x^0 = 1,
+// x^1 = x, 0^y = 0 for every other y (negative ones too).
+inline bool PowSpecialCase(double x, double y, double& result)
 {
     if (y == 0.0)
-        return 1.0;
-    if (y == 1.0)
-        return x;
-    if (x == 0.0)
-        return 0.0;
+        result = 1.0;
+    else if (y == 1.0)
+        result = x;
+    else if (x == 0.0)
+        result = 0.0;
+    else
+        return false;
+    return true;
+}
+
+// The engine's power, used by pow() and by the "^" operator: the special
+// cases, else the C library's pow. Squares and cubes, common in formulas,
+// are computed exactly and rounded once: faster than pow and at least as
+// accurate.
+inline double PowValue(double x, double y)
+{
+    if (double special; PowSpecialCase(x, y, special))
+        return special;
     if (y == 2.0)
         return x * x;
     if (y == 3.0 && std::fabs(x) > 1e-90 && std::fabs(x) < 1e90)
