@@ -197,10 +197,10 @@ void CExprTerm::MergeConstantsBetween(size_t begin, size_t end,
     }
 }
 
-std::vector<WalkItem> CExprTerm::WalkItems(int firstSlot) const
+std::vector<WalkItem> CExprTerm::WalkItems() const
 {
     std::vector<WalkItem> items;
-    int slot = firstSlot;
+    int slot = 0;
     for (const auto& f : factors)
         items.push_back({f->value, f->isConstant ? -1 : slot++, f->op});
     return items;
@@ -213,6 +213,6 @@ void CExprTerm::ComputeValue()
         value = 0.0;
         return;
     }
-    const std::vector<WalkItem> items = WalkItems(0);
+    const std::vector<WalkItem> items = WalkItems();
     value = TermValue(WalkFactors(items.data(), items.size(), nullptr, PowerFunction()));
 }

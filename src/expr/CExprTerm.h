@@ -22,8 +22,8 @@ public:
     void FoldConstants();
 
     // The factors as the term walk sees them; non-constant factors take
-    // consecutive slots, in order, starting at firstSlot.
-    std::vector<WalkItem> WalkItems(int firstSlot) const;
+    // consecutive slots from 0, in order.
+    std::vector<WalkItem> WalkItems() const;
 
     std::string text;
     double value = 0.0;  // without the sign

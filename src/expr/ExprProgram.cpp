@@ -127,7 +127,7 @@ EvalNode* ExprProgram::LowerTerm(const CExprTerm& term)
         node->sign = term.sign;
         return node;
     }
-    const std::vector<WalkItem> items = term.WalkItems(0);
+    const std::vector<WalkItem> items = term.WalkItems();
     const TermShape shape = ShapeOf(items);
     const ShapeFunctions functions = FunctionsFor(shape);
     EvalNode* node = NewNode(functions.ofNode);
