@@ -12,6 +12,9 @@ constexpr StringEntry kStrings[] = {
 #include "strings/model.inc"
 #include "strings/view.inc"
 #include "strings/app.inc"
+#include "strings/tools.inc"
+#include "strings/frame.inc"
+#include "strings/dialogs.inc"
 };
 
 }  // namespace
