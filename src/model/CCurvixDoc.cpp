@@ -1,10 +1,12 @@
 #include "CCurvixDoc.h"
 
+
 #include "AppSettings.h"
 #include "Archive.h"
 #include "AvailableMemory.h"
 #include "CDocFileException.h"
 #include "ComputationSink.h"
+#include "DocView.h"
 #include "DocumentFormat.h"
 #include "FileBytes.h"
 #include "RangeValidation.h"
@@ -217,4 +219,24 @@ void CCurvixDoc::OnCloseDocument()
 {
     StopComputation();
     DeleteContents();
+}
+
+void CCurvixDoc::AddView(DocView* view)
+{
+    views.push_back(view);
+}
+
+void CCurvixDoc::RemoveView(DocView* view)
+{
+    std::erase(views, view);
+}
+
+void CCurvixDoc::UpdateAllViews(DocView* sender, int hint)
+{
+    // A copy: a view may add or remove views while it updates.
+    const std::vector<DocView*> current = views;
+    for (DocView* view : current) {
+        if (view != sender)
+            view->OnUpdate(sender, hint);
+    }
 }

@@ -18,6 +18,7 @@ class AppSettings;
 class Archive;
 class ComputationSink;
 class ConversionPrompt;
+class DocView;
 
 // The single document: the user's graphs in the order they were added, the
 // document's coordinate system, the zoom factors and the automatic refresh
@@ -78,6 +79,13 @@ public:
     void OnSaveDocument(const std::string& path);
     void OnCloseDocument();
 
+    // The windows that show the document. UpdateAllViews calls OnUpdate of
+    // every added view but sender; no operation of the document calls it by
+    // itself.
+    void AddView(DocView* view);
+    void RemoveView(DocView* view);
+    void UpdateAllViews(DocView* sender, int hint);
+
     // Graph computation. CollectDisplayedGraphs refills the displayed graphs
     // from the list (false at a 16th visible graph); NeedsRecompute tells
     // whether the picture no longer matches the document.
@@ -129,6 +137,7 @@ private:
     std::list<GraphItem> graphs;
     std::list<GraphItem>::iterator cursor = graphs.end();
     bool modified = false;
+    std::vector<DocView*> views;
 
     GraphSlots graphSlots;
     std::atomic<bool> m_computed{false};
