@@ -1,6 +1,5 @@
 #include "CCurvixDoc.h"
 
-
 #include "AppSettings.h"
 #include "Archive.h"
 #include "AvailableMemory.h"
