@@ -1,0 +1,10 @@
+#include "ToolCommands.h"
+
+void OpenIntegralTool(CCurvixDoc&, AppSettings&, QWidget*)
+{
+}
+
+bool OpenTangentTool(CCurvixDoc&, AppSettings&, QWidget*)
+{
+    return false;
+}
