@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+// The bounds of a definite integral as the user typed them.
+struct IntegralBounds {
+    double from = 0;
+    double to = 0;
+};
+
+// Reads the two bound texts with the C library's decimal conversion and
+// multiplies them by pi when timesPi is set. Returns the message to show
+// when they cannot be used (empty, stray characters, a number too big, or
+// from not below to), else an empty string with bounds filled.
+std::string ReadIntegralBounds(const std::string& fromText, const std::string& toText, bool timesPi,
+                               IntegralBounds& bounds);
