@@ -10,12 +10,21 @@ static void InitAppImages()
     Q_INIT_RESOURCE(images);
 }
 
-QPixmap LoadAppBitmap(unsigned id)
+static QImage LoadImage(const QString& name)
 {
     static const bool initialised = (InitAppImages(), true);
     (void)initialised;
+    return QImage(QStringLiteral(":/images/%1.png").arg(name));
+}
 
-    const QImage image(QStringLiteral(":/images/%1.png").arg(id));
+QPixmap LoadAppImage(const QString& name)
+{
+    return QPixmap::fromImage(LoadImage(name));
+}
+
+QPixmap LoadAppBitmap(unsigned id)
+{
+    const QImage image = LoadImage(QString::number(id));
     if (image.isNull())
         return {};
     QPixmap pixmap = QPixmap::fromImage(image);

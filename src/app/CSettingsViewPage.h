@@ -1,0 +1,43 @@
+#pragma once
+
+#include "CPropertyPage.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+
+// The "View" page of the application settings. The main frame fills the
+// public fields from AppSettings before the sheet runs and stores them back
+// on OK; the page writes them to its controls when first shown and reads
+// them back whenever it is left.
+class CSettingsViewPage : public CPropertyPage {
+public:
+    CSettingsViewPage();
+
+    bool showCurrPos = false;
+    int gridSize = -1;  // 0 small, 1 normal, 2 large; -1 none chosen
+    bool showGrid = false;
+    bool showSplash = false;
+    bool showLogo = false;
+    bool drawDisabledButtonsInColor = false;
+    bool useWatermark = false;
+
+    void OnInitDialog() override;
+    bool OnKillActive() override;
+
+private:
+    QCheckBox* AddCheck(QWidget* group, unsigned textId, int controlId);
+    void WriteControls();
+    void ReadControls();
+    // The grid size can be chosen only while the grid is shown.
+    void EnableGridSize();
+
+    QCheckBox* currPosBox;
+    QCheckBox* gridBox;
+    QCheckBox* splashBox;
+    QCheckBox* logoBox;
+    QCheckBox* colorButtonsBox;
+    QCheckBox* watermarkBox;
+    QGroupBox* gridSizeGroup;
+    QButtonGroup* gridSizeButtons;
+};

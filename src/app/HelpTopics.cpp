@@ -1,0 +1,66 @@
+#include "HelpTopics.h"
+
+#include <map>
+
+namespace {
+
+constexpr std::uint32_t kCommandBase = 0x10000;
+constexpr std::uint32_t kDialogBase = 0x20000;
+constexpr std::uint32_t kMessageBase = 0x30000;
+constexpr std::uint32_t kControlFlag = 0x80000000u;
+
+// Topics of dialogs, pages and panes by template number.
+const std::map<std::uint32_t, const char*>& DialogTopics()
+{
+    static const std::map<std::uint32_t, const char*> topics = {
+        {100, "about.html"},
+        {102, "graphlist.html"},
+        {128, "mainwindow.html"},
+        {130, "messages.html"},
+        {131, "messages.html"},
+        {132, "graphlist.html#select"},
+        {135, "graphview.html#computing"},
+        {154, "tangent.html"},
+        {171, "coordsystem.html#general"},
+        {173, "coordsystem.html#advanced"},
+        {178, "graphprops.html#general"},
+        {179, "graphprops.html#advanced"},
+        {187, "settings.html"},
+        {195, "graphlist.html#remove"},
+        {197, "integral.html#select"},
+        {198, "integral.html#results"},
+    };
+    return topics;
+}
+
+// The buttons every dialog shares carry help ids of their own.
+bool IsSharedButton(std::uint32_t contextId)
+{
+    return contextId == 0x80640001u || contextId == 0x80840002u || contextId == 0x80840009u
+           || contextId == 0x809A0008u;
+}
+
+std::string DialogTopic(std::uint32_t templateId)
+{
+    const auto found = DialogTopics().find(templateId);
+    return found == DialogTopics().end() ? kHelpContentsPage : found->second;
+}
+
+}  // namespace
+
+std::string HelpTopicPage(std::uint32_t contextId)
+{
+    if (IsSharedButton(contextId))
+        return "dialogs.html#buttons";
+    if (contextId & kControlFlag)
+        return DialogTopic((contextId >> 16) & 0x7FFF);
+    if (contextId == kGraphViewHelpId)
+        return "graphview.html";
+    if (contextId >= kMessageBase && contextId < kMessageBase + 0x10000)
+        return "messages.html";
+    if (contextId >= kDialogBase && contextId < kMessageBase)
+        return DialogTopic(contextId - kDialogBase);
+    if (contextId >= kCommandBase && contextId < kDialogBase)
+        return "commands.html#c" + std::to_string(contextId - kCommandBase);
+    return kHelpContentsPage;
+}

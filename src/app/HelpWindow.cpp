@@ -1,0 +1,136 @@
+#include "HelpWindow.h"
+
+#include "AppText.h"
+#include "HelpRequests.h"
+#include "HelpTopics.h"
+#include "ProgramIcon.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QPointer>
+#include <QPushButton>
+#include <QTextBrowser>
+
+namespace {
+
+constexpr unsigned kCaption = 19300;  // "Curvix Help"
+constexpr unsigned kContents = 19301;
+constexpr unsigned kBack = 19302;
+constexpr unsigned kForward = 19303;
+
+QPointer<HelpWindow>& Instance()
+{
+    static QPointer<HelpWindow> window;
+    return window;
+}
+
+QPushButton* AddButton(QBoxLayout* row, unsigned textId, QWidget* parent)
+{
+    auto* button = new QPushButton(AppText(textId), parent);
+    button->setAutoDefault(false);
+    row->addWidget(button);
+    return button;
+}
+
+}  // namespace
+
+// The pages are compiled into this static library; referencing the
+// resource's initialiser keeps the linker from dropping them. Outside any
+// namespace, as the initialiser's declaration must be.
+static void InitHelpPages()
+{
+    Q_INIT_RESOURCE(help);
+}
+
+void HelpWindow::Install()
+{
+    HelpRequests::SetHandler([](const HelpRequest& request) {
+        ShowTopic(request.contextId, QApplication::activeWindow());
+    });
+}
+
+void HelpWindow::ShowContents(QWidget* parent)
+{
+    WindowFor(parent)->Open(ContentsUrl());
+}
+
+void HelpWindow::ShowTopic(std::uint32_t contextId, QWidget* parent)
+{
+    WindowFor(parent)->Open(TopicUrl(contextId));
+}
+
+QUrl HelpWindow::TopicUrl(std::uint32_t contextId)
+{
+    return QUrl(QStringLiteral("qrc:/help/") + QString::fromStdString(HelpTopicPage(contextId)));
+}
+
+QUrl HelpWindow::ContentsUrl()
+{
+    return TopicUrl(0);
+}
+
+HelpWindow* HelpWindow::Current()
+{
+    return Instance();
+}
+
+HelpWindow* HelpWindow::WindowFor(QWidget* parent)
+{
+    // While a dialog runs, only its own windows take input: the help window
+    // then belongs to that dialog.
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!owner)
+        owner = parent ? parent->window() : nullptr;
+    QPointer<HelpWindow>& window = Instance();
+    if (window && window->parentWidget() != owner)
+        delete window;
+    if (!window)
+        window = new HelpWindow(owner);
+    return window;
+}
+
+HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), browser(new QTextBrowser(this))
+{
+    static const bool initialised = (InitHelpPages(), true);
+    (void)initialised;
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(AppText(kCaption));
+    setWindowIcon(ProgramIcon());
+    browser->setOpenExternalLinks(true);
+
+    auto* row = new QHBoxLayout;
+    QPushButton* contents = AddButton(row, kContents, this);
+    QPushButton* back = AddButton(row, kBack, this);
+    QPushButton* forward = AddButton(row, kForward, this);
+    row->addStretch();
+    QObject::connect(contents, &QPushButton::clicked, browser, [this] { browser->setSource(ContentsUrl()); });
+    QObject::connect(back, &QPushButton::clicked, browser, &QTextBrowser::backward);
+    QObject::connect(forward, &QPushButton::clicked, browser, &QTextBrowser::forward);
+    QObject::connect(browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    QObject::connect(browser, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(browser);
+    resize(640, 560);
+}
+
+void HelpWindow::Open(const QUrl& url)
+{
+    browser->setSource(url);
+    show();
+    raise();
+    activateWindow();
+}
+
+QUrl HelpWindow::Source() const
+{
+    return browser->source();
+}
+
+QString HelpWindow::PageTitle() const
+{
+    return browser->documentTitle();
+}

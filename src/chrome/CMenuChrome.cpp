@@ -1,0 +1,125 @@
+#include "CMenuChrome.h"
+
+#include "AppBitmap.h"
+#include "CChromeBand.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStyle>
+#include <QStyleOption>
+#include <QToolBar>
+
+namespace {
+
+constexpr unsigned kWatermarkBitmap = 132;
+const QSize kButtonImageSize(16, 15);
+
+// The picture an icon was made from, and the cache key of the icon the
+// chrome made from it, kept on the action.
+constexpr const char* kPlainPicture = "curvixPlainPicture";
+constexpr const char* kChromeIconKey = "curvixChromeIconKey";
+
+void CollectActions(const QList<QAction*>& actions, QList<QAction*>& all)
+{
+    for (QAction* action : actions) {
+        all.append(action);
+        if (QMenu* menu = action->menu())
+            CollectActions(menu->actions(), all);
+    }
+}
+
+QPalette SeeThrough(QPalette palette)
+{
+    palette.setBrush(QPalette::Window, Qt::transparent);
+    return palette;
+}
+
+}  // namespace
+
+CMenuChrome::CMenuChrome(QMainWindow* frame, QMenuBar* menuBar, QToolBar* toolBar)
+    : menuBar(menuBar), toolBar(toolBar), menuBarPalette(menuBar->palette()),
+      toolBarPalette(toolBar->palette())
+{
+    frame->removeToolBar(toolBar);
+    menuBar->setNativeMenuBar(false);
+    toolBar->setMovable(false);
+    toolBar->setIconSize(kButtonImageSize);
+    band = new CChromeBand(menuBar, toolBar, frame);
+    const bool wasMenuWidget = frame->menuWidget() == menuBar;
+    frame->setMenuWidget(band);
+    // Replacing the menu widget schedules the old one for deletion; the menu
+    // bar lives on inside the band.
+    if (wasMenuWidget)
+        QCoreApplication::removePostedEvents(menuBar, QEvent::DeferredDelete);
+    toolBar->show();
+    RedrawIcons();
+}
+
+void CMenuChrome::SetDrawDisabledButtonsInColor(bool inColor)
+{
+    disabledInColor = inColor;
+    RedrawIcons();
+}
+
+void CMenuChrome::SetWatermark(bool show)
+{
+    band->SetWatermark(show ? LoadAppImage(QString::number(kWatermarkBitmap)) : QPixmap());
+    // The bars let the band's picture show through while it is there.
+    menuBar->setPalette(show ? SeeThrough(menuBarPalette) : menuBarPalette);
+    toolBar->setPalette(show ? SeeThrough(toolBarPalette) : toolBarPalette);
+}
+
+bool CMenuChrome::HasWatermark() const
+{
+    return band->HasWatermark();
+}
+
+void CMenuChrome::SetOneLine(bool oneLine)
+{
+    band->SetOneLine(oneLine);
+}
+
+bool CMenuChrome::IsOneLine() const
+{
+    return band->IsOneLine();
+}
+
+QIcon CMenuChrome::CommandIcon(unsigned commandId)
+{
+    const QPixmap picture = LoadAppImage(QString::number(commandId));
+    return picture.isNull() ? QIcon() : QIcon(picture);
+}
+
+void CMenuChrome::RedrawIcons()
+{
+    QList<QAction*> actions;
+    CollectActions(toolBar->actions(), actions);
+    CollectActions(menuBar->actions(), actions);
+    for (QAction* action : actions)
+        RedrawIcon(action);
+}
+
+void CMenuChrome::RedrawIcon(QAction* action) const
+{
+    const QIcon icon = action->icon();
+    if (icon.isNull())
+        return;
+    // An icon the frame has replaced since is taken as the new plain one.
+    QPixmap plain = action->property(kPlainPicture).value<QPixmap>();
+    if (plain.isNull() || action->property(kChromeIconKey).toLongLong() != icon.cacheKey())
+        plain = icon.pixmap(kButtonImageSize);
+
+    QStyleOption option;
+    option.initFrom(toolBar);
+    QIcon redrawn(plain);
+    redrawn.addPixmap(disabledInColor
+                          ? plain
+                          : toolBar->style()->generatedIconPixmap(QIcon::Disabled, plain, &option),
+                      QIcon::Disabled);
+    action->setIcon(redrawn);
+    action->setProperty(kPlainPicture, plain);
+    action->setProperty(kChromeIconKey, redrawn.cacheKey());
+}
