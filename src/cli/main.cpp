@@ -5,7 +5,9 @@
 #include "EvalCommand.h"
 #include "InfoCommand.h"
 #include "InitExpressionEngine.h"
+#include "IntegralCommand.h"
 #include "PointsCommand.h"
+#include "TangentCommand.h"
 
 #include <cstring>
 #include <span>
@@ -22,6 +24,8 @@ constexpr Command kCommands[] = {
     {"info", RunInfoCommand},
     {"convert", RunConvertCommand},
     {"points", RunPointsCommand},
+    {"integral", RunIntegralCommand},
+    {"tangent", RunTangentCommand},
 };
 
 constexpr const char* kUsage = "curvix-cli COMMAND [OPTIONS...] (commands: eval, info, convert, points)";

@@ -2,6 +2,7 @@
 
 #include "CExpression.h"
 #include "CVariableTable.h"
+#include "IntegralChecks.h"
 #include "IntegralRequest.h"
 #include "IntegralSink.h"
 #include "IntegralSum.h"
@@ -25,11 +26,7 @@ public:
     IntegralOutcome Run()
     {
         std::lock_guard lock(theVariables.Lock());
-        const char name[2] = {request.argument, '\0'};
-        for (const char* variable : {"x", "y", "t"})
-            theVariables.SetAvailable(variable, false);
-        theVariables.SetAvailable(name, true);
-        theVariables.SetCurrent(name);
+        SelectIntegralArgument(request.argument);
         CExpression expression(request.expression.c_str(), false);
         expression.Simplify();
         f = &expression;

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <span>
+
+// curvix-cli integral [--arg L] --from A --to B [--precision P] [--pi] EXPR
+int RunIntegralCommand(std::span<char* const> args);
