@@ -32,7 +32,7 @@ bool FitsInt32(std::int64_t zoom, std::int64_t extent)
 }  // namespace
 
 ViewMapping::ViewMapping(const CoordSystem& coords, std::int32_t zoomX, std::int32_t zoomY)
-    : m_zoomX(zoomX), m_zoomY(zoomY)
+    : m_zoomX(zoomX), m_zoomY(zoomY), m_xTimesPi(coords.xTimesPi), m_yTimesPi(coords.yTimesPi)
 {
     coords.GetWorldRect(m_left, m_top, m_right, m_bottom);
 }

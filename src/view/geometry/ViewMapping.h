@@ -31,6 +31,9 @@ public:
     double Top() const { return m_top; }
     double Right() const { return m_right; }
     double Bottom() const { return m_bottom; }
+    // Whether each axis counts in units of pi.
+    bool XTimesPi() const { return m_xTimesPi; }
+    bool YTimesPi() const { return m_yTimesPi; }
 
     // True when nothing can be drawn: an edge is not finite, right is not
     // beyond left, top is not above bottom, or a zoom is not positive.
@@ -88,6 +91,8 @@ private:
     double m_top = 0.0;
     double m_right = 0.0;
     double m_bottom = 0.0;
+    bool m_xTimesPi;
+    bool m_yTimesPi;
     PixelSize m_picture{1, 1};
     PixelSize m_client;
     PixelPoint m_scroll;

@@ -1,0 +1,387 @@
+#include "CCurvixView.h"
+
+#include "AppBitmap.h"
+#include "AppMessageBox.h"
+#include "AppSettings.h"
+#include "AppText.h"
+#include "CCurvixDoc.h"
+#include "CGraphProgressDlg.h"
+#include "CursorPosFrame.h"
+#include "FramePainter.h"
+#include "GraphDoneEvent.h"
+#include "GraphRenderer.h"
+#include "MessageBoxStyle.h"
+#include "PointerReadout.h"
+#include "QtComputationSink.h"
+#include "ScrollAxis.h"
+#include "ViewLayout.h"
+#include "ViewMapping.h"
+#include "ZoomSteps.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr unsigned kViewCursor = 150;
+constexpr int kCursorHotSpot = 15;
+constexpr unsigned kTooManyGraphs = 3001;
+constexpr int kContextHelpId = 0x88888;
+
+QCursor ViewCursor()
+{
+    const QPixmap image = LoadAppBitmap(kViewCursor);
+    if (image.isNull())
+        return QCursor(Qt::CrossCursor);
+    return QCursor(image, kCursorHotSpot, kCursorHotSpot);
+}
+
+void DispatchEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+void ConfigureBar(QScrollBar& bar, const ScrollAxis& axis)
+{
+    bar.setPageStep(std::max(axis.Page(), 1));
+    bar.setSingleStep(std::max(axis.Page() / 10, 1));
+    bar.setRange(0, axis.Enabled() ? axis.Clamp(axis.Maximum()) : 0);
+    bar.setEnabled(axis.Enabled());
+}
+
+int BarValue(std::int64_t position)
+{
+    return static_cast<int>(std::clamp<std::int64_t>(position, 0, std::numeric_limits<int>::max()));
+}
+
+QRect ToQRect(const PixelRect& rect)
+{
+    return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+}  // namespace
+
+CCurvixView::CCurvixView(CCurvixDoc& doc, AppSettings& settings, QWidget* parent)
+    : QAbstractScrollArea(parent), m_doc(doc), m_settings(settings), m_viewCursor(ViewCursor())
+{
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setProperty("contextHelpId", kContextHelpId);
+    viewport()->setMouseTracking(true);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    m_doc.AddView(this);
+    SetScrollSizes({1, 1});
+}
+
+CCurvixView::~CCurvixView()
+{
+    // The worker reports to this view's sink: it must end first.
+    if (m_doc.IsComputing()) {
+        m_doc.GetStopEvent().Set();
+        m_doc.WaitForComputation(WorkerThread::kInfinite, {});
+    }
+    m_doc.RemoveView(this);
+}
+
+void CCurvixView::SetFrame(CursorPosFrame* frame)
+{
+    m_frame = frame;
+}
+
+ViewMapping CCurvixView::Mapping() const
+{
+    ViewMapping view(m_doc.coordSystemInUse, m_doc.zoomX, m_doc.zoomY);
+    view.SetPictureSize(m_picture);
+    view.SetClientSize(viewport()->width(), viewport()->height());
+    view.SetScrollPosition({horizontalScrollBar()->value(), verticalScrollBar()->value()});
+    return view;
+}
+
+bool CCurvixView::HasPicture() const
+{
+    return m_doc.IsComputed() && m_doc.GetDisplayedCount() > 0;
+}
+
+void CCurvixView::Refresh()
+{
+    m_cache.Empty();
+    const bool restart = m_doc.IsComputing();
+    if (restart) {
+        if (!m_doc.NeedsRecompute())
+            return;  // let it finish
+        if (!RestartComputation())
+            return;
+    } else if (!m_doc.NeedsRecompute()) {
+        viewport()->update();
+        return;
+    }
+    viewport()->setCursor(Qt::ArrowCursor);
+    if (!m_doc.CollectDisplayedGraphs()) {
+        AppMessageBox::Show(this, kTooManyGraphs, kProgramNameCaption, MB_ICONEXCLAMATION);
+        DestroyProgressDialog();
+        return;
+    }
+    ShowProgressDialog(restart);
+    m_sink = std::make_unique<QtComputationSink>(this, m_progressDlg.get());
+    if (!m_doc.StartComputation(*m_sink)) {
+        for (unsigned id : m_doc.StartFailureMessages())
+            AppMessageBox::Show(this, id, kProgramNameCaption, MB_ICONEXCLAMATION);
+        DestroyProgressDialog();
+        return;
+    }
+    viewport()->update();
+    m_progressDlg->update();
+    m_progressDlg->SetStopEvent(&m_doc.GetStopEvent());
+}
+
+// Cancels the running worker and waits for it. The end report it posts
+// then sets the completion flags again instead of waiting or taking down
+// the dialog the new computation uses.
+bool CCurvixView::RestartComputation()
+{
+    m_doneFirst = false;
+    m_doneSecond = false;
+    if (m_progressDlg)
+        m_progressDlg->OnCancel();
+    else
+        m_doc.GetStopEvent().Set();
+    return m_doc.WaitForComputation(WorkerThread::kInfinite, DispatchEvents);
+}
+
+void CCurvixView::ShowProgressDialog(bool restart)
+{
+    if (restart && m_progressDlg) {
+        m_progressDlg->ResetProgress();
+        return;
+    }
+    DestroyProgressDialog();
+    m_progressDlg = std::make_unique<CGraphProgressDlg>(viewport());
+    m_progressDlg->ShowCentred();
+}
+
+void CCurvixView::DestroyProgressDialog()
+{
+    if (!m_progressDlg)
+        return;
+    // Deleted from the event loop: its own handlers may be running.
+    m_progressDlg->hide();
+    m_progressDlg.release()->deleteLater();
+}
+
+void CCurvixView::customEvent(QEvent* event)
+{
+    if (event->type() == WM_GRAPH_DONE)
+        OnGraphDone(*static_cast<GraphDoneEvent*>(event));
+}
+
+void CCurvixView::OnGraphDone(const GraphDoneEvent& done)
+{
+    if (done.wParam() == 0 && done.Error())
+        AppMessageBox::ReportError(this, *done.Error());
+    if (m_doneFirst)
+        m_doc.WaitForComputation(WorkerThread::kInfinite, DispatchEvents);
+    m_doneFirst = true;
+    if (m_doneSecond)
+        DestroyProgressDialog();
+    m_doneSecond = true;
+    m_doc.UpdateAllViews(nullptr, HintComputed);
+    if (done.wParam() == 1)
+        SetScrollPosition(Mapping().ScrollCentredOnOrigin(), true, true);
+}
+
+void CCurvixView::OnUpdate(DocView*, int)
+{
+    m_cache.Empty();
+    if (HasPicture()) {
+        viewport()->setCursor(m_viewCursor);
+        ViewMapping view(m_doc.coordSystemInUse, m_doc.zoomX, m_doc.zoomY);
+        const PixelSize picture = view.FitPicture();
+        m_doc.zoomX = view.ZoomX();
+        m_doc.zoomY = view.ZoomY();
+        SetScrollSizes(picture);
+    } else {
+        SetScrollSizes({1, 1});
+    }
+    viewport()->update();
+}
+
+void CCurvixView::SetScrollSizes(PixelSize picture)
+{
+    m_picture = picture;
+    const ViewLayout layout(viewport()->size());
+    ConfigureBar(*horizontalScrollBar(), ScrollAxis(picture.width, layout.AreaWidth()));
+    ConfigureBar(*verticalScrollBar(), ScrollAxis(picture.height, layout.AreaHeight()));
+}
+
+void CCurvixView::SetScrollPosition(PixelPoint position, bool xAxis, bool yAxis)
+{
+    if (xAxis)
+        horizontalScrollBar()->setValue(BarValue(position.x));
+    if (yAxis)
+        verticalScrollBar()->setValue(BarValue(position.y));
+}
+
+void CCurvixView::ZoomIn(bool xAxis, bool yAxis)
+{
+    Zoom(xAxis, yAxis, true);
+}
+
+void CCurvixView::ZoomOut(bool xAxis, bool yAxis)
+{
+    Zoom(xAxis, yAxis, false);
+}
+
+// Keeps the world point in the middle of the drawing area where it is.
+void CCurvixView::Zoom(bool xAxis, bool yAxis, bool in)
+{
+    const WorldPoint centre = Mapping().ViewCentre();
+    const std::int32_t precision = m_doc.coordSystemInUse.precision;
+    const auto step = [in, precision](std::int32_t zoom) { return in ? ZoomInStep(zoom, precision) : ZoomOutStep(zoom); };
+    if (xAxis)
+        m_doc.zoomX = step(m_doc.zoomX);
+    if (yAxis)
+        m_doc.zoomY = step(m_doc.zoomY);
+    m_doc.SetModifiedFlag();
+    m_doc.UpdateAllViews(nullptr, HintZoomChanged);
+    SetScrollPosition(Mapping().ScrollForViewCentre(centre), xAxis, yAxis);
+    viewport()->update();
+}
+
+bool CCurvixView::CanZoomInX() const
+{
+    return CanZoomIn(m_doc.zoomX, m_doc.coordSystemInUse.precision, m_picture.width);
+}
+
+bool CCurvixView::CanZoomInY() const
+{
+    return CanZoomIn(m_doc.zoomY, m_doc.coordSystemInUse.precision, m_picture.height);
+}
+
+bool CCurvixView::CanZoomOutX() const
+{
+    return CanZoomOut(m_doc.zoomX);
+}
+
+bool CCurvixView::CanZoomOutY() const
+{
+    return CanZoomOut(m_doc.zoomY);
+}
+
+void CCurvixView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    SetScrollSizes(m_picture);
+}
+
+// Moves the pixels of the drawing area and the label strip along the
+// scrolled direction; the uncovered band and the two pixels beside it are
+// drawn again.
+void CCurvixView::scrollContentsBy(int dx, int dy)
+{
+    const ViewLayout layout(viewport()->size());
+    constexpr int kSlack = 2;
+    if (dx != 0) {
+        viewport()->scroll(dx, 0, layout.Area());
+        viewport()->scroll(dx, 0, layout.BottomStrip());
+        const int band = std::abs(dx) + kSlack;
+        viewport()->update(QRect(dx < 0 ? layout.AreaWidth() - band : 0, 0, band, layout.Client().height()));
+    }
+    if (dy != 0) {
+        viewport()->scroll(0, dy, layout.Area());
+        viewport()->scroll(0, dy, layout.RightStrip());
+        const int band = std::abs(dy) + kSlack;
+        viewport()->update(QRect(0, dy < 0 ? layout.AreaHeight() - band : 0, layout.Client().width(), band));
+    }
+}
+
+void CCurvixView::paintEvent(QPaintEvent* event)
+{
+    const ViewMapping view = Mapping();
+    const GraphRenderer renderer(m_doc, m_settings, view);
+    const QRect exposed = event->rect();
+    QPainter screen(viewport());
+    m_lastDrawn = {};
+    if (m_doc.IsComputing() || !renderer.HasPicture()) {
+        renderer.DrawBackground(screen, exposed);
+        if (!m_doc.IsComputing())
+            renderer.DrawEmptyMessage(screen);
+        return;
+    }
+    const QRect region = PrepareCache(view);
+    if (m_cache.Image().isNull()) {
+        // No off-screen image: straight to the screen.
+        DrawPicture(screen, renderer, exposed);
+        return;
+    }
+    if (!region.isEmpty()) {
+        QPainter cached(&m_cache.Image());
+        DrawPicture(cached, renderer, region);
+        m_lastDrawn = {region.left(), region.top(), region.right() + 1, region.bottom() + 1};
+    }
+    screen.drawPixmap(exposed, m_cache.Image(), exposed);
+}
+
+QRect CCurvixView::PrepareCache(const ViewMapping& view)
+{
+    const PixelSize client = view.ClientSize();
+    const QRect whole(0, 0, client.width, client.height);
+    switch (m_cache.Compare(view.PictureSize(), client, view.ScrollPosition())) {
+    case PictureCache::State::Rebuild:
+        m_cache.Rebuild(view.PictureSize(), client, view.ScrollPosition());
+        return whole;
+    case PictureCache::State::Scrolled:
+        return ToQRect(m_cache.Scroll(view.ScrollPosition(), FramePainter::ButtonFace())) & whole;
+    case PictureCache::State::Valid:
+        break;
+    }
+    return {};
+}
+
+void CCurvixView::DrawPicture(QPainter& painter, const GraphRenderer& renderer, const QRect& region)
+{
+    renderer.DrawBackground(painter, region);
+    renderer.DrawGridAndAxes(painter, region);
+    renderer.DrawCurves(painter, region);
+}
+
+void CCurvixView::mouseMoveEvent(QMouseEvent* event)
+{
+    ShowCursorPos(event->position().toPoint());
+    QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+void CCurvixView::ShowCursorPos(QPoint point)
+{
+    if (!m_settings.ShowCurrPos || !HasPicture())
+        return;
+    const ViewMapping view = Mapping();
+    const PixelPoint offset = view.CentringOffset();
+    const PixelSize usable = view.DrawingSize();
+    const std::int64_t px = point.x() - offset.x;
+    const std::int64_t py = point.y() - offset.y;
+    QString text;
+    if (px >= 0 && px <= usable.width && py >= 0 && py <= usable.height) {
+        const WorldPoint world = view.WindowToWorld(point.x(), point.y());
+        text = QString::fromStdString(
+            PointerReadout(world, view.ZoomX(), view.ZoomY(), view.XTimesPi(), view.YTimesPi()));
+        m_trackingLeave = true;
+    }
+    if (m_frame)
+        m_frame->SetCursorPosText(text);
+}
+
+bool CCurvixView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::Leave && m_trackingLeave) {
+        m_trackingLeave = false;
+        if (m_frame)
+            m_frame->SetCursorPosText(QString());
+    }
+    return QAbstractScrollArea::viewportEvent(event);
+}

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "DocView.h"
+#include "GeometryTypes.h"
+#include "PictureCache.h"
+
+#include <QAbstractScrollArea>
+#include <QCursor>
+
+#include <memory>
+
+class AppSettings;
+class CCurvixDoc;
+class CGraphProgressDlg;
+class CursorPosFrame;
+class GraphDoneEvent;
+class GraphRenderer;
+class QtComputationSink;
+class ViewMapping;
+
+// The graph view: the picture of the coordinate system in use with its
+// grid, axes and curves, seen through a scrollable drawing area with tick
+// label strips along its right and bottom edges. Starts the computation
+// (Refresh), shows its progress dialog, zooms, and reports the world
+// position under the pointer to its frame.
+class CCurvixView : public QAbstractScrollArea, public DocView {
+public:
+    CCurvixView(CCurvixDoc& doc, AppSettings& settings, QWidget* parent = nullptr);
+    ~CCurvixView() override;  // doc.RemoveView(this)
+
+    // The window that shows the pointer position; may be null.
+    void SetFrame(CursorPosFrame* frame);
+    // Command 32775: computes what changed and redraws.
+    void Refresh();
+    void ZoomIn(bool xAxis, bool yAxis);
+    void ZoomOut(bool xAxis, bool yAxis);
+    bool CanZoomInX() const;
+    bool CanZoomInY() const;
+    bool CanZoomOutX() const;
+    bool CanZoomOutY() const;
+    void OnUpdate(DocView* sender, int hint) override;
+
+    // The mapping of the current zooms, picture, client size and scroll
+    // position.
+    ViewMapping Mapping() const;
+    // The progress dialog while a computation is shown; null otherwise.
+    CGraphProgressDlg* ProgressDialog() const { return m_progressDlg.get(); }
+    // The region the last paint drew into the cached picture, in window
+    // pixels (empty when it only copied the cache).
+    PixelRect LastDrawnRect() const { return m_lastDrawn; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void customEvent(QEvent* event) override;
+
+private:
+    // The completion handler of WM_GRAPH_DONE.
+    void OnGraphDone(const GraphDoneEvent& done);
+    bool RestartComputation();
+    void ShowProgressDialog(bool restart);
+    void DestroyProgressDialog();
+    void SetScrollSizes(PixelSize picture);
+    void SetScrollPosition(PixelPoint position, bool xAxis, bool yAxis);
+    void Zoom(bool xAxis, bool yAxis, bool in);
+    // Brings the cache up to the mapping; the region (window pixels) left to
+    // draw into it, empty when it is valid.
+    QRect PrepareCache(const ViewMapping& view);
+    static void DrawPicture(QPainter& painter, const GraphRenderer& renderer, const QRect& region);
+    void ShowCursorPos(QPoint point);
+    bool HasPicture() const;
+
+    CCurvixDoc& m_doc;
+    AppSettings& m_settings;
+    CursorPosFrame* m_frame = nullptr;
+    bool m_trackingLeave = false;
+    QCursor m_viewCursor;
+    PixelSize m_picture{1, 1};
+    // Completion flags: a restart clears both so that the end report of the
+    // cancelled worker neither waits nor destroys the new dialog.
+    bool m_doneFirst = true;
+    bool m_doneSecond = true;
+    std::unique_ptr<CGraphProgressDlg> m_progressDlg;
+    std::unique_ptr<QtComputationSink> m_sink;
+    PictureCache m_cache;
+    PixelRect m_lastDrawn;
+};

@@ -1,0 +1,186 @@
+#include "CGraphProgressDlg.h"
+
+#include "AppText.h"
+#include "CImageButton.h"
+#include "GraphProgressEvent.h"
+#include "ManualResetEvent.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include <chrono>
+#include <thread>
+
+namespace {
+
+constexpr unsigned kPercentFormat = 3004;  // "%d%%"
+constexpr unsigned kCountFormat = 3011;    // "%d / %d"
+constexpr unsigned kTitle = 13501;
+constexpr unsigned kCancel = 13502;
+constexpr unsigned kMessage = 13503;
+constexpr unsigned kCancellingNotice = 13504;
+constexpr unsigned kPercentCaption = 13505;
+constexpr unsigned kCountCaption = 13506;
+// 176 x 78 dialog units in the dialog font, plus the caption.
+constexpr int kWidth = 264;
+constexpr int kHeight = 150;
+
+QString Formatted(unsigned formatId, int first, int second = 0)
+{
+    return QString::asprintf(AppText(formatId).toUtf8().constData(), first, second);
+}
+
+QLabel* Caption(QWidget* parent)
+{
+    auto* caption = new QLabel(AppText(kTitle), parent);
+    caption->setAutoFillBackground(true);
+    QPalette palette = caption->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Highlight));
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::HighlightedText));
+    caption->setPalette(palette);
+    caption->setContentsMargins(4, 2, 4, 2);
+    QFont font = caption->font();
+    font.setBold(true);
+    caption->setFont(font);
+    return caption;
+}
+
+}  // namespace
+
+CGraphProgressDlg::CGraphProgressDlg(QWidget* parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setLineWidth(2);
+    setAutoFillBackground(true);
+    BuildControls();
+    // The texts show empty until the first progress report.
+    UpdateTexts();
+    m_progress->setRange(0, 100);
+    m_progress->setValue(0);
+    m_percentText = Formatted(kPercentFormat, 0);
+    setFixedSize(kWidth, kHeight);
+    hide();
+}
+
+void CGraphProgressDlg::BuildControls()
+{
+    m_message = new QLabel(AppText(kMessage), this);
+    m_cancelling = new QLabel(AppText(kCancellingNotice), this);
+    m_progress = new QProgressBar(this);
+    m_percent = new QLabel(this);
+    m_percentCaption = new QLabel(AppText(kPercentCaption), this);
+    m_countCaption = new QLabel(AppText(kCountCaption), this);
+    m_count = new QLabel(this);
+    m_cancelButton = new CImageButton(AppText(kCancel), this);
+    m_cancelButton->setDefault(true);
+    for (QLabel* centred : {m_message, m_cancelling}) {
+        centred->setAlignment(Qt::AlignCenter);
+        centred->setWordWrap(true);
+    }
+    m_progress->setTextVisible(false);
+    m_cancelling->hide();
+    connect(m_cancelButton, &QPushButton::clicked, this, [this] { OnCancel(); });
+
+    auto* figures = new QGridLayout;
+    figures->addWidget(m_percent, 0, 0, Qt::AlignRight);
+    figures->addWidget(m_percentCaption, 0, 1);
+    figures->addWidget(m_countCaption, 1, 0, Qt::AlignRight);
+    figures->addWidget(m_count, 1, 1);
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(8, 4, 8, 8);
+    body->addWidget(m_message);
+    body->addWidget(m_cancelling);
+    body->addWidget(m_progress);
+    body->addLayout(figures);
+    body->addWidget(m_cancelButton, 0, Qt::AlignHCenter);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(0);
+    layout->addWidget(Caption(this));
+    layout->addLayout(body);
+}
+
+void CGraphProgressDlg::ShowCentred()
+{
+    if (QWidget* parent = parentWidget())
+        move((parent->width() - width()) / 2, (parent->height() - height()) / 2);
+    show();
+    raise();
+    m_cancelButton->setFocus();
+}
+
+void CGraphProgressDlg::OnGraphProgress(int percent, int lParam)
+{
+    m_progress->setValue(percent);
+    m_percentText = Formatted(kPercentFormat, percent);
+    const auto packed = static_cast<unsigned>(lParam);
+    m_countText = Formatted(kCountFormat, static_cast<int>(packed & 0xFFFF) + 1, static_cast<int>(packed >> 16));
+    UpdateTexts();
+}
+
+void CGraphProgressDlg::OnCancel()
+{
+    if (m_stopEvent)
+        m_stopEvent->Set();
+    ShowCancelling();
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+}
+
+QList<QWidget*> CGraphProgressDlg::WorkingControls() const
+{
+    return {m_message, m_progress, m_cancelButton, m_percentCaption, m_percent, m_count, m_countCaption};
+}
+
+void CGraphProgressDlg::ShowCancelling()
+{
+    for (QWidget* control : WorkingControls())
+        control->hide();
+    m_cancelling->show();
+    m_cancelling->repaint();
+}
+
+void CGraphProgressDlg::ResetProgress()
+{
+    for (QWidget* control : WorkingControls())
+        control->show();
+    m_cancelling->hide();
+    m_progress->setRange(0, 100);
+    m_progress->setValue(0);
+    m_percentText = Formatted(kPercentFormat, 0);
+    UpdateTexts();
+}
+
+int CGraphProgressDlg::Progress() const
+{
+    return m_progress->value();
+}
+
+bool CGraphProgressDlg::IsCancelling() const
+{
+    return !m_cancelling->isHidden();
+}
+
+void CGraphProgressDlg::UpdateTexts()
+{
+    m_percent->setText(m_percentText);
+    m_count->setText(m_countText);
+}
+
+void CGraphProgressDlg::customEvent(QEvent* event)
+{
+    if (event->type() == WM_GRAPH_PROGRESS) {
+        const auto* progress = static_cast<GraphProgressEvent*>(event);
+        OnGraphProgress(progress->wParam(), progress->lParam());
+    }
+}
+
+void CGraphProgressDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        OnCancel();
+    else
+        QFrame::keyPressEvent(event);
+}

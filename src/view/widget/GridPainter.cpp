@@ -1,0 +1,85 @@
+#include "GridPainter.h"
+
+#include "AppBitmap.h"
+#include "PaintContext.h"
+#include "TickRuler.h"
+#include "TickSpacing.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+constexpr unsigned kRowPattern = 148;     // 66 x 1
+constexpr unsigned kColumnPattern = 149;  // 1 x 66
+constexpr int kRunLength = 64;
+const QColor kDotColor(0xC0, 0xC0, 0xC0);
+
+// The pattern's set pixels in the dot colour, the rest transparent over
+// the white background.
+QPixmap Dotted(unsigned id)
+{
+    QPixmap pattern = LoadAppBitmap(id);
+    if (pattern.isNull())
+        return pattern;
+    QPainter painter(&pattern);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(pattern.rect(), kDotColor);
+    return pattern;
+}
+
+}  // namespace
+
+GridPainter::GridPainter(QPainter& painter, const PaintContext& context)
+    : m_painter(painter), m_context(context), m_rowPattern(Dotted(kRowPattern)),
+      m_columnPattern(Dotted(kColumnPattern))
+{
+}
+
+void GridPainter::Draw(int gridSize)
+{
+    const ViewMapping& view = m_context.View();
+    DrawColumns(TickSpacing(view.ZoomX(), view.XTimesPi()).GridPixels(gridSize));
+    DrawRows(TickSpacing(view.ZoomY(), view.YTimesPi()).GridPixels(gridSize));
+}
+
+void GridPainter::DrawColumns(double step)
+{
+    const PixelRect paint = m_context.PaintInDrawing();
+    const int top = std::max(paint.top, 0);
+    const int bottom = std::min(paint.bottom, m_context.Height());
+    const TickRuler ruler(m_context.OriginX(), step, std::max(paint.left, 0), std::min(paint.right, m_context.Width()) - 1);
+    const std::int64_t scrollY = m_context.View().ScrollPosition().y;
+    for (const Tick& tick : ruler.Ticks(true)) {
+        if (tick.position >= paint.left && tick.position < paint.right)
+            DrawRun(m_columnPattern, true, tick.position, top, bottom, scrollY + top);
+    }
+}
+
+void GridPainter::DrawRows(double step)
+{
+    const PixelRect paint = m_context.PaintInDrawing();
+    const int left = std::max(paint.left, 0);
+    const int right = std::min(paint.right, m_context.Width());
+    const TickRuler ruler(m_context.OriginY(), step, std::max(paint.top, 0), std::min(paint.bottom, m_context.Height()) - 1);
+    const std::int64_t scrollX = m_context.View().ScrollPosition().x;
+    for (const Tick& tick : ruler.Ticks(true)) {
+        if (tick.position >= paint.top && tick.position < paint.bottom)
+            DrawRun(m_rowPattern, false, tick.position, left, right, scrollX + left);
+    }
+}
+
+void GridPainter::DrawRun(const QPixmap& pattern, bool vertical, int line, int start, int end, std::int64_t phase)
+{
+    if (pattern.isNull())
+        return;
+    for (int at = start; at < end; at += kRunLength) {
+        const int length = std::min(kRunLength, end - at);
+        const int from = static_cast<int>((phase + (at - start)) & 1);
+        if (vertical)
+            m_painter.drawPixmap(line, at, pattern, 0, from, 1, length);
+        else
+            m_painter.drawPixmap(at, line, pattern, from, 0, length, 1);
+    }
+}
