@@ -1,0 +1,28 @@
+#pragma once
+
+class IntegralSink;
+
+// Tells the sink the whole percent of the range done each time it changes.
+// The percent itself is worked out only near the points where it can
+// change, so that a step costs one comparison.
+class IntegralPercent {
+public:
+    IntegralPercent(double from, double to, IntegralSink& sink);
+
+    // The sample at x has been taken.
+    void At(double x)
+    {
+        if (x >= nextCheck)
+            Check(x);
+    }
+
+private:
+    void Check(double x);
+    void PlanNextCheck();
+
+    const double from;
+    const double span;
+    IntegralSink& sink;
+    int last = 0;
+    double nextCheck = 0;
+};
