@@ -73,9 +73,12 @@ bool CSplashWindow::IsShown()
 }
 
 CSplashWindow::CSplashWindow(QWidget* frame, const QPixmap& picture)
-    : QWidget(frame, Qt::SplashScreen | Qt::FramelessWindowHint),
+    : QWidget(frame, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
       picture(picture)
 {
+    // The splash never takes the input: keys keep going to the window that
+    // has them, and the application-wide filter sees them all.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setFixedSize(picture.size());
     setCursor(Qt::ArrowCursor);
     CenterOverOwner();
