@@ -26,7 +26,9 @@ inline double RoundToDecimals(double v, int n)
     const double sign = 2.0 * static_cast<double>(v > 0.0) - 1.0;
     const double scale = RoundingDetail::PowerOfTen(n);
     const double a = std::fabs(v * scale);
-    const double whole = std::floor(a);
+    // floor(a) through an integer truncation where a may have a fraction
+    // (from 2^52 on every double is whole); NaN and infinity pass through.
+    const double whole = a < 4503599627370496.0 ? static_cast<double>(static_cast<long long>(a)) : a;
     return (whole + static_cast<double>(a - whole > 0.5)) * sign / scale;
 }
 

@@ -20,17 +20,13 @@ public:
     {
         constexpr double kLimit = 2147483647.0;
         const double s = factor * w;
-        if (s > kLimit)
-            return POINT_ABOVE;
-        if (s < -kLimit)
-            return POINT_BELOW;
-        if (std::isnan(s))
-            return POINT_UNDEFINED;
-        // RoundToDecimals(s, 0) through an integer truncation, which is
-        // floor for |s| <= kLimit and needs no floor call; a - whole is exact.
         const double a = std::fabs(s);
-        const std::int64_t whole = static_cast<std::int64_t>(a);
-        const auto rounded = static_cast<std::int32_t>(whole + (a - static_cast<double>(whole) > 0.5));
+        if (!(a <= kLimit)) [[unlikely]]
+            return s > 0.0 ? POINT_ABOVE : s < 0.0 ? POINT_BELOW : POINT_UNDEFINED;
+        // RoundToDecimals(s, 0) through an integer truncation, which is
+        // floor for a <= kLimit and needs no floor call; a - whole is exact.
+        const auto whole = static_cast<std::int32_t>(a);
+        const std::int32_t rounded = whole + (a - whole > 0.5);
         return s > 0.0 ? rounded : -rounded;
     }
     // Scale for a finite value, POINT_UNDEFINED otherwise.
