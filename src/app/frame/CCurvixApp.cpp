@@ -1,0 +1,146 @@
+#include "CCurvixApp.h"
+
+#include "AppMessageBox.h"
+#include "AppText.h"
+#include "CException.h"
+#include "CMainFrame.h"
+#include "CSplashWindow.h"
+#include "ComputeGraphsThread.h"
+#include "FrameConversionPrompt.h"
+#include "InitExpressionEngine.h"
+#include "MessageBoxStyle.h"
+#include "WindowPlacementQt.h"
+
+#include <QApplication>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <algorithm>
+#include <clocale>
+
+namespace {
+
+constexpr unsigned kPrintRefused = 3133;
+constexpr int kSplashPasses = 10;
+constexpr int kSplashPassMs = 100;
+
+void ReportEngineError(const CException& error)
+{
+    AppMessageBox::ReportError(nullptr, error);
+}
+
+// Options start with a dash or, in the shell's style, a slash followed by a
+// word ("/p"); a slash followed by a path is a file name.
+bool IsFlag(const QString& argument)
+{
+    static const QRegularExpression slashOption(QStringLiteral("^/[A-Za-z]+$"));
+    return argument.startsWith(QLatin1Char('-')) || slashOption.match(argument).hasMatch();
+}
+
+// The shell's print and print-to requests: /p, /pt (or with a dash).
+bool IsPrintFlag(const QString& argument)
+{
+    const QString flag = argument.mid(1).toLower();
+    return IsFlag(argument) && (flag == QStringLiteral("p") || flag == QStringLiteral("pt"));
+}
+
+}  // namespace
+
+CCurvixApp::CCurvixApp(QStringList arguments)
+    : arguments(std::move(arguments)), settings(backend),
+      conversionPrompt(std::make_unique<FrameConversionPrompt>()), doc(settings)
+{
+    doc.SetConversionPrompt(conversionPrompt.get());
+    doc.SetGraphWorker(ComputeGraphsThread);
+}
+
+CCurvixApp::~CCurvixApp()
+{
+    delete frame.data();
+}
+
+bool CCurvixApp::IsPrintRequest() const
+{
+    return std::any_of(arguments.begin(), arguments.end(), IsPrintFlag);
+}
+
+QString CCurvixApp::FileArgument() const
+{
+    for (const QString& argument : arguments) {
+        if (!IsFlag(argument))
+            return argument;
+    }
+    return {};
+}
+
+bool CCurvixApp::InitInstance()
+{
+    if (IsPrintRequest()) {
+        AppMessageBox::Show(nullptr, kPrintRefused, kProgramNameCaption, MB_ICONEXCLAMATION);
+        return false;
+    }
+    // Numbers are read and written in the C locale, whatever Qt set up.
+    std::setlocale(LC_NUMERIC, "C");
+    // The engine lives as long as the process, which may start more than
+    // one application object (the tests do).
+    static const bool engineReady = (InitExpressionEngine(ReportEngineError), true);
+    (void)engineReady;
+    LoadSettings();
+    CSplashWindow::EnableSplash(settings.ShowSplash);
+    const int showCmd = DecideShowCommand();
+
+    frame = new CMainFrame(doc, settings);
+    const QString file = FileArgument();
+    if (file.isEmpty())
+        frame->Files().NewDocument();
+    else if (!frame->Files().OpenPath(file))
+        return false;
+
+    if (settings.ShowSplash)
+        WaitForSplash();
+    ShowWindowAs(*frame, showCmd);
+    return true;
+}
+
+// A store that cannot be read is reported; the defaults stand in for it.
+void CCurvixApp::LoadSettings()
+{
+    if (settings.LoadSettings(SettingAll))
+        return;
+    AppMessageBox::Show(nullptr, QString::fromStdString(settings.LastError()), kErrorCaption, MB_ICONEXCLAMATION);
+    settings.SetDefaultSettings(SettingAll);
+}
+
+// The saved placement's show command wins; the frame applies the placement
+// itself without showing.
+int CCurvixApp::DecideShowCommand()
+{
+    int showCmd = SW_SHOWNORMAL;
+    if (settings.windowPlacement.length != 0) {
+        showCmd = settings.windowPlacement.showCmd;
+        settings.windowPlacement.showCmd = SW_HIDE;
+    }
+    return showCmd;
+}
+
+// Up to about a second for the splash; the user's key or click (which the
+// splash takes) ends the wait at once.
+void CCurvixApp::WaitForSplash() const
+{
+    for (int pass = 0; pass < kSplashPasses && CSplashWindow::IsShown(); ++pass) {
+        QApplication::processEvents();
+        if (!CSplashWindow::IsShown())
+            break;
+        QThread::msleep(kSplashPassMs);
+    }
+}
+
+int CCurvixApp::DoMessageBox(const QString& text, unsigned style)
+{
+    const unsigned buttons = style & MB_TYPEMASK;
+    const bool takesExclamation = buttons == MB_OK || buttons == MB_OKCANCEL || buttons == MB_YESNOCANCEL ||
+                                  buttons == MB_YESNO;
+    if ((style & MB_ICONMASK) == 0 && takesExclamation)
+        style |= MB_ICONEXCLAMATION;
+    return AppMessageBox::ShowRaw(QApplication::activeWindow(), text, AppText(kProgramNameCaption), style);
+}

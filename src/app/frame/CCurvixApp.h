@@ -1,0 +1,53 @@
+#pragma once
+
+#include "AppSettings.h"
+#include "CCurvixDoc.h"
+#include "CMainFrame.h"
+#include "QtSettingsBackend.h"
+
+#include <QPointer>
+#include <QStringList>
+
+#include <memory>
+
+class ConversionPrompt;
+
+// The application: sets up the expression engine and the settings, creates
+// the document and the main window, opens the document named on the
+// command line and shows the window behind the splash. The QApplication
+// must exist before it.
+class CCurvixApp {
+public:
+    // arguments: the command line without the program's name.
+    explicit CCurvixApp(QStringList arguments);
+    ~CCurvixApp();
+    CCurvixApp(const CCurvixApp&) = delete;
+    CCurvixApp& operator=(const CCurvixApp&) = delete;
+
+    // The start-up sequence; false ends the program with a failure status.
+    bool InitInstance();
+
+    // Every message of the framework's kind: a box with the program's name
+    // as caption, and the exclamation icon when the style names no icon and
+    // its buttons are OK, OK/Cancel, Yes/No/Cancel or Yes/No.
+    static int DoMessageBox(const QString& text, unsigned style);
+
+    // The main window while it exists.
+    CMainFrame* MainFrame() const { return frame; }
+    CCurvixDoc& Document() { return doc; }
+    AppSettings& Settings() { return settings; }
+
+private:
+    bool IsPrintRequest() const;
+    QString FileArgument() const;
+    void LoadSettings();
+    int DecideShowCommand();
+    void WaitForSplash() const;
+
+    QStringList arguments;
+    QtSettingsBackend backend;
+    AppSettings settings;
+    std::unique_ptr<ConversionPrompt> conversionPrompt;
+    CCurvixDoc doc;
+    QPointer<CMainFrame> frame;
+};

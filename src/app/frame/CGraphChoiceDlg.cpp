@@ -1,0 +1,96 @@
+#include "CGraphChoiceDlg.h"
+
+#include "AppText.h"
+#include "CCurvixDoc.h"
+#include "CGraphListBox.h"
+#include "CImageButton.h"
+#include "HelpRequests.h"
+#include "MessageBoxStyle.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr unsigned kHelpCaption = 13009;
+constexpr unsigned kCancelCaption = 13002;
+constexpr std::uint32_t kDialogHelpBase = 0x20000;
+
+CGraphChoiceDlg::TestDriver& Driver()
+{
+    static CGraphChoiceDlg::TestDriver driver;
+    return driver;
+}
+
+CImageButton* Button(QWidget* parent, unsigned captionId, int id, unsigned bitmap)
+{
+    auto* button = new CImageButton(AppText(captionId), parent);
+    button->SetBitmap(bitmap);
+    button->setObjectName(QStringLiteral("control%1").arg(id));
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+CGraphChoiceDlg::CGraphChoiceDlg(CCurvixDoc& doc, const Layout& layout, QWidget* parent)
+    : QDialog(parent), helpId(kDialogHelpBase + layout.dialogId)
+{
+    setWindowTitle(AppText(layout.captionId));
+    list = new CGraphListBox(this);
+    list->setObjectName(QStringLiteral("control%1").arg(layout.listId));
+    list->SetCheckBoxes(false);
+    list->SetDocument(&doc);
+    for (GraphItem* graph = doc.GetFirstGraph(); graph; graph = doc.GetNextGraph())
+        list->AddItem(graph);
+    list->SetCurSel(0);
+
+    auto* help = Button(this, kHelpCaption, IDHELP, 1000 + IDHELP);
+    auto* cancel = Button(this, kCancelCaption, IDCANCEL, 1000 + IDCANCEL);
+    action = Button(this, layout.actionCaptionId, layout.actionId, layout.actionBitmap);
+    action->setDefault(true);
+    connect(help, &QPushButton::clicked, this, [this] { OnHelp(); });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(action, &QPushButton::clicked, this, [this] { OnAction(); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(help);
+    buttons->addStretch(1);
+    buttons->addWidget(cancel);
+    buttons->addWidget(action);
+    auto* box = new QVBoxLayout(this);
+    box->addWidget(new QLabel(AppText(layout.promptId), this));
+    box->addWidget(list, 1);
+    box->addLayout(buttons);
+}
+
+int CGraphChoiceDlg::DoModal()
+{
+    if (!Driver())
+        return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    show();
+    Driver()(*this);
+    const int result = this->result() == QDialog::Accepted ? IDOK : IDCANCEL;
+    hide();
+    return result;
+}
+
+void CGraphChoiceDlg::SetTestDriver(TestDriver driver)
+{
+    Driver() = std::move(driver);
+}
+
+void CGraphChoiceDlg::OnAction()
+{
+    const int row = list->CurSel();
+    if (row < 0)
+        return;
+    selectedIndex = row;
+    accept();
+}
+
+void CGraphChoiceDlg::OnHelp() const
+{
+    HelpRequests::Submit({helpId, 0, false});
+}

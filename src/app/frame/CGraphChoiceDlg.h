@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+
+#include <cstdint>
+#include <functional>
+
+class CCurvixDoc;
+class CGraphListBox;
+class CImageButton;
+
+// A modal dialog that lets the user pick one graph of the document: the
+// list of graphs (no check boxes) above Help, Cancel and the dialog's own
+// default button, which closes with OK when a graph is selected.
+class CGraphChoiceDlg : public QDialog {
+public:
+    struct Layout {
+        unsigned dialogId;   // also gives the context help id
+        unsigned captionId;
+        unsigned promptId;
+        int listId;
+        int actionId;
+        unsigned actionCaptionId;
+        unsigned actionBitmap;
+    };
+
+    CGraphChoiceDlg(CCurvixDoc& doc, const Layout& layout, QWidget* parent);
+
+    // Runs the dialog: IDOK with selectedIndex set, or IDCANCEL.
+    int DoModal();
+
+    // A test's stand-in for the user, as with the property sheets: DoModal
+    // hands the shown dialog to the driver and returns its result.
+    using TestDriver = std::function<void(CGraphChoiceDlg&)>;
+    static void SetTestDriver(TestDriver driver);
+
+    CGraphListBox& List() const { return *list; }
+    CImageButton& ActionButton() const { return *action; }
+
+    int selectedIndex = -1;
+
+protected:
+    // The action button (and, where the dialog allows it, a double click).
+    void OnAction();
+
+private:
+    void OnHelp() const;
+
+    std::uint32_t helpId;
+    CGraphListBox* list;
+    CImageButton* action;
+};

@@ -1,0 +1,285 @@
+#include "CGraphDataForm.h"
+
+#include "AppBitmap.h"
+#include "AppMessageBox.h"
+#include "AppSettings.h"
+#include "AppText.h"
+#include "CCurvixDoc.h"
+#include "CGraphListBox.h"
+#include "CGraphPropsSheet.h"
+#include "CImageButton.h"
+#include "CPropertyPage.h"
+#include "CRemoveGraphDlg.h"
+#include "CSelectGraphDlg.h"
+#include "CoordSystemFlows.h"
+#include "MessageBoxStyle.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Control {
+    IDC_GRAPH_LIST = 1028,
+    IDC_ADD = 1029,
+    IDC_REMOVE = 1030,
+    IDC_PROPERTIES = 1031,
+    IDC_EDIT_COORD_SYSTEM = 1032,
+    IDC_REFRESH = 1041,
+    IDC_AUTO_REFRESH = 1042,
+    IDC_LOGO = 1173,
+};
+
+constexpr unsigned kButtonBitmapOffset = 1000;
+constexpr unsigned kLogoBitmap = 184;
+constexpr std::uint32_t kHelpId = 0x20066;
+constexpr unsigned kDuplicateGraph = 18307;
+
+void Register(QWidget* control, int id)
+{
+    control->setObjectName(QStringLiteral("control%1").arg(id));
+    control->setProperty(kControlIdProperty, id);
+}
+
+}  // namespace
+
+CGraphDataForm::CGraphDataForm(CCurvixDoc& doc, AppSettings& settings, QWidget* parent)
+    : QWidget(parent), doc(doc), settings(settings)
+{
+    setProperty(kHelpIdProperty, kHelpId);
+    CreateControls();
+    doc.AddView(this);
+    FillList(true);
+}
+
+CGraphDataForm::~CGraphDataForm()
+{
+    doc.RemoveView(this);
+}
+
+void CGraphDataForm::CreateControls()
+{
+    auto* group = new QGroupBox(AppText(18300), this);
+    list = new CGraphListBox(group);
+    Register(list, IDC_GRAPH_LIST);
+    list->SetDocument(&doc);
+    list->SetVisibilityHandler([this] { OnVisibilityChanged(); });
+    connect(list, &QListWidget::itemDoubleClicked, this, [this] { OnGraphProperties(); });
+
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(AddButton(18301, IDC_ADD), 0, 0);
+    buttons->addWidget(removeButton = AddButton(18302, IDC_REMOVE), 0, 1);
+    buttons->addWidget(propertiesButton = AddButton(18303, IDC_PROPERTIES), 1, 0);
+    buttons->addWidget(AddButton(18305, IDC_REFRESH), 1, 1);
+    buttons->addWidget(AddButton(18304, IDC_EDIT_COORD_SYSTEM), 2, 0, 1, 2);
+    propertiesButton->setDefault(true);
+    autoRefreshBox = new QCheckBox(AppText(18306), group);
+    Register(autoRefreshBox, IDC_AUTO_REFRESH);
+    connect(autoRefreshBox, &QCheckBox::clicked, this, [this] { OnAutoRefreshChanged(); });
+
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->addWidget(list, 1);
+    groupLayout->addLayout(buttons);
+    groupLayout->addWidget(autoRefreshBox);
+
+    auto* logo = new QLabel(this);
+    Register(logo, IDC_LOGO);
+    logo->setPixmap(LoadAppBitmap(kLogoBitmap));
+    logo->setAlignment(Qt::AlignCenter);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group, 1);
+    layout->addWidget(logo);
+}
+
+CImageButton* CGraphDataForm::AddButton(unsigned captionId, int controlId)
+{
+    auto* button = new CImageButton(AppText(captionId), this);
+    button->SetBitmap(controlId + kButtonBitmapOffset);
+    Register(button, controlId);
+    static const std::map<int, void (CGraphDataForm::*)()> handlers = {
+        {IDC_ADD, &CGraphDataForm::OnAddGraph},
+        {IDC_REMOVE, &CGraphDataForm::OnRemoveGraph},
+        {IDC_PROPERTIES, &CGraphDataForm::OnGraphProperties},
+        {IDC_EDIT_COORD_SYSTEM, &CGraphDataForm::OnEditCoordSystem},
+        {IDC_REFRESH, &CGraphDataForm::PostRefresh},
+    };
+    connect(button, &QPushButton::clicked, this, [this, handler = handlers.at(controlId)] { (this->*handler)(); });
+    return button;
+}
+
+bool CGraphDataForm::HasGraphs() const
+{
+    return doc.GetGraphCount() > 0;
+}
+
+void CGraphDataForm::FillList(bool refill)
+{
+    if (refill) {
+        list->clear();
+        for (GraphItem* graph = doc.GetFirstGraph(); graph; graph = doc.GetNextGraph())
+            list->AddItem(graph);
+    }
+    removeButton->setEnabled(HasGraphs());
+    propertiesButton->setEnabled(HasGraphs());
+}
+
+void CGraphDataForm::UpdateData()
+{
+    autoRefresh = autoRefreshBox->isChecked();
+}
+
+void CGraphDataForm::PostRefresh()
+{
+    if (postRefresh)
+        QTimer::singleShot(0, this, postRefresh);
+}
+
+// After every change: refresh the picture when it no longer matches.
+void CGraphDataForm::ApplyAutoRefreshRule()
+{
+    if (autoRefresh && doc.NeedsRecompute())
+        PostRefresh();
+}
+
+bool CGraphDataForm::IsDuplicate(const GraphItem& graph, const GraphItem* except)
+{
+    for (const GraphItem* other = doc.GetFirstGraph(); other; other = doc.GetNextGraph()) {
+        if (other != except && !other->ExpressionsDiffer(graph)) {
+            AppMessageBox::Show(this, kDuplicateGraph, kErrorCaption, MB_ICONEXCLAMATION);
+            return true;
+        }
+    }
+    return false;
+}
+
+void CGraphDataForm::OnAddGraph()
+{
+    UpdateData();
+    CGraphPropsSheet sheet(GraphItem(), {true, doc.CanShowAnotherGraph(), doc.coordSystem, settings.customColors},
+                           this);
+    if (sheet.DoModal() != IDOK || IsDuplicate(sheet.Graph(), nullptr))
+        return;
+    GraphItem* stored = doc.AddGraph(sheet.Graph());
+    if (!stored)
+        return;
+    list->SetCurSel(list->AddItem(stored));
+    FillList(false);
+    doc.SetModifiedFlag();
+    ApplyAutoRefreshRule();
+}
+
+void CGraphDataForm::OnRemoveGraph()
+{
+    const int index = list->CurSel();
+    if (index < 0)
+        return;
+    doc.RemoveGraph(index);
+    doc.SetModifiedFlag();
+    FillList(true);
+    list->SetCurSel(index);
+    UpdateData();
+    ApplyAutoRefreshRule();
+}
+
+void CGraphDataForm::OnGraphProperties()
+{
+    UpdateData();
+    const int index = list->CurSel();
+    if (index >= 0 && list->ItemGraph(index))
+        RunPropertiesSheet(index);
+}
+
+void CGraphDataForm::RunPropertiesSheet(int index)
+{
+    GraphItem* stored = list->ItemGraph(index);
+    const bool canBeShown = stored->hidden ? doc.CanShowAnotherGraph() : true;
+    CGraphPropsSheet sheet(*stored, {false, canBeShown, doc.coordSystem, settings.customColors}, this);
+    if (sheet.DoModal() != IDOK || IsDuplicate(sheet.Graph(), stored))
+        return;
+    if (sheet.Graph().Differs(*stored))
+        doc.SetModifiedFlag();
+    *stored = sheet.Graph();
+    FillList(true);
+    list->SetCurSel(index);
+    UpdateData();
+    ApplyAutoRefreshRule();
+}
+
+void CGraphDataForm::OnEditCoordSystem()
+{
+    if (!EditCoordSystem(this, doc))
+        return;
+    UpdateData();
+    if (!autoRefresh)
+        return;
+    if (doc.NeedsRecompute())
+        PostRefresh();
+    else
+        doc.UpdateAllViews(this, HintGraphsChanged);
+}
+
+void CGraphDataForm::OnRemoveGraphDialog()
+{
+    CRemoveGraphDlg dialog(doc, this);
+    if (dialog.DoModal() != IDOK)
+        return;
+    doc.RemoveGraph(dialog.selectedIndex);
+    doc.SetModifiedFlag();
+    FillList(true);
+    UpdateData();
+    ApplyAutoRefreshRule();
+}
+
+void CGraphDataForm::OnGraphPropertiesDialog()
+{
+    CSelectGraphDlg dialog(doc, this);
+    if (dialog.DoModal() != IDOK)
+        return;
+    list->SetCurSel(dialog.selectedIndex);
+    OnGraphProperties();
+}
+
+void CGraphDataForm::OnAutoRefreshChanged()
+{
+    UpdateData();
+    if (autoRefresh && doc.NeedsRecompute())
+        PostRefresh();
+    doc.autoRefresh = autoRefresh;
+    doc.SetModifiedFlag();
+}
+
+void CGraphDataForm::OnVisibilityChanged()
+{
+    doc.SetModifiedFlag();
+    UpdateData();
+    ApplyAutoRefreshRule();
+}
+
+void CGraphDataForm::OnUpdate(DocView* sender, int hint)
+{
+    UpdateData();
+    if (hint == HintZoomChanged || hint == HintSettingsChanged)
+        return;
+    FillList(true);
+    if (!sender && hint == HintGraphsChanged && doc.autoRefresh) {
+        autoRefreshBox->setChecked(true);
+        UpdateData();
+        PostRefresh();
+    }
+}
+
+// Dragged wider than its width, the pane snaps back.
+void CGraphDataForm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (width() > kPaneWidth)
+        QTimer::singleShot(0, this, [this] {
+            // The pane may have been hidden meanwhile.
+            if (width() > kPaneWidth && limitWidth)
+                limitWidth();
+        });
+}

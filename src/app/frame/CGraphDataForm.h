@@ -1,0 +1,67 @@
+#pragma once
+
+#include "DocView.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class AppSettings;
+class CCurvixDoc;
+class CGraphListBox;
+class CImageButton;
+class GraphItem;
+class QCheckBox;
+
+// The main window's left pane: the document's graphs with the buttons that
+// add, remove and edit them, edit the document's coordinate system and
+// refresh the picture, and the "Refresh automatically" option.
+class CGraphDataForm : public QWidget, public DocView {
+public:
+    CGraphDataForm(CCurvixDoc& doc, AppSettings& settings, QWidget* parent = nullptr);
+    ~CGraphDataForm() override;
+
+    // How the pane reaches the rest of the window: posting Refresh to the
+    // graph view, and narrowing itself back to its width.
+    void SetRefreshPoster(std::function<void()> post) { postRefresh = std::move(post); }
+    void SetWidthLimiter(std::function<void()> limit) { limitWidth = std::move(limit); }
+
+    void OnAddGraph();
+    void OnRemoveGraph();
+    void OnGraphProperties();
+    void OnEditCoordSystem();
+    void OnRemoveGraphDialog();
+    void OnGraphPropertiesDialog();
+    void OnUpdate(DocView* sender, int hint) override;
+
+    bool HasGraphs() const;
+    CGraphListBox& List() const { return *list; }
+    bool AutoRefresh() const { return autoRefresh; }
+
+    static constexpr int kPaneWidth = 264;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void CreateControls();
+    CImageButton* AddButton(unsigned captionId, int controlId);
+    void FillList(bool refill);
+    void UpdateData();
+    void ApplyAutoRefreshRule();
+    void PostRefresh();
+    bool IsDuplicate(const GraphItem& graph, const GraphItem* except);
+    void OnAutoRefreshChanged();
+    void OnVisibilityChanged();
+    void RunPropertiesSheet(int index);
+
+    CCurvixDoc& doc;
+    AppSettings& settings;
+    CGraphListBox* list = nullptr;
+    CImageButton* removeButton = nullptr;
+    CImageButton* propertiesButton = nullptr;
+    QCheckBox* autoRefreshBox = nullptr;
+    bool autoRefresh = false;
+    std::function<void()> postRefresh;
+    std::function<void()> limitWidth;
+};

@@ -1,0 +1,90 @@
+#include "CGraphListBox.h"
+
+#include "AppMessageBox.h"
+#include "AppText.h"
+#include "CCurvixDoc.h"
+#include "GraphItem.h"
+#include "GraphListDelegate.h"
+#include "MessageBoxStyle.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace {
+
+constexpr unsigned kTooManyGraphs = 3001;
+
+}  // namespace
+
+CGraphListBox::CGraphListBox(QWidget* parent)
+    : QListWidget(parent)
+{
+    setItemDelegate(new GraphListDelegate(*this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(false);
+}
+
+int CGraphListBox::AddItem(GraphItem* graph)
+{
+    auto* item = new QListWidgetItem(this);
+    item->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(graph)));
+    return row(item);
+}
+
+GraphItem* CGraphListBox::ItemGraph(int row) const
+{
+    const QListWidgetItem* entry = item(row);
+    return entry ? static_cast<GraphItem*>(entry->data(Qt::UserRole).value<void*>()) : nullptr;
+}
+
+void CGraphListBox::SetCurSel(int row)
+{
+    if (row >= 0 && row < count())
+        setCurrentRow(row);
+    else
+        setCurrentRow(-1);
+}
+
+QRect CGraphListBox::CheckBoxHitArea(int row) const
+{
+    const QRect r = visualItemRect(item(row));
+    const int middle = (r.top() + r.bottom() + 1) / 2;
+    return QRect(QPoint(r.left() + 2, middle - 6), QPoint(16, middle + 7));
+}
+
+void CGraphListBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    QListWidget::mouseReleaseEvent(event);
+    if (!withCheckBoxes || event->button() != Qt::LeftButton)
+        return;
+    const QPoint point = event->position().toPoint();
+    const int row = indexAt(point).row();
+    if (row >= 0 && CheckBoxHitArea(row).contains(point))
+        ToggleVisibility(row);
+}
+
+void CGraphListBox::keyPressEvent(QKeyEvent* event)
+{
+    if (withCheckBoxes && event->key() == Qt::Key_Space && currentRow() >= 0) {
+        ToggleVisibility(currentRow());
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+// A hidden graph may be shown only while fewer than 15 are visible.
+void CGraphListBox::ToggleVisibility(int row)
+{
+    GraphItem* graph = ItemGraph(row);
+    if (!graph)
+        return;
+    if (graph->hidden && document && !document->CanShowAnotherGraph()) {
+        AppMessageBox::Show(this, kTooManyGraphs, kErrorCaption, MB_ICONEXCLAMATION);
+    } else {
+        graph->hidden = !graph->hidden;
+        if (visibilityChanged)
+            QTimer::singleShot(0, this, visibilityChanged);
+    }
+    viewport()->update(visualItemRect(item(row)));
+}

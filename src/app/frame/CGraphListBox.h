@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QListWidget>
+
+#include <functional>
+
+class CCurvixDoc;
+class GraphItem;
+
+// The list of a document's graphs: each row shows the graph's colour and its
+// equation, two lines behind a brace for a parametric graph, and optionally
+// a check box for the graph's visibility. The rows point to the document's
+// graphs, which the list does not own.
+class CGraphListBox : public QListWidget {
+public:
+    explicit CGraphListBox(QWidget* parent = nullptr);
+
+    // Appends a row for the graph; the index of the new row.
+    int AddItem(GraphItem* graph);
+    // The graph of a row; null for a row without one or a bad index.
+    GraphItem* ItemGraph(int row) const;
+    // The selected row, -1 when none.
+    int CurSel() const { return currentRow(); }
+    void SetCurSel(int row);
+
+    // The document whose visible-graph limit the check boxes honour.
+    void SetDocument(CCurvixDoc* doc) { document = doc; }
+    bool HasCheckBoxes() const { return withCheckBoxes; }
+    void SetCheckBoxes(bool on) { withCheckBoxes = on; }
+    // Called, after the event, whenever the user changed a graph's visibility.
+    void SetVisibilityHandler(std::function<void()> handler) { visibilityChanged = std::move(handler); }
+
+    // The check box's hit area of a row, in the list's viewport.
+    QRect CheckBoxHitArea(int row) const;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void ToggleVisibility(int row);
+
+    CCurvixDoc* document = nullptr;
+    bool withCheckBoxes = true;
+    std::function<void()> visibilityChanged;
+};

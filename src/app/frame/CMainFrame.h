@@ -1,0 +1,112 @@
+#pragma once
+
+#include "CursorPosFrame.h"
+#include "FrameActions.h"
+#include "FrameDocumentFiles.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class AppSettings;
+class CCurvixDoc;
+class CCurvixView;
+class CGraphDataForm;
+class CMenuChrome;
+class FrameStatusBar;
+class QSplitter;
+class QTimer;
+class QToolBar;
+
+// The program's main window: the graph list pane and the graph view side by
+// side in a splitter, the menu bar and toolbar, the status bar, and the
+// commands of the menus, keys and toolbar. Destroying the window stores the
+// window-related settings and writes every setting once.
+class CMainFrame : public QMainWindow, public CursorPosFrame {
+public:
+    CMainFrame(CCurvixDoc& doc, AppSettings& settings);
+    ~CMainFrame() override;
+
+    // Status pane 1, set by the view as the pointer moves.
+    void SetCursorPosText(const QString& text) override;
+
+    // Runs a command as its menu item, key or toolbar button does; a
+    // disabled command does nothing.
+    void ExecuteCommand(unsigned id);
+    // Enables and ticks the commands, updates the status panes and the title
+    // (the idle update; it also runs on a short timer).
+    void UpdateCommandUI();
+
+    void HideGraphPane();
+    void ShowGraphPane();
+
+    QAction* Action(unsigned id) const { return actions.Action(id); }
+    CGraphDataForm& Form() const { return *form; }
+    CCurvixView& View() const { return *view; }
+    FrameStatusBar& StatusBar() const { return *status; }
+    FrameDocumentFiles& Files() { return files; }
+    QSplitter& Splitter() const { return *splitter; }
+    QToolBar& ToolBar() const { return *toolBar; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    using Handler = void (CMainFrame::*)();
+    static const std::map<unsigned, Handler>& Handlers();
+
+    void CreateClientArea();
+    void CreateBars();
+    void PlaceWindow();
+    void StoreSettings();
+    void DocumentLoaded();
+    bool IsEnabled(unsigned id) const;
+    bool IsChecked(unsigned id) const;
+    bool IsComputed() const;
+    void RefreshRecentFiles();
+
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnAppExit();
+    void OnAddGraph();
+    void OnRemoveGraph();
+    void OnGraphProperties();
+    void OnEditCoordSystem();
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnZoomInX();
+    void OnZoomOutX();
+    void OnZoomInY();
+    void OnZoomOutY();
+    void OnRefresh();
+    void OnIntegral();
+    void OnTangent();
+    void OnSettings();
+    void OnDefaultCoordSystem();
+    void OnViewToolbar();
+    void OnViewStatusBar();
+    void OnToggleGrid();
+    void OnToggleCurrPos();
+    void OnHelp();
+    void OnContextHelp();
+    void OnHelpTopics();
+    void OnAbout();
+    void OnWebPage();
+    void OnNextPane();
+
+    CCurvixDoc& doc;
+    AppSettings& settings;
+    FrameActions actions;
+    FrameDocumentFiles files;
+    QSplitter* splitter = nullptr;
+    CGraphDataForm* form = nullptr;
+    CCurvixView* view = nullptr;
+    FrameStatusBar* status = nullptr;
+    QToolBar* toolBar = nullptr;
+    std::unique_ptr<CMenuChrome> chrome;
+    QTimer* idleTimer = nullptr;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "CGraphChoiceDlg.h"
+
+// "Graph Properties": picks the graph whose properties the list pane then
+// edits; a double click in the list picks it as well.
+class CSelectGraphDlg : public CGraphChoiceDlg {
+public:
+    CSelectGraphDlg(CCurvixDoc& doc, QWidget* parent);
+};

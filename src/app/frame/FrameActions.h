@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QStringList>
+
+#include <functional>
+#include <map>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QToolBar;
+class QWidget;
+
+// The actions of the main window's commands, with their menu texts, keys,
+// status prompts, tool tips and icons, and the menu bar and toolbar built
+// from them in their fixed order.
+class FrameActions {
+public:
+    // run is called with the command id whenever an action is triggered.
+    FrameActions(QWidget& owner, std::function<void(unsigned)> run);
+
+    QAction* Action(unsigned id) const;
+    const std::map<unsigned, QAction*>& All() const { return actions; }
+    QMenuBar* CreateMenuBar(QWidget* parent);
+    QToolBar* CreateToolBar(QWidget* parent);
+    // The recent files shown in the File menu; open is called with the path.
+    void SetRecentFiles(const QStringList& files, const std::function<void(const QString&)>& open);
+
+private:
+    QAction* CreateAction(QWidget& owner, unsigned id, unsigned menuTextId, const char* key, bool checkable);
+
+    std::function<void(unsigned)> run;
+    std::map<unsigned, QAction*> actions;
+    QMenu* fileMenu = nullptr;
+    std::vector<QAction*> recentActions;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "ConversionPrompt.h"
+
+// Asks with the program's message box whether a previous-version file may
+// be converted.
+class FrameConversionPrompt : public ConversionPrompt {
+public:
+    bool AskToConvert() override;
+};

@@ -1,0 +1,152 @@
+#include "FrameDocumentFiles.h"
+
+#include "AppMessageBox.h"
+#include "AppText.h"
+#include "CCurvixApp.h"
+#include "CCurvixDoc.h"
+#include "CDocFileException.h"
+#include "MessageBoxStyle.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+
+namespace {
+
+constexpr int kRecentFiles = 4;
+constexpr unsigned kDocString = 128;
+constexpr unsigned kUntitled = 18200;
+constexpr unsigned kAskToSave = 18202;
+constexpr unsigned kAllFilesFilter = 18203;
+
+FrameDocumentFiles::FileChooser& TestChooser()
+{
+    static FrameDocumentFiles::FileChooser chooser;
+    return chooser;
+}
+
+// A field of the document string: 3 the filter, 4 the extension.
+QString DocStringField(int field)
+{
+    return AppText(kDocString).split(QLatin1Char('\n')).value(field);
+}
+
+void ReportFailure(QWidget* owner, const CDocFileException& error)
+{
+    if (error.GetCause() != CDocFileException::Cause::UserCancelled)
+        AppMessageBox::Show(owner, QString::fromStdString(error.Text()), kErrorCaption, MB_ICONEXCLAMATION);
+}
+
+}  // namespace
+
+FrameDocumentFiles::FrameDocumentFiles(CCurvixDoc& doc, QWidget& owner, std::function<void()> loaded)
+    : doc(doc), owner(owner), loaded(std::move(loaded)), recent(kRecentFiles)
+{
+    recent.Load();
+}
+
+void FrameDocumentFiles::SetTestFileChooser(FileChooser chooser)
+{
+    TestChooser() = std::move(chooser);
+}
+
+QString FrameDocumentFiles::ChooseFile(bool save) const
+{
+    if (TestChooser())
+        return TestChooser()(save);
+    const QString filter = DocStringField(3) + QStringLiteral(";;") + AppText(kAllFilesFilter);
+    return save ? QFileDialog::getSaveFileName(&owner, QString(), path, filter)
+                : QFileDialog::getOpenFileName(&owner, QString(), QString(), filter);
+}
+
+bool FrameDocumentFiles::NewDocument()
+{
+    if (!SaveModified())
+        return false;
+    doc.OnNewDocument();
+    Loaded(QString());
+    return true;
+}
+
+bool FrameDocumentFiles::OpenDocument()
+{
+    const QString chosen = ChooseFile(false);
+    return !chosen.isEmpty() && OpenPath(chosen);
+}
+
+bool FrameDocumentFiles::OpenPath(const QString& target)
+{
+    if (!SaveModified())
+        return false;
+    try {
+        doc.OnOpenDocument(target.toStdString());
+    } catch (const CDocFileException& error) {
+        ReportFailure(&owner, error);
+        recent.Remove(target);
+        // Only a file that could not be read at all leaves the old document.
+        if (error.GetCause() != CDocFileException::Cause::SystemError) {
+            doc.OnNewDocument();
+            Loaded(QString());
+        }
+        return false;
+    }
+    Loaded(target);
+    recent.Add(target);
+    return true;
+}
+
+bool FrameDocumentFiles::Save()
+{
+    return path.isEmpty() ? SaveAs() : SaveTo(path);
+}
+
+bool FrameDocumentFiles::SaveAs()
+{
+    QString chosen = ChooseFile(true);
+    if (chosen.isEmpty())
+        return false;
+    if (QFileInfo(chosen).suffix().isEmpty())
+        chosen += DocStringField(4);
+    if (!SaveTo(chosen))
+        return false;
+    path = chosen;
+    recent.Add(chosen);
+    return true;
+}
+
+bool FrameDocumentFiles::SaveTo(const QString& target)
+{
+    try {
+        doc.OnSaveDocument(target.toStdString());
+    } catch (const CDocFileException& error) {
+        ReportFailure(&owner, error);
+        return false;
+    }
+    return true;
+}
+
+bool FrameDocumentFiles::SaveModified()
+{
+    if (!doc.IsModified())
+        return true;
+    const QString name = path.isEmpty() ? AppText(kUntitled) : QFileInfo(path).fileName();
+    switch (CCurvixApp::DoMessageBox(AppText(kAskToSave).replace(QStringLiteral("%s"), name), MB_YESNOCANCEL)) {
+    case IDYES:
+        return Save();
+    case IDNO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString FrameDocumentFiles::Title() const
+{
+    const QString name = path.isEmpty() ? AppText(kUntitled) : QFileInfo(path).fileName();
+    return name + QStringLiteral("[*]");
+}
+
+void FrameDocumentFiles::Loaded(const QString& newPath)
+{
+    path = newPath;
+    loaded();
+}

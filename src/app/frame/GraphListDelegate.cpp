@@ -1,0 +1,115 @@
+#include "GraphListDelegate.h"
+
+#include "AppBitmap.h"
+#include "AppStringFormat.h"
+#include "CGraphListBox.h"
+#include "ColorChooser.h"
+#include "GraphItem.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+constexpr int kMinRowHeight = 18;
+constexpr int kCheckBoxWidth = 20;
+constexpr int kSampleWidth = 29;
+constexpr int kImageHeight = 16;
+constexpr int kBraceHeight = 35;
+constexpr int kBraceIndent = 8;
+constexpr unsigned kVisibleBitmap = 134;
+constexpr unsigned kHiddenBitmap = 135;
+constexpr unsigned kSampleBitmap = 144;
+constexpr unsigned kBraceBitmap = 182;
+constexpr unsigned kYEquation = 494;  // "y = %s"
+
+const QPixmap& Bitmap(unsigned id)
+{
+    static std::map<unsigned, QPixmap> cache;
+    auto found = cache.find(id);
+    if (found == cache.end())
+        found = cache.emplace(id, LoadAppBitmap(id)).first;
+    return found->second;
+}
+
+QString Equation(unsigned id, const std::string& expression)
+{
+    return QString::fromStdString(FormatAppString(id, expression));
+}
+
+// The colour sample: its frame and a 2-pixel line in the graph's colour.
+void DrawSample(QPainter& painter, int left, int middle, std::uint32_t color)
+{
+    painter.drawPixmap(left, middle - kImageHeight / 2, Bitmap(kSampleBitmap));
+    painter.fillRect(QRect(left + 6, middle - 2, 14, 2), FromColorRef(color));
+}
+
+void DrawText(QPainter& painter, const QRect& r, const QString& text)
+{
+    const QString shown = painter.fontMetrics().elidedText(text, Qt::ElideRight, r.width());
+    painter.drawText(r, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+}
+
+void DrawEquation(QPainter& painter, QRect r, const GraphItem& graph)
+{
+    if (graph.kind != KindParametric) {
+        DrawText(painter, r, Equation(GraphKindEquationId(graph.kind), graph.expression));
+        return;
+    }
+    painter.drawPixmap(r.left(), r.top() + (r.height() - kBraceHeight) / 2, Bitmap(kBraceBitmap));
+    r.setLeft(r.left() + kBraceIndent);
+    QRect upper = r;
+    upper.setBottom(r.top() + r.height() / 2 - 1);
+    QRect lower = r;
+    lower.setTop(upper.bottom() + 1);
+    DrawText(painter, upper, Equation(GraphKindEquationId(graph.kind), graph.expression));
+    DrawText(painter, lower, Equation(kYEquation, graph.expression2));
+}
+
+}  // namespace
+
+GraphListDelegate::GraphListDelegate(CGraphListBox& list)
+    : QStyledItemDelegate(&list), list(list)
+{
+}
+
+void GraphListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                              const QModelIndex& index) const
+{
+    const GraphItem* graph = list.ItemGraph(index.row());
+    QRect r = option.rect;
+    const int middle = (r.top() + r.bottom() + 1) / 2;
+    painter->save();
+    if (graph) {
+        if (list.HasCheckBoxes()) {
+            const unsigned check = graph->hidden ? kHiddenBitmap : kVisibleBitmap;
+            painter->drawPixmap(r.left(), middle - kImageHeight / 2, Bitmap(check));
+            r.setLeft(r.left() + kCheckBoxWidth);
+        }
+        DrawSample(*painter, r.left(), middle, graph->color);
+        r.setLeft(r.left() + kSampleWidth);
+    }
+    const bool selected = option.state & QStyle::State_Selected;
+    painter->fillRect(r, option.palette.brush(selected ? QPalette::Highlight : QPalette::Base));
+    painter->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+    if (graph)
+        DrawEquation(*painter, r, *graph);
+    if (option.state & QStyle::State_HasFocus) {
+        painter->setPen(QColor(128, 128, 128));
+        painter->drawRect(r.adjusted(0, 0, -1, -1));
+    }
+    painter->restore();
+}
+
+// Rows fit the text of the list's font, at least 18 pixels; a parametric
+// graph takes two lines.
+QSize GraphListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const GraphItem* graph = list.ItemGraph(index.row());
+    if (!graph)
+        return QSize(option.rect.width(), kMinRowHeight);
+    const int height = std::max(option.fontMetrics.boundingRect(QStringLiteral("Xy")).height(), kMinRowHeight);
+    return QSize(option.rect.width(), graph->kind == KindParametric ? 2 * height : height);
+}

@@ -1,0 +1,36 @@
+#include "SettingsSheetFlow.h"
+
+#include "AppSettings.h"
+#include "CAdvPropertySheet.h"
+#include "CSettingsViewPage.h"
+#include "MessageBoxStyle.h"
+
+namespace {
+
+constexpr unsigned kSettingsCaption = 18204;
+
+}  // namespace
+
+bool EditApplicationSettings(QWidget* parent, AppSettings& settings)
+{
+    CAdvPropertySheet sheet(kSettingsCaption, parent);
+    auto* page = new CSettingsViewPage;
+    page->showCurrPos = settings.ShowCurrPos;
+    page->gridSize = settings.GridSize;
+    page->showGrid = settings.ShowGrid;
+    page->showSplash = settings.ShowSplash;
+    page->showLogo = settings.ShowLogo;
+    page->drawDisabledButtonsInColor = settings.DrawDisabledButtonsInColor;
+    page->useWatermark = settings.UseWatermarkBitmap;
+    sheet.AddPage(page);
+    if (sheet.DoModal() != IDOK)
+        return false;
+    settings.ShowCurrPos = page->showCurrPos;
+    settings.GridSize = page->gridSize;
+    settings.ShowGrid = page->showGrid;
+    settings.ShowSplash = page->showSplash;
+    settings.ShowLogo = page->showLogo;
+    settings.DrawDisabledButtonsInColor = page->drawDisabledButtonsInColor;
+    settings.UseWatermarkBitmap = page->useWatermark;
+    return true;
+}

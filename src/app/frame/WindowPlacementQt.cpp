@@ -1,0 +1,58 @@
+#include "WindowPlacementQt.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace {
+
+// Minimised show commands: minimise, show minimised, minimised and not active.
+bool IsMinimizeCommand(int showCmd)
+{
+    return showCmd == SW_SHOWMINIMIZED || showCmd == 6 || showCmd == 7;
+}
+
+}  // namespace
+
+bool ApplyWindowPlacement(QWidget& window, const WindowPlacement& placement)
+{
+    if (placement.length != static_cast<std::int32_t>(WindowPlacement::kImageSize))
+        return false;
+    const WindowPlacement::Rect& r = placement.normalPosition;
+    const QRect rect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+    if (rect.isEmpty() || !QGuiApplication::screenAt(rect.center()))
+        return false;
+    window.setGeometry(rect);
+    return true;
+}
+
+WindowPlacement ReadWindowPlacement(const QWidget& window)
+{
+    WindowPlacement placement;
+    placement.length = WindowPlacement::kImageSize;
+    placement.showCmd = window.isMaximized()   ? SW_SHOWMAXIMIZED
+                        : window.isMinimized() ? SW_SHOWMINIMIZED
+                                               : SW_SHOWNORMAL;
+    const QRect rect = window.normalGeometry().isValid() ? window.normalGeometry() : window.geometry();
+    placement.normalPosition = {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1};
+    return placement;
+}
+
+void ShowWindowAs(QWidget& window, int showCmd)
+{
+    if (showCmd == SW_HIDE)
+        return;
+    if (showCmd == SW_SHOWMAXIMIZED)
+        window.showMaximized();
+    else if (IsMinimizeCommand(showCmd))
+        window.showMinimized();
+    else
+        window.show();
+}
+
+void FillWorkArea(QWidget& window)
+{
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        window.setGeometry(screen->availableGeometry());
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+// Starts the program in the test's process with a fresh settings store and
+// answers every message box from a script, recording what it was asked.
+
+#include "AppMessageBox.h"
+#include "AppSettings.h"
+#include "AppText.h"
+#include "CCurvixApp.h"
+#include "CGraphDataForm.h"
+#include "CGraphListBox.h"
+#include "FrameCommands.h"
+#include "FrameDocumentFiles.h"
+#include "GraphItem.h"
+#include "MessageBoxStyle.h"
+#include "QtSettingsBackend.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+class FrameTest : public testing::Test {
+protected:
+    FrameTest()
+    {
+        QSettings(QStringLiteral("Veltra"), QStringLiteral("Curvix")).clear();
+        QtSettingsBackend backend;
+        AppSettings defaults(backend);
+        defaults.ShowSplash = false;
+        defaults.SaveSettings(SettingAll);
+        AppMessageBox::SetTestResponder([this](const AppMessageBox::Request& request) {
+            asked.push_back(request);
+            shownWhenAsked.push_back(app && app->MainFrame() && app->MainFrame()->isVisible());
+            const int answer = answers.empty() ? IDOK : answers.front();
+            if (!answers.empty())
+                answers.pop_front();
+            return answer;
+        });
+    }
+    ~FrameTest() override
+    {
+        app.reset();
+        AppMessageBox::SetTestResponder({});
+        FrameDocumentFiles::SetTestFileChooser({});
+    }
+
+    bool Start(const QStringList& arguments = {})
+    {
+        app = std::make_unique<CCurvixApp>(arguments);
+        return app->InitInstance();
+    }
+    CMainFrame& Frame() { return *app->MainFrame(); }
+    CCurvixDoc& Doc() { return app->Document(); }
+
+    // Lets posted commands (Refresh) run and waits for the computation.
+    void Settle()
+    {
+        QElapsedTimer timer;
+        timer.start();
+        do {
+            QApplication::processEvents();
+        } while ((Doc().IsComputing() || !Doc().IsComputed()) && timer.elapsed() < 10000);
+        QApplication::processEvents();
+        Frame().UpdateCommandUI();
+    }
+
+    void AddGraphs(int count, bool hidden = false)
+    {
+        for (int i = 0; i < count; ++i) {
+            GraphItem graph;
+            graph.expression = "x+" + std::to_string(Doc().GetGraphCount());
+            graph.hidden = hidden;
+            Doc().AddGraph(graph);
+        }
+        Doc().UpdateAllViews(nullptr, 0);
+    }
+
+    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    void WriteFile(const QString& path, const std::vector<std::uint8_t>& bytes) const
+    {
+        std::ofstream(path.toStdString(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+    std::vector<QString> AskedTexts() const
+    {
+        std::vector<QString> texts;
+        for (const AppMessageBox::Request& request : asked)
+            texts.push_back(request.text);
+        return texts;
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<CCurvixApp> app;
+    std::deque<int> answers;
+    std::vector<AppMessageBox::Request> asked;
+    std::vector<bool> shownWhenAsked;
+};

@@ -1,0 +1,164 @@
+#include "AppTestSupport.h"
+#include "CCurvixView.h"
+#include "CGraphChoiceDlg.h"
+#include "CMainFrame.h"
+#include "FrameTestSupport.h"
+
+#include <QImage>
+#include <QMouseEvent>
+
+namespace {
+
+void SetEquation(CAdvPropertySheet& sheet, const char* expression)
+{
+    Get<QLineEdit>(sheet.GetPage(0), 1158)->setText(expression);
+}
+
+// Pixels of the picture in a graph's colour (black here).
+int CurvePixels(QWidget& view)
+{
+    const QImage image = view.grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == qRgb(0, 0, 0);
+    return count;
+}
+
+void ClickCheckBox(CGraphListBox& list, int row)
+{
+    const QPointF at = list.CheckBoxHitArea(row).center();
+    QMouseEvent release(QEvent::MouseButtonRelease, at, list.viewport()->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(list.viewport(), &release);
+}
+
+TEST_F(FrameTest, AddedGraphIsDrawnAfterAutomaticRefresh)
+{
+    ASSERT_TRUE(Start());
+    Frame().resize(900, 700);
+    Get<QCheckBox>(&Frame().Form(), 1042)->click();
+    SheetDriver driver([](CAdvPropertySheet& sheet) {
+        SetEquation(sheet, "x^2");
+        PressOk(sheet);
+    });
+    Frame().ExecuteCommand(ID_ADD_GRAPH);
+    EXPECT_EQ(Frame().Form().List().CurSel(), 0);
+    Settle();
+    EXPECT_TRUE(Doc().autoRefresh);
+    EXPECT_EQ(Doc().GetDisplayedCount(), 1);
+    const int drawn = CurvePixels(Frame().View());
+
+    // Hiding it from its check box redraws the picture without it.
+    ClickCheckBox(Frame().Form().List(), 0);
+    Settle();
+    EXPECT_TRUE(Doc().GetFirstGraph()->hidden);
+    EXPECT_LT(CurvePixels(Frame().View()) + 100, drawn);
+}
+
+TEST_F(FrameTest, AddingThroughTheSheet)
+{
+    const QString duplicate = AppText(18307);
+    const QString limit = AppText(3001);
+    const struct {
+        int visible;
+        const char* expression;
+        bool clickHidden;
+        std::vector<QString> messages;
+        int added;
+        bool addedHidden;
+    } rows[] = {
+        {2, "x^2", false, {}, 1, false},
+        {2, "x + 1", false, {duplicate}, 0, false},
+        {15, "x^2", true, {limit}, 1, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.expression);
+        ASSERT_TRUE(Start());
+        AddGraphs(row.visible);
+        asked.clear();
+        SheetDriver driver([&row](CAdvPropertySheet& sheet) {
+            SetEquation(sheet, row.expression);
+            if (row.clickHidden)
+                Get<QCheckBox>(sheet.GetPage(0), 1040)->click();
+            PressOk(sheet);
+        });
+        Frame().ExecuteCommand(ID_ADD_GRAPH);
+        EXPECT_EQ(AskedTexts(), row.messages);
+        ASSERT_EQ(Doc().GetGraphCount(), row.visible + row.added);
+        EXPECT_EQ(Frame().Form().List().count(), row.visible + row.added);
+        if (row.added) {
+            EXPECT_EQ(Frame().Form().List().CurSel(), row.visible);
+            EXPECT_EQ(Frame().Form().List().ItemGraph(row.visible)->hidden, row.addedHidden);
+        }
+        Doc().SetModifiedFlag(false);
+        app.reset();
+    }
+}
+
+TEST_F(FrameTest, SixteenthVisibleGraphRefusedFromTheCheckBox)
+{
+    ASSERT_TRUE(Start());
+    AddGraphs(15);
+    AddGraphs(1, true);
+    ClickCheckBox(Frame().Form().List(), 15);
+    EXPECT_EQ(AskedTexts(), std::vector<QString>{AppText(3001)});
+    EXPECT_TRUE(Frame().Form().List().ItemGraph(15)->hidden);
+    EXPECT_FALSE(Doc().IsModified());
+}
+
+TEST_F(FrameTest, MenuDialogsRemoveAndEdit)
+{
+    const struct {
+        unsigned command;
+        int row;
+        bool accepted;
+        std::vector<std::string> expressions;
+    } rows[] = {
+        {ID_REMOVE_GRAPH, 1, true, {"x+0", "x+2"}},
+        {ID_REMOVE_GRAPH, -1, false, {"x+0", "x+1", "x+2"}},
+        {ID_GRAPH_PROPERTIES, 2, true, {"x+0", "x+1", "x^3"}},
+        {ID_GRAPH_PROPERTIES, -1, false, {"x+0", "x+1", "x+2"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.command);
+        ASSERT_TRUE(Start());
+        AddGraphs(3);
+        CGraphChoiceDlg::SetTestDriver([&row](CGraphChoiceDlg& dialog) {
+            dialog.List().SetCurSel(row.row);
+            dialog.ActionButton().click();
+        });
+        SheetDriver driver([](CAdvPropertySheet& sheet) {
+            SetEquation(sheet, "x^3");
+            PressOk(sheet);
+        });
+        Frame().ExecuteCommand(row.command);
+        CGraphChoiceDlg::SetTestDriver({});
+        std::vector<std::string> expressions;
+        for (GraphItem* graph = Doc().GetFirstGraph(); graph; graph = Doc().GetNextGraph())
+            expressions.push_back(graph->expression);
+        EXPECT_EQ(expressions, row.expressions);
+        EXPECT_EQ(Frame().Form().List().count(), static_cast<int>(expressions.size()));
+        EXPECT_EQ(Doc().IsModified(), row.accepted);
+        Doc().SetModifiedFlag(false);
+        app.reset();
+    }
+}
+
+TEST_F(FrameTest, RemovingTheOnlyGraphDisablesItsCommands)
+{
+    ASSERT_TRUE(Start());
+    AddGraphs(1);
+    Frame().UpdateCommandUI();
+    EXPECT_TRUE(Frame().Action(ID_REMOVE_GRAPH)->isEnabled());
+    Frame().Form().List().SetCurSel(0);
+    Get<QPushButton>(&Frame().Form(), 1030)->click();
+    Frame().UpdateCommandUI();
+    EXPECT_EQ(Frame().Form().List().CurSel(), -1);
+    for (unsigned id : {ID_REMOVE_GRAPH, ID_GRAPH_PROPERTIES})
+        EXPECT_FALSE(Frame().Action(id)->isEnabled());
+    EXPECT_FALSE(Get<QPushButton>(&Frame().Form(), 1031)->isEnabled());
+    Doc().SetModifiedFlag(false);
+}
+
+}  // namespace

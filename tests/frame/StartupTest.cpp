@@ -1,0 +1,156 @@
+#include "CMainFrame.h"
+#include "FrameTestSupport.h"
+#include "MemorySettingsBackend.h"
+#include "PreviousVersionFile.h"
+
+#include <QFileInfo>
+#include <QToolBar>
+
+namespace {
+
+// A current-version document with two graphs.
+void WriteDocument(const QString& path)
+{
+    MemorySettingsBackend backend;
+    AppSettings settings(backend);
+    CCurvixDoc doc(settings);
+    for (const char* expression : {"x^2", "sin(x)"}) {
+        GraphItem graph;
+        graph.expression = expression;
+        doc.AddGraph(graph);
+    }
+    doc.OnSaveDocument(path.toStdString());
+}
+
+TEST_F(FrameTest, CommandLineStarts)
+{
+    PreviousVersionFile previous;
+    previous.graphs = {{false, 0x0000FF, "x^2"}, {true, 0x00FF00, "sin(x)"}};
+    WriteFile(Path("old.cvx"), previous.Bytes());
+    WriteDocument(Path("new.cvx"));
+    const QString question = AppText(3140);
+    struct Row {
+        QStringList arguments;
+        int answer;
+        bool started;
+        std::vector<QString> messages;
+        QString title;
+    } rows[] = {
+        {{"/p", Path("new.cvx")}, IDOK, false, {AppText(3133)}, ""},
+        {{"-pt", Path("new.cvx"), "printer"}, IDOK, false, {AppText(3133)}, ""},
+        {{}, IDOK, true, {}, "Untitled[*] - Curvix"},
+        {{Path("new.cvx")}, IDOK, true, {}, "new.cvx[*] - Curvix"},
+        {{Path("old.cvx")}, IDOK, true, {question}, "old.cvx[*] - Curvix"},
+        {{Path("old.cvx")}, IDCANCEL, false, {question}, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.arguments.join(' ').toStdString());
+        asked.clear();
+        shownWhenAsked.clear();
+        answers = {row.answer};
+        EXPECT_EQ(Start(row.arguments), row.started);
+        EXPECT_EQ(AskedTexts(), row.messages);
+        // Every question comes before the window shows.
+        EXPECT_EQ(std::count(shownWhenAsked.begin(), shownWhenAsked.end(), true), 0);
+        if (row.started) {
+            EXPECT_TRUE(Frame().isVisible());
+            EXPECT_EQ(Frame().windowTitle(), row.title);
+            EXPECT_EQ(Doc().GetGraphCount(), row.arguments.isEmpty() ? 0 : 2);
+        }
+        app.reset();
+    }
+}
+
+TEST_F(FrameTest, MissingFileEndsStartup)
+{
+    EXPECT_FALSE(Start({Path("missing.cvx")}));
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_EQ(asked[0].caption, AppText(102));
+}
+
+TEST_F(FrameTest, FrameworkMessagesTakeTheExclamationIcon)
+{
+    const struct {
+        unsigned style;
+        unsigned shown;
+    } rows[] = {
+        {MB_OK, MB_OK | MB_ICONEXCLAMATION},
+        {MB_OKCANCEL, MB_OKCANCEL | MB_ICONEXCLAMATION},
+        {MB_YESNOCANCEL, MB_YESNOCANCEL | MB_ICONEXCLAMATION},
+        {MB_YESNO, MB_YESNO | MB_ICONEXCLAMATION},
+        {MB_ABORTRETRYIGNORE, MB_ABORTRETRYIGNORE},
+        {MB_RETRYCANCEL, MB_RETRYCANCEL},
+        {MB_YESNO | MB_ICONQUESTION, MB_YESNO | MB_ICONQUESTION},
+    };
+    for (const auto& row : rows) {
+        asked.clear();
+        CCurvixApp::DoMessageBox("text", row.style);
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(asked[0].style, row.shown) << row.style;
+        EXPECT_EQ(asked[0].caption, "Curvix");
+    }
+}
+
+TEST_F(FrameTest, SettingsSurviveARestart)
+{
+    ASSERT_TRUE(Start());
+    Frame().ExecuteCommand(ID_TOGGLE_GRID);
+    Frame().ExecuteCommand(ID_TOGGLE_CURR_POS);
+    Frame().ExecuteCommand(ID_VIEW_TOOLBAR);
+    Frame().ExecuteCommand(ID_VIEW_STATUS_BAR);
+    Frame().showNormal();
+    Frame().setGeometry(40, 50, 640, 480);
+    QApplication::processEvents();
+    const QRect geometry = Frame().geometry();
+    Frame().close();
+    app.reset();
+
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(app->Settings().ShowGrid);
+    EXPECT_FALSE(app->Settings().ShowCurrPos);
+    EXPECT_TRUE(Frame().ToolBar().isHidden());
+    EXPECT_FALSE(Frame().Action(ID_VIEW_STATUS_BAR)->isChecked());
+    EXPECT_EQ(Frame().geometry(), geometry);
+}
+
+TEST_F(FrameTest, ClosingAsksAboutUnsavedChanges)
+{
+    const struct {
+        int answer;
+        bool closed;
+        bool saved;
+    } rows[] = {{IDCANCEL, false, false}, {IDNO, true, false}, {IDYES, true, true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.answer);
+        QFile::remove(Path("saved.cvx"));
+        FrameDocumentFiles::SetTestFileChooser([this](bool) { return Path("saved"); });
+        ASSERT_TRUE(Start());
+        AddGraphs(1);
+        Doc().SetModifiedFlag();
+        asked.clear();
+        answers = {row.answer};
+        EXPECT_EQ(Frame().close(), row.closed);
+        EXPECT_EQ(AskedTexts(), std::vector<QString>{"Save changes to Untitled?"});
+        EXPECT_EQ(QFileInfo::exists(Path("saved.cvx")), row.saved);
+        app.reset();
+    }
+}
+
+TEST_F(FrameTest, FailedSaveKeepsTheDocument)
+{
+    ASSERT_TRUE(Start());
+    AddGraphs(2);
+    Doc().SetModifiedFlag();
+    FrameDocumentFiles::SetTestFileChooser([this](bool) { return Path("no/such/folder/x.cvx"); });
+    answers = {IDYES, IDOK};
+    EXPECT_FALSE(Frame().close());
+    EXPECT_EQ(asked.size(), 2u);
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_TRUE(Doc().IsModified());
+    EXPECT_EQ(Doc().GetGraphCount(), 2);
+    Frame().UpdateCommandUI();
+    EXPECT_EQ(Frame().windowTitle(), "Untitled[*] - Curvix");
+    Doc().SetModifiedFlag(false);
+}
+
+}  // namespace
