@@ -7,6 +7,7 @@
 #include "InitExpressionEngine.h"
 #include "IntegralCommand.h"
 #include "PointsCommand.h"
+#include "RenderCommand.h"
 #include "TangentCommand.h"
 
 #include <cstring>
@@ -24,6 +25,7 @@ constexpr Command kCommands[] = {
     {"info", RunInfoCommand},
     {"convert", RunConvertCommand},
     {"points", RunPointsCommand},
+    {"render", RunRenderCommand},
     {"integral", RunIntegralCommand},
     {"tangent", RunTangentCommand},
 };

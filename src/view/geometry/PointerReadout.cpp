@@ -42,6 +42,7 @@ std::string PointerReadout(WorldPoint world, std::int32_t zoomX, std::int32_t zo
     const AxisValue x = OnAxis(world.x, zoomX, xTimesPi);
     const AxisValue y = OnAxis(world.y, zoomY, yTimesPi);
     char text[128];
-    std::snprintf(text, sizeof text, format, x.value, x.suffix, y.value, y.suffix);
+    // Adding +0 writes a rounded negative zero as 0.
+    std::snprintf(text, sizeof text, format, x.value + 0.0, x.suffix, y.value + 0.0, y.suffix);
     return text;
 }

@@ -2,6 +2,7 @@
 
 #include "CoordSystem.h"
 #include "RoundToDecimals.h"
+#include "ScrollAxis.h"
 
 #include <algorithm>
 #include <cmath>
@@ -154,4 +155,12 @@ PixelPoint ViewMapping::ScrollCentredOnOrigin() const
 PixelPoint ViewMapping::InitialScroll() const
 {
     return {(m_picture.width - m_client.width) / 2, (m_picture.height - m_client.height) / 2};
+}
+
+PixelPoint ViewMapping::ClampedScroll(PixelPoint position) const
+{
+    const ScrollAxis horizontal(m_picture.width, AreaWidth());
+    const ScrollAxis vertical(m_picture.height, AreaHeight());
+    return {horizontal.Enabled() ? horizontal.Clamp(position.x) : 0,
+            vertical.Enabled() ? vertical.Clamp(position.y) : 0};
 }

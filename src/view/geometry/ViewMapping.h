@@ -80,6 +80,9 @@ public:
     PixelPoint ScrollForViewCentre(WorldPoint centre) const;
     // Scroll position with the world origin in the middle of the area.
     PixelPoint ScrollCentredOnOrigin() const;
+    // A scroll position limited to what the scroll bars allow: 0 on an
+    // axis where the picture fits in the area.
+    PixelPoint ClampedScroll(PixelPoint position) const;
     // Scroll position of the first update: the picture centred on the
     // whole client area.
     PixelPoint InitialScroll() const;

@@ -1,0 +1,161 @@
+#include "RenderCommand.h"
+
+#include "AppSettings.h"
+#include "CCurvixDoc.h"
+#include "CliDocument.h"
+#include "CliOutput.h"
+#include "ComputationSink.h"
+#include "ComputeGraphsThread.h"
+#include "GraphRenderer.h"
+#include "MemorySettingsBackend.h"
+#include "StringTable.h"
+#include "ViewMapping.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr const char* kUsage = "curvix-cli render [--convert] FILE -o OUT.png [--size WxH]";
+constexpr unsigned kTooManyGraphs = 3001;
+constexpr int kLargestSide = 16384;
+
+struct RenderArgs {
+    const char* output = nullptr;
+    int width = 800;
+    int height = 600;
+    std::vector<char*> rest;  // for the document's own options
+};
+
+// "WxH" with both sides from 1 to the largest side.
+bool ParseSize(const char* text, RenderArgs& args)
+{
+    char* end = nullptr;
+    const long width = std::strtol(text, &end, 10);
+    if (end == text || *end != 'x')
+        return false;
+    const char* heightText = end + 1;
+    const long height = std::strtol(heightText, &end, 10);
+    if (end == heightText || *end != '\0' || width < 1 || height < 1 || width > kLargestSide
+        || height > kLargestSide)
+        return false;
+    args.width = static_cast<int>(width);
+    args.height = static_cast<int>(height);
+    return true;
+}
+
+std::optional<RenderArgs> ParseArgs(std::span<char* const> args)
+{
+    RenderArgs parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const bool hasValue = i + 1 < args.size();
+        if (std::strcmp(args[i], "-o") == 0 && hasValue)
+            parsed.output = args[++i];
+        else if (std::strcmp(args[i], "--size") == 0 && hasValue) {
+            if (!ParseSize(args[++i], parsed))
+                return std::nullopt;
+        } else
+            parsed.rest.push_back(args[i]);
+    }
+    if (!parsed.output)
+        return std::nullopt;
+    return parsed;
+}
+
+// Keeps how the computation ended.
+class Outcome : public ComputationSink {
+public:
+    void GraphProgress(int, int, int) override {}
+    void GraphDone(bool, std::optional<CExprException> failure) override { error = std::move(failure); }
+
+    std::optional<CExprException> error;
+};
+
+int PrintMessages(const std::vector<unsigned>& ids)
+{
+    for (unsigned id : ids)
+        std::fprintf(stderr, "%s\n", CliOutput::OneLine(LoadAppString(id)).c_str());
+    return 3;
+}
+
+// Computes as the Refresh command would; the exit status of a failure. A
+// cancelled or failed computation still draws what the view would show.
+std::optional<int> Compute(CCurvixDoc& doc)
+{
+    doc.SetGraphWorker(ComputeGraphsThread);
+    if (!doc.CollectDisplayedGraphs())
+        return PrintMessages({kTooManyGraphs});
+    Outcome outcome;
+    if (!doc.StartComputation(outcome))
+        return PrintMessages(doc.StartFailureMessages());
+    doc.WaitForComputation(WorkerThread::kInfinite, {});
+    if (outcome.error)
+        return CliOutput::ReportExpressionError(outcome.error->Code(), *outcome.error);
+    return std::nullopt;
+}
+
+// The view after the computation's update: the picture fitted (zoom falls
+// back to 100 when it would not fit), the origin in the middle of the area.
+ViewMapping ComputedView(CCurvixDoc& doc, int width, int height)
+{
+    ViewMapping view(doc.coordSystemInUse, doc.zoomX, doc.zoomY);
+    view.SetClientSize(width, height);
+    if (doc.IsComputed() && doc.GetDisplayedCount() > 0)
+        view.FitPicture();
+    view.SetScrollPosition(view.ClampedScroll(view.ScrollCentredOnOrigin()));
+    return view;
+}
+
+int Draw(CCurvixDoc& doc, const RenderArgs& args)
+{
+    MemorySettingsBackend backend;
+    const AppSettings settings(backend);
+    const ViewMapping view = ComputedView(doc, args.width, args.height);
+    QImage image(args.width, args.height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    GraphRenderer(doc, settings, view).DrawAll(painter);
+    painter.end();
+    if (!image.save(QString::fromLocal8Bit(args.output), "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", args.output);
+        return 3;
+    }
+    return 0;
+}
+
+// Drawing needs a GUI application; without a display the offscreen
+// platform serves.
+int WithGuiApplication(const std::function<int()>& body)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static char name[] = "curvix-cli";
+    static char* argv[] = {name, nullptr};
+    int argc = 1;
+    QGuiApplication app(argc, argv);
+    return body();
+}
+
+}  // namespace
+
+int RunRenderCommand(std::span<char* const> args)
+{
+    const std::optional<RenderArgs> parsed = ParseArgs(args);
+    CliDocument file;
+    if (!parsed || !file.ParseArgs(parsed->rest, 1))
+        return CliOutput::UsageError(kUsage);
+    if (int status = file.Open())
+        return status;
+    CCurvixDoc& doc = file.Document();
+    if (std::optional<int> failed = Compute(doc))
+        return *failed;
+    return WithGuiApplication([&] { return Draw(doc, *parsed); });
+}

@@ -1,0 +1,221 @@
+// The graph view on the offscreen platform: what it paints after Refresh,
+// what a scroll redraws, and the pointer read-out.
+
+#include "AppSettings.h"
+#include "CCurvixDoc.h"
+#include "CCurvixView.h"
+#include "CGraphProgressDlg.h"
+#include "ComputeGraphsThread.h"
+#include "CursorPosFrame.h"
+#include "GraphRenderer.h"
+#include "ManualResetEvent.h"
+#include "MemorySettingsBackend.h"
+#include "PixelProbe.h"
+#include "ViewMapping.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+constexpr std::uint32_t kRed = 0x0000FF;  // 0x00BBGGRR
+
+class RecordingFrame : public CursorPosFrame {
+public:
+    void SetCursorPosText(const QString& text) override { texts.push_back(text); }
+    std::vector<QString> texts;
+};
+
+class ViewWidgetTest : public testing::Test {
+protected:
+    ViewWidgetTest()
+    {
+        doc.SetGraphWorker(ComputeGraphsThread);
+        settings.ShowGrid = false;
+        SetWorld(1);
+        view.SetFrame(&frame);
+    }
+
+    // -half .. half on both axes.
+    void SetWorld(double half)
+    {
+        doc.coordSystem.left = doc.coordSystem.bottom = -half;
+        doc.coordSystem.right = doc.coordSystem.top = half;
+    }
+
+    // A client area (the viewport, inside the scroll bars) of this size.
+    void Show(int width, int height)
+    {
+        view.resize(width, height);
+        view.show();
+        QCoreApplication::processEvents();
+        view.resize(2 * width - view.viewport()->width(), 2 * height - view.viewport()->height());
+        QCoreApplication::processEvents();
+    }
+
+    void AddGraph(const char* expression)
+    {
+        GraphItem item;
+        item.expression = expression;
+        item.color = kRed;
+        doc.AddGraph(item);
+    }
+
+    // Refresh, then let the worker end and its report arrive.
+    void RefreshAndWait()
+    {
+        view.Refresh();
+        doc.WaitForComputation(WorkerThread::kInfinite, {});
+        for (int i = 0; i < 100 && view.ProgressDialog(); ++i)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCoreApplication::processEvents();
+    }
+
+    QImage Screen() { return view.viewport()->grab().toImage(); }
+
+    // A fresh drawing of the whole client area at the view's mapping.
+    QImage FullRender()
+    {
+        const ViewMapping mapping = view.Mapping();
+        QImage image(view.viewport()->size(), QImage::Format_RGB32);
+        QPainter painter(&image);
+        GraphRenderer(doc, settings, mapping).DrawAll(painter);
+        return image;
+    }
+
+    MemorySettingsBackend backend;
+    AppSettings settings{backend};
+    CCurvixDoc doc{settings};
+    CCurvixView view{doc, settings};
+    RecordingFrame frame;
+};
+
+}  // namespace
+
+TEST_F(ViewWidgetTest, RefreshDrawsCurveOnDiagonalAndAxesWhereMapped)
+{
+    AddGraph("x");
+    Show(465, 440);  // 400 x 400 drawing area around a 201 x 201 picture
+    RefreshAndWait();
+    ASSERT_TRUE(doc.IsComputed());
+    const ViewMapping mapping = view.Mapping();
+    const QImage screen = Screen();
+    struct Case {
+        double x, y;
+        bool red;    // the curve
+        bool black;  // an axis
+    };
+    const Case cases[] = {
+        {-0.9, -0.9, true, false}, {-0.3, -0.3, true, false}, {0.55, 0.55, true, false},
+        {0.9, 0.9, true, false},   {0.5, 0.0, false, true},   {-0.5, 0.0, false, true},
+        {0.0, 0.7, false, true},   {0.0, -0.6, false, true},  {0.5, -0.5, false, false},
+    };
+    for (const Case& c : cases) {
+        const PixelPoint at = mapping.WorldToWindow(c.x, c.y);
+        SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
+        EXPECT_EQ(RedNear(screen, static_cast<int>(at.x), static_cast<int>(at.y)), c.red);
+        EXPECT_EQ(screen.pixel(static_cast<int>(at.x), static_cast<int>(at.y)) == qRgb(0, 0, 0), c.black);
+    }
+}
+
+TEST_F(ViewWidgetTest, OneLineScrollRedrawsOnlyTheBand)
+{
+    SetWorld(10);
+    AddGraph("sin(x)*3");
+    settings.ShowGrid = true;
+    Show(465, 440);
+    RefreshAndWait();
+    struct Case {
+        QScrollBar* bar;
+        QAbstractSlider::SliderAction action;
+        PixelRect band;
+    };
+    const Case cases[] = {
+        {view.horizontalScrollBar(), QAbstractSlider::SliderSingleStepAdd, {358, 0, 400, 440}},
+        {view.horizontalScrollBar(), QAbstractSlider::SliderSingleStepSub, {0, 0, 42, 440}},
+        {view.verticalScrollBar(), QAbstractSlider::SliderSingleStepAdd, {0, 358, 465, 400}},
+        {view.verticalScrollBar(), QAbstractSlider::SliderSingleStepSub, {0, 0, 465, 42}},
+    };
+    for (const Case& c : cases) {
+        Screen();  // the cache is up to date
+        c.bar->triggerAction(c.action);
+        const QImage scrolled = Screen();
+        const PixelRect drawn = view.LastDrawnRect();
+        EXPECT_EQ(drawn.left, c.band.left);
+        EXPECT_EQ(drawn.top, c.band.top);
+        EXPECT_EQ(drawn.right, c.band.right);
+        EXPECT_EQ(drawn.bottom, c.band.bottom);
+        EXPECT_EQ(scrolled, FullRender()) << "at scroll " << view.horizontalScrollBar()->value() << ","
+                                          << view.verticalScrollBar()->value();
+    }
+}
+
+TEST_F(ViewWidgetTest, PointerReadout)
+{
+    AddGraph("x");
+    doc.coordSystem.xTimesPi = true;
+    Show(965, 440);  // the 630-pixel pi picture fits across
+    RefreshAndWait();
+    const ViewMapping mapping = view.Mapping();
+    const PixelPoint origin = mapping.WorldToWindow(0, 0);
+    struct Case {
+        QPoint at;
+        QString text;
+    };
+    const Case cases[] = {
+        {QPoint(origin.x, origin.y), "(  0.0000 pi;  0.0000)"},
+        {QPoint(origin.x + 157, origin.y - 50), "(  0.5000 pi;  0.5000)"},
+        {QPoint(origin.x, 420), ""},              // bottom strip
+        {QPoint(origin.x - 318, origin.y), ""},  // margin left of the picture
+    };
+    for (const Case& c : cases) {
+        QMouseEvent move(QEvent::MouseMove, c.at, view.viewport()->mapToGlobal(c.at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QCoreApplication::sendEvent(view.viewport(), &move);
+        ASSERT_FALSE(frame.texts.empty());
+        EXPECT_EQ(frame.texts.back(), c.text);
+    }
+    QEvent leave(QEvent::Leave);
+    const std::size_t before = frame.texts.size();
+    QCoreApplication::sendEvent(view.viewport(), &leave);
+    QCoreApplication::sendEvent(view.viewport(), &leave);
+    EXPECT_EQ(frame.texts.size(), before + 1);  // emptied once
+}
+
+TEST_F(ViewWidgetTest, ProgressDialogFollowsReportsAndCancels)
+{
+    CGraphProgressDlg dialog(nullptr);
+    EXPECT_EQ(dialog.CountText(), "");
+    ManualResetEvent stop;
+    dialog.SetStopEvent(&stop);
+    struct Case {
+        int percent, lParam, bar;
+        const char* percentText;
+        const char* countText;
+    };
+    const Case cases[] = {
+        {40, (3 << 16) | 1, 40, "40%", "2 / 3"},
+        {99, (3 << 16) | 1, 99, "99%", "2 / 3"},
+        {3, (3 << 16) | 2, 3, "3%", "3 / 3"},  // the next graph starts lower
+    };
+    for (const Case& c : cases) {
+        dialog.OnGraphProgress(c.percent, c.lParam);
+        EXPECT_EQ(dialog.Progress(), c.bar);
+        EXPECT_EQ(dialog.PercentText(), c.percentText);
+        EXPECT_EQ(dialog.CountText(), c.countText);
+    }
+    dialog.OnCancel();
+    EXPECT_TRUE(stop.IsSet());
+    EXPECT_TRUE(dialog.IsCancelling());
+    dialog.ResetProgress();
+    EXPECT_FALSE(dialog.IsCancelling());
+    EXPECT_EQ(dialog.Progress(), 0);
+    EXPECT_EQ(dialog.CountText(), "3 / 3");
+}

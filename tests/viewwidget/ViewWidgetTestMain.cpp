@@ -1,0 +1,17 @@
+// The graph view needs a QApplication; tests run on the offscreen platform
+// unless the environment names another.
+#include "InitExpressionEngine.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    InitExpressionEngine();
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
