@@ -63,6 +63,21 @@ TEST_F(ComputedFrameTest, ZoomCommandsFollowTheComputedPicture)
     }
 }
 
+TEST_F(ComputedFrameTest, ZoomKeysAreOnTheKeypad)
+{
+    const struct {
+        unsigned command;
+        QKeyCombination key;
+    } rows[] = {
+        {ID_ZOOM_IN, Qt::KeypadModifier | Qt::Key_Plus},
+        {ID_ZOOM_OUT, Qt::KeypadModifier | Qt::Key_Minus},
+        {ID_ZOOM_IN_X, Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus},
+        {ID_ZOOM_OUT_Y, Qt::AltModifier | Qt::KeypadModifier | Qt::Key_Minus},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Frame().Action(row.command)->shortcut(), QKeySequence(row.key)) << row.command;
+}
+
 TEST_F(ComputedFrameTest, PositionReadoutAndItsToggle)
 {
     Frame().ExecuteCommand(ID_REFRESH);

@@ -1,3 +1,4 @@
+#include "AppTestSupport.h"
 #include "CMainFrame.h"
 #include "FrameTestSupport.h"
 #include "MemorySettingsBackend.h"
@@ -98,6 +99,11 @@ TEST_F(FrameTest, SettingsSurviveARestart)
     Frame().ExecuteCommand(ID_TOGGLE_CURR_POS);
     Frame().ExecuteCommand(ID_VIEW_TOOLBAR);
     Frame().ExecuteCommand(ID_VIEW_STATUS_BAR);
+    SheetDriver driver([](CAdvPropertySheet& sheet) {
+        Get<QCheckBox>(sheet.GetPage(0), 1181)->click();
+        PressOk(sheet);
+    });
+    Frame().ExecuteCommand(ID_SETTINGS);
     Frame().showNormal();
     Frame().setGeometry(40, 50, 640, 480);
     QApplication::processEvents();
@@ -108,6 +114,7 @@ TEST_F(FrameTest, SettingsSurviveARestart)
     ASSERT_TRUE(Start());
     EXPECT_FALSE(app->Settings().ShowGrid);
     EXPECT_FALSE(app->Settings().ShowCurrPos);
+    EXPECT_FALSE(app->Settings().ShowLogo);
     EXPECT_TRUE(Frame().ToolBar().isHidden());
     EXPECT_FALSE(Frame().Action(ID_VIEW_STATUS_BAR)->isChecked());
     EXPECT_EQ(Frame().geometry(), geometry);

@@ -7,6 +7,7 @@
 #include "CSplashWindow.h"
 #include "ComputeGraphsThread.h"
 #include "FrameConversionPrompt.h"
+#include "HelpWindow.h"
 #include "InitExpressionEngine.h"
 #include "MessageBoxStyle.h"
 #include "WindowPlacementQt.h"
@@ -85,6 +86,7 @@ bool CCurvixApp::InitInstance()
     // one application object (the tests do).
     static const bool engineReady = (InitExpressionEngine(ReportEngineError), true);
     (void)engineReady;
+    HelpWindow::Install();
     LoadSettings();
     CSplashWindow::EnableSplash(settings.ShowSplash);
     const int showCmd = DecideShowCommand();
