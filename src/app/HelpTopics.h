@@ -15,4 +15,5 @@
 std::string HelpTopicPage(std::uint32_t contextId);
 
 inline constexpr const char* kHelpContentsPage = "index.html";
+inline constexpr const char* kHelpWebPage = "webpage.html";
 inline constexpr std::uint32_t kGraphViewHelpId = 0x88888;

@@ -32,6 +32,11 @@ QPushButton* AddButton(QBoxLayout* row, unsigned textId, QWidget* parent)
     return button;
 }
 
+QUrl PageUrl(const std::string& page)
+{
+    return QUrl(QStringLiteral("qrc:/help/") + QString::fromStdString(page));
+}
+
 }  // namespace
 
 // The pages are compiled into this static library; referencing the
@@ -59,9 +64,14 @@ void HelpWindow::ShowTopic(std::uint32_t contextId, QWidget* parent)
     WindowFor(parent)->Open(TopicUrl(contextId));
 }
 
+void HelpWindow::ShowWebPage(QWidget* parent)
+{
+    WindowFor(parent)->Open(PageUrl(kHelpWebPage));
+}
+
 QUrl HelpWindow::TopicUrl(std::uint32_t contextId)
 {
-    return QUrl(QStringLiteral("qrc:/help/") + QString::fromStdString(HelpTopicPage(contextId)));
+    return PageUrl(HelpTopicPage(contextId));
 }
 
 QUrl HelpWindow::ContentsUrl()

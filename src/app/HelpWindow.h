@@ -17,6 +17,9 @@ public:
     static void Install();
     static void ShowContents(QWidget* parent);
     static void ShowTopic(std::uint32_t contextId, QWidget* parent);
+    // The program's own page for the web-page command, used while no web
+    // address is configured.
+    static void ShowWebPage(QWidget* parent);
 
     // The page (with its anchor) for a context id; the contents page for an
     // id that has no topic of its own.

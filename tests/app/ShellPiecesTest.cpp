@@ -186,5 +186,7 @@ TEST(HelpTest, RequestsOpenTheirTopicInOneWindow)
     HelpWindow::ShowContents(&owner);
     EXPECT_EQ(HelpWindow::Current()->parentWidget(), &owner);
     EXPECT_EQ(HelpWindow::Current()->Source(), HelpWindow::ContentsUrl());
+    HelpWindow::ShowWebPage(&owner);
+    EXPECT_EQ(HelpWindow::Current()->Source().fileName(), "webpage.html");
     HelpRequests::SetHandler({});
 }
