@@ -1,0 +1,52 @@
+#pragma once
+
+#include "TangentNormal.h"
+
+#include <QDialog>
+
+class AppSettings;
+class CCurvixDoc;
+class CImageButton;
+class CToolGraphList;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+// "Add tangent/normal graph": picks one of the displayed graphs and an
+// argument value, shows the equation of the tangent or the normal there
+// and can add that line to the document as a new graph.
+class CAddTangentNormalDlg : public QDialog {
+public:
+    CAddTangentNormalDlg(CCurvixDoc& doc, AppSettings& settings, QWidget* parent = nullptr);
+
+    // Set when a graph was added to the document.
+    bool added = false;
+
+    void OnCalculate();
+    void OnAddToList();
+
+private:
+    void OnSelectGraph();
+    void EnableCalculate();
+    bool ConfirmRange(int row, double argument);
+    void ShowLine();
+    void ForgetLines();
+
+    CCurvixDoc& doc;
+    AppSettings& settings;
+    bool calculated = false;
+    TangentNormal lines;
+
+    CToolGraphList* graphList;
+    QLabel* kindPicture;
+    QLabel* argumentLabel;
+    QLineEdit* argumentEdit;
+    QCheckBox* piBox;
+    QRadioButton* tangentRadio;
+    QRadioButton* normalRadio;
+    QLabel* equationLabel;
+    QLineEdit* resultText;
+    CImageButton* calculateButton;
+    CImageButton* addButton;
+};

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "CPropertyPage.h"
+#include "IntegralSink.h"
+#include "QtIntegralSink.h"
+
+#include <string>
+
+class CAdvPropertySheet;
+class CCurvixDoc;
+class CImageButton;
+class CIntegralSelGraphPage;
+class CPrecisionList;
+class IntegralEvent;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QRadioButton;
+class QSpinBox;
+
+// "Calculate/Get Results": the bounds, precision and mode of the integral,
+// Calculate/Stop with its progress, and the result rounded to a chosen
+// number of places. Entering the page checks the chosen function; a run
+// goes to the document's integral worker, whose reports arrive as events.
+class CIntegralCalcResultsPage : public CPropertyPage {
+public:
+    CIntegralCalcResultsPage(CIntegralSelGraphPage& selection, CAdvPropertySheet& sheet);
+    // Stops a run that is still going and waits for it.
+    ~CIntegralCalcResultsPage() override;
+
+    void OnInitDialog() override;
+    void OnSetActive() override;
+    bool OnKillActive() override;
+
+    bool IsCalculating() const { return calculating; }
+
+    bool resultValid = false;
+    double integralResult = 0;
+    double areaResult = 0;
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    bool CheckChoice();
+    void OnCalculate();
+    void StartRun();
+    void ShowRunning(bool running);
+    void OnDone(const IntegralEvent& done);
+    void OnProgress(int percent);
+    void ShowResult();
+    void ShowLimits();
+    void EnableRounding(bool enable);
+
+    CIntegralSelGraphPage& selection;
+    CAdvPropertySheet& sheet;
+    CCurvixDoc* doc = nullptr;
+    QtIntegralSink sink{this};
+    std::string letter;
+    std::string expression;
+    bool calculating = false;
+    int lastPercent = 0;
+
+    QLabel* formula;
+    QLabel* letterLabel;
+    QLabel* upperLimit;
+    QLabel* lowerLimit;
+    QLabel* upperPi;
+    QLabel* lowerPi;
+    QLineEdit* fromEdit;
+    QLineEdit* toEdit;
+    QCheckBox* piBox;
+    CPrecisionList* precisionList;
+    QRadioButton* integralRadio;
+    QRadioButton* areaRadio;
+    CImageButton* calculateButton;
+    QLabel* calculatingLabel;
+    QLabel* percentText;
+    QLabel* completeLabel;
+    QProgressBar* progress;
+    QLabel* resultText;
+    QLabel* roundLabel;
+    QSpinBox* places;
+    QLabel* placesLabel;
+};

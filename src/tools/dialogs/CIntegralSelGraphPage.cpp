@@ -1,0 +1,134 @@
+#include "CIntegralSelGraphPage.h"
+
+#include "AppText.h"
+#include "CCurvixDoc.h"
+#include "CToolGraphList.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <utility>
+
+namespace {
+
+constexpr unsigned kTemplate = 197;
+constexpr unsigned kCaption = 21100;  // "Select Graph"
+constexpr unsigned kExisting = 21101;
+constexpr unsigned kCustom = 21102;
+constexpr unsigned kGraphGroup = 21103;
+constexpr unsigned kQuestion = 21104;
+constexpr unsigned kFirstEquation = 21105;
+constexpr unsigned kSecondEquation = 21106;
+constexpr unsigned kCustomGroup = 21107;
+constexpr unsigned kOpen = 21108;   // "f ("
+constexpr unsigned kClose = 21109;  // ") ="
+constexpr int kMaxExpression = 128;
+
+}  // namespace
+
+CIntegralSelGraphPage::CIntegralSelGraphPage(CCurvixDoc& doc)
+    : CPropertyPage(kTemplate, kCaption),
+      doc(doc),
+      existingRadio(new QRadioButton(AppText(kExisting), this)),
+      customRadio(new QRadioButton(AppText(kCustom), this)),
+      graphGroup(new QGroupBox(AppText(kGraphGroup), this)),
+      graphList(new CToolGraphList(graphGroup)),
+      question(new QLabel(AppText(kQuestion), graphGroup)),
+      firstRadio(new QRadioButton(AppText(kFirstEquation), graphGroup)),
+      secondRadio(new QRadioButton(AppText(kSecondEquation), graphGroup)),
+      customGroup(new QGroupBox(AppText(kCustomGroup), this)),
+      customExpression(new QLineEdit(customGroup)),
+      customLetter(new QLineEdit(customGroup))
+{
+    RegisterControl(existingRadio, 1196);
+    RegisterControl(customRadio, 1197);
+    RegisterControl(customExpression, 1198);
+    RegisterControl(customLetter, 1199);
+    RegisterControl(firstRadio, 1201);
+    RegisterControl(secondRadio, 1202);
+    RegisterControl(graphList, 1214);
+    customExpression->setMaxLength(kMaxExpression);
+    customLetter->setMaxLength(1);
+    customLetter->setMaximumWidth(32);
+    firstRadio->setChecked(true);
+    // Each pair of radios is its own choice.
+    for (auto [a, b] : {std::pair{existingRadio, customRadio}, std::pair{firstRadio, secondRadio}}) {
+        auto* group = new QButtonGroup(this);
+        group->addButton(a);
+        group->addButton(b);
+    }
+
+    auto* graphLayout = new QGridLayout(graphGroup);
+    graphLayout->addWidget(graphList, 0, 0, 1, 2);
+    graphLayout->addWidget(question, 1, 0, 1, 2);
+    graphLayout->addWidget(firstRadio, 2, 0);
+    graphLayout->addWidget(secondRadio, 2, 1);
+    auto* customLayout = new QGridLayout(customGroup);
+    customLayout->addWidget(new QLabel(AppText(kOpen), customGroup), 0, 0);
+    customLayout->addWidget(customLetter, 0, 1);
+    customLayout->addWidget(new QLabel(AppText(kClose), customGroup), 0, 2);
+    customLayout->addWidget(customExpression, 0, 3);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(existingRadio, 0, 0);
+    layout->addWidget(graphGroup, 1, 0);
+    layout->addWidget(customRadio, 2, 0);
+    layout->addWidget(customGroup, 3, 0);
+
+    connect(existingRadio, &QRadioButton::toggled, this, &CIntegralSelGraphPage::ShowSource);
+    connect(graphList, &QListWidget::currentRowChanged, this, &CIntegralSelGraphPage::ShowParametricQuestion);
+}
+
+void CIntegralSelGraphPage::OnInitDialog()
+{
+    for (GraphItem* graph = doc.GetFirstGraph(); graph; graph = doc.GetNextGraph())
+        graphList->AddGraph(*graph);
+    const bool any = graphList->count() > 0;
+    existingRadio->setEnabled(any);
+    (any ? existingRadio : customRadio)->setChecked(true);
+    if (any)
+        graphList->setCurrentRow(0);
+}
+
+void CIntegralSelGraphPage::OnSetActive()
+{
+    ShowSource();
+}
+
+void CIntegralSelGraphPage::ShowSource()
+{
+    const bool existing = existingRadio->isChecked();
+    graphGroup->setEnabled(existing);
+    customGroup->setEnabled(!existing);
+    ShowParametricQuestion();
+}
+
+void CIntegralSelGraphPage::ShowParametricQuestion()
+{
+    const GraphItem* graph = graphList->SelectedGraph();
+    const bool parametric = graph && graph->kind == KindParametric;
+    for (QWidget* control : {static_cast<QWidget*>(question), static_cast<QWidget*>(firstRadio),
+                             static_cast<QWidget*>(secondRadio)})
+        control->setVisible(parametric);
+}
+
+bool CIntegralSelGraphPage::OnKillActive()
+{
+    if (customRadio->isChecked()) {
+        expression = customExpression->text().toStdString();
+        letter = customLetter->text().toStdString();
+        resultValid = true;
+        return true;
+    }
+    const GraphItem* graph = graphList->SelectedGraph();
+    resultValid = graph != nullptr;
+    if (!graph)
+        return true;
+    const bool second = graph->kind == KindParametric && secondRadio->isChecked();
+    expression = second ? graph->expression2 : graph->expression;
+    letter = IsKnownGraphKind(graph->kind) ? GraphKindArgument(graph->kind) : "";
+    return true;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "CPropertyPage.h"
+
+#include <string>
+
+class CCurvixDoc;
+class CToolGraphList;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+// "Select Graph": the function to integrate, either one of the document's
+// graphs (for a parametric graph its first or second equation) or an
+// expression typed with an argument letter. Leaving the page stores the
+// choice; the results page checks it.
+class CIntegralSelGraphPage : public CPropertyPage {
+public:
+    explicit CIntegralSelGraphPage(CCurvixDoc& doc);
+
+    void OnInitDialog() override;
+    void OnSetActive() override;
+    bool OnKillActive() override;
+
+    CCurvixDoc& Document() const { return doc; }
+
+    // The stored choice.
+    bool resultValid = false;
+    std::string letter;
+    std::string expression;
+
+private:
+    void ShowSource();
+    void ShowParametricQuestion();
+
+    CCurvixDoc& doc;
+    QRadioButton* existingRadio;
+    QRadioButton* customRadio;
+    QGroupBox* graphGroup;
+    CToolGraphList* graphList;
+    QLabel* question;
+    QRadioButton* firstRadio;
+    QRadioButton* secondRadio;
+    QGroupBox* customGroup;
+    QLineEdit* customExpression;
+    QLineEdit* customLetter;
+};

@@ -1,0 +1,182 @@
+// The integral sheet: runs, stops, refusals and the redisplay of results.
+
+#include "AppSettings.h"
+#include "AppTestSupport.h"
+#include "CCurvixDoc.h"
+#include "CIntegralCalcResultsPage.h"
+#include "CIntegralSelGraphPage.h"
+#include "CVariableTable.h"
+#include "MemorySettingsBackend.h"
+#include "ToolCommands.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include <gtest/gtest.h>
+
+#include <future>
+#include <thread>
+
+namespace {
+
+QString Text(unsigned id) { return QString::fromUtf8(LoadAppString(id)); }
+
+class IntegralSheet : public testing::Test {
+protected:
+    IntegralSheet()
+    {
+        GraphItem graph;
+        graph.expression = "x";
+        doc.AddGraph(graph);
+        graph.kind = KindParametric;
+        graph.expression = "t";
+        graph.expression2 = "-t";
+        doc.AddGraph(graph);
+    }
+
+    // Opens the tool; drive works on the two pages with the sheet shown.
+    void Open(const std::function<void(CAdvPropertySheet&, CIntegralSelGraphPage&, CIntegralCalcResultsPage&)>& drive)
+    {
+        SheetDriver driver([&](CAdvPropertySheet& sheet) {
+            drive(sheet, *static_cast<CIntegralSelGraphPage*>(sheet.GetPage(0)),
+                  *static_cast<CIntegralCalcResultsPage*>(sheet.GetPage(1)));
+        });
+        OpenIntegralTool(doc, settings, nullptr);
+    }
+
+    // Waits, dispatching events, until the run has reported its end.
+    static void WaitForRun(const CIntegralCalcResultsPage& page)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (page.IsCalculating() && timer.elapsed() < 20000)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+
+    static void Calculate(CIntegralCalcResultsPage& page, const char* from, const char* to)
+    {
+        Get(&page, 1075)->setText(from);
+        Get(&page, 1074)->setText(to);
+        Get<CImageButton>(&page, 1077)->click();
+    }
+
+    MemorySettingsBackend backend;
+    AppSettings settings{backend};
+    CCurvixDoc doc{settings};
+    MessageRecorder messages;
+};
+
+TEST_F(IntegralSheet, RunsAndShowsTheResultRoundedAsAsked)
+{
+    Open([&](CAdvPropertySheet& sheet, CIntegralSelGraphPage&, CIntegralCalcResultsPage& page) {
+        ASSERT_TRUE(sheet.SetActivePage(1));
+        EXPECT_EQ(Get<QLabel>(&page, 1083)->text(), "(x) dx");
+        Get<QComboBox>(&page, 1216)->setCurrentIndex(0);
+        Calculate(page, "-1", "0.25");
+        EXPECT_FALSE(sheet.Button(IDCLOSE)->isEnabled());
+        EXPECT_EQ(Get<CImageButton>(&page, 1077)->text(), Text(21202));
+        WaitForRun(page);
+        EXPECT_TRUE(sheet.Button(IDCLOSE)->isEnabled());
+        auto* places = Get<QSpinBox>(&page, 1091);
+        EXPECT_EQ(places->maximum(), 2);  // lowered from 8 at 100 %
+        EXPECT_EQ(Get<QLabel>(&page, 1085)->text(), "Result >> -0.47");
+        places->setValue(1);
+        EXPECT_EQ(Get<QLabel>(&page, 1085)->text(), "Result >> -0.5");
+        Get<QRadioButton>(&page, 1138)->setChecked(true);
+        EXPECT_EQ(Get<QLabel>(&page, 1085)->text(), "Result >> 0.5");
+        EXPECT_NEAR(page.areaResult, 0.53125, 1e-9);  // the stored value keeps every place
+    });
+    EXPECT_TRUE(messages.Take().empty());
+}
+
+TEST_F(IntegralSheet, StopsOnRequestAndWhenTheUserLeaves)
+{
+    Open([&](CAdvPropertySheet& sheet, CIntegralSelGraphPage&, CIntegralCalcResultsPage& page) {
+        ASSERT_TRUE(sheet.SetActivePage(1));
+        Calculate(page, "0", "99999");
+        Get<CImageButton>(&page, 1077)->click();  // now Stop
+        WaitForRun(page);
+        EXPECT_EQ(Get<QLabel>(&page, 1085)->text(), Text(21406));
+        EXPECT_FALSE(page.resultValid);
+
+        Calculate(page, "0", "99999");
+        AppMessageBox::SetTestResponder([](const AppMessageBox::Request&) { return IDCANCEL; });
+        EXPECT_FALSE(sheet.SetActivePage(0));
+        AppMessageBox::SetTestResponder([](const AppMessageBox::Request&) { return IDOK; });
+        EXPECT_TRUE(sheet.SetActivePage(0));
+        WaitForRun(page);
+        EXPECT_EQ(Get<QLabel>(&page, 1085)->text(), Text(21406));
+    });
+}
+
+TEST_F(IntegralSheet, RefusesUnusableChoicesAndBounds)
+{
+    const struct {
+        int row;  // graph row, or -1 for the custom function below
+        const char* expression;
+        const char* letter;
+        const char* from;
+        const char* to;
+        QString message;  // the box shown, empty for none
+        QString result;   // the result text afterwards, empty to skip
+    } rows[] = {
+        {-1, "", "x", "0", "1", Text(21403), ""},
+        {-1, "z", "z", "0", "1", Text(21404), ""},
+        {-1, "x)", "x", "0", "1", "[Syntax error] Unexpected symbol was found", ""},
+        {-1, "1/x", "x", "-1", "1", "", Text(21407)},
+        {-1, "x", "x", "0,5", "1", "The string you have entered '0,5' contains incorrect characters ','.", ""},
+        {-1, "x", "x", "0", "1e999", "The number '1e999' you have entered is too big.", ""},
+        {-1, "x", "x", "1", "1", Text(3138), ""},
+        {1, "", "", "0", "1", "", "Result >> -0.5"},  // y = g(t) of the parametric graph
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.expression);
+        Open([&](CAdvPropertySheet& sheet, CIntegralSelGraphPage& selection, CIntegralCalcResultsPage& page) {
+            if (row.row < 0) {
+                Get<QRadioButton>(&selection, 1197)->setChecked(true);
+                Get(&selection, 1198)->setText(row.expression);
+                Get(&selection, 1199)->setText(row.letter);
+            } else {
+                Get<QListWidget>(&selection, 1214)->setCurrentRow(row.row);
+                Get<QRadioButton>(&selection, 1202)->setChecked(true);
+            }
+            if (sheet.SetActivePage(1)) {
+                Calculate(page, row.from, row.to);
+                WaitForRun(page);
+            }
+            const std::vector<QString> shown = messages.Take();
+            if (row.message.isEmpty()) {
+                EXPECT_TRUE(shown.empty());
+            } else {
+                ASSERT_EQ(shown.size(), 1u);
+                EXPECT_TRUE(shown[0].startsWith(row.message)) << shown[0].toStdString();
+            }
+            if (!row.result.isEmpty()) {
+                EXPECT_EQ(Get<QLabel>(&page, 1085)->text(), row.result);
+            }
+        });
+    }
+}
+
+TEST_F(IntegralSheet, RefusesToCheckWhileAnotherComputationHoldsTheLock)
+{
+    std::promise<void> held, release;
+    std::thread holder([&] {
+        std::lock_guard lock(theVariables.Lock());
+        held.set_value();
+        release.get_future().wait();
+    });
+    held.get_future().wait();
+    Open([&](CAdvPropertySheet& sheet, CIntegralSelGraphPage&, CIntegralCalcResultsPage&) {
+        EXPECT_FALSE(sheet.SetActivePage(1));
+    });
+    release.set_value();
+    holder.join();
+    EXPECT_EQ(messages.Take(), MessageRecorder::Texts({3181}));
+}
+
+}  // namespace

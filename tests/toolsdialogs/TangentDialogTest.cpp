@@ -1,0 +1,116 @@
+// The tangent dialog: the equations shown, its refusals and adding a line.
+
+#include "AppSettings.h"
+#include "AppTestSupport.h"
+#include "CAddTangentNormalDlg.h"
+#include "CCurvixDoc.h"
+#include "MemorySettingsBackend.h"
+#include "ToolCommands.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QString Text(unsigned id) { return QString::fromUtf8(LoadAppString(id)); }
+
+class TangentDialog : public testing::Test {
+protected:
+    TangentDialog()
+    {
+        for (auto [kind, expression] : {std::pair{KindYofX, "x*x"}, std::pair{KindPolar, "1"}}) {
+            GraphItem graph;
+            graph.kind = kind;
+            graph.expression = expression;
+            doc.AddGraph(graph);
+        }
+        doc.CollectDisplayedGraphs();
+        doc.PrepareComputation();
+        dialogOwner = std::make_unique<CAddTangentNormalDlg>(doc, settings);
+    }
+
+    // Calculates at the argument; the result text and the label before it.
+    std::pair<QString, QString> Calculate(int row, const char* argument, bool timesPi, bool normal)
+    {
+        Get<QListWidget>(&Dialog(), 1139)->setCurrentRow(row);
+        Get(&Dialog(), 1096)->setText(argument);
+        Get<QCheckBox>(&Dialog(), 1218)->setChecked(timesPi);
+        Get<QRadioButton>(&Dialog(), normal ? 1149 : 1148)->setChecked(true);
+        Dialog().OnCalculate();
+        return {Get(&Dialog(), 1140)->text(), Get<QLabel>(&Dialog(), 1186)->text()};
+    }
+
+    MemorySettingsBackend backend;
+    AppSettings settings{backend};
+    CCurvixDoc doc{settings};
+    MessageRecorder messages;
+    CAddTangentNormalDlg& Dialog() { return *dialogOwner; }
+    std::unique_ptr<CAddTangentNormalDlg> dialogOwner;
+};
+
+TEST_F(TangentDialog, ShowsTheChosenLineOrWhyThereIsNone)
+{
+    const struct {
+        int row;
+        const char* argument;
+        bool timesPi, normal;
+        int answer;  // to the out-of-range question
+        const char* result;
+        const char* label;
+        std::vector<QString> messages;
+    } rows[] = {
+        {0, "1", false, false, IDOK, "2x - 1", "y =", {}},
+        {0, "1", false, true, IDOK, "-0.5x + 1.5", "y =", {}},
+        {0, "0", false, true, IDOK, "0", "x =", {}},
+        {0, "abc", false, false, IDOK, "0", "y =", {}},  // unreadable text is 0
+        {1, "0", false, false, IDOK, "1", "x =", {}},
+        {1, "1.2", false, true, IDOK, "2.5722x", "y =", {}},
+        {1, "0.5", true, false, IDOK, "1", "y =", {}},
+        {0, "1e9", false, false, IDCANCEL, "1", "y =", {Text(21410)}},  // the last line stays
+        {0, "1e9", false, false, IDOK, "[not calculated]", "y =", {Text(21410), Text(21411)}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.argument);
+        AppMessageBox::SetTestResponder([&](const AppMessageBox::Request& request) {
+            messages.requests.push_back(request);
+            return row.answer;
+        });
+        const auto [result, label] = Calculate(row.row, row.argument, row.timesPi, row.normal);
+        EXPECT_EQ(result, row.result);
+        EXPECT_EQ(label, row.label);
+        EXPECT_EQ(messages.Take(), row.messages);
+        EXPECT_EQ(Get<CImageButton>(&Dialog(), 1141)->isEnabled(), row.result != Text(21305));
+    }
+}
+
+TEST_F(TangentDialog, AddsTheLineOnceThroughTheGraphSheet)
+{
+    SheetDriver driver(PressOk);
+    Calculate(0, "1", false, true);
+    Dialog().OnAddToList();
+    EXPECT_TRUE(Dialog().added);
+    ASSERT_EQ(doc.GetGraphCount(), 3);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(Get<QListWidget>(&Dialog(), 1139)->count(), 3);
+    Dialog().OnAddToList();
+    EXPECT_EQ(doc.GetGraphCount(), 3);
+    EXPECT_EQ(messages.Take(), MessageRecorder::Texts({21412}));
+
+    // The added line, not yet computed, still has its tangent.
+    EXPECT_EQ(Calculate(2, "0", false, false).first, "-0.5x + 1.5");
+}
+
+TEST_F(TangentDialog, ToolReportsWhetherAGraphWasAdded)
+{
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    EXPECT_FALSE(OpenTangentTool(doc, settings, nullptr));
+}
+
+}  // namespace
