@@ -67,6 +67,29 @@ template <double (*Operand)(const EvalNode&)>
     return std::isfinite(p) ? TermValue(n.constant * p) : p;
 }
 
+template <double (*Operand)(const EvalNode&)>
+[[gnu::always_inline]] inline double OneValue(const EvalNode& n)
+{
+    double v = Operand(n);
+    if (n.powered) {
+        v = Power(*n.function, v, n.exponent);
+        // The walk's rules for a power chain: one that is not finite is the
+        // term's value; one joined by '*' to an ended product ends the walk.
+        if (!std::isfinite(v))
+            return v;
+        if (n.valueOp == '*' && n.constant == F)
+            return 0.0;
+    }
+    double product = n.constant;
+    if (TermWalkDetail::Join(product, v, n.valueOp)) {
+        for (const WalkItem& item : n.walk) {
+            if (!TermWalkDetail::Join(product, item.constant, item.op))
+                break;
+        }
+    }
+    return TermValue(product);
+}
+
 }  // namespace
 
 namespace EvalNodes {
@@ -125,16 +148,32 @@ double TermSingleOfVariable(const EvalNode& n) { return Single<OfVariable>(n); }
 double TermScaledOfVariable(const EvalNode& n) { return Scaled<OfVariable>(n); }
 double TermPowerOfVariable(const EvalNode& n) { return Powered<OfVariable>(n); }
 double TermScaledPowerOfVariable(const EvalNode& n) { return ScaledPowered<OfVariable>(n); }
+double TermOneValue(const EvalNode& n) { return OneValue<OfNode>(n); }
+double TermOneValueOfVariable(const EvalNode& n) { return OneValue<OfVariable>(n); }
+
+// The value is still computed: its errors count although the walk never
+// reaches it.
+double TermEndedBeforeValue(const EvalNode& n)
+{
+    if (n.variable)
+        Read(*n.variable);
+    else
+        n.a->Value();
+    return 0.0;
+}
 
 namespace {
 
-// Every factor of a general term is brought up to date before the walk
-// combines them; constant factors hold their values already.
+// Every factor of a general term is computed before the walk combines
+// them: a factor's error counts even when an earlier factor ends the walk.
+// The walk finds the constants in its items and the rest in values.
 void ComputeFactors(const EvalNode& n)
 {
-    for (size_t i = 0; i < n.children.size(); ++i) {
+    double* values = n.values.data();
+    const size_t count = n.children.size();
+    for (size_t i = 0; i < count; ++i) {
         const EvalNode& child = *n.children[i];
-        n.values[n.childFactors[i]] = child.eval == Variable ? Read(*child.variable) : child.Value();
+        values[i] = child.eval == Variable ? Read(*child.variable) : child.Value();
     }
 }
 
@@ -144,8 +183,8 @@ double TermProduct(const EvalNode& n)
 {
     ComputeFactors(n);
     double product = 1.0;
-    for (size_t i = 0; i < n.walk.size(); ++i) {
-        if (!TermWalkDetail::Join(product, n.values[i], n.walk[i].op))
+    for (const WalkItem& item : n.walk) {
+        if (!TermWalkDetail::Join(product, TermWalkDetail::ValueOf(item, n.values.data()), item.op))
             break;
     }
     return TermValue(product);
@@ -191,7 +230,9 @@ SumFunctions SumsOf(EvalNode::EvalFunction term)
         SumsFor<TermPower>(),            SumsFor<TermScaledPower>(),
         SumsFor<TermSingleOfVariable>(), SumsFor<TermScaledOfVariable>(),
         SumsFor<TermPowerOfVariable>(),  SumsFor<TermScaledPowerOfVariable>(),
-        SumsFor<TermProduct>(),          SumsFor<TermWalk>(),
+        SumsFor<TermOneValue>(),         SumsFor<TermOneValueOfVariable>(),
+        SumsFor<TermEndedBeforeValue>(), SumsFor<TermProduct>(),
+        SumsFor<TermWalk>(),
     };
     for (const auto& [function, sums] : kSums) {
         if (function == term)

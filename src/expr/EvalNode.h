@@ -19,6 +19,8 @@ struct EvalNode {
     EvalFunction eval = nullptr;
     char sign = '+';        // a term's sign in its sum
     char addendSign = '+';  // sign of the constant term after a term
+    char valueOp = '*';     // how a one-value term joins its value
+    bool powered = false;   // a one-value term raises its value to exponent
     const CVariable* variable = nullptr;
     const BuiltinFunction* function = nullptr;  // a call's function; pow for '^'
     const EvalNode* a = nullptr;                // the operand, or a call's first argument
@@ -27,9 +29,9 @@ struct EvalNode {
     double exponent = 0.0;
     double addend = 0.0;                        // the constant term after a term
     std::vector<const EvalNode*> children;      // a sum's terms; a general term's values
-    std::vector<size_t> childFactors;           // which factor each child computes
-    std::vector<WalkItem> walk;                 // a general term's factors
-    mutable std::vector<double> values;         // a general term's factor values
+    std::vector<WalkItem> walk;                 // a general term's factors; the
+                                                // constants after a one-value term's value
+    mutable std::vector<double> values;         // a general term's children's values
 };
 
 // The evaluation functions, by what a node is.
@@ -57,6 +59,12 @@ double TermSingleOfVariable(const EvalNode& n);
 double TermScaledOfVariable(const EvalNode& n);
 double TermPowerOfVariable(const EvalNode& n);
 double TermScaledPowerOfVariable(const EvalNode& n);
+// A term of one value between constants: the constants before it are
+// joined into constant already, the value may carry a constant exponent, and
+// the constants after it follow in walk (x^2/40, 1/(1+x^2), 3*x/4).
+double TermOneValue(const EvalNode& n);
+double TermOneValueOfVariable(const EvalNode& n);
+double TermEndedBeforeValue(const EvalNode& n);  // the constants before it end the walk
 double TermProduct(const EvalNode& n);         // factors joined by '*' and '/' only
 double TermWalk(const EvalNode& n);            // any other term
 

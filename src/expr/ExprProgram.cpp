@@ -49,6 +49,45 @@ TermShape ShapeOf(const std::vector<WalkItem>& items)
     }
 }
 
+constexpr size_t kNoValue = static_cast<size_t>(-1);
+
+// Where the value of a one-value term sits:
+//   [constants joined by '*' or '/'] value ['^' constant] [constants joined by '*' or '/']
+size_t OneValuePosition(const std::vector<WalkItem>& items)
+{
+    auto joinsConstant = [](const WalkItem& item) { return item.slot < 0 && (item.op == '*' || item.op == '/'); };
+    const auto value = std::find_if(items.begin(), items.end(), [](const WalkItem& item) { return item.slot >= 0; });
+    if (value == items.end() || (value->op != '*' && value->op != '/'))
+        return kNoValue;
+    auto rest = value + 1;
+    if (rest != items.end() && rest->slot < 0 && rest->op == '^')
+        ++rest;
+    if (!std::all_of(items.begin(), value, joinsConstant) || !std::all_of(rest, items.end(), joinsConstant))
+        return kNoValue;
+    return static_cast<size_t>(value - items.begin());
+}
+
+// The constants before the value are joined now, in the walk's order; the
+// ones after it stay in the node's walk, since their rounding depends on the
+// value. False when the constants before the value end the walk.
+bool SetUpOneValue(const std::vector<WalkItem>& items, size_t at, EvalNode& node)
+{
+    double product = 1.0;
+    for (size_t i = 0; i < at; ++i) {
+        if (!TermWalkDetail::Join(product, items[i].constant, items[i].op))
+            return false;
+    }
+    node.constant = product;
+    node.valueOp = items[at].op;
+    size_t next = at + 1;
+    if (next < items.size() && items[next].op == '^') {
+        node.powered = true;
+        node.exponent = items[next++].constant;
+    }
+    node.walk.assign(items.begin() + static_cast<std::ptrdiff_t>(next), items.end());
+    return true;
+}
+
 // Node functions by shape: of a node operand, and of the variable.
 struct ShapeFunctions {
     EvalNode::EvalFunction ofNode;
@@ -129,19 +168,26 @@ EvalNode* ExprProgram::LowerTerm(const CExprTerm& term)
     }
     const std::vector<WalkItem> items = term.WalkItems();
     const TermShape shape = ShapeOf(items);
-    const ShapeFunctions functions = FunctionsFor(shape);
+    const size_t oneValueAt = shape == TermShape::Other ? OneValuePosition(items) : kNoValue;
+    ShapeFunctions functions = FunctionsFor(shape);
     EvalNode* node = NewNode(functions.ofNode);
     node->sign = term.sign;
     node->function = m_pow;
-    if (shape == TermShape::Other) {
+    if (oneValueAt != kNoValue) {
+        functions = {EvalNodes::TermOneValue, EvalNodes::TermOneValueOfVariable};
+        if (!SetUpOneValue(items, oneValueAt, *node))
+            functions = {EvalNodes::TermEndedBeforeValue, EvalNodes::TermEndedBeforeValue};
+        node->eval = functions.ofNode;
+    } else if (shape == TermShape::Other) {
         LowerGeneralTerm(term, *node);
         return node;
-    }
-    for (const WalkItem& item : items) {
-        if (item.slot < 0 && item.op == '*')
-            node->constant = item.constant;
-        else if (item.slot < 0)
-            node->exponent = item.constant;
+    } else {
+        for (const WalkItem& item : items) {
+            if (item.slot < 0 && item.op == '*')
+                node->constant = item.constant;
+            else if (item.slot < 0)
+                node->exponent = item.constant;
+        }
     }
     const auto value = std::find_if(term.factors.begin(), term.factors.end(),
                                     [](const auto& factor) { return !factor->isConstant; });
@@ -154,21 +200,17 @@ EvalNode* ExprProgram::LowerTerm(const CExprTerm& term)
     return node;
 }
 
-// Every factor of the term has a place in the node's values: constants are
-// stored there now, the others are computed by the node's children.
+// The node walks the term's factors: constants are in the walk items, the
+// others are computed by the node's children into its values.
 void ExprProgram::LowerGeneralTerm(const CExprTerm& term, EvalNode& node)
 {
-    bool chain = false;
-    for (size_t i = 0; i < term.factors.size(); ++i) {
-        const CExprFactor& factor = *term.factors[i];
-        node.walk.push_back({0.0, static_cast<int>(i), factor.op});
-        node.values.push_back(factor.value);
-        chain = chain || factor.op == '^';
-        if (!factor.isConstant) {
-            node.children.push_back(LowerFactor(factor));
-            node.childFactors.push_back(i);
-        }
+    node.walk = term.WalkItems();
+    for (const auto& factor : term.factors) {
+        if (!factor->isConstant)
+            node.children.push_back(LowerFactor(*factor));
     }
+    node.values.resize(node.children.size());
+    const bool chain = std::any_of(node.walk.begin(), node.walk.end(), [](const WalkItem& item) { return item.op == '^'; });
     if (!chain)
         node.eval = EvalNodes::TermProduct;
 }
