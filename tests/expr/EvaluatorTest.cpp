@@ -51,7 +51,8 @@ TEST(Evaluator, TreatsFalseAsAnAnnihilatingZero)
         {"x^x*less(1,0)", 2, 0}, {"(0-x)^0.5*less(1,0)", 1, kNaN}, {"greater(x,0)*x+less(x,0)*x^2", -3, 9},
         {"-x^2*less(1,0)", 1e200, -kInf}, {"less(1,0)*x^2", 1e200, 0}, {"less(1,0)*x^x*2", 1000, 0},
         {"10^400*less(x,0)", 1, kInf}, {"x/e^1000", 1, kInf}, {"1e300*x*1e300", 1e-300, 1e300},
-        {"1e300*x*1e300", 1, kInf},
+        {"1e300*x*1e300", 1, kInf}, {"less(1,0)/x^2", 1, 0}, {"3/x^2/less(1,0)", 1, kInf},
+        {"2*less(1,0)/x^0.5*4", -1, 0},
     };
     for (const ValueRow& row : rows)
         CheckBothWays(row);
@@ -74,13 +75,16 @@ TEST(Evaluator, ComputesPowerChains)
 // with 1019; the expression works again once it is available.
 TEST(Evaluator, ChecksAvailabilityAtEvaluation)
 {
-    auto expression = Compile("2*x+1");
-    std::lock_guard lock(theVariables.Lock());
-    theVariables.SetAvailable("x", false);
-    const Caught caught = CatchExpr([&] { EvalAt(*expression, 1); });
-    theVariables.SetAvailable("x", true);
-    ExpectError(caught, 1019, "x");
-    EXPECT_EQ(EvalAt(*expression, 1), 3.0);
+    // The second form reads x although the walk ends before it.
+    for (const char* text : {"2*x+1", "less(1,0)*x/2+1"}) {
+        auto expression = Compile(text);
+        std::lock_guard lock(theVariables.Lock());
+        theVariables.SetAvailable("x", false);
+        const Caught caught = CatchExpr([&] { EvalAt(*expression, 1); });
+        theVariables.SetAvailable("x", true);
+        ExpectError(caught, 1019, "x");
+        EXPECT_EQ(EvalAt(*expression, 1), text[0] == '2' ? 3.0 : 1.0);
+    }
 }
 
 // The special values and the constants have exact bit patterns.
