@@ -7,12 +7,12 @@
 #include "IntegralRequest.h"
 #include "IntegralWorker.h"
 #include "MemorySettingsBackend.h"
-#include "RoundToDecimals.h"
 #include "StringTable.h"
 #include "ToolsTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <string>
 
 namespace {
@@ -21,83 +21,48 @@ struct IntegralRun {
     RecordingIntegralSink sink;
     double integral = -1;
     double area = -1;
+
+    IntegralRequest Request(const char* text, char argument, double from, double to, int precision = 100)
+    {
+        StartEngine();
+        return {text, argument, precision, from, to, &sink, &integral, &area, nullptr};
+    }
 };
 
-void Integrate(IntegralRun& run, const char* text, char argument, double from, double to, int precision = 100)
-{
-    StartEngine();
-    IntegralRequest request;
-    request.expression = text;
-    request.argument = argument;
-    request.samplesPerUnit = precision;
-    request.from = from;
-    request.to = to;
-    request.sink = &run.sink;
-    request.integral = &run.integral;
-    request.area = &run.area;
-    IntegralWorker(request);
-}
-
-TEST(IntegralWorker, SumsSignedAndAbsoluteTrapezoids)
+TEST(IntegralWorker, SumsStepsOrEndsWithoutResults)
 {
     const struct {
         const char* text;
         char argument;
         double from, to;
         int precision;
-        double integral, area;
-    } rows[] = {
-        {"x", 'x', 0, 1, 100, 0.5, 0.5},
-        {"x", 'x', -1, 1, 100, 0, 1},      // the sample at 0 is exactly zero
-        {"-x", 'x', 0, 1, 100, -0.5, 0.5},  // a first sample on the axis takes the sign after it
-        {"x", 'x', 0, 1, 3200, 0.5, 0.5},
-        {"2", 't', 0, 0.005, 100, 0.01, 0.01},  // one shorter step only
-        {"1", 'y', 0, 1.005, 100, 1.005, 1.005},  // a shorter last step
-        // Samples -0.005 and 0.005 on one step: its trapezoid counts in the area only.
-        {"x-0.005", 'x', 0, 0.01, 100, 0, 0.00005},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.text);
-        IntegralRun run;
-        Integrate(run, row.text, row.argument, row.from, row.to, row.precision);
-        EXPECT_EQ(run.sink.outcome, IntegralFinished);
-        EXPECT_NEAR(run.integral, row.integral, 1e-9);
-        EXPECT_NEAR(run.area, row.area, 1e-9);
-    }
-}
-
-TEST(IntegralWorker, EndsWithoutResultsOnBreaksAndErrors)
-{
-    const struct {
-        const char* text;
-        double from, to;
         IntegralOutcome outcome;
-        int errorCode;  // 0: none
+        double integral, area;  // -1: the slots are left alone
+        int errorCode;
     } rows[] = {
-        {"1/x", -1, 1, IntegralNotContinuous, 0},
-        {"100001*x", 0, 1, IntegralNotContinuous, 0},  // only the last sample is too large
-        {"sqrt(x)", -1, 0, IntegralNotContinuous, 0},
-        {"x)", 0, 1, IntegralFailed, 1002},
-        {"root(2,x)", 0, 1, IntegralFailed, 1020},
+        {"x", 'x', 0, 1, 100, IntegralFinished, 0.5, 0.5, 0},
+        {"x", 'x', -1, 1, 100, IntegralFinished, 0, 1, 0},      // the sample at 0 is exactly zero
+        {"-x", 'x', 0, 1, 100, IntegralFinished, -0.5, 0.5, 0},  // a first sample on the axis takes the next one's sign
+        {"x", 'x', 0, 1, 3200, IntegralFinished, 0.5, 0.5, 0},
+        {"2", 't', 0, 0.005, 100, IntegralFinished, 0.01, 0.01, 0},      // one shorter step only
+        {"1", 'y', 0, 1.005, 100, IntegralFinished, 1.005, 1.005, 0},    // a shorter last step
+        {"x-0.005", 'x', 0, 0.01, 100, IntegralFinished, 0, 0.00005, 0},  // samples on both sides: area only
+        {"1/x", 'x', -1, 1, 100, IntegralNotContinuous, -1, -1, 0},
+        {"100001*x", 'x', 0, 1, 100, IntegralNotContinuous, -1, -1, 0},  // only the last sample is too large
+        {"sqrt(x)", 'x', -1, 0, 100, IntegralNotContinuous, -1, -1, 0},
+        {"x)", 'x', 0, 1, 100, IntegralFailed, -1, -1, 1002},
+        {"root(2,x)", 'x', 0, 1, 100, IntegralFailed, -1, -1, 1020},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
         IntegralRun run;
-        Integrate(run, row.text, 'x', row.from, row.to);
+        IntegralWorker(run.Request(row.text, row.argument, row.from, row.to, row.precision));
         EXPECT_EQ(run.sink.outcome, row.outcome);
         EXPECT_EQ(run.sink.doneCount, 1);
         EXPECT_EQ(run.sink.error ? run.sink.error->Code() : 0, row.errorCode);
-        EXPECT_EQ(run.integral, -1);  // the slots are left alone
+        EXPECT_NEAR(run.integral, row.integral, 1e-9);
+        EXPECT_NEAR(run.area, row.area, 1e-9);
     }
-}
-
-TEST(IntegralWorker, ReportsEachWholePercentOnce)
-{
-    IntegralRun run;
-    Integrate(run, "x", 'x', 0, 2);
-    ASSERT_EQ(run.sink.progress.size(), 99u);
-    for (size_t i = 0; i < run.sink.progress.size(); ++i)
-        EXPECT_EQ(run.sink.progress[i], static_cast<int>(i) + 1);
 }
 
 TEST(IntegralBounds, ReadsTypedBoundsOrNamesTheFault)
@@ -133,28 +98,24 @@ TEST(IntegralBounds, ReadsTypedBoundsOrNamesTheFault)
     }
 }
 
-// The document runs the worker on its own thread; a stop request ends it.
+// The document runs the worker on its own thread, which reports each whole
+// percent once; a stop request ends it.
 TEST(IntegralRunTest, RunsOnTheDocumentsThreadAndStops)
 {
-    StartEngine();
     MemorySettingsBackend backend;
     AppSettings settings(backend);
     CCurvixDoc doc(settings);
     IntegralRun run;
-    IntegralRequest request;
-    request.expression = "sin(x)";
-    request.sink = &run.sink;
-    request.integral = &run.integral;
-    request.area = &run.area;
+    IntegralRequest request = run.Request("sin(x)", 'x', 0, 3.141592653589793);
     EXPECT_FALSE(doc.StartIntegral(request));  // no worker installed
     doc.SetIntegralWorker(IntegralWorker);
-
-    request.from = 0;
-    request.to = 3.141592653589793;
     ASSERT_TRUE(doc.StartIntegral(request));
     doc.WaitForIntegral(WorkerThread::kInfinite, {});
     EXPECT_EQ(run.sink.outcome, IntegralFinished);
     EXPECT_NEAR(run.integral, 2, 1e-4);
+    std::vector<int> percents(99);
+    std::iota(percents.begin(), percents.end(), 1);
+    EXPECT_EQ(run.sink.progress, percents);
 
     request.to = 10000;
     run.sink.onProgress = [&doc](int) { doc.StopIntegral(); };

@@ -1,6 +1,5 @@
 // Tangent and normal lines of the four kinds of graph, and their equations.
 
-#include "FormatLineEquation.h"
 #include "GraphItem.h"
 #include "TangentNormal.h"
 #include "ToolsTestSupport.h"
@@ -10,19 +9,6 @@
 #include <string>
 
 namespace {
-
-TEST(FormatLineEquation, WritesTheRightHandSide)
-{
-    const struct {
-        double slope, intercept;
-        const char* text;
-    } rows[] = {
-        {2, -3, "2x - 3"}, {-1, 0.5, "-x + 0.5"}, {0, -4, "-4"}, {0, 0, "0"}, {1, 0, "x"},
-        {-2.5, 0, "-2.5x"}, {0.1234, 12345678901.0, "0.1234x + 1.23456789e+10"}, {-0.0, -0.0, "0"},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(FormatLineEquation(row.slope, row.intercept), row.text);
-}
 
 TEST(ComputeTangentNormal, FindsBothLinesForEveryKind)
 {
@@ -52,7 +38,11 @@ TEST(ComputeTangentNormal, FindsBothLinesForEveryKind)
         {KindParametric, "t", "t/4", 1, TangentComputed, false, "0.25x", false, "-4x + 4.25"},
         {KindParametric, "t", "1", 1, TangentComputed, false, "1", true, "1"},
         {KindParametric, "1", "t", 1, TangentComputed, true, "1", false, "1"},
-        {KindParametric, "1", "2", 1, TangentNoFunction, false, "", false, ""},
+        {KindParametric, "1", "2", 1, TangentNoFunction, false, "", false, ""},  // the points coincide
+        {KindXofY, "y)", "", 1, TangentError, false, "", false, ""},
+        {GraphKind(7), "x", "", 1, TangentError, false, "", false, ""},
+        // Slopes and intercepts keep ten digits.
+        {KindYofX, "x*x", "", 4000, TangentComputed, false, "8000.0002x - 16000000.8", false, "-0.0001x + 16000000.4"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.expression) + " at " + std::to_string(row.at));
@@ -67,22 +57,8 @@ TEST(ComputeTangentNormal, FindsBothLinesForEveryKind)
         EXPECT_EQ(lines.tangent.equation, row.tangent);
         EXPECT_EQ(lines.normal.vertical, row.normalVertical);
         EXPECT_EQ(lines.normal.equation, row.normal);
+        EXPECT_EQ(lines.error.has_value(), row.result == TangentError && IsKnownGraphKind(row.kind));
     }
-}
-
-TEST(ComputeTangentNormal, HandsOnEngineErrorsAndRefusesUnknownKinds)
-{
-    StartEngine();
-    GraphItem graph;
-    graph.expression = "x)";
-    TangentNormal lines;
-    EXPECT_EQ(ComputeTangentNormal(graph, 100, 0, lines), TangentError);
-    ASSERT_TRUE(lines.error.has_value());
-    graph.expression = "x";
-    graph.kind = GraphKind(7);
-    lines.error.reset();
-    EXPECT_EQ(ComputeTangentNormal(graph, 100, 0, lines), TangentError);
-    EXPECT_FALSE(lines.error.has_value());
 }
 
 }  // namespace
