@@ -8,6 +8,7 @@ constexpr std::uint32_t kCommandBase = 0x10000;
 constexpr std::uint32_t kDialogBase = 0x20000;
 constexpr std::uint32_t kMessageBase = 0x30000;
 constexpr std::uint32_t kControlFlag = 0x80000000u;
+constexpr std::uint32_t kWebPageCommand = 32791;
 
 // Topics of dialogs, pages and panes by template number.
 const std::map<std::uint32_t, const char*>& DialogTopics()
@@ -60,6 +61,9 @@ std::string HelpTopicPage(std::uint32_t contextId)
         return "messages.html";
     if (contextId >= kDialogBase && contextId < kMessageBase)
         return DialogTopic(contextId - kDialogBase);
+    // No web address is configured: the command's topic is the local page.
+    if (contextId == kCommandBase + kWebPageCommand)
+        return kHelpWebPage;
     if (contextId >= kCommandBase && contextId < kDialogBase)
         return "commands.html#c" + std::to_string(contextId - kCommandBase);
     return kHelpContentsPage;

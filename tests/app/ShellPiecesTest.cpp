@@ -159,6 +159,7 @@ TEST(HelpTest, EveryContextIdOpensAnExistingTopic)
         {0x80840009u, "dialogs.html#buttons"},
         {0x809A0008u, "dialogs.html#buttons"},
         {0x10000 + 32784, "commands.html#c32784"},
+        {0x10000 + 32791, "webpage.html"},
     };
     for (const auto& row : rows) {
         const std::string page = HelpTopicPage(row.contextId);
