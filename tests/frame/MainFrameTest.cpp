@@ -3,6 +3,7 @@
 #include "FrameStatusBar.h"
 #include "FrameTestSupport.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRegularExpression>
@@ -101,7 +102,10 @@ TEST_F(ComputedFrameTest, PositionReadoutAndItsToggle)
 TEST_F(ComputedFrameTest, ListPaneHidesShowsAndSnapsBack)
 {
     Frame().show();
+    QApplication::processEvents();
+    QApplication::processEvents();
     QSplitter& splitter = Frame().Splitter();
+    EXPECT_EQ(splitter.sizes().value(0), CGraphDataForm::kPaneWidth);
     const struct {
         std::function<void()> act;
         int width;
@@ -110,6 +114,24 @@ TEST_F(ComputedFrameTest, ListPaneHidesShowsAndSnapsBack)
         {[&] { Frame().ExecuteCommand(ID_SHOW_GRAPH_PANE); }, CGraphDataForm::kPaneWidth},
         {[&] { splitter.setSizes({400, 400}); }, CGraphDataForm::kPaneWidth},
     };
+    auto keys = [this](std::initializer_list<Qt::Key> sequence) {
+        for (Qt::Key key : sequence) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(&Frame(), &press);
+        }
+    };
+    const struct {
+        std::initializer_list<Qt::Key> keys;
+        int width;
+    } moves[] = {
+        {{Qt::Key_Left, Qt::Key_Left, Qt::Key_Return}, CGraphDataForm::kPaneWidth - 16},
+        {{Qt::Key_Left, Qt::Key_Escape}, CGraphDataForm::kPaneWidth - 16},
+    };
+    for (const auto& move : moves) {
+        Frame().ExecuteCommand(ID_WINDOW_SPLIT);
+        keys(move.keys);
+        EXPECT_EQ(splitter.sizes().value(0), move.width);
+    }
     for (const auto& row : rows) {
         row.act();
         QApplication::processEvents();

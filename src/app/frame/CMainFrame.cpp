@@ -19,6 +19,7 @@
 #include "HelpWindow.h"
 #include "MessageBoxStyle.h"
 #include "SettingsSheetFlow.h"
+#include "SplitterKeyMover.h"
 #include "ToolCommands.h"
 #include "WindowPlacementQt.h"
 
@@ -82,6 +83,7 @@ CMainFrame::~CMainFrame()
 void CMainFrame::CreateClientArea()
 {
     splitter = new QSplitter(Qt::Horizontal, this);
+    splitMover = new SplitterKeyMover(*splitter);
     form = new CGraphDataForm(doc, settings, splitter);
     view = new CCurvixView(doc, settings, splitter);
     view->SetFrame(this);
@@ -211,6 +213,7 @@ const std::map<unsigned, CMainFrame::Handler>& CMainFrame::Handlers()
         {ID_DEFAULT_COORD_SYSTEM, &CMainFrame::OnDefaultCoordSystem},
         {ID_VIEW_TOOLBAR, &CMainFrame::OnViewToolbar},
         {ID_VIEW_STATUS_BAR, &CMainFrame::OnViewStatusBar},
+        {ID_WINDOW_SPLIT, &CMainFrame::OnSplit},
         {ID_HIDE_GRAPH_PANE, &CMainFrame::HideGraphPane},
         {ID_SHOW_GRAPH_PANE, &CMainFrame::ShowGraphPane},
         {ID_TOGGLE_GRID, &CMainFrame::OnToggleGrid},
@@ -454,6 +457,11 @@ void CMainFrame::OnAbout()
 void CMainFrame::OnWebPage()
 {
     HelpWindow::ShowTopic(kCommandHelpBase + ID_WEB_PAGE, this);
+}
+
+void CMainFrame::OnSplit()
+{
+    splitMover->Start();
 }
 
 // F6 and Shift+F6: with two panes, both move the focus to the other one.

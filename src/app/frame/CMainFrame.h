@@ -15,6 +15,7 @@ class CGraphDataForm;
 class CMenuChrome;
 class FrameStatusBar;
 class QSplitter;
+class SplitterKeyMover;
 class QTimer;
 class QToolBar;
 
@@ -97,12 +98,14 @@ private:
     void OnAbout();
     void OnWebPage();
     void OnNextPane();
+    void OnSplit();
 
     CCurvixDoc& doc;
     AppSettings& settings;
     FrameActions actions;
     FrameDocumentFiles files;
     QSplitter* splitter = nullptr;
+    SplitterKeyMover* splitMover = nullptr;
     CGraphDataForm* form = nullptr;
     CCurvixView* view = nullptr;
     FrameStatusBar* status = nullptr;
