@@ -20,6 +20,7 @@
 #include "StringTable.h"
 
 #include <QCheckBox>
+#include <QBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -115,33 +116,42 @@ CIntegralCalcResultsPage::CIntegralCalcResultsPage(CIntegralSelGraphPage& select
     resultText->setWordWrap(true);
     integralRadio->setChecked(true);
 
+    // The integral sign with its limits, the function and its letter beside it.
+    auto* sign = new QGridLayout;
+    sign->addWidget(PictureLabel(kIntegralSignBitmap, this), 0, 0, 2, 1);
+    sign->addWidget(upperLimit, 0, 1, Qt::AlignTop);
+    sign->addWidget(upperPi, 0, 2, Qt::AlignTop);
+    sign->addWidget(lowerLimit, 1, 1, Qt::AlignBottom);
+    sign->addWidget(lowerPi, 1, 2, Qt::AlignBottom);
+    sign->addWidget(formula, 0, 3, 2, 1);
+    sign->addWidget(new QLabel(AppText(kFor), this), 0, 4, 2, 1);
+    sign->addWidget(letterLabel, 0, 5, 2, 1);
+    sign->setColumnStretch(6, 1);
+
     auto* layout = new QGridLayout(this);
-    layout->addWidget(formula, 0, 0, 1, 3);
-    layout->addWidget(new QLabel(AppText(kFor), this), 0, 3);
-    layout->addWidget(letterLabel, 0, 4);
-    layout->addWidget(upperPi, 1, 2);
-    layout->addWidget(upperLimit, 1, 1);
-    layout->addWidget(PictureLabel(kIntegralSignBitmap, this), 1, 0, 3, 1);
-    layout->addWidget(lowerLimit, 3, 1);
-    layout->addWidget(lowerPi, 3, 2);
-    layout->addWidget(new QLabel(AppText(kFrom), this), 4, 0);
-    layout->addWidget(fromEdit, 4, 1, 1, 2);
-    layout->addWidget(new QLabel(AppText(kTo), this), 4, 3);
-    layout->addWidget(toEdit, 4, 4);
-    layout->addWidget(piBox, 5, 0, 1, 2);
-    layout->addWidget(new QLabel(AppText(kPrecision), this), 5, 3);
-    layout->addWidget(precisionList, 5, 4);
-    layout->addWidget(integralRadio, 6, 0, 1, 2);
-    layout->addWidget(areaRadio, 6, 3, 1, 2);
-    layout->addWidget(calculateButton, 7, 0, 1, 2);
-    layout->addWidget(calculatingLabel, 8, 0);
-    layout->addWidget(percentText, 8, 1);
-    layout->addWidget(completeLabel, 8, 2, 1, 3);
-    layout->addWidget(progress, 9, 0, 1, 5);
-    layout->addWidget(resultText, 10, 0, 1, 5);
-    layout->addWidget(roundLabel, 11, 0, 1, 2);
-    layout->addWidget(places, 11, 2);
-    layout->addWidget(placesLabel, 11, 3, 1, 2);
+    layout->addLayout(sign, 0, 0, 1, 5);
+    layout->addWidget(new QLabel(AppText(kFrom), this), 1, 0);
+    layout->addWidget(fromEdit, 1, 1, 1, 2);
+    layout->addWidget(new QLabel(AppText(kTo), this), 1, 3);
+    layout->addWidget(toEdit, 1, 4);
+    layout->addWidget(piBox, 2, 0, 1, 2);
+    layout->addWidget(new QLabel(AppText(kPrecision), this), 2, 3);
+    layout->addWidget(precisionList, 2, 4);
+    layout->addWidget(integralRadio, 3, 0, 1, 2);
+    layout->addWidget(areaRadio, 3, 3, 1, 2);
+    layout->addWidget(calculateButton, 4, 0, 1, 2);
+    auto* percentRow = new QHBoxLayout;
+    percentRow->addWidget(calculatingLabel);
+    percentRow->addWidget(percentText);
+    percentRow->addWidget(completeLabel);
+    percentRow->addStretch();
+    layout->addLayout(percentRow, 5, 0, 1, 5);
+    layout->addWidget(progress, 6, 0, 1, 5);
+    layout->addWidget(resultText, 7, 0, 1, 5);
+    layout->addWidget(roundLabel, 8, 0, 1, 2);
+    layout->addWidget(places, 8, 2);
+    layout->addWidget(placesLabel, 8, 3, 1, 2);
+    layout->setRowStretch(9, 1);
 
     connect(fromEdit, &QLineEdit::textChanged, this, &CIntegralCalcResultsPage::ShowLimits);
     connect(toEdit, &QLineEdit::textChanged, this, &CIntegralCalcResultsPage::ShowLimits);
