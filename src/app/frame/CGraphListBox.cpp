@@ -29,6 +29,7 @@ int CGraphListBox::AddItem(GraphItem* graph)
 {
     auto* item = new QListWidgetItem(this);
     item->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(graph)));
+    item->setData(GraphListDelegate::kRowHeightRole, GraphListDelegate::RowHeight(fontMetrics(), *graph));
     return row(item);
 }
 

@@ -105,11 +105,14 @@ void GraphListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 
 // Rows fit the text of the list's font, at least 18 pixels; a parametric
 // graph takes two lines.
+int GraphListDelegate::RowHeight(const QFontMetrics& metrics, const GraphItem& graph)
+{
+    const int height = std::max(metrics.boundingRect(QStringLiteral("Xy")).height(), kMinRowHeight);
+    return graph.kind == KindParametric ? 2 * height : height;
+}
+
 QSize GraphListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
-    const GraphItem* graph = list.ItemGraph(index.row());
-    if (!graph)
-        return QSize(option.rect.width(), kMinRowHeight);
-    const int height = std::max(option.fontMetrics.boundingRect(QStringLiteral("Xy")).height(), kMinRowHeight);
-    return QSize(option.rect.width(), graph->kind == KindParametric ? 2 * height : height);
+    const QVariant height = index.data(kRowHeightRole);
+    return QSize(option.rect.width(), height.isValid() ? height.toInt() : kMinRowHeight);
 }
