@@ -143,6 +143,14 @@ void CurvePass::Run(CurveSink& sink) const
     Pen pen;
     std::int64_t phase = m_perPixel > 0 ? m_first % m_perPixel + 1 : 1;
     for (std::int64_t k = m_first; k <= m_last; ++k) {
+        if (m_perPixel > 0 && phase != m_perPixel) {
+            // Up to the next n-th sample, the ones left out only count.
+            const std::int64_t stop = SkipLeftOut(k, std::min(k + m_perPixel - phase, m_last + 1), pen);
+            phase += stop - k;
+            k = stop;
+            if (k > m_last)
+                break;
+        }
         if (IsUndefined(m_samples.points[k])) {
             pen.hasPrevious = false;
             pen.previousVisible = false;
@@ -151,6 +159,37 @@ void CurvePass::Run(CurveSink& sink) const
         if (m_perPixel == 0 || KeptByPhase(k, pen, phase))
             Plot(k, pen, sink);
     }
+}
+
+// The first sample of [from, to) that is undefined or must be plotted, or
+// to: the samples before it may all be left out. The same decision as
+// MustPlot in one tight loop, as with many samples per pixel nearly every
+// sample is left out.
+std::int64_t CurvePass::SkipLeftOut(std::int64_t from, std::int64_t to, const Pen& pen) const
+{
+    if (!pen.hasPrevious || from == m_first)
+        return from;
+    const ScaledPoint* points = m_samples.points.data();
+    const ScaledPoint& last = points[pen.lastPlotted];
+    const bool movementRule = m_unitsX != kNoMovementRule;
+    const auto apart = [](const ScaledPoint& a, const ScaledPoint& b, std::int64_t limitX, std::int64_t limitY) {
+        const std::int64_t dx = std::int64_t{a.x} - b.x;
+        const std::int64_t dy = std::int64_t{a.y} - b.y;
+        return dx > limitX || -dx > limitX || dy > limitY || -dy > limitY;
+    };
+    // The last sample is always plotted.
+    const std::int64_t end = std::min(to, m_count - 1);
+    bool jumpBefore = apart(points[from - 1], points[from], m_visibleW, m_visibleH);
+    std::int64_t k = from;
+    for (; k < end; ++k) {
+        const ScaledPoint& point = points[k];
+        const bool jumpAfter = apart(point, points[k + 1], m_visibleW, m_visibleH);
+        const bool moved = movementRule && apart(point, last, m_unitsX - 1, m_unitsY - 1);
+        if (jumpBefore | jumpAfter | moved | IsUndefined(point) | (InWindow(point) != pen.previousVisible))
+            return k;
+        jumpBefore = jumpAfter;
+    }
+    return k;
 }
 
 // Every n-th sample, counted from absolute indices, is plotted whatever the

@@ -62,6 +62,7 @@ private:
     std::int64_t IndexAtRow(const ViewMapping& view, std::int32_t row) const;
     std::int64_t IndexOfArgument(double argument) const;
 
+    std::int64_t SkipLeftOut(std::int64_t from, std::int64_t to, const Pen& pen) const;
     bool KeptByPhase(std::int64_t k, Pen& pen, std::int64_t& phase) const;
     bool MustPlot(std::int64_t k, Pen& pen) const;
     bool IsJump(std::int64_t k) const;

@@ -1,11 +1,10 @@
 #include "AxesPainter.h"
 
-#include "AppBitmap.h"
 #include "PaintContext.h"
 #include "TickPainter.h"
+#include "ViewBitmaps.h"
 
 #include <QPainter>
-#include <QRegion>
 
 #include <algorithm>
 
@@ -46,8 +45,9 @@ AxesPainter::AxesPainter(QPainter& painter, const PaintContext& context) : m_pai
 void AxesPainter::Draw()
 {
     const ViewLayout& layout = m_context.Layout();
+    // Each strip draws only within itself, which also keeps the corner
+    // between them clear.
     m_painter.save();
-    m_painter.setClipRegion(QRegion(m_context.Paint()) - QRegion(layout.Corner()));
     if (m_context.Paint().intersects(layout.BottomStrip()))
         DrawBottomStrip();
     if (m_context.Paint().intersects(layout.RightStrip()))
@@ -62,6 +62,7 @@ void AxesPainter::Draw()
 void AxesPainter::DrawBottomStrip()
 {
     m_painter.save();
+    m_painter.setClipRect(m_context.Paint() & m_context.Layout().BottomStrip());
     m_painter.translate(m_context.Offset().x(), m_context.Layout().BottomStrip().top());
     m_painter.setPen(Qt::black);
     m_painter.drawLine(-1, 0, m_context.Width(), 0);
@@ -73,6 +74,7 @@ void AxesPainter::DrawBottomStrip()
 void AxesPainter::DrawRightStrip()
 {
     m_painter.save();
+    m_painter.setClipRect(m_context.Paint() & m_context.Layout().RightStrip());
     m_painter.translate(m_context.Layout().RightStrip().left(), m_context.Offset().y());
     m_painter.setPen(Qt::black);
     m_painter.drawLine(0, -1, 0, m_context.Height() - 1);
@@ -104,7 +106,7 @@ void AxesPainter::DrawHorizontalAxis()
     if (scrollX + w >= view.PictureSize().width - kRightArrowReach) {
         m_painter.save();
         m_painter.setClipRect(0, 0, w, h, Qt::IntersectClip);
-        m_painter.drawPixmap(Coordinate(view.PictureSize().width - scrollX - 13), y - 4, LoadAppBitmap(kRightArrow));
+        m_painter.drawImage(Coordinate(view.PictureSize().width - scrollX - 13), y - 4, ViewBitmaps::Get(kRightArrow));
         m_painter.restore();
     }
     TickPainter ticks(m_painter, m_context);
@@ -127,7 +129,7 @@ void AxesPainter::DrawVerticalAxis()
     if (scrollY <= kUpArrowReach) {
         m_painter.save();
         m_painter.setClipRect(0, 0, w, h, Qt::IntersectClip);
-        m_painter.drawPixmap(x - 3, Coordinate(-scrollY), LoadAppBitmap(kUpArrow));
+        m_painter.drawImage(x - 3, Coordinate(-scrollY), ViewBitmaps::Get(kUpArrow));
         m_painter.restore();
     }
     TickPainter ticks(m_painter, m_context);

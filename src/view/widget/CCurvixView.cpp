@@ -25,6 +25,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <thread>
 
 namespace {
 
@@ -185,7 +186,7 @@ void CCurvixView::OnGraphDone(const GraphDoneEvent& done)
     if (done.wParam() == 0 && done.Error())
         AppMessageBox::ReportError(this, *done.Error());
     if (m_doneFirst)
-        m_doc.WaitForComputation(WorkerThread::kInfinite, DispatchEvents);
+        AwaitWorkerEnd();
     m_doneFirst = true;
     if (m_doneSecond)
         DestroyProgressDialog();
@@ -193,6 +194,15 @@ void CCurvixView::OnGraphDone(const GraphDoneEvent& done)
     m_doc.UpdateAllViews(nullptr, HintComputed);
     if (done.wParam() == 1)
         SetScrollPosition(Mapping().ScrollCentredOnOrigin(), true, true);
+}
+
+// The worker posted its last report and is ending. It is not joined here:
+// this handler may run inside a wait for the same thread (dispatching
+// events), and that wait joins it.
+void CCurvixView::AwaitWorkerEnd() const
+{
+    while (m_doc.IsComputing())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 void CCurvixView::OnUpdate(DocView*, int)

@@ -27,6 +27,7 @@ constexpr unsigned kCountCaption = 13506;
 // 176 x 78 dialog units in the dialog font, plus the caption.
 constexpr int kWidth = 264;
 constexpr int kHeight = 150;
+const QColor kCaptionColor(10, 36, 106);
 
 QString Formatted(unsigned formatId, int first, int second = 0)
 {
@@ -38,8 +39,8 @@ QLabel* Caption(QWidget* parent)
     auto* caption = new QLabel(AppText(kTitle), parent);
     caption->setAutoFillBackground(true);
     QPalette palette = caption->palette();
-    palette.setColor(QPalette::Window, palette.color(QPalette::Highlight));
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::HighlightedText));
+    palette.setColor(QPalette::Window, kCaptionColor);
+    palette.setColor(QPalette::WindowText, Qt::white);
     caption->setPalette(palette);
     caption->setContentsMargins(4, 2, 4, 2);
     QFont font = caption->font();

@@ -1,7 +1,7 @@
 #include "EmptyViewPainter.h"
 
-#include "AppBitmap.h"
 #include "AppText.h"
+#include "ViewBitmaps.h"
 #include "ViewLayout.h"
 
 #include <QFontMetrics>
@@ -37,12 +37,12 @@ void EmptyViewPainter::Draw(QPainter& painter, const ViewLayout& layout, unsigne
     const QRect measured = painter.fontMetrics().boundingRect(QRect(0, 0, areaWidth, areaHeight), kTextFlags, text);
     const int textBottom = kMessageTop + std::min(measured.height(), areaHeight);
     painter.drawText(QRect(0, kMessageTop, areaWidth, textBottom - kMessageTop), kTextFlags, text);
-    const QPixmap logo = showLogo && textBottom < areaHeight ? LoadAppBitmap(kLogo) : QPixmap();
+    const QImage logo = showLogo && textBottom < areaHeight ? ViewBitmaps::Get(kLogo) : QImage();
     if (!logo.isNull()) {
         painter.setClipRect(layout.Area());
         const int x = (areaWidth - logo.width()) / 2;
         const int y = textBottom + (areaHeight - textBottom - logo.height()) / 2;
-        painter.drawPixmap(x, y, logo);
+        painter.drawImage(x, y, logo);
     }
     painter.restore();
 }

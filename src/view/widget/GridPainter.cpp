@@ -1,9 +1,9 @@
 #include "GridPainter.h"
 
-#include "AppBitmap.h"
 #include "PaintContext.h"
 #include "TickRuler.h"
 #include "TickSpacing.h"
+#include "ViewBitmaps.h"
 
 #include <QPainter>
 
@@ -16,24 +16,11 @@ constexpr unsigned kColumnPattern = 149;  // 1 x 66
 constexpr int kRunLength = 64;
 const QColor kDotColor(0xC0, 0xC0, 0xC0);
 
-// The pattern's set pixels in the dot colour, the rest transparent over
-// the white background.
-QPixmap Dotted(unsigned id)
-{
-    QPixmap pattern = LoadAppBitmap(id);
-    if (pattern.isNull())
-        return pattern;
-    QPainter painter(&pattern);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    painter.fillRect(pattern.rect(), kDotColor);
-    return pattern;
-}
-
 }  // namespace
 
 GridPainter::GridPainter(QPainter& painter, const PaintContext& context)
-    : m_painter(painter), m_context(context), m_rowPattern(Dotted(kRowPattern)),
-      m_columnPattern(Dotted(kColumnPattern))
+    : m_painter(painter), m_context(context), m_rowPattern(ViewBitmaps::Tinted(kRowPattern, kDotColor)),
+      m_columnPattern(ViewBitmaps::Tinted(kColumnPattern, kDotColor))
 {
 }
 
@@ -70,7 +57,7 @@ void GridPainter::DrawRows(double step)
     }
 }
 
-void GridPainter::DrawRun(const QPixmap& pattern, bool vertical, int line, int start, int end, std::int64_t phase)
+void GridPainter::DrawRun(const QImage& pattern, bool vertical, int line, int start, int end, std::int64_t phase)
 {
     if (pattern.isNull())
         return;
@@ -78,8 +65,8 @@ void GridPainter::DrawRun(const QPixmap& pattern, bool vertical, int line, int s
         const int length = std::min(kRunLength, end - at);
         const int from = static_cast<int>((phase + (at - start)) & 1);
         if (vertical)
-            m_painter.drawPixmap(line, at, pattern, 0, from, 1, length);
+            m_painter.drawImage(line, at, pattern, 0, from, 1, length);
         else
-            m_painter.drawPixmap(at, line, pattern, from, 0, length, 1);
+            m_painter.drawImage(at, line, pattern, from, 0, length, 1);
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 
 #include <cstdint>
 
@@ -22,10 +22,10 @@ private:
     void DrawRows(double step);
     // Runs of the pattern along one line from start to end (exclusive);
     // phase is the absolute coordinate of start.
-    void DrawRun(const QPixmap& pattern, bool vertical, int line, int start, int end, std::int64_t phase);
+    void DrawRun(const QImage& pattern, bool vertical, int line, int start, int end, std::int64_t phase);
 
     QPainter& m_painter;
     const PaintContext& m_context;
-    QPixmap m_rowPattern;     // for horizontal lines
-    QPixmap m_columnPattern;  // for vertical lines
+    const QImage& m_rowPattern;     // for horizontal lines
+    const QImage& m_columnPattern;  // for vertical lines
 };

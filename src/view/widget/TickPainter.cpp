@@ -20,11 +20,6 @@ constexpr int kLabelGap = 6;
 constexpr int kLabelHalfHeight = 7;
 constexpr int kLabelHeight = 14;
 
-int PiWidth()
-{
-    return QFontMetrics(TickPainter::LabelFont()).horizontalAdvance(kPiSign);
-}
-
 bool Overlaps(int first, int last, int spanFirst, int spanLast)
 {
     return last >= spanFirst && first <= spanLast;
@@ -35,7 +30,8 @@ bool Overlaps(int first, int last, int spanFirst, int spanLast)
 TickPainter::TickPainter(QPainter& painter, const PaintContext& context)
     : m_painter(painter), m_context(context),
       m_horizontal(context.View().ZoomX(), context.View().XTimesPi()),
-      m_vertical(context.View().ZoomY(), context.View().YTimesPi())
+      m_vertical(context.View().ZoomY(), context.View().YTimesPi()), m_font(LabelFont()), m_metrics(m_font),
+      m_piWidth(m_metrics.horizontalAdvance(kPiSign))
 {
 }
 
@@ -115,10 +111,10 @@ void TickPainter::DrawHorizontalLabel(const Tick& tick, int y, Span columns)
     const bool timesPi = m_context.View().XTimesPi();
     const QString text = QString::fromStdString(
         TickLabelText(static_cast<double>(tick.index) * m_horizontal.LabelWorld(), LabelRounding::FiveDecimals));
-    const int textWidth = QFontMetrics(LabelFont()).horizontalAdvance(text);
+    const int textWidth = m_metrics.horizontalAdvance(text);
     int left = tick.position - textWidth / 2 - 1;
     if (timesPi)
-        left += 1 - PiWidth() / 2;
+        left += 1 - m_piWidth / 2;
     const QRect box(left, y + kLabelGap, textWidth + 2, kLabelHeight);
     if (Overlaps(box.left(), box.right(), columns.first, columns.last))
         DrawLabelText(box, Qt::AlignHCenter | Qt::AlignTop, text, timesPi);
@@ -129,7 +125,7 @@ void TickPainter::DrawVerticalLabel(const Tick& tick, int x, Span rows)
     const bool timesPi = m_context.View().YTimesPi();
     const QString text =
         QString::fromStdString(TickLabelText(-static_cast<double>(tick.index) * m_vertical.LabelWorld(), LabelRounding::None));
-    const int textWidth = QFontMetrics(LabelFont()).horizontalAdvance(text);
+    const int textWidth = m_metrics.horizontalAdvance(text);
     const QRect box(x + kLabelGap, tick.position - kLabelHalfHeight, textWidth + 2, 2 * kLabelHalfHeight);
     if (Overlaps(box.top(), box.bottom(), rows.first, rows.last))
         DrawLabelText(box, Qt::AlignLeft | Qt::AlignVCenter, text, timesPi);
@@ -137,10 +133,10 @@ void TickPainter::DrawVerticalLabel(const Tick& tick, int x, Span rows)
 
 void TickPainter::DrawLabelText(const QRect& box, int flags, const QString& text, bool timesPi)
 {
-    m_painter.setFont(LabelFont());
+    m_painter.setFont(m_font);
     m_painter.drawText(box, flags | Qt::TextDontClip, text);
     if (timesPi) {
-        const QRect sign(box.right() + 1, box.top() - 2, PiWidth(), box.height());
+        const QRect sign(box.right() + 1, box.top() - 2, m_piWidth, box.height());
         m_painter.drawText(sign, flags | Qt::TextDontClip, kPiSign);
     }
 }

@@ -3,6 +3,7 @@
 #include "TickSpacing.h"
 
 #include <QFont>
+#include <QFontMetrics>
 
 #include <cstdint>
 
@@ -26,7 +27,7 @@ public:
     // Ticks on the column x (on the axis, or 1 in the right strip).
     void DrawVertical(int x, Kind kind, bool inStrip);
 
-    // The label font and the width the pi sign takes in it.
+    // The 10-pixel label font.
     static QFont LabelFont();
 
 private:
@@ -54,4 +55,7 @@ private:
     const PaintContext& m_context;
     TickSpacing m_horizontal;
     TickSpacing m_vertical;
+    QFont m_font;
+    QFontMetrics m_metrics;
+    int m_piWidth;
 };

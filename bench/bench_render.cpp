@@ -1,0 +1,206 @@
+// Drawing the graph view of the 15-graph benchmark document (-40..40 on
+// both axes, zoom 100, an 800 x 600 client area):
+//  - a full repaint at precision 3200 against the same at precision 100
+//    (the curve pass leaves out the samples that do not change a pixel);
+//  - a one-line scroll against a full repaint of the same picture;
+//  - curvix-cli render (sampling included) against gnuplot drawing the same
+//    15 functions with the same number of samples into a PNG of the same
+//    size, both run as processes.
+
+#include "AppSettings.h"
+#include "Archive.h"
+#include "CCurvixDoc.h"
+#include "CCurvixView.h"
+#include "ComputeGraphsThread.h"
+#include "FileBytes.h"
+#include "InitExpressionEngine.h"
+#include "MemorySettingsBackend.h"
+#include "RatioReporter.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QScrollBar>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+constexpr int kPrecision = 3200;
+constexpr int kSamples = 80 * kPrecision + 1;
+constexpr int kWidth = 800;
+constexpr int kHeight = 600;
+
+struct Formula {
+    const char* curvix;
+    const char* gnuplot;
+};
+
+const Formula kFormulas[] = {
+    {"2sin(x)^2-|x|/3", "2*sin(x)**2-abs(x)/3"},
+    {"x^3-2x^2+x-5", "x**3-2*x**2+x-5"},
+    {"sqrt(|x|)*cos(3x)+e^(-x*x/50)", "sqrt(abs(x))*cos(3*x)+exp(-x*x/50)"},
+    {"x", "x"},
+    {"less(x,0)*x+greater(x,0)*x^2", "(x<=0)*x+(x>=0)*x**2"},
+    {"tg(x)", "tan(x)"},
+    {"(x+1)(x-1)/(x^2+1)", "(x+1)*(x-1)/(x**2+1)"},
+    {"cos(x)*x/10", "cos(x)*x/10"},
+    {"sqrt(x^2+1)", "sqrt(x**2+1)"},
+    {"ln(x^2+1)", "log(x**2+1)"},
+    {"sin(x)+cos(2x)", "sin(x)+cos(2*x)"},
+    {"x^2/40-10", "x**2/40-10"},
+    {"|sin(x)|*5", "abs(sin(x))*5"},
+    {"1/(1+x^2)", "1/(1+x**2)"},
+    {"arctg(x)*sin(x/3)", "atan(x)*sin(x/3)"},
+};
+
+void Dispatch()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// The benchmark document at a precision, computed and shown in a view.
+struct ShownDocument {
+    explicit ShownDocument(int precision)
+    {
+        doc.SetGraphWorker(ComputeGraphsThread);
+        doc.coordSystem.left = doc.coordSystem.bottom = -40;
+        doc.coordSystem.right = doc.coordSystem.top = 40;
+        doc.coordSystem.precision = precision;
+        for (const Formula& formula : kFormulas) {
+            GraphItem item;
+            item.expression = formula.curvix;
+            doc.AddGraph(item);
+        }
+        view.resize(kWidth, kHeight);
+        view.show();
+        view.Refresh();
+        doc.WaitForComputation(WorkerThread::kInfinite, Dispatch);
+        while (view.ProgressDialog())
+            Dispatch();
+        if (!doc.IsComputed())
+            std::abort();
+    }
+
+    // Delivers the pending paint request, as the event loop would.
+    void Paint() { QCoreApplication::processEvents(); }
+
+    // The width of what the last paint drew into the picture cache.
+    int DrawnWidth() const { return view.LastDrawnRect().right - view.LastDrawnRect().left; }
+
+    MemorySettingsBackend backend;
+    AppSettings settings{backend};
+    CCurvixDoc doc{settings};
+    CCurvixView view{doc, settings};
+};
+
+// Every repaint starts from an emptied picture cache.
+void FullRepaint(benchmark::State& state, int precision)
+{
+    ShownDocument shown(precision);
+    for (auto _ : state) {
+        shown.view.OnUpdate(nullptr, DocView::HintSettingsChanged);
+        shown.Paint();
+    }
+    state.counters["band"] = shown.DrawnWidth();
+}
+
+// One line right, then one line back, each repainted.
+void LineScroll(benchmark::State& state)
+{
+    ShownDocument shown(kPrecision);
+    shown.Paint();
+    QScrollBar* bar = shown.view.horizontalScrollBar();
+    bool forward = true;
+    for (auto _ : state) {
+        bar->triggerAction(forward ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+        forward = !forward;
+        shown.Paint();
+    }
+    state.counters["band"] = shown.DrawnWidth();
+}
+
+std::filesystem::path Scratch(const char* name)
+{
+    return std::filesystem::temp_directory_path() / name;
+}
+
+std::string WriteDocument()
+{
+    MemorySettingsBackend backend;
+    AppSettings settings(backend);
+    CCurvixDoc doc(settings);
+    doc.coordSystem.left = doc.coordSystem.bottom = -40;
+    doc.coordSystem.right = doc.coordSystem.top = 40;
+    doc.coordSystem.precision = kPrecision;
+    for (const Formula& formula : kFormulas) {
+        GraphItem item;
+        item.expression = formula.curvix;
+        doc.AddGraph(item);
+    }
+    Archive archive;
+    doc.Serialize(archive);
+    const std::filesystem::path path = Scratch("curvix-bench-render.cvx");
+    FileBytes::WriteReplacing(path, archive.Bytes());
+    return path.string();
+}
+
+std::string WriteGnuplotScript()
+{
+    const std::filesystem::path path = Scratch("curvix-bench-render.gp");
+    std::ofstream script(path);
+    script << "set terminal png size " << kWidth << "," << kHeight << "\n"
+           << "set output '" << Scratch("curvix-bench-gnuplot.png").string() << "'\n"
+           << "set samples " << kSamples << "\nset xrange [-40:40]\nset yrange [-40:40]\nunset key\nplot ";
+    const char* separator = "";
+    for (const Formula& formula : kFormulas) {
+        script << separator << formula.gnuplot;
+        separator = ", ";
+    }
+    script << "\n";
+    return path.string();
+}
+
+void RunProcess(benchmark::State& state, const std::string& command)
+{
+    for (auto _ : state) {
+        if (std::system(command.c_str()) != 0) {
+            state.SkipWithError(command.c_str());
+            break;
+        }
+    }
+}
+
+void CliRender(benchmark::State& state)
+{
+    const std::string out = Scratch("curvix-bench-render.png").string();
+    RunProcess(state, std::string(CURVIX_CLI) + " render " + WriteDocument() + " -o " + out + " --size "
+                          + std::to_string(kWidth) + "x" + std::to_string(kHeight) + " 2>/dev/null");
+}
+
+void GnuplotRender(benchmark::State& state)
+{
+    RunProcess(state, "gnuplot " + WriteGnuplotScript());
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    InitExpressionEngine();
+    const auto milliseconds = [](benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMillisecond)->UseRealTime(); };
+    milliseconds(benchmark::RegisterBenchmark("Curvix/full repaint", FullRepaint, kPrecision));
+    milliseconds(benchmark::RegisterBenchmark("Precision100/full repaint", FullRepaint, 100));
+    milliseconds(benchmark::RegisterBenchmark("Curvix/line scroll", LineScroll));
+    milliseconds(benchmark::RegisterBenchmark("FullRepaint/line scroll", FullRepaint, kPrecision));
+    milliseconds(benchmark::RegisterBenchmark("Curvix/render 15 graphs", CliRender));
+    milliseconds(benchmark::RegisterBenchmark("gnuplot/render 15 graphs", GnuplotRender));
+    return RunWithRatios(argc, argv, "Curvix", {"Precision100", "FullRepaint", "gnuplot"});
+}

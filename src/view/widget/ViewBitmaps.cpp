@@ -1,0 +1,34 @@
+#include "ViewBitmaps.h"
+
+#include "AppBitmap.h"
+
+#include <QPainter>
+
+#include <map>
+#include <utility>
+
+const QImage& ViewBitmaps::Get(unsigned id)
+{
+    static std::map<unsigned, QImage> loaded;
+    auto found = loaded.find(id);
+    if (found == loaded.end())
+        found = loaded.emplace(id, LoadAppBitmap(id).toImage()).first;
+    return found->second;
+}
+
+const QImage& ViewBitmaps::Tinted(unsigned id, const QColor& color)
+{
+    static std::map<std::pair<unsigned, QRgb>, QImage> tinted;
+    const std::pair<unsigned, QRgb> key(id, color.rgba());
+    auto found = tinted.find(key);
+    if (found == tinted.end()) {
+        QImage image = Get(id).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        if (!image.isNull()) {
+            QPainter painter(&image);
+            painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+            painter.fillRect(image.rect(), color);
+        }
+        found = tinted.emplace(key, std::move(image)).first;
+    }
+    return found->second;
+}
