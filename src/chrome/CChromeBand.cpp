@@ -1,7 +1,17 @@
 #include "CChromeBand.h"
 
+#include "AppText.h"
+
 #include <QBoxLayout>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPainter>
+
+namespace {
+
+constexpr unsigned kOneLineItem = 19120;  // "Toolbar &beside the menu bar"
+
+}  // namespace
 
 CChromeBand::CChromeBand(QWidget* menuBar, QWidget* toolBar, QWidget* parent)
     : QWidget(parent), layout(new QBoxLayout(QBoxLayout::LeftToRight, this))
@@ -36,4 +46,14 @@ void CChromeBand::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.drawTiledPixmap(rect(), watermark);
+}
+
+void CChromeBand::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu menu(this);
+    QAction* oneLine = menu.addAction(AppText(kOneLineItem));
+    oneLine->setCheckable(true);
+    oneLine->setChecked(IsOneLine());
+    if (menu.exec(event->globalPos()) == oneLine)
+        SetOneLine(oneLine->isChecked());
 }

@@ -1,9 +1,13 @@
 #include "CChromeBand.h"
 #include "CMenuChrome.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QTest>
+#include <QTimer>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -101,5 +105,23 @@ TEST(ChromeTest, ToolbarBesideOrBelowTheMenuBar)
         const QRect tools = frame.toolBar->geometry();
         EXPECT_EQ(tools.top() < menu.bottom(), row.beside);
         EXPECT_EQ(tools.left() >= menu.right(), row.beside);
+    }
+}
+
+TEST(ChromeTest, BandContextMenuMovesTheToolbar)
+{
+    Frame frame;
+    for (const bool oneLine : {true, false}) {
+        frame.chrome->SetOneLine(oneLine);
+        QTimer::singleShot(0, [] {
+            QWidget* menu = QApplication::activePopupWidget();
+            ASSERT_TRUE(menu);
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QWidget* band = frame.window.menuWidget();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(590, 5), band->mapToGlobal(QPoint(590, 5)));
+        QApplication::sendEvent(band, &event);
+        EXPECT_EQ(frame.chrome->IsOneLine(), !oneLine);
     }
 }
