@@ -37,7 +37,8 @@ IntegralOutcome SampleRange(const IntegralRequest& request, CExpression& f, Inte
         yPrev = y;
         f.Evaluate();
         y = f.GetResult(nullptr);
-        return std::isfinite(y) && y <= kLargestSample && y >= -kLargestSample;
+        // Also false for NaN and infinities.
+        return std::fabs(y) <= kLargestSample;
     };
 
     double x = from;
