@@ -3,8 +3,13 @@
 #include "FrameTestSupport.h"
 #include "MemorySettingsBackend.h"
 #include "PreviousVersionFile.h"
+#include "WindowPlacementQt.h"
 
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QScreen>
 #include <QToolBar>
 
 namespace {
@@ -118,6 +123,59 @@ TEST_F(FrameTest, SettingsSurviveARestart)
     EXPECT_TRUE(Frame().ToolBar().isHidden());
     EXPECT_FALSE(Frame().Action(ID_VIEW_STATUS_BAR)->isChecked());
     EXPECT_EQ(Frame().geometry(), geometry);
+}
+
+TEST_F(FrameTest, SavedPlacementOrTheWorkArea)
+{
+    const QRect workArea = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct {
+        int length;
+        int showCmd;
+        bool maximized;
+        QRect geometry;
+    } rows[] = {
+        {0, SW_SHOWNORMAL, false, workArea},
+        {44, SW_SHOWNORMAL, false, QRect(30, 40, 700, 500)},
+        {44, SW_SHOWMAXIMIZED, true, QRect(30, 40, 700, 500)},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.showCmd);
+        {
+            QtSettingsBackend backend;
+            AppSettings stored(backend);
+            stored.LoadSettings(SettingAll);
+            stored.windowPlacement.length = row.length;
+            stored.windowPlacement.showCmd = row.showCmd;
+            stored.windowPlacement.normalPosition = {30, 40, 730, 540};
+            stored.SaveSettings(SettingAll);
+        }
+        ASSERT_TRUE(Start());
+        EXPECT_EQ(Frame().isMaximized(), row.maximized);
+        EXPECT_EQ(Frame().normalGeometry().isValid() ? Frame().normalGeometry().size() : QSize(), row.geometry.size());
+        app.reset();
+        if (row.maximized) {
+            // The normal rectangle survives a session spent maximised.
+            QtSettingsBackend backend;
+            AppSettings stored(backend);
+            stored.LoadSettings(SettingAll);
+            EXPECT_EQ(stored.windowPlacement.normalPosition.right, 730);
+            EXPECT_EQ(stored.windowPlacement.showCmd, SW_SHOWMAXIMIZED);
+        }
+    }
+}
+
+TEST_F(FrameTest, DroppedFileOpens)
+{
+    WriteDocument(Path("dropped.cvx"));
+    ASSERT_TRUE(Start());
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(Path("dropped.cvx"))});
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    // Straight to the window: the application only routes drops that a drag
+    // of its own started.
+    static_cast<QObject&>(Frame()).event(&drop);
+    EXPECT_EQ(Doc().GetGraphCount(), 2);
+    EXPECT_EQ(Frame().Files().Recent().Files().value(0), Path("dropped.cvx"));
 }
 
 TEST_F(FrameTest, ClosingAsksAboutUnsavedChanges)

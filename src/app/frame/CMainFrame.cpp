@@ -116,6 +116,7 @@ void CMainFrame::PlaceWindow()
 {
     if (!ApplyWindowPlacement(*this, settings.windowPlacement))
         FillWorkArea(*this);
+    placedRect = geometry();
 }
 
 void CMainFrame::StoreSettings()
@@ -123,7 +124,7 @@ void CMainFrame::StoreSettings()
     settings.ShowToolbar = !toolBar->isHidden();
     settings.OneLineCoolbar = chrome->IsOneLine();
     settings.ShowStatusbar = !status->isHidden();
-    settings.windowPlacement = ReadWindowPlacement(*this);
+    settings.windowPlacement = ReadWindowPlacement(*this, placedRect);
     files.Recent().Save();
     if (!settings.SaveSettings(SettingAll))
         AppMessageBox::Show(nullptr, QString::fromStdString(settings.LastError()), kErrorCaption, MB_ICONEXCLAMATION);

@@ -112,4 +112,5 @@ private:
     QToolBar* toolBar = nullptr;
     std::unique_ptr<CMenuChrome> chrome;
     QTimer* idleTimer = nullptr;
+    QRect placedRect;  // where the window was put at its creation
 };

@@ -26,14 +26,17 @@ bool ApplyWindowPlacement(QWidget& window, const WindowPlacement& placement)
     return true;
 }
 
-WindowPlacement ReadWindowPlacement(const QWidget& window)
+WindowPlacement ReadWindowPlacement(const QWidget& window, const QRect& lastNormal)
 {
     WindowPlacement placement;
     placement.length = WindowPlacement::kImageSize;
     placement.showCmd = window.isMaximized()   ? SW_SHOWMAXIMIZED
                         : window.isMinimized() ? SW_SHOWMINIMIZED
                                                : SW_SHOWNORMAL;
-    const QRect rect = window.normalGeometry().isValid() ? window.normalGeometry() : window.geometry();
+    const bool normal = placement.showCmd == SW_SHOWNORMAL;
+    const QRect rect = window.normalGeometry().isValid() ? window.normalGeometry()
+                       : normal                          ? window.geometry()
+                                                         : lastNormal;
     placement.normalPosition = {rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1};
     return placement;
 }

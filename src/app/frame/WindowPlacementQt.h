@@ -2,6 +2,7 @@
 
 #include "WindowPlacement.h"
 
+class QRect;
 class QWidget;
 
 // The saved placement record on a Qt top-level window.
@@ -17,7 +18,9 @@ inline constexpr int SW_SHOWMAXIMIZED = 3;
 // or lies on no screen.
 bool ApplyWindowPlacement(QWidget& window, const WindowPlacement& placement);
 // The window's normal rectangle and whether it is maximised or minimised.
-WindowPlacement ReadWindowPlacement(const QWidget& window);
+// A window shown maximised from the start has no normal rectangle of its
+// own yet: lastNormal, where it was placed, stands in for it.
+WindowPlacement ReadWindowPlacement(const QWidget& window, const QRect& lastNormal);
 // Shows the window as a show command asks; SW_HIDE leaves it hidden.
 void ShowWindowAs(QWidget& window, int showCmd);
 // Puts the window onto the whole work area of its screen.
