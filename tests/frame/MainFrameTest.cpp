@@ -2,6 +2,7 @@
 #include "CMainFrame.h"
 #include "FrameStatusBar.h"
 #include "FrameTestSupport.h"
+#include "HelpWindow.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -77,6 +78,22 @@ TEST_F(ComputedFrameTest, ZoomKeysAreOnTheKeypad)
     };
     for (const auto& row : rows)
         EXPECT_EQ(Frame().Action(row.command)->shortcut(), QKeySequence(row.key)) << row.command;
+}
+
+TEST_F(ComputedFrameTest, HelpCommandsOpenLocalPages)
+{
+    const struct {
+        unsigned command;
+        QString page;
+    } rows[] = {
+        {ID_HELP_FINDER, HelpWindow::ContentsUrl().fileName()},
+        {ID_WEB_PAGE, HelpWindow::TopicUrl(0x10000 + ID_WEB_PAGE).fileName()},
+    };
+    for (const auto& row : rows) {
+        Frame().ExecuteCommand(row.command);
+        ASSERT_NE(HelpWindow::Current(), nullptr);
+        EXPECT_EQ(HelpWindow::Current()->Source().fileName(), row.page) << row.command;
+    }
 }
 
 TEST_F(ComputedFrameTest, PositionReadoutAndItsToggle)
