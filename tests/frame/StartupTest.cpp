@@ -72,6 +72,12 @@ TEST_F(FrameTest, MissingFileEndsStartup)
     EXPECT_FALSE(Start({Path("missing.cvx")}));
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].caption, AppText(102));
+    app.reset();
+    // The window never showed: no placement was stored for it.
+    QtSettingsBackend backend;
+    AppSettings stored(backend);
+    stored.LoadSettings(SettingAll);
+    EXPECT_EQ(stored.windowPlacement.length, 0);
 }
 
 TEST_F(FrameTest, FrameworkMessagesTakeTheExclamationIcon)

@@ -76,7 +76,9 @@ CMainFrame::CMainFrame(CCurvixDoc& doc, AppSettings& settings)
 
 CMainFrame::~CMainFrame()
 {
-    StoreSettings();
+    // A start that failed before the window showed leaves the store alone.
+    if (testAttribute(Qt::WA_WState_ExplicitShowHide))
+        StoreSettings();
     doc.OnCloseDocument();
 }
 
