@@ -8,6 +8,7 @@
 #include "MessageBoxStyle.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -88,6 +89,14 @@ void CGraphChoiceDlg::OnAction()
         return;
     selectedIndex = row;
     accept();
+}
+
+void CGraphChoiceDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1)
+        OnHelp();
+    else
+        QDialog::keyPressEvent(event);
 }
 
 void CGraphChoiceDlg::OnHelp() const

@@ -40,6 +40,8 @@ public:
     int selectedIndex = -1;
 
 protected:
+    // F1 asks for the dialog's help, as its Help button does.
+    void keyPressEvent(QKeyEvent* event) override;
     // The action button (and, where the dialog allows it, a double click).
     void OnAction();
 
