@@ -31,9 +31,9 @@ IntegralOutcome SampleRange(const IntegralRequest& request, CExpression& f, Inte
     IntegralSum sum;
     double yPrev = 0;
     double y = 0;
-    // Moves to the sample at x; false for one that breaks the function.
-    const auto next = [&](double x) {
-        theVariables.SetCurrentValue(RoundToDecimals(x, 7));
+    // Evaluates at the argument; false for a sample that breaks the function.
+    const auto next = [&](double argument) {
+        theVariables.SetCurrentValue(argument);
         yPrev = y;
         f.Evaluate();
         y = f.GetResult(nullptr);
@@ -44,11 +44,14 @@ IntegralOutcome SampleRange(const IntegralRequest& request, CExpression& f, Inte
     double x = from;
     if (from < to) {
         IntegralPercent percent(from, to, *request.sink);
+        double argument = RoundToDecimals(x, 7);
         for (std::int64_t i = 0;; ++i) {
-            // Recomputed now and then so that the added steps do not drift.
-            if (i % 100 == 0)
-                x = from + static_cast<double>(i) * h;
-            if (!next(x))
+            // The next sample's place, recomputed every 100 steps so that the
+            // added steps do not drift, and its rounding are worked out before
+            // this evaluation, so that the processor overlaps them.
+            const double xNext = (i + 1) % 100 == 0 ? from + static_cast<double>(i + 1) * h : x + h;
+            const double nextArgument = RoundToDecimals(xNext, 7);
+            if (!next(argument))
                 return IntegralNotContinuous;
             if (i >= 1)
                 sum.AddStep(yPrev, y, h);
@@ -58,10 +61,12 @@ IntegralOutcome SampleRange(const IntegralRequest& request, CExpression& f, Inte
             x += h;
             if (x >= to)
                 break;
+            x = xNext;
+            argument = nextArgument;
         }
     }
     // The last step runs from the last sample up to the bound itself.
-    if (!next(to))
+    if (!next(RoundToDecimals(to, 7)))
         return IntegralNotContinuous;
     sum.AddStep(yPrev, y, to - x + h);
     result = sum;
