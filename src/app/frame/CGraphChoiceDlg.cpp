@@ -43,8 +43,7 @@ CGraphChoiceDlg::CGraphChoiceDlg(CCurvixDoc& doc, const Layout& layout, QWidget*
     list->setObjectName(QStringLiteral("control%1").arg(layout.listId));
     list->SetCheckBoxes(false);
     list->SetDocument(&doc);
-    for (GraphItem* graph = doc.GetFirstGraph(); graph; graph = doc.GetNextGraph())
-        list->AddItem(graph);
+    list->FillFrom(doc);
     list->SetCurSel(0);
 
     auto* help = Button(this, kHelpCaption, IDHELP, 1000 + IDHELP);

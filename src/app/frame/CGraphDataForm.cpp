@@ -118,11 +118,8 @@ bool CGraphDataForm::HasGraphs() const
 
 void CGraphDataForm::FillList(bool refill)
 {
-    if (refill) {
-        list->clear();
-        for (GraphItem* graph = doc.GetFirstGraph(); graph; graph = doc.GetNextGraph())
-            list->AddItem(graph);
-    }
+    if (refill)
+        list->FillFrom(doc);
     removeButton->setEnabled(HasGraphs());
     propertiesButton->setEnabled(HasGraphs());
 }

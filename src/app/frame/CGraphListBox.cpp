@@ -33,6 +33,13 @@ int CGraphListBox::AddItem(GraphItem* graph)
     return row(item);
 }
 
+void CGraphListBox::FillFrom(CCurvixDoc& doc)
+{
+    clear();
+    for (GraphItem* graph = doc.GetFirstGraph(); graph; graph = doc.GetNextGraph())
+        AddItem(graph);
+}
+
 GraphItem* CGraphListBox::ItemGraph(int row) const
 {
     const QListWidgetItem* entry = item(row);

@@ -17,6 +17,8 @@ public:
 
     // Appends a row for the graph; the index of the new row.
     int AddItem(GraphItem* graph);
+    // Empties the list and adds every graph of the document in its order.
+    void FillFrom(CCurvixDoc& doc);
     // The graph of a row; null for a row without one or a bad index.
     GraphItem* ItemGraph(int row) const;
     // The selected row, -1 when none.
