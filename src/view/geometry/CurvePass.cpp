@@ -99,6 +99,10 @@ void CurvePass::SetVisibleWindow(const ViewMapping& view)
         - ClampedPixel(std::floor(stored(top - m_height, m_zoomY)));
     const auto rounded = [](double pixels) { return ClampedPixel(RoundToDecimals(pixels, 0)); };
     m_pictureW = rounded(m_zoomX * view.Right()) - rounded(m_zoomX * view.Left());
+    m_jumpX = Band::Around(m_visibleW);
+    m_jumpY = Band::Around(m_visibleH);
+    m_windowX = Band::Between(m_xLo, m_xHi);
+    m_windowY = Band::Between(m_yLo, m_yHi);
     m_pictureH = rounded(m_zoomY * view.Top()) - rounded(m_zoomY * view.Bottom());
 }
 
@@ -170,22 +174,21 @@ std::int64_t CurvePass::SkipLeftOut(std::int64_t from, std::int64_t to, const Pe
     if (!pen.hasPrevious || from == m_first)
         return from;
     const ScaledPoint* points = m_samples.points.data();
-    const ScaledPoint& last = points[pen.lastPlotted];
     const bool movementRule = m_unitsX != kNoMovementRule;
-    const auto apart = [](const ScaledPoint& a, const ScaledPoint& b, std::int64_t limitX, std::int64_t limitY) {
-        const std::int64_t dx = std::int64_t{a.x} - b.x;
-        const std::int64_t dy = std::int64_t{a.y} - b.y;
-        return dx > limitX || -dx > limitX || dy > limitY || -dy > limitY;
+    const bool previousVisible = pen.previousVisible;
+    const auto jump = [this](const ScaledPoint& a, const ScaledPoint& b) {
+        return m_jumpX.Outside(std::int64_t{a.x} - b.x) | m_jumpY.Outside(std::int64_t{a.y} - b.y);
     };
     // The last sample is always plotted.
     const std::int64_t end = std::min(to, m_count - 1);
-    bool jumpBefore = apart(points[from - 1], points[from], m_visibleW, m_visibleH);
+    bool jumpBefore = jump(points[from - 1], points[from]);
     std::int64_t k = from;
     for (; k < end; ++k) {
         const ScaledPoint& point = points[k];
-        const bool jumpAfter = apart(point, points[k + 1], m_visibleW, m_visibleH);
-        const bool moved = movementRule && apart(point, last, m_unitsX - 1, m_unitsY - 1);
-        if (jumpBefore | jumpAfter | moved | IsUndefined(point) | (InWindow(point) != pen.previousVisible))
+        const bool jumpAfter = jump(point, points[k + 1]);
+        const bool inside = !(m_windowX.Outside(point.x) | m_windowY.Outside(point.y));
+        if (jumpBefore | jumpAfter | IsUndefined(point) | (inside != previousVisible)
+            || (movementRule && Moved(k, pen.lastPlotted)))
             return k;
         jumpBefore = jumpAfter;
     }
@@ -196,12 +199,15 @@ std::int64_t CurvePass::SkipLeftOut(std::int64_t from, std::int64_t to, const Pe
 // other rules say; between those, only the samples that must be.
 bool CurvePass::KeptByPhase(std::int64_t k, Pen& pen, std::int64_t& phase) const
 {
-    const bool must = MustPlot(k, pen);
     if (phase != m_perPixel) {
         ++phase;
-        return must;
+        return MustPlot(k, pen);
     }
     phase = 1;
+    // Plotted anyway; the decision only matters for where an entering
+    // segment starts, which needs a previous point out of view.
+    if (!pen.previousVisible)
+        MustPlot(k, pen);
     return true;
 }
 

@@ -47,6 +47,17 @@ private:
         std::int32_t x = 0;
         std::int32_t y = 0;
     };
+    // A closed range of stored values, tested with one subtraction and one
+    // unsigned comparison.
+    struct Band {
+        static Band Around(std::int64_t reach) { return {-reach, static_cast<std::uint64_t>(reach) * 2}; }
+        // high is not below low.
+        static Band Between(std::int64_t low, std::int64_t high) { return {low, static_cast<std::uint64_t>(high - low)}; }
+        bool Outside(std::int64_t value) const { return static_cast<std::uint64_t>(value - low) > span; }
+
+        std::int64_t low = 0;
+        std::uint64_t span = 0;
+    };
     // The previous point of the line being drawn.
     struct Pen {
         bool hasPrevious = false;
@@ -94,6 +105,10 @@ private:
     std::int64_t m_visibleH = 0;
     std::int64_t m_pictureW = 0;
     std::int64_t m_pictureH = 0;
+    Band m_jumpX;  // differences that are no jump
+    Band m_jumpY;
+    Band m_windowX;  // the visible window again, for the tight loop
+    Band m_windowY;
     std::int64_t m_first = 0;
     std::int64_t m_last = -1;
 };
