@@ -36,7 +36,6 @@ public:
 
     bool HasGraphs() const;
     CGraphListBox& List() const { return *list; }
-    bool AutoRefresh() const { return autoRefresh; }
 
     static constexpr int kPaneWidth = 264;
 

@@ -74,15 +74,6 @@ std::span<const FrameCommandInfo> FrameCommandTable()
     return kCommands;
 }
 
-const FrameCommandInfo* FindFrameCommand(unsigned id)
-{
-    for (const FrameCommandInfo& command : kCommands) {
-        if (command.id == id)
-            return &command;
-    }
-    return nullptr;
-}
-
 std::span<const MenuEntry> FrameMenuLayout()
 {
     return kMenus;

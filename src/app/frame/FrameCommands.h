@@ -55,10 +55,10 @@ struct FrameCommandInfo {
 
 // Every command of the main window, the menu commands first.
 std::span<const FrameCommandInfo> FrameCommandTable();
-const FrameCommandInfo* FindFrameCommand(unsigned id);
 
-// Layout of the menu bar and the toolbar: command ids in order, 0 for a
-// separator; a menu's entries end at the next menu title.
+// Layout of the menu bar and the toolbar, in order. A menu's entries run to
+// the next Title; a SubMenu with a string id opens a sub-menu, a SubMenu
+// with id 0 closes it. In the toolbar 0 stands for a separator.
 struct MenuEntry {
     enum Kind { Title, SubMenu, Command, Separator, RecentFiles };
     Kind kind;

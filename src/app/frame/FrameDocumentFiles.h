@@ -31,7 +31,6 @@ public:
 
     // "name.cvx" or "Untitled", with Qt's modified mark.
     QString Title() const;
-    const QString& Path() const { return path; }
     RecentFileList& Recent() { return recent; }
 
     // A test's stand-in for the file dialogs: returns the chosen path, or an

@@ -13,7 +13,6 @@ public:
     explicit SplitterKeyMover(QSplitter& splitter);
 
     void Start();
-    bool IsMoving() const { return moving; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
