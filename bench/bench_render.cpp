@@ -64,19 +64,25 @@ void Dispatch()
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
+// The 15 graphs over -40..40 on both axes.
+void FillDocument(CCurvixDoc& doc, int precision)
+{
+    doc.coordSystem.left = doc.coordSystem.bottom = -40;
+    doc.coordSystem.right = doc.coordSystem.top = 40;
+    doc.coordSystem.precision = precision;
+    for (const Formula& formula : kFormulas) {
+        GraphItem item;
+        item.expression = formula.curvix;
+        doc.AddGraph(item);
+    }
+}
+
 // The benchmark document at a precision, computed and shown in a view.
 struct ShownDocument {
     explicit ShownDocument(int precision)
     {
         doc.SetGraphWorker(ComputeGraphsThread);
-        doc.coordSystem.left = doc.coordSystem.bottom = -40;
-        doc.coordSystem.right = doc.coordSystem.top = 40;
-        doc.coordSystem.precision = precision;
-        for (const Formula& formula : kFormulas) {
-            GraphItem item;
-            item.expression = formula.curvix;
-            doc.AddGraph(item);
-        }
+        FillDocument(doc, precision);
         view.resize(kWidth, kHeight);
         view.show();
         view.Refresh();
@@ -135,14 +141,7 @@ std::string WriteDocument()
     MemorySettingsBackend backend;
     AppSettings settings(backend);
     CCurvixDoc doc(settings);
-    doc.coordSystem.left = doc.coordSystem.bottom = -40;
-    doc.coordSystem.right = doc.coordSystem.top = 40;
-    doc.coordSystem.precision = kPrecision;
-    for (const Formula& formula : kFormulas) {
-        GraphItem item;
-        item.expression = formula.curvix;
-        doc.AddGraph(item);
-    }
+    FillDocument(doc, kPrecision);
     Archive archive;
     doc.Serialize(archive);
     const std::filesystem::path path = Scratch("curvix-bench-render.cvx");

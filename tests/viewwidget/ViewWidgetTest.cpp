@@ -1,6 +1,7 @@
 // The graph view on the offscreen platform: what it paints after Refresh,
 // what a scroll redraws, and the pointer read-out.
 
+#include "AppMessageBox.h"
 #include "AppSettings.h"
 #include "CCurvixDoc.h"
 #include "CCurvixView.h"
@@ -9,6 +10,7 @@
 #include "CursorPosFrame.h"
 #include "GraphRenderer.h"
 #include "ManualResetEvent.h"
+#include "MessageBoxStyle.h"
 #include "MemorySettingsBackend.h"
 #include "PixelProbe.h"
 #include "ViewMapping.h"
@@ -218,4 +220,43 @@ TEST_F(ViewWidgetTest, ProgressDialogFollowsReportsAndCancels)
     EXPECT_FALSE(dialog.IsCancelling());
     EXPECT_EQ(dialog.Progress(), 0);
     EXPECT_EQ(dialog.CountText(), "3 / 3");
+}
+
+TEST_F(ViewWidgetTest, RefusalsAndEmptyPictures)
+{
+    std::vector<QString> boxes;
+    AppMessageBox::SetTestResponder([&](const AppMessageBox::Request& request) {
+        boxes.push_back(request.text);
+        return IDOK;
+    });
+    Show(465, 440);
+    struct Case {
+        int graphs;
+        double top, bottom;
+        const char* box;  // the message shown, if any
+        bool computed;
+    };
+    const Case cases[] = {
+        {16, 1, -1, "Cannot display more than 15 graphs at a time.\nHide some of them that you don't need and try again.", false},
+        {1, -1, 1, nullptr, true},  // inverted vertical range
+        {1, 1, 1, nullptr, true},   // no vertical extent
+        {0, 1, -1, nullptr, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.graphs);
+        boxes.clear();
+        doc.RemoveAllGraphs();
+        for (int i = 0; i < c.graphs; ++i)
+            AddGraph("x");
+        doc.coordSystem.top = c.top;
+        doc.coordSystem.bottom = c.bottom;
+        RefreshAndWait();
+        EXPECT_EQ(doc.IsComputed(), c.computed);
+        if (c.box) {
+            EXPECT_EQ(boxes, std::vector<QString>{c.box});
+        }
+        const QImage screen = Screen();  // draws without dividing by zero
+        EXPECT_FALSE(RedNear(screen, 200, 200));
+    }
+    AppMessageBox::SetTestResponder({});
 }
