@@ -5,7 +5,6 @@
 // Command identifiers of the main window. Each command's status prompt and
 // tool tip is the string with the command's number ("prompt\ntip").
 enum FrameCommand : unsigned {
-    ID_VISIBILITY_CHANGED = 32771,  // the list box changed a graph's visibility
     ID_HIDE_GRAPH_PANE = 32773,
     ID_SHOW_GRAPH_PANE = 32774,
     ID_REFRESH = 32775,
