@@ -1,5 +1,6 @@
 #include "AppTestSupport.h"
 #include "CMainFrame.h"
+#include "CSplashWindow.h"
 #include "FrameTestSupport.h"
 #include "MemorySettingsBackend.h"
 #include "PreviousVersionFile.h"
@@ -7,6 +8,8 @@
 
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QTimer>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QScreen>
@@ -63,6 +66,30 @@ TEST_F(FrameTest, CommandLineStarts)
             EXPECT_EQ(Frame().windowTitle(), row.title);
             EXPECT_EQ(Doc().GetGraphCount(), row.arguments.isEmpty() ? 0 : 2);
         }
+        app.reset();
+    }
+}
+
+TEST_F(FrameTest, KeyPressEndsTheSplashWait)
+{
+    for (bool pressKey : {true, false}) {
+        SCOPED_TRACE(pressKey);
+        {
+            QtSettingsBackend backend;
+            AppSettings stored(backend);
+            stored.ShowSplash = true;
+            stored.SaveSettings(SettingAll);
+        }
+        if (pressKey)
+            QTimer::singleShot(0, [] {
+                if (QWidget* window = QApplication::topLevelWidgets().value(0))
+                    QApplication::postEvent(window, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier));
+            });
+        ASSERT_TRUE(Start());
+        EXPECT_TRUE(Frame().isVisible());
+        // Without the key the wait ends first and the splash stays a while.
+        EXPECT_EQ(CSplashWindow::IsShown(), !pressKey);
+        CSplashWindow::HideSplashWindow();
         app.reset();
     }
 }
