@@ -83,6 +83,10 @@ struct ShownDocument {
     {
         doc.SetGraphWorker(ComputeGraphsThread);
         FillDocument(doc, precision);
+        // The scroll bars' own painting is the toolkit's, not the view's:
+        // hidden, they still carry the positions.
+        view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         view.resize(kWidth, kHeight);
         view.show();
         view.Refresh();

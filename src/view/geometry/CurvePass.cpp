@@ -176,23 +176,29 @@ std::int64_t CurvePass::SkipLeftOut(std::int64_t from, std::int64_t to, const Pe
     const ScaledPoint* points = m_samples.points.data();
     const bool movementRule = m_unitsX != kNoMovementRule;
     const bool previousVisible = pen.previousVisible;
-    const auto jump = [this](const ScaledPoint& a, const ScaledPoint& b) {
-        return m_jumpX.Outside(std::int64_t{a.x} - b.x) | m_jumpY.Outside(std::int64_t{a.y} - b.y);
+    const auto jumpAfter = [this, points](std::int64_t k) {
+        return m_jumpX.Outside(std::int64_t{points[k].x} - points[k + 1].x)
+            | m_jumpY.Outside(std::int64_t{points[k].y} - points[k + 1].y);
     };
+    // Sample k must be plotted when this holds or when sample k - 1 jumps
+    // to it (then k - 1 was found first, or k is from).
+    const auto mustPlot = [&](std::int64_t k) {
+        const ScaledPoint& point = points[k];
+        const bool inside = !(m_windowX.Outside(point.x) | m_windowY.Outside(point.y));
+        return jumpAfter(k) | IsUndefined(point) | (inside != previousVisible)
+            || (movementRule && Moved(k, pen.lastPlotted));
+    };
+    if (jumpAfter(from - 1))
+        return from;
     // The last sample is always plotted.
     const std::int64_t end = std::min(to, m_count - 1);
-    bool jumpBefore = jump(points[from - 1], points[from]);
     std::int64_t k = from;
-    for (; k < end; ++k) {
-        const ScaledPoint& point = points[k];
-        const bool jumpAfter = jump(point, points[k + 1]);
-        const bool inside = !(m_windowX.Outside(point.x) | m_windowY.Outside(point.y));
-        if (jumpBefore | jumpAfter | IsUndefined(point) | (inside != previousVisible)
-            || (movementRule && Moved(k, pen.lastPlotted)))
-            return k;
-        jumpBefore = jumpAfter;
+    for (; k + 1 < end; k += 2) {
+        const bool first = mustPlot(k);
+        if (first | mustPlot(k + 1))
+            return first ? k : k + 1;
     }
-    return k;
+    return k < end && !mustPlot(k) ? end : k;
 }
 
 // Every n-th sample, counted from absolute indices, is plotted whatever the
