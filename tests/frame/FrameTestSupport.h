@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 #include <fstream>
 #include <memory>
 #include <vector>
@@ -32,10 +33,7 @@ protected:
     FrameTest()
     {
         QSettings(QStringLiteral("Veltra"), QStringLiteral("Curvix")).clear();
-        QtSettingsBackend backend;
-        AppSettings defaults(backend);
-        defaults.ShowSplash = false;
-        defaults.SaveSettings(SettingAll);
+        EditStore([](AppSettings& stored) { stored.ShowSplash = false; });
         AppMessageBox::SetTestResponder([this](const AppMessageBox::Request& request) {
             asked.push_back(request);
             shownWhenAsked.push_back(app && app->MainFrame() && app->MainFrame()->isVisible());
@@ -50,6 +48,17 @@ protected:
         app.reset();
         AppMessageBox::SetTestResponder({});
         FrameDocumentFiles::SetTestFileChooser({});
+    }
+
+    // Loads the program's settings store, hands it to edit (which may also
+    // just look) and writes it back.
+    static void EditStore(const std::function<void(AppSettings&)>& edit)
+    {
+        QtSettingsBackend backend;
+        AppSettings stored(backend);
+        stored.LoadSettings(SettingAll);
+        edit(stored);
+        stored.SaveSettings(SettingAll);
     }
 
     bool Start(const QStringList& arguments = {})
