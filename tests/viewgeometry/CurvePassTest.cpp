@@ -3,6 +3,7 @@
 #include "CoordSystem.h"
 #include "CurvePass.h"
 #include "CurveSink.h"
+#include "CurveSummary.h"
 #include "GraphPoints.h"
 #include "RoundToDecimals.h"
 #include "ViewMapping.h"
@@ -193,3 +194,43 @@ TEST(CurvePass, EmptyPictureDrawsNothing)
 }
 
 }  // namespace
+
+// Stepping over summed-up blocks draws exactly what reading every sample
+// draws, on curves that leave, enter, jump and break, seen whole and through
+// scrolled and narrow painted bands.
+TEST(CurvePass, BlockSummaryDrawsTheSame)
+{
+    constexpr int kPrecision = 3200;
+    struct Row { const char* name; std::function<double(double)> f; };
+    const Row rows[] = {
+        {"sin", [](double x) { return 3 * std::sin(3 * x); }},
+        {"tan", [](double x) { return std::tan(x); }},
+        {"gaps", [](double x) { return std::fmod(std::abs(x), 0.7) < 0.05 ? NAN : x * x / 4 - 2; }},
+        {"huge", [](double x) { return x > 1 ? 1e300 : x < -1 ? -1e300 : x; }},
+    };
+    struct Band { PixelPoint scroll; PixelRect paint; };
+    const Band bands[] = {{{0, 0}, {0, 0, 1001, 1001}}, {{150, 240}, {0, 0, 500, 400}}, {{37, 0}, {205, 0, 279, 500}}};
+    for (const Row& row : rows) {
+        const std::vector<ScaledPoint> points = SampleYofX(row.f, -5, 5, kPrecision);
+        const CurveSummary summary(points);
+        for (const Band& band : bands) {
+            SCOPED_TRACE(testing::Message() << row.name << " at " << band.scroll.x << "," << band.scroll.y);
+            ViewMapping view = SquareView(5);
+            view.SetClientSize(565, 540);
+            view.SetScrollPosition(band.scroll);
+            CurveSamples samples{points, KindYofX, kPrecision, -5};
+            RecordingSink plain;
+            CurvePass(view, band.paint, samples).Run(plain);
+            samples.summary = &summary;
+            RecordingSink stepped;
+            CurvePass(view, band.paint, samples).Run(stepped);
+            ASSERT_EQ(plain.segments.size(), stepped.segments.size());
+            for (std::size_t i = 0; i < plain.segments.size(); ++i) {
+                const Segment& a = plain.segments[i];
+                const Segment& b = stepped.segments[i];
+                EXPECT_TRUE(a.x0 == b.x0 && a.y0 == b.y0 && a.x1 == b.x1 && a.y1 == b.y1) << i;
+            }
+            EXPECT_EQ(plain.pixels.size(), stepped.pixels.size());
+        }
+    }
+}

@@ -1,6 +1,7 @@
 #include "CurvePass.h"
 
 #include "CurveSink.h"
+#include "CurveSummary.h"
 #include "GraphPoints.h"
 #include "RoundToDecimals.h"
 #include "ViewMapping.h"
@@ -192,13 +193,30 @@ std::int64_t CurvePass::SkipLeftOut(std::int64_t from, std::int64_t to, const Pe
         return from;
     // The last sample is always plotted.
     const std::int64_t end = std::min(to, m_count - 1);
-    std::int64_t k = from;
-    for (; k + 1 < end; k += 2) {
-        const bool first = mustPlot(k);
-        if (first | mustPlot(k + 1))
-            return first ? k : k + 1;
+    const bool blocks = m_samples.summary && !movementRule;
+    constexpr std::int64_t kBlock = CurveSummary::kBlock;
+    for (std::int64_t k = from; k < end;) {
+        if (blocks && k % kBlock == 0 && k + kBlock <= end && BlockLeftOut(k / kBlock, previousVisible)) {
+            k += kBlock;
+            continue;
+        }
+        if (mustPlot(k))
+            return k;
+        ++k;
     }
-    return k < end && !mustPlot(k) ? end : k;
+    return end;
+}
+
+// The jump into the block's first sample was tested before the block.
+bool CurvePass::BlockLeftOut(std::int64_t block, bool previousVisible) const
+{
+    const CurveSummary::Block& bounds = m_samples.summary->At(block);
+    if (bounds.undefined || bounds.stepX > m_visibleW || bounds.stepY > m_visibleH)
+        return false;
+    if (previousVisible)
+        return bounds.minX >= m_xLo && bounds.maxX <= m_xHi && bounds.minY >= m_yLo && bounds.maxY <= m_yHi;
+    // Wholly beyond one edge of the window: no sample enters.
+    return bounds.maxX < m_xLo || bounds.minX > m_xHi || bounds.maxY < m_yLo || bounds.minY > m_yHi;
 }
 
 // Every n-th sample, counted from absolute indices, is plotted whatever the

@@ -8,6 +8,7 @@
 #include <span>
 
 class CurveSink;
+class CurveSummary;
 class GraphPoints;
 class ViewMapping;
 
@@ -21,6 +22,9 @@ struct CurveSamples {
     GraphKind kind = KindYofX;
     std::int32_t precision = 0;  // samples per world unit
     double from = 0.0;           // start of the argument range
+    // Block bounds of the same points, when the caller keeps them; they
+    // let the pass step over blocks that need no plotting.
+    const CurveSummary* summary = nullptr;
 };
 
 // Turns one graph's samples into lines and pixels on the picture: breaks the
@@ -74,6 +78,8 @@ private:
     std::int64_t IndexOfArgument(double argument) const;
 
     std::int64_t SkipLeftOut(std::int64_t from, std::int64_t to, const Pen& pen) const;
+    // Whether every sample of summary block b may be left out.
+    bool BlockLeftOut(std::int64_t block, bool previousVisible) const;
     bool KeptByPhase(std::int64_t k, Pen& pen, std::int64_t& phase) const;
     bool MustPlot(std::int64_t k, Pen& pen) const;
     bool IsJump(std::int64_t k) const;

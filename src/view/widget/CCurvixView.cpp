@@ -112,6 +112,7 @@ bool CCurvixView::HasPicture() const
 void CCurvixView::Refresh()
 {
     m_cache.Empty();
+    m_summaries.Clear();
     const bool restart = m_doc.IsComputing();
     if (restart) {
         if (!m_doc.NeedsRecompute())
@@ -313,7 +314,7 @@ void CCurvixView::scrollContentsBy(int dx, int dy)
 void CCurvixView::paintEvent(QPaintEvent* event)
 {
     const ViewMapping view = Mapping();
-    const GraphRenderer renderer(m_doc, m_settings, view);
+    const GraphRenderer renderer(m_doc, m_settings, view, &m_summaries);
     const QRect exposed = event->rect();
     QPainter screen(viewport());
     m_lastDrawn = {};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CurveSummaries.h"
 #include "DocView.h"
 #include "GeometryTypes.h"
 #include "PictureCache.h"
@@ -87,5 +88,6 @@ private:
     std::unique_ptr<CGraphProgressDlg> m_progressDlg;
     std::unique_ptr<QtComputationSink> m_sink;
     PictureCache m_cache;
+    CurveSummaries m_summaries;
     PixelRect m_lastDrawn;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 class CCurvixDoc;
+class CurveSummaries;
 class PaintContext;
 class QPainter;
 
@@ -9,5 +10,7 @@ class QPainter;
 // drawing origin.
 class CurvePainter {
 public:
-    static void DrawCurves(QPainter& painter, const PaintContext& context, const CCurvixDoc& doc);
+    // summaries, when given, keep the slots' block bounds between paints.
+    static void DrawCurves(QPainter& painter, const PaintContext& context, const CCurvixDoc& doc,
+                           CurveSummaries* summaries);
 };

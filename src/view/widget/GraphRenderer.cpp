@@ -18,8 +18,9 @@ constexpr unsigned kNoGraphs = 3009;
 
 }  // namespace
 
-GraphRenderer::GraphRenderer(const CCurvixDoc& doc, const AppSettings& settings, const ViewMapping& view)
-    : m_doc(doc), m_settings(settings), m_view(view)
+GraphRenderer::GraphRenderer(const CCurvixDoc& doc, const AppSettings& settings, const ViewMapping& view,
+                             CurveSummaries* summaries)
+    : m_doc(doc), m_settings(settings), m_view(view), m_summaries(summaries)
 {
 }
 
@@ -104,6 +105,6 @@ void GraphRenderer::DrawCurves(QPainter& painter, const QRect& paint) const
     painter.save();
     painter.setClipRect(paint & picture & context.Layout().Area());
     painter.translate(context.Offset());
-    CurvePainter::DrawCurves(painter, context, m_doc);
+    CurvePainter::DrawCurves(painter, context, m_doc, m_summaries);
     painter.restore();
 }

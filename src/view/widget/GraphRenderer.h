@@ -2,6 +2,7 @@
 
 class AppSettings;
 class CCurvixDoc;
+class CurveSummaries;
 class QPainter;
 class QRect;
 class ViewMapping;
@@ -12,7 +13,9 @@ class ViewMapping;
 // picture, grid, axes, curves).
 class GraphRenderer {
 public:
-    GraphRenderer(const CCurvixDoc& doc, const AppSettings& settings, const ViewMapping& view);
+    // summaries, when given, keep the curves' block bounds between paints.
+    GraphRenderer(const CCurvixDoc& doc, const AppSettings& settings, const ViewMapping& view,
+                  CurveSummaries* summaries = nullptr);
 
     // The document is computed and has a graph to show.
     bool HasPicture() const;
@@ -33,4 +36,5 @@ private:
     const CCurvixDoc& m_doc;
     const AppSettings& m_settings;
     const ViewMapping& m_view;
+    CurveSummaries* m_summaries;
 };

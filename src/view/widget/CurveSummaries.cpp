@@ -1,0 +1,19 @@
+#include "CurveSummaries.h"
+
+#include "CurvePass.h"
+#include "GraphPoints.h"
+
+const CurveSummary* CurveSummaries::For(int slot, const GraphPoints& points)
+{
+    if (slot < 0)
+        return nullptr;
+    if (m_slots.size() <= static_cast<std::size_t>(slot))
+        m_slots.resize(static_cast<std::size_t>(slot) + 1);
+    Kept& kept = m_slots[static_cast<std::size_t>(slot)];
+    if (!kept.summary || kept.points != points.points.get() || kept.count != points.count) {
+        kept.points = points.points.get();
+        kept.count = points.count;
+        kept.summary = std::make_unique<CurveSummary>(CurveSamples::Of(points).points);
+    }
+    return kept.summary.get();
+}
