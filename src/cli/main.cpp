@@ -30,7 +30,7 @@ constexpr Command kCommands[] = {
     {"tangent", RunTangentCommand},
 };
 
-constexpr const char* kUsage = "curvix-cli COMMAND [OPTIONS...] (commands: eval, info, convert, points)";
+constexpr const char* kUsage = "curvix-cli COMMAND [OPTIONS...] (commands: eval, info, convert, points, render, integral, tangent)";
 
 }  // namespace
 
