@@ -7,7 +7,6 @@
 #include "CCurvixDoc.h"
 #include "CGraphProgressDlg.h"
 #include "CursorPosFrame.h"
-#include "FramePainter.h"
 #include "GraphDoneEvent.h"
 #include "GraphRenderer.h"
 #include "MessageBoxStyle.h"
@@ -347,7 +346,7 @@ QRect CCurvixView::PrepareCache(const ViewMapping& view)
         m_cache.Rebuild(view.PictureSize(), client, view.ScrollPosition());
         return whole;
     case PictureCache::State::Scrolled:
-        return ToQRect(m_cache.Scroll(view.ScrollPosition(), FramePainter::ButtonFace())) & whole;
+        return ToQRect(m_cache.Scroll(view.ScrollPosition())) & whole;
     case PictureCache::State::Valid:
         break;
     }

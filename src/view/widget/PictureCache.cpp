@@ -2,8 +2,8 @@
 
 #include "ViewLayout.h"
 
-#include <QPainter>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -15,12 +15,6 @@ bool operator==(PixelSize a, PixelSize b)
 
 // The two-pixel band beside new content is drawn again too.
 constexpr int kBandSlack = 2;
-
-// Moves the part of image inside rect by (dx, dy) pixels.
-void MoveInside(QPixmap& image, const QRect& rect, int dx, int dy)
-{
-    image.scroll(dx, dy, rect);
-}
 
 }  // namespace
 
@@ -42,7 +36,7 @@ bool PictureCache::Rebuild(PixelSize picture, PixelSize client, PixelPoint scrol
     return !m_image.isNull();
 }
 
-PixelRect PictureCache::Scroll(PixelPoint scroll, const QColor& buttonFace)
+PixelRect PictureCache::Scroll(PixelPoint scroll)
 {
     const std::int64_t dx = m_scroll.x - scroll.x;
     const std::int64_t dy = m_scroll.y - scroll.y;
@@ -51,46 +45,27 @@ PixelRect PictureCache::Scroll(PixelPoint scroll, const QColor& buttonFace)
     if (std::llabs(dx) >= m_client.width || std::llabs(dy) >= m_client.height)
         return whole;
     if (dy == 0)
-        return ScrollColumns(static_cast<int>(dx), buttonFace);
+        return ScrollAlong(static_cast<int>(dx), true);
     if (dx == 0)
-        return ScrollRows(static_cast<int>(dy), buttonFace);
-    ScrollColumns(static_cast<int>(dx), buttonFace);
-    ScrollRows(static_cast<int>(dy), buttonFace);
+        return ScrollAlong(static_cast<int>(dy), false);
+    ScrollAlong(static_cast<int>(dx), true);
+    ScrollAlong(static_cast<int>(dy), false);
     return whole;
 }
 
-PixelRect PictureCache::ScrollColumns(int dx, const QColor& buttonFace)
+PixelRect PictureCache::ScrollAlong(int delta, bool horizontal)
 {
     const ViewLayout layout(QSize(m_client.width, m_client.height));
-    const int areaWidth = layout.AreaWidth();
-    const int areaHeight = layout.AreaHeight();
-    const QRect area = layout.Area();
-    const QRect strip = layout.BottomStrip();
-    MoveInside(m_image, area, dx, 0);
-    MoveInside(m_image, strip, dx, 0);
-    const int bandWidth = std::min(std::abs(dx) + kBandSlack, areaWidth);
-    const int left = dx < 0 ? areaWidth - bandWidth : 0;
-    QPainter painter(&m_image);
-    painter.fillRect(QRect(left, 0, bandWidth, areaHeight), Qt::white);
-    painter.fillRect(QRect(left, strip.top(), bandWidth, strip.height()), buttonFace);
-    return {left, 0, left + bandWidth, m_client.height};
-}
-
-PixelRect PictureCache::ScrollRows(int dy, const QColor& buttonFace)
-{
-    const ViewLayout layout(QSize(m_client.width, m_client.height));
-    const int areaWidth = layout.AreaWidth();
-    const int areaHeight = layout.AreaHeight();
-    const QRect area = layout.Area();
-    const QRect strip = layout.RightStrip();
-    MoveInside(m_image, area, 0, dy);
-    MoveInside(m_image, strip, 0, dy);
-    const int bandHeight = std::min(std::abs(dy) + kBandSlack, areaHeight);
-    const int top = dy < 0 ? areaHeight - bandHeight : 0;
-    QPainter painter(&m_image);
-    painter.fillRect(QRect(0, top, areaWidth, bandHeight), Qt::white);
-    painter.fillRect(QRect(strip.left(), top, strip.width(), bandHeight), buttonFace);
-    return {0, top, m_client.width, top + bandHeight};
+    const int dx = horizontal ? delta : 0;
+    const int dy = horizontal ? 0 : delta;
+    m_image.scroll(dx, dy, layout.Area());
+    m_image.scroll(dx, dy, horizontal ? layout.BottomStrip() : layout.RightStrip());
+    const int extent = horizontal ? layout.AreaWidth() : layout.AreaHeight();
+    const int band = std::min(std::abs(delta) + kBandSlack, extent);
+    const int start = delta < 0 ? extent - band : 0;
+    if (horizontal)
+        return {start, 0, start + band, m_client.height};
+    return {0, start, m_client.width, start + band};
 }
 
 void PictureCache::Empty()

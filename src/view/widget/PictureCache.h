@@ -19,18 +19,16 @@ public:
     // A new, unpainted image of the client size; false when none could be made.
     bool Rebuild(PixelSize picture, PixelSize client, PixelPoint scroll);
     // Moves the image's drawing area and label strips to show a new scroll
-    // position and clears the uncovered bands (2 pixels wider on their inner
-    // side): white in the drawing area, buttonFace in the strips. Returns the
-    // region left to draw: the band across the area and its strip when one
-    // axis moved, the whole client area when both did.
-    PixelRect Scroll(PixelPoint scroll, const QColor& buttonFace);
+    // position. Returns the region to draw again from the background up:
+    // the uncovered band (2 pixels wider on its inner side) across the area
+    // and its strip when one axis moved, the whole client area when both did.
+    PixelRect Scroll(PixelPoint scroll);
     void Empty();
 
     QPixmap& Image() { return m_image; }
 
 private:
-    PixelRect ScrollColumns(int dx, const QColor& buttonFace);
-    PixelRect ScrollRows(int dy, const QColor& buttonFace);
+    PixelRect ScrollAlong(int delta, bool horizontal);
 
     QPixmap m_image;
     PixelSize m_picture;
