@@ -260,3 +260,28 @@ TEST_F(ViewWidgetTest, RefusalsAndEmptyPictures)
     }
     AppMessageBox::SetTestResponder({});
 }
+
+// A Refresh while the worker runs cancels it, waits, and starts again with
+// the same dialog; the cancelled worker's end report neither waits nor
+// takes the dialog down, the new one's does.
+TEST_F(ViewWidgetTest, RefreshDuringComputationRestarts)
+{
+    SetWorld(40);
+    doc.coordSystem.precision = 3200;
+    for (int i = 0; i < 6; ++i)
+        AddGraph("sin(x)*x^2");
+    Show(465, 440);
+    view.Refresh();
+    const CGraphProgressDlg* dialog = view.ProgressDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(doc.IsComputing());
+    doc.GetFirstGraph()->expression = "x";
+    view.Refresh();
+    EXPECT_EQ(view.ProgressDialog(), dialog);
+    RefreshAndWait();
+    EXPECT_TRUE(doc.IsComputed());
+    EXPECT_EQ(view.ProgressDialog(), nullptr);
+    const GraphPoints& first = doc.GetGraphPoints(0);
+    EXPECT_EQ(first.source.expression, "x");
+    EXPECT_EQ(first.points[first.count - 1].y, first.points[first.count - 1].x);
+}
