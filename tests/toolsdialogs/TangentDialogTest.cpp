@@ -5,6 +5,7 @@
 #include "AppText.h"
 #include "CAddTangentNormalDlg.h"
 #include "CCurvixDoc.h"
+#include "CGraphListBox.h"
 #include "MemorySettingsBackend.h"
 #include "ToolCommands.h"
 
@@ -94,7 +95,10 @@ TEST_F(TangentDialog, AddsTheLineOnceThroughTheGraphSheet)
     EXPECT_TRUE(Dialog().added);
     ASSERT_EQ(doc.GetGraphCount(), 3);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(Get<QListWidget>(&Dialog(), 1139)->count(), 3);
+    const auto* list = Get<CGraphListBox>(&Dialog(), 1139);
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_FALSE(list->HasCheckBoxes());
+    EXPECT_EQ(list->ItemGraph(2)->expression, "-0.5x + 1.5");
     Dialog().OnAddToList();
     EXPECT_EQ(doc.GetGraphCount(), 3);
     EXPECT_EQ(messages.Take(), MessageRecorder::Texts({21412}));

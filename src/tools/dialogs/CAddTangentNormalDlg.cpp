@@ -5,9 +5,9 @@
 #include "AppSettings.h"
 #include "AppText.h"
 #include "CCurvixDoc.h"
+#include "CGraphListBox.h"
 #include "CGraphPropsSheet.h"
 #include "CImageButton.h"
-#include "CToolGraphList.h"
 #include "HelpRequests.h"
 #include "MessageBoxStyle.h"
 
@@ -62,7 +62,7 @@ CAddTangentNormalDlg::CAddTangentNormalDlg(CCurvixDoc& doc, AppSettings& setting
     : QDialog(parent),
       doc(doc),
       settings(settings),
-      graphList(new CToolGraphList(this)),
+      graphList(new CGraphListBox(this)),
       kindPicture(new QLabel(this)),
       argumentLabel(new QLabel(this)),
       argumentEdit(new QLineEdit("0", this)),
@@ -110,7 +110,9 @@ CAddTangentNormalDlg::CAddTangentNormalDlg(CCurvixDoc& doc, AppSettings& setting
     layout->addWidget(helpButton, 7, 3);
 
     for (int i = 0; i < doc.GetDisplayedCount(); ++i)
-        graphList->AddGraph(doc.GetDisplayedGraph(i));
+        displayed.push_back(doc.GetDisplayedGraph(i));
+    graphList->SetCheckBoxes(false);
+    graphList->FillFrom(displayed);
     connect(graphList, &QListWidget::currentRowChanged, this, &CAddTangentNormalDlg::OnSelectGraph);
     graphList->setCurrentRow(0);
     OnSelectGraph();
@@ -126,7 +128,7 @@ CAddTangentNormalDlg::CAddTangentNormalDlg(CCurvixDoc& doc, AppSettings& setting
 
 void CAddTangentNormalDlg::OnSelectGraph()
 {
-    if (const GraphItem* graph = graphList->SelectedGraph(); graph && IsKnownGraphKind(graph->kind)) {
+    if (const GraphItem* graph = graphList->ItemGraph(graphList->CurSel()); graph && IsKnownGraphKind(graph->kind)) {
         kindPicture->setPixmap(LoadAppBitmap(kKindBitmaps[graph->kind]));
         argumentLabel->setText(AppText(GraphKindArgumentLabelId(graph->kind)));
     }
@@ -140,8 +142,8 @@ void CAddTangentNormalDlg::EnableCalculate()
 
 void CAddTangentNormalDlg::OnCalculate()
 {
-    const int row = graphList->currentRow();
-    const GraphItem* graph = graphList->SelectedGraph();
+    const int row = graphList->CurSel();
+    const GraphItem* graph = graphList->ItemGraph(graphList->CurSel());
     if (!graph) {
         AppMessageBox::Show(this, kNotSelected, kProgramNameCaption, MB_ICONEXCLAMATION);
         return;
@@ -215,8 +217,8 @@ void CAddTangentNormalDlg::OnAddToList()
             return;
         }
     }
-    if (const GraphItem* stored = doc.AddGraph(sheet.Graph())) {
-        graphList->AddGraph(*stored);
+    if (GraphItem* stored = doc.AddGraph(sheet.Graph())) {
+        graphList->AddItem(stored);
         doc.SetModifiedFlag();
         added = true;
     }

@@ -4,10 +4,12 @@
 
 #include <QDialog>
 
+#include <vector>
+
 class AppSettings;
 class CCurvixDoc;
+class CGraphListBox;
 class CImageButton;
-class CToolGraphList;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -37,8 +39,10 @@ private:
     AppSettings& settings;
     bool calculated = false;
     TangentNormal lines;
+    // The graphs displayed when the dialog opened, the first rows of the list.
+    std::vector<GraphItem> displayed;
 
-    CToolGraphList* graphList;
+    CGraphListBox* graphList;
     QLabel* kindPicture;
     QLabel* argumentLabel;
     QLineEdit* argumentEdit;

@@ -2,7 +2,7 @@
 
 #include "AppText.h"
 #include "CCurvixDoc.h"
-#include "CToolGraphList.h"
+#include "CGraphListBox.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -36,7 +36,7 @@ CIntegralSelGraphPage::CIntegralSelGraphPage(CCurvixDoc& doc)
       existingRadio(new QRadioButton(AppText(kExisting), this)),
       customRadio(new QRadioButton(AppText(kCustom), this)),
       graphGroup(new QGroupBox(AppText(kGraphGroup), this)),
-      graphList(new CToolGraphList(graphGroup)),
+      graphList(new CGraphListBox(graphGroup)),
       question(new QLabel(AppText(kQuestion), graphGroup)),
       firstRadio(new QRadioButton(AppText(kFirstEquation), graphGroup)),
       secondRadio(new QRadioButton(AppText(kSecondEquation), graphGroup)),
@@ -52,6 +52,7 @@ CIntegralSelGraphPage::CIntegralSelGraphPage(CCurvixDoc& doc)
     RegisterControl(secondRadio, 1202);
     RegisterControl(graphList, 1214);
     customExpression->setMaxLength(kMaxExpression);
+    graphList->SetCheckBoxes(false);
     customLetter->setMaxLength(1);
     customLetter->setMaximumWidth(32);
     firstRadio->setChecked(true);
@@ -84,8 +85,7 @@ CIntegralSelGraphPage::CIntegralSelGraphPage(CCurvixDoc& doc)
 
 void CIntegralSelGraphPage::OnInitDialog()
 {
-    for (GraphItem* graph = doc.GetFirstGraph(); graph; graph = doc.GetNextGraph())
-        graphList->AddGraph(*graph);
+    graphList->FillFrom(doc);
     const bool any = graphList->count() > 0;
     existingRadio->setEnabled(any);
     (any ? existingRadio : customRadio)->setChecked(true);
@@ -108,7 +108,7 @@ void CIntegralSelGraphPage::ShowSource()
 
 void CIntegralSelGraphPage::ShowParametricQuestion()
 {
-    const GraphItem* graph = graphList->SelectedGraph();
+    const GraphItem* graph = graphList->ItemGraph(graphList->CurSel());
     const bool parametric = graph && graph->kind == KindParametric;
     for (QWidget* control : {static_cast<QWidget*>(question), static_cast<QWidget*>(firstRadio),
                              static_cast<QWidget*>(secondRadio)})
@@ -123,7 +123,7 @@ bool CIntegralSelGraphPage::OnKillActive()
         resultValid = true;
         return true;
     }
-    const GraphItem* graph = graphList->SelectedGraph();
+    const GraphItem* graph = graphList->ItemGraph(graphList->CurSel());
     resultValid = graph != nullptr;
     if (!graph)
         return true;

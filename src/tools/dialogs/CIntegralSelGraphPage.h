@@ -5,7 +5,7 @@
 #include <string>
 
 class CCurvixDoc;
-class CToolGraphList;
+class CGraphListBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -38,7 +38,7 @@ private:
     QRadioButton* existingRadio;
     QRadioButton* customRadio;
     QGroupBox* graphGroup;
-    CToolGraphList* graphList;
+    CGraphListBox* graphList;
     QLabel* question;
     QRadioButton* firstRadio;
     QRadioButton* secondRadio;

@@ -40,6 +40,13 @@ void CGraphListBox::FillFrom(CCurvixDoc& doc)
         AddItem(graph);
 }
 
+void CGraphListBox::FillFrom(std::span<GraphItem> graphs)
+{
+    clear();
+    for (GraphItem& graph : graphs)
+        AddItem(&graph);
+}
+
 GraphItem* CGraphListBox::ItemGraph(int row) const
 {
     const QListWidgetItem* entry = item(row);

@@ -3,6 +3,7 @@
 #include <QListWidget>
 
 #include <functional>
+#include <span>
 
 class CCurvixDoc;
 class GraphItem;
@@ -19,6 +20,9 @@ public:
     int AddItem(GraphItem* graph);
     // Empties the list and adds every graph of the document in its order.
     void FillFrom(CCurvixDoc& doc);
+    // Empties the list and adds the graphs in their order; they must outlive
+    // their rows.
+    void FillFrom(std::span<GraphItem> graphs);
     // The graph of a row; null for a row without one or a bad index.
     GraphItem* ItemGraph(int row) const;
     // The selected row, -1 when none.

@@ -54,6 +54,8 @@ void DrawText(QPainter& painter, const QRect& r, const QString& text)
 
 void DrawEquation(QPainter& painter, QRect r, const GraphItem& graph)
 {
+    if (!IsKnownGraphKind(graph.kind))
+        return;
     if (graph.kind != KindParametric) {
         DrawText(painter, r, Equation(GraphKindEquationId(graph.kind), graph.expression));
         return;
