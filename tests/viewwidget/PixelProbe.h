@@ -20,3 +20,14 @@ inline bool RedNear(const QImage& image, int x, int y)
     }
     return false;
 }
+
+// Pixels that differ between two images of the same size.
+inline int DifferingPixels(const QImage& a, const QImage& b)
+{
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x)
+            count += a.pixel(x, y) != b.pixel(x, y);
+    }
+    return count;
+}
