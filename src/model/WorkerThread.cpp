@@ -29,7 +29,8 @@ bool WorkerThread::Wait(std::chrono::milliseconds timeout, const std::function<v
         ended.Wait();
     else
         done = ended.WaitFor(timeout);
-    if (done)
+    // A wait nested in dispatch may have joined the thread already.
+    if (done && thread.joinable())
         thread.join();
     return done;
 }
