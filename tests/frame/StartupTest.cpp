@@ -1,9 +1,11 @@
 #include "AppTestSupport.h"
+#include "CCurvixView.h"
 #include "CMainFrame.h"
 #include "CSplashWindow.h"
 #include "FrameTestSupport.h"
 #include "MemorySettingsBackend.h"
 #include "PreviousVersionFile.h"
+#include "ViewMapping.h"
 #include "WindowPlacementQt.h"
 
 #include <QDropEvent>
@@ -18,11 +20,12 @@
 namespace {
 
 // A current-version document with two graphs.
-void WriteDocument(const QString& path)
+void WriteDocument(const QString& path, bool autoRefresh = false)
 {
     MemorySettingsBackend backend;
     AppSettings settings(backend);
     CCurvixDoc doc(settings);
+    doc.autoRefresh = autoRefresh;
     for (const char* expression : {"x^2", "sin(x)"}) {
         GraphItem graph;
         graph.expression = expression;
@@ -68,6 +71,22 @@ TEST_F(FrameTest, CommandLineStarts)
         }
         app.reset();
     }
+}
+
+// The computation of a refreshing document may end behind the splash,
+// before the window is laid out; the origin is still centred in the view.
+TEST_F(FrameTest, StartWithAFileCentresTheOrigin)
+{
+    WriteDocument(Path("auto.cvx"), true);
+    EditStore([](AppSettings& stored) { stored.ShowSplash = true; });
+    ASSERT_TRUE(Start({Path("auto.cvx")}));
+    CSplashWindow::HideSplashWindow();
+    Settle();
+    ASSERT_TRUE(Doc().IsComputed());
+    const ViewMapping view = Frame().View().Mapping();
+    const PixelPoint origin = view.WorldToWindow(0, 0);
+    EXPECT_NEAR(origin.x, view.AreaWidth() / 2, 1);
+    EXPECT_NEAR(origin.y, view.AreaHeight() / 2, 1);
 }
 
 TEST_F(FrameTest, KeyPressEndsTheSplashWait)

@@ -77,6 +77,9 @@ CCurvixView::CCurvixView(CCurvixDoc& doc, AppSettings& settings, QWidget* parent
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     m_doc.AddView(this);
     SetScrollSizes({1, 1});
+    // Once the user scrolls, the picture stays where the user put it.
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()})
+        connect(bar, &QScrollBar::actionTriggered, this, [this] { m_centreOnShow = false; });
 }
 
 CCurvixView::~CCurvixView()
@@ -110,6 +113,7 @@ bool CCurvixView::HasPicture() const
 
 void CCurvixView::Refresh()
 {
+    m_centreOnShow = false;
     m_cache.Empty();
     m_summaries.Clear();
     const bool restart = m_doc.IsComputing();
@@ -192,8 +196,10 @@ void CCurvixView::OnGraphDone(const GraphDoneEvent& done)
         DestroyProgressDialog();
     m_doneSecond = true;
     m_doc.UpdateAllViews(nullptr, HintComputed);
-    if (done.wParam() == 1)
+    if (done.wParam() == 1 && isVisible())
         SetScrollPosition(Mapping().ScrollCentredOnOrigin(), true, true);
+    else if (done.wParam() == 1)
+        m_centreOnShow = true;
 }
 
 // The worker posted its last report and is ending. It is not joined here:
@@ -250,6 +256,7 @@ void CCurvixView::ZoomOut(bool xAxis, bool yAxis)
 // Keeps the world point in the middle of the drawing area where it is.
 void CCurvixView::Zoom(bool xAxis, bool yAxis, bool in)
 {
+    m_centreOnShow = false;
     const WorldPoint centre = Mapping().ViewCentre();
     const std::int32_t precision = m_doc.coordSystemInUse.precision;
     const auto step = [in, precision](std::int32_t zoom) { return in ? ZoomInStep(zoom, precision) : ZoomOutStep(zoom); };
@@ -287,6 +294,22 @@ void CCurvixView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     SetScrollSizes(m_picture);
+    CentreIfPending();
+}
+
+void CCurvixView::showEvent(QShowEvent* event)
+{
+    QAbstractScrollArea::showEvent(event);
+    CentreIfPending();
+}
+
+// The window may settle its layout after it shows (the list pane snaps back
+// to its width): every size the view takes until the user scrolls, zooms or
+// refreshes centres the origin again.
+void CCurvixView::CentreIfPending()
+{
+    if (m_centreOnShow && isVisible())
+        SetScrollPosition(Mapping().ScrollCentredOnOrigin(), true, true);
 }
 
 // Moves the pixels of the drawing area and the label strip along the

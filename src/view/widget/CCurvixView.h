@@ -53,6 +53,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool viewportEvent(QEvent* event) override;
@@ -67,6 +68,7 @@ private:
     void DestroyProgressDialog();
     void SetScrollSizes(PixelSize picture);
     void SetScrollPosition(PixelPoint position, bool xAxis, bool yAxis);
+    void CentreIfPending();
     void Zoom(bool xAxis, bool yAxis, bool in);
     // Brings the cache up to the mapping; the region (window pixels) left to
     // draw into it, empty when it is valid.
@@ -85,6 +87,11 @@ private:
     // cancelled worker neither waits nor destroys the new dialog.
     bool m_doneFirst = true;
     bool m_doneSecond = true;
+    // A computation ended while the view was hidden (at start-up, before the
+    // window is laid out): the origin is centred once the view shows, and
+    // again at every size it takes until the user scrolls, zooms or
+    // refreshes.
+    bool m_centreOnShow = false;
     std::unique_ptr<CGraphProgressDlg> m_progressDlg;
     std::unique_ptr<QtComputationSink> m_sink;
     PictureCache m_cache;
