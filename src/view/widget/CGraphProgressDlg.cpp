@@ -26,7 +26,7 @@ constexpr unsigned kPercentCaption = 13505;
 constexpr unsigned kCountCaption = 13506;
 // 176 x 78 dialog units in the dialog font, plus the caption.
 constexpr int kWidth = 264;
-constexpr int kHeight = 150;
+constexpr int kHeight = 160;
 const QColor kCaptionColor(10, 36, 106);
 
 QString Formatted(unsigned formatId, int first, int second = 0)
@@ -53,8 +53,7 @@ QLabel* Caption(QWidget* parent)
 
 CGraphProgressDlg::CGraphProgressDlg(QWidget* parent) : QFrame(parent)
 {
-    setFrameStyle(QFrame::Panel | QFrame::Raised);
-    setLineWidth(2);
+    setFrameStyle(QFrame::WinPanel | QFrame::Raised);
     setAutoFillBackground(true);
     BuildControls();
     // The texts show empty until the first progress report.
@@ -85,13 +84,17 @@ void CGraphProgressDlg::BuildControls()
     m_cancelling->hide();
     connect(m_cancelButton, &QPushButton::clicked, this, [this] { OnCancel(); });
 
+    // The outer layout sets no spacing, so these set their own.
     auto* figures = new QGridLayout;
+    figures->setHorizontalSpacing(4);
+    figures->setVerticalSpacing(2);
     figures->addWidget(m_percent, 0, 0, Qt::AlignRight);
     figures->addWidget(m_percentCaption, 0, 1);
     figures->addWidget(m_countCaption, 1, 0, Qt::AlignRight);
     figures->addWidget(m_count, 1, 1);
     auto* body = new QVBoxLayout;
     body->setContentsMargins(8, 4, 8, 8);
+    body->setSpacing(4);
     body->addWidget(m_message);
     body->addWidget(m_cancelling);
     body->addWidget(m_progress);
