@@ -2,13 +2,11 @@
 
 #include "AppSettings.h"
 #include "CCurvixDoc.h"
+#include "CliComputation.h"
 #include "CliDocument.h"
 #include "CliOutput.h"
-#include "ComputationSink.h"
-#include "ComputeGraphsThread.h"
 #include "GraphRenderer.h"
 #include "MemorySettingsBackend.h"
-#include "StringTable.h"
 #include "ViewMapping.h"
 
 #include <QGuiApplication>
@@ -25,7 +23,6 @@
 namespace {
 
 constexpr const char* kUsage = "curvix-cli render [--convert] FILE -o OUT.png [--size WxH]";
-constexpr unsigned kTooManyGraphs = 3001;
 constexpr int kLargestSide = 16384;
 
 struct RenderArgs {
@@ -68,38 +65,6 @@ std::optional<RenderArgs> ParseArgs(std::span<char* const> args)
     if (!parsed.output)
         return std::nullopt;
     return parsed;
-}
-
-// Keeps how the computation ended.
-class Outcome : public ComputationSink {
-public:
-    void GraphProgress(int, int, int) override {}
-    void GraphDone(bool, std::optional<CExprException> failure) override { error = std::move(failure); }
-
-    std::optional<CExprException> error;
-};
-
-int PrintMessages(const std::vector<unsigned>& ids)
-{
-    for (unsigned id : ids)
-        std::fprintf(stderr, "%s\n", CliOutput::OneLine(LoadAppString(id)).c_str());
-    return 3;
-}
-
-// Computes as the Refresh command would; the exit status of a failure. A
-// cancelled or failed computation still draws what the view would show.
-std::optional<int> Compute(CCurvixDoc& doc)
-{
-    doc.SetGraphWorker(ComputeGraphsThread);
-    if (!doc.CollectDisplayedGraphs())
-        return PrintMessages({kTooManyGraphs});
-    Outcome outcome;
-    if (!doc.StartComputation(outcome))
-        return PrintMessages(doc.StartFailureMessages());
-    doc.WaitForComputation(WorkerThread::kInfinite, {});
-    if (outcome.error)
-        return CliOutput::ReportExpressionError(outcome.error->Code(), *outcome.error);
-    return std::nullopt;
 }
 
 // The view after the computation's update: the picture fitted (zoom falls
@@ -155,7 +120,8 @@ int RunRenderCommand(std::span<char* const> args)
     if (int status = file.Open())
         return status;
     CCurvixDoc& doc = file.Document();
-    if (std::optional<int> failed = Compute(doc))
+    // A cancelled or failed computation still draws what the view would show.
+    if (std::optional<int> failed = CliComputation::Run(doc, CliComputation::Cancelled::Counts))
         return *failed;
     return WithGuiApplication([&] { return Draw(doc, *parsed); });
 }
