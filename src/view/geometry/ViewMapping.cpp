@@ -152,11 +152,6 @@ PixelPoint ViewMapping::ScrollCentredOnOrigin() const
     return ScrollForViewCentre({});
 }
 
-PixelPoint ViewMapping::InitialScroll() const
-{
-    return {(m_picture.width - m_client.width) / 2, (m_picture.height - m_client.height) / 2};
-}
-
 PixelPoint ViewMapping::ClampedScroll(PixelPoint position) const
 {
     const ScrollAxis horizontal(m_picture.width, AreaWidth());

@@ -83,9 +83,6 @@ public:
     // A scroll position limited to what the scroll bars allow: 0 on an
     // axis where the picture fits in the area.
     PixelPoint ClampedScroll(PixelPoint position) const;
-    // Scroll position of the first update: the picture centred on the
-    // whole client area.
-    PixelPoint InitialScroll() const;
 
 private:
     std::int32_t m_zoomX;
