@@ -24,7 +24,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <thread>
 
 namespace {
 
@@ -189,8 +188,10 @@ void CCurvixView::OnGraphDone(const GraphDoneEvent& done)
 {
     if (done.wParam() == 0 && done.Error())
         AppMessageBox::ReportError(this, *done.Error());
+    // The worker posted its last report and is ending. This handler may run
+    // inside another wait for it; the thread is joined once.
     if (m_doneFirst)
-        AwaitWorkerEnd();
+        m_doc.WaitForComputation(WorkerThread::kInfinite, {});
     m_doneFirst = true;
     if (m_doneSecond)
         DestroyProgressDialog();
@@ -200,15 +201,6 @@ void CCurvixView::OnGraphDone(const GraphDoneEvent& done)
         SetScrollPosition(Mapping().ScrollCentredOnOrigin(), true, true);
     else if (done.wParam() == 1)
         m_centreOnShow = true;
-}
-
-// The worker posted its last report and is ending. It is not joined here:
-// this handler may run inside a wait for the same thread (dispatching
-// events), and that wait joins it.
-void CCurvixView::AwaitWorkerEnd() const
-{
-    while (m_doc.IsComputing())
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 void CCurvixView::OnUpdate(DocView*, int)

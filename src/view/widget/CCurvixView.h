@@ -62,7 +62,6 @@ protected:
 private:
     // The completion handler of WM_GRAPH_DONE.
     void OnGraphDone(const GraphDoneEvent& done);
-    void AwaitWorkerEnd() const;
     bool RestartComputation();
     void ShowProgressDialog(bool restart);
     void DestroyProgressDialog();
