@@ -2,6 +2,7 @@
 
 #include "CExpression.h"
 #include "CVariableTable.h"
+#include "IntegralArguments.h"
 #include "IntegralChecks.h"
 #include "IntegralPercent.h"
 #include "IntegralRequest.h"
@@ -19,57 +20,66 @@ namespace {
 // Samples beyond this size count as a break in the function.
 constexpr double kLargestSample = 100000;
 
+// The sums so far and the last sample taken.
+struct RunningSum {
+    IntegralSum sum;
+    double y = 0;
+    bool started = false;  // the first sample only starts the first step
+};
+
+// Evaluates f at the argument into y; false for a sample that breaks the
+// function (also NaN and infinities).
+bool Sample(CExpression& f, double argument, double& y)
+{
+    theVariables.SetCurrentValue(argument);
+    f.Evaluate();
+    y = f.GetResult(nullptr);
+    return std::fabs(y) <= kLargestSample;
+}
+
+// Samples f at one block of arguments and adds their steps of width h,
+// polling the stop event after each sample.
+IntegralOutcome SampleBlock(const IntegralArguments& steps, int count, CExpression& f,
+                            const IntegralRequest& request, IntegralPercent& percent, RunningSum& running)
+{
+    const double h = 1.0 / request.samplesPerUnit;
+    for (int k = 0; k < count; ++k) {
+        const double yPrev = running.y;
+        if (!Sample(f, steps.Argument(k), running.y))
+            return IntegralNotContinuous;
+        if (running.started)
+            running.sum.AddStep(yPrev, running.y, h);
+        running.started = true;
+        if (request.stop && request.stop->IsSet())
+            return IntegralStopped;
+        percent.At(steps.Position(k));
+    }
+    return IntegralFinished;
+}
+
 // Samples f from `from` to `to` in steps of 1/N and sums the steps into
-// result. The running values stay in locals, so that they live in registers
-// across the evaluations.
+// result.
 IntegralOutcome SampleRange(const IntegralRequest& request, CExpression& f, IntegralSum& result)
 {
-    const double from = request.from;
-    const double to = request.to;
-    const double h = 1.0 / request.samplesPerUnit;
-    const ManualResetEvent* const stop = request.stop;
-    IntegralSum sum;
-    double yPrev = 0;
-    double y = 0;
-    // Evaluates at the argument; false for a sample that breaks the function.
-    const auto next = [&](double argument) {
-        theVariables.SetCurrentValue(argument);
-        yPrev = y;
-        f.Evaluate();
-        y = f.GetResult(nullptr);
-        // Also false for NaN and infinities.
-        return std::fabs(y) <= kLargestSample;
-    };
-
-    double x = from;
-    if (from < to) {
-        IntegralPercent percent(from, to, *request.sink);
-        double argument = RoundToDecimals(x, 7);
-        for (std::int64_t i = 0;; ++i) {
-            // The next sample's place, recomputed every 100 steps so that the
-            // added steps do not drift, and its rounding are worked out before
-            // this evaluation, so that the processor overlaps them.
-            const double xNext = (i + 1) % 100 == 0 ? from + static_cast<double>(i + 1) * h : x + h;
-            const double nextArgument = RoundToDecimals(xNext, 7);
-            if (!next(argument))
-                return IntegralNotContinuous;
-            if (i >= 1)
-                sum.AddStep(yPrev, y, h);
-            if (stop && stop->IsSet())
-                return IntegralStopped;
-            percent.At(x);
-            x += h;
-            if (x >= to)
-                break;
-            x = xNext;
-            argument = nextArgument;
-        }
+    RunningSum running;
+    double x = request.from;
+    if (request.from < request.to) {
+        IntegralPercent percent(request.from, request.to, *request.sink);
+        IntegralArguments steps(request.from, request.to, 1.0 / request.samplesPerUnit);
+        do {
+            const int count = steps.NextBlock();
+            if (const IntegralOutcome outcome = SampleBlock(steps, count, f, request, percent, running);
+                outcome != IntegralFinished)
+                return outcome;
+        } while (!steps.Ended());
+        x = steps.EndPosition();
     }
     // The last step runs from the last sample up to the bound itself.
-    if (!next(RoundToDecimals(to, 7)))
+    const double yPrev = running.y;
+    if (!Sample(f, RoundToDecimals(request.to, 7), running.y))
         return IntegralNotContinuous;
-    sum.AddStep(yPrev, y, to - x + h);
-    result = sum;
+    running.sum.AddStep(yPrev, running.y, request.to - x + 1.0 / request.samplesPerUnit);
+    result = running.sum;
     return IntegralFinished;
 }
 
