@@ -51,16 +51,23 @@ template <double (*Operand)(const EvalNode&)>
     return (v == F || n.constant == F) ? 0.0 : TermValue(n.constant * v);
 }
 
-template <double (*Operand)(const EvalNode&)>
+// v ^ the node's exponent; the exponent 2 or 3 known when the term was compiled.
+[[gnu::always_inline]] inline double RaiseAny(const EvalNode& n, double v) { return Power(*n.function, v, n.exponent); }
+[[gnu::always_inline]] inline double RaiseSquare(const EvalNode&, double v) { return PowSquare(v); }
+[[gnu::always_inline]] inline double RaiseCube(const EvalNode&, double v) { return PowCube(v); }
+
+using RaiseFunction = double (*)(const EvalNode&, double);
+
+template <double (*Operand)(const EvalNode&), RaiseFunction Raise = RaiseAny>
 [[gnu::always_inline]] inline double Powered(const EvalNode& n)
 {
-    return TermValue(Power(*n.function, Operand(n), n.exponent));
+    return TermValue(Raise(n, Operand(n)));
 }
 
-template <double (*Operand)(const EvalNode&)>
+template <double (*Operand)(const EvalNode&), RaiseFunction Raise = RaiseAny>
 [[gnu::always_inline]] inline double ScaledPowered(const EvalNode& n)
 {
-    const double p = Power(*n.function, Operand(n), n.exponent);
+    const double p = Raise(n, Operand(n));
     if (n.constant == F || p == F)
         return 0.0;
     // A chain that is not finite is the term's value by itself.
@@ -148,6 +155,14 @@ double TermSingleOfVariable(const EvalNode& n) { return Single<OfVariable>(n); }
 double TermScaledOfVariable(const EvalNode& n) { return Scaled<OfVariable>(n); }
 double TermPowerOfVariable(const EvalNode& n) { return Powered<OfVariable>(n); }
 double TermScaledPowerOfVariable(const EvalNode& n) { return ScaledPowered<OfVariable>(n); }
+double TermSquare(const EvalNode& n) { return Powered<OfNode, RaiseSquare>(n); }
+double TermCube(const EvalNode& n) { return Powered<OfNode, RaiseCube>(n); }
+double TermScaledSquare(const EvalNode& n) { return ScaledPowered<OfNode, RaiseSquare>(n); }
+double TermScaledCube(const EvalNode& n) { return ScaledPowered<OfNode, RaiseCube>(n); }
+double TermSquareOfVariable(const EvalNode& n) { return Powered<OfVariable, RaiseSquare>(n); }
+double TermCubeOfVariable(const EvalNode& n) { return Powered<OfVariable, RaiseCube>(n); }
+double TermScaledSquareOfVariable(const EvalNode& n) { return ScaledPowered<OfVariable, RaiseSquare>(n); }
+double TermScaledCubeOfVariable(const EvalNode& n) { return ScaledPowered<OfVariable, RaiseCube>(n); }
 double TermOneValue(const EvalNode& n) { return OneValue<OfNode>(n); }
 double TermOneValueOfVariable(const EvalNode& n) { return OneValue<OfVariable>(n); }
 
@@ -179,6 +194,67 @@ void ComputeFactors(const EvalNode& n)
 
 }  // namespace
 
+namespace {
+
+[[gnu::always_inline]] inline double FactorValue(const EvalNode& child)
+{
+    return child.eval == Variable ? Read(*child.variable) : child.Value();
+}
+
+// A term of N values and no constants, joined by '*' and '/': the values
+// stay in registers and the walk is unrolled.
+template <size_t N>
+double Values(const EvalNode& n)
+{
+    double values[N];
+    const EvalNode* const* children = n.children.data();
+    for (size_t i = 0; i < N; ++i)
+        values[i] = FactorValue(*children[i]);
+    const WalkItem* items = n.walk.data();
+    double product = 1.0;
+    for (size_t i = 0; i < N; ++i) {
+        if (!TermWalkDetail::Join(product, values[i], items[i].op))
+            break;
+    }
+    return TermValue(product);
+}
+
+}  // namespace
+
+double TermTwoValues(const EvalNode& n) { return Values<2>(n); }
+double TermThreeValues(const EvalNode& n) { return Values<3>(n); }
+
+// a * b ^ c: the walk joins a, then the chain b ^ c, which is the term's
+// value when it is not finite.
+double TermValuePower(const EvalNode& n)
+{
+    const double a = FactorValue(*n.a);
+    const double b = FactorValue(*n.b);
+    if (a == F)
+        return 0.0;
+    const double p = Power(*n.function, b, n.exponent);
+    if (!std::isfinite(p))
+        return p;
+    return p == F ? 0.0 : TermValue(a * p);
+}
+
+// a ^ c * b: the chain first, then b joins it.
+double TermPowerValue(const EvalNode& n)
+{
+    const double a = FactorValue(*n.a);
+    const double b = FactorValue(*n.b);
+    const double p = Power(*n.function, a, n.exponent);
+    if (!std::isfinite(p))
+        return p;
+    return (p == F || b == F) ? 0.0 : TermValue(p * b);
+}
+
+// c ^ v: a power chain that is the whole term is the term's value.
+double TermConstantPower(const EvalNode& n)
+{
+    return TermValue(Power(*n.function, n.constant, FactorValue(*n.a)));
+}
+
 double TermProduct(const EvalNode& n)
 {
     ComputeFactors(n);
@@ -206,13 +282,14 @@ double SumOfOneTerm(const EvalNode& n)
     return sum;
 }
 
+// The constant term carries its sign already: sum - c is sum + (-c).
 template <EvalNode::EvalFunction Term>
 double SumOfTermAndConstant(const EvalNode& n)
 {
     double sum = 0.0;
-    if (AddSignedTerm(sum, Term(n), n.sign))
-        AddSignedTerm(sum, n.addend, n.addendSign);
-    return sum;
+    if (!AddSignedTerm(sum, Term(n), n.sign))
+        return sum;
+    return std::isfinite(n.addend) ? sum + n.addend : n.addend;
 }
 
 template <EvalNode::EvalFunction Term>
@@ -232,7 +309,13 @@ SumFunctions SumsOf(EvalNode::EvalFunction term)
         SumsFor<TermPowerOfVariable>(),  SumsFor<TermScaledPowerOfVariable>(),
         SumsFor<TermOneValue>(),         SumsFor<TermOneValueOfVariable>(),
         SumsFor<TermEndedBeforeValue>(), SumsFor<TermProduct>(),
-        SumsFor<TermWalk>(),
+        SumsFor<TermWalk>(),             SumsFor<TermTwoValues>(),
+        SumsFor<TermThreeValues>(),      SumsFor<TermConstantPower>(),
+        SumsFor<TermValuePower>(),       SumsFor<TermPowerValue>(),
+        SumsFor<TermSquare>(),           SumsFor<TermCube>(),
+        SumsFor<TermScaledSquare>(),     SumsFor<TermScaledCube>(),
+        SumsFor<TermSquareOfVariable>(), SumsFor<TermCubeOfVariable>(),
+        SumsFor<TermScaledSquareOfVariable>(), SumsFor<TermScaledCubeOfVariable>(),
     };
     for (const auto& [function, sums] : kSums) {
         if (function == term)

@@ -18,7 +18,6 @@ struct EvalNode {
 
     EvalFunction eval = nullptr;
     char sign = '+';        // a term's sign in its sum
-    char addendSign = '+';  // sign of the constant term after a term
     char valueOp = '*';     // how a one-value term joins its value
     bool powered = false;   // a one-value term raises its value to exponent
     const CVariable* variable = nullptr;
@@ -27,7 +26,7 @@ struct EvalNode {
     const EvalNode* b = nullptr;                // a call's second argument
     double constant = 0.0;                      // a constant value or factor
     double exponent = 0.0;
-    double addend = 0.0;                        // the constant term after a term
+    double addend = 0.0;                        // the signed constant term after a term
     std::vector<const EvalNode*> children;      // a sum's terms; a general term's values
     std::vector<WalkItem> walk;                 // a general term's factors; the
                                                 // constants after a one-value term's value
@@ -59,6 +58,15 @@ double TermSingleOfVariable(const EvalNode& n);
 double TermScaledOfVariable(const EvalNode& n);
 double TermPowerOfVariable(const EvalNode& n);
 double TermScaledPowerOfVariable(const EvalNode& n);
+// The same with the exponent 2 or 3 (x^2, 2x^3, sin(x)^2).
+double TermSquare(const EvalNode& n);
+double TermCube(const EvalNode& n);
+double TermScaledSquare(const EvalNode& n);
+double TermScaledCube(const EvalNode& n);
+double TermSquareOfVariable(const EvalNode& n);
+double TermCubeOfVariable(const EvalNode& n);
+double TermScaledSquareOfVariable(const EvalNode& n);
+double TermScaledCubeOfVariable(const EvalNode& n);
 // A term of one value between constants: the constants before it are
 // joined into constant already, the value may carry a constant exponent, and
 // the constants after it follow in walk (x^2/40, 1/(1+x^2), 3*x/4).
@@ -66,6 +74,11 @@ double TermOneValue(const EvalNode& n);
 double TermOneValueOfVariable(const EvalNode& n);
 double TermEndedBeforeValue(const EvalNode& n);  // the constants before it end the walk
 double TermProduct(const EvalNode& n);         // factors joined by '*' and '/' only
+double TermTwoValues(const EvalNode& n);       // two values, no constants: f(x)*g(x)
+double TermThreeValues(const EvalNode& n);     // three values, no constants
+double TermConstantPower(const EvalNode& n);   // constant ^ value: e^(-x*x)
+double TermValuePower(const EvalNode& n);      // a * b ^ constant: sin(x)*x^2
+double TermPowerValue(const EvalNode& n);      // a ^ constant * b: x^2*sin(x)
 double TermWalk(const EvalNode& n);            // any other term
 
 // A sum of one term, and of one term followed by a constant term (x+1), as

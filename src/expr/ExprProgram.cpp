@@ -49,6 +49,29 @@ TermShape ShapeOf(const std::vector<WalkItem>& items)
     }
 }
 
+// c ^ v, where c joins by '*': the constant's join to the empty product
+// changes nothing.
+bool IsConstantPower(const std::vector<WalkItem>& items)
+{
+    return items.size() == 2 && items[0].slot < 0 && items[0].op == '*' && items[1].slot == 0 &&
+           items[1].op == '^';
+}
+
+// a * b ^ c and a ^ c * b, of two values joined by '*' and a constant
+// exponent; null for any other walk.
+EvalNode::EvalFunction TwoValuesWithPower(const std::vector<WalkItem>& items)
+{
+    if (items.size() != 3)
+        return nullptr;
+    auto isValue = [&](size_t i) { return items[i].slot >= 0 && items[i].op == '*'; };
+    auto isExponent = [&](size_t i) { return items[i].slot < 0 && items[i].op == '^'; };
+    if (isValue(0) && isValue(1) && isExponent(2))
+        return EvalNodes::TermValuePower;
+    if (isValue(0) && isExponent(1) && isValue(2))
+        return EvalNodes::TermPowerValue;
+    return nullptr;
+}
+
 constexpr size_t kNoValue = static_cast<size_t>(-1);
 
 // Where the value of a one-value term sits:
@@ -94,7 +117,35 @@ struct ShapeFunctions {
     EvalNode::EvalFunction ofVariable;
 };
 
-ShapeFunctions FunctionsFor(TermShape shape)
+// The exponent of a term of shape Power or ScaledPower: its constant joined
+// by '^'.
+double ExponentOf(const std::vector<WalkItem>& items)
+{
+    const auto exponent = std::find_if(items.begin(), items.end(), [](const WalkItem& item) { return item.op == '^'; });
+    return exponent == items.end() ? 0.0 : exponent->constant;
+}
+
+ShapeFunctions PowerFunctionsFor(double exponent)
+{
+    using namespace EvalNodes;
+    if (exponent == 2.0)
+        return {TermSquare, TermSquareOfVariable};
+    if (exponent == 3.0)
+        return {TermCube, TermCubeOfVariable};
+    return {TermPower, TermPowerOfVariable};
+}
+
+ShapeFunctions ScaledPowerFunctionsFor(double exponent)
+{
+    using namespace EvalNodes;
+    if (exponent == 2.0)
+        return {TermScaledSquare, TermScaledSquareOfVariable};
+    if (exponent == 3.0)
+        return {TermScaledCube, TermScaledCubeOfVariable};
+    return {TermScaledPower, TermScaledPowerOfVariable};
+}
+
+ShapeFunctions FunctionsFor(TermShape shape, const std::vector<WalkItem>& items)
 {
     using namespace EvalNodes;
     switch (shape) {
@@ -103,9 +154,9 @@ ShapeFunctions FunctionsFor(TermShape shape)
     case TermShape::Scaled:
         return {TermScaled, TermScaledOfVariable};
     case TermShape::Power:
-        return {TermPower, TermPowerOfVariable};
+        return PowerFunctionsFor(ExponentOf(items));
     case TermShape::ScaledPower:
-        return {TermScaledPower, TermScaledPowerOfVariable};
+        return ScaledPowerFunctionsFor(ExponentOf(items));
     case TermShape::Other:
         break;
     }
@@ -147,8 +198,7 @@ const EvalNode* ExprProgram::LowerSum(const CExpression& expression)
             node->eval = sums.ofOneTerm;
         } else {
             node->eval = sums.ofTermAndConstant;
-            node->addend = terms[1]->value;
-            node->addendSign = terms[1]->sign;
+            node->addend = terms[1]->sign == '-' ? -terms[1]->value : terms[1]->value;
         }
         return node;
     }
@@ -169,7 +219,7 @@ EvalNode* ExprProgram::LowerTerm(const CExprTerm& term)
     const std::vector<WalkItem> items = term.WalkItems();
     const TermShape shape = ShapeOf(items);
     const size_t oneValueAt = shape == TermShape::Other ? OneValuePosition(items) : kNoValue;
-    ShapeFunctions functions = FunctionsFor(shape);
+    ShapeFunctions functions = FunctionsFor(shape, items);
     EvalNode* node = NewNode(functions.ofNode);
     node->sign = term.sign;
     node->function = m_pow;
@@ -211,8 +261,23 @@ void ExprProgram::LowerGeneralTerm(const CExprTerm& term, EvalNode& node)
     }
     node.values.resize(node.children.size());
     const bool chain = std::any_of(node.walk.begin(), node.walk.end(), [](const WalkItem& item) { return item.op == '^'; });
-    if (!chain)
+    const bool valuesOnly = node.children.size() == node.walk.size();
+    if (!chain && valuesOnly && node.children.size() == 2)
+        node.eval = EvalNodes::TermTwoValues;
+    else if (!chain && valuesOnly && node.children.size() == 3)
+        node.eval = EvalNodes::TermThreeValues;
+    else if (!chain)
         node.eval = EvalNodes::TermProduct;
+    else if (IsConstantPower(node.walk)) {
+        node.eval = EvalNodes::TermConstantPower;
+        node.constant = node.walk[0].constant;
+        node.a = node.children[0];
+    } else if (const auto eval = TwoValuesWithPower(node.walk)) {
+        node.eval = eval;
+        node.exponent = node.walk[2].op == '^' ? node.walk[2].constant : node.walk[1].constant;
+        node.a = node.children[0];
+        node.b = node.children[1];
+    }
 }
 
 const EvalNode* ExprProgram::LowerCall(const CExprFactor& factor)

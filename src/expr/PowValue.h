@@ -44,17 +44,32 @@ inline bool PowSpecialCase(double x, double y, double& result)
     return true;
 }
 
+// x^2 and x^3 as PowValue gives them, for formulas whose exponent is a
+// constant 2 or 3. Both are computed exactly and rounded once: faster than
+// pow and at least as accurate. 0 (and -0) gives 0.
+inline double PowSquare(double x)
+{
+    return x * x;
+}
+
+inline double PowCube(double x)
+{
+    if (x == 0.0)
+        return 0.0;
+    if (std::fabs(x) > 1e-90 && std::fabs(x) < 1e90)
+        return PowDetail::Cube(x);
+    return std::pow(x, 3.0);
+}
+
 // The engine's power, used by pow() and by the "^" operator: the special
-// cases, else the C library's pow. Squares and cubes, common in formulas,
-// are computed exactly and rounded once: faster than pow and at least as
-// accurate.
+// cases, squares and cubes, else the C library's pow.
 inline double PowValue(double x, double y)
 {
     if (double special; PowSpecialCase(x, y, special))
         return special;
     if (y == 2.0)
-        return x * x;
-    if (y == 3.0 && std::fabs(x) > 1e-90 && std::fabs(x) < 1e90)
-        return PowDetail::Cube(x);
+        return PowSquare(x);
+    if (y == 3.0)
+        return PowCube(x);
     return std::pow(x, y);
 }
