@@ -201,28 +201,35 @@ namespace {
     return child.eval == Variable ? Read(*child.variable) : child.Value();
 }
 
-// A term of N values and no constants, joined by '*' and '/': the values
-// stay in registers and the walk is unrolled.
-template <size_t N>
-double Values(const EvalNode& n)
+// A term of K values and M factors in all, joined by '*' and '/': the
+// values stay in registers and the walk is unrolled.
+template <size_t... K, size_t... M>
+double Product(const EvalNode& n, std::index_sequence<K...>, std::index_sequence<M...>)
 {
-    double values[N];
     const EvalNode* const* children = n.children.data();
-    for (size_t i = 0; i < N; ++i)
-        values[i] = FactorValue(*children[i]);
+    // Braced initialisation computes the values in order.
+    const double values[] = {FactorValue(*children[K])...};
     const WalkItem* items = n.walk.data();
+    // Without constants, factor i is value i.
+    constexpr bool valuesOnly = sizeof...(K) == sizeof...(M);
+    const auto factor = [&](size_t i) { return valuesOnly ? values[i] : TermWalkDetail::ValueOf(items[i], values); };
     double product = 1.0;
-    for (size_t i = 0; i < N; ++i) {
-        if (!TermWalkDetail::Join(product, values[i], items[i].op))
-            break;
-    }
+    (TermWalkDetail::Join(product, factor(M), items[M].op) && ...);
     return TermValue(product);
+}
+
+template <size_t K, size_t M>
+double ProductOf(const EvalNode& n)
+{
+    return Product(n, std::make_index_sequence<K>(), std::make_index_sequence<M>());
 }
 
 }  // namespace
 
-double TermTwoValues(const EvalNode& n) { return Values<2>(n); }
-double TermThreeValues(const EvalNode& n) { return Values<3>(n); }
+double TermTwoValues(const EvalNode& n) { return ProductOf<2, 2>(n); }
+double TermThreeValues(const EvalNode& n) { return ProductOf<3, 3>(n); }
+double TermTwoValuesAndConstant(const EvalNode& n) { return ProductOf<2, 3>(n); }
+double TermThreeValuesAndConstant(const EvalNode& n) { return ProductOf<3, 4>(n); }
 
 // a * b ^ c: the walk joins a, then the chain b ^ c, which is the term's
 // value when it is not finite.
@@ -311,6 +318,7 @@ SumFunctions SumsOf(EvalNode::EvalFunction term)
         SumsFor<TermEndedBeforeValue>(), SumsFor<TermProduct>(),
         SumsFor<TermWalk>(),             SumsFor<TermTwoValues>(),
         SumsFor<TermThreeValues>(),      SumsFor<TermConstantPower>(),
+        SumsFor<TermTwoValuesAndConstant>(), SumsFor<TermThreeValuesAndConstant>(),
         SumsFor<TermValuePower>(),       SumsFor<TermPowerValue>(),
         SumsFor<TermSquare>(),           SumsFor<TermCube>(),
         SumsFor<TermScaledSquare>(),     SumsFor<TermScaledCube>(),

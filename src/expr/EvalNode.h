@@ -74,8 +74,12 @@ double TermOneValue(const EvalNode& n);
 double TermOneValueOfVariable(const EvalNode& n);
 double TermEndedBeforeValue(const EvalNode& n);  // the constants before it end the walk
 double TermProduct(const EvalNode& n);         // factors joined by '*' and '/' only
-double TermTwoValues(const EvalNode& n);       // two values, no constants: f(x)*g(x)
-double TermThreeValues(const EvalNode& n);     // three values, no constants
+// Terms of two or three values, alone or with one constant, joined by '*'
+// and '/' only: f(x)*g(x), (x+1)(x-1)/(x^2+1), x*x/50.
+double TermTwoValues(const EvalNode& n);
+double TermThreeValues(const EvalNode& n);
+double TermTwoValuesAndConstant(const EvalNode& n);
+double TermThreeValuesAndConstant(const EvalNode& n);
 double TermConstantPower(const EvalNode& n);   // constant ^ value: e^(-x*x)
 double TermValuePower(const EvalNode& n);      // a * b ^ constant: sin(x)*x^2
 double TermPowerValue(const EvalNode& n);      // a ^ constant * b: x^2*sin(x)

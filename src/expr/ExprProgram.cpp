@@ -49,6 +49,27 @@ TermShape ShapeOf(const std::vector<WalkItem>& items)
     }
 }
 
+// The function for a term of factors joined by '*' and '/' only, by its
+// numbers of values and of factors.
+EvalNode::EvalFunction ProductFunction(size_t values, size_t factors)
+{
+    using namespace EvalNodes;
+    static constexpr struct {
+        size_t values, factors;
+        EvalNode::EvalFunction eval;
+    } kProducts[] = {
+        {2, 2, TermTwoValues},
+        {3, 3, TermThreeValues},
+        {2, 3, TermTwoValuesAndConstant},
+        {3, 4, TermThreeValuesAndConstant},
+    };
+    for (const auto& product : kProducts) {
+        if (product.values == values && product.factors == factors)
+            return product.eval;
+    }
+    return TermProduct;
+}
+
 // c ^ v, where c joins by '*': the constant's join to the empty product
 // changes nothing.
 bool IsConstantPower(const std::vector<WalkItem>& items)
@@ -261,13 +282,8 @@ void ExprProgram::LowerGeneralTerm(const CExprTerm& term, EvalNode& node)
     }
     node.values.resize(node.children.size());
     const bool chain = std::any_of(node.walk.begin(), node.walk.end(), [](const WalkItem& item) { return item.op == '^'; });
-    const bool valuesOnly = node.children.size() == node.walk.size();
-    if (!chain && valuesOnly && node.children.size() == 2)
-        node.eval = EvalNodes::TermTwoValues;
-    else if (!chain && valuesOnly && node.children.size() == 3)
-        node.eval = EvalNodes::TermThreeValues;
-    else if (!chain)
-        node.eval = EvalNodes::TermProduct;
+    if (!chain)
+        node.eval = ProductFunction(node.children.size(), node.walk.size());
     else if (IsConstantPower(node.walk)) {
         node.eval = EvalNodes::TermConstantPower;
         node.constant = node.walk[0].constant;
