@@ -111,16 +111,39 @@ double SumOfVariable(const EvalNode& n)
     return v == F ? 0.0 : v + 0.0;
 }
 
+namespace {
+
+[[gnu::always_inline]] inline bool AddTerm(double& sum, const EvalNode& term)
+{
+    return AddSignedTerm(sum, term.eval == Constant ? term.constant : term.Value(), term.sign);
+}
+
+// A sum of N terms, unrolled: the terms in order up to the first that is
+// not finite.
+template <size_t... I>
+double SumOf(const EvalNode& n, std::index_sequence<I...>)
+{
+    const EvalNode* const* terms = n.children.data();
+    double sum = 0.0;
+    (AddTerm(sum, *terms[I]) && ...);
+    return sum;
+}
+
+}  // namespace
+
 double Sum(const EvalNode& n)
 {
     double sum = 0.0;
     for (const EvalNode* term : n.children) {
-        const double value = term->eval == Constant ? term->constant : term->Value();
-        if (!AddSignedTerm(sum, value, term->sign))
+        if (!AddTerm(sum, *term))
             break;
     }
     return sum;
 }
+
+double SumOfTwo(const EvalNode& n) { return SumOf(n, std::make_index_sequence<2>()); }
+double SumOfThree(const EvalNode& n) { return SumOf(n, std::make_index_sequence<3>()); }
+double SumOfFour(const EvalNode& n) { return SumOf(n, std::make_index_sequence<4>()); }
 
 double Call1(const EvalNode& n) { return CallBuiltin(*n.function, n.a->Value(), EXPR_NO_ARG); }
 
@@ -306,6 +329,35 @@ constexpr std::pair<EvalNode::EvalFunction, SumFunctions> SumsFor()
 }
 
 }  // namespace
+
+namespace {
+
+template <EvalNode::EvalFunction Operand>
+double SumOfSingleValue(const EvalNode& n)
+{
+    double sum = 0.0;
+    AddSignedTerm(sum, Single<Operand>(n), n.sign);
+    return sum;
+}
+
+}  // namespace
+
+EvalNode::EvalFunction SumOfSingle(EvalNode::EvalFunction operand)
+{
+    static constexpr std::pair<EvalNode::EvalFunction, EvalNode::EvalFunction> kSums[] = {
+        {Call1, SumOfSingleValue<Call1>},
+        {Call1OfVariable, SumOfSingleValue<Call1OfVariable>},
+        {Call2, SumOfSingleValue<Call2>},
+        {Call2WithConstant, SumOfSingleValue<Call2WithConstant>},
+        {Call2OfVariableWithConstant, SumOfSingleValue<Call2OfVariableWithConstant>},
+        {Abs, SumOfSingleValue<Abs>},
+    };
+    for (const auto& [function, sum] : kSums) {
+        if (function == operand)
+            return sum;
+    }
+    return nullptr;
+}
 
 SumFunctions SumsOf(EvalNode::EvalFunction term)
 {

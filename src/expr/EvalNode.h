@@ -41,6 +41,9 @@ double Constant(const EvalNode& n);
 double Variable(const EvalNode& n);
 double SumOfVariable(const EvalNode& n);      // a sum that is just the variable
 double Sum(const EvalNode& n);                // children: the terms
+double SumOfTwo(const EvalNode& n);           // the same for 2, 3 and 4 terms, unrolled
+double SumOfThree(const EvalNode& n);
+double SumOfFour(const EvalNode& n);
 double Call1(const EvalNode& n);
 double Call1OfVariable(const EvalNode& n);    // f(x)
 double Call2(const EvalNode& n);
@@ -92,5 +95,10 @@ struct SumFunctions {
     EvalNode::EvalFunction ofTermAndConstant;
 };
 SumFunctions SumsOf(EvalNode::EvalFunction term);
+
+// A sum of one term that is one call or bar pair (sin(x), |x|) as one node:
+// the node carries the operand's fields and this function. Null for the
+// operands that have none.
+EvalNode::EvalFunction SumOfSingle(EvalNode::EvalFunction operand);
 
 }  // namespace EvalNodes

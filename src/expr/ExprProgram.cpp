@@ -4,6 +4,7 @@
 #include "CVariableTable.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -215,6 +216,8 @@ const EvalNode* ExprProgram::LowerSum(const CExpression& expression)
         const EvalNodes::SumFunctions sums = EvalNodes::SumsOf(node->eval);
         if (oneTerm && node->eval == EvalNodes::TermSingleOfVariable && node->sign == '+') {
             node->eval = EvalNodes::SumOfVariable;
+        } else if (oneTerm && node->eval == EvalNodes::TermSingle && EvalNodes::SumOfSingle(node->a->eval)) {
+            AbsorbOperand(*node);
         } else if (oneTerm) {
             node->eval = sums.ofOneTerm;
         } else {
@@ -223,10 +226,26 @@ const EvalNode* ExprProgram::LowerSum(const CExpression& expression)
         }
         return node;
     }
-    EvalNode* node = NewNode(EvalNodes::Sum);
+    static constexpr EvalNode::EvalFunction kSums[] = {EvalNodes::SumOfTwo, EvalNodes::SumOfThree,
+                                                        EvalNodes::SumOfFour};
+    const size_t unrolled = terms.size() - 2;
+    EvalNode* node = NewNode(unrolled < std::size(kSums) ? kSums[unrolled] : EvalNodes::Sum);
     for (const auto& term : terms)
         node->children.push_back(LowerTerm(*term));
     return node;
+}
+
+// The node of a one-term sum takes over its operand's fields and
+// computes the operand itself.
+void ExprProgram::AbsorbOperand(EvalNode& node)
+{
+    const EvalNode& operand = *node.a;
+    node.eval = EvalNodes::SumOfSingle(operand.eval);
+    node.function = operand.function;
+    node.variable = operand.variable;
+    node.constant = operand.constant;
+    node.b = operand.b;
+    node.a = operand.a;
 }
 
 EvalNode* ExprProgram::LowerTerm(const CExprTerm& term)

@@ -26,6 +26,7 @@ private:
     const EvalNode* LowerFactor(const CExprFactor& factor);
     const EvalNode* LowerCall(const CExprFactor& factor);
     void LowerGeneralTerm(const CExprTerm& term, EvalNode& node);
+    static void AbsorbOperand(EvalNode& node);
     EvalNode* NewNode(EvalNode::EvalFunction eval);
 
     std::vector<std::unique_ptr<EvalNode>> m_nodes;
