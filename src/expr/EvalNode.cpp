@@ -74,12 +74,12 @@ template <double (*Operand)(const EvalNode&), RaiseFunction Raise = RaiseAny>
     return std::isfinite(p) ? TermValue(n.constant * p) : p;
 }
 
-template <double (*Operand)(const EvalNode&)>
+template <double (*Operand)(const EvalNode&), RaiseFunction Raise = RaiseAny>
 [[gnu::always_inline]] inline double OneValue(const EvalNode& n)
 {
     double v = Operand(n);
     if (n.powered) {
-        v = Power(*n.function, v, n.exponent);
+        v = Raise(n, v);
         // The walk's rules for a power chain: one that is not finite is the
         // term's value; one joined by '*' to an ended product ends the walk.
         if (!std::isfinite(v))
@@ -169,6 +169,7 @@ double Call2OfVariableWithConstant(const EvalNode& n)
 }
 
 double Abs(const EvalNode& n) { return std::fabs(n.a->Value()); }
+double AbsOfVariable(const EvalNode& n) { return std::fabs(SumOfVariable(n)); }
 
 double TermSingle(const EvalNode& n) { return Single<OfNode>(n); }
 double TermScaled(const EvalNode& n) { return Scaled<OfNode>(n); }
@@ -188,6 +189,8 @@ double TermScaledSquareOfVariable(const EvalNode& n) { return ScaledPowered<OfVa
 double TermScaledCubeOfVariable(const EvalNode& n) { return ScaledPowered<OfVariable, RaiseCube>(n); }
 double TermOneValue(const EvalNode& n) { return OneValue<OfNode>(n); }
 double TermOneValueOfVariable(const EvalNode& n) { return OneValue<OfVariable>(n); }
+double TermOneSquare(const EvalNode& n) { return OneValue<OfNode, RaiseSquare>(n); }
+double TermOneSquareOfVariable(const EvalNode& n) { return OneValue<OfVariable, RaiseSquare>(n); }
 
 // The value is still computed: its errors count although the walk never
 // reaches it.
@@ -351,6 +354,7 @@ EvalNode::EvalFunction SumOfSingle(EvalNode::EvalFunction operand)
         {Call2WithConstant, SumOfSingleValue<Call2WithConstant>},
         {Call2OfVariableWithConstant, SumOfSingleValue<Call2OfVariableWithConstant>},
         {Abs, SumOfSingleValue<Abs>},
+        {AbsOfVariable, SumOfSingleValue<AbsOfVariable>},
     };
     for (const auto& [function, sum] : kSums) {
         if (function == operand)
@@ -367,6 +371,7 @@ SumFunctions SumsOf(EvalNode::EvalFunction term)
         SumsFor<TermSingleOfVariable>(), SumsFor<TermScaledOfVariable>(),
         SumsFor<TermPowerOfVariable>(),  SumsFor<TermScaledPowerOfVariable>(),
         SumsFor<TermOneValue>(),         SumsFor<TermOneValueOfVariable>(),
+        SumsFor<TermOneSquare>(),        SumsFor<TermOneSquareOfVariable>(),
         SumsFor<TermEndedBeforeValue>(), SumsFor<TermProduct>(),
         SumsFor<TermWalk>(),             SumsFor<TermTwoValues>(),
         SumsFor<TermThreeValues>(),      SumsFor<TermConstantPower>(),

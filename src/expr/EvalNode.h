@@ -50,6 +50,7 @@ double Call2(const EvalNode& n);
 double Call2WithConstant(const EvalNode& n);  // f(a, constant)
 double Call2OfVariableWithConstant(const EvalNode& n);  // f(x, constant)
 double Abs(const EvalNode& n);
+double AbsOfVariable(const EvalNode& n);      // |x|
 
 // Values of terms (without their sign). The operand v is the variable when
 // the node has one, else the value of a.
@@ -75,6 +76,8 @@ double TermScaledCubeOfVariable(const EvalNode& n);
 // the constants after it follow in walk (x^2/40, 1/(1+x^2), 3*x/4).
 double TermOneValue(const EvalNode& n);
 double TermOneValueOfVariable(const EvalNode& n);
+double TermOneSquare(const EvalNode& n);       // the same with the exponent 2 (x^2/40)
+double TermOneSquareOfVariable(const EvalNode& n);
 double TermEndedBeforeValue(const EvalNode& n);  // the constants before it end the walk
 double TermProduct(const EvalNode& n);         // factors joined by '*' and '/' only
 // Terms of two or three values, alone or with one constant, joined by '*'

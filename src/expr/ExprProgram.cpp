@@ -267,6 +267,8 @@ EvalNode* ExprProgram::LowerTerm(const CExprTerm& term)
         functions = {EvalNodes::TermOneValue, EvalNodes::TermOneValueOfVariable};
         if (!SetUpOneValue(items, oneValueAt, *node))
             functions = {EvalNodes::TermEndedBeforeValue, EvalNodes::TermEndedBeforeValue};
+        else if (node->powered && node->exponent == 2.0)
+            functions = {EvalNodes::TermOneSquare, EvalNodes::TermOneSquareOfVariable};
         node->eval = functions.ofNode;
     } else if (shape == TermShape::Other) {
         LowerGeneralTerm(term, *node);
@@ -350,6 +352,10 @@ const EvalNode* ExprProgram::LowerFactor(const CExprFactor& factor)
     case FK_ABS: {
         EvalNode* node = NewNode(EvalNodes::Abs);
         node->a = LowerSum(*factor.arg1);
+        if (node->a->eval == EvalNodes::SumOfVariable) {
+            node->eval = EvalNodes::AbsOfVariable;
+            node->variable = node->a->variable;
+        }
         return node;
     }
     case FK_CALL:
