@@ -6,6 +6,7 @@
 #include "PowValue.h"
 
 #include <cmath>
+#include <string>
 #include <utility>
 
 namespace {
@@ -227,9 +228,9 @@ namespace {
     return child.eval == Variable ? Read(*child.variable) : child.Value();
 }
 
-// A term of K values and M factors in all, joined by '*' and '/': the
-// values stay in registers and the walk is unrolled.
-template <size_t... K, size_t... M>
+// A term of K values and M factors in all, joined by the operators Ops:
+// the values stay in registers and the walk is unrolled.
+template <char... Ops, size_t... K, size_t... M>
 double Product(const EvalNode& n, std::index_sequence<K...>, std::index_sequence<M...>)
 {
     const EvalNode* const* children = n.children.data();
@@ -239,23 +240,19 @@ double Product(const EvalNode& n, std::index_sequence<K...>, std::index_sequence
     // Without constants, factor i is value i.
     constexpr bool valuesOnly = sizeof...(K) == sizeof...(M);
     const auto factor = [&](size_t i) { return valuesOnly ? values[i] : TermWalkDetail::ValueOf(items[i], values); };
+    constexpr char ops[] = {Ops...};
     double product = 1.0;
-    (TermWalkDetail::Join(product, factor(M), items[M].op) && ...);
+    (TermWalkDetail::Join(product, factor(M), ops[M]) && ...);
     return TermValue(product);
 }
 
-template <size_t K, size_t M>
+template <size_t K, char... Ops>
 double ProductOf(const EvalNode& n)
 {
-    return Product(n, std::make_index_sequence<K>(), std::make_index_sequence<M>());
+    return Product<Ops...>(n, std::make_index_sequence<K>(), std::make_index_sequence<sizeof...(Ops)>());
 }
 
 }  // namespace
-
-double TermTwoValues(const EvalNode& n) { return ProductOf<2, 2>(n); }
-double TermThreeValues(const EvalNode& n) { return ProductOf<3, 3>(n); }
-double TermTwoValuesAndConstant(const EvalNode& n) { return ProductOf<2, 3>(n); }
-double TermThreeValuesAndConstant(const EvalNode& n) { return ProductOf<3, 4>(n); }
 
 // a * b ^ c: the walk joins a, then the chain b ^ c, which is the term's
 // value when it is not finite.
@@ -363,8 +360,48 @@ EvalNode::EvalFunction SumOfSingle(EvalNode::EvalFunction operand)
     return nullptr;
 }
 
+namespace {
+
+// The products that have their own functions: the number of values and the
+// operators of the factors in order.
+struct ProductShape {
+    size_t values;
+    const char* ops;
+    std::pair<EvalNode::EvalFunction, SumFunctions> functions;
+};
+
+constexpr ProductShape kProducts[] = {
+    {2, "**", SumsFor<ProductOf<2, '*', '*'>>()},
+    {2, "*/", SumsFor<ProductOf<2, '*', '/'>>()},
+    {3, "***", SumsFor<ProductOf<3, '*', '*', '*'>>()},
+    {3, "**/", SumsFor<ProductOf<3, '*', '*', '/'>>()},
+    {2, "***", SumsFor<ProductOf<2, '*', '*', '*'>>()},
+    {2, "**/", SumsFor<ProductOf<2, '*', '*', '/'>>()},
+    {2, "*/*", SumsFor<ProductOf<2, '*', '/', '*'>>()},
+    {3, "****", SumsFor<ProductOf<3, '*', '*', '*', '*'>>()},
+    {3, "***/", SumsFor<ProductOf<3, '*', '*', '*', '/'>>()},
+};
+
+}  // namespace
+
+EvalNode::EvalFunction ProductTerm(size_t values, const std::vector<WalkItem>& walk)
+{
+    std::string ops;
+    for (const WalkItem& item : walk)
+        ops += item.op;
+    for (const ProductShape& shape : kProducts) {
+        if (shape.values == values && ops == shape.ops)
+            return shape.functions.first;
+    }
+    return TermProduct;
+}
+
 SumFunctions SumsOf(EvalNode::EvalFunction term)
 {
+    for (const ProductShape& shape : kProducts) {
+        if (shape.functions.first == term)
+            return shape.functions.second;
+    }
     static constexpr std::pair<EvalNode::EvalFunction, SumFunctions> kSums[] = {
         SumsFor<TermSingle>(),           SumsFor<TermScaled>(),
         SumsFor<TermPower>(),            SumsFor<TermScaledPower>(),
@@ -373,9 +410,7 @@ SumFunctions SumsOf(EvalNode::EvalFunction term)
         SumsFor<TermOneValue>(),         SumsFor<TermOneValueOfVariable>(),
         SumsFor<TermOneSquare>(),        SumsFor<TermOneSquareOfVariable>(),
         SumsFor<TermEndedBeforeValue>(), SumsFor<TermProduct>(),
-        SumsFor<TermWalk>(),             SumsFor<TermTwoValues>(),
-        SumsFor<TermThreeValues>(),      SumsFor<TermConstantPower>(),
-        SumsFor<TermTwoValuesAndConstant>(), SumsFor<TermThreeValuesAndConstant>(),
+        SumsFor<TermWalk>(),             SumsFor<TermConstantPower>(),
         SumsFor<TermValuePower>(),       SumsFor<TermPowerValue>(),
         SumsFor<TermSquare>(),           SumsFor<TermCube>(),
         SumsFor<TermScaledSquare>(),     SumsFor<TermScaledCube>(),

@@ -80,12 +80,6 @@ double TermOneSquare(const EvalNode& n);       // the same with the exponent 2 (
 double TermOneSquareOfVariable(const EvalNode& n);
 double TermEndedBeforeValue(const EvalNode& n);  // the constants before it end the walk
 double TermProduct(const EvalNode& n);         // factors joined by '*' and '/' only
-// Terms of two or three values, alone or with one constant, joined by '*'
-// and '/' only: f(x)*g(x), (x+1)(x-1)/(x^2+1), x*x/50.
-double TermTwoValues(const EvalNode& n);
-double TermThreeValues(const EvalNode& n);
-double TermTwoValuesAndConstant(const EvalNode& n);
-double TermThreeValuesAndConstant(const EvalNode& n);
 double TermConstantPower(const EvalNode& n);   // constant ^ value: e^(-x*x)
 double TermValuePower(const EvalNode& n);      // a * b ^ constant: sin(x)*x^2
 double TermPowerValue(const EvalNode& n);      // a ^ constant * b: x^2*sin(x)
@@ -98,6 +92,11 @@ struct SumFunctions {
     EvalNode::EvalFunction ofTermAndConstant;
 };
 SumFunctions SumsOf(EvalNode::EvalFunction term);
+
+// The function for a term of factors joined by '*' and '/' only, by its
+// number of values and its walk: unrolled for the common forms (f(x)*g(x),
+// (x+1)(x-1)/(x^2+1), x*x/50), else TermProduct.
+EvalNode::EvalFunction ProductTerm(size_t values, const std::vector<WalkItem>& walk);
 
 // A sum of one term that is one call or bar pair (sin(x), |x|) as one node:
 // the node carries the operand's fields and this function. Null for the

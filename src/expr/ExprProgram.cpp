@@ -50,27 +50,6 @@ TermShape ShapeOf(const std::vector<WalkItem>& items)
     }
 }
 
-// The function for a term of factors joined by '*' and '/' only, by its
-// numbers of values and of factors.
-EvalNode::EvalFunction ProductFunction(size_t values, size_t factors)
-{
-    using namespace EvalNodes;
-    static constexpr struct {
-        size_t values, factors;
-        EvalNode::EvalFunction eval;
-    } kProducts[] = {
-        {2, 2, TermTwoValues},
-        {3, 3, TermThreeValues},
-        {2, 3, TermTwoValuesAndConstant},
-        {3, 4, TermThreeValuesAndConstant},
-    };
-    for (const auto& product : kProducts) {
-        if (product.values == values && product.factors == factors)
-            return product.eval;
-    }
-    return TermProduct;
-}
-
 // c ^ v, where c joins by '*': the constant's join to the empty product
 // changes nothing.
 bool IsConstantPower(const std::vector<WalkItem>& items)
@@ -304,7 +283,7 @@ void ExprProgram::LowerGeneralTerm(const CExprTerm& term, EvalNode& node)
     node.values.resize(node.children.size());
     const bool chain = std::any_of(node.walk.begin(), node.walk.end(), [](const WalkItem& item) { return item.op == '^'; });
     if (!chain)
-        node.eval = ProductFunction(node.children.size(), node.walk.size());
+        node.eval = EvalNodes::ProductTerm(node.children.size(), node.walk);
     else if (IsConstantPower(node.walk)) {
         node.eval = EvalNodes::TermConstantPower;
         node.constant = node.walk[0].constant;
