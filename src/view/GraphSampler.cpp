@@ -5,6 +5,7 @@
 #include "RoundToDecimals.h"
 #include "ManualResetEvent.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -93,31 +94,33 @@ bool GraphSampler::Run(bool rederive, Fill fill)
 {
     const double a0 = slot.ArgumentAt(0);
     const double step = 1.0 / slot.source.range.precision;
+    ScaledPoint* const points = slot.points.get();
     double a = a0;
-    for (std::int32_t k = 0; k < slot.count; ++k) {
-        if (rederive && k % 100 == 0)
-            a = a0 + k * step;
-        theVariables.SetCurrentValue(RoundToDecimals(a, 7));
-        slot.points[k] = fill(a);
-        if (!Continue(k))
-            return false;
-        a += step;
+    double arguments[kBlock];
+    double rounded[kBlock];
+    for (std::int32_t first = 0; first < slot.count; first += kBlock) {
+        if (rederive)
+            a = a0 + first * step;
+        const std::int32_t count = std::min(kBlock, slot.count - first);
+        for (std::int32_t j = 0; j < count; ++j) {
+            arguments[j] = a;
+            rounded[j] = RoundToDecimals(a, 7);
+            a += step;
+        }
+        for (std::int32_t j = 0; j < count; ++j) {
+            theVariables.SetCurrentValue(rounded[j]);
+            points[first + j] = fill(arguments[j]);
+            if (!Continue(first + j))
+                return false;
+        }
     }
     slot.complete = true;
     return true;
 }
 
-bool GraphSampler::Continue(std::int32_t k)
+void GraphSampler::ReportPercent(std::int64_t hundredfold)
 {
-    if (stop.IsSet())
-        return false;
-    // The whole percent k * 100 / count changes when k * 100 reaches the
-    // next multiple of count; that test saves a division a sample.
-    const std::int64_t hundredfold = std::int64_t{k} * 100;
-    if (hundredfold >= nextPercentAt) {
-        const std::int64_t percent = hundredfold / slot.count;
-        nextPercentAt = (percent + 1) * slot.count;
-        sink.GraphProgress(static_cast<int>(percent), displayedCount, slotIndex);
-    }
-    return true;
+    const std::int64_t percent = hundredfold / slot.count;
+    nextPercentAt = (percent + 1) * slot.count;
+    sink.GraphProgress(static_cast<int>(percent), displayedCount, slotIndex);
 }

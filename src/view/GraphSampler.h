@@ -2,13 +2,13 @@
 
 #include "CExpression.h"
 #include "GraphPoints.h"
+#include "ManualResetEvent.h"
 #include "PointScale.h"
 
 #include <cstdint>
 #include <memory>
 
 class ComputationSink;
-class ManualResetEvent;
 
 // Fills one slot with the samples of its graph: compiles the graph's
 // expression(s) for the kind's argument variable, steps the argument over
@@ -38,11 +38,26 @@ private:
 
     // The sampling loop: fill(a) gives the point at the running argument a,
     // whose variable is already set. With rederive the argument is derived
-    // from the index every 100 samples; otherwise the step accumulates.
+    // from the index every kBlock samples; otherwise the step accumulates.
+    // The arguments of a block and their roundings are worked out before
+    // its evaluations: the rounding ends in a division whose latency would
+    // otherwise hold up every evaluation.
     template <typename Fill>
     bool Run(bool rederive, Fill fill);
-    // After sample k: false when stopped, else reports a new percent.
-    bool Continue(std::int32_t k);
+    static constexpr std::int32_t kBlock = 100;
+    // After sample k: false when stopped, else reports a new percent. The
+    // whole percent k * 100 / count changes when k * 100 reaches the next
+    // multiple of count; that test saves a division a sample.
+    bool Continue(std::int32_t k)
+    {
+        if (stop.IsSet())
+            return false;
+        const std::int64_t hundredfold = std::int64_t{k} * 100;
+        if (hundredfold >= nextPercentAt) [[unlikely]]
+            ReportPercent(hundredfold);
+        return true;
+    }
+    [[gnu::cold]] void ReportPercent(std::int64_t hundredfold);
 
     GraphPoints& slot;
     const int slotIndex;
