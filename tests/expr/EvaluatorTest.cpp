@@ -52,7 +52,9 @@ TEST(Evaluator, TreatsFalseAsAnAnnihilatingZero)
         {"-x^2*less(1,0)", 1e200, -kInf}, {"less(1,0)*x^2", 1e200, 0}, {"less(1,0)*x^x*2", 1000, 0},
         {"10^400*less(x,0)", 1, kInf}, {"x/e^1000", 1, kInf}, {"1e300*x*1e300", 1e-300, 1e300},
         {"1e300*x*1e300", 1, kInf}, {"less(1,0)/x^2", 1, 0}, {"3/x^2/less(1,0)", 1, kInf},
-        {"2*less(1,0)/x^0.5*4", -1, 0},
+        {"2*less(1,0)/x^0.5*4", -1, 0}, {"x*x/less(x,0)", 2, kInf}, {"x*x/less(x,0)*2", -3, 18},
+        {"x/less(x,0)*2", -3, -6}, {"x^2*less(x,0)", 2, 0}, {"x^2*less(x,0)", 1e200, kInf},
+        {"less(x,0)*x^3", 1e200, 0},
     };
     for (const ValueRow& row : rows)
         CheckBothWays(row);
@@ -66,6 +68,8 @@ TEST(Evaluator, ComputesPowerChains)
         {"0^0", 0, 1}, {"x^(0-1)", 0, 0}, {"x^1", -8, -8}, {"x^(1/3)", -8, kNaN}, {"(x-1)^(0-1)", 3, 0.5},
         {"x^2^3", 2, 64}, {"2^x^2", 3, 64}, {"2^3^x", 2, 64}, {"x/2^3", 8, 1}, {"x*2^3^2", 1, 64},
         {"x/2^x", 3, 0.375}, {"2^3*x/4^0.5", 1, 4}, {"e^(0-x*x/50)", 5, std::pow(2.718281828, -0.5)},
+        {"x^3", 0, 0}, {"2x^3", -3, -54}, {"-x^3", 1e200, -kInf}, {"x^2/40-10", -3, -9.775},
+        {"(x+1)(x+2)(x+3)/4", 0, 1.5}, {"(x+1)(x-1)/(x^2+1)", 1e200, kNaN},
     };
     for (const ValueRow& row : rows)
         CheckBothWays(row);
