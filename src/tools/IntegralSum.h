@@ -13,17 +13,20 @@ public:
     {
         const double aPrev = std::fabs(yPrev);
         const double a = std::fabs(y);
-        // A rectangle on the lower side plus the triangle above it.
-        const double piece = aPrev >= a ? aPrev * w - (aPrev - a) * w * 0.5 : aPrev * w + (a - aPrev) * w * 0.5;
+        // The left sample's rectangle plus the triangle up or down to the
+        // right sample. Rounding is symmetric, so for a falling step this
+        // is exactly aPrev * w - (aPrev - a) * w * 0.5.
+        const double piece = aPrev * w + (a - aPrev) * w * 0.5;
         area += piece;
         // A step whose samples lie strictly on both sides of the axis adds
         // nothing to the integral. Otherwise the left sample gives the sign;
         // one exactly on the axis leaves it to the right sample, so that the
-        // first step of -x from 0 counts as negative.
-        if ((y > 0 && yPrev < 0) || (y < 0 && yPrev > 0))
-            return;
+        // first step of -x from 0 counts as negative. Adding 0 for a step
+        // across the axis changes nothing, as the integral is never -0, and
+        // spares a branch on the data.
+        const bool crosses = (y > 0 && yPrev < 0) || (y < 0 && yPrev > 0);
         const double side = yPrev == 0 ? y : yPrev;
-        integral += side < 0 ? -piece : piece;
+        integral += crosses ? 0.0 : (side < 0 ? -piece : piece);
     }
 
     double Integral() const { return integral; }
