@@ -31,14 +31,24 @@ double ReducedForGuard(double x, bool (*nearEdge)(double))
     return std::fabs(std::fmod(x, EXPR_PI));
 }
 
-bool NearTgEdge(double r) { return std::fabs(std::fabs(r - EXPR_HALF_PI) - kPoleGuard) < 1e-9; }
 bool NearCtgEdge(double r) { return std::fabs(r - kPoleGuard) < 1e-9; }
 
-double Tg(double x, double)
+// Whether x lies within the guard of a pole of tan, as |fmod(x, pi)| decides
+// it. The cheap reduction decides away from the guard's edges: where it
+// slips (x next to a multiple of pi) both reductions lie far from pi/2.
+bool NearTgPole(double x)
 {
-    const double r = ReducedForGuard(x, NearTgEdge);
-    return std::fabs(r - EXPR_HALF_PI) <= kPoleGuard ? kNaN : std::tan(x);
+    constexpr double kInversePi = 1.0 / EXPR_PI;
+    if (std::fabs(x) < 1e6) {
+        const double cheap = x - std::trunc(x * kInversePi) * EXPR_PI;
+        const double distance = std::fabs(std::fabs(cheap) - EXPR_HALF_PI);
+        if (std::fabs(distance - kPoleGuard) >= 1e-9)
+            return distance <= kPoleGuard;
+    }
+    return std::fabs(std::fabs(std::fmod(x, EXPR_PI)) - EXPR_HALF_PI) <= kPoleGuard;
 }
+
+double Tg(double x, double) { return NearTgPole(x) ? kNaN : std::tan(x); }
 
 // Guards only arguments just past a multiple of pi in magnitude.
 double Ctg(double x, double)
