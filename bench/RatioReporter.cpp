@@ -1,5 +1,7 @@
 #include "RatioReporter.h"
 
+#include <sched.h>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -47,9 +49,28 @@ void RatioReporter::PrintRatios() const
     }
 }
 
+namespace {
+
+// Keeps the process, and the worker threads it starts, on the processor it
+// started on: the processors of a shared machine can run at quite different
+// speeds, and a ratio only means something when both sides ran on the same.
+void StayOnThisProcessor()
+{
+    const int processor = sched_getcpu();
+    if (processor < 0)
+        return;
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    CPU_SET(processor, &set);
+    sched_setaffinity(0, sizeof set, &set);
+}
+
+}  // namespace
+
 int RunWithRatios(int argc, char** argv, const std::string& subject,
                   const std::vector<std::string>& peers)
 {
+    StayOnThisProcessor();
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter(subject, peers);
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -9,6 +9,8 @@ CExpression::CExpression(const char* source, bool now)
     : text(ExprText::Prepare(source ? source : "")), evaluateNow(now)
 {
     SplitTerms();
+    // Built now so that Evaluate never has to ask; Simplify builds again.
+    program.Build(*this);
     if (evaluateNow) {
         result = 0.0;
         for (const auto& term : terms) {

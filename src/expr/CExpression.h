@@ -27,12 +27,7 @@ public:
     // then prepares evaluation. After it Evaluate allocates nothing.
     void Simplify();
     // Computes the result for the current value of the argument variable.
-    void Evaluate()
-    {
-        if (!program.IsBuilt())
-            program.Build(*this);
-        result = program.Run();
-    }
+    void Evaluate() { result = program.Run(); }
     double GetResult(double* out) const
     {
         if (out)

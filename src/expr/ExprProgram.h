@@ -16,7 +16,6 @@ class CExprTerm;
 class ExprProgram {
 public:
     void Build(const CExpression& expression);
-    bool IsBuilt() const { return m_root != nullptr; }
     // The expression's value for the current value of the argument.
     double Run() const { return m_root->Value(); }
 
