@@ -126,23 +126,27 @@ double ExponentOf(const std::vector<WalkItem>& items)
     return exponent == items.end() ? 0.0 : exponent->constant;
 }
 
-ShapeFunctions PowerFunctionsFor(double exponent)
+// Terms of shape Power or ScaledPower: squares and cubes have functions of
+// their own.
+ShapeFunctions PowerFunctionsFor(TermShape shape, double exponent)
 {
     using namespace EvalNodes;
-    if (exponent == 2.0)
-        return {TermSquare, TermSquareOfVariable};
-    if (exponent == 3.0)
-        return {TermCube, TermCubeOfVariable};
-    return {TermPower, TermPowerOfVariable};
-}
-
-ShapeFunctions ScaledPowerFunctionsFor(double exponent)
-{
-    using namespace EvalNodes;
-    if (exponent == 2.0)
-        return {TermScaledSquare, TermScaledSquareOfVariable};
-    if (exponent == 3.0)
-        return {TermScaledCube, TermScaledCubeOfVariable};
+    static constexpr struct {
+        TermShape shape;
+        double exponent;
+        ShapeFunctions functions;
+    } kPowers[] = {
+        {TermShape::Power, 2.0, {TermSquare, TermSquareOfVariable}},
+        {TermShape::Power, 3.0, {TermCube, TermCubeOfVariable}},
+        {TermShape::ScaledPower, 2.0, {TermScaledSquare, TermScaledSquareOfVariable}},
+        {TermShape::ScaledPower, 3.0, {TermScaledCube, TermScaledCubeOfVariable}},
+    };
+    for (const auto& power : kPowers) {
+        if (power.shape == shape && power.exponent == exponent)
+            return power.functions;
+    }
+    if (shape == TermShape::Power)
+        return {TermPower, TermPowerOfVariable};
     return {TermScaledPower, TermScaledPowerOfVariable};
 }
 
@@ -155,9 +159,8 @@ ShapeFunctions FunctionsFor(TermShape shape, const std::vector<WalkItem>& items)
     case TermShape::Scaled:
         return {TermScaled, TermScaledOfVariable};
     case TermShape::Power:
-        return PowerFunctionsFor(ExponentOf(items));
     case TermShape::ScaledPower:
-        return ScaledPowerFunctionsFor(ExponentOf(items));
+        return PowerFunctionsFor(shape, ExponentOf(items));
     case TermShape::Other:
         break;
     }
