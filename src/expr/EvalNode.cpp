@@ -52,7 +52,8 @@ template <double (*Operand)(const EvalNode&)>
     return (v == F || n.constant == F) ? 0.0 : TermValue(n.constant * v);
 }
 
-// v ^ the node's exponent; the exponent 2 or 3 known when the term was compiled.
+// How a term raises its value v: by the node's exponent, or by 2 or 3 when
+// the exponent was known to be one of them when the term was compiled.
 [[gnu::always_inline]] inline double RaiseAny(const EvalNode& n, double v) { return Power(*n.function, v, n.exponent); }
 [[gnu::always_inline]] inline double RaiseSquare(const EvalNode&, double v) { return PowSquare(v); }
 [[gnu::always_inline]] inline double RaiseCube(const EvalNode&, double v) { return PowCube(v); }
