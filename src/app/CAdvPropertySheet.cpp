@@ -3,6 +3,7 @@
 #include "AppText.h"
 #include "CImageButton.h"
 #include "CPropertyPage.h"
+#include "FieldFocus.h"
 #include "HelpRequests.h"
 #include "MessageBoxStyle.h"
 
@@ -58,6 +59,8 @@ void CAdvPropertySheet::AddPage(CPropertyPage* page)
 int CAdvPropertySheet::DoModal()
 {
     InitSheet();
+    if (CPropertyPage* page = GetActivePage())
+        FocusField(page->FirstField());
     if (!Driver())
         return exec();
     show();
@@ -109,7 +112,6 @@ void CAdvPropertySheet::AddButton(int id, unsigned captionId, unsigned bitmapId,
         connect(button, &QPushButton::clicked, this, &CAdvPropertySheet::accept);
         break;
     case IDHELP:
-        button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this] { SubmitPageHelp(IDHELP); });
         break;
     default:

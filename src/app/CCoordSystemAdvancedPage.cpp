@@ -61,16 +61,18 @@ void CCoordSystemAdvancedPage::StoreTo(CoordSystem& cs) const
 
 bool CCoordSystemAdvancedPage::OnKillActive()
 {
-    unsigned refusal = RangeValidation::CheckPrecisionSelected(polar->precision->currentIndex());
-    if (!refusal)
-        refusal = RangeValidation::CheckPrecisionSelected(parametric->precision->currentIndex());
-    if (!refusal)
-        refusal = CheckGroup(*polar);
-    if (!refusal)
-        refusal = CheckGroup(*parametric);
-    if (refusal) {
-        ShowMessage(refusal, kProgramNameCaption);
-        return false;
+    // Both precisions first, then both ranges.
+    for (CRangeGroup* group : {polar, parametric}) {
+        if (const unsigned refusal = RangeValidation::CheckPrecisionSelected(group->precision->currentIndex())) {
+            Refuse(refusal, kProgramNameCaption, group->precision);
+            return false;
+        }
+    }
+    for (CRangeGroup* group : {polar, parametric}) {
+        if (const unsigned refusal = CheckGroup(*group)) {
+            Refuse(refusal, kProgramNameCaption, group->RefusedField(refusal, group->precision));
+            return false;
+        }
     }
     return true;
 }

@@ -89,7 +89,7 @@ bool CCoordSystemGeneralPage::OnKillActive()
                                                          horizontal->SecondText().c_str(),
                                                          RangeValidation::Limit::CoordinateEdges);
     if (refusal) {
-        ShowMessage(refusal, kProgramNameCaption);
+        Refuse(refusal, kProgramNameCaption, horizontal->RefusedField(refusal, precision));
         return false;
     }
     return true;

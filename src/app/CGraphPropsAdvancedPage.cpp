@@ -149,12 +149,12 @@ void CGraphPropsAdvancedPage::StoreRange()
 bool CGraphPropsAdvancedPage::OnKillActive()
 {
     if (const unsigned refusal = RangeValidation::CheckPrecisionSelected(precision->currentIndex())) {
-        ShowMessage(refusal, kProgramNameCaption);
+        Refuse(refusal, kProgramNameCaption, precision);
         return false;
     }
     if (const unsigned refusal = RangeValidation::CheckRangeTexts(range->FirstText().c_str(),
                                                                   range->SecondText().c_str())) {
-        ShowMessage(refusal, kProgramNameCaption);
+        Refuse(refusal, kProgramNameCaption, range->RefusedField(refusal, precision));
         return false;
     }
     StoreRange();

@@ -4,6 +4,7 @@
 #include "AppText.h"
 #include "CImageButton.h"
 #include "ColorChooser.h"
+#include "FieldFocus.h"
 #include "GraphSyntaxCheck.h"
 
 #include <QCheckBox>
@@ -105,6 +106,11 @@ void CGraphPropsGeneralPage::OnSetActive()
     ShowKind(kindList->currentIndex());
 }
 
+QWidget* CGraphPropsGeneralPage::FirstField()
+{
+    return firstEquation;
+}
+
 void CGraphPropsGeneralPage::ShowKind(int kind)
 {
     const bool known = IsKnownGraphKind(kind);
@@ -144,11 +150,17 @@ bool CGraphPropsGeneralPage::OnKillActive()
     const std::string expression2 = secondEquation->text().toStdString();
     const int kind = kindList->currentIndex();
     if (!IsKnownGraphKind(kind) || expression.empty() || (kind == KindParametric && expression2.empty())) {
-        ShowMessage(kNoFunctionBody, kErrorCaption);
+        QWidget* field = !IsKnownGraphKind(kind) ? static_cast<QWidget*>(kindList)
+                         : expression.empty()    ? firstEquation
+                                                 : secondEquation;
+        Refuse(kNoFunctionBody, kErrorCaption, field);
         return false;
     }
-    if (!CheckGraphSyntax(this, GraphKind(kind), expression, expression2))
+    if (const SyntaxVerdict verdict = CheckGraphSyntax(this, GraphKind(kind), expression, expression2);
+        verdict != SyntaxVerdict::Good) {
+        FocusField(verdict == SyntaxVerdict::FirstRefused ? firstEquation : secondEquation);
         return false;
+    }
     graph.expression = expression;
     graph.expression2 = expression2;
     graph.kind = GraphKind(kind);

@@ -25,6 +25,8 @@ public:
     void OnInitDialog() override;
     void OnSetActive() override;
     bool OnKillActive() override;
+    // The first equation: a user opens the page to type a formula.
+    QWidget* FirstField() override;
 
     bool canBeShown = true;  // false when one more visible graph is too many
     GraphItem graph;

@@ -26,6 +26,9 @@ constexpr unsigned kFailedToRetrieveDc = 3182;
 CImageButton::CImageButton(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent)
 {
+    // Enter presses the focused button, inside a dialog or not; only where
+    // no button has the focus does Enter go to the default button.
+    setAutoDefault(true);
 }
 
 void CImageButton::SetBitmap(unsigned bitmapId)

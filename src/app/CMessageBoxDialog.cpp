@@ -134,7 +134,6 @@ void CMessageBoxDialog::CreateButtons(unsigned style)
         auto* button = new CImageButton(AppText(kCaptionBase + result), this);
         button->resize(kButtonWidth, kButtonHeight);
         button->SetBitmap(kBitmapBase + result);
-        button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, result] { Press(result); });
         buttons.push_back(button);
     }

@@ -2,6 +2,7 @@
 
 #include "AppMessageBox.h"
 #include "AppText.h"
+#include "FieldFocus.h"
 #include "MessageBoxStyle.h"
 
 CPropertyPage::CPropertyPage(unsigned templateId, unsigned captionId)
@@ -39,4 +40,15 @@ void CPropertyPage::RegisterControl(QWidget* control, int controlId) const
 void CPropertyPage::ShowMessage(unsigned textId, unsigned captionId)
 {
     AppMessageBox::Show(this, textId, captionId, MB_ICONEXCLAMATION);
+}
+
+void CPropertyPage::Refuse(unsigned textId, unsigned captionId, QWidget* field)
+{
+    ShowMessage(textId, captionId);
+    FocusField(field);
+}
+
+QWidget* CPropertyPage::FirstField()
+{
+    return FirstInputField(this);
 }

@@ -24,6 +24,10 @@ public:
     virtual void OnSetActive() {}
     virtual bool OnKillActive() { return true; }
 
+    // The field that has the focus when the page opens: the first input
+    // field unless a page names another.
+    virtual QWidget* FirstField();
+
     // The context-help id of a control of this page.
     std::uint32_t ControlHelpId(int controlId) const;
 
@@ -32,6 +36,9 @@ protected:
     void RegisterControl(QWidget* control, int controlId) const;
     // Shows one of the page's validation messages with the exclamation icon.
     void ShowMessage(unsigned textId, unsigned captionId);
+    // Shows a refusal and puts the caret back in the refused field, its
+    // text selected.
+    void Refuse(unsigned textId, unsigned captionId, QWidget* field);
 
 private:
     unsigned templateId;

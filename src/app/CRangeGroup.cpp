@@ -3,6 +3,7 @@
 #include "AppBitmap.h"
 #include "AppText.h"
 #include "CPrecisionList.h"
+#include "RangeValidation.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -62,4 +63,13 @@ std::string CRangeGroup::SecondText() const
 bool CRangeGroup::TimesPi() const
 {
     return timesPi->isChecked();
+}
+
+QWidget* CRangeGroup::RefusedField(unsigned refusal, QWidget* precisionList) const
+{
+    if (refusal == RangeValidation::kNoPrecisionMessage)
+        return precisionList;
+    if (first->text().isEmpty() || !second->text().isEmpty())
+        return first;
+    return second;
 }

@@ -27,6 +27,9 @@ public:
     std::string FirstText() const;
     std::string SecondText() const;
     bool TimesPi() const;
+    // The control a range refusal is about: the precision list for a missing
+    // precision, an empty field, else the first field.
+    QWidget* RefusedField(unsigned refusal, QWidget* precisionList) const;
 
     QLineEdit* first;
     QLineEdit* second;

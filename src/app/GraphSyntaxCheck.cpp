@@ -22,14 +22,15 @@ void Compile(const std::string& text)
 
 }  // namespace
 
-bool CheckGraphSyntax(QWidget* owner, GraphKind kind, const std::string& expression,
-                      const std::string& expression2)
+SyntaxVerdict CheckGraphSyntax(QWidget* owner, GraphKind kind, const std::string& expression,
+                               const std::string& expression2)
 {
     std::unique_lock lock(theVariables.Lock(), std::try_to_lock);
     if (!lock.owns_lock()) {
         AppMessageBox::Show(owner, kComputationRunning, kErrorCaption, MB_ICONEXCLAMATION);
-        return false;
+        return SyntaxVerdict::FirstRefused;
     }
+    SyntaxVerdict verdict = SyntaxVerdict::FirstRefused;
     try {
         for (const char* name : {"x", "y", "t"})
             theVariables.SetAvailable(name, false);
@@ -37,12 +38,13 @@ bool CheckGraphSyntax(QWidget* owner, GraphKind kind, const std::string& express
         theVariables.SetAvailable(argument, true);
         theVariables.SetCurrent(argument);
         Compile(expression);
+        verdict = SyntaxVerdict::SecondRefused;
         if (kind == KindParametric)
             Compile(expression2);
     } catch (const CException& error) {
         lock.unlock();
         AppMessageBox::ReportError(owner, error);
-        return false;
+        return verdict;
     }
-    return true;
+    return SyntaxVerdict::Good;
 }

@@ -27,7 +27,7 @@ QPointer<HelpWindow>& Instance()
 QPushButton* AddButton(QBoxLayout* row, unsigned textId, QWidget* parent)
 {
     auto* button = new QPushButton(AppText(textId), parent);
-    button->setAutoDefault(false);
+    button->setAutoDefault(true);
     row->addWidget(button);
     return button;
 }

@@ -10,14 +10,14 @@ namespace RangeValidation {
 
 unsigned CheckPrecisionSelected(int precisionIndex)
 {
-    return precisionIndex < 0 ? 3139 : 0;
+    return precisionIndex < 0 ? kNoPrecisionMessage : 0;
 }
 
 unsigned CheckRangeTexts(const char* fromText, const char* toText)
 {
     if (*fromText == '\0' || *toText == '\0')
-        return 3138;
-    return ReadNumber(fromText) < ReadNumber(toText) ? 0 : 3138;
+        return kWrongRangeMessage;
+    return ReadNumber(fromText) < ReadNumber(toText) ? 0 : kWrongRangeMessage;
 }
 
 unsigned CheckRangeSize(double from, double to, std::int32_t precision, Limit limit)
@@ -27,7 +27,7 @@ unsigned CheckRangeSize(double from, double to, std::int32_t precision, Limit li
     const double b = precision * to * 4;
     // Written so that NaN and infinite values fail as well.
     const bool fits = std::fabs(b - a) <= bound && std::fabs(b) <= bound && std::fabs(a) <= bound;
-    return fits ? 0 : 3142;
+    return fits ? 0 : kTooLargeMessage;
 }
 
 unsigned CheckCoordSystemSize(const CoordSystem& cs)

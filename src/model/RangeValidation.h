@@ -14,6 +14,11 @@ namespace RangeValidation {
 // graphs only to 100000.
 enum class Limit { CoordinateEdges, ArgumentRange };
 
+// The messages that refuse a range.
+inline constexpr unsigned kWrongRangeMessage = 3138;
+inline constexpr unsigned kNoPrecisionMessage = 3139;
+inline constexpr unsigned kTooLargeMessage = 3142;
+
 // 3139 when no precision is selected in the list (index -1).
 unsigned CheckPrecisionSelected(int precisionIndex);
 // 3138 when either text is empty or the number read from fromText is not

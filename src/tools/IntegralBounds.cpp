@@ -54,14 +54,18 @@ std::string ReadBound(const std::string& text, bool timesPi, double& value)
 std::string ReadIntegralBounds(const std::string& fromText, const std::string& toText, bool timesPi,
                                IntegralBounds& bounds)
 {
+    bounds.refused = !fromText.empty() && toText.empty() ? IntegralBounds::To : IntegralBounds::From;
     if (fromText.empty() || toText.empty())
         return LoadAppString(kWrongRange);
     IntegralBounds read;
     for (auto [text, value] : {std::pair{&fromText, &read.from}, std::pair{&toText, &read.to}}) {
-        if (std::string message = ReadBound(*text, timesPi, *value); !message.empty())
+        if (std::string message = ReadBound(*text, timesPi, *value); !message.empty()) {
+            bounds.refused = text == &fromText ? IntegralBounds::From : IntegralBounds::To;
             return message;
+        }
     }
     // A NaN bound is refused like a reversed range.
+    bounds.refused = IntegralBounds::From;
     if (!(read.from < read.to))
         return LoadAppString(kWrongRange);
     bounds = read;

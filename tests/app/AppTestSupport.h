@@ -11,6 +11,7 @@
 #include "MessageBoxStyle.h"
 #include "StringTable.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -67,3 +68,15 @@ Control* Get(QWidget* page, int id)
     return page->findChild<Control*>(QStringLiteral("control%1").arg(id));
 }
 inline void PressOk(CAdvPropertySheet& sheet) { sheet.Button(IDOK)->click(); }
+
+// The control id of the widget that has the focus, 0 for none; -1 for a text
+// field whose text is not selected whole (typing would not replace it).
+inline int FocusedControl()
+{
+    const QWidget* focused = QApplication::focusWidget();
+    if (!focused || !focused->objectName().startsWith("control"))
+        return 0;
+    if (const auto* edit = qobject_cast<const QLineEdit*>(focused); edit && edit->selectedText() != edit->text())
+        return -1;
+    return focused->objectName().mid(7).toInt();
+}

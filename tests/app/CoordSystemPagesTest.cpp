@@ -2,6 +2,7 @@
 #include "AppTestSupport.h"
 #include "CCurvixDoc.h"
 #include "CoordSystemFlows.h"
+#include "KeyboardInput.h"
 #include "MemorySettingsBackend.h"
 
 #include <QPushButton>
@@ -26,36 +27,45 @@ protected:
 
 }  // namespace
 
+// A refusal puts the caret back in the field at fault, its text selected.
 TEST_F(CoordSystemPagesTest, GeneralPageRefusesInOrderAndKeepsTheSheetOpen)
 {
     const struct {
         const char *left, *right;
         int precisionIndex;
         std::initializer_list<unsigned> messages;
+        int field;  // the control with the focus after a refusal
     } rows[] = {
-        {"-1", "1", -1, {3139}},
-        {"", "", -1, {3139}},  // the precision is checked first
-        {"5", "5", 0, {3138}},
-        {"2", "1", 0, {3138}},
-        {"", "1", 0, {3138}},
-        {"1e9", "2e9", 0, {3142}},
-        {"abc", "1", 0, {}},  // reads as 0
-        {"-5", "5", 5, {}},
+        {"-1", "1", -1, {3139}, 1064},
+        {"", "", -1, {3139}, 1064},  // the precision is checked first
+        {"5", "5", 0, {3138}, 1057},
+        {"2", "1", 0, {3138}, 1057},
+        {"", "1", 0, {3138}, 1057},
+        {"1", "", 0, {3138}, 1058},
+        {"1e9", "2e9", 0, {3142}, 1057},
+        {"abc", "1", 0, {}, 0},  // reads as 0
+        {"-5", "5", 5, {}, 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.left) + " .. " + row.right);
         bool stayed = false;
+        int refused = 0;
         EditDocument([&](CAdvPropertySheet& sheet) {
+            Activate(&sheet);
             Get(sheet.GetPage(0), 1057)->setText(row.left);
             Get(sheet.GetPage(0), 1058)->setText(row.right);
             Get<QComboBox>(sheet.GetPage(0), 1064)->setCurrentIndex(row.precisionIndex);
             PressOk(sheet);
             stayed = sheet.isVisible();
+            refused = FocusedControl();
         });
         EXPECT_EQ(stayed, row.messages.size() != 0);
         for (const AppMessageBox::Request& request : messages.requests)
             EXPECT_EQ(request.style, MB_ICONEXCLAMATION);
         EXPECT_EQ(messages.Take(), MessageRecorder::Texts(row.messages));
+        if (stayed) {
+            EXPECT_EQ(refused, row.field);
+        }
     }
 }
 

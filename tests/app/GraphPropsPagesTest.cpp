@@ -5,6 +5,7 @@
 #include "CVariableTable.h"
 #include "CoordSystem.h"
 #include "GraphItem.h"
+#include "KeyboardInput.h"
 
 #include <future>
 #include <thread>
@@ -58,6 +59,7 @@ QString EngineMessage(const char* text, const char* argument)
 
 }  // namespace
 
+// A refusal puts the caret back in the field at fault, its text selected.
 TEST_F(GraphPropsPagesTest, GeneralPageRefusesInOrder)
 {
     const QString noBody = MessageRecorder::Texts({3180})[0];
@@ -65,25 +67,37 @@ TEST_F(GraphPropsPagesTest, GeneralPageRefusesInOrder)
         GraphKind kind;
         const char *first, *second;
         QString message;  // empty: accepted
+        int field;        // the control with the focus after a refusal
     } rows[] = {
-        {KindYofX, "", "", noBody},
-        {KindParametric, "cos(t)", "", noBody},
-        {GraphKind(4), "x", "", noBody},  // a file's kind outside the list
-        {KindYofX, "sin(x", "", EngineMessage("sin(x", "x")},
-        {KindYofX, "t*2", "", EngineMessage("t*2", "x")},  // t is not x's argument
-        {KindParametric, "cos(t)", "2*x", EngineMessage("2*x", "t")},
-        {KindXofY, "y^2", "", ""},
-        {KindPolar, "1+t", "", ""},
-        {KindParametric, "cos(t)", "sin(t)", ""},
+        {KindYofX, "", "", noBody, 1158},
+        {KindParametric, "cos(t)", "", noBody, 1159},
+        {GraphKind(4), "x", "", noBody, 1168},  // a file's kind outside the list
+        {KindYofX, "sin(x", "", EngineMessage("sin(x", "x"), 1158},
+        {KindYofX, "t*2", "", EngineMessage("t*2", "x"), 1158},  // t is not x's argument
+        {KindParametric, "cos(t)", "2*x", EngineMessage("2*x", "t"), 1159},
+        {KindParametric, "2*x", "sin(t)", EngineMessage("2*x", "t"), 1158},
+        {KindXofY, "y^2", "", "", 0},
+        {KindPolar, "1+t", "", "", 0},
+        {KindParametric, "cos(t)", "sin(t)", "", 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.first) + " & " + row.second);
-        const auto result = Run(Graph(row.kind, row.first, row.second), PressOk);
+        int opened = 0, refused = 0;
+        const auto result = Run(Graph(row.kind, row.first, row.second), [&](CAdvPropertySheet& sheet) {
+            Activate(&sheet);
+            opened = FocusedControl();
+            PressOk(sheet);
+            refused = FocusedControl();
+        });
+        EXPECT_EQ(opened, 1158) << "the sheet opens with the caret in the first equation";
         EXPECT_EQ(result.has_value(), row.message.isEmpty());
         EXPECT_EQ(result.value_or(Graph(row.kind, "")).kind, row.kind);
         EXPECT_NE(row.message, "accepted");
         EXPECT_EQ(messages.Take(), row.message.isEmpty() ? std::vector<QString>{}
                                                          : std::vector<QString>{row.message});
+        if (!row.message.isEmpty()) {
+            EXPECT_EQ(refused, row.field);
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #include "AppTestSupport.h"
 #include "CMessageBoxDialog.h"
 #include "HelpRequests.h"
+#include "KeyboardInput.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -122,4 +123,38 @@ TEST(MessageBoxTest, FormsLoadTheirTextsOrShowNothing)
     EXPECT_EQ(AppMessageBox::Show(nullptr, 99999u, 102u, MB_OK), -1);
     EXPECT_EQ(AppMessageBox::Show(nullptr, QString("typed"), 99999u, MB_OK), -1);
     EXPECT_EQ(recorder.requests.size(), 1u) << "nothing is shown without its texts";
+}
+
+// Enter and Space press the button that has the focus; the box opens with the
+// focus on its default button, and Tab moves along the row.
+TEST(MessageBoxTest, KeysPressTheFocusedButton)
+{
+    const struct {
+        unsigned style;
+        int tabs;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int result;  // 0: the box stays open
+    } rows[] = {
+        {MB_YESNOCANCEL | MB_ICONEXCLAMATION, 0, Qt::Key_Return, Qt::NoModifier, IDYES},
+        {MB_YESNOCANCEL | MB_ICONEXCLAMATION, 1, Qt::Key_Return, Qt::NoModifier, IDNO},
+        {MB_YESNOCANCEL | MB_ICONEXCLAMATION, 2, Qt::Key_Return, Qt::NoModifier, IDCANCEL},
+        {MB_YESNOCANCEL | MB_ICONEXCLAMATION, 1, Qt::Key_Enter, Qt::KeypadModifier, IDNO},
+        {MB_YESNOCANCEL | MB_ICONEXCLAMATION, 1, Qt::Key_Space, Qt::NoModifier, IDNO},
+        {MB_OKCANCEL | MB_ICONEXCLAMATION, 1, Qt::Key_Return, Qt::NoModifier, IDCANCEL},
+        {MB_OKCANCEL | MB_DEFBUTTON2, 1, Qt::Key_Return, Qt::NoModifier, IDOK},
+        {MB_YESNO | MB_DEFBUTTON2, 0, Qt::Key_Return, Qt::NoModifier, IDNO},
+        {MB_OK | MB_HELP, 1, Qt::Key_Return, Qt::NoModifier, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.style << " tabs " << row.tabs << " key " << row.key);
+        CMessageBoxDialog box(MakeRequest("Save changes?", row.style));
+        box.show();
+        Activate(&box);
+        for (int i = 0; i < row.tabs; ++i)
+            Type(Qt::Key_Tab);
+        Type(row.key, row.modifiers);
+        EXPECT_EQ(box.isVisible(), row.result == 0);
+        EXPECT_EQ(box.result(), row.result);
+    }
 }

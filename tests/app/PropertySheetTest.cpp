@@ -1,5 +1,6 @@
 #include "AppTestSupport.h"
 #include "HelpRequests.h"
+#include "KeyboardInput.h"
 
 #include <QApplication>
 #include <QHelpEvent>
@@ -145,4 +146,38 @@ TEST_F(PropertySheetTest, HelpRequestsCarryTheirContext)
                              {0x20000 + 171, IDHELP, false},
                              {0x80AB0421, 1057, true},
                          }));
+}
+
+// The sheet opens with the caret in its page's first field; Enter there is
+// OK (the page may still refuse); Enter on a focused Cancel or Help button
+// presses that button, never OK.
+TEST_F(PropertySheetTest, FocusStartsInTheFirstFieldAndEnterPressesTheFocusedButton)
+{
+    sheet.hasHelp = true;
+    const struct {
+        int button;  // 0: Enter in the field
+        int result;
+        int kills;
+    } rows[] = {
+        {0, IDOK, 1},
+        {IDCANCEL, IDCANCEL, 0},
+        {IDHELP, IDCANCEL, 0},  // help leaves the sheet open for the driver to cancel
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.button);
+        first->kills = 0;
+        first->field->setText("typed");
+        HelpRequests::ClearSubmitted();
+        EXPECT_EQ(Run([&](CAdvPropertySheet& shown) {
+            Activate(&shown);
+            EXPECT_EQ(QApplication::focusWidget(), first->field);
+            EXPECT_EQ(first->field->selectedText(), "typed") << "typing replaces the text";
+            if (row.button) {
+                ASSERT_TRUE(TabTo(shown.Button(row.button)));
+            }
+            Type(Qt::Key_Return);
+        }), row.result);
+        EXPECT_EQ(first->kills, row.kills);
+        EXPECT_EQ(HelpRequests::Submitted().size(), row.button == IDHELP ? 1u : 0u);
+    }
 }

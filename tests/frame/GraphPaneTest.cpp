@@ -3,9 +3,11 @@
 #include "CGraphChoiceDlg.h"
 #include "CMainFrame.h"
 #include "FrameTestSupport.h"
+#include "KeyboardInput.h"
 
 #include <QImage>
 #include <QMouseEvent>
+#include <QPushButton>
 
 namespace {
 
@@ -107,26 +109,38 @@ TEST_F(FrameTest, SixteenthVisibleGraphRefusedFromTheCheckBox)
     EXPECT_FALSE(Doc().IsModified());
 }
 
+// The two dialogs driven from the keyboard: they open with the focus in the
+// list; Enter there is the action, Enter on a focused Cancel or Help button
+// presses that button.
 TEST_F(FrameTest, MenuDialogsRemoveAndEdit)
 {
     const struct {
         unsigned command;
         int row;
+        int button;  // 0: Enter in the list
         bool accepted;
         std::vector<std::string> expressions;
     } rows[] = {
-        {ID_REMOVE_GRAPH, 1, true, {"x+0", "x+2"}},
-        {ID_REMOVE_GRAPH, -1, false, {"x+0", "x+1", "x+2"}},
-        {ID_GRAPH_PROPERTIES, 2, true, {"x+0", "x+1", "x^3"}},
-        {ID_GRAPH_PROPERTIES, -1, false, {"x+0", "x+1", "x+2"}},
+        {ID_REMOVE_GRAPH, 1, 0, true, {"x+0", "x+2"}},
+        {ID_REMOVE_GRAPH, 1, IDCANCEL, false, {"x+0", "x+1", "x+2"}},
+        {ID_REMOVE_GRAPH, 1, IDHELP, false, {"x+0", "x+1", "x+2"}},
+        {ID_REMOVE_GRAPH, -1, 0, false, {"x+0", "x+1", "x+2"}},
+        {ID_GRAPH_PROPERTIES, 2, 0, true, {"x+0", "x+1", "x^3"}},
+        {ID_GRAPH_PROPERTIES, 2, IDCANCEL, false, {"x+0", "x+1", "x+2"}},
+        {ID_GRAPH_PROPERTIES, -1, 0, false, {"x+0", "x+1", "x+2"}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.command);
+        SCOPED_TRACE(testing::Message() << row.command << " row " << row.row << " button " << row.button);
         ASSERT_TRUE(Start());
         AddGraphs(3);
         CGraphChoiceDlg::SetTestDriver([&row](CGraphChoiceDlg& dialog) {
+            Activate(&dialog);
+            EXPECT_EQ(QApplication::focusWidget(), &dialog.List());
             dialog.List().SetCurSel(row.row);
-            dialog.ActionButton().click();
+            if (row.button) {
+                ASSERT_TRUE(TabTo(dialog.findChild<QPushButton*>(QString("control%1").arg(row.button))));
+            }
+            Type(Qt::Key_Return);
         });
         SheetDriver driver([](CAdvPropertySheet& sheet) {
             SetEquation(sheet, "x^3");
@@ -143,6 +157,34 @@ TEST_F(FrameTest, MenuDialogsRemoveAndEdit)
         Doc().SetModifiedFlag(false);
         app.reset();
     }
+}
+
+// In the list pane Enter opens the selected graph's properties (the pane's
+// default button) and Space shows or hides it.
+TEST_F(FrameTest, ListPaneKeys)
+{
+    ASSERT_TRUE(Start());
+    AddGraphs(2);
+    CGraphListBox& list = Frame().Form().List();
+    list.SetCurSel(1);
+    Activate(&Frame());
+    list.setFocus();
+    int sheets = 0;
+    SheetDriver driver([&](CAdvPropertySheet& sheet) {
+        ++sheets;
+        SetEquation(sheet, "x^3");
+        PressOk(sheet);
+    });
+    Type(Qt::Key_Return);
+    EXPECT_EQ(sheets, 1);
+    ASSERT_NE(list.ItemGraph(1), nullptr);
+    EXPECT_EQ(list.ItemGraph(1)->expression, "x^3");
+    list.SetCurSel(0);
+    list.setFocus();
+    Type(Qt::Key_Space);
+    EXPECT_EQ(sheets, 1);
+    EXPECT_TRUE(list.ItemGraph(0)->hidden);
+    Doc().SetModifiedFlag(false);
 }
 
 TEST_F(FrameTest, RemovingTheOnlyGraphDisablesItsCommands)

@@ -3,8 +3,14 @@
 #include "FrameStatusBar.h"
 #include "FrameTestSupport.h"
 #include "HelpWindow.h"
+#include "KeyboardInput.h"
 
+#include <QAbstractButton>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QMenuBar>
+#include <QLineEdit>
+#include <QTest>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRegularExpression>
@@ -65,19 +71,44 @@ TEST_F(ComputedFrameTest, ZoomCommandsFollowTheComputedPicture)
     }
 }
 
-TEST_F(ComputedFrameTest, ZoomKeysAreOnTheKeypad)
+// Real key events on the keypad, with the focus in the list pane and in the
+// view; a text field keeps its keys.
+TEST_F(ComputedFrameTest, KeypadKeysZoomWhereverTheFocusIs)
 {
+    Frame().ExecuteCommand(ID_REFRESH);
+    Settle();
     const struct {
+        Qt::KeyboardModifiers modifiers;
+        Qt::Key key;
+        int zoomX, zoomY;
+        const char* menuKey;
         unsigned command;
-        QKeyCombination key;
     } rows[] = {
-        {ID_ZOOM_IN, Qt::KeypadModifier | Qt::Key_Plus},
-        {ID_ZOOM_OUT, Qt::KeypadModifier | Qt::Key_Minus},
-        {ID_ZOOM_IN_X, Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus},
-        {ID_ZOOM_OUT_Y, Qt::AltModifier | Qt::KeypadModifier | Qt::Key_Minus},
+        {Qt::NoModifier, Qt::Key_Plus, 200, 200, "Num +", ID_ZOOM_IN},
+        {Qt::ControlModifier, Qt::Key_Plus, 400, 200, "Ctrl+Num +", ID_ZOOM_IN_X},
+        {Qt::AltModifier, Qt::Key_Plus, 400, 400, "Alt+Num +", ID_ZOOM_IN_Y},
+        {Qt::ControlModifier, Qt::Key_Minus, 200, 400, "Ctrl+Num -", ID_ZOOM_OUT_X},
+        {Qt::AltModifier, Qt::Key_Minus, 200, 200, "Alt+Num -", ID_ZOOM_OUT_Y},
+        {Qt::NoModifier, Qt::Key_Minus, 100, 100, "Num -", ID_ZOOM_OUT},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(Frame().Action(row.command)->shortcut(), QKeySequence(row.key)) << row.command;
+    QWidget* targets[] = {&Frame().Form().List(), Frame().View().viewport()};
+    for (QWidget* target : targets) {
+        for (const auto& row : rows) {
+            QTest::keyClick(target, row.key, row.modifiers | Qt::KeypadModifier);
+            EXPECT_EQ(Doc().zoomX, row.zoomX) << row.menuKey;
+            EXPECT_EQ(Doc().zoomY, row.zoomY) << row.menuKey;
+            EXPECT_TRUE(Frame().Action(row.command)->text().endsWith(QString("\t") + row.menuKey)) << row.menuKey;
+        }
+    }
+    // The same keys off the keypad, or typed into a field, zoom nothing.
+    QTest::keyClick(targets[1], Qt::Key_Plus);
+    QLineEdit field(&Frame());
+    field.show();
+    Activate(&Frame());
+    field.setFocus();
+    QTest::keyClick(&field, Qt::Key_Plus, Qt::KeypadModifier);
+    EXPECT_EQ(Doc().zoomX, 100);
+    EXPECT_EQ(field.text(), "+");
 }
 
 TEST_F(ComputedFrameTest, HelpCommandsOpenLocalPages)
@@ -158,3 +189,32 @@ TEST_F(ComputedFrameTest, ListPaneHidesShowsAndSnapsBack)
 }
 
 }  // namespace
+
+// Alt and a menu's letter open that menu wherever the focus is: no control of
+// the window shares the mnemonic of a menu's title.
+TEST_F(FrameTest, MenuMnemonicsBelongToTheMenus)
+{
+    ASSERT_TRUE(Start());
+    const auto mnemonic = [](const QString& text) {
+        const qsizetype at = QString(text).replace("&&", "").indexOf('&');
+        return at < 0 ? QChar() : text.at(at + 1).toLower();
+    };
+    const QMenuBar* bar = Frame().findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_EQ(bar->actions().size(), 5);
+    std::map<QChar, QStringList> owners;
+    for (const QAction* menu : bar->actions())
+        owners[mnemonic(menu->text())] << menu->text();
+    for (const QWidget* widget : Frame().findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(&Frame()))
+            continue;
+        if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+            owners[mnemonic(button->text())] << button->text();
+        else if (const auto* label = qobject_cast<const QLabel*>(widget))
+            owners[mnemonic(label->text())] << label->text();
+        else if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+            owners[mnemonic(group->title())] << group->title();
+    }
+    for (const QAction* menu : bar->actions())
+        EXPECT_EQ(owners[mnemonic(menu->text())], QStringList{menu->text()});
+}

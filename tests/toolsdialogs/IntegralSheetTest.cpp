@@ -6,6 +6,7 @@
 #include "CCurvixDoc.h"
 #include "CIntegralCalcResultsPage.h"
 #include "CIntegralSelGraphPage.h"
+#include "KeyboardInput.h"
 #include "MemorySettingsBackend.h"
 #include "ToolCommands.h"
 
@@ -152,6 +153,27 @@ TEST_F(IntegralSheet, RefusesUnusableChoicesAndBounds)
             if (!row.result.isEmpty()) {
                 EXPECT_EQ(Get<QLabel>(&page, 1085)->text(), row.result);
             }
+        });
+    }
+}
+
+// A refused bound gets the caret back, its text selected.
+TEST_F(IntegralSheet, RefusedBoundTakesTheFocus)
+{
+    const struct {
+        const char *from, *to;
+        int field;
+    } rows[] = {
+        {"", "1", 1075}, {"0", "", 1074}, {"0,5", "1", 1075}, {"0", "1x", 1074}, {"2", "1", 1075}, {"1e999", "1", 1075},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.from) + " .. " + row.to);
+        Open([&](CAdvPropertySheet& sheet, CIntegralSelGraphPage&, CIntegralCalcResultsPage& page) {
+            Activate(&sheet);
+            ASSERT_TRUE(sheet.SetActivePage(1));
+            Calculate(page, row.from, row.to);
+            EXPECT_EQ(messages.Take().size(), 1u);
+            EXPECT_EQ(FocusedControl(), row.field);
         });
     }
 }

@@ -6,6 +6,7 @@
 #include "CAddTangentNormalDlg.h"
 #include "CCurvixDoc.h"
 #include "CGraphListBox.h"
+#include "KeyboardInput.h"
 #include "MemorySettingsBackend.h"
 #include "ToolCommands.h"
 
@@ -114,3 +115,27 @@ TEST_F(TangentDialog, ToolReportsWhetherAGraphWasAdded)
 }
 
 }  // namespace
+
+// The dialog opens with the caret in the argument field; Enter there
+// calculates (Calculate is the default button while it is enabled), and a
+// refused argument gets the caret back.
+TEST_F(TangentDialog, EnterInTheArgumentFieldCalculates)
+{
+    Dialog().show();
+    Activate(&Dialog());
+    EXPECT_EQ(FocusedControl(), 1096);
+    QTest::keyClicks(QApplication::focusWidget(), "2");
+    Type(Qt::Key_Return);
+    EXPECT_EQ(Get(&Dialog(), 1140)->text(), "4x - 4");
+    EXPECT_TRUE(Dialog().isVisible());
+
+    AppMessageBox::SetTestResponder([&](const AppMessageBox::Request& request) {
+        messages.requests.push_back(request);
+        return IDCANCEL;
+    });
+    Get(&Dialog(), 1096)->selectAll();
+    QTest::keyClicks(QApplication::focusWidget(), "1e9");
+    Type(Qt::Key_Return);
+    EXPECT_EQ(messages.Take(), std::vector<QString>{AppText(21410)});
+    EXPECT_EQ(FocusedControl(), 1096);
+}

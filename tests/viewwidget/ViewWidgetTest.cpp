@@ -15,10 +15,12 @@
 #include "PixelProbe.h"
 #include "ViewMapping.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollArea>
 #include <QScrollBar>
 
 #include <gtest/gtest.h>
@@ -221,6 +223,20 @@ TEST_F(ViewWidgetTest, ProgressDialogFollowsReportsAndCancels)
     EXPECT_FALSE(dialog.IsCancelling());
     EXPECT_EQ(dialog.Progress(), 0);
     EXPECT_EQ(dialog.CountText(), "3 / 3");
+}
+
+// Inside the view's white picture area the window still shows its dark
+// caption bar and the face colour of a dialog.
+TEST_F(ViewWidgetTest, ProgressDialogKeepsItsCaptionAndFaceOverThePicture)
+{
+    QScrollArea area;
+    area.viewport()->setBackgroundRole(QPalette::Base);
+    area.resize(400, 300);
+    CGraphProgressDlg dialog(area.viewport());
+    const QImage image = dialog.grab().toImage();
+    EXPECT_EQ(QColor(image.pixel(5, 5)), QColor(10, 36, 106)) << "caption bar";
+    EXPECT_EQ(QColor(image.pixel(5, image.height() - 5)), QApplication::palette().color(QPalette::Window))
+        << "dialog face";
 }
 
 TEST_F(ViewWidgetTest, RefusalsAndEmptyPictures)

@@ -4,6 +4,7 @@
 #include "CCurvixDoc.h"
 #include "CGraphListBox.h"
 #include "CImageButton.h"
+#include "FieldFocus.h"
 #include "HelpRequests.h"
 #include "MessageBoxStyle.h"
 
@@ -29,7 +30,6 @@ CImageButton* Button(QWidget* parent, unsigned captionId, int id, unsigned bitma
     auto* button = new CImageButton(AppText(captionId), parent);
     button->SetBitmap(bitmap);
     button->setObjectName(QStringLiteral("control%1").arg(id));
-    button->setAutoDefault(false);
     return button;
 }
 
@@ -63,6 +63,7 @@ CGraphChoiceDlg::CGraphChoiceDlg(CCurvixDoc& doc, const Layout& layout, QWidget*
     box->addWidget(new QLabel(AppText(layout.promptId), this));
     box->addWidget(list, 1);
     box->addLayout(buttons);
+    FocusField(list);
 }
 
 int CGraphChoiceDlg::DoModal()

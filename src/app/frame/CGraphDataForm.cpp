@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -122,6 +123,16 @@ void CGraphDataForm::FillList(bool refill)
         list->FillFrom(doc);
     removeButton->setEnabled(HasGraphs());
     propertiesButton->setEnabled(HasGraphs());
+}
+
+void CGraphDataForm::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && list->hasFocus() && list->CurSel() >= 0 && propertiesButton->isEnabled()) {
+        OnGraphProperties();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CGraphDataForm::UpdateData()

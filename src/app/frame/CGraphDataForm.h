@@ -41,6 +41,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // Enter on a selected graph opens its properties, as the default button.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateControls();

@@ -3,6 +3,7 @@
 #include "AppText.h"
 #include "CMenuChrome.h"
 #include "FrameCommands.h"
+#include "KeypadKeys.h"
 
 #include <QAction>
 #include <QDir>
@@ -17,7 +18,7 @@ constexpr unsigned kRecentFilePlaceholder = 18016;
 }  // namespace
 
 FrameActions::FrameActions(QWidget& owner, std::function<void(unsigned)> run)
-    : run(std::move(run))
+    : run(std::move(run)), keypad(new KeypadKeys(owner, this->run))
 {
     for (const FrameCommandInfo& command : FrameCommandTable())
         CreateAction(owner, command.id, command.menuTextId, command.key, command.checkable);
@@ -33,8 +34,12 @@ QAction* FrameActions::CreateAction(QWidget& owner, unsigned id, unsigned menuTe
     const QStringList prompt = AppText(id).split(QLatin1Char('\n'));
     action->setStatusTip(prompt.value(0));
     action->setToolTip(prompt.value(1, prompt.value(0)));
-    if (*key)
+    if (const auto keypadKey = KeypadKeys::Parse(key)) {
+        keypad->Add(*keypadKey, id);
+        action->setText(action->text() + QLatin1Char('\t') + KeypadKeys::MenuText(key));
+    } else if (*key) {
         action->setShortcut(QKeySequence(QString::fromLatin1(key)));
+    }
     action->setShortcutContext(Qt::WindowShortcut);
     action->setCheckable(checkable);
     action->setData(id);

@@ -6,6 +6,7 @@
 #include <map>
 #include <vector>
 
+class KeypadKeys;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -32,6 +33,7 @@ private:
 
     std::function<void(unsigned)> run;
     std::map<unsigned, QAction*> actions;
+    KeypadKeys* keypad;  // owned by the window
     QMenu* fileMenu = nullptr;
     std::vector<QAction*> recentActions;
 };

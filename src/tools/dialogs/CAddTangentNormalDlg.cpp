@@ -8,6 +8,7 @@
 #include "CGraphListBox.h"
 #include "CGraphPropsSheet.h"
 #include "CImageButton.h"
+#include "FieldFocus.h"
 #include "HelpRequests.h"
 #include "MessageBoxStyle.h"
 
@@ -52,7 +53,6 @@ CImageButton* Button(unsigned captionId, unsigned bitmapId, QWidget* parent)
 {
     auto* button = new CImageButton(AppText(captionId), parent);
     button->SetBitmap(bitmapId);
-    button->setAutoDefault(false);
     return button;
 }
 
@@ -91,6 +91,8 @@ CAddTangentNormalDlg::CAddTangentNormalDlg(CCurvixDoc& doc, AppSettings& setting
     resultText->setReadOnly(true);
     tangentRadio->setChecked(true);
     addButton->setEnabled(false);
+    // Enter in the argument field calculates.
+    calculateButton->setDefault(true);
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(new QLabel(AppText(kGraphGroup), this), 0, 0, 1, 3);
@@ -124,6 +126,7 @@ CAddTangentNormalDlg::CAddTangentNormalDlg(CCurvixDoc& doc, AppSettings& setting
     connect(addButton, &QPushButton::clicked, this, &CAddTangentNormalDlg::OnAddToList);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(helpButton, &QPushButton::clicked, this, [] { HelpRequests::Submit({kHelpContext, 0, false}); });
+    FocusField(argumentEdit);
 }
 
 void CAddTangentNormalDlg::OnSelectGraph()
@@ -146,14 +149,17 @@ void CAddTangentNormalDlg::OnCalculate()
     const GraphItem* graph = graphList->ItemGraph(graphList->CurSel());
     if (!graph) {
         AppMessageBox::Show(this, kNotSelected, kProgramNameCaption, MB_ICONEXCLAMATION);
+        FocusField(graphList);
         return;
     }
     // No check for stray characters: unreadable text is 0.
     double argument = std::atof(argumentEdit->text().toLocal8Bit().constData());
     if (piBox->isChecked())
         argument *= kDialogPi;
-    if (!ConfirmRange(row, argument))
+    if (!ConfirmRange(row, argument)) {
+        FocusField(argumentEdit);
         return;
+    }
     // A graph added here has no slot until the view computes again; its own
     // copy serves at the precision of the coordinate system in use.
     TangentNormal computed;
@@ -166,6 +172,7 @@ void CAddTangentNormalDlg::OnCalculate()
             AppMessageBox::Show(this, kNoFunction, kProgramNameCaption, MB_ICONEXCLAMATION);
         else if (computed.error)
             AppMessageBox::ReportError(this, *computed.error);
+        FocusField(argumentEdit);
         return;
     }
     lines = computed;

@@ -9,6 +9,7 @@
 #include "CIntegralSelGraphPage.h"
 #include "CPrecisionList.h"
 #include "CVariableTable.h"
+#include "FieldFocus.h"
 #include "IntegralBounds.h"
 #include "IntegralChecks.h"
 #include "IntegralEvent.h"
@@ -243,6 +244,7 @@ void CIntegralCalcResultsPage::OnCalculate()
         ReadIntegralBounds(fromEdit->text().toStdString(), toEdit->text().toStdString(), piBox->isChecked(), bounds);
     if (!refusal.empty()) {
         AppMessageBox::Show(this, QString::fromStdString(refusal), kErrorCaption, MB_ICONEXCLAMATION);
+        FocusField(bounds.refused == IntegralBounds::From ? fromEdit : toEdit);
         return;
     }
     resultValid = false;

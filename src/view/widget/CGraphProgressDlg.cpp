@@ -5,6 +5,7 @@
 #include "GraphProgressEvent.h"
 #include "ManualResetEvent.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -38,6 +39,8 @@ QLabel* Caption(QWidget* parent)
 {
     auto* caption = new QLabel(AppText(kTitle), parent);
     caption->setAutoFillBackground(true);
+    caption->setBackgroundRole(QPalette::Window);
+    caption->setForegroundRole(QPalette::WindowText);
     QPalette palette = caption->palette();
     palette.setColor(QPalette::Window, kCaptionColor);
     palette.setColor(QPalette::WindowText, Qt::white);
@@ -54,6 +57,11 @@ QLabel* Caption(QWidget* parent)
 CGraphProgressDlg::CGraphProgressDlg(QWidget* parent) : QFrame(parent)
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Raised);
+    // A child of the view's picture area would otherwise take its white
+    // base colours: the window shows the face and text of any dialog.
+    setPalette(QApplication::palette(this));
+    setBackgroundRole(QPalette::Window);
+    setForegroundRole(QPalette::WindowText);
     setAutoFillBackground(true);
     BuildControls();
     // The texts show empty until the first progress report.
