@@ -1,0 +1,329 @@
+#!/bin/bash
+# Runs one keyboard scenario against the real program on a private X server.
+#
+#   run-scenario.sh NAME CURVIX CURVIX_CLI EXAMPLES_DIR
+#
+# X11_WAIT (seconds for one wait, default 8), X11_SHOTS (folder for a
+# screenshot on failure) and X11_KEEP (keep the scratch folder) help when a
+# scenario fails.
+set -u
+
+if (($# != 4)); then
+    echo "usage: $0 NAME CURVIX CURVIX_CLI EXAMPLES_DIR" >&2
+    exit 2
+fi
+NAME=$1
+CURVIX=$(realpath "$2")
+CLI=$(realpath "$3")
+EXAMPLES=$(realpath "$4")
+source "$(dirname "$0")/x11-harness.sh"
+
+# ---- Reading documents --------------------------------------------------
+
+expressions()
+{
+    "$CLI" info "$1" | grep -o '"expression":"[^"]*"' | cut -d'"' -f4
+}
+
+zoom()
+{
+    "$CLI" info "$1" | grep -o "\"zoom$2\":[^,}]*" | cut -d: -f2
+}
+
+# ---- Steps shared by the scenarios ----------------------------------------
+
+# A window that has just appeared gets the keyboard from the window manager;
+# a moment lets the program take it before the first key.
+settle()
+{
+    sleep 0.3
+}
+
+# A copy of an example in the scratch folder; its path goes to DOC.
+copy_example()
+{
+    DOC=$X11_DIR/$1
+    cp "$EXAMPLES/$1" "$DOC" || fail "no example $1"
+    chmod u+w "$DOC"
+}
+
+# Visible windows of the program, one id a line.
+program_windows()
+{
+    xdotool search --onlyvisible --class curvix 2>/dev/null | sort
+}
+
+new_window_since()
+{
+    [[ -n $(comm -13 <(echo "$1") <(program_windows)) ]]
+}
+
+# Alt+G in the main window; true when a new window (the menu) showed.
+press_alt_g()
+{
+    local before
+    before=$(program_windows)
+    x11_keys "$X11_MAIN" alt+g
+    x11_poll 2 new_window_since "$before"
+}
+
+# The Graph menu, for scenarios about what comes after it: a second Alt+G
+# is allowed here (graph_menu_alt_g checks the first one).
+open_graph_menu()
+{
+    press_alt_g && return 0
+    echo "   (the Graph menu did not open on the first Alt+G; pressing it again)"
+    press_alt_g || fail "Alt+G did not open the Graph menu"
+}
+
+no_menu_shown()
+{
+    ! x11_found '^Curvix$'
+}
+
+# Escape closes the menu, the second one leaves the menu bar.
+close_menu()
+{
+    xdotool key Escape Escape
+    x11_poll "$X11_WAIT" no_menu_shown || fail "Escape did not close the menu"
+}
+
+# Graph > Add tangent/normal graph... is enabled only once the graphs are
+# computed; until then the menu is closed and opened again. Sets DIALOG.
+open_tangent_dialog()
+{
+    local tries=$X11_WAIT
+    while ((tries-- > 0)); do
+        open_graph_menu
+        xdotool key t
+        if x11_poll 1 x11_found "$(x11_exact 'Add tangent/normal graph')"; then
+            DIALOG=$X11_WIN
+            return 0
+        fi
+        close_menu
+    done
+    fail "the tangent dialog did not open: the graphs were never computed"
+}
+
+# The sheet for a new graph takes the formula in its first field; OK is
+# the default button.
+fill_add_sheet()
+{
+    local formula=$1 sheet
+    x11_wait_window "$(x11_exact 'Add new graph')" "the Add new graph sheet"
+    sheet=$X11_WIN
+    settle
+    x11_type "$sheet" "$formula"
+    x11_keys "$sheet" Return
+    # An empty first field makes the sheet complain instead of closing.
+    if x11_poll "$X11_WAIT" x11_hidden "$sheet"; then
+        return 0
+    fi
+    fail "the sheet did not close on Return after typing \"$formula\" (shown: $(x11_titles));" \
+        "the formula did not reach the first field"
+}
+
+# ---- Scenarios ------------------------------------------------------------
+
+# "Save changes?" answered No from the keyboard: Tab moves from Yes to No,
+# Return presses the focused button, and the file stays as it was.
+scenario_save_question_no()
+{
+    # This document is not computed when opened, so no progress pane takes
+    # the focus from the graph list, where the window puts it.
+    copy_example waves.cvx
+    cp "$DOC" "$X11_DIR/original.cvx"
+    step "open the document"
+    x11_open_document "$DOC"
+    settle
+    step "change the document with Space in the graph list"
+    x11_keys "$X11_MAIN" space
+    x11_wait_title "$X11_MAIN" '\* - Curvix$' "Space did not mark the document modified"
+    step "Ctrl+N asks whether to save the changes"
+    x11_keys "$X11_MAIN" ctrl+n
+    x11_wait_window '^Curvix$' "the save question"
+    local question=$X11_WIN
+    settle
+    step "Tab to No, Return"
+    x11_keys "$question" Tab Return
+    x11_wait_gone "$question" "the save question"
+    x11_wait_title "$X11_MAIN" '^Untitled - Curvix$' "no new document after the answer"
+    step "the file is unchanged"
+    cmp -s "$DOC" "$X11_DIR/original.cvx" ||
+        fail "the document was saved although No had the focus when Return was pressed"
+}
+
+# Cancel in "Remove graph" from the keyboard removes nothing.
+scenario_remove_cancel()
+{
+    copy_example waves.cvx
+    local before
+    before=$(expressions "$DOC")
+    step "open the document"
+    x11_open_document "$DOC"
+    settle
+    step "Graph menu > Remove graph..."
+    open_graph_menu
+    xdotool key m
+    x11_wait_window "$(x11_exact 'Remove graph')" "the Remove graph dialog"
+    local dialog=$X11_WIN
+    settle
+    # The focus starts in the list; Help and then Cancel follow it.
+    step "Tab to Cancel, Return"
+    x11_keys "$dialog" Tab Tab Return
+    x11_wait_gone "$dialog" "the Remove graph dialog"
+    step "the document is unmodified"
+    # The title follows the document within a tenth of a second.
+    sleep 0.3
+    x11_title_matches "$X11_MAIN" '^[^*]* - Curvix$' ||
+        fail "the document is marked modified: a graph was removed although Cancel had the focus"
+    step "save and compare the graphs"
+    x11_save "$X11_MAIN" "$DOC"
+    [[ $(expressions "$DOC") == "$before" ]] ||
+        fail "graphs after Cancel: $(expressions "$DOC" | paste -sd'|'); before: $(echo "$before" | paste -sd'|')"
+}
+
+# Zooms with one keypad key; checks which axes grew or shrank.
+# ZOOM_X and ZOOM_Y hold the zoom saved last.
+zoom_key()
+{
+    local keys=$1 expectX=$2 expectY=$3 state=$4 x y
+    step "$keys with Num Lock $state"
+    x11_keys "$X11_MAIN" "$keys"
+    x11_wait_title "$X11_MAIN" '\* - Curvix$' "$keys did not zoom: the document stayed unmodified"
+    x11_save "$X11_MAIN" "$DOC"
+    x=$(zoom "$DOC" X)
+    y=$(zoom "$DOC" Y)
+    compare_zoom X "$ZOOM_X" "$x" "$expectX"
+    compare_zoom Y "$ZOOM_Y" "$y" "$expectY"
+    ZOOM_X=$x
+    ZOOM_Y=$y
+}
+
+compare_zoom()
+{
+    local axis=$1 old=$2 new=$3 expect=$4 actual=same
+    if awk "BEGIN { exit !($new > $old) }"; then
+        actual=larger
+    elif awk "BEGIN { exit !($new < $old) }"; then
+        actual=smaller
+    fi
+    [[ $actual == "$expect" ]] || fail "zoom$axis went from $old to $new ($actual), expected $expect"
+}
+
+scenario_keypad_zoom()
+{
+    copy_example gallery.cvx
+    ZOOM_X=$(zoom "$DOC" X)
+    ZOOM_Y=$(zoom "$DOC" Y)
+    step "open the document"
+    x11_open_document "$DOC"
+    step "wait until the graphs are computed (zooming needs them)"
+    open_tangent_dialog
+    x11_keys "$DIALOG" Escape
+    x11_wait_gone "$DIALOG" "the tangent dialog"
+    local state
+    for state in off on; do
+        zoom_key KP_Add larger larger "$state"
+        zoom_key KP_Subtract smaller smaller "$state"
+        zoom_key ctrl+KP_Add larger same "$state"
+        zoom_key ctrl+KP_Subtract smaller same "$state"
+        zoom_key alt+KP_Add same larger "$state"
+        zoom_key alt+KP_Subtract same smaller "$state"
+        # The server starts with Num Lock off; the key toggles it.
+        if [[ $state == off ]]; then
+            x11_keys "$X11_MAIN" Num_Lock
+        fi
+    done
+}
+
+# Alt+G, Add, a formula, Return: the graph is in the saved document.
+scenario_add_graph_keyboard()
+{
+    copy_example waves.cvx
+    step "open the document"
+    x11_open_document "$DOC"
+    settle
+    step "Graph menu > Add new graph..."
+    open_graph_menu
+    xdotool key a
+    step "type the formula into the sheet, Return"
+    fill_add_sheet 'x^2'
+    step "save"
+    x11_wait_title "$X11_MAIN" '\* - Curvix$' "the document is not modified after adding a graph"
+    x11_save "$X11_MAIN" "$DOC"
+    expressions "$DOC" | grep -qx 'x^2' || fail "no graph x^2 in the saved document"
+}
+
+# The first Alt+G opens the Graph menu, and so does every later one.
+scenario_graph_menu_alt_g()
+{
+    copy_example waves.cvx
+    step "open the document"
+    x11_open_document "$DOC"
+    settle
+    step "the first Alt+G opens a menu"
+    press_alt_g || fail "no menu opened on the first Alt+G"
+    step "Escape closes it; Alt+G opens it again"
+    close_menu
+    press_alt_g || fail "no menu opened on the second Alt+G"
+    step "Return on its first item opens the Add new graph sheet"
+    xdotool key Return
+    x11_wait_window "$(x11_exact 'Add new graph')" "the Add new graph sheet (the menu was not the Graph menu)"
+    local sheet=$X11_WIN
+    x11_keys "$sheet" Escape
+    x11_wait_gone "$sheet" "the Add new graph sheet"
+}
+
+# Return in the tangent dialog's argument field calculates the lines; the
+# tangent then goes to the list through "Add to the list...".
+scenario_tangent_enter()
+{
+    copy_example gallery.cvx
+    local first expected
+    first=$(expressions "$DOC" | head -n 1)
+    expected=$("$CLI" tangent --kind 0 --at 1 "$first" | sed -n 's/^tangent: y = //p')
+    [[ -n $expected ]] || fail "curvix-cli gave no tangent of $first"
+    step "open the document"
+    x11_open_document "$DOC"
+    step "Graph menu > Add tangent/normal graph..."
+    open_tangent_dialog
+    local dialog=$DIALOG
+    settle
+    # The argument field has the focus; its text is replaced.
+    step "type 1 into the argument field, Return"
+    x11_keys "$dialog" ctrl+a
+    x11_type "$dialog" 1
+    x11_keys "$dialog" Return
+    step "Alt+A (Add to the list...) opens the Add sheet"
+    x11_keys "$dialog" alt+a
+    x11_wait_window "$(x11_exact 'Add new graph')" \
+        "the Add sheet after Alt+A (Return did not calculate, so Add to the list stayed disabled)"
+    local sheet=$X11_WIN
+    settle
+    x11_keys "$sheet" Return
+    x11_wait_gone "$sheet" "the Add new graph sheet"
+    step "Escape closes the tangent dialog"
+    x11_keys "$dialog" Escape
+    x11_wait_gone "$dialog" "the tangent dialog"
+    step "save"
+    x11_save "$X11_MAIN" "$DOC"
+    expressions "$DOC" | grep -qxF "$expected" ||
+        fail "no tangent \"$expected\" in the saved document: $(expressions "$DOC" | paste -sd'|')"
+}
+
+# ----------------------------------------------------------------------------
+
+if [[ $(type -t "scenario_$NAME") != function ]]; then
+    echo "unknown scenario $NAME" >&2
+    exit 2
+fi
+for tool in Xvfb openbox xdotool; do
+    command -v "$tool" >/dev/null || {
+        echo "$tool is not installed" >&2
+        exit 2
+    }
+done
+x11_begin "$NAME"
+"scenario_$NAME"
+echo "PASS $NAME"
