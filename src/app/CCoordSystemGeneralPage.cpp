@@ -84,12 +84,18 @@ void CCoordSystemGeneralPage::OnInitDialog()
 
 bool CCoordSystemGeneralPage::OnKillActive()
 {
-    // Only the horizontal edges are checked: they set the sampled range.
-    const unsigned refusal = RangeValidation::CheckRange(precision->currentIndex(), horizontal->FirstText().c_str(),
-                                                         horizontal->SecondText().c_str(),
-                                                         RangeValidation::Limit::CoordinateEdges);
+    // The horizontal edges set the sampled range: precision, order and size.
+    // The vertical edges need only be in order.
+    unsigned refusal = RangeValidation::CheckRange(precision->currentIndex(), horizontal->FirstText().c_str(),
+                                                   horizontal->SecondText().c_str(),
+                                                   RangeValidation::Limit::CoordinateEdges);
+    const CRangeGroup* group = horizontal;
+    if (!refusal) {
+        refusal = RangeValidation::CheckVerticalEdges(vertical->FirstText().c_str(), vertical->SecondText().c_str());
+        group = vertical;
+    }
     if (refusal) {
-        Refuse(refusal, kProgramNameCaption, horizontal->RefusedField(refusal, precision));
+        Refuse(refusal, kProgramNameCaption, group->RefusedField(refusal, precision));
         return false;
     }
     return true;

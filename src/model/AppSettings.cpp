@@ -2,6 +2,7 @@
 
 #include "AppStringFormat.h"
 #include "Archive.h"
+#include "RangeValidation.h"
 #include "SettingsBackend.h"
 
 #include <algorithm>
@@ -103,20 +104,25 @@ void AppSettings::SetDefaultSettings(int mask)
         defaultCoordSystem = DefaultCoordSystem();
 }
 
+// Values read from the store that the program's own pages could never have
+// produced are replaced and written back at once, so that a damaged store
+// mends itself instead of being carried from session to session.
 bool AppSettings::LoadSettings(int mask)
 {
     std::string errorText;
     if (!backend.Open(errorText))
         return Fail(errorText);
-    LoadValues(mask);
-    // Nothing was set, so closing cannot lose anything.
-    backend.Close(errorText);
+    const int repaired = LoadValues(mask);
+    SaveValues(repaired);
+    if (!backend.Close(errorText) && repaired)
+        return Fail(errorText);
     lastError.clear();
     return true;
 }
 
-void AppSettings::LoadValues(int mask)
+int AppSettings::LoadValues(int mask)
 {
+    int repaired = 0;
     for (const DwordSetting& setting : kLoadOrder) {
         if (!(mask & setting.bit))
             continue;
@@ -128,26 +134,14 @@ void AppSettings::LoadValues(int mask)
         else
             this->*setting.number = static_cast<std::int32_t>(*value);
     }
-    if (mask & SettingDefCS) {
-        // A damaged image would give documents edges or precisions that the
-        // computation cannot work with; it counts as missing.
-        const auto image = QueryExact(backend, kDefCS, CoordSystem::kImageSize);
-        CoordSystem cs;
-        if (image)
-            cs.SetFromImage(Fixed<CoordSystem::kImageSize>(*image));
-        if (image && cs.IsUsable())
-            defaultCoordSystem = cs;
-        else
-            SetDefaultSettings(SettingDefCS);
+    if ((mask & SettingGridSize) && (GridSize < 0 || GridSize > 2)) {
+        SetDefaultSettings(SettingGridSize);
+        repaired |= SettingGridSize;
     }
-    if (mask & SettingWndPlacement) {
-        const auto image = QueryExact(backend, kWndPlacement, WindowPlacement::kImageSize);
-        if (image)
-            windowPlacement.SetFromImage(Fixed<WindowPlacement::kImageSize>(*image));
-        // A record saved without a placement (length 0) is no placement.
-        if (!image || windowPlacement.length != static_cast<std::int32_t>(WindowPlacement::kImageSize))
-            windowPlacement = WindowPlacement();
-    }
+    if ((mask & SettingDefCS) && !LoadDefaultCoordSystem())
+        repaired |= SettingDefCS;
+    if ((mask & SettingWndPlacement) && !LoadWindowPlacement())
+        repaired |= SettingWndPlacement;
     if (mask & SettingCustColors) {
         if (const auto bytes = QueryExact(backend, kCustColors, kCustColorsSize)) {
             Archive archive(*bytes, {});
@@ -155,6 +149,39 @@ void AppSettings::LoadValues(int mask)
                 color = archive.ReadDword();
         }
     }
+    return repaired;
+}
+
+// A damaged image would give documents edges or precisions that the
+// computation cannot work with, and one the pages would refuse could not be
+// edited back: either counts as missing. False when a stored image was
+// replaced.
+bool AppSettings::LoadDefaultCoordSystem()
+{
+    const auto image = QueryExact(backend, kDefCS, CoordSystem::kImageSize);
+    CoordSystem cs;
+    if (image)
+        cs.SetFromImage(Fixed<CoordSystem::kImageSize>(*image));
+    if (image && cs.IsUsable() && RangeValidation::CheckStoredCoordSystem(cs) == 0) {
+        defaultCoordSystem = cs;
+        return true;
+    }
+    SetDefaultSettings(SettingDefCS);
+    return !image;
+}
+
+// False when a stored record had to be mended.
+bool AppSettings::LoadWindowPlacement()
+{
+    const auto image = QueryExact(backend, kWndPlacement, WindowPlacement::kImageSize);
+    if (image)
+        windowPlacement.SetFromImage(Fixed<WindowPlacement::kImageSize>(*image));
+    // A record saved without a placement (length 0) is no placement.
+    if (!image || windowPlacement.length != static_cast<std::int32_t>(WindowPlacement::kImageSize)) {
+        windowPlacement = WindowPlacement();
+        return true;
+    }
+    return !windowPlacement.Repair();
 }
 
 bool AppSettings::SaveSettings(int mask)

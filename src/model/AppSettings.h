@@ -39,8 +39,10 @@ public:
     virtual ~AppSettings() = default;
 
     // Reads the selected values; a value that is missing or malformed takes
-    // its default. False when the store cannot be opened: LastError() then
-    // holds the message to show (string 3164) and nothing was read.
+    // its default, and one the program's pages would refuse takes its
+    // default and is written back. False when the store cannot be opened
+    // (or a mended value cannot be written): LastError() then holds the
+    // message to show (string 3164).
     bool LoadSettings(int mask);
     // Writes the selected values. False when the store cannot be opened or
     // written, with the message in LastError().
@@ -67,7 +69,10 @@ public:
     std::array<std::uint32_t, 16> customColors;
 
 private:
-    void LoadValues(int mask);
+    // The bits of the values that were mended.
+    int LoadValues(int mask);
+    bool LoadDefaultCoordSystem();
+    bool LoadWindowPlacement();
     void SaveValues(int mask);
     bool Fail(const std::string& systemText);
 

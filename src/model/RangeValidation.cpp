@@ -51,6 +51,40 @@ unsigned CheckRange(int precisionIndex, const char* fromText, const char* toText
                           PrecisionFromIndex(precisionIndex), limit);
 }
 
+unsigned CheckVerticalEdges(const char* topText, const char* bottomText)
+{
+    if (*topText == '\0' || *bottomText == '\0')
+        return kWrongVerticalMessage;
+    return ReadNumber(bottomText) < ReadNumber(topText) ? 0 : kWrongVerticalMessage;
+}
+
+namespace {
+
+// A stored range as the pages would have read it back from its texts.
+unsigned CheckStoredRange(double from, double to, std::int32_t precision, Limit limit)
+{
+    if (unsigned id = CheckPrecisionSelected(IndexFromPrecision(precision)))
+        return id;
+    if (!(from < to))
+        return kWrongRangeMessage;
+    return CheckRangeSize(from, to, precision, limit);
+}
+
+}  // namespace
+
+unsigned CheckStoredCoordSystem(const CoordSystem& cs)
+{
+    if (unsigned id = CheckStoredRange(cs.left, cs.right, cs.precision, Limit::CoordinateEdges))
+        return id;
+    if (!(cs.bottom < cs.top))
+        return kWrongVerticalMessage;
+    for (const ArgRange* range : {&cs.polarRange, &cs.paramRange}) {
+        if (unsigned id = CheckStoredRange(range->from, range->to, range->precision, Limit::ArgumentRange))
+            return id;
+    }
+    return 0;
+}
+
 double ReadNumber(const char* text)
 {
     return std::strtod(text, nullptr);

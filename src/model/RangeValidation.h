@@ -18,6 +18,7 @@ enum class Limit { CoordinateEdges, ArgumentRange };
 inline constexpr unsigned kWrongRangeMessage = 3138;
 inline constexpr unsigned kNoPrecisionMessage = 3139;
 inline constexpr unsigned kTooLargeMessage = 3142;
+inline constexpr unsigned kWrongVerticalMessage = 3401;
 
 // 3139 when no precision is selected in the list (index -1).
 unsigned CheckPrecisionSelected(int precisionIndex);
@@ -31,6 +32,11 @@ unsigned CheckRangeSize(double from, double to, std::int32_t precision, Limit li
 unsigned CheckCoordSystemSize(const CoordSystem& cs);
 // The three checks in order, for one range as typed.
 unsigned CheckRange(int precisionIndex, const char* fromText, const char* toText, Limit limit);
+// 3401 when either vertical edge text is empty or top is not above bottom.
+unsigned CheckVerticalEdges(const char* topText, const char* bottomText);
+// The pages' checks applied to a stored coordinate system: whether the user
+// could have typed it on both pages. The first refusal, or 0.
+unsigned CheckStoredCoordSystem(const CoordSystem& cs);
 
 // A number as the pages read it: strtod's leading number, 0 for none.
 double ReadNumber(const char* text);

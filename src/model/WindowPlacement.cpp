@@ -16,7 +16,34 @@ auto Fields(Placement& p)
                       &p.normalPosition.top, &p.normalPosition.right, &p.normalPosition.bottom};
 }
 
+// Far beyond any screen, and far from overflowing when sizes are worked out.
+constexpr std::int64_t kFarthestEdge = 1 << 24;
+
+bool Placeable(std::int32_t low, std::int32_t high)
+{
+    return low < high && std::int64_t{low} > -kFarthestEdge && std::int64_t{high} < kFarthestEdge;
+}
+
 }  // namespace
+
+bool WindowPlacement::HasUsableRect() const
+{
+    return Placeable(normalPosition.left, normalPosition.right) && Placeable(normalPosition.top, normalPosition.bottom);
+}
+
+bool WindowPlacement::Repair()
+{
+    if (length == 0)
+        return false;
+    if (!HasUsableRect()) {
+        *this = WindowPlacement();
+        return true;
+    }
+    const bool known = showCmd == SW_SHOWNORMAL || showCmd == SW_SHOWMINIMIZED || showCmd == SW_SHOWMAXIMIZED;
+    if (!known)
+        showCmd = SW_SHOWNORMAL;
+    return !known;
+}
 
 WindowPlacement::Image WindowPlacement::GetImage() const
 {

@@ -4,6 +4,12 @@
 #include <cstdint>
 #include <span>
 
+// Show commands of the record; the program writes the last three.
+inline constexpr int SW_HIDE = 0;
+inline constexpr int SW_SHOWNORMAL = 1;
+inline constexpr int SW_SHOWMINIMIZED = 2;
+inline constexpr int SW_SHOWMAXIMIZED = 3;
+
 // The main window's saved placement, kept as the 44-byte record of the
 // settings store: length, flags, show command, minimised and maximised
 // positions and the normal rectangle, each field a little-endian int32.
@@ -29,6 +35,13 @@ struct WindowPlacement {
     Point minPosition;
     Point maxPosition;
     Rect normalPosition;
+
+    // Whether the normal rectangle has a size and edges a screen can hold.
+    bool HasUsableRect() const;
+    // Makes a stored record safe to apply: a rectangle that cannot be used
+    // means no placement at all, and any show command the program does not
+    // write means a normal window. True when something had to change.
+    bool Repair();
 
     Image GetImage() const;
     void SetFromImage(std::span<const std::uint8_t, kImageSize> image);

@@ -35,6 +35,7 @@ TEST_F(CoordSystemPagesTest, GeneralPageRefusesInOrderAndKeepsTheSheetOpen)
         int precisionIndex;
         std::initializer_list<unsigned> messages;
         int field;  // the control with the focus after a refusal
+        const char *top = "1", *bottom = "-1";
     } rows[] = {
         {"-1", "1", -1, {3139}, 1064},
         {"", "", -1, {3139}, 1064},  // the precision is checked first
@@ -45,6 +46,13 @@ TEST_F(CoordSystemPagesTest, GeneralPageRefusesInOrderAndKeepsTheSheetOpen)
         {"1e9", "2e9", 0, {3142}, 1057},
         {"abc", "1", 0, {}, 0},  // reads as 0
         {"-5", "5", 5, {}, 0},
+        // The vertical edges, once the horizontal ones pass: top above bottom.
+        {"-5", "5", 0, {3401}, 1060, "-2", "4"},
+        {"-5", "5", 0, {3401}, 1060, "3", "3"},
+        {"-5", "5", 0, {3401}, 1060, "", "4"},
+        {"-5", "5", 0, {3401}, 1061, "4", ""},
+        {"2", "1", 0, {3138}, 1057, "-2", "4"},
+        {"-5", "5", 0, {}, 0, "1e300", "-1e300"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.left) + " .. " + row.right);
@@ -54,6 +62,8 @@ TEST_F(CoordSystemPagesTest, GeneralPageRefusesInOrderAndKeepsTheSheetOpen)
             Activate(&sheet);
             Get(sheet.GetPage(0), 1057)->setText(row.left);
             Get(sheet.GetPage(0), 1058)->setText(row.right);
+            Get(sheet.GetPage(0), 1060)->setText(row.top);
+            Get(sheet.GetPage(0), 1061)->setText(row.bottom);
             Get<QComboBox>(sheet.GetPage(0), 1064)->setCurrentIndex(row.precisionIndex);
             PressOk(sheet);
             stayed = sheet.isVisible();
@@ -110,8 +120,8 @@ TEST_F(CoordSystemPagesTest, OkStoresBothPagesAndMarksTheDocument)
     EXPECT_TRUE(EditDocument([](CAdvPropertySheet& sheet) {
         QWidget* general = sheet.GetPage(0);
         EXPECT_EQ(Get<QComboBox>(general, 1064)->currentIndex(), -1);
-        Get(general, 1060)->setText("-2");  // top below bottom is accepted
-        Get(general, 1061)->setText("4");
+        Get(general, 1060)->setText("4");
+        Get(general, 1061)->setText("-2");
         Get<QCheckBox>(general, 1059)->setChecked(true);
         Get<QComboBox>(general, 1064)->setCurrentIndex(2);
         ASSERT_TRUE(sheet.SetActivePage(1));
@@ -119,8 +129,8 @@ TEST_F(CoordSystemPagesTest, OkStoresBothPagesAndMarksTheDocument)
         PressOk(sheet);
     }));
     const CoordSystem& cs = document.coordSystem;
-    EXPECT_EQ(cs.top, -2);
-    EXPECT_EQ(cs.bottom, 4);
+    EXPECT_EQ(cs.top, 4);
+    EXPECT_EQ(cs.bottom, -2);
     EXPECT_TRUE(cs.xTimesPi);
     EXPECT_EQ(cs.precision, 400);
     EXPECT_EQ(cs.paramRange.from, -2.5);

@@ -167,32 +167,70 @@ TEST_F(FrameTest, SettingsSurviveARestart)
     EXPECT_EQ(Frame().geometry(), geometry);
 }
 
+// A show command the program never writes shows a normal window, and a
+// rectangle that cannot be placed is no placement.
 TEST_F(FrameTest, SavedPlacementOrTheWorkArea)
 {
     const QRect workArea = QGuiApplication::primaryScreen()->availableGeometry();
+    const WindowPlacement::Rect saved{30, 40, 730, 540};
+    const WindowPlacement::Rect huge{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
     const struct {
         int length;
         int showCmd;
+        WindowPlacement::Rect rect;
         bool maximized;
         QRect geometry;
     } rows[] = {
-        {0, SW_SHOWNORMAL, false, workArea},
-        {44, SW_SHOWNORMAL, false, QRect(30, 40, 700, 500)},
-        {44, SW_SHOWMAXIMIZED, true, QRect(30, 40, 700, 500)},
+        {0, SW_SHOWNORMAL, saved, false, workArea},
+        {44, SW_SHOWNORMAL, saved, false, QRect(30, 40, 700, 500)},
+        {44, SW_SHOWMAXIMIZED, saved, true, QRect(30, 40, 700, 500)},
+        {44, 0, saved, false, QRect(30, 40, 700, 500)},
+        {44, 12345, saved, false, QRect(30, 40, 700, 500)},
+        {44, SW_SHOWNORMAL, huge, false, workArea},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.showCmd);
         EditStore([&row](AppSettings& stored) {
-            stored.windowPlacement = {row.length, 0, row.showCmd, {}, {}, {30, 40, 730, 540}};
+            stored.windowPlacement = {row.length, 0, row.showCmd, {}, {}, row.rect};
         });
         ASSERT_TRUE(Start());
+        EXPECT_TRUE(Frame().isVisible());
         EXPECT_EQ(Frame().isMaximized(), row.maximized);
-        EXPECT_EQ(Frame().normalGeometry().isValid() ? Frame().normalGeometry().size() : QSize(), row.geometry.size());
+        // A saved size below the window's least size (its status panes and
+        // bars, measured in the machine's fonts) grows to that size.
+        const QSize expected = row.geometry.size().expandedTo(Frame().minimumSizeHint());
+        EXPECT_EQ(Frame().normalGeometry().isValid() ? Frame().normalGeometry().size() : QSize(), expected);
         app.reset();
         // The normal rectangle survives a session, maximised or not.
-        if (row.length)
+        if (row.geometry != workArea)
             EditStore([](AppSettings& stored) { EXPECT_EQ(stored.windowPlacement.normalPosition.right, 730); });
     }
+}
+
+// A close request while the splash shows ends the program cleanly: no window
+// shows, the event loop ends as soon as it runs, and the settings are stored.
+TEST_F(FrameTest, ClosingDuringTheSplashEndsCleanly)
+{
+    {
+        QSettings store(QStringLiteral("Veltra"), QStringLiteral("Curvix"));
+        store.clear();
+        store.setValue(QStringLiteral("Settings/ShowSplash"), 1);
+    }
+    QTimer::singleShot(0, [] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (dynamic_cast<CMainFrame*>(window))
+                window->close();
+        }
+    });
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(!app->MainFrame() || !app->MainFrame()->isVisible());
+    QTimer fallback;
+    fallback.callOnTimeout([] { QCoreApplication::exit(7); });
+    fallback.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0) << "the program's event loop ends at once";
+    CSplashWindow::HideSplashWindow();
+    app.reset();
+    EXPECT_TRUE(QSettings(QStringLiteral("Veltra"), QStringLiteral("Curvix")).contains("Settings/GridSize"));
 }
 
 TEST_F(FrameTest, DroppedFileOpens)

@@ -1,4 +1,7 @@
 #include "ModelTest.h"
+#include "RangeValidation.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -45,6 +48,59 @@ TEST_F(Settings, MissingAndMalformedValuesTakeTheirDefaults)
         EXPECT_TRUE(settings.GridSize == 0 && settings.windowPlacement.length == 0);
         EXPECT_FALSE(settings.defaultCoordSystem.Differs(AppDefault()));
         EXPECT_EQ(settings.customColors[3], 0x123456u);
+    }
+}
+
+// A value the program's own pages could never have stored is replaced by its
+// default and written back at once; good values are not written.
+TEST_F(Settings, OutOfRangeValuesAreMendedInTheStore)
+{
+    const auto csImage = [](auto edit) {
+        CoordSystem cs = AppDefault();
+        edit(cs);
+        const auto image = cs.GetImage();
+        return MemorySettingsBackend::Value(Bytes(image.begin(), image.end()));
+    };
+    const auto placementImage = [](std::int32_t showCmd, WindowPlacement::Rect rect) {
+        const auto image = WindowPlacement{44, 0, showCmd, {}, {}, rect}.GetImage();
+        return MemorySettingsBackend::Value(Bytes(image.begin(), image.end()));
+    };
+    const WindowPlacement::Rect good{30, 40, 730, 540};
+    const struct {
+        const char* name;
+        MemorySettingsBackend::Value stored;
+        bool mended;
+        int showCmd;  // of the placement read, when it is one
+    } rows[] = {
+        {"GridSize", 4294967295u, true, 0},
+        {"GridSize", 3u, true, 0},
+        {"GridSize", 2u, false, 0},
+        {"DefCS", csImage([](CoordSystem& cs) { cs.precision = 2147483647; }), true, 0},
+        {"DefCS", csImage([](CoordSystem& cs) { cs.left = -1e7, cs.right = 1e7; }), true, 0},
+        {"DefCS", csImage([](CoordSystem& cs) { cs.top = -50; }), true, 0},
+        {"DefCS", csImage([](CoordSystem& cs) { cs.paramRange = {5, 1, 200}; }), true, 0},
+        {"DefCS", csImage([](CoordSystem& cs) { cs.polarRange = {0, 1e6, 200}; }), true, 0},
+        {"DefCS", csImage([](CoordSystem& cs) { cs.left = -20, cs.right = 30, cs.precision = 800; }), false, 0},
+        {"WndPlacement", placementImage(0, good), true, SW_SHOWNORMAL},
+        {"WndPlacement", placementImage(99, good), true, SW_SHOWNORMAL},
+        {"WndPlacement", placementImage(SW_SHOWMAXIMIZED, good), false, SW_SHOWMAXIMIZED},
+        {"WndPlacement", placementImage(SW_SHOWNORMAL, {INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX}), true, 0},
+        {"WndPlacement", placementImage(SW_SHOWNORMAL, {100, 40, 30, 540}), true, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.name << " row " << (&row - rows));
+        backend.values = {{row.name, row.stored}};
+        backend.log.clear();
+        ASSERT_TRUE(settings.LoadSettings(SettingAll));
+        const bool written = std::count(backend.log.begin(), backend.log.end(), std::string("set ") + row.name) > 0;
+        EXPECT_EQ(written, row.mended);
+        EXPECT_TRUE(settings.GridSize >= 0 && settings.GridSize <= 2);
+        EXPECT_EQ(RangeValidation::CheckStoredCoordSystem(settings.defaultCoordSystem), 0u);
+        EXPECT_EQ(settings.windowPlacement.showCmd, row.showCmd);
+        // What was written back reads as it was mended, and is left alone then.
+        backend.log.clear();
+        ASSERT_TRUE(settings.LoadSettings(SettingAll));
+        EXPECT_EQ(std::count(backend.log.begin(), backend.log.end(), std::string("set ") + row.name), 0);
     }
 }
 

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QRegularExpression>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 #include <clocale>
@@ -100,7 +101,22 @@ bool CCurvixApp::InitInstance()
 
     if (settings.ShowSplash)
         WaitForSplash();
+    // The window may have been asked to close while the splash showed (by
+    // the window manager or a session ending).
+    if (!frame || frame->IsClosed())
+        return EndClosedStartup();
     ShowWindowAs(*frame, showCmd);
+    return true;
+}
+
+// A window closed before it ever showed stores the settings as they were
+// loaded (its own placement was never the user's) and lets the event loop
+// end at once.
+bool CCurvixApp::EndClosedStartup()
+{
+    if (!settings.SaveSettings(SettingAll))
+        AppMessageBox::Show(nullptr, QString::fromStdString(settings.LastError()), kErrorCaption, MB_ICONEXCLAMATION);
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     return true;
 }
 
@@ -113,16 +129,11 @@ void CCurvixApp::LoadSettings()
     settings.SetDefaultSettings(SettingAll);
 }
 
-// The saved placement's show command wins; the frame applies the placement
-// itself without showing.
-int CCurvixApp::DecideShowCommand()
+// The saved placement's show command wins (the frame applies the rectangle
+// itself without showing).
+int CCurvixApp::DecideShowCommand() const
 {
-    int showCmd = SW_SHOWNORMAL;
-    if (settings.windowPlacement.length != 0) {
-        showCmd = settings.windowPlacement.showCmd;
-        settings.windowPlacement.showCmd = SW_HIDE;
-    }
-    return showCmd;
+    return settings.windowPlacement.length != 0 ? settings.windowPlacement.showCmd : SW_SHOWNORMAL;
 }
 
 // Up to about a second for the splash; the user's key or click (which the

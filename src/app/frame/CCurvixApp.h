@@ -25,6 +25,8 @@ public:
     CCurvixApp& operator=(const CCurvixApp&) = delete;
 
     // The start-up sequence; false ends the program with a failure status.
+    // A window closed during the start-up ends the event loop as soon as it
+    // runs, with success.
     bool InitInstance();
 
     // Every message of the framework's kind: a box with the program's name
@@ -41,8 +43,9 @@ private:
     bool IsPrintRequest() const;
     QString FileArgument() const;
     void LoadSettings();
-    int DecideShowCommand();
+    int DecideShowCommand() const;
     void WaitForSplash() const;
+    bool EndClosedStartup();
 
     QStringList arguments;
     QtSettingsBackend backend;

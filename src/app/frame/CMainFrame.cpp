@@ -166,10 +166,8 @@ void CMainFrame::ShowGraphPane()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    if (files.SaveModified())
-        event->accept();
-    else
-        event->ignore();
+    closed = files.SaveModified();
+    event->setAccepted(closed);
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)

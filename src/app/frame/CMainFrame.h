@@ -38,6 +38,9 @@ public:
     // (the idle update; it also runs on a short timer).
     void UpdateCommandUI();
 
+    // Whether the window accepted a close request (it may not be deleted yet).
+    bool IsClosed() const { return closed; }
+
     void HideGraphPane();
     void ShowGraphPane();
 
@@ -113,4 +116,5 @@ private:
     std::unique_ptr<CMenuChrome> chrome;
     QTimer* idleTimer = nullptr;
     QRect placedRect;  // where the window was put at its creation
+    bool closed = false;
 };

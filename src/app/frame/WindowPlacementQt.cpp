@@ -4,23 +4,13 @@
 #include <QScreen>
 #include <QWidget>
 
-namespace {
-
-// Minimised show commands: minimise, show minimised, minimised and not active.
-bool IsMinimizeCommand(int showCmd)
-{
-    return showCmd == SW_SHOWMINIMIZED || showCmd == 6 || showCmd == 7;
-}
-
-}  // namespace
-
 bool ApplyWindowPlacement(QWidget& window, const WindowPlacement& placement)
 {
-    if (placement.length != static_cast<std::int32_t>(WindowPlacement::kImageSize))
+    if (placement.length != static_cast<std::int32_t>(WindowPlacement::kImageSize) || !placement.HasUsableRect())
         return false;
     const WindowPlacement::Rect& r = placement.normalPosition;
     const QRect rect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
-    if (rect.isEmpty() || !QGuiApplication::screenAt(rect.center()))
+    if (!QGuiApplication::screenAt(rect.center()))
         return false;
     window.setGeometry(rect);
     return true;
@@ -43,11 +33,9 @@ WindowPlacement ReadWindowPlacement(const QWidget& window, const QRect& lastNorm
 
 void ShowWindowAs(QWidget& window, int showCmd)
 {
-    if (showCmd == SW_HIDE)
-        return;
     if (showCmd == SW_SHOWMAXIMIZED)
         window.showMaximized();
-    else if (IsMinimizeCommand(showCmd))
+    else if (showCmd == SW_SHOWMINIMIZED)
         window.showMinimized();
     else
         window.show();

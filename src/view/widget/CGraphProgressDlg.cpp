@@ -119,9 +119,17 @@ void CGraphProgressDlg::ShowCentred()
 {
     if (QWidget* parent = parentWidget())
         move((parent->width() - width()) / 2, (parent->height() - height()) / 2);
+    m_previousFocus = QApplication::focusWidget();
     show();
     raise();
     m_cancelButton->setFocus();
+}
+
+void CGraphProgressDlg::hideEvent(QHideEvent* event)
+{
+    QFrame::hideEvent(event);
+    if (m_previousFocus && isAncestorOf(QApplication::focusWidget()))
+        m_previousFocus->setFocus();
 }
 
 void CGraphProgressDlg::OnGraphProgress(int percent, int lParam)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QPointer>
 #include <QString>
 
 class CImageButton;
@@ -37,6 +38,8 @@ public:
 protected:
     void customEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Gives the focus back to where it was before the window showed.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void BuildControls();
@@ -53,6 +56,7 @@ private:
     QLabel* m_countCaption = nullptr;
     QLabel* m_count = nullptr;
     ManualResetEvent* m_stopEvent = nullptr;
+    QPointer<QWidget> m_previousFocus;
     QString m_percentText;
     QString m_countText;
 };
