@@ -172,6 +172,8 @@ void CAdvPropertySheet::accept()
         return;
     if (CPropertyPage* page = GetActivePage(); page && !page->OnKillActive())
         return;
+    if (acceptCheck && !acceptCheck())
+        return;
     done(IDOK);
 }
 

@@ -52,6 +52,9 @@ public:
     bool closeMode = false;
     // Set before DoModal: a Help button after the others.
     bool hasHelp = false;
+    // Set before DoModal: asked on OK once the current page accepted it;
+    // false keeps the sheet open (the check tells the user why).
+    std::function<bool()> acceptCheck;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

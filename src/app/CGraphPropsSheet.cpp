@@ -2,6 +2,7 @@
 
 #include "CGraphPropsAdvancedPage.h"
 #include "CGraphPropsGeneralPage.h"
+#include "FieldFocus.h"
 
 namespace {
 
@@ -25,4 +26,15 @@ CGraphPropsSheet::CGraphPropsSheet(const GraphItem& graph, const Setup& setup, Q
 const GraphItem& CGraphPropsSheet::Graph() const
 {
     return generalPage->graph;
+}
+
+void CGraphPropsSheet::RefuseDuplicates(std::function<bool(const GraphItem&)> isDuplicate)
+{
+    acceptCheck = [this, isDuplicate = std::move(isDuplicate)] {
+        if (!isDuplicate(Graph()))
+            return true;
+        SetActivePage(0);
+        FocusField(generalPage->FirstField());
+        return false;
+    };
 }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 class CGraphPropsAdvancedPage;
 class CGraphPropsGeneralPage;
@@ -25,6 +26,10 @@ public:
     CGraphPropsSheet(const GraphItem& graph, const Setup& setup, QWidget* parent);
 
     const GraphItem& Graph() const;
+    // OK is refused while isDuplicate says the graph is already in the
+    // document; the check shows its message, then the caret goes back to
+    // the first equation so that the user can change it.
+    void RefuseDuplicates(std::function<bool(const GraphItem&)> isDuplicate);
 
     CGraphPropsGeneralPage* generalPage;
     CGraphPropsAdvancedPage* advancedPage;

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStatusBar>
 
 namespace {
 
@@ -58,6 +59,9 @@ TEST_F(FrameTest, AddedGraphIsDrawnAfterAutomaticRefresh)
     EXPECT_LT(CurvePixels(Frame().View()) + 100, drawn);
 }
 
+// A duplicate keeps the sheet open with the caret in the equation, so the
+// user can change it; a 16th graph is added hidden, and the status bar says
+// so.
 TEST_F(FrameTest, AddingThroughTheSheet)
 {
     const QString duplicate = AppText(18307);
@@ -67,32 +71,44 @@ TEST_F(FrameTest, AddingThroughTheSheet)
         const char* expression;
         bool clickHidden;
         std::vector<QString> messages;
-        int added;
         bool addedHidden;
     } rows[] = {
-        {2, "x^2", false, {}, 1, false},
-        {2, "x + 1", false, {duplicate}, 0, false},
-        {15, "x^2", true, {limit}, 1, true},
+        {2, "x^2", false, {}, false},
+        {2, "x + 1", false, {duplicate}, false},
+        {15, "x^2", true, {limit}, true},
+        {15, "x^2", false, {}, true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.expression);
         ASSERT_TRUE(Start());
         AddGraphs(row.visible);
         asked.clear();
-        SheetDriver driver([&row](CAdvPropertySheet& sheet) {
+        bool stayedOpen = false;
+        int focused = 0;
+        SheetDriver driver([&](CAdvPropertySheet& sheet) {
+            Activate(&sheet);
             SetEquation(sheet, row.expression);
             if (row.clickHidden)
                 Get<QCheckBox>(sheet.GetPage(0), 1040)->click();
             PressOk(sheet);
+            stayedOpen = sheet.isVisible();
+            focused = FocusedControl();
+            if (stayedOpen) {
+                SetEquation(sheet, "x^5");
+                PressOk(sheet);
+            }
         });
         Frame().ExecuteCommand(ID_ADD_GRAPH);
         EXPECT_EQ(AskedTexts(), row.messages);
-        ASSERT_EQ(Doc().GetGraphCount(), row.visible + row.added);
-        EXPECT_EQ(Frame().Form().List().count(), row.visible + row.added);
-        if (row.added) {
-            EXPECT_EQ(Frame().Form().List().CurSel(), row.visible);
-            EXPECT_EQ(Frame().Form().List().ItemGraph(row.visible)->hidden, row.addedHidden);
+        EXPECT_EQ(stayedOpen, row.messages == std::vector<QString>{duplicate});
+        if (stayedOpen) {
+            EXPECT_EQ(focused, 1158);
         }
+        ASSERT_EQ(Doc().GetGraphCount(), row.visible + 1);
+        EXPECT_EQ(Frame().Form().List().count(), row.visible + 1);
+        EXPECT_EQ(Frame().Form().List().CurSel(), row.visible);
+        EXPECT_EQ(Frame().Form().List().ItemGraph(row.visible)->hidden, row.addedHidden);
+        EXPECT_EQ(Frame().statusBar()->currentMessage() == AppText(3402), row.addedHidden);
         Doc().SetModifiedFlag(false);
         app.reset();
     }

@@ -100,7 +100,14 @@ TEST_F(TangentDialog, AddsTheLineOnceThroughTheGraphSheet)
     ASSERT_EQ(list->count(), 3);
     EXPECT_FALSE(list->HasCheckBoxes());
     EXPECT_EQ(list->ItemGraph(2)->expression, "-0.5x + 1.5");
+    // The same line again: the sheet stays open with the message.
+    bool stayedOpen = false;
+    SheetDriver again([&](CAdvPropertySheet& sheet) {
+        PressOk(sheet);
+        stayedOpen = sheet.isVisible();
+    });
     Dialog().OnAddToList();
+    EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(doc.GetGraphCount(), 3);
     EXPECT_EQ(messages.Take(), MessageRecorder::Texts({21412}));
 

@@ -312,6 +312,51 @@ scenario_tangent_enter()
         fail "no tangent \"$expected\" in the saved document: $(expressions "$DOC" | paste -sd'|')"
 }
 
+# The recovery copy of this run's program, once it exists.
+recovery_copy()
+{
+    ls "$XDG_DATA_HOME"/Veltra/Curvix/recovery/recovery-*.cvx 2>/dev/null | head -n 1
+}
+
+has_recovery_copy()
+{
+    [[ -n $(recovery_copy) ]]
+}
+
+wait_for_recovery_copy()
+{
+    x11_poll "$X11_WAIT" has_recovery_copy || fail "$1"
+}
+
+scenario_recovery_after_kill()
+{
+    copy_example waves.cvx
+    step "open the document and change it with Space in the graph list"
+    x11_open_document "$DOC"
+    settle
+    x11_keys "$X11_MAIN" space
+    x11_wait_title "$X11_MAIN" '\* - Curvix$' "Space did not mark the document modified"
+    step "a recovery copy of the unsaved change appears"
+    wait_for_recovery_copy "no recovery copy was written"
+    local changed
+    changed=$("$CLI" info "$(recovery_copy)")
+    step "kill the program"
+    pkill -KILL -P "${X11_PIDS[-1]}" || fail "no program to kill"
+    x11_wait_gone "$X11_MAIN" "the killed program's window"
+    step "the next start offers the lost document; Return restores it"
+    x11_start_curvix "$DOC"
+    x11_wait_window '^Curvix$' "the question about the lost document"
+    local question=$X11_WIN
+    settle
+    x11_keys "$question" Return
+    x11_wait_gone "$question" "the question about the lost document"
+    x11_wait_window '^Untitled\* - Curvix$' "the restored, unsaved document"
+    step "the restored document holds the lost change"
+    wait_for_recovery_copy "the restored document kept no recovery copy"
+    [[ $("$CLI" info "$(recovery_copy)") == "$changed" ]] ||
+        fail "the restored document differs from the one that was lost"
+}
+
 # ----------------------------------------------------------------------------
 
 if [[ $(type -t "scenario_$NAME") != function ]]; then

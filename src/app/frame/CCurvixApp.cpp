@@ -1,11 +1,13 @@
 #include "CCurvixApp.h"
 
 #include "AppMessageBox.h"
+#include "AppStringFormat.h"
 #include "AppText.h"
 #include "CException.h"
 #include "CMainFrame.h"
 #include "CSplashWindow.h"
 #include "ComputeGraphsThread.h"
+#include "DocumentRecovery.h"
 #include "FrameConversionPrompt.h"
 #include "HelpWindow.h"
 #include "InitExpressionEngine.h"
@@ -23,6 +25,7 @@
 namespace {
 
 constexpr unsigned kPrintRefused = 3133;
+constexpr unsigned kRestoreQuestion = 3403;
 constexpr int kSplashPasses = 10;
 constexpr int kSplashPassMs = 100;
 
@@ -93,10 +96,8 @@ bool CCurvixApp::InitInstance()
     const int showCmd = DecideShowCommand();
 
     frame = new CMainFrame(doc, settings);
-    const QString file = FileArgument();
-    if (file.isEmpty())
-        frame->Files().NewDocument();
-    else if (!frame->Files().OpenPath(file))
+    // Recovered work comes before the file named on the command line.
+    if (!RestoreLostDocument() && !OpenStartupDocument(FileArgument()))
         return false;
 
     if (settings.ShowSplash)
@@ -107,6 +108,28 @@ bool CCurvixApp::InitInstance()
         return EndClosedStartup();
     ShowWindowAs(*frame, showCmd);
     return true;
+}
+
+bool CCurvixApp::OpenStartupDocument(const QString& file)
+{
+    return file.isEmpty() ? frame->Files().NewDocument() : frame->Files().OpenPath(file);
+}
+
+// A recovery copy left by a program that ended without saving is offered
+// first: Yes restores it as an unsaved document, No discards it. Older
+// copies stay for the next start.
+bool CCurvixApp::RestoreLostDocument()
+{
+    const auto orphans = DocumentRecovery::FindOrphans(DocumentRecovery::DefaultFolder());
+    if (orphans.empty())
+        return false;
+    const QString path = orphans.front().path;
+    const std::string when = orphans.front().written.toLocalTime().toString(Qt::ISODate).toStdString();
+    const QString question = QString::fromStdString(FormatAppString(kRestoreQuestion, when));
+    const bool restore = AppMessageBox::Show(nullptr, question, kProgramNameCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    const bool restored = restore && frame->Files().RestoreCopy(path);
+    DocumentRecovery::Remove(path);
+    return restored;
 }
 
 // A window closed before it ever showed stores the settings as they were

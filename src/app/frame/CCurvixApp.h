@@ -46,6 +46,8 @@ private:
     int DecideShowCommand() const;
     void WaitForSplash() const;
     bool EndClosedStartup();
+    bool RestoreLostDocument();
+    bool OpenStartupDocument(const QString& file);
 
     QStringList arguments;
     QtSettingsBackend backend;

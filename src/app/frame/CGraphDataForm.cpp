@@ -19,6 +19,8 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -39,6 +41,8 @@ constexpr unsigned kButtonBitmapOffset = 1000;
 constexpr unsigned kLogoBitmap = 184;
 constexpr std::uint32_t kHelpId = 0x20066;
 constexpr unsigned kDuplicateGraph = 18307;
+constexpr unsigned kAddedHidden = 3402;
+constexpr int kStatusMessageMs = 10000;
 
 void Register(QWidget* control, int id)
 {
@@ -153,6 +157,13 @@ void CGraphDataForm::ApplyAutoRefreshRule()
         PostRefresh();
 }
 
+// A notice in the main window's status bar, where there is one.
+void CGraphDataForm::ShowStatusMessage(const QString& text)
+{
+    if (auto* frame = qobject_cast<QMainWindow*>(window()); frame && frame->statusBar())
+        frame->statusBar()->showMessage(text, kStatusMessageMs);
+}
+
 bool CGraphDataForm::IsDuplicate(const GraphItem& graph, const GraphItem* except)
 {
     for (const GraphItem* other = doc.GetFirstGraph(); other; other = doc.GetNextGraph()) {
@@ -167,9 +178,10 @@ bool CGraphDataForm::IsDuplicate(const GraphItem& graph, const GraphItem* except
 void CGraphDataForm::OnAddGraph()
 {
     UpdateData();
-    CGraphPropsSheet sheet(GraphItem(), {true, doc.CanShowAnotherGraph(), doc.coordSystem, settings.customColors},
-                           this);
-    if (sheet.DoModal() != IDOK || IsDuplicate(sheet.Graph(), nullptr))
+    const bool canBeShown = doc.CanShowAnotherGraph();
+    CGraphPropsSheet sheet(GraphItem(), {true, canBeShown, doc.coordSystem, settings.customColors}, this);
+    sheet.RefuseDuplicates([this](const GraphItem& graph) { return IsDuplicate(graph, nullptr); });
+    if (sheet.DoModal() != IDOK)
         return;
     GraphItem* stored = doc.AddGraph(sheet.Graph());
     if (!stored)
@@ -177,6 +189,8 @@ void CGraphDataForm::OnAddGraph()
     list->SetCurSel(list->AddItem(stored));
     FillList(false);
     doc.SetModifiedFlag();
+    if (!canBeShown)
+        ShowStatusMessage(AppText(kAddedHidden));
     ApplyAutoRefreshRule();
 }
 
@@ -206,7 +220,8 @@ void CGraphDataForm::RunPropertiesSheet(int index)
     GraphItem* stored = list->ItemGraph(index);
     const bool canBeShown = stored->hidden ? doc.CanShowAnotherGraph() : true;
     CGraphPropsSheet sheet(*stored, {false, canBeShown, doc.coordSystem, settings.customColors}, this);
-    if (sheet.DoModal() != IDOK || IsDuplicate(sheet.Graph(), stored))
+    sheet.RefuseDuplicates([this, stored](const GraphItem& graph) { return IsDuplicate(graph, stored); });
+    if (sheet.DoModal() != IDOK)
         return;
     if (sheet.Graph().Differs(*stored))
         doc.SetModifiedFlag();

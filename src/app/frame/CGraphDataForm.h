@@ -52,6 +52,7 @@ private:
     void ApplyAutoRefreshRule();
     void PostRefresh();
     bool IsDuplicate(const GraphItem& graph, const GraphItem* except);
+    void ShowStatusMessage(const QString& text);
     void OnAutoRefreshChanged();
     void OnVisibilityChanged();
     void RunPropertiesSheet(int index);

@@ -13,6 +13,7 @@
 #include "CSplashWindow.h"
 #include "CoordSystemFlows.h"
 #include "DocView.h"
+#include "DocumentRecovery.h"
 #include "FrameCommands.h"
 #include "FrameStatusBar.h"
 #include "HelpRequests.h"
@@ -71,6 +72,7 @@ CMainFrame::CMainFrame(CCurvixDoc& doc, AppSettings& settings)
     idleTimer->start(kIdleUpdateMs);
     RefreshRecentFiles();
     UpdateCommandUI();
+    recovery = std::make_unique<DocumentRecovery>(doc, DocumentRecovery::DefaultFolder());
     CSplashWindow::ShowSplashWindow(this);
 }
 

@@ -13,6 +13,7 @@ class CCurvixDoc;
 class CCurvixView;
 class CGraphDataForm;
 class CMenuChrome;
+class DocumentRecovery;
 class FrameStatusBar;
 class QSplitter;
 class SplitterKeyMover;
@@ -49,6 +50,7 @@ public:
     CCurvixView& View() const { return *view; }
     FrameStatusBar& StatusBar() const { return *status; }
     FrameDocumentFiles& Files() { return files; }
+    DocumentRecovery& Recovery() const { return *recovery; }
     QSplitter& Splitter() const { return *splitter; }
     QToolBar& ToolBar() const { return *toolBar; }
 
@@ -114,6 +116,7 @@ private:
     FrameStatusBar* status = nullptr;
     QToolBar* toolBar = nullptr;
     std::unique_ptr<CMenuChrome> chrome;
+    std::unique_ptr<DocumentRecovery> recovery;
     QTimer* idleTimer = nullptr;
     QRect placedRect;  // where the window was put at its creation
     bool closed = false;

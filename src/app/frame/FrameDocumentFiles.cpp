@@ -67,6 +67,21 @@ bool FrameDocumentFiles::NewDocument()
     return true;
 }
 
+bool FrameDocumentFiles::RestoreCopy(const QString& copyPath)
+{
+    try {
+        doc.OnOpenDocument(copyPath.toStdString());
+    } catch (const CDocFileException& error) {
+        ReportFailure(&owner, error);
+        doc.OnNewDocument();
+        Loaded(QString());
+        return false;
+    }
+    doc.SetModifiedFlag();
+    Loaded(QString());
+    return true;
+}
+
 bool FrameDocumentFiles::OpenDocument()
 {
     const QString chosen = ChooseFile(false);

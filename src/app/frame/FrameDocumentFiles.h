@@ -23,6 +23,9 @@ public:
     bool OpenDocument();
     // Asks to save changes, then opens the file; a failure is reported.
     bool OpenPath(const QString& path);
+    // Takes a recovery copy as an unsaved, untitled document; a copy that
+    // cannot be read is reported and leaves a new document.
+    bool RestoreCopy(const QString& copyPath);
     bool Save();
     bool SaveAs();
     // True when the document may be replaced: it is unchanged, or the user

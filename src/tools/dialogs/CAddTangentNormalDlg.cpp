@@ -209,6 +209,17 @@ void CAddTangentNormalDlg::ForgetLines()
     resultText->setText(AppText(kNotCalculated));
 }
 
+bool CAddTangentNormalDlg::IsDuplicate(const GraphItem& graph)
+{
+    for (GraphItem* existing = doc.GetFirstGraph(); existing; existing = doc.GetNextGraph()) {
+        if (!existing->ExpressionsDiffer(graph)) {
+            AppMessageBox::Show(this, kDuplicate, kErrorCaption, MB_ICONEXCLAMATION);
+            return true;
+        }
+    }
+    return false;
+}
+
 void CAddTangentNormalDlg::OnAddToList()
 {
     const TangentLine& line = tangentRadio->isChecked() ? lines.tangent : lines.normal;
@@ -216,14 +227,9 @@ void CAddTangentNormalDlg::OnAddToList()
     graph.kind = line.vertical ? KindXofY : KindYofX;
     graph.expression = line.equation;
     CGraphPropsSheet sheet(graph, {true, doc.CanShowAnotherGraph(), doc.coordSystem, settings.customColors}, this);
+    sheet.RefuseDuplicates([this](const GraphItem& candidate) { return IsDuplicate(candidate); });
     if (sheet.DoModal() != IDOK)
         return;
-    for (GraphItem* existing = doc.GetFirstGraph(); existing; existing = doc.GetNextGraph()) {
-        if (!existing->ExpressionsDiffer(sheet.Graph())) {
-            AppMessageBox::Show(this, kDuplicate, kErrorCaption, MB_ICONEXCLAMATION);
-            return;
-        }
-    }
     if (GraphItem* stored = doc.AddGraph(sheet.Graph())) {
         graphList->AddItem(stored);
         doc.SetModifiedFlag();

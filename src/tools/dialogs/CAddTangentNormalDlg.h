@@ -34,6 +34,8 @@ private:
     bool ConfirmRange(int row, double argument);
     void ShowLine();
     void ForgetLines();
+    // Says so when the document already has a graph of the same function.
+    bool IsDuplicate(const GraphItem& graph);
 
     CCurvixDoc& doc;
     AppSettings& settings;
