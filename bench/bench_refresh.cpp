@@ -51,7 +51,7 @@ constexpr int kGraphs = sizeof kFormulas / sizeof kFormulas[0];
 class NoSink : public ComputationSink {
 public:
     void GraphProgress(int, int, int) override {}
-    void GraphDone(bool ok, std::optional<CExprException>) override
+    void GraphDone(bool ok, std::optional<ComputationFailure>) override
     {
         if (!ok)
             std::abort();

@@ -5,6 +5,7 @@
 #include "CPrecisionList.h"
 #include "CRangeGroup.h"
 #include "CoordSystem.h"
+#include "PrecisionList.h"
 #include "RangeValidation.h"
 
 #include <QBoxLayout>
@@ -157,7 +158,25 @@ bool CGraphPropsAdvancedPage::OnKillActive()
         Refuse(refusal, kProgramNameCaption, range->RefusedField(refusal, precision));
         return false;
     }
+    if (const unsigned refusal = useAdvanced->isChecked() ? CheckSize() : 0) {
+        Refuse(refusal, kProgramNameCaption, range->RefusedField(refusal, precision));
+        return false;
+    }
     StoreRange();
     graph.useAdvanced = useAdvanced->isChecked();
     return true;
+}
+
+// The range as it will be sampled, pi factor applied, held to the limit the
+// coordinate-system page holds the kind's default range to, so that no range
+// is accepted that the computation could never sample.
+unsigned CGraphPropsAdvancedPage::CheckSize() const
+{
+    using RangeValidation::Limit;
+    const bool argument = graph.kind == KindParametric || graph.kind == KindPolar;
+    const double factor = range->TimesPi() ? kPi : 1.0;
+    return RangeValidation::CheckRangeSize(RangeValidation::ReadNumber(range->FirstText().c_str()) * factor,
+                                           RangeValidation::ReadNumber(range->SecondText().c_str()) * factor,
+                                           PrecisionFromIndex(precision->currentIndex()),
+                                           argument ? Limit::ArgumentRange : Limit::CoordinateEdges);
 }

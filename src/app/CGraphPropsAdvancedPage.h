@@ -28,6 +28,7 @@ private:
     void ShowAdvanced(bool on);
     void OnUseAdvancedClicked(bool on);
     void StoreRange();
+    unsigned CheckSize() const;
 
     CGraphPropsGeneralPage& generalPage;
     const CoordSystem& coordSystem;

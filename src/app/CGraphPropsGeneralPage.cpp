@@ -4,6 +4,7 @@
 #include "AppText.h"
 #include "CImageButton.h"
 #include "ColorChooser.h"
+#include "ExprConstants.h"
 #include "FieldFocus.h"
 #include "GraphSyntaxCheck.h"
 
@@ -30,7 +31,8 @@ constexpr unsigned kColorLabel = 17810;
 constexpr unsigned kNoFunctionBody = 3180;
 constexpr unsigned kTooManyGraphs = 3001;
 constexpr unsigned kSelectBitmap = 2039;    // the Select button's own bitmap number
-constexpr int kMaxEquation = 250;
+// As much as the engine reads, so that no formula typed here is cut.
+constexpr int kMaxEquation = MAX_EXPR_TEXT;
 
 }  // namespace
 

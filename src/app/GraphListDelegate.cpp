@@ -1,9 +1,9 @@
 #include "GraphListDelegate.h"
 
 #include "AppBitmap.h"
-#include "AppStringFormat.h"
 #include "CGraphListBox.h"
 #include "ColorChooser.h"
+#include "GraphEquation.h"
 #include "GraphItem.h"
 
 #include <QPainter>
@@ -23,7 +23,6 @@ constexpr unsigned kVisibleBitmap = 134;
 constexpr unsigned kHiddenBitmap = 135;
 constexpr unsigned kSampleBitmap = 144;
 constexpr unsigned kBraceBitmap = 182;
-constexpr unsigned kYEquation = 494;  // "y = %s"
 
 const QPixmap& Bitmap(unsigned id)
 {
@@ -32,11 +31,6 @@ const QPixmap& Bitmap(unsigned id)
     if (found == cache.end())
         found = cache.emplace(id, LoadAppBitmap(id)).first;
     return found->second;
-}
-
-QString Equation(unsigned id, const std::string& expression)
-{
-    return QString::fromStdString(FormatAppString(id, expression));
 }
 
 // The colour sample: its frame and a 2-pixel line in the graph's colour.
@@ -54,10 +48,10 @@ void DrawText(QPainter& painter, const QRect& r, const QString& text)
 
 void DrawEquation(QPainter& painter, QRect r, const GraphItem& graph)
 {
-    if (!IsKnownGraphKind(graph.kind))
-        return;
-    if (graph.kind != KindParametric) {
-        DrawText(painter, r, Equation(GraphKindEquationId(graph.kind), graph.expression));
+    const std::vector<std::string> lines = GraphEquation::Lines(graph);
+    if (lines.size() < 2) {
+        for (const std::string& line : lines)
+            DrawText(painter, r, QString::fromStdString(line));
         return;
     }
     painter.drawPixmap(r.left(), r.top() + (r.height() - kBraceHeight) / 2, Bitmap(kBraceBitmap));
@@ -66,8 +60,8 @@ void DrawEquation(QPainter& painter, QRect r, const GraphItem& graph)
     upper.setBottom(r.top() + r.height() / 2 - 1);
     QRect lower = r;
     lower.setTop(upper.bottom() + 1);
-    DrawText(painter, upper, Equation(GraphKindEquationId(graph.kind), graph.expression));
-    DrawText(painter, lower, Equation(kYEquation, graph.expression2));
+    DrawText(painter, upper, QString::fromStdString(lines[0]));
+    DrawText(painter, lower, QString::fromStdString(lines[1]));
 }
 
 }  // namespace

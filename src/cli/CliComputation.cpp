@@ -7,6 +7,7 @@
 #include "StringTable.h"
 
 #include <cstdio>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -18,21 +19,30 @@ constexpr unsigned kTooManyGraphs = 3001;
 class Outcome : public ComputationSink {
 public:
     void GraphProgress(int, int, int) override {}
-    void GraphDone(bool done, std::optional<CExprException> failure) override
+    void GraphDone(bool done, std::optional<ComputationFailure> why) override
     {
         ok = done;
-        error = std::move(failure);
+        failure = std::move(why);
     }
 
     bool ok = false;
-    std::optional<CExprException> error;
+    std::optional<ComputationFailure> failure;
 };
 
-int Refuse(const std::vector<unsigned>& messages)
+int Refuse(const std::vector<std::string>& texts)
 {
-    for (unsigned id : messages)
-        std::fprintf(stderr, "%s\n", CliOutput::OneLine(LoadAppString(id)).c_str());
+    for (const std::string& text : texts)
+        std::fprintf(stderr, "%s\n", CliOutput::OneLine(text).c_str());
     return 3;
+}
+
+// An engine error as every command prints it; the program's messages, the
+// first naming the graph, as a refusal.
+int Report(const ComputationFailure& failure)
+{
+    if (const auto& error = failure.Error())
+        return CliOutput::ReportExpressionError(error->Code(), *error);
+    return Refuse(failure.Texts());
 }
 
 }  // namespace
@@ -41,13 +51,13 @@ std::optional<int> CliComputation::Run(CCurvixDoc& doc, Cancelled cancelled)
 {
     doc.SetGraphWorker(ComputeGraphsThread);
     if (!doc.CollectDisplayedGraphs())
-        return Refuse({kTooManyGraphs});
+        return Refuse({LoadAppString(kTooManyGraphs)});
     Outcome outcome;
     if (!doc.StartComputation(outcome))
-        return Refuse(doc.StartFailureMessages());
+        return Report(doc.StartFailure());
     doc.WaitForComputation(WorkerThread::kInfinite, {});
-    if (outcome.error)
-        return CliOutput::ReportExpressionError(outcome.error->Code(), *outcome.error);
+    if (outcome.failure)
+        return Report(*outcome.failure);
     if (!outcome.ok && cancelled == Cancelled::Fails)
         return 3;
     return std::nullopt;

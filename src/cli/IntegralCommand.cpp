@@ -20,6 +20,8 @@ namespace {
 
 constexpr const char* kUsage =
     "curvix-cli integral [--arg L] --from A --to B [--precision P] [--pi] EXPR";
+// A run of too many steps is refused: the command has no Stop.
+constexpr unsigned kTooManySteps = 21413;
 
 struct IntegralOptions {
     std::string letter = "x";
@@ -99,6 +101,9 @@ int RunIntegralCommand(std::span<char* const> args)
     }
     IntegralBounds bounds;
     if (std::string message = ReadIntegralBounds(*options.from, *options.to, options.timesPi, bounds);
+        !message.empty())
+        return Refuse(message);
+    if (std::string message = IntegralStepsMessage(kTooManySteps, bounds.from, bounds.to, options.precision);
         !message.empty())
         return Refuse(message);
 

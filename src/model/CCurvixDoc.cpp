@@ -18,10 +18,8 @@
 
 namespace {
 
-// The messages shown when a computation cannot start: the standard
-// out-of-memory text, "Cannot initialize graph creation process." and the
-// coordinate system that is too large.
-constexpr unsigned kOutOfMemory = 3190;
+// The messages shown when a computation cannot start: "Cannot initialize
+// graph creation process." and the coordinate system that is too large.
 constexpr unsigned kCannotStart = 3002;
 constexpr unsigned kTooLarge = 3142;
 
@@ -121,6 +119,20 @@ bool CCurvixDoc::CollectDisplayedGraphs()
     return graphSlots.Collect(graphs);
 }
 
+int CCurvixDoc::ListPositionOfDisplayed(int i) const
+{
+    if (i < 0 || i >= GetDisplayedCount())
+        return -1;
+    int position = 0;
+    int visible = 0;
+    for (const GraphItem& graph : graphs) {
+        if (!graph.hidden && visible++ == i)
+            return graph.ExpressionsDiffer(GetDisplayedGraph(i)) ? -1 : position;
+        ++position;
+    }
+    return -1;
+}
+
 bool CCurvixDoc::NeedsRecompute() const
 {
     if (!IsComputing() && !IsComputed())
@@ -131,14 +143,16 @@ bool CCurvixDoc::NeedsRecompute() const
 bool CCurvixDoc::PrepareComputation()
 {
     if (IsComputing())
-        return Refuse({kCannotStart});
+        return Refuse(ComputationFailure({kCannotStart}));
     // Only a file can bring a coordinate system the pages would refuse.
     if (RangeValidation::CheckCoordSystemSize(coordSystem) != 0)
-        return Refuse({kTooLarge});
+        return Refuse(ComputationFailure({kTooLarge}));
     SetComputed(false);
     coordSystemInUse = coordSystem;
-    if (!graphSlots.Prepare(coordSystemInUse, AvailableMemory::Bytes()))
-        return Refuse({kOutOfMemory, kCannotStart});
+    if (const auto refusal = graphSlots.Prepare(coordSystemInUse, AvailableMemory::Bytes())) {
+        const int i = refusal->graph;
+        return Refuse(ComputationFailure(i, GetDisplayedGraph(i), {refusal->message}));
+    }
     return true;
 }
 
@@ -156,7 +170,7 @@ bool CCurvixDoc::StartComputation(ComputationSink& sink)
         return true;
     }
     if (!graphWorker || !workerThread.Start([this] { graphWorker(*this); }))
-        return Refuse({kCannotStart});
+        return Refuse(ComputationFailure({kCannotStart}));
     return true;
 }
 
@@ -179,9 +193,9 @@ void CCurvixDoc::StopComputation()
     workerThread.Delete();
 }
 
-bool CCurvixDoc::Refuse(std::vector<unsigned> messages)
+bool CCurvixDoc::Refuse(ComputationFailure failure)
 {
-    startFailure = std::move(messages);
+    startFailure = std::move(failure);
     return false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ComputationFailure.h"
 #include "CoordSystem.h"
 #include "GraphItem.h"
 #include "GraphSlots.h"
@@ -96,14 +97,15 @@ public:
     bool NeedsRecompute() const;
     // Fixes the coordinate system in use, the effective ranges and the
     // graphSlots. False while a computation runs, when the coordinate system is
-    // too large or when the buffers do not fit into memory.
+    // too large, or when a displayed graph has a formula longer than the
+    // engine reads or more samples than the computation may take.
     bool PrepareComputation();
     // Prepares and starts the worker, which reports to sink (it must outlive
     // the worker). With no displayed graph it reports success at once and
-    // starts no thread. On false, StartFailureMessages tells what to show.
+    // starts no thread. On false, StartFailure tells what to show.
     bool StartComputation(ComputationSink& sink);
-    // The string ids to show, in order, after StartComputation returned false.
-    const std::vector<unsigned>& StartFailureMessages() const { return startFailure; }
+    // What to show after PrepareComputation or StartComputation returned false.
+    const ComputationFailure& StartFailure() const { return startFailure; }
     bool IsComputing() const { return workerThread.IsRunning(); }
     // Waits for the worker; dispatch, when given, keeps the windows alive
     // meanwhile. False when the timeout passed first.
@@ -114,6 +116,9 @@ public:
     void SetGraphWorker(GraphWorker worker) { graphWorker = worker; }
 
     int GetDisplayedCount() const { return graphSlots.DisplayedCount(); }
+    // The list position of displayed graph i: the graph list's i-th visible
+    // graph while it is still that function; -1 otherwise.
+    int ListPositionOfDisplayed(int i) const;
     const GraphItem& GetDisplayedGraph(int i) const { return graphSlots.DisplayedGraph(i); }
     GraphPoints& GetGraphPoints(int i) { return graphSlots.Slot(i); }
     const GraphPoints& GetGraphPoints(int i) const { return graphSlots.Slot(i); }
@@ -145,7 +150,7 @@ public:
 private:
     // Stops a running graph worker and waits for it, then forgets it.
     void StopComputation();
-    bool Refuse(std::vector<unsigned> messages);
+    bool Refuse(ComputationFailure failure);
 
     const AppSettings& settings;
     ConversionPrompt* conversionPrompt = nullptr;
@@ -161,7 +166,7 @@ private:
     ComputationSink* computationSink = nullptr;
     GraphWorker graphWorker = nullptr;
     WorkerThread workerThread;
-    std::vector<unsigned> startFailure;
+    ComputationFailure startFailure;
     IntegralWorkerFn integralWorker = nullptr;
     WorkerThread integralThread;
 };

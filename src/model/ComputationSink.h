@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CExprException.h"
+#include "ComputationFailure.h"
 
 #include <optional>
 
@@ -14,7 +14,7 @@ public:
     // The graph in slot has reached a new whole percent (1-99) of its samples.
     virtual void GraphProgress(int percent, int displayedCount, int slot) = 0;
     // The computation ended: ok when every displayed graph is computed;
-    // otherwise it was cancelled (no error) or an expression failed (a copy
-    // of the engine's error).
-    virtual void GraphDone(bool ok, std::optional<CExprException> error) = 0;
+    // otherwise it was cancelled (no failure), or a graph failed: an engine
+    // error in its expression or no memory for its samples.
+    virtual void GraphDone(bool ok, std::optional<ComputationFailure> failure) = 0;
 };

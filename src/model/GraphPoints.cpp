@@ -40,15 +40,13 @@ std::int32_t GraphPoints::IndexOfArgument(double v) const
     return static_cast<std::int32_t>(std::min(index, kInt32Max));
 }
 
+// ScaledPoint is an aggregate of two integers, so the storage holds its
+// points without a constructor running over it.
 bool GraphPoints::Allocate()
 {
-    points.reset(new (std::nothrow) ScaledPoint[static_cast<size_t>(count)]());
+    void* storage = ::operator new(static_cast<size_t>(count) * sizeof(ScaledPoint), std::nothrow);
+    points.reset(static_cast<ScaledPoint*>(storage));
     return HasPoints();
-}
-
-void GraphPoints::Zero()
-{
-    std::fill_n(points.get(), count, ScaledPoint{});
 }
 
 void GraphPoints::Free()

@@ -5,14 +5,21 @@
 
 #include <cstdint>
 #include <memory>
+#include <new>
 
 // Visible graphs that can be displayed at a time, and the number of slots.
 inline constexpr int MAX_DISPLAYED_GRAPHS = 15;
 
 // The computed samples of one displayed graph: the graph they were prepared
 // for, whether every sample is computed, and the samples in argument order.
+// The samples are meaningful only once the slot is complete.
 class GraphPoints {
 public:
+    // Frees storage that Allocate took without constructing samples in it.
+    struct FreeStorage {
+        void operator()(ScaledPoint* storage) const { ::operator delete(storage); }
+    };
+
     // floor(precision * to) - floor(precision * from) + 1 for a range, as a
     // double so that no range overflows it: 0 when to lies below from's
     // sample, infinity when an end or the precision is unusable.
@@ -28,14 +35,15 @@ public:
     std::int32_t IndexOfArgument(double v) const;
 
     bool HasPoints() const { return points != nullptr; }
-    // count zeroed points; false, with no points, when memory runs out.
+    // Storage for count points, not filled: allocating it touches no page,
+    // and the sampler writes every point before the slot is complete. False,
+    // with no points, when memory runs out.
     bool Allocate();
-    void Zero();
     // No points, count 0, not complete, an empty source.
     void Free();
 
     GraphItem source;
     bool complete = false;
     std::int32_t count = 0;
-    std::unique_ptr<ScaledPoint[]> points;
+    std::unique_ptr<ScaledPoint[], FreeStorage> points;
 };

@@ -1,7 +1,16 @@
 #include "GraphSlots.h"
 
-#include <limits>
+#include "GraphEquation.h"
+#include "RangeValidation.h"
+#include "SampleBudget.h"
+
 #include <utility>
+
+namespace {
+
+constexpr unsigned kFormulaTooLong = 3017;
+
+}  // namespace
 
 bool GraphSlots::Collect(const std::list<GraphItem>& graphs)
 {
@@ -48,25 +57,19 @@ bool GraphSlots::DifferFrom(const std::list<GraphItem>& graphs) const
     return visible != displayedCount;
 }
 
-bool GraphSlots::Prepare(const CoordSystem& cs, double availableBytes)
+std::optional<GraphSlots::Refusal> GraphSlots::Prepare(const CoordSystem& cs, double availableBytes)
 {
     for (int i = 0; i < displayedCount; ++i)
         displayed[i].ComputeRange(cs);
-    if (!BuffersFit(availableBytes)) {
+    if (std::optional<Refusal> refusal = Check(availableBytes)) {
         FreeAll();
-        return false;
+        return refusal;
     }
     for (int i = 0; i < displayedCount; ++i)
         AdoptSource(i);
-    for (int i = 0; i < displayedCount; ++i) {
-        if (!ReadyBuffer(i)) {
-            FreeAll();
-            return false;
-        }
-    }
     for (int i = displayedCount; i < MAX_DISPLAYED_GRAPHS; ++i)
         slotPoints[i].Free();
-    return true;
+    return std::nullopt;
 }
 
 bool GraphSlots::NeedsBuffer(int i) const
@@ -74,20 +77,16 @@ bool GraphSlots::NeedsBuffer(int i) const
     return !slotPoints[i].HasPoints() || slotPoints[i].source.RangeDiffers(displayed[i]);
 }
 
-// Counted in doubles, so that no range of a file can overflow the sum.
-bool GraphSlots::BuffersFit(double availableBytes) const
+std::optional<GraphSlots::Refusal> GraphSlots::Check(double availableBytes) const
 {
-    constexpr double kMaxCount = std::numeric_limits<std::int32_t>::max();
-    double bytes = 0;
+    SampleBudget budget(availableBytes);
     for (int i = 0; i < displayedCount; ++i) {
-        if (!NeedsBuffer(i))
-            continue;
-        const double count = GraphPoints::SampleCount(displayed[i].range);
-        if (!(count <= kMaxCount))
-            return false;
-        bytes += count * sizeof(ScaledPoint);
+        if (GraphEquation::TooLong(displayed[i]))
+            return Refusal{i, kFormulaTooLong};
+        if (!budget.Take(GraphPoints::SampleCount(displayed[i].range), NeedsBuffer(i)))
+            return Refusal{i, RangeValidation::kTooLargeMessage};
     }
-    return bytes <= availableBytes;
+    return std::nullopt;
 }
 
 // A slot whose range changed loses its points; one with points stays
@@ -101,16 +100,6 @@ void GraphSlots::AdoptSource(int i)
         slot.complete = false;
     slot.source = displayed[i];
     slot.UpdatePointCount();
-}
-
-bool GraphSlots::ReadyBuffer(int i)
-{
-    GraphPoints& slot = slotPoints[i];
-    if (!slot.HasPoints())
-        return slot.Allocate();
-    if (!slot.complete)
-        slot.Zero();
-    return true;
 }
 
 void GraphSlots::FreeAll()

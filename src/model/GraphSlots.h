@@ -6,6 +6,7 @@
 
 #include <array>
 #include <list>
+#include <optional>
 
 // The graphs shown by the last refresh and their point slots: slot i holds
 // the samples of displayed graph i. A slot keeps its points across refreshes
@@ -21,12 +22,19 @@ public:
     // ones: more than 15, another number, or one that differs in anything
     // the user set.
     bool DifferFrom(const std::list<GraphItem>& graphs) const;
+    // A displayed graph the computation cannot take, and the message that
+    // refuses it.
+    struct Refusal {
+        int graph;
+        unsigned message;
+    };
     // Fixes the effective ranges against cs and makes every slot ready for
-    // the worker: unchanged complete slots keep their points, the others get
-    // a zeroed buffer; slots beyond the displayed count are freed. When the
-    // new buffers would not fit into availableBytes or cannot be had, frees
-    // every slot and returns false.
-    bool Prepare(const CoordSystem& cs, double availableBytes);
+    // the worker: unchanged complete slots keep their points, a slot whose
+    // range changed loses them; slots beyond the displayed count are freed.
+    // Allocates nothing: the worker allocates the buffers it fills. Refuses,
+    // freeing every slot, the first graph with a formula longer than the
+    // engine reads or whose samples pass the budget (SampleBudget).
+    std::optional<Refusal> Prepare(const CoordSystem& cs, double availableBytes);
     void FreeAll();
     // No displayed graphs, every slot freed.
     void Clear();
@@ -39,10 +47,9 @@ public:
 private:
     // A slot whose points must be (re)allocated for displayed graph i.
     bool NeedsBuffer(int i) const;
-    bool BuffersFit(double availableBytes) const;
+    std::optional<Refusal> Check(double availableBytes) const;
     void MatchSlots(int oldCount);
     void AdoptSource(int i);
-    bool ReadyBuffer(int i);
 
     std::array<GraphItem, MAX_DISPLAYED_GRAPHS> displayed;
     int displayedCount = 0;

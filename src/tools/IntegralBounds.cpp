@@ -1,9 +1,9 @@
 #include "IntegralBounds.h"
 
+#include "AppStringFormat.h"
 #include "StringTable.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <utility>
 
@@ -13,17 +13,6 @@ constexpr unsigned kWrongRange = 3138;
 constexpr unsigned kStrayCharacters = 21401;  // "... '%s' contains incorrect characters '%s'."
 constexpr unsigned kTooBig = 21402;           // "The number '%s' you have entered is too big."
 constexpr double kPi = 3.141592653589793;
-
-// A string of the table with its "%s" places filled in order.
-std::string Formatted(unsigned id, const std::string& first, const std::string& second = {})
-{
-    const char* format = LoadAppString(id);
-    const int length = std::snprintf(nullptr, 0, format, first.c_str(), second.c_str());
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), format, first.c_str(), second.c_str());
-    text.pop_back();
-    return text;
-}
 
 // The character at the start of text, with its continuation bytes.
 std::string FirstCharacter(const char* text)
@@ -40,12 +29,12 @@ std::string ReadBound(const std::string& text, bool timesPi, double& value)
     char* end = nullptr;
     value = std::strtod(text.c_str(), &end);
     if (*end != '\0')
-        return Formatted(kStrayCharacters, text, FirstCharacter(end));
+        return FormatAppString(kStrayCharacters, {text, FirstCharacter(end)});
     if (timesPi)
         value *= kPi;
     // A bound that pi makes infinite could never be reached either.
     if (std::isinf(value))
-        return Formatted(kTooBig, text);
+        return FormatAppString(kTooBig, text);
     return {};
 }
 

@@ -2,6 +2,7 @@
 
 #include "IntegralSink.h"
 
+#include <cstdint>
 #include <string>
 
 // The checks the integral tool makes before it calculates, shared by its
@@ -19,6 +20,14 @@ void SelectIntegralArgument(char letter);
 // letter, as a syntax check. The caller holds the computation lock; engine
 // errors are thrown as CExprException.
 void CheckIntegralSyntax(const std::string& expression, char letter);
+
+// The most steps a run may take: some seconds of work; a range that a
+// typed bound makes a million times wider would run for days.
+inline constexpr double kMostIntegralSteps = 1e9;
+// For a run over [from, to] at samplesPerUnit steps a unit that takes more
+// steps than kMostIntegralSteps: the table's text id (21413 refuses, 21414
+// asks) with the run's step count and the limit in place. Empty otherwise.
+std::string IntegralStepsMessage(unsigned id, double from, double to, std::int32_t samplesPerUnit);
 
 // The result text id for a run that ended without a result (user break,
 // not continuous); 0 for the others.

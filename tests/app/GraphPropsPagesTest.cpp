@@ -122,28 +122,42 @@ TEST_F(GraphPropsPagesTest, SyntaxCheckRefusesWhileAComputationHoldsTheLock)
     EXPECT_TRUE(Run(Graph(KindYofX, "x^2"), PressOk).has_value()) << "passes once the lock is free";
 }
 
+// A range the computation could never sample is refused as the coordinate-
+// system page refuses its ranges: the edges' limit for y = f(x) and
+// x = f(y), the argument-range limit for parametric and polar graphs, with
+// the pi factor counted.
 TEST_F(GraphPropsPagesTest, AdvancedPageRefusesInOrder)
 {
     const struct {
+        GraphKind kind;
         const char *from, *to;
         int precisionIndex;
+        bool timesPi;
         std::initializer_list<unsigned> messages;
     } rows[] = {
-        {"2", "2", 0, {3138}},
-        {"3", "2", 0, {3138}},
-        {"", "2", 0, {3138}},
-        {"", "2", -1, {3139}},  // the precision first
-        {"abc", "1", 2, {}},    // reads as 0
-        {"-1e6", "1e6", 5, {}},
+        {KindYofX, "2", "2", 0, false, {3138}},
+        {KindYofX, "3", "2", 0, false, {3138}},
+        {KindYofX, "", "2", 0, false, {3138}},
+        {KindYofX, "", "2", -1, false, {3139}},  // the precision first
+        {KindYofX, "abc", "1", 2, false, {}},    // reads as 0
+        {KindYofX, "-5e4", "5e4", 5, false, {}},  // 1.28e9 units of 1/12800
+        {KindYofX, "-1e6", "1e6", 5, false, {3142}},
+        {KindXofY, "-5e4", "5e4", 5, true, {3142}},
+        {KindPolar, "0", "7.8", 5, false, {}},  // 99,840 units of 1/12800
+        {KindPolar, "0", "7.9", 5, false, {3142}},
+        {KindParametric, "0", "2", 5, true, {}},
+        {KindParametric, "0", "2.5", 5, true, {3142}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::string(row.from) + " .. " + row.to);
-        const auto result = Run(Graph(KindYofX, "x"), [&](CAdvPropertySheet& sheet) {
+        SCOPED_TRACE(std::string(row.from) + " .. " + row.to + (row.timesPi ? " pi" : ""));
+        const char* expression = row.kind == KindYofX ? "x" : row.kind == KindXofY ? "y" : "t";
+        const auto result = Run(Graph(row.kind, expression, expression), [&](CAdvPropertySheet& sheet) {
             ASSERT_TRUE(sheet.SetActivePage(1));
             QWidget* page = sheet.GetPage(1);
             Get<QCheckBox>(page, 1167)->click();
             Get(page, 1164)->setText(row.from);
             Get(page, 1166)->setText(row.to);
+            Get<QCheckBox>(page, 1213)->setChecked(row.timesPi);
             Get<QComboBox>(page, 1212)->setCurrentIndex(row.precisionIndex);
             PressOk(sheet);
         });
@@ -154,6 +168,37 @@ TEST_F(GraphPropsPagesTest, AdvancedPageRefusesInOrder)
             EXPECT_EQ(result->advRange.from, std::strtod(row.from, nullptr));
             EXPECT_EQ(result->advRange.precision, 100 << row.precisionIndex);
         }
+    }
+}
+
+// Without "Use advanced options" the page shows the coordinate system's
+// range, which only the coordinate-system pages can change.
+TEST_F(GraphPropsPagesTest, AdvancedPageChecksOnlyTheGraphsOwnRange)
+{
+    cs.left = -1e6;
+    cs.right = 1e6;
+    cs.precision = 3200;
+    const auto result = Run(Graph(KindYofX, "x"), [&](CAdvPropertySheet& sheet) {
+        ASSERT_TRUE(sheet.SetActivePage(1));
+        PressOk(sheet);
+    });
+    EXPECT_TRUE(messages.Take().empty());
+    ASSERT_TRUE(result.has_value());
+    EXPECT_FALSE(result->useAdvanced);
+}
+
+// The equation fields take as much as the engine reads, no more.
+TEST_F(GraphPropsPagesTest, EquationFieldsTakeWhatTheEngineReads)
+{
+    for (int field : {1158, 1159}) {
+        SCOPED_TRACE(field);
+        const auto result = Run(Graph(KindParametric, "t", "t"), [&](CAdvPropertySheet& sheet) {
+            Get(sheet.GetPage(0), field)->setText(QString(300, '1'));
+            EXPECT_EQ(Get(sheet.GetPage(0), field)->text(), QString(255, '1'));
+            PressOk(sheet);
+        });
+        ASSERT_TRUE(result.has_value());
+        EXPECT_EQ((field == 1158 ? result->expression : result->expression2), std::string(255, '1'));
     }
 }
 

@@ -11,6 +11,10 @@ using PointsCommand = CliRunner;
 
 TEST_F(PointsCommand, SamplesSummariesAndRefusals)
 {
+    const std::string tooLarge =
+        "Error> The coordinate system you've selected is too large for Curvix\\n\\nTip: Reduce coordinate "
+        "system size by selecting smaller range and/or selecting smaller precision.";
+    const std::string formula(256, '1');
     const auto hideFirstAndCopy = [](CCurvixDoc& doc) {
         doc.GetFirstGraph()->advRange = {-0.01, 0.015, 100};
         doc.GetFirstGraph()->hidden = true;
@@ -29,12 +33,22 @@ TEST_F(PointsCommand, SamplesSummariesAndRefusals)
         {"points --summary", {"x", "x^2", "-1"}, hideFirstAndCopy, 0, "0,3,12\n1,3,-1188\n2,3,0\n", ""},
         {"points", std::vector<std::string>(16, "x"), [](CCurvixDoc&) {}, 3, "",
          "Cannot display more than 15 graphs at a time.\\nHide some of them that you don't need and try again.\n"},
+        // A graph that cannot be computed is named, its equation as the graph list shows it.
         {"points", {"1"},
          [](CCurvixDoc& d) { d.GetFirstGraph()->kind = KindPolar, d.GetFirstGraph()->advRange = {0, 1e12, 3200}; },
-         3, "", "Out of memory.\nCannot initialize graph creation process.\n"},
+         3, "", "Graph:\\nr = 1\\n\\n" + tooLarge + "\n"},
+        {"points", {"x"},  // 640,000,001 samples: more than the program takes, whatever the memory
+         [](CCurvixDoc& d) {
+             GraphItem& second = *d.AddGraph(*d.GetFirstGraph());
+             second.kind = KindParametric, second.expression = "cos(t)", second.expression2 = "sin(t)";
+             second.advRange = {0, 200000, 3200};
+         },
+         3, "", "Graph:\\nx = cos(t)\\ny = sin(t)\\n\\n" + tooLarge + "\n"},
+        {"points", {"x"}, [&](CCurvixDoc& d) { d.AddGraph(*d.GetFirstGraph())->expression = formula; }, 3, "",
+         "Graph:\\ny = " + formula.substr(0, 255) + "...\\n\\nThe formula is too long: Curvix reads at most 255 "
+         "characters of a formula.\\n\\nTip: Shorten the formula in the graph's properties.\n"},
         {"points", {"x"}, [](CCurvixDoc& doc) { doc.coordSystem.polarRange = {0, 10, 3200}; }, 3, "",
-         "Error> The coordinate system you've selected is too large for Curvix\\n\\nTip: Reduce coordinate "
-         "system size by selecting smaller range and/or selecting smaller precision.\n"},
+         tooLarge + "\n"},
         {"points", {"x", "sin(x"}, [](CCurvixDoc&) {}, 2, "", "error 1004: [Syntax error] ')' expected.\n"},
     };
     for (const auto& row : rows) {

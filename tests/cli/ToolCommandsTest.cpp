@@ -35,6 +35,19 @@ TEST_F(ToolCommands, IntegralPrintsResultsOrTheToolsRefusal)
          "must always be less than 'To' value.\n",
          3},
         {"integral --from 0 --to 1 'x)'", "", "error 1002: [Syntax error] Unexpected symbol was found: '')' at position 2'.\n", 2},
+        // A run of more than 1e9 steps at its precision, pi counted, would take days: the command has no Stop.
+        {"integral --from 0 --to 1e12 0", "",
+         "The range holds 100000000000000 steps at the chosen precision, more than the 1000000000 a calculation "
+         "may take.\\nChoose a smaller range or a lower precision.\n",
+         3},
+        {"integral --from 0 --to 400000 --precision 3200 x", "",
+         "The range holds 1280000000 steps at the chosen precision, more than the 1000000000 a calculation "
+         "may take.\\nChoose a smaller range or a lower precision.\n",
+         3},
+        {"integral --arg t --from -2e6 --to 2e6 --pi t", "",
+         "The range holds 1256637062 steps at the chosen precision, more than the 1000000000 a calculation "
+         "may take.\\nChoose a smaller range or a lower precision.\n",
+         3},
         {"integral --from 0 --to 1 --precision 300 x", "", nullptr, 1},
         {"integral --from 0 x", "", nullptr, 1},
     };

@@ -203,6 +203,60 @@ TEST_F(FrameTest, ListPaneKeys)
     Doc().SetModifiedFlag(false);
 }
 
+// A graph that fails to compute, or that the computation refuses, is named
+// in the message, its equation as the list shows it, and selected in the
+// list; the graphs before it are neither named nor selected.
+TEST_F(FrameTest, AFailingGraphIsNamedAndSelected)
+{
+    const QString tooLarge = AppText(3142);
+    const std::string longFormula(300, '2');
+    const auto graph = [](const std::string& expression, GraphKind kind = KindYofX, bool hidden = false) {
+        GraphItem item;
+        item.expression = expression;
+        item.expression2 = "sin(t";
+        item.kind = kind;
+        item.hidden = hidden;
+        return item;
+    };
+    GraphItem wide = graph("1", KindPolar);
+    wide.useAdvanced = true;
+    wide.advRange = {0, 1e12, 3200};
+    const struct {
+        const char* what;
+        std::vector<GraphItem> graphs;
+        QString message;
+        int selected;
+    } rows[] = {
+        {"syntax error", {graph("x", KindYofX, true), graph("x^2"), graph("sin(x")},
+         "Graph:\ny = sin(x\n\n[Syntax error] ')' expected.", 2},
+        {"run-time error", {graph("x"), graph("root(8,x)")},
+         "Graph:\ny = root(8,x)\n\n[Run-time error] Wrong argument in function 'root(x, y)' call.\n"
+         "Tip: y must always be an integer.", 1},
+        {"both lines of a parametric graph", {graph("cos(t)", KindParametric)},
+         "Graph:\nx = cos(t)\ny = sin(t\n\n[Syntax error] ')' expected.", 0},
+        {"too large", {graph("x"), wide}, "Graph:\nr = 1\n\n" + tooLarge, 1},
+        {"formula too long", {graph(longFormula)},
+         QString::fromStdString("Graph:\ny = " + longFormula.substr(0, 255) + "...\n\n") + AppText(3017), 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        ASSERT_TRUE(Start());
+        for (const GraphItem& item : row.graphs)
+            Doc().AddGraph(item);
+        Doc().UpdateAllViews(nullptr, 0);
+        Frame().Form().List().SetCurSel(-1);
+        asked.clear();
+        Frame().ExecuteCommand(ID_REFRESH);
+        Doc().WaitForComputation(WorkerThread::kInfinite, {});
+        for (int i = 0; i < 100 && Frame().View().ProgressDialog(); ++i)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        EXPECT_EQ(AskedTexts(), std::vector<QString>{row.message});
+        EXPECT_EQ(Frame().Form().List().CurSel(), row.selected);
+        Doc().SetModifiedFlag(false);
+        app.reset();
+    }
+}
+
 TEST_F(FrameTest, RemovingTheOnlyGraphDisablesItsCommands)
 {
     ASSERT_TRUE(Start());

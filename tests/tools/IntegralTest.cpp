@@ -4,6 +4,7 @@
 #include "AppSettings.h"
 #include "CCurvixDoc.h"
 #include "IntegralBounds.h"
+#include "IntegralChecks.h"
 #include "IntegralRequest.h"
 #include "IntegralWorker.h"
 #include "MemorySettingsBackend.h"
@@ -95,6 +96,31 @@ TEST(IntegralBounds, ReadsTypedBoundsOrNamesTheFault)
         EXPECT_EQ(ReadIntegralBounds(row.from, row.to, row.timesPi, bounds), row.message);
         EXPECT_EQ(bounds.from, row.lo);
         EXPECT_EQ(bounds.to, row.hi);
+    }
+}
+
+// A run may take up to 1e9 steps at its precision; more names the count.
+TEST(IntegralSteps, MoreThanTheLimitIsNamed)
+{
+    const struct {
+        double from, to;
+        int precision;
+        const char* steps;  // null: within the limit
+    } rows[] = {
+        {0, 1e7, 100, nullptr},
+        {-5e6, 5e6, 100, nullptr},
+        {0, 1e7 + 0.01, 100, "1000000001"},
+        {0, 312500, 3200, nullptr},
+        {0, 312500.001, 3200, "1000000004"},  // a last step shorter than the others counts
+        {-1e308, 1e308, 100, "2e+310"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.to);
+        const std::string message = IntegralStepsMessage(21413, row.from, row.to, row.precision);
+        EXPECT_EQ(message, row.steps ? "The range holds " + std::string(row.steps) +
+                                           " steps at the chosen precision, more than the 1000000000 a "
+                                           "calculation may take.\nChoose a smaller range or a lower precision."
+                                     : "");
     }
 }
 

@@ -157,6 +157,102 @@ TEST_F(IntegralSheet, RefusesUnusableChoicesAndBounds)
     }
 }
 
+// A run of more than 1e9 steps at the chosen precision (here 200 %, the
+// document's) asks first; No leaves the page as it was, with the result of
+// the run before.
+TEST_F(IntegralSheet, AsksBeforeARunOfTooManySteps)
+{
+    const QString question = QString::fromStdString(
+        "The range holds 200000000000000 steps at the chosen precision, more than 1000000000: the calculation "
+        "may take a very long time.\n\nCalculate anyway?");
+    const struct {
+        const char* to;
+        int answer;
+        bool asked;
+        bool runs;
+    } rows[] = {
+        {"1e12", IDNO, true, false},
+        {"1e12", IDYES, true, true},
+        {"5e6", IDNO, false, true},  // 1e9 steps exactly
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.to) + (row.answer == IDYES ? " yes" : " no"));
+        Open([&](CAdvPropertySheet& sheet, CIntegralSelGraphPage&, CIntegralCalcResultsPage& page) {
+            ASSERT_TRUE(sheet.SetActivePage(1));
+            Calculate(page, "0", "1");
+            WaitForRun(page);
+            const QString before = Get<QLabel>(&page, 1085)->text();
+            std::vector<AppMessageBox::Request> asked;
+            AppMessageBox::SetTestResponder([&](const AppMessageBox::Request& request) {
+                asked.push_back(request);
+                return row.answer;
+            });
+            Calculate(page, "0", row.to);
+            EXPECT_EQ(page.IsCalculating(), row.runs);
+            ASSERT_EQ(asked.size(), row.asked ? 1u : 0u);
+            if (row.asked) {
+                EXPECT_EQ(asked[0].text, question);
+                EXPECT_EQ(asked[0].style, MB_YESNO | MB_ICONQUESTION);
+            }
+            if (row.runs) {
+                Get<CImageButton>(&page, 1077)->click();  // Stop
+                WaitForRun(page);
+            } else {
+                EXPECT_EQ(Get<QLabel>(&page, 1085)->text(), before);
+                EXPECT_TRUE(page.resultValid);
+                EXPECT_TRUE(Get<QSpinBox>(&page, 1091)->isEnabled());
+                EXPECT_EQ(Get(&page, 1074)->text(), row.to);
+            }
+            AppMessageBox::SetTestResponder([](const AppMessageBox::Request&) { return IDOK; });
+        });
+    }
+}
+
+// A result belongs to the function it was calculated for: choosing another
+// one clears it, choosing the same one again keeps it.
+TEST_F(IntegralSheet, AnotherIntegrandClearsTheResult)
+{
+    const auto chooseGraph = [](int row, int function) {
+        return [row, function](CIntegralSelGraphPage& selection) {
+            Get<QRadioButton>(&selection, 1196)->setChecked(true);
+            Get<QListWidget>(&selection, 1214)->setCurrentRow(row);
+            Get<QRadioButton>(&selection, function)->setChecked(true);
+        };
+    };
+    const struct {
+        const char* what;
+        std::function<void(CIntegralSelGraphPage&)> choose;
+        bool cleared;
+    } rows[] = {
+        {"the same function", chooseGraph(1, 1201), false},
+        {"the other function of the graph", chooseGraph(1, 1202), true},
+        {"another graph", chooseGraph(0, 1201), true},
+        {"a custom function",
+         [](CIntegralSelGraphPage& selection) {
+             Get<QRadioButton>(&selection, 1197)->setChecked(true);
+             Get(&selection, 1198)->setText("2*t");
+             Get(&selection, 1199)->setText("t");
+         },
+         true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        Open([&](CAdvPropertySheet& sheet, CIntegralSelGraphPage& selection, CIntegralCalcResultsPage& page) {
+            chooseGraph(1, 1201)(selection);  // x = f(t) of the parametric graph: t
+            ASSERT_TRUE(sheet.SetActivePage(1));
+            Calculate(page, "0", "1");
+            WaitForRun(page);
+            ASSERT_EQ(Get<QLabel>(&page, 1085)->text(), "Result >> 0.5");
+            ASSERT_TRUE(sheet.SetActivePage(0));
+            row.choose(selection);
+            ASSERT_TRUE(sheet.SetActivePage(1));
+            EXPECT_EQ(Get<QLabel>(&page, 1085)->text(), row.cleared ? AppText(21211) : "Result >> 0.5");
+            EXPECT_EQ(page.resultValid, !row.cleared);
+            EXPECT_EQ(Get<QSpinBox>(&page, 1091)->isEnabled(), !row.cleared);
+        });
+    }
+}
+
 // A refused bound gets the caret back, its text selected.
 TEST_F(IntegralSheet, RefusedBoundTakesTheFocus)
 {

@@ -1,10 +1,25 @@
-// Which graphs are sampled again, cancellation, failures, refusals, New.
+// Which graphs are sampled again, cancellation, failures, refusals, New,
+// and where the sample buffers are allocated.
 
 #include "GraphSlots.h"
 #include "ManualResetEvent.h"
+#include "StringTable.h"
 #include "ViewTestSupport.h"
 
+#include <limits>
+
 namespace {
+
+std::string Text(unsigned id)
+{
+    return LoadAppString(id);
+}
+
+// A message about a graph, as the program words it.
+std::string AboutGraph(const std::string& equation, const std::string& message)
+{
+    return "Graph:\n" + equation + "\n\n" + message;
+}
 
 using Computation = ComputationFixture;
 
@@ -63,7 +78,7 @@ TEST_F(Computation, CancellingKeepsFinishedGraphsAndResumesWithTheRest)
     };
     ASSERT_TRUE(Refresh(sink));
     EXPECT_EQ(sink.done, std::vector<bool>{false});
-    EXPECT_TRUE(sink.errors.empty());
+    EXPECT_TRUE(sink.failures.empty());
     EXPECT_TRUE(Slot(0).complete);
     EXPECT_FALSE(Slot(1).complete);
     EXPECT_TRUE(doc.NeedsRecompute());
@@ -77,12 +92,18 @@ TEST_F(Computation, CancellingKeepsFinishedGraphsAndResumesWithTheRest)
 
 TEST_F(Computation, AnEngineErrorEndsTheRunAndKeepsTheGraphsBeforeIt)
 {
+    Add("x")->hidden = true;  // not displayed: the failing graph is the third displayed one
     for (const char* expression : {"x", "x^2", "sin(x", "x^3"})
         Add(expression);
     ASSERT_TRUE(Refresh(sink));
     EXPECT_EQ(sink.done, std::vector<bool>{false});
-    ASSERT_EQ(sink.errors.size(), 1u);
-    EXPECT_EQ(sink.errors[0].Code(), 1004);
+    ASSERT_EQ(sink.failures.size(), 1u);
+    const ComputationFailure& failure = sink.failures[0];
+    ASSERT_TRUE(failure.Error());
+    EXPECT_EQ(failure.Error()->Code(), 1004);
+    EXPECT_EQ(failure.Graph(), 2);
+    EXPECT_EQ(doc.ListPositionOfDisplayed(failure.Graph()), 3);
+    EXPECT_EQ(failure.Texts(), std::vector<std::string>{AboutGraph("y = sin(x", failure.Error()->Message())});
     EXPECT_EQ((std::vector<bool>{Slot(0).complete, Slot(1).complete, Slot(2).complete, Slot(3).complete}),
               (std::vector<bool>{true, true, false, false}));
     EXPECT_FALSE(doc.IsComputed());
@@ -112,19 +133,24 @@ TEST_F(Computation, NoVisibleGraphCompletesAtOnceWithoutAThread)
 
 TEST_F(Computation, RefusalsTellWhatToShow)
 {
+    const std::string tooLong(256, '1');
     struct Case {
         const char* what;
-        void (*apply)(CCurvixDoc& doc);
-        std::vector<unsigned> messages;
+        std::function<void(CCurvixDoc&)> apply;
+        std::vector<std::string> texts;
+        int graph;
     } const cases[] = {
-        {"polar range too large", [](CCurvixDoc& doc) { doc.coordSystem.polarRange = {0, 10, 3200}; }, {3142}},
-        {"edges too large", [](CCurvixDoc& doc) { doc.coordSystem.left = -1e9; }, {3142}},
-        {"count beyond 32 bits", [](CCurvixDoc& doc) {
+        {"polar range too large", [](CCurvixDoc& doc) { doc.coordSystem.polarRange = {0, 10, 3200}; },
+         {Text(3142)}, -1},
+        {"edges too large", [](CCurvixDoc& doc) { doc.coordSystem.left = -1e9; }, {Text(3142)}, -1},
+        {"own range too large", [](CCurvixDoc& doc) {
              GraphItem* graph = doc.GetFirstGraph();
              graph->kind = KindPolar;
              graph->useAdvanced = true;
              graph->advRange = {0, 1e12, 3200};
-         }, {3190, 3002}},
+         }, {AboutGraph("r = x", Text(3142))}, 0},
+        {"formula too long", [&](CCurvixDoc& doc) { doc.AddGraph(*doc.GetFirstGraph())->expression = tooLong; },
+         {AboutGraph("y = " + tooLong.substr(0, 255) + "...", Text(3017))}, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -134,24 +160,122 @@ TEST_F(Computation, RefusalsTellWhatToShow)
         c.apply(doc);
         RecordingSink again;
         EXPECT_FALSE(Refresh(again));
-        EXPECT_EQ(doc.StartFailureMessages(), c.messages);
+        EXPECT_EQ(doc.StartFailure().Texts(), c.texts);
+        EXPECT_EQ(doc.StartFailure().Graph(), c.graph);
         EXPECT_TRUE(again.done.empty());
         EXPECT_FALSE(doc.IsComputing());
+        if (c.graph >= 0) {
+            EXPECT_FALSE(Slot(0).HasPoints()) << "refusing a graph frees every slot";
+        }
     }
 }
 
-TEST(GraphSlotsTest, BuffersThatDoNotFitFreeEverySlot)
+// Each case refreshes a document of graphs over their own ranges against a
+// given amount of memory: the first graph past the budget is refused
+// before anything is allocated.
+TEST(GraphSlotsTest, RefusesTheFirstGraphPastTheSampleBudget)
+{
+    const auto graph = [](GraphKind kind, ArgRange own, bool timesPi = false, std::string text = "1") {
+        GraphItem item;
+        item.kind = kind;
+        item.expression = text;
+        item.expression2 = text;
+        item.useAdvanced = own.precision != 0;
+        item.advRange = own;
+        item.advTimesPi = timesPi;
+        return item;
+    };
+    const double unlimited = std::numeric_limits<double>::infinity();
+    const GraphItem plain = graph(KindYofX, {});  // the coordinate system's -1 to 1 at 100: 201 samples
+    const GraphItem wide = graph(KindPolar, {0, 60000, 3200});  // 192,000,001 samples
+    const std::string longest(255, '1');
+    const std::string tooLong(256, '1');
+    const struct {
+        const char* what;
+        std::list<GraphItem> graphs;
+        double availableBytes;
+        std::optional<GraphSlots::Refusal> refusal;
+    } rows[] = {
+        {"buffers fit", {plain, plain}, 2 * 201 * 8, std::nullopt},
+        {"one byte short", {plain, plain}, 2 * 201 * 8 - 1, GraphSlots::Refusal{1, 3142}},
+        {"two wide graphs", {wide, wide}, unlimited, std::nullopt},
+        {"a third one passes the ceiling", {plain, wide, wide, wide}, unlimited, GraphSlots::Refusal{3, 3142}},
+        {"pi counts", {graph(KindPolar, {0, 60000, 3200}, true)}, unlimited, GraphSlots::Refusal{0, 3142}},
+        {"one graph past the ceiling", {graph(KindParametric, {0, 200000, 3200})}, unlimited,
+         GraphSlots::Refusal{0, 3142}},
+        {"count beyond 32 bits", {graph(KindPolar, {0, 1e12, 3200})}, unlimited, GraphSlots::Refusal{0, 3142}},
+        {"longest formula", {graph(KindParametric, {}, false, longest)}, unlimited, std::nullopt},
+        {"formula too long, before the size", {plain, graph(KindPolar, {0, 1e12, 3200}, false, tooLong)}, unlimited,
+         GraphSlots::Refusal{1, 3017}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        GraphSlots table;
+        ASSERT_TRUE(table.Collect(row.graphs));
+        const std::optional<GraphSlots::Refusal> refusal = table.Prepare(CoordSystem(), row.availableBytes);
+        ASSERT_EQ(refusal.has_value(), row.refusal.has_value());
+        if (refusal) {
+            EXPECT_EQ(refusal->graph, row.refusal->graph);
+            EXPECT_EQ(refusal->message, row.refusal->message);
+        }
+        for (int i = 0; i < table.DisplayedCount(); ++i)
+            EXPECT_FALSE(table.Slot(i).HasPoints());
+    }
+}
+
+TEST(GraphSlotsTest, KeptBuffersNeedNoMemory)
 {
     GraphItem graph;
     graph.expression = "x";
     GraphSlots table;
-    const CoordSystem cs;  // -1 to 1 at precision 100: 201 samples
+    const CoordSystem cs;
     ASSERT_TRUE(table.Collect({graph, graph}));
-    EXPECT_FALSE(table.Prepare(cs, 2 * 201 * 8 - 1));
-    EXPECT_FALSE(table.Slot(0).HasPoints());
-    ASSERT_TRUE(table.Prepare(cs, 2 * 201 * 8));
-    ASSERT_TRUE(table.Prepare(cs, 0)) << "reused buffers need no memory";
+    ASSERT_FALSE(table.Prepare(cs, 2 * 201 * 8));
+    for (int i = 0; i < 2; ++i)
+        ASSERT_TRUE(table.Slot(i).Allocate());  // as the worker does
+    EXPECT_FALSE(table.Prepare(cs, 0));
     EXPECT_TRUE(table.Slot(1).HasPoints());
+}
+
+// What the graph worker found in slot 0 each time it started.
+struct WorkerStart {
+    bool hasPoints;
+    ScaledPoint first;
+};
+std::vector<WorkerStart> workerStarts;
+
+void RecordingWorker(CCurvixDoc& doc)
+{
+    const GraphPoints& slot = doc.GetGraphPoints(0);
+    workerStarts.push_back({slot.HasPoints(), slot.HasPoints() ? slot.points[0] : ScaledPoint{}});
+    ComputeGraphsThread(doc);
+}
+
+// The user interface thread neither allocates nor fills a buffer: the
+// worker allocates a new one, and a buffer kept from a cancelled run
+// reaches it as that run left it.
+TEST_F(Computation, TheWorkerAllocatesAndFillsTheBuffers)
+{
+    workerStarts.clear();
+    doc.SetGraphWorker(RecordingWorker);
+    Add("x^2");
+    sink.onProgress = [this](int percent, int) {
+        if (percent == 50)
+            doc.GetStopEvent().Set();
+    };
+    ASSERT_TRUE(Refresh(sink));
+    ASSERT_FALSE(Slot(0).complete);
+    const ScaledPoint left = Slot(0).points[0];
+    EXPECT_EQ(left.y, 1280000);  // x^2 at -40, 800 units a world unit
+
+    RecordingSink again;
+    ASSERT_TRUE(Refresh(again));
+    EXPECT_TRUE(Slot(0).complete);
+    ASSERT_EQ(workerStarts.size(), 2u);
+    EXPECT_FALSE(workerStarts[0].hasPoints);
+    EXPECT_TRUE(workerStarts[1].hasPoints);
+    EXPECT_EQ(workerStarts[1].first.x, left.x);
+    EXPECT_EQ(workerStarts[1].first.y, left.y);
 }
 
 TEST_F(Computation, NewDuringAComputationStopsAndWaits)
@@ -169,7 +293,7 @@ TEST_F(Computation, NewDuringAComputationStopsAndWaits)
     // A second start is refused and leaves the running worker its sink.
     RecordingSink second;
     EXPECT_FALSE(doc.StartComputation(second));
-    EXPECT_EQ(doc.StartFailureMessages(), std::vector<unsigned>{3002});
+    EXPECT_EQ(doc.StartFailure().Texts(), std::vector<std::string>{Text(3002)});
     doc.OnNewDocument();
     EXPECT_FALSE(doc.IsComputing());
     EXPECT_EQ(sink.done, std::vector<bool>{false});

@@ -22,14 +22,16 @@ public:
         } else if (e->type() == WM_GRAPH_DONE) {
             const auto* done = static_cast<GraphDoneEvent*>(e);
             results.push_back(done->wParam());
-            errors.push_back(done->Error() ? done->Error()->Code() : 0);
+            const auto& failure = done->Failure();
+            errors.push_back(failure && failure->Error() ? failure->Error()->Code() : 0);
+            failedGraphs.push_back(failure ? failure->Graph() : -1);
         } else {
             return QObject::event(e);
         }
         return true;
     }
 
-    std::vector<int> percents, lParams, results, errors;
+    std::vector<int> percents, lParams, results, errors, failedGraphs;
     bool onOwnThread = true;
 };
 
@@ -57,6 +59,7 @@ TEST_F(ComputationFixture, QtSinkSendsProgressToTheProgressWindowAndTheEndWithIt
     EXPECT_TRUE(view.percents.empty());
     EXPECT_EQ(view.results, std::vector<int>{0});
     EXPECT_EQ(view.errors, std::vector<int>{1004});
+    EXPECT_EQ(view.failedGraphs, std::vector<int>{2});
     EXPECT_TRUE(view.onOwnThread && progress.onOwnThread);
 }
 

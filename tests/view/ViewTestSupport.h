@@ -28,17 +28,17 @@ public:
         if (onProgress)
             onProgress(percent, slot);
     }
-    void GraphDone(bool ok, std::optional<CExprException> error) override
+    void GraphDone(bool ok, std::optional<ComputationFailure> failure) override
     {
         done.push_back(ok);
-        if (error)
-            errors.push_back(*error);
+        if (failure)
+            failures.push_back(*failure);
     }
 
     std::function<void(int percent, int slot)> onProgress;
     std::vector<int> sampled;  // the slots that reported progress, each once, in order
     std::vector<bool> done;
-    std::vector<CExprException> errors;
+    std::vector<ComputationFailure> failures;
 };
 
 class ComputationFixture : public testing::Test {

@@ -278,6 +278,34 @@ TEST_F(ViewWidgetTest, RefusalsAndEmptyPictures)
     AppMessageBox::SetTestResponder({});
 }
 
+ManualResetEvent workerMayStart;
+
+void HeldWorker(CCurvixDoc& doc)
+{
+    workerMayStart.Wait();
+    ComputeGraphsThread(doc);
+}
+
+// Refresh returns with the worker started and the progress dialog shown but
+// no sample buffer allocated: the worker allocates and fills it while the
+// window keeps painting and answering.
+TEST_F(ViewWidgetTest, RefreshLeavesTheSampleBuffersToTheWorker)
+{
+    workerMayStart.Reset();
+    doc.SetGraphWorker(HeldWorker);
+    AddGraph("x");
+    Show(465, 440);
+    view.Refresh();
+    EXPECT_TRUE(doc.IsComputing());
+    EXPECT_FALSE(doc.GetGraphPoints(0).HasPoints());
+    ASSERT_NE(view.ProgressDialog(), nullptr);
+    EXPECT_TRUE(view.ProgressDialog()->isVisible());
+    workerMayStart.Set();
+    RefreshAndWait();
+    EXPECT_TRUE(doc.IsComputed());
+    EXPECT_TRUE(doc.GetGraphPoints(0).complete);
+}
+
 // A Refresh while the worker runs cancels it, waits, and starts again with
 // the same dialog; the cancelled worker's end report neither waits nor
 // takes the dialog down, the new one's does.

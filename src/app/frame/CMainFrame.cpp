@@ -97,6 +97,7 @@ void CMainFrame::CreateClientArea()
     // The pane may shrink to nothing when it is hidden.
     form->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     form->SetRefreshPoster([this] { view->Refresh(); });
+    view->SetGraphSelector([this](int position) { form->List().SetCurSel(position); });
     form->SetWidthLimiter([this] { ShowGraphPane(); });
     setCentralWidget(splitter);
 }

@@ -29,6 +29,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include <algorithm>
 #include <mutex>
 
 namespace {
@@ -56,6 +57,7 @@ constexpr unsigned kTo = 17004;
 constexpr unsigned kNothingChosen = 21403;
 constexpr unsigned kCannotStart = 21405;
 constexpr unsigned kLeaveWhileRunning = 21408;
+constexpr unsigned kManyStepsQuestion = 21414;
 constexpr unsigned kComputationRunning = 3181;
 
 constexpr unsigned kCalculateBitmap = 2077;
@@ -178,11 +180,10 @@ void CIntegralCalcResultsPage::OnInitDialog()
     fromEdit->setText("0");
     toEdit->setText("1");
     precisionList->SetPrecision(doc->coordSystemInUse.precision);
-    resultText->setText(AppText(kTip));
+    ClearResult();
     progress->setRange(0, 100);
     places->setRange(0, kFirstMostPlaces);
     places->setValue(kFirstPlaces);
-    EnableRounding(false);
     ShowRunning(false);
     ShowLimits();
 }
@@ -193,6 +194,9 @@ void CIntegralCalcResultsPage::OnSetActive()
         sheet.SetActivePage(0);
         return;
     }
+    // A result belongs to its integrand.
+    if (selection.expression != expression || selection.letter != letter)
+        ClearResult();
     letter = selection.letter;
     expression = selection.expression;
     formula->setText(QString::asprintf(LoadAppString(kFormulaFormat), expression.c_str(), letter.c_str()));
@@ -247,12 +251,13 @@ void CIntegralCalcResultsPage::OnCalculate()
         FocusField(bounds.refused == IntegralBounds::From ? fromEdit : toEdit);
         return;
     }
-    resultValid = false;
     // A document precision that is not one of the six leaves the list
     // empty; the run then takes the first.
-    if (precisionList->currentIndex() < 0)
-        precisionList->setCurrentIndex(0);
-    const int index = precisionList->currentIndex();
+    const int index = std::max(precisionList->currentIndex(), 0);
+    if (!ConfirmSteps(bounds, index))
+        return;
+    resultValid = false;
+    precisionList->setCurrentIndex(index);
     const IntegralRequest request{expression, letter[0], PrecisionFromIndex(index), bounds.from, bounds.to,
                                   &sink, &integralResult, &areaResult, nullptr};
     doc->SetIntegralWorker(IntegralWorker);
@@ -262,6 +267,24 @@ void CIntegralCalcResultsPage::OnCalculate()
     }
     ShowRunning(true);
     places->setRange(0, kMostPlaces[index]);
+}
+
+// A run of more steps than the tool should take goes ahead only when the
+// user says so: it may take very long, though Stop ends it.
+bool CIntegralCalcResultsPage::ConfirmSteps(const IntegralBounds& bounds, int precisionIndex)
+{
+    const std::string question =
+        IntegralStepsMessage(kManyStepsQuestion, bounds.from, bounds.to, PrecisionFromIndex(precisionIndex));
+    return question.empty()
+        || AppMessageBox::Show(this, QString::fromStdString(question), kProgramNameCaption,
+                               MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+void CIntegralCalcResultsPage::ClearResult()
+{
+    resultValid = false;
+    resultText->setText(AppText(kTip));
+    EnableRounding(false);
 }
 
 void CIntegralCalcResultsPage::ShowRunning(bool running)

@@ -12,6 +12,7 @@ class CImageButton;
 class CIntegralSelGraphPage;
 class CPrecisionList;
 class IntegralEvent;
+struct IntegralBounds;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -45,7 +46,8 @@ protected:
 private:
     bool CheckChoice();
     void OnCalculate();
-    void StartRun();
+    bool ConfirmSteps(const IntegralBounds& bounds, int precisionIndex);
+    void ClearResult();
     void ShowRunning(bool running);
     void OnDone(const IntegralEvent& done);
     void OnProgress(int percent);

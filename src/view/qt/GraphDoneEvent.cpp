@@ -2,7 +2,7 @@
 
 #include <utility>
 
-GraphDoneEvent::GraphDoneEvent(bool ok, std::optional<CExprException> error)
-    : QEvent(WM_GRAPH_DONE), ok(ok), error(std::move(error))
+GraphDoneEvent::GraphDoneEvent(bool ok, std::optional<ComputationFailure> failure)
+    : QEvent(WM_GRAPH_DONE), ok(ok), failure(std::move(failure))
 {
 }

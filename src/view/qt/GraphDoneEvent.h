@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CExprException.h"
+#include "ComputationFailure.h"
 #include "GraphEvents.h"
 
 #include <QEvent>
@@ -8,16 +8,16 @@
 #include <optional>
 
 // WM_GRAPH_DONE: wParam 1 when every graph is computed, 0 when the
-// computation was cancelled or failed; a failure carries the engine's error,
-// which the receiver reports.
+// computation was cancelled or failed; a failure carries what went wrong
+// and with which graph, which the receiver reports.
 class GraphDoneEvent : public QEvent {
 public:
-    GraphDoneEvent(bool ok, std::optional<CExprException> error);
+    GraphDoneEvent(bool ok, std::optional<ComputationFailure> failure);
 
     int wParam() const { return ok ? 1 : 0; }
-    const std::optional<CExprException>& Error() const { return error; }
+    const std::optional<ComputationFailure>& Failure() const { return failure; }
 
 private:
     bool ok;
-    std::optional<CExprException> error;
+    std::optional<ComputationFailure> failure;
 };

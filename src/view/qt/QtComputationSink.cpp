@@ -17,8 +17,8 @@ void QtComputationSink::GraphProgress(int percent, int displayedCount, int slot)
         QCoreApplication::postEvent(progress, new GraphProgressEvent(percent, displayedCount, slot));
 }
 
-void QtComputationSink::GraphDone(bool ok, std::optional<CExprException> error)
+void QtComputationSink::GraphDone(bool ok, std::optional<ComputationFailure> failure)
 {
     if (view)
-        QCoreApplication::postEvent(view, new GraphDoneEvent(ok, std::move(error)));
+        QCoreApplication::postEvent(view, new GraphDoneEvent(ok, std::move(failure)));
 }

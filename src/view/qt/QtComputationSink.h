@@ -12,7 +12,7 @@ public:
     QtComputationSink(QObject* view, QObject* progress);
 
     void GraphProgress(int percent, int displayedCount, int slot) override;
-    void GraphDone(bool ok, std::optional<CExprException> error) override;
+    void GraphDone(bool ok, std::optional<ComputationFailure> failure) override;
 
 private:
     QObject* const view;

@@ -134,8 +134,7 @@ void CCurvixView::Refresh()
     ShowProgressDialog(restart);
     m_sink = std::make_unique<QtComputationSink>(this, m_progressDlg.get());
     if (!m_doc.StartComputation(*m_sink)) {
-        for (unsigned id : m_doc.StartFailureMessages())
-            AppMessageBox::Show(this, id, kProgramNameCaption, MB_ICONEXCLAMATION);
+        ReportFailure(m_doc.StartFailure());
         DestroyProgressDialog();
         return;
     }
@@ -186,8 +185,9 @@ void CCurvixView::customEvent(QEvent* event)
 
 void CCurvixView::OnGraphDone(const GraphDoneEvent& done)
 {
-    if (done.wParam() == 0 && done.Error())
-        AppMessageBox::ReportError(this, *done.Error());
+    const std::optional<ComputationFailure>& failure = done.Failure();
+    if (failure)
+        ReportFailure(*failure);
     // The worker posted its last report and is ending. This handler may run
     // inside another wait for it; the thread is joined once.
     if (m_doneFirst)
@@ -197,10 +197,28 @@ void CCurvixView::OnGraphDone(const GraphDoneEvent& done)
         DestroyProgressDialog();
     m_doneSecond = true;
     m_doc.UpdateAllViews(nullptr, HintComputed);
+    // Again: the list pane has refilled its list.
+    if (failure)
+        SelectGraph(*failure);
     if (done.wParam() == 1 && isVisible())
         SetScrollPosition(Mapping().ScrollCentredOnOrigin(), true, true);
     else if (done.wParam() == 1)
         m_centreOnShow = true;
+}
+
+// The graph is selected first, so that the user sees it while reading.
+void CCurvixView::ReportFailure(const ComputationFailure& failure)
+{
+    SelectGraph(failure);
+    for (const std::string& text : failure.Texts())
+        AppMessageBox::Show(this, QString::fromStdString(text), kProgramNameCaption, MB_ICONEXCLAMATION);
+}
+
+void CCurvixView::SelectGraph(const ComputationFailure& failure)
+{
+    const int position = m_doc.ListPositionOfDisplayed(failure.Graph());
+    if (position >= 0 && m_selectGraph)
+        m_selectGraph(position);
 }
 
 void CCurvixView::OnUpdate(DocView*, int)

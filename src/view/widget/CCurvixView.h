@@ -8,10 +8,12 @@
 #include <QAbstractScrollArea>
 #include <QCursor>
 
+#include <functional>
 #include <memory>
 
 class AppSettings;
 class CCurvixDoc;
+class ComputationFailure;
 class CGraphProgressDlg;
 class CursorPosFrame;
 class GraphDoneEvent;
@@ -31,6 +33,9 @@ public:
 
     // The window that shows the pointer position; may be null.
     void SetFrame(CursorPosFrame* frame);
+    // How the view selects, in the graph list, a graph it reports a failure
+    // of: called with the graph's list position.
+    void SetGraphSelector(std::function<void(int)> select) { m_selectGraph = std::move(select); }
     // Command 32775: computes what changed and redraws.
     void Refresh();
     void ZoomIn(bool xAxis, bool yAxis);
@@ -62,6 +67,9 @@ protected:
 private:
     // The completion handler of WM_GRAPH_DONE.
     void OnGraphDone(const GraphDoneEvent& done);
+    // Selects the graph a failure is about and shows its messages.
+    void ReportFailure(const ComputationFailure& failure);
+    void SelectGraph(const ComputationFailure& failure);
     bool RestartComputation();
     void ShowProgressDialog(bool restart);
     void DestroyProgressDialog();
@@ -79,6 +87,7 @@ private:
     CCurvixDoc& m_doc;
     AppSettings& m_settings;
     CursorPosFrame* m_frame = nullptr;
+    std::function<void(int)> m_selectGraph;
     bool m_trackingLeave = false;
     QCursor m_viewCursor;
     PixelSize m_picture{1, 1};

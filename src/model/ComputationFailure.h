@@ -1,0 +1,37 @@
+#pragma once
+
+#include "CExprException.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class GraphItem;
+
+// Why a graph computation did not start, or ended before every graph was
+// computed, other than by a stop request: the program's messages or an
+// error of the expression engine, and the displayed graph they are about
+// when there is one.
+class ComputationFailure {
+public:
+    // Messages about the computation as a whole.
+    explicit ComputationFailure(std::vector<unsigned> messages = {});
+    // Messages, or an engine error, about displayed graph `displayed`.
+    ComputationFailure(int displayed, const GraphItem& graph, std::vector<unsigned> messages);
+    ComputationFailure(int displayed, const GraphItem& graph, const CExprException& error);
+
+    // The displayed graph's position, -1 for none.
+    int Graph() const { return graph; }
+    const std::optional<CExprException>& Error() const { return error; }
+    const std::vector<unsigned>& Messages() const { return messages; }
+    // What to show, one box or line each: the engine's message or the
+    // program's messages in order, the first preceded by the graph's
+    // equation when it is about a graph.
+    std::vector<std::string> Texts() const;
+
+private:
+    std::vector<unsigned> messages;
+    std::optional<CExprException> error;
+    int graph = -1;
+    std::string equation;  // the graph as a message names it
+};

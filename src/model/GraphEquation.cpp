@@ -1,0 +1,47 @@
+#include "GraphEquation.h"
+
+#include "AppStringFormat.h"
+#include "ExprConstants.h"
+#include "GraphItem.h"
+
+namespace {
+
+constexpr unsigned kYEquation = 494;  // "y = %s", the second line of a parametric graph
+constexpr unsigned kCutFormula = 3016;  // "%s..."
+
+std::string Line(unsigned equationId, const std::string& formula, std::size_t longest)
+{
+    if (formula.size() <= longest)
+        return FormatAppString(equationId, formula);
+    return FormatAppString(equationId, FormatAppString(kCutFormula, std::string_view(formula).substr(0, longest)));
+}
+
+}  // namespace
+
+namespace GraphEquation {
+
+std::vector<std::string> Lines(const GraphItem& graph, std::size_t longest)
+{
+    if (!IsKnownGraphKind(graph.kind))
+        return {};
+    std::vector<std::string> lines{Line(GraphKindEquationId(graph.kind), graph.expression, longest)};
+    if (graph.kind == KindParametric)
+        lines.push_back(Line(kYEquation, graph.expression2, longest));
+    return lines;
+}
+
+std::string Shown(const GraphItem& graph)
+{
+    std::string shown;
+    for (const std::string& line : Lines(graph, MAX_EXPR_TEXT))
+        shown += (shown.empty() ? "" : "\n") + line;
+    return shown;
+}
+
+bool TooLong(const GraphItem& graph)
+{
+    const bool secondUsed = graph.kind == KindParametric;
+    return graph.expression.size() > MAX_EXPR_TEXT || (secondUsed && graph.expression2.size() > MAX_EXPR_TEXT);
+}
+
+}  // namespace GraphEquation
