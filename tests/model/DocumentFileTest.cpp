@@ -182,7 +182,7 @@ TEST_F(DocumentFile, OpeningAMissingFileLeavesTheDocumentAlone)
     doc.SetModifiedFlag();
     const auto error = Open(File("missing.cvx"));
     ASSERT_TRUE(error && error->GetCause() == Cause::SystemError);
-    EXPECT_EQ(error->Text(), "No such file or directory");
+    EXPECT_EQ(error->Text(), "Error opening file '" + File("missing.cvx") + "'.\nNo such file or directory");
     EXPECT_TRUE(doc.GetGraphCount() == 1 && doc.IsModified());
 }
 
