@@ -80,13 +80,9 @@ bool FrameDocumentFiles::OpenPath(const QString& target)
     try {
         doc.OnOpenDocument(target.toStdString());
     } catch (const CDocFileException& error) {
+        // The document, its file name and its modified flag stay as they were.
         ReportFailure(&owner, error);
         recent.Remove(target);
-        // Only a file that could not be read at all leaves the old document.
-        if (error.GetCause() != CDocFileException::Cause::SystemError) {
-            doc.OnNewDocument();
-            Loaded(QString());
-        }
         return false;
     }
     Loaded(target);

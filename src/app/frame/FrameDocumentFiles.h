@@ -11,8 +11,8 @@ class QWidget;
 
 // The main window's file commands on the single document: New, Open, Save,
 // Save As and the recent files, with the question to save changes before
-// the document is replaced or the program ends. A failed save keeps the
-// document and its modified state.
+// the document is replaced or the program ends. A failed save, and a failed
+// or declined open, keep the document, its name and its modified state.
 class FrameDocumentFiles {
 public:
     // loaded is called after the document was replaced by a new or opened one.

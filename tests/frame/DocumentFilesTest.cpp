@@ -1,0 +1,167 @@
+// Opening and saving through the window: what the user is told, and that a
+// failed or declined open leaves the current document, its name and its
+// modified flag alone.
+
+#include "Archive.h"
+#include "CCurvixDoc.h"
+#include "CMainFrame.h"
+#include "FrameTestSupport.h"
+#include "MemorySettingsBackend.h"
+#include "PreviousVersionFile.h"
+
+#include <sys/stat.h>
+
+#include <QBuffer>
+#include <QImage>
+
+#include <filesystem>
+#include <functional>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes DocumentBytes()
+{
+    MemorySettingsBackend backend;
+    AppSettings settings(backend);
+    CCurvixDoc doc(settings);
+    for (const char* expression : {"x^2", "sin(x)"}) {
+        GraphItem graph;
+        graph.expression = expression;
+        doc.AddGraph(graph);
+    }
+    Archive archive;
+    doc.Serialize(archive);
+    return archive.Bytes();
+}
+
+Bytes Cut(Bytes bytes, size_t count)
+{
+    bytes.resize(bytes.size() - count);
+    return bytes;
+}
+
+Bytes Picture()
+{
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return Bytes(png.begin(), png.end());
+}
+
+class DocumentFiles : public FrameTest {
+protected:
+    // The window on a.cvx with its two graphs and a third added since.
+    void StartOnChangedDocument()
+    {
+        WriteFile(Path("a.cvx"), DocumentBytes());
+        ASSERT_TRUE(Start({Path("a.cvx")}));
+        AddGraphs(1);
+        Doc().SetModifiedFlag();
+        asked.clear();
+    }
+    QString Title()
+    {
+        Frame().UpdateCommandUI();
+        return Frame().windowTitle();
+    }
+    QString Opening(const QString& path, const QString& reason) const
+    {
+        return "Error opening file '" + path + "'.\n" + reason;
+    }
+};
+
+// Each open below fails or is declined after the user chose not to save
+// the changes: the message names the file, the question comes only for a
+// complete previous-version file, the document stays as it was and the
+// file leaves the recent-file list.
+TEST_F(DocumentFiles, FailedOrDeclinedOpenKeepsTheDocument)
+{
+    StartOnChangedDocument();
+    const QString damaged = "The file is damaged or is not a Curvix document.";
+    const QString notRegular = "It is not a regular file.";
+    fs::create_directory(Path("folder.cvx").toStdString());
+    WriteFile(Path("huge.cvx"), {});
+    fs::resize_file(Path("huge.cvx").toStdString(), (std::uintmax_t{64} << 20) + 1);  // sparse
+    PreviousVersionFile old;
+    old.graphs = {{false, 0xFF, "x^3"}};
+    WriteFile(Path("old.cvx"), old.Bytes());
+    WriteFile(Path("old-cut.cvx"), Cut(old.Bytes(), 3));
+    WriteFile(Path("cut.cvx"), Cut(DocumentBytes(), 30));
+    WriteFile(Path("picture.png"), Picture());
+    const struct {
+        const char* name;
+        int answer;  // to the question, if any
+        QString message;
+    } rows[] = {
+        {"missing.cvx", IDOK, Opening(Path("missing.cvx"), "No such file or directory")},
+        {"folder.cvx", IDOK, Opening(Path("folder.cvx"), notRegular)},
+        {"huge.cvx", IDOK,
+         Opening(Path("huge.cvx"), "The file is larger than 64 MB; no Curvix document is that large.")},
+        {"cut.cvx", IDOK, Opening(Path("cut.cvx"), damaged)},
+        {"picture.png", IDOK, Opening(Path("picture.png"), damaged)},
+        {"old-cut.cvx", IDOK, Opening(Path("old-cut.cvx"), damaged)},
+        {"old.cvx", IDCANCEL, AppText(3140)},
+    };
+    const QString saveQuestion = "Save changes to a.cvx?";
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        Frame().Files().Recent().Add(Path(row.name));
+        asked.clear();
+        answers = {IDNO, row.answer};
+        EXPECT_FALSE(Frame().Files().OpenPath(Path(row.name)));
+        EXPECT_EQ(AskedTexts(), (std::vector<QString>{saveQuestion, row.message}));
+        EXPECT_EQ(Doc().GetGraphCount(), 3);
+        EXPECT_TRUE(Doc().IsModified());
+        EXPECT_EQ(Title(), "a.cvx[*] - Curvix");
+        EXPECT_FALSE(Frame().Files().Recent().Files().contains(Path(row.name)));
+    }
+    // Accepting the question opens the previous-version file.
+    answers = {IDNO, IDOK};
+    EXPECT_TRUE(Frame().Files().OpenPath(Path("old.cvx")));
+    EXPECT_EQ(Doc().GetGraphCount(), 1);
+    EXPECT_EQ(Title(), "old.cvx[*] - Curvix");
+}
+
+// A failed save names the file and the reason; a link keeps pointing at the
+// file, which gets the document.
+TEST_F(DocumentFiles, SaveAsNamesTheFileAndFollowsLinks)
+{
+    ASSERT_TRUE(Start());
+    AddGraphs(2);
+    Doc().SetModifiedFlag();
+    ASSERT_EQ(::mkfifo(Path("pipe.cvx").toLocal8Bit().constData(), 0644), 0);
+    fs::create_directory(Path("real").toStdString());
+    fs::create_symlink("real/doc.cvx", Path("link.cvx").toStdString());
+    const struct {
+        const char* name;
+        bool saved;
+        QString reason;
+    } rows[] = {
+        {"no/such/x.cvx", false, "No such file or directory"},
+        {"pipe.cvx", false, "It is not a regular file."},
+        {"link.cvx", true, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        asked.clear();
+        FrameDocumentFiles::SetTestFileChooser([&](bool) { return Path(row.name); });
+        EXPECT_EQ(Frame().Files().SaveAs(), row.saved);
+        const std::vector<QString> messages{"Error saving file '" + Path(row.name) + "'.\n" + row.reason};
+        EXPECT_EQ(AskedTexts(), row.saved ? std::vector<QString>{} : messages);
+        EXPECT_EQ(Doc().IsModified(), !row.saved);
+    }
+    EXPECT_TRUE(fs::is_fifo(Path("pipe.cvx").toStdString()));
+    EXPECT_TRUE(fs::is_symlink(Path("link.cvx").toStdString()));
+    EXPECT_EQ(Title(), "link.cvx[*] - Curvix");
+    Doc().OnOpenDocument(Path("real/doc.cvx").toStdString());
+    EXPECT_EQ(Doc().GetGraphCount(), 2);
+}
+
+}  // namespace
