@@ -1,6 +1,6 @@
-// Opening and saving through the window: what the user is told, and that a
-// failed or declined open leaves the current document, its name and its
-// modified flag alone.
+// Opening through the window: what the user is told, and that a failed or
+// declined open leaves the current document, its name and its modified
+// flag alone.
 
 #include "Archive.h"
 #include "CCurvixDoc.h"
@@ -9,13 +9,10 @@
 #include "MemorySettingsBackend.h"
 #include "PreviousVersionFile.h"
 
-#include <sys/stat.h>
-
 #include <QBuffer>
 #include <QImage>
 
 #include <filesystem>
-#include <functional>
 
 namespace {
 
@@ -118,41 +115,6 @@ TEST_F(DocumentFiles, FailedOrDeclinedOpenKeepsTheDocument)
     EXPECT_TRUE(Frame().Files().OpenPath(Path("old.cvx")));
     EXPECT_EQ(Doc().GetGraphCount(), 1);
     EXPECT_EQ(Title(), "old.cvx[*] - Curvix");
-}
-
-// A failed save names the file and the reason; a link keeps pointing at the
-// file, which gets the document.
-TEST_F(DocumentFiles, SaveAsNamesTheFileAndFollowsLinks)
-{
-    ASSERT_TRUE(Start());
-    AddGraphs(2);
-    Doc().SetModifiedFlag();
-    ASSERT_EQ(::mkfifo(Path("pipe.cvx").toLocal8Bit().constData(), 0644), 0);
-    fs::create_directory(Path("real").toStdString());
-    fs::create_symlink("real/doc.cvx", Path("link.cvx").toStdString());
-    const struct {
-        const char* name;
-        bool saved;
-        QString reason;
-    } rows[] = {
-        {"no/such/x.cvx", false, "No such file or directory"},
-        {"pipe.cvx", false, "It is not a regular file."},
-        {"link.cvx", true, ""},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        asked.clear();
-        FrameDocumentFiles::SetTestFileChooser([&](bool) { return Path(row.name); });
-        EXPECT_EQ(Frame().Files().SaveAs(), row.saved);
-        const std::vector<QString> messages{"Error saving file '" + Path(row.name) + "'.\n" + row.reason};
-        EXPECT_EQ(AskedTexts(), row.saved ? std::vector<QString>{} : messages);
-        EXPECT_EQ(Doc().IsModified(), !row.saved);
-    }
-    EXPECT_TRUE(fs::is_fifo(Path("pipe.cvx").toStdString()));
-    EXPECT_TRUE(fs::is_symlink(Path("link.cvx").toStdString()));
-    EXPECT_EQ(Title(), "link.cvx[*] - Curvix");
-    Doc().OnOpenDocument(Path("real/doc.cvx").toStdString());
-    EXPECT_EQ(Doc().GetGraphCount(), 2);
 }
 
 }  // namespace
