@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,16 @@ void SelectArgument(const std::string& argument)
     for (const char* name : {"x", "y", "t"})
         theVariables.SetAvailable(name, argument == name);
     theVariables.SetCurrent(argument.c_str());
+}
+
+// A VALUE is a number as strtod reads it, to its last character.
+std::optional<double> ReadValue(const char* text)
+{
+    char* end = nullptr;
+    const double value = std::strtod(text, &end);
+    if (end == text || *end != '\0')
+        return std::nullopt;
+    return value;
 }
 
 }  // namespace
@@ -43,8 +54,12 @@ int RunEvalCommand(std::span<char* const> args)
         return CliOutput::UsageError(kUsage);
     const char* text = args[next++];
     std::vector<double> values;
-    for (; next < args.size(); ++next)
-        values.push_back(std::strtod(args[next], nullptr));
+    for (; next < args.size(); ++next) {
+        const std::optional<double> value = ReadValue(args[next]);
+        if (!value)
+            return CliOutput::UsageError(kUsage);
+        values.push_back(*value);
+    }
     if (values.empty())
         values.push_back(0.0);
 

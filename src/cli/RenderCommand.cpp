@@ -5,19 +5,25 @@
 #include "CliComputation.h"
 #include "CliDocument.h"
 #include "CliOutput.h"
+#include "FileBytes.h"
+#include "FileMessages.h"
 #include "GraphRenderer.h"
 #include "MemorySettingsBackend.h"
 #include "ViewMapping.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -79,6 +85,21 @@ ViewMapping ComputedView(CCurvixDoc& doc, int width, int height)
     return view;
 }
 
+// The picture is made whole in memory and written as a document is saved,
+// so that a failed write leaves the previous file as it was. The message
+// for a failure, or an empty one.
+std::string WritePicture(const QImage& image, const char* path)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    // Encoding into memory fails only when the memory runs out.
+    if (!image.save(&buffer, "PNG"))
+        return FileMessages::Saving(path, FileMessages::OutOfMemory());
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(png.constData());
+    return FileBytes::WriteReplacing(path, {bytes, static_cast<size_t>(png.size())});
+}
+
 int Draw(CCurvixDoc& doc, const RenderArgs& args)
 {
     MemorySettingsBackend backend;
@@ -89,8 +110,9 @@ int Draw(CCurvixDoc& doc, const RenderArgs& args)
     QPainter painter(&image);
     GraphRenderer(doc, settings, view).DrawAll(painter);
     painter.end();
-    if (!image.save(QString::fromLocal8Bit(args.output), "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", args.output);
+    const std::string failure = WritePicture(image, args.output);
+    if (!failure.empty()) {
+        std::fprintf(stderr, "%s\n", CliOutput::OneLine(failure).c_str());
         return 3;
     }
     return 0;

@@ -2,22 +2,22 @@
 
 #include "StringTable.h"
 
-std::string FormatAppString(unsigned id, std::string_view argument)
-{
-    return FormatAppString(id, {argument});
-}
-
 std::string FormatAppString(unsigned id, std::initializer_list<std::string_view> arguments)
 {
     const char* text = LoadAppString(id);
     std::string result = text ? text : "";
-    size_t marker = 0;
+    size_t from = 0;
     for (std::string_view argument : arguments) {
-        marker = result.find("%s", marker);
+        const size_t marker = result.find("%s", from);
         if (marker == std::string::npos)
             break;
         result.replace(marker, 2, argument);
-        marker += argument.size();
+        from = marker + argument.size();
     }
     return result;
+}
+
+std::string FormatAppString(unsigned id, std::string_view argument)
+{
+    return FormatAppString(id, {argument});
 }

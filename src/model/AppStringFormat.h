@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-// The text of string id with its "%s" replaced by argument. The argument is
-// inserted as it is, so any '%' in it stays literal.
-std::string FormatAppString(unsigned id, std::string_view argument);
-// The same with the text's "%s" places filled in order, one argument each.
+// The text of string id with its "%s" places filled by the arguments in
+// order. The arguments are inserted as they are, so any '%' in them stays
+// literal; places beyond the arguments stay as they are.
 std::string FormatAppString(unsigned id, std::initializer_list<std::string_view> arguments);
+std::string FormatAppString(unsigned id, std::string_view argument);

@@ -223,22 +223,37 @@ bool CCurvixDoc::OnNewDocument()
 
 void CCurvixDoc::OnOpenDocument(const std::string& path)
 {
+    try {
+        CCurvixDoc read(settings);
+        read.SetConversionPrompt(conversionPrompt);
+        read.ReadFile(path);
+        TakeContents(read);
+    } catch (const std::bad_alloc&) {
+        throw CDocFileException::OutOfMemory(path);
+    }
+    SetModifiedFlag(false);
+}
+
+void CCurvixDoc::ReadFile(const std::string& path)
+{
     std::vector<std::uint8_t> bytes;
     const std::string failure = FileBytes::Read(path, bytes);
     if (!failure.empty())
         throw CDocFileException(CDocFileException::Cause::SystemError, failure);
-    const bool previousAutoRefresh = autoRefresh;
-    DeleteContents();
     Archive archive(std::move(bytes), path);
-    try {
-        Serialize(archive);
-    } catch (...) {
-        // Nothing of a file that failed to load stays in the document.
-        DeleteContents();
-        autoRefresh = previousAutoRefresh;
-        throw;
-    }
-    SetModifiedFlag(false);
+    Serialize(archive);
+}
+
+void CCurvixDoc::TakeContents(CCurvixDoc& source)
+{
+    DeleteContents();
+    // Splicing moves the nodes, so the graphs keep their addresses.
+    graphs.splice(graphs.end(), source.graphs);
+    cursor = graphs.end();
+    coordSystem = source.coordSystem;
+    zoomX = source.zoomX;
+    zoomY = source.zoomY;
+    autoRefresh = source.autoRefresh;
 }
 
 void CCurvixDoc::OnSaveDocument(const std::string& path)

@@ -74,9 +74,10 @@ public:
     // 100/100. autoRefresh keeps its value.
     void DeleteContents();
     bool OnNewDocument();
-    // Empties the document and reads the file. On failure throws
-    // CDocFileException and leaves an empty document, except when the file
-    // cannot be read at all: then the document is unchanged.
+    // Reads the file into a document of its own and, once the whole file
+    // was read, takes its contents over in place of the current ones. On
+    // failure (running out of memory included) throws CDocFileException and
+    // the document, its contents and its modified flag stay as they were.
     void OnOpenDocument(const std::string& path);
     // Writes the file without ever destroying the previous one; on failure
     // throws CDocFileException and the document stays modified.
@@ -150,6 +151,11 @@ public:
 private:
     // Stops a running graph worker and waits for it, then forgets it.
     void StopComputation();
+    // Reads a file into this new, empty document.
+    void ReadFile(const std::string& path);
+    // Empties this document and moves the graphs, the coordinate system,
+    // the zoom and the refresh flag of source into it.
+    void TakeContents(CCurvixDoc& source);
     bool Refuse(ComputationFailure failure);
 
     const AppSettings& settings;

@@ -1,6 +1,7 @@
 #include "CDocFileException.h"
 
 #include "AppStringFormat.h"
+#include "FileMessages.h"
 
 #include <cstring>
 #include <utility>
@@ -23,6 +24,11 @@ CDocFileException CDocFileException::Damaged(const std::string& path)
 CDocFileException CDocFileException::UnknownVersion(const std::string& path)
 {
     return CDocFileException(Cause::UnknownVersion, FormatAppString(3141, path));
+}
+
+CDocFileException CDocFileException::OutOfMemory(const std::string& path)
+{
+    return CDocFileException(Cause::SystemError, FileMessages::Opening(path, FileMessages::OutOfMemory()));
 }
 
 bool CDocFileException::GetErrorMessage(char* buffer, unsigned maxChars, unsigned* helpContext) const

@@ -13,7 +13,7 @@ public:
         UserCancelled,   // the user declined; no message
         Damaged,         // string 3165 with the file's path
         UnknownVersion,  // string 3141 with the file's path
-        SystemError,     // the system's text for a failed read or write
+        SystemError,     // a failed read or write, naming the file and the reason
     };
 
     CDocFileException(Cause cause, std::string message);
@@ -21,6 +21,8 @@ public:
     static CDocFileException UserCancelled();
     static CDocFileException Damaged(const std::string& path);
     static CDocFileException UnknownVersion(const std::string& path);
+    // The memory ran out while the file was read or its document built.
+    static CDocFileException OutOfMemory(const std::string& path);
 
     Cause GetCause() const { return cause; }
     // The whole message; empty when the user cancelled.

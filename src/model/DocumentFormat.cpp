@@ -44,6 +44,13 @@ std::int32_t ReadZoom(Archive& archive)
     return zoom > 0 ? zoom : kDefaultZoom;
 }
 
+// A document that cannot take all of its file's graphs is not opened.
+void AddGraph(CCurvixDoc& doc, const Archive& archive, const GraphItem& item)
+{
+    if (!doc.AddGraph(item))
+        throw CDocFileException::OutOfMemory(archive.GetFilePath());
+}
+
 }  // namespace
 
 void DocumentFormat::Write(CCurvixDoc& doc, Archive& archive)
@@ -70,10 +77,15 @@ void DocumentFormat::Read(CCurvixDoc& doc, Archive& archive, ConversionPrompt* p
         ReadVersion2(doc, archive);
         return;
     }
-    if (!prompt || !prompt->AskToConvert())
-        throw CDocFileException::UserCancelled();
+    // Only a file that reads completely in the previous layout is offered
+    // for conversion; anything else without the signature is damaged or is
+    // no document at all.
     archive.Rewind();
     ReadPreviousVersion(doc, archive, defaultCoordSystem);
+    if (archive.Remaining() != 0)
+        archive.Fail();
+    if (!prompt || !prompt->AskToConvert())
+        throw CDocFileException::UserCancelled();
 }
 
 void DocumentFormat::ReadVersion2(CCurvixDoc& doc, Archive& archive)
@@ -88,9 +100,7 @@ void DocumentFormat::ReadVersion2(CCurvixDoc& doc, Archive& archive)
     for (std::int32_t i = 0; i < count; ++i) {
         GraphItem item;
         item.Serialize(archive);
-        // Out of memory: keep the graphs read so far and the default zoom.
-        if (!doc.AddGraph(item))
-            return;
+        AddGraph(doc, archive, item);
     }
     doc.zoomX = ReadZoom(archive);
     doc.zoomY = ReadZoom(archive);
@@ -121,8 +131,7 @@ void DocumentFormat::ReadPreviousVersion(CCurvixDoc& doc, Archive& archive, cons
         item.hidden = archive.ReadFlag();
         item.color = archive.ReadDword();
         item.expression = archive.ReadString();
-        if (!doc.AddGraph(item))
-            return;
+        AddGraph(doc, archive, item);
     }
     archive.Skip(2);
     doc.zoomX = doc.zoomY = ReadZoom(archive);

@@ -50,9 +50,11 @@ protected:
     }
 
     // args go through the shell as they are: quote what needs quoting.
-    CliResult Run(const std::string& args) const
+    // before is shell text put in front of the command (limits, a time-out).
+    CliResult Run(const std::string& args, const std::string& before = "") const
     {
-        const int status = std::system((CURVIX_CLI " " + args + " >" + Path("out") + " 2>" + Path("err")).c_str());
+        const std::string command = before + CURVIX_CLI " " + args + " >" + Path("out") + " 2>" + Path("err");
+        const int status = std::system(command.c_str());
         return {WEXITSTATUS(status), Read(Path("out")), Read(Path("err"))};
     }
 

@@ -59,11 +59,13 @@ TEST_F(DocumentCommands, InfoPrintsJsonOrTheRefusal)
         {"info " + old, 3, "", kAskToConvert},
         {"info " + damaged, 3, "",
          "Error opening file '" + damaged + "'.\\nThe file is damaged or is not a Curvix document.\n"},
-        {"info " + Path("missing.cvx"), 3, "", "No such file or directory\n"},
+        {"info " + Path("missing.cvx"), 3, "",
+         "Error opening file '" + Path("missing.cvx") + "'.\\nNo such file or directory\n"},
         {"info", 1, "", "usage: curvix-cli info [--convert] FILE\n"},
         {"info --pretty " + current, 1, "", "usage: curvix-cli info [--convert] FILE\n"},
         {"convert " + current, 1, "", "usage: curvix-cli convert [--convert] FILE OUT\n"},
-        {"convert " + current + " " + Path("no/such/out.cvx"), 3, "", "No such file or directory\n"},
+        {"convert " + current + " " + Path("no/such/out.cvx"), 3, "",
+         "Error saving file '" + Path("no/such/out.cvx") + "'.\\nNo such file or directory\n"},
         {"convert " + old + " " + Path("declined.cvx"), 3, "", kAskToConvert},
     };
     for (const auto& row : rows) {

@@ -14,10 +14,15 @@ TEST_F(EvalCommand, PrintsResultsErrorsAndStatuses)
         const char* err;  // null: a usage line
         int status;
     } rows[] = {
-        // One line per value, %.17g; no value evaluates once at 0; not a number reads as 0.
+        // One line per value, %.17g; no value evaluates once at 0.
         {"eval '2x^2' 1 2 -0.5", "2\n8\n0.5\n", "", 0},
         {"eval 'x+1'", "1\n", "", 0},
-        {"eval '0.1+x' abc", "0.10000000000000001\n", "", 0},
+        {"eval 'x' ' 2.5' 1e400 -inf 0x10", "2.5\ninf\n-inf\n16\n", "", 0},
+        // A value must read as a number to its end; nothing is evaluated otherwise.
+        {"eval '0.1+x' abc", "", nullptr, 1},
+        {"eval 'x' 1 ''", "", nullptr, 1},
+        {"eval 'x' 1 2x", "", nullptr, 1},
+        {"eval 'x' '3 '", "", nullptr, 1},
         {"eval '1/x' 0 1e3", "inf\n0.001\n", "", 0},
         {"eval 'sqrt(x)' -1", "nan\n", "", 0},
         {"eval --arg y 'y-PI' 0", "-3.1415926535897931\n", "", 0},

@@ -278,7 +278,8 @@ TEST_F(FrameTest, FailedSaveKeepsTheDocument)
     FrameDocumentFiles::SetTestFileChooser([this](bool) { return Path("no/such/folder/x.cvx"); });
     answers = {IDYES, IDOK};
     EXPECT_FALSE(Frame().close());
-    EXPECT_EQ(asked.size(), 2u);
+    ASSERT_EQ(asked.size(), 2u);
+    EXPECT_EQ(asked[1].text, "Error saving file '" + Path("no/such/folder/x.cvx") + "'.\nNo such file or directory");
     EXPECT_TRUE(Frame().isVisible());
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_EQ(Doc().GetGraphCount(), 2);

@@ -97,7 +97,7 @@ TEST_F(DocumentFile, PreviousVersionIsConvertedAfterTheQuestion)
 }
 
 // A declined conversion (or no one to ask) says nothing; an unknown version
-// names the path. Either way the document is left empty.
+// names the path. Either way the document keeps what it held.
 TEST_F(DocumentFile, RefusalsBeforeReading)
 {
     Bytes newer = Written(doc);
@@ -112,16 +112,17 @@ TEST_F(DocumentFile, RefusalsBeforeReading)
     for (const auto& [asking, bytes, cause, text] : rows) {
         doc.SetConversionPrompt(asking);
         doc.AddGraph(GraphItem());
+        const int count = doc.GetGraphCount();
         const auto error = OpenBytes(bytes);
         ASSERT_TRUE(error && error->GetCause() == cause);
         EXPECT_EQ(error->Message(), text);
-        EXPECT_TRUE(doc.GetGraphCount() == 0 && prompt.asked == 1);
+        EXPECT_TRUE(doc.GetGraphCount() == count && prompt.asked == 1);
     }
 }
 
 // Values the program cannot draw with, damaged counts and cut files are
-// refused and leave an empty document; values it can use come back byte
-// for byte.
+// refused, without the conversion question, and leave the document as it
+// was; values it can use come back byte for byte.
 TEST_F(DocumentFile, RefusesDamageAndUnusableValuesOnly)
 {
     using Change = void (*)(CCurvixDoc&);
@@ -152,15 +153,17 @@ TEST_F(DocumentFile, RefusesDamageAndUnusableValuesOnly)
     for (size_t size : {size_t{14}, size_t{130}, valid.size() - 9})  // the last cuts zoomY
         rows.emplace_back(Bytes(valid.begin(), valid.begin() + static_cast<long>(size)), true);
     rows.emplace_back(Bytes(valid.begin(), valid.end() - 8), false);  // the two reserved words are not read
-    PreviousVersionFile old[2];
+    PreviousVersionFile old[3];
     old[0].precision = 0;
-    old[1].graphs = {{false, 0, std::string(300, 'x')}};
+    old[1].graphs = old[2].graphs = {{false, 0, std::string(300, 'x')}};
     for (const PreviousVersionFile& file : old)
         rows.emplace_back(file.Bytes(), true);
-    rows.back().first.resize(rows.back().first.size() - 7);  // cut inside the last graph
+    rows.end()[-2].first.resize(rows.end()[-2].first.size() - 7);  // cut inside the last graph
+    rows.back().first.push_back(0);  // a byte after the end
     for (size_t i = 0; i < rows.size(); ++i) {
         const auto& [bytes, refused] = rows[i];
-        doc.autoRefresh = false;
+        doc.autoRefresh = !doc.autoRefresh;
+        const Bytes before = Written(doc);
         const auto error = OpenBytes(bytes);
         ASSERT_EQ(error.has_value(), refused) << "row " << i;
         if (!error) {
@@ -171,9 +174,9 @@ TEST_F(DocumentFile, RefusesDamageAndUnusableValuesOnly)
         EXPECT_EQ(error->Text(), "Error opening file '" + File("doc.cvx")
                                      + "'.\nThe file is damaged or is not a Curvix document.");
         // Nothing of the file is taken over, not even its flag.
-        EXPECT_TRUE(doc.GetGraphCount() == 0 && !doc.autoRefresh) << "row " << i;
-        EXPECT_FALSE(doc.coordSystem.Differs(settings.defaultCoordSystem));
+        EXPECT_EQ(Written(doc), before) << "row " << i;
     }
+    EXPECT_EQ(prompt.asked, 0);
 }
 
 TEST_F(DocumentFile, OpeningAMissingFileLeavesTheDocumentAlone)
@@ -182,7 +185,7 @@ TEST_F(DocumentFile, OpeningAMissingFileLeavesTheDocumentAlone)
     doc.SetModifiedFlag();
     const auto error = Open(File("missing.cvx"));
     ASSERT_TRUE(error && error->GetCause() == Cause::SystemError);
-    EXPECT_EQ(error->Text(), "No such file or directory");
+    EXPECT_EQ(error->Text(), "Error opening file '" + File("missing.cvx") + "'.\nNo such file or directory");
     EXPECT_TRUE(doc.GetGraphCount() == 1 && doc.IsModified());
 }
 

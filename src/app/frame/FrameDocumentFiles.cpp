@@ -73,8 +73,6 @@ bool FrameDocumentFiles::RestoreCopy(const QString& copyPath)
         doc.OnOpenDocument(copyPath.toStdString());
     } catch (const CDocFileException& error) {
         ReportFailure(&owner, error);
-        doc.OnNewDocument();
-        Loaded(QString());
         return false;
     }
     doc.SetModifiedFlag();
@@ -95,13 +93,9 @@ bool FrameDocumentFiles::OpenPath(const QString& target)
     try {
         doc.OnOpenDocument(target.toStdString());
     } catch (const CDocFileException& error) {
+        // The document, its file name and its modified flag stay as they were.
         ReportFailure(&owner, error);
         recent.Remove(target);
-        // Only a file that could not be read at all leaves the old document.
-        if (error.GetCause() != CDocFileException::Cause::SystemError) {
-            doc.OnNewDocument();
-            Loaded(QString());
-        }
         return false;
     }
     Loaded(target);

@@ -11,8 +11,8 @@ class QWidget;
 
 // The main window's file commands on the single document: New, Open, Save,
 // Save As and the recent files, with the question to save changes before
-// the document is replaced or the program ends. A failed save keeps the
-// document and its modified state.
+// the document is replaced or the program ends. A failed save, and a failed
+// or declined open, keep the document, its name and its modified state.
 class FrameDocumentFiles {
 public:
     // loaded is called after the document was replaced by a new or opened one.
@@ -24,7 +24,7 @@ public:
     // Asks to save changes, then opens the file; a failure is reported.
     bool OpenPath(const QString& path);
     // Takes a recovery copy as an unsaved, untitled document; a copy that
-    // cannot be read is reported and leaves a new document.
+    // cannot be read is reported and leaves the document as it was.
     bool RestoreCopy(const QString& copyPath);
     bool Save();
     bool SaveAs();
