@@ -20,21 +20,6 @@ namespace fs = std::filesystem;
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes DocumentBytes()
-{
-    MemorySettingsBackend backend;
-    AppSettings settings(backend);
-    CCurvixDoc doc(settings);
-    for (const char* expression : {"x^2", "sin(x)"}) {
-        GraphItem graph;
-        graph.expression = expression;
-        doc.AddGraph(graph);
-    }
-    Archive archive;
-    doc.Serialize(archive);
-    return archive.Bytes();
-}
-
 Bytes Picture()
 {
     QImage image(8, 8, QImage::Format_RGB32);
@@ -51,7 +36,7 @@ protected:
     // The window on a.cvx with its two graphs and a third added since.
     void StartOnChangedDocument()
     {
-        WriteFile(Path("a.cvx"), DocumentBytes());
+        WriteFile(Path("a.cvx"), TwoGraphDocument());
         ASSERT_TRUE(Start({Path("a.cvx")}));
         AddGraphs(1);
         Doc().SetModifiedFlag();

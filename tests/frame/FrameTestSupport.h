@@ -6,12 +6,14 @@
 #include "AppMessageBox.h"
 #include "AppSettings.h"
 #include "AppText.h"
+#include "Archive.h"
 #include "CCurvixApp.h"
 #include "CGraphDataForm.h"
 #include "CGraphListBox.h"
 #include "FrameCommands.h"
 #include "FrameDocumentFiles.h"
 #include "GraphItem.h"
+#include "MemorySettingsBackend.h"
 #include "MessageBoxStyle.h"
 #include "QtSettingsBackend.h"
 
@@ -27,6 +29,23 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+
+// The bytes of a document with the graphs y = x^2 and y = sin(x).
+inline std::vector<std::uint8_t> TwoGraphDocument(bool autoRefresh = false)
+{
+    MemorySettingsBackend backend;
+    AppSettings settings(backend);
+    CCurvixDoc doc(settings);
+    doc.autoRefresh = autoRefresh;
+    for (const char* expression : {"x^2", "sin(x)"}) {
+        GraphItem graph;
+        graph.expression = expression;
+        doc.AddGraph(graph);
+    }
+    Archive archive;
+    doc.Serialize(archive);
+    return archive.Bytes();
+}
 
 class FrameTest : public testing::Test {
 protected:

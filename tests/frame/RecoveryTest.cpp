@@ -12,19 +12,6 @@
 
 namespace {
 
-void WriteTwoGraphs(const QString& path)
-{
-    MemorySettingsBackend backend;
-    AppSettings settings(backend);
-    CCurvixDoc doc(settings);
-    for (const char* expression : {"x^2", "sin(x)"}) {
-        GraphItem graph;
-        graph.expression = expression;
-        doc.AddGraph(graph);
-    }
-    doc.OnSaveDocument(path.toStdString());
-}
-
 int GraphsIn(const QString& path)
 {
     MemorySettingsBackend backend;
@@ -90,10 +77,10 @@ TEST_F(RecoveryTest, LostCopyIsOfferedAtStart)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.answer);
         const QString lost = LostCopy("999999");
-        WriteTwoGraphs(lost);
+        WriteFile(lost, TwoGraphDocument());
         asked.clear();
         answers = {row.answer};
-        WriteTwoGraphs(Path("opened.cvx"));
+        WriteFile(Path("opened.cvx"), TwoGraphDocument());
         ASSERT_TRUE(Start({Path("opened.cvx")}));
         ASSERT_EQ(asked.size(), 1u);
         EXPECT_TRUE(asked[0].text.startsWith(question));
@@ -112,7 +99,7 @@ TEST_F(RecoveryTest, LostCopyIsOfferedAtStart)
 
     // A copy whose program still runs holds its lock and is left alone.
     const QString held = LostCopy("888888");
-    WriteTwoGraphs(held);
+    WriteFile(held, TwoGraphDocument());
     QLockFile lock(QDir(DocumentRecovery::DefaultFolder()).filePath("recovery-888888.lock"));
     ASSERT_TRUE(lock.tryLock(0));
     asked.clear();

@@ -19,27 +19,12 @@
 
 namespace {
 
-// A current-version document with two graphs.
-void WriteDocument(const QString& path, bool autoRefresh = false)
-{
-    MemorySettingsBackend backend;
-    AppSettings settings(backend);
-    CCurvixDoc doc(settings);
-    doc.autoRefresh = autoRefresh;
-    for (const char* expression : {"x^2", "sin(x)"}) {
-        GraphItem graph;
-        graph.expression = expression;
-        doc.AddGraph(graph);
-    }
-    doc.OnSaveDocument(path.toStdString());
-}
-
 TEST_F(FrameTest, CommandLineStarts)
 {
     PreviousVersionFile previous;
     previous.graphs = {{false, 0x0000FF, "x^2"}, {true, 0x00FF00, "sin(x)"}};
     WriteFile(Path("old.cvx"), previous.Bytes());
-    WriteDocument(Path("new.cvx"));
+    WriteFile(Path("new.cvx"), TwoGraphDocument());
     const QString question = AppText(3140);
     struct Row {
         QStringList arguments;
@@ -77,7 +62,7 @@ TEST_F(FrameTest, CommandLineStarts)
 // before the window is laid out; the origin is still centred in the view.
 TEST_F(FrameTest, StartWithAFileCentresTheOrigin)
 {
-    WriteDocument(Path("auto.cvx"), true);
+    WriteFile(Path("auto.cvx"), TwoGraphDocument(true));
     EditStore([](AppSettings& stored) { stored.ShowSplash = true; });
     ASSERT_TRUE(Start({Path("auto.cvx")}));
     CSplashWindow::HideSplashWindow();
@@ -235,7 +220,7 @@ TEST_F(FrameTest, ClosingDuringTheSplashEndsCleanly)
 
 TEST_F(FrameTest, DroppedFileOpens)
 {
-    WriteDocument(Path("dropped.cvx"));
+    WriteFile(Path("dropped.cvx"), TwoGraphDocument());
     ASSERT_TRUE(Start());
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(Path("dropped.cvx"))});
