@@ -1,7 +1,5 @@
 #pragma once
 
-#include <optional>
-
 // Where a sampled function has a strict local minimum: between which two
 // samples its smallest sample lies.
 struct Dip {
@@ -21,11 +19,30 @@ class DipScanner {
 public:
     explicit DipScanner(bool edges) : edges(edges) {}
 
-    // The next sample; a dip that it completes.
-    std::optional<Dip> Add(double x, double value);
-    // The stretch ends before the next sample (an undefined one, say); a dip
-    // at its end.
-    std::optional<Dip> Break();
+    // The next sample; true when it completes a dip, which Found then
+    // holds. Inline: it runs once a sample.
+    bool Add(double x, double value)
+    {
+        if (haveRun && value == runValue) {
+            ++runLength;
+            runLast = x;
+            return false;
+        }
+        const bool dip = haveRun && value > runValue && RunIsDip();
+        if (dip) [[unlikely]]
+            Record(x, value);
+        haveBefore = haveRun;
+        before = runLast;
+        valueBefore = runValue;
+        haveRun = true;
+        runFirst = runLast = x;
+        runValue = value;
+        runLength = 1;
+        return dip;
+    }
+    // The stretch ends before the next sample (an undefined one, say); true
+    // when a dip at its end counts, which Found then holds.
+    bool Break();
     // Like Break, but the stretch goes on past a point that is no edge (a
     // sign change, say): no dip on either side of it.
     void Cut()
@@ -33,9 +50,18 @@ public:
         haveRun = false;
         atEdge = false;
     }
+    // The last dip completed.
+    const Dip& Found() const { return found; }
 
 private:
-    bool RunIsDip() const;
+    bool RunIsDip() const
+    {
+        if (runLength > 2)
+            return false;
+        return haveBefore ? valueBefore > runValue : edges && atEdge;
+    }
+    // The open run followed by the higher sample at x.
+    [[gnu::cold]] void Record(double x, double value);
 
     const bool edges;
     bool haveRun = false;     // a run of equal samples is open
@@ -44,4 +70,5 @@ private:
     double before = 0, valueBefore = 0;
     double runFirst = 0, runLast = 0, runValue = 0;
     int runLength = 0;
+    Dip found;
 };

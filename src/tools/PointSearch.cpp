@@ -97,8 +97,8 @@ void PointSearch::AddRootSample(double x, double value)
             RefineCrossing(lastX, lastValue, x, value);
             smallest.Cut();
         }
-        if (const auto dip = smallest.Add(x, std::fabs(value)))
-            RefineTouching(*dip);
+        if (smallest.Add(x, std::fabs(value)))
+            RefineTouching(smallest.Found());
     }
     lastX = x;
     lastValue = value;
@@ -109,10 +109,10 @@ void PointSearch::AddExtremumSample(double x, double value)
 {
     if (!std::isfinite(value))
         return EndStretch(SearchGoal::Extrema);
-    if (const auto dip = lowest.Add(x, value))
-        RefineExtremum(*dip, PointKind::Minimum);
-    if (const auto dip = highest.Add(x, -value))
-        RefineExtremum(*dip, PointKind::Maximum);
+    if (lowest.Add(x, value))
+        RefineExtremum(lowest.Found(), PointKind::Minimum);
+    if (highest.Add(x, -value))
+        RefineExtremum(highest.Found(), PointKind::Maximum);
 }
 
 // An undefined sample or the end of the range.
@@ -124,8 +124,8 @@ void PointSearch::EndStretch(SearchGoal goal)
         return;
     }
     EndZeros();
-    if (const auto dip = smallest.Break())
-        RefineTouching(*dip);
+    if (smallest.Break())
+        RefineTouching(smallest.Found());
 }
 
 void PointSearch::EndZeros()
