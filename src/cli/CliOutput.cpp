@@ -36,6 +36,12 @@ int ReportExpressionError(int code, const CException& error)
     return 2;
 }
 
+int Refuse(const std::string& message)
+{
+    std::fprintf(stderr, "%s\n", OneLine(message).c_str());
+    return 3;
+}
+
 int UsageError(const std::string& usage)
 {
     std::fprintf(stderr, "usage: %s\n", usage.c_str());

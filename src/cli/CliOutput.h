@@ -17,6 +17,10 @@ std::string OneLine(const std::string& message);
 // exit status for it (2).
 int ReportExpressionError(int code, const CException& error);
 
+// Prints a refusal the program would show (its message on one line) on
+// stderr; returns the exit status for it (3).
+int Refuse(const std::string& message);
+
 // Prints a usage error on stderr; returns the exit status for it (1).
 int UsageError(const std::string& usage);
 

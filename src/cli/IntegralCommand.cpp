@@ -63,13 +63,6 @@ bool ParseOptions(std::span<char* const> args, IntegralOptions& options)
     return true;
 }
 
-// A refusal the tool would show; exit status 3.
-int Refuse(const std::string& message)
-{
-    std::fprintf(stderr, "%s\n", CliOutput::OneLine(message).c_str());
-    return 3;
-}
-
 // Hands the worker's end back to the command.
 class EndSink : public IntegralSink {
 public:
@@ -92,7 +85,7 @@ int RunIntegralCommand(std::span<char* const> args)
     if (!ParseOptions(args, options))
         return CliOutput::UsageError(kUsage);
     if (const unsigned refusal = IntegralChoiceMessage(options.expression, options.letter))
-        return Refuse(LoadAppString(refusal));
+        return CliOutput::Refuse(LoadAppString(refusal));
     try {
         std::lock_guard lock(theVariables.Lock());
         CheckIntegralSyntax(options.expression, options.letter[0]);
@@ -102,10 +95,10 @@ int RunIntegralCommand(std::span<char* const> args)
     IntegralBounds bounds;
     if (std::string message = ReadIntegralBounds(*options.from, *options.to, options.timesPi, bounds);
         !message.empty())
-        return Refuse(message);
+        return CliOutput::Refuse(message);
     if (std::string message = IntegralStepsMessage(kTooManySteps, bounds.from, bounds.to, options.precision);
         !message.empty())
-        return Refuse(message);
+        return CliOutput::Refuse(message);
 
     EndSink sink;
     double integral = 0;
@@ -116,7 +109,7 @@ int RunIntegralCommand(std::span<char* const> args)
     if (sink.error)
         return CliOutput::ReportExpressionError(sink.error->Code(), *sink.error);
     if (const unsigned message = IntegralOutcomeMessage(sink.outcome))
-        return Refuse(LoadAppString(message));
+        return CliOutput::Refuse(LoadAppString(message));
     std::printf("integral %s\narea %s\n", CliOutput::Number(integral).c_str(), CliOutput::Number(area).c_str());
     return 0;
 }

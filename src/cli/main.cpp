@@ -6,6 +6,7 @@
 #include "InfoCommand.h"
 #include "InitExpressionEngine.h"
 #include "IntegralCommand.h"
+#include "PointCommands.h"
 #include "PointsCommand.h"
 #include "RenderCommand.h"
 #include "TangentCommand.h"
@@ -28,9 +29,12 @@ constexpr Command kCommands[] = {
     {"render", RunRenderCommand},
     {"integral", RunIntegralCommand},
     {"tangent", RunTangentCommand},
+    {"roots", RunRootsCommand},
+    {"extrema", RunExtremaCommand},
+    {"intersect", RunIntersectCommand},
 };
 
-constexpr const char* kUsage = "curvix-cli COMMAND [OPTIONS...] (commands: eval, info, convert, points, render, integral, tangent)";
+constexpr const char* kUsage = "curvix-cli COMMAND [OPTIONS...] (commands: eval, info, convert, points, render, integral, tangent, roots, extrema, intersect)";
 
 }  // namespace
 

@@ -1,0 +1,144 @@
+#include "PointCommands.h"
+
+#include "CVariableTable.h"
+#include "CliOutput.h"
+#include "IntegralBounds.h"
+#include "IntegralChecks.h"
+#include "PointRequest.h"
+#include "PointSearchWorker.h"
+#include "PrecisionList.h"
+#include "StringTable.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A search of too many samples is refused: the command has no Stop.
+constexpr unsigned kTooManySteps = 21413;
+
+struct PointOptions {
+    std::string letter = "x";
+    std::optional<std::string> from;
+    std::optional<std::string> to;
+    std::int32_t precision = 200;
+    std::vector<std::string> expressions;
+};
+
+// False for options that do not make a command line with this many
+// expressions at its end.
+bool ParseOptions(std::span<char* const> args, size_t expressionCount, PointOptions& options)
+{
+    if (args.size() < expressionCount)
+        return false;
+    const size_t optionsEnd = args.size() - expressionCount;
+    if (optionsEnd % 2 != 0)
+        return false;
+    for (size_t i = 0; i < optionsEnd; i += 2) {
+        const std::string option = args[i];
+        const std::string value = args[i + 1];
+        if (option == "--arg")
+            options.letter = value;
+        else if (option == "--from")
+            options.from = value;
+        else if (option == "--to")
+            options.to = value;
+        else if (option == "--precision")
+            options.precision = static_cast<std::int32_t>(std::atoi(value.c_str()));
+        else
+            return false;
+    }
+    options.expressions.assign(args.begin() + static_cast<std::ptrdiff_t>(optionsEnd), args.end());
+    return options.from && options.to && options.letter.size() <= 1 && IndexFromPrecision(options.precision) >= 0;
+}
+
+// Hands the worker's end back to the command.
+class EndSink : public PointSearchSink {
+public:
+    void SearchProgress(int) override {}
+    void SearchDone(SearchOutcome result, std::vector<FoundPoint> found, std::optional<CExprException> failure) override
+    {
+        outcome = result;
+        points = std::move(found);
+        error = std::move(failure);
+    }
+
+    SearchOutcome outcome = SearchOutcome::Failed;
+    std::vector<FoundPoint> points;
+    std::optional<CExprException> error;
+};
+
+// The integral tool's checks of the function(s), the bounds and the size of
+// the run; the status to exit with, or nothing when the search may run.
+std::optional<int> Check(const PointOptions& options, IntegralBounds& bounds)
+{
+    for (const std::string& expression : options.expressions) {
+        if (const unsigned refusal = IntegralChoiceMessage(expression, options.letter))
+            return CliOutput::Refuse(LoadAppString(refusal));
+    }
+    try {
+        std::lock_guard lock(theVariables.Lock());
+        for (const std::string& expression : options.expressions)
+            CheckIntegralSyntax(expression, options.letter[0]);
+    } catch (const CExprException& error) {
+        return CliOutput::ReportExpressionError(error.Code(), error);
+    }
+    if (std::string message = ReadIntegralBounds(*options.from, *options.to, false, bounds); !message.empty())
+        return CliOutput::Refuse(message);
+    if (std::string message = IntegralStepsMessage(kTooManySteps, bounds.from, bounds.to, options.precision);
+        !message.empty())
+        return CliOutput::Refuse(message);
+    return std::nullopt;
+}
+
+// Runs the search and prints each point with print.
+int RunPointCommand(std::span<char* const> args, PointGoal goal, const char* usage, void (*print)(const FoundPoint&))
+{
+    PointOptions options;
+    if (!ParseOptions(args, goal == PointGoal::Intersections ? 2 : 1, options))
+        return CliOutput::UsageError(usage);
+    IntegralBounds bounds;
+    if (const std::optional<int> status = Check(options, bounds))
+        return *status;
+    EndSink sink;
+    const std::string second = goal == PointGoal::Intersections ? options.expressions[1] : std::string();
+    PointSearchWorker({goal, options.expressions[0], second, options.letter[0], bounds.from, bounds.to,
+                       options.precision, &sink, nullptr});
+    if (sink.error)
+        return CliOutput::ReportExpressionError(sink.error->Code(), *sink.error);
+    for (const FoundPoint& point : sink.points)
+        print(point);
+    return 0;
+}
+
+}  // namespace
+
+int RunRootsCommand(std::span<char* const> args)
+{
+    return RunPointCommand(args, PointGoal::Roots, "curvix-cli roots [--arg L] [--precision P] --from A --to B EXPR",
+                           [](const FoundPoint& point) { std::printf("%s\n", CliOutput::Number(point.x).c_str()); });
+}
+
+int RunExtremaCommand(std::span<char* const> args)
+{
+    return RunPointCommand(args, PointGoal::Extrema,
+                           "curvix-cli extrema [--arg L] [--precision P] --from A --to B EXPR",
+                           [](const FoundPoint& point) {
+                               std::printf("%s %s %s\n", point.kind == PointKind::Minimum ? "min" : "max",
+                                           CliOutput::Number(point.x).c_str(), CliOutput::Number(point.y).c_str());
+                           });
+}
+
+int RunIntersectCommand(std::span<char* const> args)
+{
+    return RunPointCommand(args, PointGoal::Intersections,
+                           "curvix-cli intersect [--arg L] [--precision P] --from A --to B EXPR1 EXPR2",
+                           [](const FoundPoint& point) {
+                               std::printf("%s %s\n", CliOutput::Number(point.x).c_str(),
+                                           CliOutput::Number(point.y).c_str());
+                           });
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "DipScanner.h"
+#include "FoundPoint.h"
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// What a search looks for.
+enum class SearchGoal { Roots, Extrema };
+
+// Finds the roots or the local extrema of a function of one argument on
+// [from, to] from its samples at samplesPerUnit a unit, refining each one
+// between the samples that show it:
+// - a root where the sign changes between two defined samples, by Brent's
+//   method to adjacent doubles, unless the values at the bracket's ends stay
+//   apart as it shrinks (a pole or a jump); at a sample that is exactly 0
+//   (a run of zeros gives its first and last sample); and where |f| has a
+//   local minimum between samples of one sign that Brent's minimiser brings
+//   to |f| <= 1e-12 (a touching root), the ends of the range and of
+//   undefined stretches included;
+// - an extremum where a sample, or two equal ones, lies strictly below (or
+//   above) both neighbours, refined by Brent's minimiser, unless it runs into
+//   the end of its bracket (a jump) or drops further than the samples rise
+//   (a pole). Constant stretches have none.
+// Samples that are not finite break brackets. Points closer than
+// 1e-9 * max(1, |x|) are one.
+class PointSearch {
+public:
+    using Function = std::function<double(double)>;
+    // Told the share of the range done, 0 to 100, now and then; false stops.
+    using Monitor = std::function<bool(int percent)>;
+
+    PointSearch(Function f, double from, double to, std::int32_t samplesPerUnit)
+        : f(std::move(f)), from(from), to(to), step(1.0 / samplesPerUnit)
+    {
+    }
+
+    // Searches the range; false when the monitor stopped it.
+    bool Run(SearchGoal goal, const Monitor& monitor);
+    // What was found, in ascending order of x; y is f(x).
+    std::vector<FoundPoint> Points() const;
+
+private:
+    void AddRootSample(double x, double value);
+    void AddExtremumSample(double x, double value);
+    void EndStretch(SearchGoal goal);
+    void EndZeros();
+    void RefineCrossing(double x1, double f1, double x2, double f2);
+    void RefineTouching(const Dip& dip);
+    void RefineExtremum(const Dip& dip, PointKind kind);
+
+    const Function f;
+    const double from;
+    const double to;
+    const double step;
+    std::vector<FoundPoint> found;
+
+    // The last sample, and whether it had a value.
+    double lastX = 0;
+    double lastValue = 0;
+    bool lastDefined = false;
+    // Exact zeros in a row so far, and the last of them.
+    int zeros = 0;
+    double lastZero = 0;
+    DipScanner smallest{true};  // |f| for touching roots
+    DipScanner lowest{false};   // f for minima
+    DipScanner highest{false};  // -f for maxima
+};
