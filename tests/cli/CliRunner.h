@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -23,7 +24,9 @@ protected:
     CliRunner()
     {
         const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-        folder = std::filesystem::temp_directory_path() / (std::string("curvix-cli-") + test->name());
+        // The process id keeps two test runs at once (two build trees) apart.
+        folder = std::filesystem::temp_directory_path()
+                 / ("curvix-cli-" + std::to_string(getpid()) + "-" + test->name());
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
     }
