@@ -3,6 +3,7 @@
 #include "CliOutput.h"
 #include "ConvertCommand.h"
 #include "EvalCommand.h"
+#include "ExplainCommand.h"
 #include "InfoCommand.h"
 #include "InitExpressionEngine.h"
 #include "IntegralCommand.h"
@@ -22,6 +23,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"eval", RunEvalCommand},
+    {"explain", RunExplainCommand},
     {"info", RunInfoCommand},
     {"convert", RunConvertCommand},
     {"points", RunPointsCommand},
@@ -30,7 +32,7 @@ constexpr Command kCommands[] = {
     {"tangent", RunTangentCommand},
 };
 
-constexpr const char* kUsage = "curvix-cli COMMAND [OPTIONS...] (commands: eval, info, convert, points, render, integral, tangent)";
+constexpr const char* kUsage = "curvix-cli COMMAND [OPTIONS...] (commands: eval, explain, info, convert, points, render, integral, tangent)";
 
 }  // namespace
 
