@@ -3,8 +3,6 @@
 #include "ExprText.h"
 #include "ExprWarningText.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr unsigned kSignAfterOperator = 3500;
@@ -27,9 +25,9 @@ bool IsOperator(char c) { return c == '*' || c == '/' || c == '^'; }
 bool IsSign(char c) { return c == '+' || c == '-'; }
 // Whatever joins two factors or terms.
 bool IsJoin(char c) { return IsOperator(c) || IsSign(c); }
-size_t JoinRunEnd(std::string_view p, size_t i)
+size_t JoinRunEnd(std::string_view text, size_t i)
 {
-    while (i < p.size() && IsJoin(p[i]))
+    while (i < text.size() && IsJoin(text[i]))
         ++i;
     return i;
 }
@@ -39,25 +37,25 @@ bool IsSkipped(char c)
 }
 
 // A factor with the powers that follow it.
-size_t OperandEnd(std::string_view p, size_t i)
+size_t OperandEnd(std::string_view text, size_t i)
 {
-    size_t end = ExprText::FactorEnd(p, i);
-    while (end > i && end < p.size() && p[end] == '^' && ExprText::FactorEnd(p, end + 1) > end + 1)
-        end = ExprText::FactorEnd(p, end + 1);
+    size_t end = ExprText::FactorEnd(text, i);
+    while (end > i && end < text.size() && text[end] == '^' && ExprText::FactorEnd(text, end + 1) > end + 1)
+        end = ExprText::FactorEnd(text, end + 1);
     return end;
 }
 
 }  // namespace
 
 ExprWarningScan::ExprWarningScan(std::string_view typed)
-    : typed(typed), p(ExprText::Prepare(typed)), offsets(ExprText::SourceOffsets(typed))
+    : typed(typed), text(ExprText::Prepare(typed)), offsets(ExprText::SourceOffsets(typed))
 {
 }
 
 std::vector<ExprWarning> ExprWarningScan::Run()
 {
     levels.push_back({Level::Top, 0});
-    for (size_t i = 0; i < p.size();)
+    for (size_t i = 0; i < text.size();)
         i = Step(i);
     while (levels.size() > 1)
         PopLevel();
@@ -67,7 +65,7 @@ std::vector<ExprWarning> ExprWarningScan::Run()
 
 size_t ExprWarningScan::Step(size_t i)
 {
-    const char c = p[i];
+    const char c = text[i];
     if (IsDigit(c))
         return Number(i);
     if (IsLetter(c))
@@ -84,20 +82,20 @@ size_t ExprWarningScan::Step(size_t i)
         return Sign(i);
     if (c == ',')
         return Comma(i);
-    if (c == '.' && i + 1 < p.size() && IsDigit(p[i + 1]))
+    if (c == '.' && i + 1 < text.size() && IsDigit(text[i + 1]))
         return Point(i);
     return Skipped(i);
 }
 
 size_t ExprWarningScan::Number(size_t i)
 {
-    const size_t end = i + ExprText::NumberLength(p, i);
-    if (end + 2 < p.size() && p[end] == 'e' && IsSign(p[end + 1]) && IsDigit(p[end + 2])) {
+    const size_t end = i + ExprText::NumberLength(text, i);
+    if (end + 2 < text.size() && text[end] == 'e' && IsSign(text[end + 1]) && IsDigit(text[end + 2])) {
         size_t digits = end + 2;
-        while (digits < p.size() && IsDigit(p[digits]))
+        while (digits < text.size() && IsDigit(text[digits]))
             ++digits;
         const std::string exponent = Snip(end + 2, digits);
-        const std::string power = p[end + 1] == '-' ? "(-" + exponent + ")" : exponent;
+        const std::string power = text[end + 1] == '-' ? "(-" + exponent + ")" : exponent;
         Warn(kSignedExponent, i, {Snip(i, digits), Snip(end + 1, digits), Snip(i, end) + "*10^" + power});
     }
     Factor(i, end);
@@ -107,9 +105,9 @@ size_t ExprWarningScan::Number(size_t i)
 size_t ExprWarningScan::Name(size_t i)
 {
     size_t end = i;
-    while (end < p.size() && IsLetter(p[end]))
+    while (end < text.size() && IsLetter(text[end]))
         ++end;
-    if (end < p.size() && p[end] == '(')
+    if (end < text.size() && text[end] == '(')
         return Push(Level::Call, i, end);
     Factor(i, end);
     return end;
@@ -117,7 +115,7 @@ size_t ExprWarningScan::Name(size_t i)
 
 size_t ExprWarningScan::Open(size_t i)
 {
-    if (i + 1 < p.size() && p[i + 1] == ')')
+    if (i + 1 < text.size() && text[i + 1] == ')')
         Warn(kEmptyBrackets, i, {Snip(i, i + 2)});
     return Push(Level::Brackets, i, i);
 }
@@ -140,23 +138,23 @@ size_t ExprWarningScan::Bar(size_t i)
         Factor(PopLevel(), i + 1);
         return i + 1;
     }
-    if (i + 1 < p.size() && p[i + 1] == '|')
+    if (i + 1 < text.size() && text[i + 1] == '|')
         Warn(kEmptyBars, i, {Snip(i, i + 2)});
     return Push(Level::Bars, i, i);
 }
 
 size_t ExprWarningScan::Operator(size_t i)
 {
-    const char before = i > 0 ? p[i - 1] : '\0';
+    const char before = i > 0 ? text[i - 1] : '\0';
     if (IsJoin(before)) {
-        if (i < 2 || !IsJoin(p[i - 2]))
-            Warn(kTwoOperators, i - 1, {Snip(i - 1, JoinRunEnd(p, i))});
+        if (i < 2 || !IsJoin(text[i - 2]))
+            Warn(kTwoOperators, i - 1, {Snip(i - 1, JoinRunEnd(text, i))});
     } else if (i == 0 || before == '(' || before == ',' || JustOpenedBars(i - 1)) {
         Warn(kNothingBefore, i, {Snip(i, i + 1)});
     } else if (NothingAfter(i + 1)) {
         Warn(kNothingAfter, i, {Snip(i, i + 1)});
     }
-    if (p[i] == '^')
+    if (text[i] == '^')
         levels.back().afterCaret = true;
     else
         Break();
@@ -166,15 +164,15 @@ size_t ExprWarningScan::Operator(size_t i)
 size_t ExprWarningScan::Sign(size_t i)
 {
     size_t signs = i;
-    while (signs < p.size() && IsSign(p[signs]))
+    while (signs < text.size() && IsSign(text[signs]))
         ++signs;
-    const char before = i > 0 ? p[i - 1] : '\0';
-    const size_t end = OperandEnd(p, signs);
+    const char before = i > 0 ? text[i - 1] : '\0';
+    const size_t end = OperandEnd(text, signs);
     if (IsOperator(before) && end > signs) {
         const std::string op(1, before);
-        Warn(kSignAfterOperator, i - 1, {Snip(i - 1, end), op, op + "(" + p[signs - 1] + Snip(signs, end) + ")"});
+        Warn(kSignAfterOperator, i - 1, {Snip(i - 1, end), op, op + "(" + text[signs - 1] + Snip(signs, end) + ")"});
     } else if (signs - i > 1 && !IsOperator(before)) {
-        Warn(kTwoOperators, i, {Snip(i, JoinRunEnd(p, i))});
+        Warn(kTwoOperators, i, {Snip(i, JoinRunEnd(text, i))});
     } else if (NothingAfter(signs)) {
         Warn(kNothingAfter, i, {Snip(i, signs)});
     }
@@ -197,7 +195,7 @@ size_t ExprWarningScan::Comma(size_t i)
 
 size_t ExprWarningScan::Point(size_t i)
 {
-    const size_t end = i + 1 + ExprText::NumberLength(p, i + 1);
+    const size_t end = i + 1 + ExprText::NumberLength(text, i + 1);
     Warn(kLeadingPoint, i, {Snip(i, end), Snip(i + 1, end), "0" + Snip(i, end)});
     Break();
     return i + 1;
@@ -206,8 +204,8 @@ size_t ExprWarningScan::Point(size_t i)
 size_t ExprWarningScan::Skipped(size_t i)
 {
     size_t end = i + 1;
-    if (IsSkipped(p[i])) {
-        while (end < p.size() && IsSkipped(p[end]))
+    if (IsSkipped(text[i])) {
+        while (end < text.size() && IsSkipped(text[end]))
             ++end;
     }
     Warn(kSkipped, i, {Snip(i, end)});
@@ -218,13 +216,13 @@ size_t ExprWarningScan::Skipped(size_t i)
 void ExprWarningScan::StrayComma(size_t i)
 {
     size_t begin = i;
-    while (begin > 0 && IsDigit(p[begin - 1]))
+    while (begin > 0 && IsDigit(text[begin - 1]))
         --begin;
     size_t end = i + 1;
-    while (end < p.size() && IsDigit(p[end]))
+    while (end < text.size() && IsDigit(text[end]))
         ++end;
     // Whole digits on both sides: probably a decimal comma.
-    if (begin == i || end == i + 1 || (begin > 0 && p[begin - 1] == '.')) {
+    if (begin == i || end == i + 1 || (begin > 0 && text[begin - 1] == '.')) {
         Warn(kStrayComma, i, {});
         return;
     }
@@ -234,8 +232,8 @@ void ExprWarningScan::StrayComma(size_t i)
 
 bool ExprWarningScan::NothingAfter(size_t i) const
 {
-    return i >= p.size() || p[i] == ')' || p[i] == ',' ||
-           (p[i] == '|' && levels.back().kind == Level::Bars);
+    return i >= text.size() || text[i] == ')' || text[i] == ',' ||
+           (text[i] == '|' && levels.back().kind == Level::Bars);
 }
 
 bool ExprWarningScan::JustOpenedBars(size_t at) const
@@ -243,7 +241,7 @@ bool ExprWarningScan::JustOpenedBars(size_t at) const
     return levels.back().kind == Level::Bars && levels.back().start == at;
 }
 
-// A group opens at start; its contents begin after p[open].
+// A group opens at start; its contents begin after text[open].
 size_t ExprWarningScan::Push(Level::Kind kind, size_t start, size_t open)
 {
     levels.push_back({kind, start, {}, {}});

@@ -52,8 +52,8 @@ private:
     void Warn(unsigned id, size_t at, std::vector<std::string> args);
 
     std::string_view typed;
-    std::string p;                // the text as the compiler sees it
-    std::vector<size_t> offsets;  // where each character of p stands in typed
+    std::string text;             // as the compiler sees it
+    std::vector<size_t> offsets;  // where each character of text stands in typed
     std::vector<Level> levels;
     std::vector<ExprWarning> warnings;
 };
