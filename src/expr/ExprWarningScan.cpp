@@ -3,6 +3,8 @@
 #include "ExprText.h"
 #include "ExprWarningText.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr unsigned kSignAfterOperator = 3500;
@@ -122,7 +124,10 @@ size_t ExprWarningScan::Open(size_t i)
 
 size_t ExprWarningScan::Close(size_t i)
 {
-    if (levels.size() == 1) {
+    const bool inBrackets = std::any_of(levels.begin(), levels.end(), [](const Level& level) {
+        return level.kind == Level::Brackets || level.kind == Level::Call;
+    });
+    if (!inBrackets) {
         Break();  // the compiler refuses the unmatched ')'
         return i + 1;
     }

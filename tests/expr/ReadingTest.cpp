@@ -181,6 +181,8 @@ TEST(Reading, ErrorsCarryTheirPositionInTheTypedText)
 {
     const PositionRow rows[] = {
         {"x)", "x", 1002, 1},
+        {"|x)", "x", 1002, 2},
+        {"(|x))", "x", 1002, 4},
         {"(x", "x", 1004, 0},
         {"2*(x + (1", "x", 1004, 2},
         {"x+|x", "x", 1004, 2},
