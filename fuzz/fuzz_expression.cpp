@@ -1,13 +1,35 @@
-// Compiles and evaluates arbitrary text with each argument variable. Errors
-// are expected; crashes, hangs and out-of-bounds reads are not.
+// Compiles and evaluates arbitrary text with each argument variable, and
+// reads it. Errors are expected; crashes, hangs, out-of-bounds reads and a
+// reading that the engine cannot compile again are not.
 
 #include "CExprException.h"
 #include "CExpression.h"
 #include "CVariableTable.h"
+#include "ExprConstants.h"
+#include "ExprExplanation.h"
 #include "InitExpressionEngine.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
+
+namespace {
+
+// The reading of a text that compiles compiles too.
+void ReadBack(const std::string& text, const char* argument)
+{
+    const ExprExplanation explanation = ExplainExpression(text, argument);
+    if (explanation.error || explanation.reading.size() > MAX_EXPR_TEXT)
+        return;
+    try {
+        CExpression again(explanation.reading.c_str(), false);
+        again.Simplify();
+    } catch (const CExprException&) {
+        std::abort();
+    }
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
 {
@@ -34,6 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
         } catch (const CExprException& error) {
             (void)error.Message();
         }
+        ReadBack(text, argument);
     }
     return 0;
 }

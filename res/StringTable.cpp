@@ -15,6 +15,7 @@ constexpr StringEntry kStrings[] = {
 #include "strings/tools.inc"
 #include "strings/frame.inc"
 #include "strings/dialogs.inc"
+#include "strings/reading.inc"
 };
 
 }  // namespace

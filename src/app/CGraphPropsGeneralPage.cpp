@@ -3,6 +3,7 @@
 #include "AppStringFormat.h"
 #include "AppText.h"
 #include "CImageButton.h"
+#include "CReadingLine.h"
 #include "ColorChooser.h"
 #include "ExprConstants.h"
 #include "FieldFocus.h"
@@ -43,8 +44,10 @@ CGraphPropsGeneralPage::CGraphPropsGeneralPage(std::array<std::uint32_t, 16>& cu
       kindList(new QComboBox(group)),
       firstLabel(new QLabel(group)),
       firstEquation(new QLineEdit(group)),
+      firstReading(new CReadingLine(*firstEquation, [this] { return Argument(); }, group)),
       secondLabel(new QLabel(AppText(kSecondLine), group)),
       secondEquation(new QLineEdit(group)),
+      secondReading(new CReadingLine(*secondEquation, [this] { return Argument(); }, group)),
       swatch(new QFrame(group)),
       selectButton(new CImageButton(AppText(kSelect), group)),
       hiddenBox(new QCheckBox(AppText(kHidden), group))
@@ -74,14 +77,16 @@ CGraphPropsGeneralPage::CGraphPropsGeneralPage(std::array<std::uint32_t, 16>& cu
     grid->addWidget(kindList, 0, 1, 1, 3);
     grid->addWidget(firstLabel, 1, 0, Qt::AlignRight);
     grid->addWidget(firstEquation, 1, 1, 1, 3);
-    grid->addWidget(secondLabel, 2, 0, Qt::AlignRight);
-    grid->addWidget(secondEquation, 2, 1, 1, 3);
-    grid->addWidget(new QLabel(AppText(kColorLabel), group), 3, 0);
-    grid->addWidget(swatch, 3, 1);
-    grid->addWidget(selectButton, 3, 2);
-    grid->addWidget(hiddenBox, 4, 1, 1, 3);
+    grid->addWidget(firstReading, 2, 1, 1, 3);
+    grid->addWidget(secondLabel, 3, 0, Qt::AlignRight);
+    grid->addWidget(secondEquation, 3, 1, 1, 3);
+    grid->addWidget(secondReading, 4, 1, 1, 3);
+    grid->addWidget(new QLabel(AppText(kColorLabel), group), 5, 0);
+    grid->addWidget(swatch, 5, 1);
+    grid->addWidget(selectButton, 5, 2);
+    grid->addWidget(hiddenBox, 6, 1, 1, 3);
     grid->setColumnStretch(3, 1);
-    grid->setRowStretch(5, 1);
+    grid->setRowStretch(7, 1);
     auto* layout = new QGridLayout(this);
     layout->addWidget(group);
 
@@ -119,8 +124,19 @@ void CGraphPropsGeneralPage::ShowKind(int kind)
     const bool parametric = kind == KindParametric;
     secondLabel->setVisible(parametric);
     secondEquation->setVisible(parametric);
+    secondReading->setVisible(parametric);
     firstLabel->setText(known ? QString::fromStdString(FormatAppString(GraphKindEquationId(GraphKind(kind)), ""))
                               : QString());
+    firstReading->Refresh();
+    secondReading->Refresh();
+}
+
+// The argument the equations are read for: the kind's, x while no kind is
+// chosen.
+std::string CGraphPropsGeneralPage::Argument() const
+{
+    const int kind = kindList->currentIndex();
+    return IsKnownGraphKind(kind) ? GraphKindArgument(GraphKind(kind)) : "x";
 }
 
 void CGraphPropsGeneralPage::OnSelectColor()

@@ -5,8 +5,10 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 class CImageButton;
+class CReadingLine;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -37,14 +39,17 @@ private:
     void OnSelectColor();
     void OnHiddenClicked();
     void ShowColor();
+    std::string Argument() const;
 
     std::array<std::uint32_t, 16>& customColors;
     QGroupBox* group;
     QComboBox* kindList;
     QLabel* firstLabel;
     QLineEdit* firstEquation;
+    CReadingLine* firstReading;
     QLabel* secondLabel;
     QLineEdit* secondEquation;
+    CReadingLine* secondReading;
     QFrame* swatch;
     CImageButton* selectButton;
     QCheckBox* hiddenBox;

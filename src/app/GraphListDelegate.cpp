@@ -5,8 +5,11 @@
 #include "ColorChooser.h"
 #include "GraphEquation.h"
 #include "GraphItem.h"
+#include "GraphReadingTip.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 #include <map>
@@ -111,4 +114,18 @@ QSize GraphListDelegate::sizeHint(const QStyleOptionViewItem& option, const QMod
 {
     const QVariant height = index.data(kRowHeightRole);
     return QSize(option.rect.width(), height.isValid() ? height.toInt() : kMinRowHeight);
+}
+
+bool GraphListDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                                  const QModelIndex& index)
+{
+    const GraphItem* graph = list.ItemGraph(index.row());
+    if (event->type() != QEvent::ToolTip || !graph)
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const QString tip = GraphReadingTip(*graph);
+    if (tip.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPos(), tip, view);
+    return true;
 }

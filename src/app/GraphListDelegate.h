@@ -17,6 +17,9 @@ public:
     // their graphs for a moment while the document changes.
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     static int RowHeight(const QFontMetrics& metrics, const GraphItem& graph);
+    // A row's tooltip shows how the engine reads the graph's equations.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
     static constexpr int kRowHeightRole = Qt::UserRole + 1;
 
 private:

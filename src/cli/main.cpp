@@ -3,6 +3,7 @@
 #include "CliOutput.h"
 #include "ConvertCommand.h"
 #include "EvalCommand.h"
+#include "ExplainCommand.h"
 #include "InfoCommand.h"
 #include "InitExpressionEngine.h"
 #include "IntegralCommand.h"
@@ -23,6 +24,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"eval", RunEvalCommand},
+    {"explain", RunExplainCommand},
     {"info", RunInfoCommand},
     {"convert", RunConvertCommand},
     {"points", RunPointsCommand},
@@ -34,7 +36,7 @@ constexpr Command kCommands[] = {
     {"intersect", RunIntersectCommand},
 };
 
-constexpr const char* kUsage = "curvix-cli COMMAND [OPTIONS...] (commands: eval, info, convert, points, render, integral, tangent, roots, extrema, intersect)";
+constexpr const char* kUsage = "curvix-cli COMMAND [OPTIONS...] (commands: eval, explain, info, convert, points, render, integral, tangent, roots, extrema, intersect)";
 
 }  // namespace
 

@@ -47,7 +47,35 @@ size_t LastTopLevelComma(const std::string& text)
     return comma;
 }
 
+// Runs compile; an error it throws is placed relative to a text in which
+// the compiled piece starts at offset.
+template <typename Compile>
+auto AtOffset(size_t offset, Compile compile)
+{
+    try {
+        return compile();
+    } catch (CExprException& error) {
+        error.AddOffset(offset);
+        throw;
+    }
+}
+
 }  // namespace
+
+CallText SplitCallText(const std::string& text)
+{
+    CallText call;
+    const size_t bracket = text.find('(');
+    call.name = text.substr(0, bracket);
+    const std::string args = bracket == std::string::npos ? std::string() : text.substr(bracket + 1);
+    const size_t comma = LastTopLevelComma(args);
+    call.first = args.substr(0, comma);
+    call.twoArguments = comma != std::string::npos;
+    call.second = call.twoArguments ? args.substr(comma + 1) : std::string();
+    call.firstOffset = call.name.size() + 1;
+    call.secondOffset = call.twoArguments ? call.firstOffset + comma + 1 : 0;
+    return call;
+}
 
 CExprFactor::CExprFactor(std::string factorText, char factorOp, FactorKind factorKind)
     : text(std::move(factorText)), op(factorOp), kind(factorKind)
@@ -97,28 +125,24 @@ void CExprFactor::CompileGroup()
 
 void CExprFactor::CompileCall()
 {
-    const size_t bracket = text.find('(');
-    const std::string name = text.substr(0, bracket);
-    const std::string args = bracket == std::string::npos ? std::string() : text.substr(bracket + 1);
+    const CallText call = SplitCallText(text);
 
     FunctionId functionId = 0;
-    theFunctionList.FindId(name.c_str(), &functionId);
+    theFunctionList.FindId(call.name.c_str(), &functionId);
     id = static_cast<int>(functionId);
     function = theFunctionList.Resolve(functionId);
 
-    const size_t comma = LastTopLevelComma(args);
-    const std::string first = args.substr(0, comma);
-    const std::string second = comma == std::string::npos ? std::string() : args.substr(comma + 1);
-    if (first.empty() || (comma != std::string::npos && second.empty()))
-        throw ExprError(1018, name.c_str());
+    if (call.first.empty() || (call.twoArguments && call.second.empty()))
+        throw ExprError(1018, call.name.c_str());
 
     if (!isConstant) {
-        arg1 = CompileSimplified(first);
-        if (comma != std::string::npos)
-            arg2 = CompileSimplified(second);
+        arg1 = AtOffset(call.firstOffset, [&] { return CompileSimplified(call.first); });
+        if (call.twoArguments)
+            arg2 = AtOffset(call.secondOffset, [&] { return CompileSimplified(call.second); });
         return;
     }
-    const double callArgs[2] = {ConstantValue(first),
-                                comma == std::string::npos ? EXPR_NO_ARG : ConstantValue(second)};
+    const double callArgs[2] = {
+        AtOffset(call.firstOffset, [&] { return ConstantValue(call.first); }),
+        call.twoArguments ? AtOffset(call.secondOffset, [&] { return ConstantValue(call.second); }) : EXPR_NO_ARG};
     theFunctionList.CallById(functionId, callArgs, &value);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -9,6 +10,18 @@ struct BuiltinFunction;
 // The current argument variable's name as expression text spells it
 // (lowercased); 1012 when no variable is current.
 std::string CurrentArgumentName();
+
+// A call's text ("name(" and the argument text) cut as the compiler reads
+// it: the argument text splits at its last ',' outside round brackets.
+struct CallText {
+    std::string name;
+    std::string first;
+    std::string second;  // empty without a splitting comma
+    bool twoArguments = false;
+    size_t firstOffset = 0;   // where each argument starts in the call's text
+    size_t secondOffset = 0;
+};
+CallText SplitCallText(const std::string& text);
 
 enum FactorKind { FK_BRACKETS = 0, FK_ABS = 1, FK_CALL = 2, FK_NUMBER = 3, FK_VARIABLE = 4 };
 

@@ -1,5 +1,6 @@
 #include "CExprTerm.h"
 
+#include "CExprException.h"
 #include "CFunctionGroup.h"
 #include "CFunctionList.h"
 #include "ExprText.h"
@@ -117,7 +118,12 @@ void CExprTerm::SplitFactors()
 
 void CExprTerm::AddFactor(size_t begin, size_t end, char& op, FactorKind kind)
 {
-    factors.push_back(std::make_unique<CExprFactor>(text.substr(begin, end - begin), op, kind));
+    try {
+        factors.push_back(std::make_unique<CExprFactor>(text.substr(begin, end - begin), op, kind));
+    } catch (CExprException& error) {
+        error.AddOffset(begin);
+        throw;
+    }
     if (kind == FK_BRACKETS || kind == FK_ABS)
         op = '\0';
 }

@@ -3,12 +3,40 @@
 #include "CExprException.h"
 #include "ExprText.h"
 
+#include <algorithm>
 #include <cstdio>
+
+namespace {
+
+// An error's position in the prepared text, as a byte offset into the text
+// the caller gave.
+void MoveToSource(CExprException& error, const char* source)
+{
+    if (error.Position() < 0)
+        return;
+    const std::vector<size_t> offsets = ExprText::SourceOffsets(source);
+    const size_t prepared = std::min(static_cast<size_t>(error.Position()), offsets.size() - 1);
+    error.SetPosition(static_cast<int>(offsets[prepared]));
+}
+
+CExprException ErrorAt(size_t position, int code, const char* arg)
+{
+    CExprException error = ExprError(code, arg);
+    error.SetPosition(static_cast<int>(position));
+    return error;
+}
+
+}  // namespace
 
 CExpression::CExpression(const char* source, bool now)
     : text(ExprText::Prepare(source ? source : "")), evaluateNow(now)
 {
-    SplitTerms();
+    try {
+        SplitTerms();
+    } catch (CExprException& error) {
+        MoveToSource(error, source ? source : "");
+        throw;
+    }
     // Built now so that Evaluate never has to ask; Simplify builds again.
     program.Build(*this);
     if (evaluateNow) {
@@ -30,18 +58,22 @@ void CExpression::SplitTerms()
     bool inBars = false;
     char sign = '+';
     size_t start = 0;
+    size_t outerBracket = 0;  // where the outermost open bracket opened
+    size_t openBar = 0;
     for (size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '(') {
-            ++depth;
+            if (depth++ == 0)
+                outerBracket = i;
         } else if (c == ')') {
             if (--depth < 0) {
                 char where[48];
                 std::snprintf(where, sizeof where, "')' at position %zu", i + 1);
-                throw ExprError(1002, where);
+                throw ErrorAt(i, 1002, where);
             }
         } else if (c == '|' && depth == 0) {
             inBars = !inBars;
+            openBar = i;
         } else if ((c == '+' || c == '-') && depth == 0 && !inBars) {
             AddTerm(start, i, sign);
             sign = c;
@@ -49,16 +81,22 @@ void CExpression::SplitTerms()
         }
     }
     if (depth > 0)
-        throw ExprError(1004, ")");
+        throw ErrorAt(outerBracket, 1004, ")");
     if (inBars)
-        throw ExprError(1004, "|");
+        throw ErrorAt(openBar, 1004, "|");
     AddTerm(start, text.size(), sign);
 }
 
 void CExpression::AddTerm(size_t begin, size_t end, char sign)
 {
-    if (end > begin)
+    if (end <= begin)
+        return;
+    try {
         terms.push_back(std::make_unique<CExprTerm>(text.substr(begin, end - begin), sign, evaluateNow));
+    } catch (CExprException& error) {
+        error.AddOffset(begin);
+        throw;
+    }
 }
 
 void CExpression::Simplify()

@@ -48,9 +48,11 @@ bool CFunctionGroup::MatchFunctionName(const char* name)
 {
     for (size_t i = 0; i < m_functions.size(); ++i) {
         const BuiltinFunction& f = m_functions[i];
-        if (ExprText::EqualNoCase(name, f.name) || (f.alias && ExprText::EqualNoCase(name, f.alias))) {
-            m_selected = static_cast<int>(i);
-            return true;
+        for (const char* known : {f.name, f.alias, f.alias2}) {
+            if (known && ExprText::EqualNoCase(name, known)) {
+                m_selected = static_cast<int>(i);
+                return true;
+            }
         }
     }
     return false;

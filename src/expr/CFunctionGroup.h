@@ -4,15 +4,16 @@
 
 #include <span>
 
-// One built-in function of a group: its names (the second may be null), the
-// help text that arity errors quote, the number of arguments it takes and
-// the computation itself.
+// One built-in function of a group: its names (the second and third may be
+// null), the help text that arity errors quote, the number of arguments it
+// takes and the computation itself. The first name is the one readings use.
 struct BuiltinFunction {
     const char* name;
     const char* alias;
     const char* help;
     int arity;
     double (*compute)(double a, double b);
+    const char* alias2 = nullptr;
 };
 
 // Throws 1016 or 1017 for a call with the wrong number of arguments.

@@ -48,6 +48,8 @@ double Root(double x, double y)
     return std::pow(x, 1.0 / y);
 }
 
+double Exp(double x, double) { return std::exp(x); }
+
 constexpr BuiltinFunction kFunctions[] = {
     {"sqrt", nullptr, "sqrt(x)", 1, Sqrt},
     {"pow", nullptr, "pow(x, y)", 2, Pow},
@@ -56,6 +58,7 @@ constexpr BuiltinFunction kFunctions[] = {
     {"ln", nullptr, "ln(x)", 1, Ln},
     {"fact", nullptr, "fact(x)", 1, Fact},
     {"root", nullptr, "root(x, y)", 2, Root},
+    {"exp", nullptr, "exp(x)", 1, Exp},
 };
 
 }  // namespace

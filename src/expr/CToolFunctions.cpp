@@ -58,6 +58,8 @@ double Round(double x, double)
     return x > 0.0 ? ra : -ra;
 }
 
+double Abs(double x, double) { return std::fabs(x); }
+
 constexpr BuiltinFunction kFunctions[] = {
     {"equal", nullptr, "equal(a, b)", 2, Equal},
     {"greater", nullptr, "greater(x, y)", 2, Greater},
@@ -68,6 +70,7 @@ constexpr BuiltinFunction kFunctions[] = {
     {"block", nullptr, "block(a)", 1, Block},
     {"int", nullptr, "int(x)", 1, Int},
     {"round", nullptr, "round(x)", 1, Round},
+    {"abs", nullptr, "abs(x)", 1, Abs},
 };
 
 }  // namespace

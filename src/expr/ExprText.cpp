@@ -28,6 +28,18 @@ std::string Prepare(std::string_view text)
     return prepared;
 }
 
+std::vector<size_t> SourceOffsets(std::string_view text)
+{
+    const std::string_view read = text.substr(0, MAX_EXPR_TEXT);
+    std::vector<size_t> offsets;
+    for (size_t i = 0; i < read.size(); ++i) {
+        if (!IsSpace(read[i]))
+            offsets.push_back(i);
+    }
+    offsets.push_back(read.size());
+    return offsets;
+}
+
 bool ContainsWord(std::string_view text, std::string_view word)
 {
     if (word.empty())
@@ -59,6 +71,48 @@ size_t NumberLength(std::string_view text, size_t pos)
             ++end;
     }
     return end - pos;
+}
+
+size_t BracketEnd(std::string_view text, size_t open)
+{
+    int depth = 0;
+    for (size_t i = open; i < text.size(); ++i) {
+        if (text[i] == '(')
+            ++depth;
+        else if (text[i] == ')' && --depth == 0)
+            return i + 1;
+    }
+    return text.size();
+}
+
+size_t BarEnd(std::string_view text, size_t open)
+{
+    int depth = 0;
+    for (size_t i = open + 1; i < text.size(); ++i) {
+        if (text[i] == '(')
+            ++depth;
+        else if (text[i] == ')')
+            --depth;
+        else if (text[i] == '|' && depth <= 0)
+            return i + 1;
+    }
+    return text.size();
+}
+
+size_t FactorEnd(std::string_view text, size_t i)
+{
+    if (i >= text.size())
+        return i;
+    if (IsDigit(text[i]))
+        return i + NumberLength(text, i);
+    if (text[i] == '(')
+        return BracketEnd(text, i);
+    if (text[i] == '|')
+        return BarEnd(text, i);
+    size_t end = i;
+    while (end < text.size() && IsLetter(text[end]))
+        ++end;
+    return end < text.size() && text[end] == '(' ? BracketEnd(text, end) : end;
 }
 
 double NumberValue(std::string_view digits)

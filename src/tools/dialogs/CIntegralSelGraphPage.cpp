@@ -3,6 +3,7 @@
 #include "AppText.h"
 #include "CCurvixDoc.h"
 #include "CGraphListBox.h"
+#include "CReadingLine.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -42,7 +43,8 @@ CIntegralSelGraphPage::CIntegralSelGraphPage(CCurvixDoc& doc)
       secondRadio(new QRadioButton(AppText(kSecondEquation), graphGroup)),
       customGroup(new QGroupBox(AppText(kCustomGroup), this)),
       customExpression(new QLineEdit(customGroup)),
-      customLetter(new QLineEdit(customGroup))
+      customLetter(new QLineEdit(customGroup)),
+      customReading(new CReadingLine(*customExpression, [this] { return CustomArgument(); }, customGroup))
 {
     RegisterControl(existingRadio, 1196);
     RegisterControl(customRadio, 1197);
@@ -73,6 +75,7 @@ CIntegralSelGraphPage::CIntegralSelGraphPage(CCurvixDoc& doc)
     customLayout->addWidget(customLetter, 0, 1);
     customLayout->addWidget(new QLabel(AppText(kClose), customGroup), 0, 2);
     customLayout->addWidget(customExpression, 0, 3);
+    customLayout->addWidget(customReading, 1, 3);
     auto* layout = new QGridLayout(this);
     layout->addWidget(existingRadio, 0, 0);
     layout->addWidget(graphGroup, 1, 0);
@@ -81,6 +84,15 @@ CIntegralSelGraphPage::CIntegralSelGraphPage(CCurvixDoc& doc)
 
     connect(existingRadio, &QRadioButton::toggled, this, &CIntegralSelGraphPage::ShowSource);
     connect(graphList, &QListWidget::currentRowChanged, this, &CIntegralSelGraphPage::ShowParametricQuestion);
+    connect(customLetter, &QLineEdit::textChanged, customReading, &CReadingLine::Refresh);
+}
+
+// The argument the custom function is read for: its letter once that is
+// one the tool takes (x, y or t), x until then.
+std::string CIntegralSelGraphPage::CustomArgument() const
+{
+    const std::string letter = customLetter->text().toStdString();
+    return letter == "y" || letter == "t" ? letter : "x";
 }
 
 void CIntegralSelGraphPage::OnInitDialog()

@@ -6,6 +6,7 @@
 
 class CCurvixDoc;
 class CGraphListBox;
+class CReadingLine;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -33,6 +34,7 @@ public:
 private:
     void ShowSource();
     void ShowParametricQuestion();
+    std::string CustomArgument() const;
 
     CCurvixDoc& doc;
     QRadioButton* existingRadio;
@@ -45,4 +47,5 @@ private:
     QGroupBox* customGroup;
     QLineEdit* customExpression;
     QLineEdit* customLetter;
+    CReadingLine* customReading;
 };

@@ -1,0 +1,314 @@
+#include "ExprWarningScan.h"
+
+#include "ExprText.h"
+#include "ExprWarningText.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr unsigned kSignAfterOperator = 3500;
+constexpr unsigned kSignedExponent = 3501;
+constexpr unsigned kNothingAfter = 3502;
+constexpr unsigned kTwoOperators = 3503;
+constexpr unsigned kNothingBefore = 3504;
+constexpr unsigned kDecimalComma = 3506;
+constexpr unsigned kStrayComma = 3507;
+constexpr unsigned kLeadingPoint = 3508;
+constexpr unsigned kEmptyBrackets = 3509;
+constexpr unsigned kEmptyBars = 3510;
+constexpr unsigned kPowerChain = 3511;
+constexpr unsigned kSkipped = 3513;
+
+using ExprText::IsDigit;
+using ExprText::IsLetter;
+
+bool IsOperator(char c) { return c == '*' || c == '/' || c == '^'; }
+bool IsSign(char c) { return c == '+' || c == '-'; }
+// Whatever joins two factors or terms.
+bool IsJoin(char c) { return IsOperator(c) || IsSign(c); }
+size_t JoinRunEnd(std::string_view text, size_t i)
+{
+    while (i < text.size() && IsJoin(text[i]))
+        ++i;
+    return i;
+}
+bool IsSkipped(char c)
+{
+    return !IsLetter(c) && !IsDigit(c) && std::string_view("()|*/^+-,.").find(c) == std::string_view::npos;
+}
+
+// A factor with the powers that follow it.
+size_t OperandEnd(std::string_view text, size_t i)
+{
+    size_t end = ExprText::FactorEnd(text, i);
+    while (end > i && end < text.size() && text[end] == '^' && ExprText::FactorEnd(text, end + 1) > end + 1)
+        end = ExprText::FactorEnd(text, end + 1);
+    return end;
+}
+
+}  // namespace
+
+ExprWarningScan::ExprWarningScan(std::string_view typed)
+    : typed(typed), text(ExprText::Prepare(typed)), offsets(ExprText::SourceOffsets(typed))
+{
+}
+
+std::vector<ExprWarning> ExprWarningScan::Run()
+{
+    levels.push_back({Level::Top, 0});
+    for (size_t i = 0; i < text.size();)
+        i = Step(i);
+    while (levels.size() > 1)
+        PopLevel();
+    FinishChain(levels.back());
+    return std::move(warnings);
+}
+
+size_t ExprWarningScan::Step(size_t i)
+{
+    const char c = text[i];
+    if (IsDigit(c))
+        return Number(i);
+    if (IsLetter(c))
+        return Name(i);
+    if (c == '(')
+        return Open(i);
+    if (c == ')')
+        return Close(i);
+    if (c == '|')
+        return Bar(i);
+    if (IsOperator(c))
+        return Operator(i);
+    if (IsSign(c))
+        return Sign(i);
+    if (c == ',')
+        return Comma(i);
+    if (c == '.' && i + 1 < text.size() && IsDigit(text[i + 1]))
+        return Point(i);
+    return Skipped(i);
+}
+
+size_t ExprWarningScan::Number(size_t i)
+{
+    const size_t end = i + ExprText::NumberLength(text, i);
+    if (end + 2 < text.size() && text[end] == 'e' && IsSign(text[end + 1]) && IsDigit(text[end + 2])) {
+        size_t digits = end + 2;
+        while (digits < text.size() && IsDigit(text[digits]))
+            ++digits;
+        const std::string exponent = Snip(end + 2, digits);
+        const std::string power = text[end + 1] == '-' ? "(-" + exponent + ")" : exponent;
+        Warn(kSignedExponent, i, {Snip(i, digits), Snip(end + 1, digits), Snip(i, end) + "*10^" + power});
+    }
+    Factor(i, end);
+    return end;
+}
+
+size_t ExprWarningScan::Name(size_t i)
+{
+    size_t end = i;
+    while (end < text.size() && IsLetter(text[end]))
+        ++end;
+    if (end < text.size() && text[end] == '(')
+        return Push(Level::Call, i, end);
+    Factor(i, end);
+    return end;
+}
+
+size_t ExprWarningScan::Open(size_t i)
+{
+    if (i + 1 < text.size() && text[i + 1] == ')')
+        Warn(kEmptyBrackets, i, {Snip(i, i + 2)});
+    return Push(Level::Brackets, i, i);
+}
+
+size_t ExprWarningScan::Close(size_t i)
+{
+    const bool inBrackets = std::any_of(levels.begin(), levels.end(), [](const Level& level) {
+        return level.kind == Level::Brackets || level.kind == Level::Call;
+    });
+    if (!inBrackets) {
+        Break();  // the compiler refuses the unmatched ')'
+        return i + 1;
+    }
+    while (levels.back().kind == Level::Bars)
+        PopLevel();
+    Factor(PopLevel(), i + 1);
+    return i + 1;
+}
+
+size_t ExprWarningScan::Bar(size_t i)
+{
+    if (levels.back().kind == Level::Bars) {
+        Factor(PopLevel(), i + 1);
+        return i + 1;
+    }
+    if (i + 1 < text.size() && text[i + 1] == '|')
+        Warn(kEmptyBars, i, {Snip(i, i + 2)});
+    return Push(Level::Bars, i, i);
+}
+
+size_t ExprWarningScan::Operator(size_t i)
+{
+    const char before = i > 0 ? text[i - 1] : '\0';
+    if (IsJoin(before)) {
+        if (i < 2 || !IsJoin(text[i - 2]))
+            Warn(kTwoOperators, i - 1, {Snip(i - 1, JoinRunEnd(text, i))});
+    } else if (i == 0 || before == '(' || before == ',' || JustOpenedBars(i - 1)) {
+        Warn(kNothingBefore, i, {Snip(i, i + 1)});
+    } else if (NothingAfter(i + 1)) {
+        Warn(kNothingAfter, i, {Snip(i, i + 1)});
+    }
+    if (text[i] == '^')
+        levels.back().afterCaret = true;
+    else
+        Break();
+    return i + 1;
+}
+
+size_t ExprWarningScan::Sign(size_t i)
+{
+    size_t signs = i;
+    while (signs < text.size() && IsSign(text[signs]))
+        ++signs;
+    const char before = i > 0 ? text[i - 1] : '\0';
+    const size_t end = OperandEnd(text, signs);
+    if (IsOperator(before) && end > signs) {
+        const std::string op(1, before);
+        Warn(kSignAfterOperator, i - 1, {Snip(i - 1, end), op, op + "(" + text[signs - 1] + Snip(signs, end) + ")"});
+    } else if (signs - i > 1 && !IsOperator(before)) {
+        Warn(kTwoOperators, i, {Snip(i, JoinRunEnd(text, i))});
+    } else if (NothingAfter(signs)) {
+        Warn(kNothingAfter, i, {Snip(i, signs)});
+    }
+    Break();
+    return signs;
+}
+
+size_t ExprWarningScan::Comma(size_t i)
+{
+    auto level = levels.rbegin();
+    while (level->kind == Level::Bars)
+        ++level;
+    if (level->kind == Level::Call)
+        level->commas.push_back(i);
+    else
+        StrayComma(i);
+    Break();
+    return i + 1;
+}
+
+size_t ExprWarningScan::Point(size_t i)
+{
+    const size_t end = i + 1 + ExprText::NumberLength(text, i + 1);
+    Warn(kLeadingPoint, i, {Snip(i, end), Snip(i + 1, end), "0" + Snip(i, end)});
+    Break();
+    return i + 1;
+}
+
+size_t ExprWarningScan::Skipped(size_t i)
+{
+    size_t end = i + 1;
+    if (IsSkipped(text[i])) {
+        while (end < text.size() && IsSkipped(text[end]))
+            ++end;
+    }
+    Warn(kSkipped, i, {Snip(i, end)});
+    Break();
+    return end;
+}
+
+void ExprWarningScan::StrayComma(size_t i)
+{
+    size_t begin = i;
+    while (begin > 0 && IsDigit(text[begin - 1]))
+        --begin;
+    size_t end = i + 1;
+    while (end < text.size() && IsDigit(text[end]))
+        ++end;
+    // Whole digits on both sides: probably a decimal comma.
+    if (begin == i || end == i + 1 || (begin > 0 && text[begin - 1] == '.')) {
+        Warn(kStrayComma, i, {});
+        return;
+    }
+    const std::string whole = Snip(begin, i), part = Snip(i + 1, end);
+    Warn(kDecimalComma, begin, {Snip(begin, end), whole + "*" + part, whole + "." + part});
+}
+
+bool ExprWarningScan::NothingAfter(size_t i) const
+{
+    return i >= text.size() || text[i] == ')' || text[i] == ',' ||
+           (text[i] == '|' && levels.back().kind == Level::Bars);
+}
+
+bool ExprWarningScan::JustOpenedBars(size_t at) const
+{
+    return levels.back().kind == Level::Bars && levels.back().start == at;
+}
+
+// A group opens at start; its contents begin after text[open].
+size_t ExprWarningScan::Push(Level::Kind kind, size_t start, size_t open)
+{
+    levels.push_back({kind, start, {}, {}});
+    return open + 1;
+}
+
+// Ends the innermost group; where it started.
+size_t ExprWarningScan::PopLevel()
+{
+    Level& level = levels.back();
+    FinishChain(level);
+    for (size_t k = 0; k + 1 < level.commas.size(); ++k)
+        StrayComma(level.commas[k]);
+    const size_t start = level.start;
+    levels.pop_back();
+    return start;
+}
+
+void ExprWarningScan::Factor(size_t begin, size_t end)
+{
+    Level& level = levels.back();
+    if (!level.afterCaret)
+        FinishChain(level);
+    level.chain.emplace_back(begin, end);
+    level.afterCaret = false;
+}
+
+// Anything but '^' between two factors ends a power chain.
+void ExprWarningScan::Break()
+{
+    FinishChain(levels.back());
+    levels.back().afterCaret = false;
+}
+
+void ExprWarningScan::FinishChain(Level& level)
+{
+    auto& chain = level.chain;
+    if (chain.size() >= 3) {
+        std::string fromLeft = Snip(chain[0].first, chain[0].second);
+        for (size_t k = 1; k < chain.size(); ++k)
+            fromLeft = (k > 1 ? "(" + fromLeft + ")" : fromLeft) + "^" + Snip(chain[k].first, chain[k].second);
+        std::string fromRight = Snip(chain.back().first, chain.back().second);
+        for (size_t k = chain.size() - 1; k-- > 0;)
+            fromRight = Snip(chain[k].first, chain[k].second) + "^" +
+                        (k + 2 == chain.size() ? fromRight : "(" + fromRight + ")");
+        Warn(kPowerChain, chain[0].first, {Snip(chain[0].first, chain.back().second), fromLeft, fromRight});
+    }
+    chain.clear();
+}
+
+// The typed text of the prepared characters [begin, end).
+std::string ExprWarningScan::Snip(size_t begin, size_t end) const
+{
+    if (end <= begin)
+        return {};
+    return std::string(typed.substr(offsets[begin], offsets[end - 1] + 1 - offsets[begin]));
+}
+
+// A warning at the prepared character at; its text gets the position
+// first, then args.
+void ExprWarningScan::Warn(unsigned id, size_t at, std::vector<std::string> args)
+{
+    args.insert(args.begin(), ExprWarningText::CharacterNumber(typed, offsets[at]));
+    warnings.push_back({offsets[at], ExprWarningText::Format(id, args)});
+}
