@@ -366,15 +366,24 @@ scenario_ctrl_wheel_zoom()
     x11_title_matches "$X11_MAIN" '^[^*]* - Curvix$' || fail "the plain wheel changed the document"
 }
 
-# The view's pixels on the screen, as a checksum.
-view_picture()
+# The main window's pixels into a file.
+shoot()
 {
-    import -display "$DISPLAY" -window "$X11_MAIN" rgb:- 2>/dev/null | md5sum
+    import -display "$DISPLAY" -window "$X11_MAIN" "$X11_DIR/$1.png" 2>/dev/null || fail "no screenshot"
 }
 
-picture_differs()
+# Pixels that differ between two screenshots. Smoothed curves drawn again
+# where a scrolled band meets the copied picture may blend a few pixels
+# otherwise.
+changed_pixels()
 {
-    [[ $(view_picture) != "$1" ]]
+    compare -metric AE "$X11_DIR/$1.png" "$X11_DIR/$2.png" null: 2>&1 | cut -d' ' -f1
+}
+
+picture_moved()
+{
+    shoot now
+    (($(changed_pixels before now) > 1000))
 }
 
 scenario_drag_pan()
@@ -384,21 +393,27 @@ scenario_drag_pan()
     wait_until_computed
     x11_activate "$X11_MAIN"
     point_at_view
-    sleep 0.3
-    local before
-    before=$(view_picture)
+    # The first click takes the keyboard focus to the view, which repaints
+    # the graph list's selection.
+    xdotool click 1
+    sleep 0.5
+    shoot before
     step "a click without movement leaves the picture"
     xdotool mousedown 1 mouseup 1
     sleep 0.5
-    [[ $(view_picture) == "$before" ]] || fail "a click moved the picture"
+    shoot click
+    (($(changed_pixels before click) == 0)) || fail "a click moved the picture"
     step "dragging moves it"
     xdotool mousedown 1 mousemove_relative -- 40 30 mousemove_relative -- 40 30 mouseup 1
-    x11_poll "$X11_WAIT" picture_differs "$before" || fail "the picture did not move with the drag"
+    x11_poll "$X11_WAIT" picture_moved || fail "the picture did not move with the drag"
     step "dragging back restores it"
     xdotool mousedown 1 mousemove_relative -- -40 -30 mousemove_relative -- -40 -30 mouseup 1
     point_at_view
     sleep 0.5
-    [[ $(view_picture) == "$before" ]] || fail "the picture did not come back with the reverse drag"
+    shoot back
+    local changed
+    changed=$(changed_pixels before back)
+    ((changed < 100)) || fail "the picture did not come back with the reverse drag ($changed pixels differ)"
     x11_title_matches "$X11_MAIN" '^[^*]* - Curvix$' || fail "a drag marked the document modified"
 }
 

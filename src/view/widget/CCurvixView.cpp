@@ -477,13 +477,18 @@ void CCurvixView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint at = event->position().toPoint();
     m_pointer = at;
-    if (m_dragFrom) {
-        m_centreOnShow = false;
-        const QPoint moved = at - *m_dragFrom;
-        SetScrollPosition(ViewportMotion::Dragged(Mapping(), m_dragScroll, ToPixelPoint(moved)), true, true);
-    }
+    DragTo(at);
     ShowCursorPos(at);
     QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+void CCurvixView::DragTo(QPoint at)
+{
+    if (!m_dragFrom)
+        return;
+    m_centreOnShow = false;
+    const QPoint moved = at - *m_dragFrom;
+    SetScrollPosition(ViewportMotion::Dragged(Mapping(), m_dragScroll, ToPixelPoint(moved)), true, true);
 }
 
 // The left button held over the picture drags it; a click that does not
@@ -501,6 +506,8 @@ void CCurvixView::mousePressEvent(QMouseEvent* event)
 void CCurvixView::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton && m_dragFrom) {
+        // The window system may fold the last movement into the release.
+        DragTo(event->position().toPoint());
         m_dragFrom.reset();
         viewport()->setCursor(Qt::OpenHandCursor);
     }

@@ -94,6 +94,8 @@ private:
     // One zoom step on the axes asked for; marks the document modified.
     void StepZoom(bool xAxis, bool yAxis, bool in);
     void ScrollHorizontally(int steps);
+    // Scrolls a drag in progress to follow the pointer at a window point.
+    void DragTo(QPoint at);
     // Brings the cache up to the mapping; the region (window pixels) left to
     // draw into it, empty when it is valid.
     QRect PrepareCache(const ViewMapping& view);
