@@ -1,7 +1,10 @@
 // Drawing the graph view of the 15-graph benchmark document (-40..40 on
-// both axes, zoom 100, an 800 x 600 client area):
+// both axes, zoom 100, an 800 x 600 client area) on a screen with a device
+// pixel ratio of 2 (QT_SCALE_FACTOR, unless it is set already):
 //  - a full repaint at precision 3200 against the same at precision 100
 //    (the curve pass leaves out the samples that do not change a pixel);
+//  - the same full repaint with smooth 2-pixel curves (the default) against
+//    classic 1-pixel curves;
 //  - a one-line scroll against a full repaint of the same picture;
 //  - curvix-cli render (sampling included) against gnuplot drawing the same
 //    15 functions with the same number of samples into a PNG of the same
@@ -79,8 +82,10 @@ void FillDocument(CCurvixDoc& doc, int precision)
 
 // The benchmark document at a precision, computed and shown in a view.
 struct ShownDocument {
-    explicit ShownDocument(int precision)
+    explicit ShownDocument(int precision, bool classic = false)
     {
+        settings.SmoothCurves = !classic;
+        settings.CurveWidth = classic ? 1 : 2;
         doc.SetGraphWorker(ComputeGraphsThread);
         FillDocument(doc, precision);
         // The scroll bars' own painting is the toolkit's, not the view's:
@@ -110,9 +115,9 @@ struct ShownDocument {
 };
 
 // Every repaint starts from an emptied picture cache.
-void FullRepaint(benchmark::State& state, int precision)
+void FullRepaint(benchmark::State& state, int precision, bool classic)
 {
-    ShownDocument shown(precision);
+    ShownDocument shown(precision, classic);
     for (auto _ : state) {
         shown.view.OnUpdate(nullptr, DocView::HintSettingsChanged);
         shown.Paint();
@@ -217,17 +222,20 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR"))
+        qputenv("QT_SCALE_FACTOR", "2");
     QApplication app(argc, argv);
     InitExpressionEngine();
     const auto milliseconds = [](benchmark::internal::Benchmark* b) { b->Unit(benchmark::kMillisecond)->UseRealTime(); };
-    milliseconds(benchmark::RegisterBenchmark("Curvix/full repaint", FullRepaint, kPrecision));
-    milliseconds(benchmark::RegisterBenchmark("Precision100/full repaint", FullRepaint, 100));
+    milliseconds(benchmark::RegisterBenchmark("Curvix/full repaint", FullRepaint, kPrecision, false));
+    milliseconds(benchmark::RegisterBenchmark("Precision100/full repaint", FullRepaint, 100, false));
+    milliseconds(benchmark::RegisterBenchmark("Classic/full repaint", FullRepaint, kPrecision, true));
     milliseconds(benchmark::RegisterBenchmark("Curvix/line scroll", LineScroll));
-    milliseconds(benchmark::RegisterBenchmark("FullRepaint/line scroll", FullRepaint, kPrecision));
+    milliseconds(benchmark::RegisterBenchmark("FullRepaint/line scroll", FullRepaint, kPrecision, false));
     milliseconds(benchmark::RegisterBenchmark("Curvix/render 15 graphs", CliRender));
     milliseconds(benchmark::RegisterBenchmark("gnuplot/render 15 graphs", GnuplotRender));
     benchmark::Initialize(&argc, argv);
-    WallClockRatios reporter("Curvix", {"Precision100", "FullRepaint", "gnuplot"});
+    WallClockRatios reporter("Curvix", {"Precision100", "Classic", "FullRepaint", "gnuplot"});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatios();
     benchmark::Shutdown();

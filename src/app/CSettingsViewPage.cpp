@@ -5,7 +5,9 @@
 #include <QBoxLayout>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 
 namespace {
@@ -18,6 +20,9 @@ struct Radio {
     int controlId;
 };
 constexpr Radio kGridSizeRadios[] = {{19107, 1176}, {19108, 1177}, {19109, 1178}};
+constexpr int kSmoothCurvesBox = 1610;
+constexpr int kCurveWidthList = 1611;
+constexpr int kWidestCurve = 3;
 
 QGroupBox* NewGroup(unsigned titleId, QWidget* parent)
 {
@@ -46,6 +51,20 @@ CSettingsViewPage::CSettingsViewPage() : CPropertyPage(kTemplate, kCaption)
         gridSizeButtons->addButton(radio, i);
     }
 
+    QGroupBox* curves = NewGroup(19600, this);  // "Curves:"
+    smoothBox = AddCheck(curves, 19601, kSmoothCurvesBox);
+    widthList = new QComboBox(curves);
+    RegisterControl(widthList, kCurveWidthList);
+    for (int width = 1; width <= kWidestCurve; ++width)
+        widthList->addItem(AppText(19603).arg(width));  // "%1 px"
+    auto* widthLabel = new QLabel(AppText(19602), curves);  // "Curve &width:"
+    widthLabel->setBuddy(widthList);
+    auto* widthRow = new QHBoxLayout;
+    widthRow->addWidget(widthLabel);
+    widthRow->addWidget(widthList);
+    widthRow->addStretch();
+    static_cast<QVBoxLayout*>(curves->layout())->addLayout(widthRow);
+
     QGroupBox* chrome = NewGroup(19110, this);
     colorButtonsBox = AddCheck(chrome, 19111, 1243);
     watermarkBox = AddCheck(chrome, 19112, 1242);
@@ -55,6 +74,7 @@ CSettingsViewPage::CSettingsViewPage() : CPropertyPage(kTemplate, kCaption)
     top->addWidget(gridSizeGroup);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addWidget(curves);
     layout->addWidget(chrome);
     layout->addStretch();
 
@@ -92,6 +112,8 @@ void CSettingsViewPage::WriteControls()
     logoBox->setChecked(showLogo);
     colorButtonsBox->setChecked(drawDisabledButtonsInColor);
     watermarkBox->setChecked(useWatermark);
+    smoothBox->setChecked(smoothCurves);
+    widthList->setCurrentIndex(curveWidth - 1);
     // An exclusive group cannot show "none chosen"; lift that while writing.
     gridSizeButtons->setExclusive(false);
     for (QAbstractButton* radio : gridSizeButtons->buttons())
@@ -107,6 +129,8 @@ void CSettingsViewPage::ReadControls()
     showLogo = logoBox->isChecked();
     drawDisabledButtonsInColor = colorButtonsBox->isChecked();
     useWatermark = watermarkBox->isChecked();
+    smoothCurves = smoothBox->isChecked();
+    curveWidth = widthList->currentIndex() + 1;
     gridSize = gridSizeButtons->checkedId();
 }
 

@@ -3,6 +3,7 @@
 #include "CPropertyPage.h"
 
 class QButtonGroup;
+class QComboBox;
 class QCheckBox;
 class QGroupBox;
 
@@ -21,6 +22,8 @@ public:
     bool showLogo = false;
     bool drawDisabledButtonsInColor = false;
     bool useWatermark = false;
+    bool smoothCurves = false;
+    int curveWidth = 1;  // pixels, 1 to 3
 
     void OnInitDialog() override;
     bool OnKillActive() override;
@@ -38,6 +41,8 @@ private:
     QCheckBox* logoBox;
     QCheckBox* colorButtonsBox;
     QCheckBox* watermarkBox;
+    QCheckBox* smoothBox;
+    QComboBox* widthList;
     QGroupBox* gridSizeGroup;
     QButtonGroup* gridSizeButtons;
 };

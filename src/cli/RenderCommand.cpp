@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -28,13 +29,16 @@
 
 namespace {
 
-constexpr const char* kUsage = "curvix-cli render [--convert] FILE -o OUT.png [--size WxH]";
+constexpr const char* kUsage = "curvix-cli render [--convert] FILE -o OUT.png [--size WxH] [--scale S] [--classic]";
 constexpr int kLargestSide = 16384;
+constexpr double kLargestScale = 4.0;
 
 struct RenderArgs {
     const char* output = nullptr;
     int width = 800;
     int height = 600;
+    double scale = 1.0;
+    bool classic = false;
     std::vector<char*> rest;  // for the document's own options
 };
 
@@ -55,6 +59,17 @@ bool ParseSize(const char* text, RenderArgs& args)
     return true;
 }
 
+// A number from 1 to 4.
+bool ParseScale(const char* text, RenderArgs& args)
+{
+    char* end = nullptr;
+    const double scale = std::strtod(text, &end);
+    if (end == text || *end != '\0' || !(scale >= 1.0 && scale <= kLargestScale))
+        return false;
+    args.scale = scale;
+    return true;
+}
+
 std::optional<RenderArgs> ParseArgs(std::span<char* const> args)
 {
     RenderArgs parsed;
@@ -65,7 +80,12 @@ std::optional<RenderArgs> ParseArgs(std::span<char* const> args)
         else if (std::strcmp(args[i], "--size") == 0 && hasValue) {
             if (!ParseSize(args[++i], parsed))
                 return std::nullopt;
-        } else
+        } else if (std::strcmp(args[i], "--scale") == 0 && hasValue) {
+            if (!ParseScale(args[++i], parsed))
+                return std::nullopt;
+        } else if (std::strcmp(args[i], "--classic") == 0)
+            parsed.classic = true;
+        else
             parsed.rest.push_back(args[i]);
     }
     if (!parsed.output)
@@ -100,22 +120,33 @@ std::string WritePicture(const QImage& image, const char* path)
     return FileBytes::WriteReplacing(path, {bytes, static_cast<size_t>(png.size())});
 }
 
+int Fail(const std::string& message)
+{
+    std::fprintf(stderr, "%s\n", CliOutput::OneLine(message).c_str());
+    return 3;
+}
+
 int Draw(CCurvixDoc& doc, const RenderArgs& args)
 {
     MemorySettingsBackend backend;
-    const AppSettings settings(backend);
+    AppSettings settings(backend);
+    if (args.classic) {
+        settings.SmoothCurves = false;
+        settings.CurveWidth = 1;
+    }
     const ViewMapping view = ComputedView(doc, args.width, args.height);
-    QImage image(args.width, args.height, QImage::Format_RGB32);
+    // The same picture in window pixels, drawn at scale times the pixels.
+    QImage image(static_cast<int>(std::ceil(args.width * args.scale)), static_cast<int>(std::ceil(args.height * args.scale)),
+                 QImage::Format_RGB32);
+    if (image.isNull())
+        return Fail(FileMessages::Saving(args.output, FileMessages::OutOfMemory()));
+    image.setDevicePixelRatio(args.scale);
     image.fill(Qt::white);
     QPainter painter(&image);
     GraphRenderer(doc, settings, view).DrawAll(painter);
     painter.end();
     const std::string failure = WritePicture(image, args.output);
-    if (!failure.empty()) {
-        std::fprintf(stderr, "%s\n", CliOutput::OneLine(failure).c_str());
-        return 3;
-    }
-    return 0;
+    return failure.empty() ? 0 : Fail(failure);
 }
 
 // Drawing needs a GUI application; without a display the offscreen

@@ -12,18 +12,22 @@
 namespace {
 
 // A value kept in the store as a 32-bit number: a flag (any value other
-// than 0 reads as true, written as 0 or 1) or the grid size.
+// than 0 reads as true, written as 0 or 1) or a number with its default and
+// the range the settings page can produce.
 struct DwordSetting {
     int bit;
     const char* name;
     bool AppSettings::*flag;
     std::int32_t AppSettings::*number;
+    std::int32_t defaultNumber = 0;
+    std::int32_t lowest = 0;
+    std::int32_t highest = 0;
 };
 
 constexpr DwordSetting kShowSplash{SettingShowSplash, "ShowSplash", &AppSettings::ShowSplash, nullptr};
 constexpr DwordSetting kShowLogo{SettingShowLogo, "ShowLogo", &AppSettings::ShowLogo, nullptr};
 constexpr DwordSetting kShowGrid{SettingShowGrid, "ShowGrid", &AppSettings::ShowGrid, nullptr};
-constexpr DwordSetting kGridSize{SettingGridSize, "GridSize", nullptr, &AppSettings::GridSize};
+constexpr DwordSetting kGridSize{SettingGridSize, "GridSize", nullptr, &AppSettings::GridSize, 0, 0, 2};
 constexpr DwordSetting kShowCurrPos{SettingShowCurrPos, "ShowCurrPos", &AppSettings::ShowCurrPos, nullptr};
 constexpr DwordSetting kShowToolbar{SettingShowToolbar, "ShowToolbar", &AppSettings::ShowToolbar, nullptr};
 constexpr DwordSetting kShowStatusbar{SettingShowStatusbar, "ShowStatusbar", &AppSettings::ShowStatusbar, nullptr};
@@ -32,14 +36,18 @@ constexpr DwordSetting kUseWatermarkBitmap{SettingUseWatermarkBitmap, "UseWaterm
                                            &AppSettings::UseWatermarkBitmap, nullptr};
 constexpr DwordSetting kDrawDisabledButtonsInColor{SettingDrawDisabledButtonsInColor, "DrawDisabledButtonsInColor",
                                                    &AppSettings::DrawDisabledButtonsInColor, nullptr};
+constexpr DwordSetting kSmoothCurves{SettingSmoothCurves, "SmoothCurves", &AppSettings::SmoothCurves, nullptr};
+constexpr DwordSetting kCurveWidth{SettingCurveWidth, "CurveWidth", nullptr, &AppSettings::CurveWidth, 2, 1, 3};
 
 // Reading and writing take the values in slightly different orders.
 constexpr DwordSetting kLoadOrder[] = {kShowSplash, kShowLogo, kShowGrid, kGridSize, kShowCurrPos,
                                        kShowToolbar, kShowStatusbar, kOneLineCoolbar,
-                                       kUseWatermarkBitmap, kDrawDisabledButtonsInColor};
+                                       kUseWatermarkBitmap, kDrawDisabledButtonsInColor,
+                                       kSmoothCurves, kCurveWidth};
 constexpr DwordSetting kSaveOrder[] = {kShowSplash, kShowLogo, kShowGrid, kGridSize, kShowCurrPos,
                                        kShowToolbar, kOneLineCoolbar, kShowStatusbar,
-                                       kUseWatermarkBitmap, kDrawDisabledButtonsInColor};
+                                       kUseWatermarkBitmap, kDrawDisabledButtonsInColor,
+                                       kSmoothCurves, kCurveWidth};
 
 constexpr const char* kDefCS = "DefCS";
 constexpr const char* kWndPlacement = "WndPlacement";
@@ -98,7 +106,7 @@ void AppSettings::SetDefaultSettings(int mask)
         if (setting.flag)
             this->*setting.flag = true;
         else
-            this->*setting.number = 0;
+            this->*setting.number = setting.defaultNumber;
     }
     if (mask & SettingDefCS)
         defaultCoordSystem = DefaultCoordSystem();
@@ -134,9 +142,14 @@ int AppSettings::LoadValues(int mask)
         else
             this->*setting.number = static_cast<std::int32_t>(*value);
     }
-    if ((mask & SettingGridSize) && (GridSize < 0 || GridSize > 2)) {
-        SetDefaultSettings(SettingGridSize);
-        repaired |= SettingGridSize;
+    for (const DwordSetting& setting : kLoadOrder) {
+        if (!(mask & setting.bit) || !setting.number)
+            continue;
+        const std::int32_t value = this->*setting.number;
+        if (value < setting.lowest || value > setting.highest) {
+            SetDefaultSettings(setting.bit);
+            repaired |= setting.bit;
+        }
     }
     if ((mask & SettingDefCS) && !LoadDefaultCoordSystem())
         repaired |= SettingDefCS;

@@ -25,6 +25,8 @@ enum SettingsMaskBit : int {
     SettingOneLineCoolbar = 0x0400,
     SettingUseWatermarkBitmap = 0x0800,
     SettingDrawDisabledButtonsInColor = 0x1000,
+    SettingSmoothCurves = 0x2000,
+    SettingCurveWidth = 0x4000,
     SettingAll = -1,
 };
 
@@ -62,6 +64,8 @@ public:
     bool OneLineCoolbar = true;
     bool DrawDisabledButtonsInColor = true;
     bool UseWatermarkBitmap = true;
+    bool SmoothCurves = true;   // curves drawn anti-aliased
+    std::int32_t CurveWidth = 2;  // curve pen in device-independent pixels, 1 to 3
     CoordSystem defaultCoordSystem;
     WindowPlacement windowPlacement;
     // The colour chooser's 16 custom colours (0x00BBGGRR); the window copies

@@ -8,6 +8,7 @@
 #include "HelpWindow.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QMainWindow>
@@ -22,28 +23,35 @@
 TEST(SettingsViewPageTest, FieldsRoundTripThroughTheControls)
 {
     const struct {
-        bool flags[6];  // current position, grid, splash, logo, colour, watermark
+        bool flags[7];  // current position, grid, splash, logo, colour, watermark, smooth curves
         int gridSize;
         int clickedRadio;  // -1: none
         int gridSizeAfter;
+        int curveWidth;
+        int chosenWidth;  // 0: none chosen
     } rows[] = {
-        {{true, true, true, true, true, true}, 0, 1178, 2},
-        {{false, true, false, true, false, true}, -1, -1, -1},
-        {{true, false, true, false, true, false}, 2, -1, 2},  // radios disabled, value kept
+        {{true, true, true, true, true, true, true}, 0, 1178, 2, 2, 3},
+        {{false, true, false, true, false, true, false}, -1, -1, -1, 1, 0},
+        {{true, false, true, false, true, false, true}, 2, -1, 2, 3, 1},  // radios disabled, value kept
     };
-    constexpr int boxes[] = {1179, 1180, 1174, 1181, 1243, 1242};
+    constexpr int boxes[] = {1179, 1180, 1174, 1181, 1243, 1242, 1610};
     for (const auto& row : rows) {
         CAdvPropertySheet sheet(18204);
         auto* page = new CSettingsViewPage;
         bool* fields[] = {&page->showCurrPos, &page->showGrid, &page->showSplash, &page->showLogo,
-                          &page->drawDisabledButtonsInColor, &page->useWatermark};
-        for (int i = 0; i < 6; ++i)
+                          &page->drawDisabledButtonsInColor, &page->useWatermark, &page->smoothCurves};
+        for (int i = 0; i < 7; ++i)
             *fields[i] = row.flags[i];
         page->gridSize = row.gridSize;
+        page->curveWidth = row.curveWidth;
         sheet.AddPage(page);
         SheetDriver driver([&](CAdvPropertySheet& s) {
-            for (int i = 0; i < 6; ++i)
+            for (int i = 0; i < 7; ++i)
                 EXPECT_EQ(Get<QCheckBox>(page, boxes[i])->isChecked(), row.flags[i]) << boxes[i];
+            auto* widths = Get<QComboBox>(page, 1611);
+            EXPECT_EQ(widths->currentText(), QString("%1 px").arg(row.curveWidth));
+            if (row.chosenWidth > 0)
+                widths->setCurrentIndex(row.chosenWidth - 1);
             for (int radio = 1176; radio <= 1178; ++radio) {
                 EXPECT_EQ(Get<QRadioButton>(page, radio)->isEnabled(), row.flags[1]);
                 EXPECT_EQ(Get<QRadioButton>(page, radio)->isChecked(), radio - 1176 == row.gridSize);
@@ -55,9 +63,10 @@ TEST(SettingsViewPageTest, FieldsRoundTripThroughTheControls)
             PressOk(s);
         });
         ASSERT_EQ(sheet.DoModal(), IDOK);
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < 7; ++i)
             EXPECT_EQ(*fields[i], !row.flags[i]) << boxes[i];
         EXPECT_EQ(page->gridSize, row.gridSizeAfter);
+        EXPECT_EQ(page->curveWidth, row.chosenWidth > 0 ? row.chosenWidth : row.curveWidth);
         EXPECT_EQ(Get<QRadioButton>(page, 1176)->isEnabled(), !row.flags[1]) << "follows Show grid";
     }
 }

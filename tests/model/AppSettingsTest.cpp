@@ -12,6 +12,7 @@ const std::pair<int, bool AppSettings::*> kFlags[] = {
     {SettingOneLineCoolbar, &AppSettings::OneLineCoolbar},
     {SettingUseWatermarkBitmap, &AppSettings::UseWatermarkBitmap},
     {SettingDrawDisabledButtonsInColor, &AppSettings::DrawDisabledButtonsInColor},
+    {SettingSmoothCurves, &AppSettings::SmoothCurves},
 };
 
 using Settings = DocumentFixture;
@@ -20,7 +21,7 @@ void ClearEveryField(AppSettings& settings)
 {
     for (auto [mask, flag] : kFlags)
         settings.*flag = false;
-    settings.GridSize = 2, settings.defaultCoordSystem = CoordSystem();
+    settings.GridSize = 2, settings.CurveWidth = 3, settings.defaultCoordSystem = CoordSystem();
     settings.windowPlacement.length = 44, settings.customColors[3] = 0x123456;
 }
 
@@ -45,7 +46,7 @@ TEST_F(Settings, MissingAndMalformedValuesTakeTheirDefaults)
         EXPECT_TRUE(settings.LoadSettings(SettingAll) && settings.LastError().empty());
         for (auto [mask, flag] : kFlags)
             EXPECT_TRUE(settings.*flag) << mask;
-        EXPECT_TRUE(settings.GridSize == 0 && settings.windowPlacement.length == 0);
+        EXPECT_TRUE(settings.GridSize == 0 && settings.CurveWidth == 2 && settings.windowPlacement.length == 0);
         EXPECT_FALSE(settings.defaultCoordSystem.Differs(AppDefault()));
         EXPECT_EQ(settings.customColors[3], 0x123456u);
     }
@@ -75,6 +76,10 @@ TEST_F(Settings, OutOfRangeValuesAreMendedInTheStore)
         {"GridSize", 4294967295u, true, 0},
         {"GridSize", 3u, true, 0},
         {"GridSize", 2u, false, 0},
+        {"CurveWidth", 0u, true, 0},
+        {"CurveWidth", 4u, true, 0},
+        {"CurveWidth", 1u, false, 0},
+        {"CurveWidth", 3u, false, 0},
         {"DefCS", csImage([](CoordSystem& cs) { cs.precision = 2147483647; }), true, 0},
         {"DefCS", csImage([](CoordSystem& cs) { cs.left = -1e7, cs.right = 1e7; }), true, 0},
         {"DefCS", csImage([](CoordSystem& cs) { cs.top = -50; }), true, 0},
@@ -95,6 +100,7 @@ TEST_F(Settings, OutOfRangeValuesAreMendedInTheStore)
         const bool written = std::count(backend.log.begin(), backend.log.end(), std::string("set ") + row.name) > 0;
         EXPECT_EQ(written, row.mended);
         EXPECT_TRUE(settings.GridSize >= 0 && settings.GridSize <= 2);
+        EXPECT_TRUE(settings.CurveWidth >= 1 && settings.CurveWidth <= 3);
         EXPECT_EQ(RangeValidation::CheckStoredCoordSystem(settings.defaultCoordSystem), 0u);
         EXPECT_EQ(settings.windowPlacement.showCmd, row.showCmd);
         // What was written back reads as it was mended, and is left alone then.
@@ -112,11 +118,13 @@ TEST_F(Settings, DefaultsByMask)
         settings.SetDefaultSettings(mask);
         for (auto [other, flag] : kFlags)
             EXPECT_EQ(settings.*flag, flag == field) << mask << " " << other;
-        EXPECT_TRUE(settings.GridSize == 2 && settings.defaultCoordSystem.Differs(AppDefault()));
+        EXPECT_TRUE(settings.GridSize == 2 && settings.CurveWidth == 3
+                    && settings.defaultCoordSystem.Differs(AppDefault()));
     }
     ClearEveryField(settings);
-    settings.SetDefaultSettings(SettingGridSize | SettingDefCS | SettingWndPlacement | SettingCustColors);
-    EXPECT_TRUE(settings.GridSize == 0 && !settings.ShowGrid && !settings.defaultCoordSystem.Differs(AppDefault()));
+    settings.SetDefaultSettings(SettingGridSize | SettingCurveWidth | SettingDefCS | SettingWndPlacement
+                                | SettingCustColors);
+    EXPECT_TRUE(settings.GridSize == 0 && settings.CurveWidth == 2 && !settings.ShowGrid && !settings.defaultCoordSystem.Differs(AppDefault()));
     EXPECT_TRUE(settings.windowPlacement.length == 44 && settings.customColors[3] == 0x123456u);
 }
 
@@ -125,7 +133,7 @@ TEST_F(Settings, DefaultsByMask)
 TEST_F(Settings, EveryValueRoundTrips)
 {
     ClearEveryField(settings);
-    settings.GridSize = 1;
+    settings.GridSize = 1, settings.CurveWidth = 1;
     CoordSystem& cs = settings.defaultCoordSystem;  // the others on the defaults
     cs.left = -1.5, cs.precision = 3200, cs.xTimesPi = cs.yTimesPi = cs.paramTimesPi = true;
     cs.paramRange = {-3, 3, 400}, cs.polarRange = {1, 2, 1600};
@@ -141,7 +149,7 @@ TEST_F(Settings, EveryValueRoundTrips)
     EXPECT_TRUE(back.LoadSettings(SettingAll));
     for (auto [mask, flag] : kFlags)
         EXPECT_FALSE(back.*flag) << mask;
-    EXPECT_TRUE(back.GridSize == 1 && !back.defaultCoordSystem.Differs(cs));
+    EXPECT_TRUE(back.GridSize == 1 && back.CurveWidth == 1 && !back.defaultCoordSystem.Differs(cs));
     EXPECT_EQ(back.windowPlacement.GetImage(), settings.windowPlacement.GetImage());
     EXPECT_EQ(back.customColors, settings.customColors);
 }

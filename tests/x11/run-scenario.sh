@@ -312,6 +312,111 @@ scenario_tangent_enter()
         fail "no tangent \"$expected\" in the saved document: $(expressions "$DOC" | paste -sd'|')"
 }
 
+# The pointer over the middle of the graph view (the right part of the
+# main window, above the label strips).
+point_at_view()
+{
+    eval "$(xdotool getwindowgeometry --shell "$X11_MAIN")"
+    xdotool mousemove --window "$X11_MAIN" $((WIDTH * 2 / 3)) $((HEIGHT / 2))
+    sleep 0.2
+}
+
+# Turns the wheel once over the view with keys held; checks which axes of
+# the saved zoom grew or shrank.
+wheel_zoom()
+{
+    local keys=$1 button=$2 expectX=$3 expectY=$4 x y
+    step "wheel button $button with $keys held"
+    x11_activate "$X11_MAIN"
+    point_at_view
+    xdotool keydown $keys click "$button" keyup $keys
+    x11_wait_title "$X11_MAIN" '\* - Curvix$' "the wheel with $keys did not zoom: the document stayed unmodified"
+    x11_save "$X11_MAIN" "$DOC"
+    x=$(zoom "$DOC" X)
+    y=$(zoom "$DOC" Y)
+    compare_zoom X "$ZOOM_X" "$x" "$expectX"
+    compare_zoom Y "$ZOOM_Y" "$y" "$expectY"
+    ZOOM_X=$x
+    ZOOM_Y=$y
+}
+
+wait_until_computed()
+{
+    step "wait until the graphs are computed"
+    open_tangent_dialog
+    x11_keys "$DIALOG" Escape
+    x11_wait_gone "$DIALOG" "the tangent dialog"
+}
+
+scenario_ctrl_wheel_zoom()
+{
+    copy_example gallery.cvx
+    ZOOM_X=$(zoom "$DOC" X)
+    ZOOM_Y=$(zoom "$DOC" Y)
+    x11_open_document "$DOC"
+    wait_until_computed
+    wheel_zoom ctrl 4 larger larger
+    wheel_zoom ctrl 5 smaller smaller
+    wheel_zoom ctrl+shift 4 larger same
+    wheel_zoom ctrl+shift 5 smaller same
+    step "the plain wheel scrolls and does not zoom"
+    point_at_view
+    xdotool click 5
+    sleep 0.3
+    x11_title_matches "$X11_MAIN" '^[^*]* - Curvix$' || fail "the plain wheel changed the document"
+}
+
+# The main window's pixels into a file.
+shoot()
+{
+    import -display "$DISPLAY" -window "$X11_MAIN" "$X11_DIR/$1.png" 2>/dev/null || fail "no screenshot"
+}
+
+# Pixels that differ between two screenshots. Smoothed curves drawn again
+# where a scrolled band meets the copied picture may blend a few pixels
+# otherwise.
+changed_pixels()
+{
+    compare -metric AE "$X11_DIR/$1.png" "$X11_DIR/$2.png" null: 2>&1 | cut -d' ' -f1
+}
+
+picture_moved()
+{
+    shoot now
+    (($(changed_pixels before now) > 1000))
+}
+
+scenario_drag_pan()
+{
+    copy_example gallery.cvx
+    x11_open_document "$DOC"
+    wait_until_computed
+    x11_activate "$X11_MAIN"
+    point_at_view
+    # The first click takes the keyboard focus to the view, which repaints
+    # the graph list's selection.
+    xdotool click 1
+    sleep 0.5
+    shoot before
+    step "a click without movement leaves the picture"
+    xdotool mousedown 1 mouseup 1
+    sleep 0.5
+    shoot click
+    (($(changed_pixels before click) == 0)) || fail "a click moved the picture"
+    step "dragging moves it"
+    xdotool mousedown 1 mousemove_relative -- 40 30 mousemove_relative -- 40 30 mouseup 1
+    x11_poll "$X11_WAIT" picture_moved || fail "the picture did not move with the drag"
+    step "dragging back restores it"
+    xdotool mousedown 1 mousemove_relative -- -40 -30 mousemove_relative -- -40 -30 mouseup 1
+    point_at_view
+    sleep 0.5
+    shoot back
+    local changed
+    changed=$(changed_pixels before back)
+    ((changed < 100)) || fail "the picture did not come back with the reverse drag ($changed pixels differ)"
+    x11_title_matches "$X11_MAIN" '^[^*]* - Curvix$' || fail "a drag marked the document modified"
+}
+
 # The recovery copy of this run's program, once it exists.
 recovery_copy()
 {

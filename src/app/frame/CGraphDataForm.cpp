@@ -12,6 +12,7 @@
 #include "CRemoveGraphDlg.h"
 #include "CSelectGraphDlg.h"
 #include "CoordSystemFlows.h"
+#include "GraphPalette.h"
 #include "MessageBoxStyle.h"
 
 #include <QCheckBox>
@@ -155,6 +156,8 @@ void CGraphDataForm::ApplyAutoRefreshRule()
 {
     if (autoRefresh && doc.NeedsRecompute())
         PostRefresh();
+    else  // the view shows whether its picture is out of date
+        doc.UpdateAllViews(this, HintGraphsChanged);
 }
 
 // A notice in the main window's status bar, where there is one.
@@ -179,7 +182,9 @@ void CGraphDataForm::OnAddGraph()
 {
     UpdateData();
     const bool canBeShown = doc.CanShowAnotherGraph();
-    CGraphPropsSheet sheet(GraphItem(), {true, canBeShown, doc.coordSystem, settings.customColors}, this);
+    GraphItem graph;
+    graph.color = GraphPalette::ForNewGraph(doc);
+    CGraphPropsSheet sheet(graph, {true, canBeShown, doc.coordSystem, settings.customColors}, this);
     sheet.RefuseDuplicates([this](const GraphItem& graph) { return IsDuplicate(graph, nullptr); });
     if (sheet.DoModal() != IDOK)
         return;

@@ -211,6 +211,7 @@ const std::map<unsigned, CMainFrame::Handler>& CMainFrame::Handlers()
         {ID_ZOOM_IN_Y, &CMainFrame::OnZoomInY},
         {ID_ZOOM_OUT_Y, &CMainFrame::OnZoomOutY},
         {ID_REFRESH, &CMainFrame::OnRefresh},
+        {ID_CENTRE_ON_ORIGIN, &CMainFrame::OnCentreOnOrigin},
         {ID_INTEGRAL, &CMainFrame::OnIntegral},
         {ID_TANGENT, &CMainFrame::OnTangent},
         {ID_SETTINGS, &CMainFrame::OnSettings},
@@ -351,6 +352,11 @@ void CMainFrame::OnGraphProperties()
 void CMainFrame::OnEditCoordSystem()
 {
     form->OnEditCoordSystem();
+}
+
+void CMainFrame::OnCentreOnOrigin()
+{
+    view->CentreOnOrigin();
 }
 
 void CMainFrame::OnZoomIn()

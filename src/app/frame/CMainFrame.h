@@ -83,6 +83,7 @@ private:
     void OnGraphProperties();
     void OnEditCoordSystem();
     void OnZoomIn();
+    void OnCentreOnOrigin();
     void OnZoomOut();
     void OnZoomInX();
     void OnZoomOutX();

@@ -34,6 +34,7 @@ constexpr FrameCommandInfo kCommands[] = {
     {ID_HELP_FINDER, kMenuText + 25, "", false},
     {ID_APP_ABOUT, kMenuText + 26, "", false},
     {ID_WEB_PAGE, kMenuText + 27, "", false},
+    {ID_CENTRE_ON_ORIGIN, 19651, "", false},  // Home in the graph view
     {ID_TOGGLE_GRID, 0, "", true},
     {ID_TOGGLE_CURR_POS, 0, "", true},
     {ID_HELP, 0, "F1", false},
@@ -56,7 +57,7 @@ constexpr MenuEntry kMenus[] = {
     Item(ID_INTEGRAL), Item(ID_TANGENT),
     Title(18012), Item(ID_SETTINGS), Item(ID_DEFAULT_COORD_SYSTEM),
     Title(18013), Item(ID_VIEW_TOOLBAR), Item(ID_VIEW_STATUS_BAR), Item(ID_WINDOW_SPLIT), kSeparator,
-    Item(ID_HIDE_GRAPH_PANE), Item(ID_SHOW_GRAPH_PANE),
+    Item(ID_HIDE_GRAPH_PANE), Item(ID_SHOW_GRAPH_PANE), kSeparator, Item(ID_CENTRE_ON_ORIGIN),
     Title(18014), Item(ID_HELP_FINDER), kSeparator, Item(ID_APP_ABOUT), kSeparator, Item(ID_WEB_PAGE),
 };
 

@@ -5,6 +5,7 @@
 // Command identifiers of the main window. Each command's status prompt and
 // tool tip is the string with the command's number ("prompt\ntip").
 enum FrameCommand : unsigned {
+    ID_CENTRE_ON_ORIGIN = 19650,
     ID_HIDE_GRAPH_PANE = 32773,
     ID_SHOW_GRAPH_PANE = 32774,
     ID_REFRESH = 32775,

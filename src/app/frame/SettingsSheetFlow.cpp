@@ -22,6 +22,8 @@ bool EditApplicationSettings(QWidget* parent, AppSettings& settings)
     page->showLogo = settings.ShowLogo;
     page->drawDisabledButtonsInColor = settings.DrawDisabledButtonsInColor;
     page->useWatermark = settings.UseWatermarkBitmap;
+    page->smoothCurves = settings.SmoothCurves;
+    page->curveWidth = settings.CurveWidth;
     sheet.AddPage(page);
     if (sheet.DoModal() != IDOK)
         return false;
@@ -32,5 +34,7 @@ bool EditApplicationSettings(QWidget* parent, AppSettings& settings)
     settings.ShowLogo = page->showLogo;
     settings.DrawDisabledButtonsInColor = page->drawDisabledButtonsInColor;
     settings.UseWatermarkBitmap = page->useWatermark;
+    settings.SmoothCurves = page->smoothCurves;
+    settings.CurveWidth = page->curveWidth;
     return true;
 }

@@ -9,6 +9,7 @@
 #include "CGraphPropsSheet.h"
 #include "CImageButton.h"
 #include "FieldFocus.h"
+#include "GraphPalette.h"
 #include "HelpRequests.h"
 #include "MessageBoxStyle.h"
 
@@ -226,6 +227,7 @@ void CAddTangentNormalDlg::OnAddToList()
     GraphItem graph;
     graph.kind = line.vertical ? KindXofY : KindYofX;
     graph.expression = line.equation;
+    graph.color = GraphPalette::ForNewGraph(doc);
     CGraphPropsSheet sheet(graph, {true, doc.CanShowAnotherGraph(), doc.coordSystem, settings.customColors}, this);
     sheet.RefuseDuplicates([this](const GraphItem& candidate) { return IsDuplicate(candidate); });
     if (sheet.DoModal() != IDOK)

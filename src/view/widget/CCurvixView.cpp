@@ -10,17 +10,23 @@
 #include "GraphDoneEvent.h"
 #include "GraphRenderer.h"
 #include "MessageBoxStyle.h"
+#include "OutOfDateNotice.h"
 #include "PointerReadout.h"
 #include "QtComputationSink.h"
 #include "ScrollAxis.h"
 #include "ViewLayout.h"
 #include "ViewMapping.h"
+#include "ViewportMotion.h"
 #include "ZoomSteps.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QNativeGestureEvent>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <limits>
@@ -63,6 +69,21 @@ QRect ToQRect(const PixelRect& rect)
     return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
 }
 
+PixelPoint ToPixelPoint(QPoint point)
+{
+    return {point.x(), point.y()};
+}
+
+// The wheel's turn; Alt turns it sideways on some window systems.
+int WheelDelta(const QWheelEvent& event)
+{
+    const QPoint delta = event.angleDelta();
+    return delta.y() != 0 ? delta.y() : delta.x();
+}
+
+// A pinch that grows the picture by a quarter is one zoom step.
+constexpr double kPinchPerStep = 0.25;
+
 }  // namespace
 
 CCurvixView::CCurvixView(CCurvixDoc& doc, AppSettings& settings, QWidget* parent)
@@ -74,6 +95,7 @@ CCurvixView::CCurvixView(CCurvixDoc& doc, AppSettings& settings, QWidget* parent
     setProperty("contextHelpId", kContextHelpId);
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     m_doc.AddView(this);
     SetScrollSizes({1, 1});
     // Once the user scrolls, the picture stays where the user put it.
@@ -266,8 +288,15 @@ void CCurvixView::ZoomOut(bool xAxis, bool yAxis)
 // Keeps the world point in the middle of the drawing area where it is.
 void CCurvixView::Zoom(bool xAxis, bool yAxis, bool in)
 {
-    m_centreOnShow = false;
     const WorldPoint centre = Mapping().ViewCentre();
+    StepZoom(xAxis, yAxis, in);
+    SetScrollPosition(Mapping().ScrollForViewCentre(centre), xAxis, yAxis);
+    viewport()->update();
+}
+
+void CCurvixView::StepZoom(bool xAxis, bool yAxis, bool in)
+{
+    m_centreOnShow = false;
     const std::int32_t precision = m_doc.coordSystemInUse.precision;
     const auto step = [in, precision](std::int32_t zoom) { return in ? ZoomInStep(zoom, precision) : ZoomOutStep(zoom); };
     if (xAxis)
@@ -276,8 +305,35 @@ void CCurvixView::Zoom(bool xAxis, bool yAxis, bool in)
         m_doc.zoomY = step(m_doc.zoomY);
     m_doc.SetModifiedFlag();
     m_doc.UpdateAllViews(nullptr, HintZoomChanged);
-    SetScrollPosition(Mapping().ScrollForViewCentre(centre), xAxis, yAxis);
+}
+
+// Ctrl+Shift zooms X only, Ctrl+Alt Y only; each step keeps the world point
+// under the pointer there, as far as the scroll range allows. An axis at its
+// limit stays.
+void CCurvixView::ZoomAt(QPoint at, int steps, Qt::KeyboardModifiers modifiers)
+{
+    if (!HasPicture())
+        return;
+    const bool xAxis = !(modifiers & Qt::AltModifier);
+    const bool yAxis = !(modifiers & Qt::ShiftModifier);
+    for (; steps != 0; steps += steps > 0 ? -1 : 1) {
+        const bool in = steps > 0;
+        const bool zoomX = xAxis && (in ? CanZoomInX() : CanZoomOutX());
+        const bool zoomY = yAxis && (in ? CanZoomInY() : CanZoomOutY());
+        if (!zoomX && !zoomY)
+            break;
+        const ViewMapping before = Mapping();
+        StepZoom(zoomX, zoomY, in);
+        SetScrollPosition(ViewportMotion::KeepPointUnder(before, Mapping(), ToPixelPoint(at)), true, true);
+    }
     viewport()->update();
+}
+
+void CCurvixView::CentreOnOrigin()
+{
+    m_centreOnShow = false;
+    if (HasPicture())
+        SetScrollPosition(ViewportMotion::CentreOnOrigin(Mapping()), true, true);
 }
 
 bool CCurvixView::CanZoomInX() const
@@ -300,11 +356,19 @@ bool CCurvixView::CanZoomOutY() const
     return CanZoomOut(m_doc.zoomY);
 }
 
+// The world point in the middle of the drawing area stays there, unless the
+// origin is still to be centred after a computation.
 void CCurvixView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    ViewMapping before = Mapping();
+    before.SetClientSize(m_client.width(), m_client.height());
+    m_client = viewport()->size();
     SetScrollSizes(m_picture);
-    CentreIfPending();
+    if (m_centreOnShow)
+        CentreIfPending();
+    else if (HasPicture() && before.ClientSize().width > 0)
+        SetScrollPosition(ViewportMotion::KeepCentre(before, Mapping()), true, true);
 }
 
 void CCurvixView::showEvent(QShowEvent* event)
@@ -341,6 +405,13 @@ void CCurvixView::scrollContentsBy(int dx, int dy)
         const int band = std::abs(dy) + kSlack;
         viewport()->update(QRect(0, dy < 0 ? layout.AreaHeight() - band : 0, layout.Client().width(), band));
     }
+    // The notice stays in its corner: where it was moved to is drawn again.
+    if (IsOutOfDate()) {
+        const QRect notice = OutOfDateNotice::Rect(layout);
+        viewport()->update(notice.translated(dx, dy) | notice);
+    }
+    if (m_pointer)
+        ShowCursorPos(*m_pointer);
 }
 
 void CCurvixView::paintEvent(QPaintEvent* event)
@@ -360,23 +431,32 @@ void CCurvixView::paintEvent(QPaintEvent* event)
     if (m_cache.Image().isNull()) {
         // No off-screen image: straight to the screen.
         DrawPicture(screen, renderer, exposed);
-        return;
+    } else {
+        if (!region.isEmpty()) {
+            QPainter cached(&m_cache.Image());
+            DrawPicture(cached, renderer, region);
+            m_lastDrawn = {region.left(), region.top(), region.right() + 1, region.bottom() + 1};
+        }
+        screen.drawPixmap(exposed, m_cache.Image(), m_cache.ImageRect(exposed));
     }
-    if (!region.isEmpty()) {
-        QPainter cached(&m_cache.Image());
-        DrawPicture(cached, renderer, region);
-        m_lastDrawn = {region.left(), region.top(), region.right() + 1, region.bottom() + 1};
-    }
-    screen.drawPixmap(exposed, m_cache.Image(), exposed);
+    if (IsOutOfDate())
+        OutOfDateNotice::Draw(screen, ViewLayout(viewport()->size()));
+}
+
+bool CCurvixView::IsOutOfDate() const
+{
+    return HasPicture() && !m_doc.IsComputing() && m_doc.NeedsRecompute();
 }
 
 QRect CCurvixView::PrepareCache(const ViewMapping& view)
 {
     const PixelSize client = view.ClientSize();
     const QRect whole(0, 0, client.width, client.height);
-    switch (m_cache.Compare(view.PictureSize(), client, view.ScrollPosition())) {
+    // The picture is drawn at the screen's resolution.
+    const double ratio = viewport()->devicePixelRatioF();
+    switch (m_cache.Compare(view.PictureSize(), client, view.ScrollPosition(), ratio)) {
     case PictureCache::State::Rebuild:
-        m_cache.Rebuild(view.PictureSize(), client, view.ScrollPosition());
+        m_cache.Rebuild(view.PictureSize(), client, view.ScrollPosition(), ratio);
         return whole;
     case PictureCache::State::Scrolled:
         return ToQRect(m_cache.Scroll(view.ScrollPosition())) & whole;
@@ -395,8 +475,77 @@ void CCurvixView::DrawPicture(QPainter& painter, const GraphRenderer& renderer, 
 
 void CCurvixView::mouseMoveEvent(QMouseEvent* event)
 {
-    ShowCursorPos(event->position().toPoint());
+    const QPoint at = event->position().toPoint();
+    m_pointer = at;
+    DragTo(at);
+    ShowCursorPos(at);
     QAbstractScrollArea::mouseMoveEvent(event);
+}
+
+void CCurvixView::DragTo(QPoint at)
+{
+    if (!m_dragFrom)
+        return;
+    m_centreOnShow = false;
+    const QPoint moved = at - *m_dragFrom;
+    SetScrollPosition(ViewportMotion::Dragged(Mapping(), m_dragScroll, ToPixelPoint(moved)), true, true);
+}
+
+// The left button held over the picture drags it; a click that does not
+// move leaves everything as it was.
+void CCurvixView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && HasPicture()) {
+        m_dragFrom = event->position().toPoint();
+        m_dragScroll = Mapping().ScrollPosition();
+        viewport()->setCursor(Qt::ClosedHandCursor);
+    }
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void CCurvixView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && m_dragFrom) {
+        // The window system may fold the last movement into the release.
+        DragTo(event->position().toPoint());
+        m_dragFrom.reset();
+        viewport()->setCursor(Qt::OpenHandCursor);
+    }
+    QAbstractScrollArea::mouseReleaseEvent(event);
+}
+
+// Ctrl zooms about the pointer, Shift scrolls sideways; the plain wheel
+// scrolls up and down.
+void CCurvixView::wheelEvent(QWheelEvent* event)
+{
+    m_pointer = event->position().toPoint();
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (modifiers & Qt::ControlModifier) {
+        ZoomAt(*m_pointer, m_zoomWheel.Add(WheelDelta(*event)), modifiers);
+        event->accept();
+    } else if (modifiers & Qt::ShiftModifier) {
+        ScrollHorizontally(m_sideWheel.Add(WheelDelta(*event)));
+        event->accept();
+    } else {
+        QAbstractScrollArea::wheelEvent(event);
+    }
+}
+
+// A step of the wheel moves as many lines as the desktop asks for.
+void CCurvixView::ScrollHorizontally(int steps)
+{
+    QScrollBar* bar = horizontalScrollBar();
+    m_centreOnShow = false;
+    bar->setValue(bar->value() - steps * QApplication::wheelScrollLines() * bar->singleStep());
+}
+
+void CCurvixView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Home && event->modifiers() == Qt::NoModifier) {
+        CentreOnOrigin();
+        return;
+    }
+    QAbstractScrollArea::keyPressEvent(event);
 }
 
 void CCurvixView::ShowCursorPos(QPoint point)
@@ -415,16 +564,30 @@ void CCurvixView::ShowCursorPos(QPoint point)
             PointerReadout(world, view.ZoomX(), view.ZoomY(), view.XTimesPi(), view.YTimesPi()));
         m_trackingLeave = true;
     }
+    // The hand over the picture, which a drag moves; the view's own pointer
+    // over the margins and strips.
+    if (!m_dragFrom)
+        viewport()->setCursor(text.isEmpty() ? m_viewCursor : QCursor(Qt::OpenHandCursor));
     if (m_frame)
         m_frame->SetCursorPosText(text);
 }
 
 bool CCurvixView::viewportEvent(QEvent* event)
 {
+    if (event->type() == QEvent::Leave)
+        m_pointer.reset();
     if (event->type() == QEvent::Leave && m_trackingLeave) {
         m_trackingLeave = false;
         if (m_frame)
             m_frame->SetCursorPosText(QString());
+    }
+    if (event->type() == QEvent::NativeGesture) {
+        const auto* gesture = static_cast<QNativeGestureEvent*>(event);
+        if (gesture->gestureType() == Qt::ZoomNativeGesture) {
+            const int delta = static_cast<int>(gesture->value() / kPinchPerStep * WheelSteps::kNotch);
+            ZoomAt(gesture->position().toPoint(), m_pinch.Add(delta), Qt::NoModifier);
+            return true;
+        }
     }
     return QAbstractScrollArea::viewportEvent(event);
 }

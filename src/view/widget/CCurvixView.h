@@ -4,12 +4,14 @@
 #include "DocView.h"
 #include "GeometryTypes.h"
 #include "PictureCache.h"
+#include "WheelSteps.h"
 
 #include <QAbstractScrollArea>
 #include <QCursor>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class AppSettings;
 class CCurvixDoc;
@@ -24,8 +26,9 @@ class ViewMapping;
 // The graph view: the picture of the coordinate system in use with its
 // grid, axes and curves, seen through a scrollable drawing area with tick
 // label strips along its right and bottom edges. Starts the computation
-// (Refresh), shows its progress dialog, zooms, and reports the world
-// position under the pointer to its frame.
+// (Refresh), shows its progress dialog, zooms (also with Ctrl and the wheel
+// about the pointer), pans with a drag, and reports the world position
+// under the pointer to its frame.
 class CCurvixView : public QAbstractScrollArea, public DocView {
 public:
     CCurvixView(CCurvixDoc& doc, AppSettings& settings, QWidget* parent = nullptr);
@@ -44,6 +47,10 @@ public:
     bool CanZoomInY() const;
     bool CanZoomOutX() const;
     bool CanZoomOutY() const;
+    // Scrolls so that the world origin is in the middle of the drawing area.
+    void CentreOnOrigin();
+    // The picture no longer shows the document and is not being computed.
+    bool IsOutOfDate() const;
     void OnUpdate(DocView* sender, int hint) override;
 
     // The mapping of the current zooms, picture, client size and scroll
@@ -61,6 +68,10 @@ protected:
     void showEvent(QShowEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void customEvent(QEvent* event) override;
 
@@ -77,11 +88,20 @@ private:
     void SetScrollPosition(PixelPoint position, bool xAxis, bool yAxis);
     void CentreIfPending();
     void Zoom(bool xAxis, bool yAxis, bool in);
+    // Ctrl+wheel and pinch: steps zoom in (positive) or out about a window
+    // point; the modifiers choose the axes.
+    void ZoomAt(QPoint at, int steps, Qt::KeyboardModifiers modifiers);
+    // One zoom step on the axes asked for; marks the document modified.
+    void StepZoom(bool xAxis, bool yAxis, bool in);
+    void ScrollHorizontally(int steps);
+    // Scrolls a drag in progress to follow the pointer at a window point.
+    void DragTo(QPoint at);
     // Brings the cache up to the mapping; the region (window pixels) left to
     // draw into it, empty when it is valid.
     QRect PrepareCache(const ViewMapping& view);
     static void DrawPicture(QPainter& painter, const GraphRenderer& renderer, const QRect& region);
     void ShowCursorPos(QPoint point);
+    void DrawNotice(QPainter& painter) const;
     bool HasPicture() const;
 
     CCurvixDoc& m_doc;
@@ -90,6 +110,17 @@ private:
     std::function<void(int)> m_selectGraph;
     bool m_trackingLeave = false;
     QCursor m_viewCursor;
+    // The last pointer position over the view, while the pointer is there,
+    // so that the read-out follows every scroll.
+    std::optional<QPoint> m_pointer;
+    // A drag in progress: where it started and the scroll position then.
+    std::optional<QPoint> m_dragFrom;
+    PixelPoint m_dragScroll;
+    // The client size the scroll position was last laid out for.
+    QSize m_client;
+    WheelSteps m_zoomWheel;
+    WheelSteps m_sideWheel;
+    WheelSteps m_pinch;
     PixelSize m_picture{1, 1};
     // Completion flags: a restart clears both so that the end report of the
     // cancelled worker neither waits nor destroys the new dialog.

@@ -3,6 +3,7 @@
 #include "CCurvixDoc.h"
 #include "ColorChooser.h"
 #include "CurvePass.h"
+#include "CurveStyle.h"
 #include "CurveSummaries.h"
 #include "PaintContext.h"
 #include "PainterCurveSink.h"
@@ -10,12 +11,13 @@
 #include <QPainter>
 
 void CurvePainter::DrawCurves(QPainter& painter, const PaintContext& context, const CCurvixDoc& doc,
-                              CurveSummaries* summaries)
+                              CurveSummaries* summaries, const CurveStyle& style)
 {
     const PixelRect paint = context.PaintInDrawing();
+    style.Prepare(painter);
     for (int slot = 0; slot < doc.GetDisplayedCount(); ++slot) {
         const GraphPoints& points = doc.GetGraphPoints(slot);
-        painter.setPen(QPen(FromColorRef(points.source.color), 0));
+        painter.setPen(style.Pen(FromColorRef(points.source.color), painter.device()->devicePixelRatioF()));
         PainterCurveSink sink(painter);
         CurveSamples samples = CurveSamples::Of(points);
         if (summaries)

@@ -54,8 +54,9 @@ void FramePainter::DrawRightStrip(QPainter& painter, const ViewLayout& layout)
     Fill(painter, w - 3, 0, w + 1, h, Shadow());
     Fill(painter, aw + 3, h - 39, w - 2, h - 37, Shadow());
     Fill(painter, aw + 3, h - 38, w - 2, h - 36, Highlight());
-    painter.setPen(Qt::black);
-    painter.drawLine(aw, 0, aw, layout.AreaHeight() - 1);
+    // Filled, not stroked: at any device pixel ratio the line stays on its
+    // own column, outside the drawing area that scrolls.
+    Fill(painter, aw, 0, aw + 1, layout.AreaHeight(), Qt::black);
 }
 
 void FramePainter::DrawBottomStrip(QPainter& painter, const ViewLayout& layout)
@@ -67,6 +68,5 @@ void FramePainter::DrawBottomStrip(QPainter& painter, const ViewLayout& layout)
     Fill(painter, 0, h - 3, aw + 65, h + 1, Shadow());
     Fill(painter, aw + 1, ah + 3, aw + 3, h - 2, Shadow());
     Fill(painter, aw + 2, ah + 3, aw + 4, h - 2, Highlight());
-    painter.setPen(Qt::black);
-    painter.drawLine(0, ah, aw, ah);
+    Fill(painter, 0, ah, aw + 1, ah + 1, Qt::black);
 }

@@ -4,6 +4,7 @@
 #include "AxesPainter.h"
 #include "CCurvixDoc.h"
 #include "CurvePainter.h"
+#include "CurveStyle.h"
 #include "EmptyViewPainter.h"
 #include "FramePainter.h"
 #include "GridPainter.h"
@@ -105,6 +106,6 @@ void GraphRenderer::DrawCurves(QPainter& painter, const QRect& paint) const
     painter.save();
     painter.setClipRect(paint & picture & context.Layout().Area());
     painter.translate(context.Offset());
-    CurvePainter::DrawCurves(painter, context, m_doc, m_summaries);
+    CurvePainter::DrawCurves(painter, context, m_doc, m_summaries, CurveStyle::From(m_settings));
     painter.restore();
 }

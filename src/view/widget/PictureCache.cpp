@@ -2,8 +2,8 @@
 
 #include "ViewLayout.h"
 
-
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -16,23 +16,30 @@ bool operator==(PixelSize a, PixelSize b)
 // The two-pixel band beside new content is drawn again too.
 constexpr int kBandSlack = 2;
 
+int ImagePixels(int windowPixels, double ratio)
+{
+    return static_cast<int>(std::ceil(windowPixels * ratio));
+}
+
 }  // namespace
 
-PictureCache::State PictureCache::Compare(PixelSize picture, PixelSize client, PixelPoint scroll) const
+PictureCache::State PictureCache::Compare(PixelSize picture, PixelSize client, PixelPoint scroll, double ratio) const
 {
-    if (m_image.isNull() || !(picture == m_picture) || !(client == m_client))
+    if (m_image.isNull() || !(picture == m_picture) || !(client == m_client) || ratio != m_ratio)
         return State::Rebuild;
     if (scroll.x != m_scroll.x || scroll.y != m_scroll.y)
         return State::Scrolled;
     return State::Valid;
 }
 
-bool PictureCache::Rebuild(PixelSize picture, PixelSize client, PixelPoint scroll)
+bool PictureCache::Rebuild(PixelSize picture, PixelSize client, PixelPoint scroll, double ratio)
 {
-    m_image = QPixmap(client.width, client.height);
+    m_image = QPixmap(ImagePixels(client.width, ratio), ImagePixels(client.height, ratio));
+    m_image.setDevicePixelRatio(ratio);
     m_picture = picture;
     m_client = client;
     m_scroll = scroll;
+    m_ratio = ratio;
     return !m_image.isNull();
 }
 
@@ -42,7 +49,10 @@ PixelRect PictureCache::Scroll(PixelPoint scroll)
     const std::int64_t dy = m_scroll.y - scroll.y;
     m_scroll = scroll;
     const PixelRect whole{0, 0, m_client.width, m_client.height};
-    if (std::llabs(dx) >= m_client.width || std::llabs(dy) >= m_client.height)
+    // At a fractional ratio a move of whole window pixels is not one of whole
+    // image pixels: the picture is drawn afresh instead of shifted.
+    const bool wholeRatio = m_ratio == std::round(m_ratio);
+    if (!wholeRatio || std::llabs(dx) >= m_client.width || std::llabs(dy) >= m_client.height)
         return whole;
     if (dy == 0)
         return ScrollAlong(static_cast<int>(dx), true);
@@ -53,13 +63,15 @@ PixelRect PictureCache::Scroll(PixelPoint scroll)
     return whole;
 }
 
+// The image scrolls in its own pixels.
 PixelRect PictureCache::ScrollAlong(int delta, bool horizontal)
 {
     const ViewLayout layout(QSize(m_client.width, m_client.height));
-    const int dx = horizontal ? delta : 0;
-    const int dy = horizontal ? 0 : delta;
-    m_image.scroll(dx, dy, layout.Area());
-    m_image.scroll(dx, dy, horizontal ? layout.BottomStrip() : layout.RightStrip());
+    const int step = static_cast<int>(std::lround(delta * m_ratio));
+    const int dx = horizontal ? step : 0;
+    const int dy = horizontal ? 0 : step;
+    m_image.scroll(dx, dy, ImageRect(layout.Area()));
+    m_image.scroll(dx, dy, ImageRect(horizontal ? layout.BottomStrip() : layout.RightStrip()));
     const int extent = horizontal ? layout.AreaWidth() : layout.AreaHeight();
     const int band = std::min(std::abs(delta) + kBandSlack, extent);
     const int start = delta < 0 ? extent - band : 0;
@@ -68,10 +80,20 @@ PixelRect PictureCache::ScrollAlong(int delta, bool horizontal)
     return {0, start, m_client.width, start + band};
 }
 
+QRect PictureCache::ImageRect(const QRect& window) const
+{
+    const int left = static_cast<int>(std::floor(window.left() * m_ratio));
+    const int top = static_cast<int>(std::floor(window.top() * m_ratio));
+    const int right = ImagePixels(window.left() + window.width(), m_ratio);
+    const int bottom = ImagePixels(window.top() + window.height(), m_ratio);
+    return QRect(left, top, right - left, bottom - top);
+}
+
 void PictureCache::Empty()
 {
     m_image = QPixmap();
     m_picture = {};
     m_client = {};
     m_scroll = {};
+    m_ratio = 1.0;
 }
