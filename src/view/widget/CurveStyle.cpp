@@ -15,8 +15,8 @@ QPen CurveStyle::Pen(const QColor& colour, double ratio) const
     if (!smooth && width <= 1)
         return QPen(colour, ratio == 1.0 ? 0 : 1);
     QPen pen(colour, width);
-    pen.setCapStyle(Qt::RoundCap);
-    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::BevelJoin);
     return pen;
 }
 
