@@ -153,12 +153,16 @@ TEST_F(WritingFiles, FailedWriteLeavesThePreviousFile)
 // The superuser ignores permission bits, so it runs the command as nobody.
 TEST_F(WritingFiles, WritesInPlaceWhenTheFolderTakesNoNewFile)
 {
+    const std::string asUser = kSuperuser ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
+    // Where nobody cannot even load the program (a root folder only its
+    // owner may enter, as in some build roots), there is nothing to check.
+    if (kSuperuser && WEXITSTATUS(std::system((asUser + CURVIX_CLI " >/dev/null 2>&1").c_str())) != 1)
+        GTEST_SKIP() << "an unprivileged user cannot run the program here";
     const fs::path locked = folder / "locked";
     fs::create_directory(locked);
     WriteText(locked / "open.cvx", std::string(5000, 'z'), 0666);
     WriteText(locked / "closed.cvx", "closed", 0444);
     fs::permissions(locked, fs::perms(0555));
-    const std::string asUser = kSuperuser ? "setpriv --reuid=65534 --regid=65534 --clear-groups " : "";
     const CliResult open = RunCommand(false, locked / "open.cvx", asUser);
     const CliResult closed = RunCommand(false, locked / "closed.cvx", asUser);
     fs::permissions(locked, fs::perms(0755));
