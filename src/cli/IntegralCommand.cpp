@@ -6,12 +6,10 @@
 #include "IntegralChecks.h"
 #include "IntegralRequest.h"
 #include "IntegralWorker.h"
-#include "PrecisionList.h"
+#include "RangeOptions.h"
 #include "StringTable.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -22,46 +20,6 @@ constexpr const char* kUsage =
     "curvix-cli integral [--arg L] --from A --to B [--precision P] [--pi] EXPR";
 // A run of too many steps is refused: the command has no Stop.
 constexpr unsigned kTooManySteps = 21413;
-
-struct IntegralOptions {
-    std::string letter = "x";
-    std::optional<std::string> from;
-    std::optional<std::string> to;
-    std::int32_t precision = 100;
-    bool timesPi = false;
-    std::string expression;
-};
-
-// False for options that do not make a command line.
-bool ParseOptions(std::span<char* const> args, IntegralOptions& options)
-{
-    size_t i = 0;
-    for (; i + 1 < args.size(); ++i) {
-        const std::string option = args[i];
-        if (option == "--pi") {
-            options.timesPi = true;
-            continue;
-        }
-        if (i + 2 >= args.size())
-            return false;
-        const std::string value = args[++i];
-        if (option == "--arg")
-            options.letter = value;
-        else if (option == "--from")
-            options.from = value;
-        else if (option == "--to")
-            options.to = value;
-        else if (option == "--precision")
-            options.precision = static_cast<std::int32_t>(std::atoi(value.c_str()));
-        else
-            return false;
-    }
-    if (i + 1 != args.size() || !options.from || !options.to || options.letter.size() > 1 ||
-        IndexFromPrecision(options.precision) < 0)
-        return false;
-    options.expression = args[i];
-    return true;
-}
 
 // Hands the worker's end back to the command.
 class EndSink : public IntegralSink {
@@ -81,14 +39,15 @@ public:
 
 int RunIntegralCommand(std::span<char* const> args)
 {
-    IntegralOptions options;
-    if (!ParseOptions(args, options))
+    RangeOptions options;
+    options.precision = 100;
+    if (!options.Parse(args, 1, true))
         return CliOutput::UsageError(kUsage);
-    if (const unsigned refusal = IntegralChoiceMessage(options.expression, options.letter))
+    if (const unsigned refusal = IntegralChoiceMessage(options.expressions[0], options.letter))
         return CliOutput::Refuse(LoadAppString(refusal));
     try {
         std::lock_guard lock(theVariables.Lock());
-        CheckIntegralSyntax(options.expression, options.letter[0]);
+        CheckIntegralSyntax(options.expressions[0], options.letter[0]);
     } catch (const CExprException& error) {
         return CliOutput::ReportExpressionError(error.Code(), error);
     }
@@ -103,7 +62,7 @@ int RunIntegralCommand(std::span<char* const> args)
     EndSink sink;
     double integral = 0;
     double area = 0;
-    IntegralRequest request{options.expression, options.letter[0], options.precision, bounds.from, bounds.to,
+    IntegralRequest request{options.expressions[0], options.letter[0], options.precision, bounds.from, bounds.to,
                             &sink, &integral, &area, nullptr};
     IntegralWorker(request);
     if (sink.error)

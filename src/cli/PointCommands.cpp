@@ -6,11 +6,10 @@
 #include "IntegralChecks.h"
 #include "PointRequest.h"
 #include "PointSearchWorker.h"
-#include "PrecisionList.h"
+#include "RangeOptions.h"
 #include "StringTable.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -20,41 +19,6 @@ namespace {
 
 // A search of too many samples is refused: the command has no Stop.
 constexpr unsigned kTooManySteps = 21413;
-
-struct PointOptions {
-    std::string letter = "x";
-    std::optional<std::string> from;
-    std::optional<std::string> to;
-    std::int32_t precision = 200;
-    std::vector<std::string> expressions;
-};
-
-// False for options that do not make a command line with this many
-// expressions at its end.
-bool ParseOptions(std::span<char* const> args, size_t expressionCount, PointOptions& options)
-{
-    if (args.size() < expressionCount)
-        return false;
-    const size_t optionsEnd = args.size() - expressionCount;
-    if (optionsEnd % 2 != 0)
-        return false;
-    for (size_t i = 0; i < optionsEnd; i += 2) {
-        const std::string option = args[i];
-        const std::string value = args[i + 1];
-        if (option == "--arg")
-            options.letter = value;
-        else if (option == "--from")
-            options.from = value;
-        else if (option == "--to")
-            options.to = value;
-        else if (option == "--precision")
-            options.precision = static_cast<std::int32_t>(std::atoi(value.c_str()));
-        else
-            return false;
-    }
-    options.expressions.assign(args.begin() + static_cast<std::ptrdiff_t>(optionsEnd), args.end());
-    return options.from && options.to && options.letter.size() <= 1 && IndexFromPrecision(options.precision) >= 0;
-}
 
 // Hands the worker's end back to the command.
 class EndSink : public PointSearchSink {
@@ -74,7 +38,7 @@ public:
 
 // The integral tool's checks of the function(s), the bounds and the size of
 // the run; the status to exit with, or nothing when the search may run.
-std::optional<int> Check(const PointOptions& options, IntegralBounds& bounds)
+std::optional<int> Check(const RangeOptions& options, IntegralBounds& bounds)
 {
     for (const std::string& expression : options.expressions) {
         if (const unsigned refusal = IntegralChoiceMessage(expression, options.letter))
@@ -98,8 +62,9 @@ std::optional<int> Check(const PointOptions& options, IntegralBounds& bounds)
 // Runs the search and prints each point with print.
 int RunPointCommand(std::span<char* const> args, PointGoal goal, const char* usage, void (*print)(const FoundPoint&))
 {
-    PointOptions options;
-    if (!ParseOptions(args, goal == PointGoal::Intersections ? 2 : 1, options))
+    RangeOptions options;
+    options.precision = 200;
+    if (!options.Parse(args, goal == PointGoal::Intersections ? 2 : 1, false))
         return CliOutput::UsageError(usage);
     IntegralBounds bounds;
     if (const std::optional<int> status = Check(options, bounds))

@@ -187,10 +187,18 @@ scenario_remove_cancel()
 # ZOOM_X and ZOOM_Y hold the zoom saved last.
 zoom_key()
 {
-    local keys=$1 expectX=$2 expectY=$3 state=$4 x y
+    local keys=$1 expectX=$2 expectY=$3 state=$4
     step "$keys with Num Lock $state"
     x11_keys "$X11_MAIN" "$keys"
-    x11_wait_title "$X11_MAIN" '\* - Curvix$' "$keys did not zoom: the document stayed unmodified"
+    check_saved_zoom "$expectX" "$expectY" "$keys"
+}
+
+# Saves the zoomed document and checks which axes grew or shrank since the
+# zoom saved last (ZOOM_X, ZOOM_Y), which it then updates.
+check_saved_zoom()
+{
+    local expectX=$1 expectY=$2 what=$3 x y
+    x11_wait_title "$X11_MAIN" '\* - Curvix$' "$what did not zoom: the document stayed unmodified"
     x11_save "$X11_MAIN" "$DOC"
     x=$(zoom "$DOC" X)
     y=$(zoom "$DOC" Y)
@@ -325,19 +333,12 @@ point_at_view()
 # the saved zoom grew or shrank.
 wheel_zoom()
 {
-    local keys=$1 button=$2 expectX=$3 expectY=$4 x y
+    local keys=$1 button=$2 expectX=$3 expectY=$4
     step "wheel button $button with $keys held"
     x11_activate "$X11_MAIN"
     point_at_view
     xdotool keydown $keys click "$button" keyup $keys
-    x11_wait_title "$X11_MAIN" '\* - Curvix$' "the wheel with $keys did not zoom: the document stayed unmodified"
-    x11_save "$X11_MAIN" "$DOC"
-    x=$(zoom "$DOC" X)
-    y=$(zoom "$DOC" Y)
-    compare_zoom X "$ZOOM_X" "$x" "$expectX"
-    compare_zoom Y "$ZOOM_Y" "$y" "$expectY"
-    ZOOM_X=$x
-    ZOOM_Y=$y
+    check_saved_zoom "$expectX" "$expectY" "the wheel with $keys"
 }
 
 wait_until_computed()
