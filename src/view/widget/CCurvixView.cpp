@@ -437,7 +437,7 @@ void CCurvixView::paintEvent(QPaintEvent* event)
             DrawPicture(cached, renderer, region);
             m_lastDrawn = {region.left(), region.top(), region.right() + 1, region.bottom() + 1};
         }
-        screen.drawPixmap(exposed, m_cache.Image(), m_cache.ImageRect(exposed));
+        screen.drawImage(exposed, m_cache.Image(), m_cache.ImageRect(exposed));
     }
     if (IsOutOfDate())
         OutOfDateNotice::Draw(screen, ViewLayout(viewport()->size()));

@@ -5,23 +5,36 @@
 #include "CurvePass.h"
 #include "CurveStyle.h"
 #include "CurveSummaries.h"
+#include "MaskCurveSink.h"
 #include "PaintContext.h"
 #include "PainterCurveSink.h"
 
 #include <QPainter>
+
+#include <optional>
 
 void CurvePainter::DrawCurves(QPainter& painter, const PaintContext& context, const CCurvixDoc& doc,
                               CurveSummaries* summaries, const CurveStyle& style)
 {
     const PixelRect paint = context.PaintInDrawing();
     style.Prepare(painter);
+    std::optional<MaskCurveSink> direct;
+    if (QImage* image = style.smooth ? MaskCurveSink::DirectTarget(painter) : nullptr)
+        direct.emplace(painter, *image, style.width);
     for (int slot = 0; slot < doc.GetDisplayedCount(); ++slot) {
         const GraphPoints& points = doc.GetGraphPoints(slot);
-        painter.setPen(style.Pen(FromColorRef(points.source.color), painter.device()->devicePixelRatioF()));
-        PainterCurveSink sink(painter);
         CurveSamples samples = CurveSamples::Of(points);
         if (summaries)
             samples.summary = summaries->For(slot, points);
-        CurvePass(context.View(), paint, samples).Run(sink);
+        const CurvePass pass(context.View(), paint, samples);
+        const QColor colour = FromColorRef(points.source.color);
+        if (direct) {
+            pass.Run(*direct);
+            direct->Paint(colour);
+        } else {
+            painter.setPen(style.Pen(colour, painter.device()->devicePixelRatioF()));
+            PainterCurveSink sink(painter);
+            pass.Run(sink);
+        }
     }
 }

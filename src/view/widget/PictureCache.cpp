@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -34,7 +35,7 @@ PictureCache::State PictureCache::Compare(PixelSize picture, PixelSize client, P
 
 bool PictureCache::Rebuild(PixelSize picture, PixelSize client, PixelPoint scroll, double ratio)
 {
-    m_image = QPixmap(ImagePixels(client.width, ratio), ImagePixels(client.height, ratio));
+    m_image = QImage(ImagePixels(client.width, ratio), ImagePixels(client.height, ratio), QImage::Format_RGB32);
     m_image.setDevicePixelRatio(ratio);
     m_picture = picture;
     m_client = client;
@@ -70,14 +71,36 @@ PixelRect PictureCache::ScrollAlong(int delta, bool horizontal)
     const int step = static_cast<int>(std::lround(delta * m_ratio));
     const int dx = horizontal ? step : 0;
     const int dy = horizontal ? 0 : step;
-    m_image.scroll(dx, dy, ImageRect(layout.Area()));
-    m_image.scroll(dx, dy, ImageRect(horizontal ? layout.BottomStrip() : layout.RightStrip()));
+    ScrollPixels(dx, dy, ImageRect(layout.Area()));
+    ScrollPixels(dx, dy, ImageRect(horizontal ? layout.BottomStrip() : layout.RightStrip()));
     const int extent = horizontal ? layout.AreaWidth() : layout.AreaHeight();
     const int band = std::min(std::abs(delta) + kBandSlack, extent);
     const int start = delta < 0 ? extent - band : 0;
     if (horizontal)
         return {start, 0, start + band, m_client.height};
     return {0, start, m_client.width, start + band};
+}
+
+// Moves the image's pixels inside the rectangle by (dx, dy); what moves out
+// of it is lost, what it uncovers keeps its old pixels.
+void PictureCache::ScrollPixels(int dx, int dy, const QRect& rect)
+{
+    const QRect target = rect.translated(dx, dy) & rect & m_image.rect();
+    if (target.isEmpty())
+        return;
+    const QRect source = target.translated(-dx, -dy);
+    const auto bytes = static_cast<std::size_t>(target.width()) * sizeof(QRgb);
+    const auto copyRow = [&](int row) {
+        std::memmove(m_image.scanLine(target.top() + row) + target.left() * sizeof(QRgb),
+                     m_image.constScanLine(source.top() + row) + source.left() * sizeof(QRgb), bytes);
+    };
+    if (dy > 0) {
+        for (int row = target.height() - 1; row >= 0; --row)
+            copyRow(row);
+    } else {
+        for (int row = 0; row < target.height(); ++row)
+            copyRow(row);
+    }
 }
 
 QRect PictureCache::ImageRect(const QRect& window) const
@@ -91,7 +114,7 @@ QRect PictureCache::ImageRect(const QRect& window) const
 
 void PictureCache::Empty()
 {
-    m_image = QPixmap();
+    m_image = QImage();
     m_picture = {};
     m_client = {};
     m_scroll = {};

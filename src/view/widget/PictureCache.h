@@ -2,7 +2,7 @@
 
 #include "GeometryTypes.h"
 
-#include <QPixmap>
+#include <QImage>
 
 class QRect;
 
@@ -31,14 +31,15 @@ public:
     PixelRect Scroll(PixelPoint scroll);
     void Empty();
 
-    QPixmap& Image() { return m_image; }
+    QImage& Image() { return m_image; }
     // The image's pixels under a rectangle of window pixels.
     QRect ImageRect(const QRect& window) const;
 
 private:
     PixelRect ScrollAlong(int delta, bool horizontal);
+    void ScrollPixels(int dx, int dy, const QRect& rect);
 
-    QPixmap m_image;
+    QImage m_image;
     PixelSize m_picture;
     PixelSize m_client;
     PixelPoint m_scroll;
