@@ -28,19 +28,20 @@ Coverage Cover(const PixelRect& clip, double halfWidth, const std::vector<Segmen
     for (const Segment& s : segments)
         mask.AddSegment(s.x0, s.y0, s.x1, s.y1);
     Coverage covered;
-    const auto collect = [&](int x, int y, const std::uint8_t* values, int count) {
+    const auto collect = [&](int x, int y, const float* values, int count) {
         for (int i = 0; i < count; ++i) {
+            const int value = static_cast<int>(values[i] * 255.0f + 0.5f);
             EXPECT_GE(x + i, clip.left);
             EXPECT_LT(x + i, clip.right);
             EXPECT_GE(y, clip.top);
             EXPECT_LT(y, clip.bottom);
-            if (values[i])
-                covered[{x + i, y}] = values[i];
+            if (value)
+                covered[{x + i, y}] = value;
         }
     };
     mask.Drain(collect);
     int later = 0;
-    mask.Drain([&](int, int, const std::uint8_t*, int) { ++later; });
+    mask.Drain([&](int, int, const float*, int) { ++later; });
     EXPECT_EQ(later, 0);
     return covered;
 }

@@ -2,8 +2,8 @@
 
 #include "GeometryTypes.h"
 
+#include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 // The anti-aliased coverage of a wide line with round ends and joins, built
@@ -24,16 +24,19 @@ public:
     void AddSegment(double x0, double y0, double x1, double y1);
 
     // Hands every row of covered pixels to draw(x, y, coverage, count), with
-    // coverage from 0 (none) to 255 (full), and empties the mask.
+    // coverage from 0 (none) to 1 (full), and empties the mask.
     template <class Draw>
     void Drain(Draw&& draw);
 
 private:
+    // The mask keeps only the tiles that lines reach, each a square of
+    // kTile x kTile pixels stored row by row.
     static constexpr int kTile = 8;
+    static constexpr int kTilePixels = kTile * kTile;
 
-    bool ClipToReach(double& x0, double& y0, double& x1, double& y1) const;
+    bool ClipToReach(double x0, double y0, double x1, double y1, double& enter, double& leave) const;
     void AddPiece(double x0, double y0, double x1, double y1);
-    void Touch(int column, int row);
+    float* TileRow(int column, int row);
 
     int m_left;
     int m_top;
@@ -41,29 +44,28 @@ private:
     int m_height;
     double m_reach;
     int m_tileColumns;
-    std::vector<std::uint8_t> m_coverage;
-    std::vector<bool> m_touched;
-    std::vector<int> m_touchedTiles;
+    std::vector<std::int32_t> m_slot;  // of each tile in m_cells, -1 for none
+    std::vector<std::int32_t> m_tiles;  // the tiles with a slot, in slot order
+    std::vector<float> m_cells;
 };
 
 template <class Draw>
 void StrokeMask::Drain(Draw&& draw)
 {
-    for (int tile : m_touchedTiles) {
+    for (std::size_t slot = 0; slot < m_tiles.size(); ++slot) {
+        const int tile = m_tiles[slot];
         const int x = tile % m_tileColumns * kTile;
         const int y = tile / m_tileColumns * kTile;
-        const int count = x + kTile <= m_width ? kTile : m_width - x;
-        const int rows = y + kTile <= m_height ? kTile : m_height - y;
-        for (int row = y; row < y + rows; ++row) {
-            std::uint8_t* coverage = &m_coverage[static_cast<std::size_t>(row) * m_width + x];
-            std::uint64_t any = 0;
-            std::memcpy(&any, coverage, count);
-            if (!any)
-                continue;
-            draw(m_left + x, m_top + row, static_cast<const std::uint8_t*>(coverage), count);
-            std::memset(coverage, 0, count);
+        const int count = std::min(kTile, m_width - x);
+        const int rows = std::min(kTile, m_height - y);
+        const float* cells = &m_cells[slot * kTilePixels];
+        for (int row = 0; row < rows; ++row) {
+            const float* coverage = cells + row * kTile;
+            if (*std::max_element(coverage, coverage + count) > 0.0f)
+                draw(m_left + x, m_top + y + row, coverage, count);
         }
-        m_touched[tile] = false;
+        m_slot[tile] = -1;
     }
-    m_touchedTiles.clear();
+    m_tiles.clear();
+    m_cells.clear();
 }

@@ -80,13 +80,14 @@ void MaskCurveSink::Paint(const QColor& colour)
     const QRgb source = qPremultiply(colour.rgba());
     uchar* const bits = m_image.bits();
     const qsizetype stride = m_image.bytesPerLine();
-    m_mask.Drain([&](int x, int y, const std::uint8_t* coverage, int count) {
+    m_mask.Drain([&](int x, int y, const float* coverage, int count) {
         auto* pixels = reinterpret_cast<QRgb*>(bits + y * stride) + x;
         for (int i = 0; i < count; ++i) {
-            if (coverage[i] == 255)
+            const auto alpha = static_cast<unsigned>(coverage[i] * 255.0f + 0.5f);
+            if (alpha == 255)
                 pixels[i] = source;
-            else if (coverage[i])
-                pixels[i] = Mix(source, pixels[i], coverage[i]);
+            else if (alpha)
+                pixels[i] = Mix(source, pixels[i], alpha);
         }
     });
 }
