@@ -383,6 +383,7 @@ TEST_F(ViewMotionTest, CtrlWheelZoomsAboutThePointer)
         int delta;
         Qt::KeyboardModifiers modifiers;
         int zoomX, zoomY;
+        QPoint pointer = {120, 90};
     };
     const Case cases[] = {
         {"in", 120, Qt::ControlModifier, 200, 200},
@@ -390,9 +391,11 @@ TEST_F(ViewMotionTest, CtrlWheelZoomsAboutThePointer)
         {"x only", 120, Qt::ControlModifier | Qt::ShiftModifier, 200, 100},
         {"y only", 120, Qt::ControlModifier | Qt::AltModifier, 100, 200},
         {"half a notch waits", 60, Qt::ControlModifier, 100, 100},
+        {"y only over its labels", 120, Qt::ControlModifier, 100, 200, {430, 90}},
+        {"x only over its labels", -120, Qt::ControlModifier, 50, 100, {120, 425}},
     };
-    const QPoint pointer(120, 90);
     for (const Case& c : cases) {
+        const QPoint pointer = c.pointer;
         SCOPED_TRACE(c.what);
         doc.zoomX = doc.zoomY = 100;
         doc.UpdateAllViews(nullptr, DocView::HintZoomChanged);

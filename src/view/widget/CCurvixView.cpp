@@ -314,8 +314,11 @@ void CCurvixView::ZoomAt(QPoint at, int steps, Qt::KeyboardModifiers modifiers)
 {
     if (!HasPicture())
         return;
-    const bool xAxis = !(modifiers & Qt::AltModifier);
-    const bool yAxis = !(modifiers & Qt::ShiftModifier);
+    // Over an axis's label strip the wheel zooms that axis alone: desktops
+    // that take Ctrl+Alt+wheel for themselves leave this way to the Y-axis.
+    const ViewLayout layout(viewport()->size());
+    const bool xAxis = !(modifiers & Qt::AltModifier) && !layout.RightStrip().contains(at);
+    const bool yAxis = !(modifiers & Qt::ShiftModifier) && !layout.BottomStrip().contains(at);
     for (; steps != 0; steps += steps > 0 ? -1 : 1) {
         const bool in = steps > 0;
         const bool zoomX = xAxis && (in ? CanZoomInX() : CanZoomOutX());

@@ -89,7 +89,7 @@ private:
     void CentreIfPending();
     void Zoom(bool xAxis, bool yAxis, bool in);
     // Ctrl+wheel and pinch: steps zoom in (positive) or out about a window
-    // point; the modifiers choose the axes.
+    // point; the modifiers or a label strip under the point choose the axes.
     void ZoomAt(QPoint at, int steps, Qt::KeyboardModifiers modifiers);
     // One zoom step on the axes asked for; marks the document modified.
     void StepZoom(bool xAxis, bool yAxis, bool in);
