@@ -35,7 +35,8 @@ PictureCache::State PictureCache::Compare(PixelSize picture, PixelSize client, P
 
 bool PictureCache::Rebuild(PixelSize picture, PixelSize client, PixelPoint scroll, double ratio)
 {
-    m_image = QImage(ImagePixels(client.width, ratio), ImagePixels(client.height, ratio), QImage::Format_RGB32);
+    m_image = QImage(ImagePixels(client.width, ratio), ImagePixels(client.height, ratio),
+                     QImage::Format_ARGB32_Premultiplied);
     m_image.setDevicePixelRatio(ratio);
     m_picture = picture;
     m_client = client;
