@@ -21,6 +21,8 @@ constexpr int kReadoutDigits = 10;
 // The graphs sample at arguments rounded to 7 decimals; the trace shows
 // the same points.
 constexpr int kSampleDecimals = 7;
+// An argument this close to a sample, in samples, is at it.
+constexpr double kOnSample = 1e-6;
 
 bool IsPosition(const ScaledPoint& p)
 {
@@ -84,12 +86,6 @@ void GraphTrace::NextGraph(int direction)
     }
 }
 
-void GraphTrace::Step(int samples)
-{
-    if (Ready())
-        GoToSample(sample + samples);
-}
-
 void GraphTrace::MoveToPointer(double x, double y, double zoomX, double zoomY)
 {
     if (!Ready())
@@ -130,6 +126,7 @@ bool GraphTrace::Revalidate()
 void GraphTrace::GoToSample(std::int64_t to)
 {
     sample = std::clamp<std::int64_t>(to, 0, LastSample());
+    between = false;
     Evaluate(RoundToDecimals(Slot().ArgumentAt(sample), kSampleDecimals));
 }
 
@@ -142,9 +139,20 @@ void GraphTrace::GoToArgument(double argument)
     const double last = slot.ArgumentAt(LastSample());
     if (!(argument > first) || !(argument < last))
         return GoToSample(argument > first ? LastSample() : 0);
-    GoToSample(std::llround((argument - first) * graph.range.precision));
-    if (graph.kind == KindYofX || graph.kind == KindXofY)
-        Evaluate(argument);
+    const double position = (argument - first) * graph.range.precision;
+    const double nearest = std::round(position);
+    if (std::fabs(position - nearest) < kOnSample || (graph.kind != KindYofX && graph.kind != KindXofY))
+        return GoToSample(static_cast<std::int64_t>(nearest));
+    // Between two samples: a step goes to the one on its side.
+    sample = static_cast<std::int64_t>(std::floor(position));
+    between = true;
+    Evaluate(argument);
+}
+
+void GraphTrace::Step(int samples)
+{
+    if (Ready())
+        GoToSample(sample + samples + (between && samples < 0 ? 1 : 0));
 }
 
 void GraphTrace::Evaluate(double argument)

@@ -68,6 +68,8 @@ private:
     bool active = false;
     int displayed = -1;
     GraphItem graph;
+    // The current sample, or the one below an argument between two.
     std::int64_t sample = 0;
+    bool between = false;
     CurvePoint point;
 };

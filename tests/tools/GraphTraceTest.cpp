@@ -54,7 +54,9 @@ TEST_F(GraphTraceTest, ReadsEachKindAtSamplesAndUnderThePointer)
           {Move::Pointer, -5, 0, "x = -2; y = 4"},
           {Move::Step, -1, 0, "x = -2; y = 4"}}},
         {KindXofY, "y*y+1", "", {-1, 1, 10}, "x = 1; y = 0",
-         {{Move::Pointer, 9, 0.5, "x = 1.25; y = 0.5"}, {Move::Step, -10, 0, "x = 1.16; y = -0.4"}}},
+         {{Move::Pointer, 9, 0.5, "x = 1.25; y = 0.5"}, {Move::Step, -10, 0, "x = 1.25; y = -0.5"}, {Move::Pointer, 0, 0.27, "x = 1.0729; y = 0.27"},
+          {Move::Step, -1, 0, "x = 1.04; y = 0.2"}, {Move::Pointer, 0, 0.27, "x = 1.0729; y = 0.27"},
+          {Move::Step, 1, 0, "x = 1.09; y = 0.3"}}},
         // Undefined where the function has no value.
         {KindYofX, "sqrt(x)", "", {-1, 1, 10}, "x = 0; y = 0",
          {{Move::Step, -5, 0, "x = -0.5; y = undefined"}, {Move::Pointer, 0.25, 0, "x = 0.25; y = 0.5"}}},
@@ -147,8 +149,9 @@ TEST_F(GraphTraceTest, EndsOrFollowsItsGraphWhenTheDocumentChanges)
             Compute();
         EXPECT_EQ(trace.Revalidate(), row.stillActive);
         EXPECT_EQ(trace.IsActive(), row.stillActive);
-        if (row.stillActive)
+        if (row.stillActive) {
             EXPECT_EQ(trace.Readout(), row.readout);
+        }
         // Nothing an ended trace is asked reads the document.
         trace.Step(1);
         trace.NextGraph(1);

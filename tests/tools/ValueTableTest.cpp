@@ -75,7 +75,7 @@ TEST(ValueTable, ThrowsTheEnginesErrorForAFormulaItRefuses)
 {
     StartEngine();
     GraphItem graph;
-    graph.expression = "x+";
+    graph.expression = "x)";
     EXPECT_THROW(ComputeValueTable(graph, {0, 1, 1}), CExprException);
 }
 
