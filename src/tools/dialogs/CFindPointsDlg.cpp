@@ -93,6 +93,10 @@ CFindPointsDlg::CFindPointsDlg(CCurvixDoc& doc, const AnalysisViewHooks& hooks, 
       saveButton(new QPushButton(AppText(kSave), this))
 {
     setWindowTitle(AppText(kCaption));
+    NameControls({{graphBox, "graph"}, {rootsRadio, "roots"}, {extremaRadio, "extrema"}, {meetRadio, "meet"},
+                  {secondBox, "second"}, {fromEdit, "from"}, {toEdit, "to"}, {piBox, "pi"},
+                  {precisionBox, "precision"}, {searchButton, "search"}, {statusText, "status"}, {table, "table"},
+                  {copyButton, "copy"}, {saveButton, "save"}});
     auto* goals = new QButtonGroup(this);
     for (QRadioButton* radio : {rootsRadio, extremaRadio, meetRadio})
         goals->addButton(radio);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FoundPoint.h"
+#include "GraphKind.h"
 #include "ManualResetEvent.h"
 #include "PointRequest.h"
 #include "QtPointSearchSink.h"

@@ -73,6 +73,8 @@ CValueTableDlg::CValueTableDlg(CCurvixDoc& doc, const AnalysisViewHooks& hooks, 
       saveButton(new QPushButton(AppText(kSave), this))
 {
     setWindowTitle(AppText(kCaption));
+    NameControls({{graphBox, "graph"}, {fromEdit, "from"}, {toEdit, "to"}, {stepEdit, "step"}, {makeButton, "make"},
+                  {table, "table"}, {copyButton, "copy"}, {saveButton, "save"}});
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto* layout = new QGridLayout(this);
     auto* graphLabel = new QLabel(AppText(kGraph), this);

@@ -3,6 +3,12 @@
 #include <QHeaderView>
 #include <QTableWidget>
 
+void NameControls(std::initializer_list<std::pair<QWidget*, const char*>> controls)
+{
+    for (const auto& [control, name] : controls)
+        control->setObjectName(QString::fromLatin1(name));
+}
+
 QTableWidget* NewResultTable(QWidget* parent)
 {
     auto* table = new QTableWidget(parent);
