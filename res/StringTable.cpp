@@ -13,6 +13,7 @@ constexpr StringEntry kStrings[] = {
 #include "strings/view.inc"
 #include "strings/app.inc"
 #include "strings/tools.inc"
+#include "strings/analysis.inc"
 #include "strings/frame.inc"
 #include "strings/dialogs.inc"
 #include "strings/reading.inc"

@@ -476,6 +476,44 @@ scenario_recovery_after_kill()
         fail "the restored document differs from the one that was lost"
 }
 
+clipboard_is()
+{
+    [[ $(xclip -o -selection clipboard 2>/dev/null) == "$1" ]]
+}
+
+scenario_trace_copy()
+{
+    command -v xclip >/dev/null || fail "xclip is not installed (scripts/bootstrap installs it)"
+    copy_example gallery.cvx
+    local first
+    first=$(expressions "$DOC" | head -n 1)
+    [[ $first == "3*sin(x)" ]] || fail "gallery.cvx no longer starts with 3*sin(x) but with $first"
+    x11_open_document "$DOC"
+    wait_until_computed
+    x11_activate "$X11_MAIN"
+    point_at_view
+    step "click the view, then take the pointer away from it"
+    xdotool click 1
+    sleep 0.3
+    xdotool mousemove 0 0
+    sleep 0.3
+    step "T traces the first graph from x = 0; Right three times; Ctrl+C"
+    echo -n "nothing copied" | xclip -selection clipboard
+    x11_keys "$X11_MAIN" t Right Right Right ctrl+c
+    # 200 samples a unit: three steps right of 0.
+    local expected copied
+    expected="x = 0.015; y = $(awk 'BEGIN { printf "%.10g", 3 * sin(0.015) }')"
+    x11_poll "$X11_WAIT" clipboard_is "$expected" || {
+        copied=$(xclip -o -selection clipboard 2>/dev/null)
+        fail "the clipboard holds \"$copied\", not \"$expected\""
+    }
+    step "Escape ends the trace; Shift+Right no longer moves anything"
+    x11_keys "$X11_MAIN" Escape shift+Right ctrl+c
+    sleep 0.3
+    copied=$(xclip -o -selection clipboard 2>/dev/null)
+    [[ $copied == "$expected" ]] || fail "after Escape the clipboard changed to \"$copied\""
+}
+
 # ----------------------------------------------------------------------------
 
 if [[ $(type -t "scenario_$NAME") != function ]]; then

@@ -22,6 +22,7 @@
 #include "SettingsSheetFlow.h"
 #include "SplitterKeyMover.h"
 #include "ToolCommands.h"
+#include "ViewMapping.h"
 #include "WindowPlacementQt.h"
 
 #include <QAction>
@@ -98,6 +99,7 @@ void CMainFrame::CreateClientArea()
     form->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     form->SetRefreshPoster([this] { view->Refresh(); });
     view->SetGraphSelector([this](int position) { form->List().SetCurSel(position); });
+    view->Analysis().SetSelection([this] { return form->List().CurSel(); });
     form->SetWidthLimiter([this] { ShowGraphPane(); });
     setCentralWidget(splitter);
 }
@@ -214,6 +216,9 @@ const std::map<unsigned, CMainFrame::Handler>& CMainFrame::Handlers()
         {ID_CENTRE_ON_ORIGIN, &CMainFrame::OnCentreOnOrigin},
         {ID_INTEGRAL, &CMainFrame::OnIntegral},
         {ID_TANGENT, &CMainFrame::OnTangent},
+        {ID_FIND_POINTS, &CMainFrame::OnFindPoints},
+        {ID_VALUE_TABLE, &CMainFrame::OnValueTable},
+        {ID_TRACE, &CMainFrame::OnTrace},
         {ID_SETTINGS, &CMainFrame::OnSettings},
         {ID_DEFAULT_COORD_SYSTEM, &CMainFrame::OnDefaultCoordSystem},
         {ID_VIEW_TOOLBAR, &CMainFrame::OnViewToolbar},
@@ -271,6 +276,11 @@ bool CMainFrame::IsEnabled(unsigned id) const
         return !doc.IsComputing();
     case ID_TANGENT:
         return IsComputed();
+    case ID_FIND_POINTS:
+        return IsComputed() && !doc.IsComputing() && HasFunctionGraph(doc);
+    case ID_VALUE_TABLE:
+    case ID_TRACE:
+        return IsComputed() && !doc.IsComputing();
     default:
         return Handlers().count(id) > 0;
     }
@@ -405,6 +415,33 @@ void CMainFrame::OnTangent()
     doc.UpdateAllViews(view, DocView::HintGraphsChanged);
     if (added)
         view->Refresh();
+}
+
+void CMainFrame::OnFindPoints()
+{
+    OpenPointsTool(doc, this, ViewHooks());
+}
+
+void CMainFrame::OnValueTable()
+{
+    OpenValueTableTool(doc, this, ViewHooks());
+}
+
+void CMainFrame::OnTrace()
+{
+    view->Analysis().ToggleTrace();
+    view->setFocus();
+}
+
+// How the analysis dialogs read and mark the view.
+AnalysisViewHooks CMainFrame::ViewHooks()
+{
+    AnalysisViewHooks hooks;
+    hooks.visible = [this] { return VisibleWorld(view->Mapping()); };
+    hooks.selected = [this] { return form->List().CurSel(); };
+    hooks.mark = [this](std::vector<WorldPoint> points) { view->Analysis().SetFoundPoints(std::move(points)); };
+    hooks.reveal = [this](WorldPoint point) { view->RevealWorldPoint(point); };
+    return hooks;
 }
 
 void CMainFrame::OnSettings()

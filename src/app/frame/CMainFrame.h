@@ -8,6 +8,7 @@
 
 #include <memory>
 
+struct AnalysisViewHooks;
 class AppSettings;
 class CCurvixDoc;
 class CCurvixView;
@@ -92,6 +93,10 @@ private:
     void OnRefresh();
     void OnIntegral();
     void OnTangent();
+    void OnFindPoints();
+    void OnValueTable();
+    void OnTrace();
+    AnalysisViewHooks ViewHooks();
     void OnSettings();
     void OnDefaultCoordSystem();
     void OnViewToolbar();

@@ -24,6 +24,9 @@ constexpr FrameCommandInfo kCommands[] = {
     {ID_REFRESH, kMenuText + 15, "F5", false},
     {ID_INTEGRAL, kMenuText + 16, "", false},
     {ID_TANGENT, kMenuText + 17, "", false},
+    {ID_FIND_POINTS, 3700, "", false},
+    {ID_VALUE_TABLE, 3701, "", false},
+    {ID_TRACE, 3702, "", false},  // T in the graph view
     {ID_SETTINGS, kMenuText + 18, "", false},
     {ID_DEFAULT_COORD_SYSTEM, kMenuText + 19, "", false},
     {ID_VIEW_TOOLBAR, kMenuText + 20, "", true},
@@ -54,7 +57,7 @@ constexpr MenuEntry kMenus[] = {
     Item(ID_EDIT_COORD_SYSTEM), kSeparator, Item(ID_ZOOM_IN), Item(ID_ZOOM_OUT),
     {MenuEntry::SubMenu, 18015}, Item(ID_ZOOM_IN_X), Item(ID_ZOOM_OUT_X), Item(ID_ZOOM_IN_Y),
     Item(ID_ZOOM_OUT_Y), {MenuEntry::SubMenu, 0}, kSeparator, Item(ID_REFRESH), kSeparator,
-    Item(ID_INTEGRAL), Item(ID_TANGENT),
+    Item(ID_INTEGRAL), Item(ID_TANGENT), kSeparator, Item(ID_FIND_POINTS), Item(ID_VALUE_TABLE), Item(ID_TRACE),
     Title(18012), Item(ID_SETTINGS), Item(ID_DEFAULT_COORD_SYSTEM),
     Title(18013), Item(ID_VIEW_TOOLBAR), Item(ID_VIEW_STATUS_BAR), Item(ID_WINDOW_SPLIT), kSeparator,
     Item(ID_HIDE_GRAPH_PANE), Item(ID_SHOW_GRAPH_PANE), kSeparator, Item(ID_CENTRE_ON_ORIGIN),

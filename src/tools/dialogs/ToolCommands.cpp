@@ -3,8 +3,10 @@
 #include "CAddTangentNormalDlg.h"
 #include "CAdvPropertySheet.h"
 #include "CCurvixDoc.h"
+#include "CFindPointsDlg.h"
 #include "CIntegralCalcResultsPage.h"
 #include "CIntegralSelGraphPage.h"
+#include "CValueTableDlg.h"
 #include "IntegralWorker.h"
 
 namespace {
@@ -30,4 +32,26 @@ bool OpenTangentTool(CCurvixDoc& doc, AppSettings& settings, QWidget* parent)
     CAddTangentNormalDlg dialog(doc, settings, parent);
     dialog.exec();
     return dialog.added;
+}
+
+bool HasFunctionGraph(const CCurvixDoc& doc)
+{
+    for (int i = 0; i < doc.GetDisplayedCount(); ++i) {
+        const GraphKind kind = doc.GetDisplayedGraph(i).kind;
+        if (kind == KindYofX || kind == KindXofY)
+            return true;
+    }
+    return false;
+}
+
+void OpenPointsTool(CCurvixDoc& doc, QWidget* parent, const AnalysisViewHooks& hooks)
+{
+    CFindPointsDlg dialog(doc, hooks, parent);
+    dialog.exec();
+}
+
+void OpenValueTableTool(CCurvixDoc& doc, QWidget* parent, const AnalysisViewHooks& hooks)
+{
+    CValueTableDlg dialog(doc, hooks, parent);
+    dialog.exec();
 }

@@ -87,7 +87,12 @@ constexpr double kPinchPerStep = 0.25;
 }  // namespace
 
 CCurvixView::CCurvixView(CCurvixDoc& doc, AppSettings& settings, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(doc), m_settings(settings), m_viewCursor(ViewCursor())
+    : QAbstractScrollArea(parent), m_doc(doc), m_settings(settings), m_viewCursor(ViewCursor()),
+      m_analysis(doc, [this] { viewport()->update(); },
+                 [this](const QString& text) {
+                     if (m_frame)
+                         m_frame->SetCursorPosText(text);
+                 })
 {
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -137,6 +142,7 @@ void CCurvixView::Refresh()
     m_centreOnShow = false;
     m_cache.Empty();
     m_summaries.Clear();
+    m_analysis.ClearFoundPoints();
     const bool restart = m_doc.IsComputing();
     if (restart) {
         if (!m_doc.NeedsRecompute())
@@ -256,6 +262,7 @@ void CCurvixView::OnUpdate(DocView*, int)
     } else {
         SetScrollSizes({1, 1});
     }
+    m_analysis.DocumentChanged();
     viewport()->update();
 }
 
@@ -442,6 +449,7 @@ void CCurvixView::paintEvent(QPaintEvent* event)
         }
         screen.drawImage(exposed, m_cache.Image(), m_cache.ImageRect(exposed));
     }
+    m_analysis.Draw(screen, view);
     if (IsOutOfDate())
         OutOfDateNotice::Draw(screen, ViewLayout(viewport()->size()));
 }
@@ -481,6 +489,7 @@ void CCurvixView::mouseMoveEvent(QMouseEvent* event)
     const QPoint at = event->position().toPoint();
     m_pointer = at;
     DragTo(at);
+    m_analysis.PointerMoved(Mapping(), at.x(), at.y());
     ShowCursorPos(at);
     QAbstractScrollArea::mouseMoveEvent(event);
 }
@@ -544,6 +553,8 @@ void CCurvixView::ScrollHorizontally(int steps)
 
 void CCurvixView::keyPressEvent(QKeyEvent* event)
 {
+    if (m_analysis.HandleKey(*event))
+        return;
     if (event->key() == Qt::Key_Home && event->modifiers() == Qt::NoModifier) {
         CentreOnOrigin();
         return;
@@ -553,7 +564,7 @@ void CCurvixView::keyPressEvent(QKeyEvent* event)
 
 void CCurvixView::ShowCursorPos(QPoint point)
 {
-    if (!m_settings.ShowCurrPos || !HasPicture())
+    if (!m_settings.ShowCurrPos || !HasPicture() || m_analysis.IsTracing())
         return;
     const ViewMapping view = Mapping();
     const PixelPoint offset = view.CentringOffset();
@@ -593,4 +604,31 @@ bool CCurvixView::viewportEvent(QEvent* event)
         }
     }
     return QAbstractScrollArea::viewportEvent(event);
+}
+
+// The trace's keys come before the window's shortcuts.
+bool CCurvixView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && m_analysis.WantsKey(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QAbstractScrollArea::event(event);
+}
+
+// Tab and Shift+Tab move a trace to the next or previous graph.
+bool CCurvixView::focusNextPrevChild(bool next)
+{
+    return m_analysis.HandleTab(next) || QAbstractScrollArea::focusNextPrevChild(next);
+}
+
+void CCurvixView::RevealWorldPoint(WorldPoint point)
+{
+    QPointF at;
+    if (!HasPicture() || VisibleWindowPoint(Mapping(), point.x, point.y, at))
+        return;
+    m_centreOnShow = false;
+    const ViewMapping view = Mapping();
+    SetScrollPosition(view.ClampedScroll(view.ScrollForViewCentre(point)), true, true);
+    viewport()->update();
 }

@@ -4,6 +4,7 @@
 #include "DocView.h"
 #include "GeometryTypes.h"
 #include "PictureCache.h"
+#include "ViewAnalysis.h"
 #include "WheelSteps.h"
 
 #include <QAbstractScrollArea>
@@ -61,6 +62,10 @@ public:
     // The region the last paint drew into the cached picture, in window
     // pixels (empty when it only copied the cache).
     PixelRect LastDrawnRect() const { return m_lastDrawn; }
+    // The trace and the marks of found points.
+    ViewAnalysis& Analysis() { return m_analysis; }
+    // Scrolls a world point that lies off the drawing area into its middle.
+    void RevealWorldPoint(WorldPoint point);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -74,6 +79,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void customEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // The completion handler of WM_GRAPH_DONE.
@@ -136,4 +143,5 @@ private:
     PictureCache m_cache;
     CurveSummaries m_summaries;
     PixelRect m_lastDrawn;
+    ViewAnalysis m_analysis;
 };

@@ -1,0 +1,71 @@
+#include "CurveProbe.h"
+
+#include "CExprException.h"
+#include "CExpression.h"
+#include "CVariableTable.h"
+#include "ExprConstants.h"
+#include "IntegralChecks.h"
+
+#include <cmath>
+
+namespace {
+
+std::unique_ptr<CExpression> Compile(const std::string& text)
+{
+    auto expression = std::make_unique<CExpression>(text.c_str(), false);
+    expression->Simplify();
+    return expression;
+}
+
+}  // namespace
+
+CurveProbe::CurveProbe(const GraphItem& graph) : kind(graph.kind)
+{
+    if (!IsKnownGraphKind(kind))
+        throw CExprException(1003, nullptr);
+    SelectIntegralArgument(GraphKindArgument(kind)[0]);
+    first = Compile(graph.expression);
+    if (kind == KindParametric)
+        second = Compile(graph.expression2);
+}
+
+CurveProbe::~CurveProbe() = default;
+
+// NaN where the function has no value at the argument.
+double CurveProbe::Value(CExpression& expression, double argument)
+{
+    theVariables.SetCurrentValue(argument);
+    try {
+        expression.Evaluate();
+    } catch (const CExprException&) {
+        return NAN;
+    }
+    const double value = expression.GetResult(nullptr);
+    return value == EXPR_FALSE || !std::isfinite(value) ? NAN : value;
+}
+
+CurvePoint CurveProbe::At(double argument)
+{
+    CurvePoint point{argument, false, 0, 0};
+    const double a = Value(*first, argument);
+    switch (kind) {
+    case KindYofX:
+        point.x = argument;
+        point.y = a;
+        break;
+    case KindXofY:
+        point.x = a;
+        point.y = argument;
+        break;
+    case KindParametric:
+        point.x = a;
+        point.y = Value(*second, argument);
+        break;
+    case KindPolar:
+        point.x = a * std::cos(argument);
+        point.y = a * std::sin(argument);
+        break;
+    }
+    point.defined = std::isfinite(point.x) && std::isfinite(point.y);
+    return point;
+}

@@ -1,0 +1,191 @@
+#include "CValueTableDlg.h"
+
+#include "AppMessageBox.h"
+#include "AppStringFormat.h"
+#include "AppText.h"
+#include "CCurvixDoc.h"
+#include "CVariableTable.h"
+#include "FieldFocus.h"
+#include "GraphChoice.h"
+#include "IntegralBounds.h"
+#include "MessageBoxStyle.h"
+#include "ResultTable.h"
+#include "TableExport.h"
+#include "ValueTable.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <mutex>
+
+namespace {
+
+constexpr unsigned kCaption = 22060;
+constexpr unsigned kGraph = 22021;
+constexpr unsigned kStep = 22061;
+constexpr unsigned kMake = 22062;
+constexpr unsigned kBadStep = 22063;  // "The step '%s' is not a number."
+constexpr unsigned kNoGraph = 22064;
+constexpr unsigned kCopy = 22028;
+constexpr unsigned kSave = 22029;
+constexpr unsigned kFrom = 17003;
+constexpr unsigned kTo = 17004;
+constexpr unsigned kComputationRunning = 3181;
+constexpr int kDefaultSteps = 10;
+
+QString Number(double value)
+{
+    return QString::number(value, 'g', 10);
+}
+
+// The whole text as a finite decimal number.
+bool ReadNumber(const std::string& text, double& value)
+{
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtod(text.c_str(), &end);
+    while (end && *end == ' ')
+        ++end;
+    return !text.empty() && end && *end == '\0' && errno == 0 && std::isfinite(value);
+}
+
+}  // namespace
+
+CValueTableDlg::CValueTableDlg(CCurvixDoc& doc, const AnalysisViewHooks& hooks, QWidget* parent)
+    : QDialog(parent),
+      doc(doc),
+      hooks(hooks),
+      graphBox(new QComboBox(this)),
+      fromEdit(new QLineEdit(this)),
+      toEdit(new QLineEdit(this)),
+      stepEdit(new QLineEdit(this)),
+      makeButton(new QPushButton(AppText(kMake), this)),
+      table(NewResultTable(this)),
+      copyButton(new QPushButton(AppText(kCopy), this)),
+      saveButton(new QPushButton(AppText(kSave), this))
+{
+    setWindowTitle(AppText(kCaption));
+    NameControls({{graphBox, "graph"}, {fromEdit, "from"}, {toEdit, "to"}, {stepEdit, "step"}, {makeButton, "make"},
+                  {table, "table"}, {copyButton, "copy"}, {saveButton, "save"}});
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto* layout = new QGridLayout(this);
+    auto* graphLabel = new QLabel(AppText(kGraph), this);
+    graphLabel->setBuddy(graphBox);
+    layout->addWidget(graphLabel, 0, 0);
+    layout->addWidget(graphBox, 0, 1, 1, 5);
+    layout->addWidget(new QLabel(AppText(kFrom), this), 1, 0);
+    layout->addWidget(fromEdit, 1, 1);
+    layout->addWidget(new QLabel(AppText(kTo), this), 1, 2);
+    layout->addWidget(toEdit, 1, 3);
+    auto* stepLabel = new QLabel(AppText(kStep), this);
+    stepLabel->setBuddy(stepEdit);
+    layout->addWidget(stepLabel, 1, 4);
+    layout->addWidget(stepEdit, 1, 5);
+    layout->addWidget(makeButton, 2, 0, 1, 2);
+    layout->addWidget(table, 3, 0, 1, 6);
+    auto* exportRow = new QHBoxLayout;
+    exportRow->addWidget(copyButton);
+    exportRow->addWidget(saveButton);
+    exportRow->addStretch();
+    exportRow->addWidget(buttons);
+    layout->addLayout(exportRow, 4, 0, 1, 6);
+    layout->setRowStretch(3, 1);
+    makeButton->setDefault(true);
+
+    FillGraphChoice(*graphBox, doc, [](GraphKind) { return true; }, hooks.selected ? hooks.selected() : -1);
+    SetRange();
+    ShowTable();
+    connect(graphBox, &QComboBox::currentIndexChanged, this, &CValueTableDlg::SetRange);
+    connect(makeButton, &QPushButton::clicked, this, &CValueTableDlg::OnMakeTable);
+    connect(copyButton, &QPushButton::clicked, this, &CValueTableDlg::OnCopy);
+    connect(saveButton, &QPushButton::clicked, this, &CValueTableDlg::OnSave);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CValueTableDlg::reject);
+    resize(480, 460);
+}
+
+// The visible range of a function's argument, a curve's own range of t.
+void CValueTableDlg::SetRange()
+{
+    const int chosen = ChosenGraph(*graphBox);
+    if (chosen < 0)
+        return;
+    const GraphItem& graph = doc.GetDisplayedGraph(chosen);
+    double from = graph.range.from, to = graph.range.to;
+    if ((graph.kind == KindYofX || graph.kind == KindXofY) && hooks.visible) {
+        const auto [low, high] = hooks.visible();
+        from = graph.kind == KindYofX ? low.x : low.y;
+        to = graph.kind == KindYofX ? high.x : high.y;
+    }
+    fromEdit->setText(Number(from));
+    toEdit->setText(Number(to));
+    stepEdit->setText(Number((to - from) / kDefaultSteps));
+}
+
+void CValueTableDlg::OnMakeTable()
+{
+    const int chosen = ChosenGraph(*graphBox);
+    if (chosen < 0) {
+        AppMessageBox::Show(this, kNoGraph, kErrorCaption, MB_ICONEXCLAMATION);
+        return;
+    }
+    IntegralBounds bounds;
+    const std::string refusal =
+        ReadIntegralBounds(fromEdit->text().toStdString(), toEdit->text().toStdString(), false, bounds);
+    if (!refusal.empty()) {
+        AppMessageBox::Show(this, QString::fromStdString(refusal), kErrorCaption, MB_ICONEXCLAMATION);
+        FocusField(bounds.refused == IntegralBounds::From ? fromEdit : toEdit);
+        return;
+    }
+    ValueTableRange range{bounds.from, bounds.to, 0};
+    if (!ReadNumber(stepEdit->text().toStdString(), range.step)) {
+        AppMessageBox::Show(this, QString::fromStdString(FormatAppString(kBadStep, stepEdit->text().toStdString())),
+                            kErrorCaption, MB_ICONEXCLAMATION);
+        FocusField(stepEdit);
+        return;
+    }
+    if (const unsigned message = ValueTableRefusal(range)) {
+        AppMessageBox::Show(this, message, kErrorCaption, MB_ICONEXCLAMATION);
+        FocusField(stepEdit);
+        return;
+    }
+    std::unique_lock lock(theVariables.Lock(), std::try_to_lock);
+    if (!lock.owns_lock()) {
+        AppMessageBox::Show(this, kComputationRunning, kErrorCaption, MB_ICONEXCLAMATION);
+        return;
+    }
+    const GraphItem graph = doc.GetDisplayedGraph(chosen);
+    try {
+        points = ComputeValueTable(graph, range);
+        kind = graph.kind;
+    } catch (const CException& error) {
+        lock.unlock();
+        AppMessageBox::ReportError(this, error);
+        return;
+    }
+    ShowTable();
+}
+
+void CValueTableDlg::ShowTable()
+{
+    FillResultTable(*table, ValueTableCells(kind, points));
+    copyButton->setEnabled(!points.empty());
+    saveButton->setEnabled(!points.empty());
+}
+
+void CValueTableDlg::OnCopy()
+{
+    TableExport::Copy(ValueTableCells(kind, points));
+}
+
+void CValueTableDlg::OnSave()
+{
+    TableExport::SaveCsv(this, ValueTableCells(kind, points));
+}

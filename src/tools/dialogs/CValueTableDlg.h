@@ -1,0 +1,48 @@
+#pragma once
+
+#include "CurveProbe.h"
+#include "ToolCommands.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class CCurvixDoc;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+// "Table of values": the points of one displayed graph from, to and step
+// (at first the visible range, or a curve's own range, in 10 steps), listed
+// with the argument and the value(s), ready to copy or save as CSV.
+class CValueTableDlg : public QDialog {
+public:
+    CValueTableDlg(CCurvixDoc& doc, const AnalysisViewHooks& hooks, QWidget* parent = nullptr);
+
+    void OnMakeTable();
+    void OnCopy();
+    void OnSave();
+
+    // The rows of the last table.
+    const std::vector<CurvePoint>& Points() const { return points; }
+
+private:
+    void SetRange();
+    void ShowTable();
+
+    CCurvixDoc& doc;
+    AnalysisViewHooks hooks;
+    GraphKind kind = KindYofX;
+    std::vector<CurvePoint> points;
+
+    QComboBox* graphBox;
+    QLineEdit* fromEdit;
+    QLineEdit* toEdit;
+    QLineEdit* stepEdit;
+    QPushButton* makeButton;
+    QTableWidget* table;
+    QPushButton* copyButton;
+    QPushButton* saveButton;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "GraphKind.h"
+
+#include <functional>
+
+class CCurvixDoc;
+class QComboBox;
+
+// Fills a list with the document's displayed graphs that pass the filter,
+// each shown by its equation and holding its displayed position; selects
+// the one at the list position selected in the graph list when it is there.
+void FillGraphChoice(QComboBox& box, const CCurvixDoc& doc, const std::function<bool(GraphKind)>& filter,
+                     int selectedListPosition);
+
+// The displayed position of the chosen graph; -1 for none.
+int ChosenGraph(const QComboBox& box);

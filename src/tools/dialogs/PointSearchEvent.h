@@ -1,0 +1,29 @@
+#pragma once
+
+#include "CExprException.h"
+#include "FoundPoint.h"
+#include "PointRequest.h"
+
+#include <QEvent>
+
+#include <optional>
+#include <vector>
+
+// The point search worker's reports to its dialog, posted by
+// QtPointSearchSink: the percent done, and the end of a run.
+inline const QEvent::Type WM_POINTS_PROGRESS = static_cast<QEvent::Type>(QEvent::User + 6);
+inline const QEvent::Type WM_POINTS_DONE = static_cast<QEvent::Type>(QEvent::User + 7);
+
+class PointSearchEvent : public QEvent {
+public:
+    explicit PointSearchEvent(int percent) : QEvent(WM_POINTS_PROGRESS), percent(percent) {}
+    PointSearchEvent(SearchOutcome outcome, std::vector<FoundPoint> points, std::optional<CExprException> error)
+        : QEvent(WM_POINTS_DONE), outcome(outcome), points(std::move(points)), error(std::move(error))
+    {
+    }
+
+    const int percent = 100;
+    const SearchOutcome outcome = SearchOutcome::Finished;
+    const std::vector<FoundPoint> points;
+    const std::optional<CExprException> error;
+};

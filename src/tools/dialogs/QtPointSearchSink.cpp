@@ -1,0 +1,18 @@
+#include "QtPointSearchSink.h"
+
+#include "PointSearchEvent.h"
+
+#include <QCoreApplication>
+
+#include <utility>
+
+void QtPointSearchSink::SearchProgress(int percent)
+{
+    QCoreApplication::postEvent(target, new PointSearchEvent(percent));
+}
+
+void QtPointSearchSink::SearchDone(SearchOutcome outcome, std::vector<FoundPoint> points,
+                                   std::optional<CExprException> error)
+{
+    QCoreApplication::postEvent(target, new PointSearchEvent(outcome, std::move(points), std::move(error)));
+}

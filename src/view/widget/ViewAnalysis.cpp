@@ -1,0 +1,189 @@
+#include "ViewAnalysis.h"
+
+#include "CCurvixDoc.h"
+#include "ViewMapping.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kBigStep = 10;
+constexpr int kMarkerRadius = 5;
+constexpr int kMarkSize = 4;
+
+QColor GraphColour(std::uint32_t bgr)
+{
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
+
+}  // namespace
+
+bool VisibleWindowPoint(const ViewMapping& view, double x, double y, QPointF& at)
+{
+    if (!std::isfinite(x) || !std::isfinite(y))
+        return false;
+    const PixelPoint p = view.WorldToWindow(x, y);
+    const PixelPoint offset = view.CentringOffset();
+    const PixelSize size = view.DrawingSize();
+    if (p.x < offset.x || p.y < offset.y || p.x > offset.x + size.width || p.y > offset.y + size.height)
+        return false;
+    at = QPointF(static_cast<double>(p.x), static_cast<double>(p.y));
+    return true;
+}
+
+std::pair<WorldPoint, WorldPoint> VisibleWorld(const ViewMapping& view)
+{
+    const PixelPoint offset = view.CentringOffset();
+    const PixelSize size = view.DrawingSize();
+    const WorldPoint topLeft = view.WindowToWorld(static_cast<double>(offset.x), static_cast<double>(offset.y));
+    const WorldPoint bottomRight =
+        view.WindowToWorld(static_cast<double>(offset.x + size.width), static_cast<double>(offset.y + size.height));
+    return {{topLeft.x, bottomRight.y}, {bottomRight.x, topLeft.y}};
+}
+
+ViewAnalysis::ViewAnalysis(CCurvixDoc& doc, std::function<void()> update, std::function<void(const QString&)> show)
+    : doc(doc), trace(doc), update(std::move(update)), show(std::move(show))
+{
+}
+
+bool ViewAnalysis::ToggleTrace()
+{
+    if (trace.IsActive()) {
+        EndTrace();
+        return true;
+    }
+    int preferred = -1;
+    const int position = selection ? selection() : -1;
+    for (int i = 0; position >= 0 && i < doc.GetDisplayedCount(); ++i) {
+        if (doc.ListPositionOfDisplayed(i) == position)
+            preferred = i;
+    }
+    if (!trace.Start(preferred))
+        return false;
+    ShowReadout();
+    return true;
+}
+
+void ViewAnalysis::EndTrace()
+{
+    trace.End();
+    show(QString());
+    update();
+}
+
+bool ViewAnalysis::HandleKey(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    if (event.key() == Qt::Key_T && modifiers == Qt::NoModifier)
+        return ToggleTrace();
+    if (!trace.Ready())
+        return false;
+    const int step = modifiers & Qt::ShiftModifier ? kBigStep : 1;
+    switch (event.key()) {
+    case Qt::Key_Escape:
+        EndTrace();
+        return true;
+    case Qt::Key_Left:
+        trace.Step(-step);
+        break;
+    case Qt::Key_Right:
+        trace.Step(step);
+        break;
+    case Qt::Key_C:
+        if (modifiers != Qt::ControlModifier)
+            return false;
+        CopyReadout();
+        return true;
+    default:
+        return false;
+    }
+    ShowReadout();
+    return true;
+}
+
+bool ViewAnalysis::WantsKey(const QKeyEvent& event) const
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    return trace.Ready() && event.key() == Qt::Key_C && modifiers == Qt::ControlModifier;
+}
+
+bool ViewAnalysis::HandleTab(bool next)
+{
+    if (!trace.Ready())
+        return false;
+    trace.NextGraph(next ? 1 : -1);
+    ShowReadout();
+    return true;
+}
+
+bool ViewAnalysis::PointerMoved(const ViewMapping& view, double windowX, double windowY)
+{
+    if (!trace.Ready())
+        return false;
+    const WorldPoint world = view.WindowToWorld(windowX, windowY);
+    trace.MoveToPointer(world.x, world.y, view.ZoomX(), view.ZoomY());
+    ShowReadout();
+    return true;
+}
+
+void ViewAnalysis::DocumentChanged()
+{
+    const bool wasTracing = trace.IsActive();
+    if (trace.Revalidate())
+        ShowReadout();
+    else if (wasTracing && !trace.IsActive())
+        show(QString());
+}
+
+void ViewAnalysis::SetFoundPoints(std::vector<WorldPoint> points)
+{
+    found = std::move(points);
+    update();
+}
+
+void ViewAnalysis::ClearFoundPoints()
+{
+    if (found.empty())
+        return;
+    found.clear();
+    update();
+}
+
+void ViewAnalysis::ShowReadout()
+{
+    show(QString::fromStdString(trace.Readout()));
+    update();
+}
+
+void ViewAnalysis::CopyReadout() const
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(trace.Readout()));
+}
+
+void ViewAnalysis::Draw(QPainter& painter, const ViewMapping& view) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPointF at;
+    painter.setPen(QPen(Qt::black, 1.5));
+    for (const WorldPoint& p : found) {
+        if (!VisibleWindowPoint(view, p.x, p.y, at))
+            continue;
+        painter.drawLine(at + QPointF(-kMarkSize, -kMarkSize), at + QPointF(kMarkSize, kMarkSize));
+        painter.drawLine(at + QPointF(-kMarkSize, kMarkSize), at + QPointF(kMarkSize, -kMarkSize));
+    }
+    if (trace.Ready() && VisibleWindowPoint(view, trace.Point().x, trace.Point().y, at)) {
+        const QColor colour = GraphColour(doc.GetDisplayedGraph(trace.Displayed()).color);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(at, kMarkerRadius + 1, kMarkerRadius + 1);
+        painter.setBrush(colour);
+        painter.drawEllipse(at, kMarkerRadius - 1.5, kMarkerRadius - 1.5);
+    }
+    painter.restore();
+}
