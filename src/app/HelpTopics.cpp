@@ -30,6 +30,8 @@ const std::map<std::uint32_t, const char*>& DialogTopics()
         {195, "graphlist.html#remove"},
         {197, "integral.html#select"},
         {198, "integral.html#results"},
+        {199, "analysis.html#points"},
+        {200, "analysis.html#table"},
     };
     return topics;
 }

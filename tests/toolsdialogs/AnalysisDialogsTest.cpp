@@ -8,12 +8,15 @@
 #include "CCurvixDoc.h"
 #include "CFindPointsDlg.h"
 #include "CValueTableDlg.h"
+#include "HelpRequests.h"
+#include "HelpTopics.h"
 #include "MemorySettingsBackend.h"
 #include "TableExport.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -273,3 +276,26 @@ TEST_F(AnalysisDialogs, ValueTableListsEachKindAndRefusesAbsurdSteps)
 }
 
 }  // namespace
+
+// F1 in either dialog, wherever the focus is, opens the dialog's own topic.
+TEST_F(AnalysisDialogs, F1OpensEachDialogsTopic)
+{
+    CFindPointsDlg points(doc, hooks);
+    CValueTableDlg table(doc, hooks);
+    const struct {
+        QDialog* dialog;
+        const char* field;
+        const char* page;
+    } cases[] = {{&points, "from", "analysis.html#points"}, {&table, "step", "analysis.html#table"}};
+    for (const auto& c : cases) {
+        HelpRequests::ClearSubmitted();
+        c.dialog->show();
+        QWidget* field = Control(*c.dialog, c.field);
+        field->setFocus();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(field, &press);
+        ASSERT_EQ(HelpRequests::Submitted().size(), 1u) << c.page;
+        EXPECT_EQ(HelpTopicPage(HelpRequests::Submitted().back().contextId), c.page);
+        c.dialog->hide();
+    }
+}

@@ -8,6 +8,7 @@
 #include "FieldFocus.h"
 #include "FoundPointCells.h"
 #include "GraphChoice.h"
+#include "HelpKey.h"
 #include "IntegralBounds.h"
 #include "IntegralChecks.h"
 #include "MessageBoxStyle.h"
@@ -32,6 +33,9 @@
 #include <mutex>
 
 namespace {
+
+// The dialog's help topic (F1).
+constexpr std::uint32_t kHelpContext = 0x20000 + 199;
 
 constexpr unsigned kCaption = 22020;
 constexpr unsigned kGraph = 22021;
@@ -93,6 +97,7 @@ CFindPointsDlg::CFindPointsDlg(CCurvixDoc& doc, const AnalysisViewHooks& hooks, 
       saveButton(new QPushButton(AppText(kSave), this))
 {
     setWindowTitle(AppText(kCaption));
+    InstallHelpKey(*this, kHelpContext);
     NameControls({{graphBox, "graph"}, {rootsRadio, "roots"}, {extremaRadio, "extrema"}, {meetRadio, "meet"},
                   {secondBox, "second"}, {fromEdit, "from"}, {toEdit, "to"}, {piBox, "pi"},
                   {precisionBox, "precision"}, {searchButton, "search"}, {statusText, "status"}, {table, "table"},

@@ -7,6 +7,7 @@
 #include "CVariableTable.h"
 #include "FieldFocus.h"
 #include "GraphChoice.h"
+#include "HelpKey.h"
 #include "IntegralBounds.h"
 #include "MessageBoxStyle.h"
 #include "ResultTable.h"
@@ -27,6 +28,9 @@
 #include <mutex>
 
 namespace {
+
+// The dialog's help topic (F1).
+constexpr std::uint32_t kHelpContext = 0x20000 + 200;
 
 constexpr unsigned kCaption = 22060;
 constexpr unsigned kGraph = 22021;
@@ -73,6 +77,7 @@ CValueTableDlg::CValueTableDlg(CCurvixDoc& doc, const AnalysisViewHooks& hooks, 
       saveButton(new QPushButton(AppText(kSave), this))
 {
     setWindowTitle(AppText(kCaption));
+    InstallHelpKey(*this, kHelpContext);
     NameControls({{graphBox, "graph"}, {fromEdit, "from"}, {toEdit, "to"}, {stepEdit, "step"}, {makeButton, "make"},
                   {table, "table"}, {copyButton, "copy"}, {saveButton, "save"}});
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
