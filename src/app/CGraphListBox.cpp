@@ -5,6 +5,7 @@
 #include "CCurvixDoc.h"
 #include "GraphItem.h"
 #include "GraphListDelegate.h"
+#include "HistoryStepNames.h"
 #include "MessageBoxStyle.h"
 
 #include <QKeyEvent>
@@ -97,7 +98,11 @@ void CGraphListBox::ToggleVisibility(int row)
     if (graph->hidden && document && !document->CanShowAnotherGraph()) {
         AppMessageBox::Show(this, kTooManyGraphs, kErrorCaption, MB_ICONEXCLAMATION);
     } else {
+        DocumentState before = document ? document->CaptureState() : DocumentState{};
         graph->hidden = !graph->hidden;
+        if (document)
+            document->RecordStep(graph->hidden ? HistoryStepNames::kHideGraph : HistoryStepNames::kShowGraph,
+                                 std::move(before));
         if (visibilityChanged)
             QTimer::singleShot(0, this, visibilityChanged);
     }

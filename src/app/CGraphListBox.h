@@ -38,14 +38,15 @@ public:
 
     // The check box's hit area of a row, in the list's viewport.
     QRect CheckBoxHitArea(int row) const;
+    // Shows or hides a row's graph as its check box does: one undo step of
+    // the document, refused with a message at a 16th visible graph.
+    void ToggleVisibility(int row);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void ToggleVisibility(int row);
-
     CCurvixDoc* document = nullptr;
     bool withCheckBoxes = true;
     std::function<void()> visibilityChanged;

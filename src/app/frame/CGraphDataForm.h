@@ -31,6 +31,11 @@ public:
     void OnGraphProperties();
     void OnEditCoordSystem();
     void OnRemoveGraphDialog();
+    // Delete and the list's context menu: the "Remove graph" dialog with the
+    // selected graph chosen; the graph goes when the user confirms.
+    void OnRemoveSelectedGraph();
+    void ToggleSelectedVisibility();
+    bool HasSelection() const;
     void OnGraphPropertiesDialog();
     void OnUpdate(DocView* sender, int hint) override;
 
@@ -41,7 +46,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    // Enter on a selected graph opens its properties, as the default button.
+    // Enter on a selected graph opens its properties, as the default button;
+    // Delete removes it after the "Remove graph" dialog's confirmation.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -56,6 +62,8 @@ private:
     void OnAutoRefreshChanged();
     void OnVisibilityChanged();
     void RunPropertiesSheet(int index);
+    void RemoveAt(int index);
+    void ShowRestoredDocument();
 
     CCurvixDoc& doc;
     AppSettings& settings;
