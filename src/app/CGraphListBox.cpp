@@ -86,6 +86,11 @@ void CGraphListBox::keyPressEvent(QKeyEvent* event)
         ToggleVisibility(currentRow());
         return;
     }
+    if (deletePressed && event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier
+        && currentRow() >= 0) {
+        deletePressed();
+        return;
+    }
     QListWidget::keyPressEvent(event);
 }
 

@@ -35,6 +35,8 @@ public:
     void SetCheckBoxes(bool on) { withCheckBoxes = on; }
     // Called, after the event, whenever the user changed a graph's visibility.
     void SetVisibilityHandler(std::function<void()> handler) { visibilityChanged = std::move(handler); }
+    // Called when Delete is pressed on a selected row.
+    void SetDeleteHandler(std::function<void()> handler) { deletePressed = std::move(handler); }
 
     // The check box's hit area of a row, in the list's viewport.
     QRect CheckBoxHitArea(int row) const;
@@ -50,4 +52,5 @@ private:
     CCurvixDoc* document = nullptr;
     bool withCheckBoxes = true;
     std::function<void()> visibilityChanged;
+    std::function<void()> deletePressed;
 };

@@ -463,6 +463,33 @@ scenario_recovery_after_kill()
         fail "the restored document differs from the one that was lost"
 }
 
+# Delete in the graph list asks the Remove graph dialog, Return removes the
+# graph, Ctrl+Z brings it back: the saved file is the original again.
+scenario_delete_undo()
+{
+    copy_example waves.cvx
+    cp "$DOC" "$X11_DIR/original.cvx"
+    step "open the document"
+    x11_open_document "$DOC"
+    settle
+    step "Down, Delete in the graph list"
+    x11_keys "$X11_MAIN" Down Delete
+    x11_wait_window "$(x11_exact 'Remove graph')" "the Remove graph dialog"
+    local dialog=$X11_WIN
+    settle
+    step "Return removes the graph"
+    x11_keys "$dialog" Return
+    x11_wait_gone "$dialog" "the Remove graph dialog"
+    x11_wait_title "$X11_MAIN" '\* - Curvix$' "no graph was removed: the document stayed unmodified"
+    step "Ctrl+Z brings it back"
+    x11_keys "$X11_MAIN" ctrl+z
+    x11_wait_title "$X11_MAIN" '^[^*]* - Curvix$' "after Ctrl+Z the document is still marked modified"
+    step "save and compare with the original"
+    x11_save "$X11_MAIN" "$DOC"
+    cmp -s "$DOC" "$X11_DIR/original.cvx" ||
+        fail "the saved file differs from the original: $(expressions "$DOC" | paste -sd'|')"
+}
+
 # ----------------------------------------------------------------------------
 
 if [[ $(type -t "scenario_$NAME") != function ]]; then

@@ -77,6 +77,7 @@ void CGraphDataForm::CreateControls()
     Register(list, IDC_GRAPH_LIST);
     list->SetDocument(&doc);
     list->SetVisibilityHandler([this] { OnVisibilityChanged(); });
+    list->SetDeleteHandler([this] { OnRemoveSelectedGraph(); });
     connect(list, &QListWidget::itemDoubleClicked, this, [this] { OnGraphProperties(); });
 
     auto* buttons = new QGridLayout;
@@ -138,10 +139,6 @@ void CGraphDataForm::keyPressEvent(QKeyEvent* event)
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && list->hasFocus() && list->CurSel() >= 0 && propertiesButton->isEnabled()) {
         OnGraphProperties();
-        return;
-    }
-    if (event->key() == Qt::Key_Delete && list->hasFocus() && HasSelection()) {
-        OnRemoveSelectedGraph();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -46,8 +46,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    // Enter on a selected graph opens its properties, as the default button;
-    // Delete removes it after the "Remove graph" dialog's confirmation.
+    // Enter on a selected graph opens its properties, as the default button.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:

@@ -43,8 +43,8 @@ constexpr FrameCommandInfo kCommands[] = {
     {ID_SELECTED_GRAPH_VISIBILITY, 19808, "", false},
     {ID_SELECTED_GRAPH_REMOVE, 19810, "", false},
     {ID_EDIT_REDO_SHIFT, 0, "Ctrl+Shift+Z", false},
-    {ID_TOGGLE_GRID, 0, "", true},
-    {ID_TOGGLE_CURR_POS, 0, "", true},
+    {ID_TOGGLE_GRID, 19811, "", true},  // the graph view's context menu
+    {ID_TOGGLE_CURR_POS, 19812, "", true},
     {ID_HELP, 0, "F1", false},
     {ID_CONTEXT_HELP, 0, "Shift+F1", false},
     {ID_NEXT_PANE, 0, "F6", false},

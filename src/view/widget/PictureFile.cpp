@@ -1,5 +1,6 @@
 #include "PictureFile.h"
 
+#include "AppText.h"
 #include "FileBytes.h"
 #include "FileMessages.h"
 #include "GraphRenderer.h"
@@ -16,6 +17,8 @@
 namespace {
 
 constexpr int kPointsPerInch = 72;
+constexpr int kCssPixelsPerInch = 96;  // an SVG's size in its readers' pixels
+constexpr unsigned kTitle = 22225;
 
 QSize Scaled(QSize size, double scale)
 {
@@ -40,6 +43,8 @@ QByteArray Svg(const GraphRenderer& renderer, QSize size, double scale)
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
+    generator.setTitle(AppText(kTitle));
+    generator.setResolution(kCssPixelsPerInch);
     generator.setSize(Scaled(size, scale));
     generator.setViewBox(QRect(QPoint(0, 0), size));
     QPainter painter(&generator);
