@@ -484,6 +484,14 @@ scenario_delete_undo()
     step "Ctrl+Z brings it back"
     x11_keys "$X11_MAIN" ctrl+z
     x11_wait_title "$X11_MAIN" '^[^*]* - Curvix$' "after Ctrl+Z the document is still marked modified"
+    step "Ctrl+Y and Ctrl+Shift+Z redo, Ctrl+Z undoes again"
+    local key
+    for key in ctrl+y ctrl+shift+z; do
+        x11_keys "$X11_MAIN" "$key"
+        x11_wait_title "$X11_MAIN" '\* - Curvix$' "$key did not redo the removal"
+        x11_keys "$X11_MAIN" ctrl+z
+        x11_wait_title "$X11_MAIN" '^[^*]* - Curvix$' "Ctrl+Z after $key left the document modified"
+    done
     step "save and compare with the original"
     x11_save "$X11_MAIN" "$DOC"
     cmp -s "$DOC" "$X11_DIR/original.cvx" ||

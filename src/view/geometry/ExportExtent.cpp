@@ -5,6 +5,8 @@
 
 ViewMapping ExportExtent::Visible(const ViewMapping& view, PixelSize client)
 {
+    if (client.width == view.ClientSize().width && client.height == view.ClientSize().height)
+        return view;
     ViewMapping visible = view;
     visible.SetClientSize(client.width, client.height);
     visible.SetScrollPosition(visible.ClampedScroll(visible.ScrollForViewCentre(view.ViewCentre())));
