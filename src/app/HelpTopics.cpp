@@ -30,6 +30,7 @@ const std::map<std::uint32_t, const char*>& DialogTopics()
         {195, "graphlist.html#remove"},
         {197, "integral.html#select"},
         {198, "integral.html#results"},
+        {22200, "edit.html#export"},  // Export Picture
     };
     return topics;
 }

@@ -4,6 +4,7 @@
 #include "AppSettings.h"
 #include "AppText.h"
 #include "ExportExtent.h"
+#include "HelpRequests.h"
 #include "MessageBoxStyle.h"
 
 #include <QButtonGroup>
@@ -11,6 +12,7 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,6 +36,8 @@ constexpr unsigned kWhole = 22215;
 constexpr unsigned kWholeTooLarge = 22216;
 constexpr unsigned kOKCaption = 22222;
 constexpr unsigned kCancelCaption = 22223;
+constexpr unsigned kHelpCaption = 13009;
+constexpr std::uint32_t kHelpId = 0x20000 + kCaption;  // the dialog's help topic
 constexpr unsigned kTooLarge = 3800;
 constexpr int kScales = 3;
 
@@ -110,6 +114,8 @@ void CExportPictureDlg::CreateControls(const AppSettings& settings)
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(AppText(kOKCaption), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(AppText(kCancelCaption), QDialogButtonBox::RejectRole);
+    buttons->addButton(AppText(kHelpCaption), QDialogButtonBox::HelpRole);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { HelpRequests::Submit({kHelpId, 0, false}); });
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { OnOK(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     for (QRadioButton* button : {viewSizeButton, customSizeButton, visibleButton, wholeButton})
@@ -141,6 +147,14 @@ int CExportPictureDlg::DoModal()
     const int result = this->result() == QDialog::Accepted ? IDOK : IDCANCEL;
     hide();
     return result;
+}
+
+void CExportPictureDlg::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1)
+        HelpRequests::Submit({kHelpId, 0, false});
+    else
+        QDialog::keyPressEvent(event);
 }
 
 void CExportPictureDlg::SetTestDriver(TestDriver driver)
