@@ -266,14 +266,14 @@ void CGraphDataForm::RunPropertiesSheet(int index)
     sheet.RefuseDuplicates([this, stored](const GraphItem& graph) { return IsDuplicate(graph, stored); });
     if (sheet.DoModal() != IDOK)
         return;
-    if (sheet.Graph().Differs(*stored)) {
-        DocumentState before = doc.CaptureState();
-        const unsigned name = HistoryStepNames::ForGraphEdit(*stored, sheet.Graph());
-        *stored = sheet.Graph();
+    // A change of white space alone is taken over without a step, as it
+    // leaves the document unmodified.
+    DocumentState before = doc.CaptureState();
+    const bool changed = sheet.Graph().Differs(*stored);
+    const unsigned name = HistoryStepNames::ForGraphEdit(*stored, sheet.Graph());
+    *stored = sheet.Graph();
+    if (changed)
         doc.RecordStep(name, std::move(before));
-    } else {
-        *stored = sheet.Graph();
-    }
     FillList(true);
     list->SetCurSel(index);
     UpdateData();
