@@ -17,6 +17,7 @@ constexpr StringEntry kStrings[] = {
 #include "strings/frame.inc"
 #include "strings/dialogs.inc"
 #include "strings/reading.inc"
+#include "strings/edit.inc"
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "CCurvixDoc.h"
 #include "GraphItem.h"
 #include "GraphListDelegate.h"
+#include "HistoryStepNames.h"
 #include "MessageBoxStyle.h"
 
 #include <QKeyEvent>
@@ -85,6 +86,11 @@ void CGraphListBox::keyPressEvent(QKeyEvent* event)
         ToggleVisibility(currentRow());
         return;
     }
+    if (deletePressed && event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier
+        && currentRow() >= 0) {
+        deletePressed();
+        return;
+    }
     QListWidget::keyPressEvent(event);
 }
 
@@ -97,7 +103,11 @@ void CGraphListBox::ToggleVisibility(int row)
     if (graph->hidden && document && !document->CanShowAnotherGraph()) {
         AppMessageBox::Show(this, kTooManyGraphs, kErrorCaption, MB_ICONEXCLAMATION);
     } else {
+        DocumentState before = document ? document->CaptureState() : DocumentState{};
         graph->hidden = !graph->hidden;
+        if (document)
+            document->RecordStep(graph->hidden ? HistoryStepNames::kHideGraph : HistoryStepNames::kShowGraph,
+                                 std::move(before));
         if (visibilityChanged)
             QTimer::singleShot(0, this, visibilityChanged);
     }

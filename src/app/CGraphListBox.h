@@ -35,18 +35,22 @@ public:
     void SetCheckBoxes(bool on) { withCheckBoxes = on; }
     // Called, after the event, whenever the user changed a graph's visibility.
     void SetVisibilityHandler(std::function<void()> handler) { visibilityChanged = std::move(handler); }
+    // Called when Delete is pressed on a selected row.
+    void SetDeleteHandler(std::function<void()> handler) { deletePressed = std::move(handler); }
 
     // The check box's hit area of a row, in the list's viewport.
     QRect CheckBoxHitArea(int row) const;
+    // Shows or hides a row's graph as its check box does: one undo step of
+    // the document, refused with a message at a 16th visible graph.
+    void ToggleVisibility(int row);
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void ToggleVisibility(int row);
-
     CCurvixDoc* document = nullptr;
     bool withCheckBoxes = true;
     std::function<void()> visibilityChanged;
+    std::function<void()> deletePressed;
 };

@@ -4,6 +4,7 @@
 #include "CCoordSystemGeneralPage.h"
 #include "CCoordSystemSheet.h"
 #include "CCurvixDoc.h"
+#include "HistoryStepNames.h"
 #include "MessageBoxStyle.h"
 
 namespace {
@@ -18,8 +19,9 @@ bool EditCoordSystem(QWidget* parent, CCurvixDoc& document)
     CCoordSystemSheet sheet(kEditCaption, document.coordSystem, parent);
     if (sheet.DoModal() != IDOK)
         return false;
+    DocumentState before = document.CaptureState();
     sheet.StoreTo(document.coordSystem);
-    document.SetModifiedFlag();
+    document.RecordStep(HistoryStepNames::kEditCoordSystem, std::move(before));
     return true;
 }
 

@@ -32,6 +32,7 @@ const std::map<std::uint32_t, const char*>& DialogTopics()
         {198, "integral.html#results"},
         {199, "analysis.html#points"},
         {200, "analysis.html#table"},
+        {22200, "edit.html#export"},  // Export Picture
     };
     return topics;
 }

@@ -5,20 +5,13 @@
 #include "CliComputation.h"
 #include "CliDocument.h"
 #include "CliOutput.h"
-#include "FileBytes.h"
-#include "FileMessages.h"
 #include "GraphRenderer.h"
 #include "MemorySettingsBackend.h"
+#include "PictureFile.h"
 #include "ViewMapping.h"
 
-#include <QBuffer>
-#include <QByteArray>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPainter>
 
-#include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -29,7 +22,7 @@
 
 namespace {
 
-constexpr const char* kUsage = "curvix-cli render [--convert] FILE -o OUT.png [--size WxH] [--scale S] [--classic]";
+constexpr const char* kUsage = "curvix-cli render [--convert] FILE -o OUT.png|OUT.svg|OUT.pdf [--size WxH] [--scale S] [--classic]";
 constexpr int kLargestSide = 16384;
 constexpr double kLargestScale = 4.0;
 
@@ -105,21 +98,6 @@ ViewMapping ComputedView(CCurvixDoc& doc, int width, int height)
     return view;
 }
 
-// The picture is made whole in memory and written as a document is saved,
-// so that a failed write leaves the previous file as it was. The message
-// for a failure, or an empty one.
-std::string WritePicture(const QImage& image, const char* path)
-{
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    // Encoding into memory fails only when the memory runs out.
-    if (!image.save(&buffer, "PNG"))
-        return FileMessages::Saving(path, FileMessages::OutOfMemory());
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(png.constData());
-    return FileBytes::WriteReplacing(path, {bytes, static_cast<size_t>(png.size())});
-}
-
 int Fail(const std::string& message)
 {
     std::fprintf(stderr, "%s\n", CliOutput::OneLine(message).c_str());
@@ -135,17 +113,10 @@ int Draw(CCurvixDoc& doc, const RenderArgs& args)
         settings.CurveWidth = 1;
     }
     const ViewMapping view = ComputedView(doc, args.width, args.height);
-    // The same picture in window pixels, drawn at scale times the pixels.
-    QImage image(static_cast<int>(std::ceil(args.width * args.scale)), static_cast<int>(std::ceil(args.height * args.scale)),
-                 QImage::Format_RGB32);
-    if (image.isNull())
-        return Fail(FileMessages::Saving(args.output, FileMessages::OutOfMemory()));
-    image.setDevicePixelRatio(args.scale);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    GraphRenderer(doc, settings, view).DrawAll(painter);
-    painter.end();
-    const std::string failure = WritePicture(image, args.output);
+    const PictureFile::Format format = PictureFile::FormatOf(QString::fromLocal8Bit(args.output));
+    const QByteArray contents
+        = PictureFile::Contents(GraphRenderer(doc, settings, view), QSize(args.width, args.height), args.scale, format);
+    const std::string failure = PictureFile::Write(args.output, contents);
     return failure.empty() ? 0 : Fail(failure);
 }
 

@@ -38,20 +38,30 @@ constexpr DwordSetting kDrawDisabledButtonsInColor{SettingDrawDisabledButtonsInC
                                                    &AppSettings::DrawDisabledButtonsInColor, nullptr};
 constexpr DwordSetting kSmoothCurves{SettingSmoothCurves, "SmoothCurves", &AppSettings::SmoothCurves, nullptr};
 constexpr DwordSetting kCurveWidth{SettingCurveWidth, "CurveWidth", nullptr, &AppSettings::CurveWidth, 2, 1, 3};
+constexpr DwordSetting kExportFormat{SettingExportFormat, "ExportFormat", nullptr, &AppSettings::ExportFormat, 0, 0, 2};
+constexpr DwordSetting kExportViewSize{SettingExportViewSize, "ExportViewSize", &AppSettings::ExportViewSize, nullptr};
+constexpr DwordSetting kExportWidth{SettingExportWidth, "ExportWidth", nullptr, &AppSettings::ExportWidth, 800, 1,
+                                    16384};
+constexpr DwordSetting kExportHeight{SettingExportHeight, "ExportHeight", nullptr, &AppSettings::ExportHeight, 600, 1,
+                                     16384};
+constexpr DwordSetting kExportScale{SettingExportScale, "ExportScale", nullptr, &AppSettings::ExportScale, 1, 1, 3};
 
 // Reading and writing take the values in slightly different orders.
 constexpr DwordSetting kLoadOrder[] = {kShowSplash, kShowLogo, kShowGrid, kGridSize, kShowCurrPos,
                                        kShowToolbar, kShowStatusbar, kOneLineCoolbar,
                                        kUseWatermarkBitmap, kDrawDisabledButtonsInColor,
-                                       kSmoothCurves, kCurveWidth};
+                                       kSmoothCurves, kCurveWidth, kExportFormat, kExportViewSize,
+                                       kExportWidth, kExportHeight, kExportScale};
 constexpr DwordSetting kSaveOrder[] = {kShowSplash, kShowLogo, kShowGrid, kGridSize, kShowCurrPos,
                                        kShowToolbar, kOneLineCoolbar, kShowStatusbar,
                                        kUseWatermarkBitmap, kDrawDisabledButtonsInColor,
-                                       kSmoothCurves, kCurveWidth};
+                                       kSmoothCurves, kCurveWidth, kExportFormat, kExportViewSize,
+                                       kExportWidth, kExportHeight, kExportScale};
 
 constexpr const char* kDefCS = "DefCS";
 constexpr const char* kWndPlacement = "WndPlacement";
 constexpr const char* kCustColors = "CustColors";
+constexpr const char* kExportFolder = "ExportFolder";
 constexpr std::uint32_t kWhite = 0x00FFFFFF;
 constexpr size_t kCustColorsSize = 64;
 
@@ -110,6 +120,8 @@ void AppSettings::SetDefaultSettings(int mask)
     }
     if (mask & SettingDefCS)
         defaultCoordSystem = DefaultCoordSystem();
+    if (mask & SettingExportFolder)
+        ExportFolder.clear();
 }
 
 // Values read from the store that the program's own pages could never have
@@ -155,6 +167,10 @@ int AppSettings::LoadValues(int mask)
         repaired |= SettingDefCS;
     if ((mask & SettingWndPlacement) && !LoadWindowPlacement())
         repaired |= SettingWndPlacement;
+    if (mask & SettingExportFolder) {
+        const auto bytes = backend.QueryBinary(kExportFolder);
+        ExportFolder = bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
+    }
     if (mask & SettingCustColors) {
         if (const auto bytes = QueryExact(backend, kCustColors, kCustColorsSize)) {
             Archive archive(*bytes, {});
@@ -222,6 +238,8 @@ void AppSettings::SaveValues(int mask)
         backend.SetBinary(kDefCS, Bytes(defaultCoordSystem.GetImage()));
     if (mask & SettingWndPlacement)
         backend.SetBinary(kWndPlacement, Bytes(windowPlacement.GetImage()));
+    if (mask & SettingExportFolder)
+        backend.SetBinary(kExportFolder, {ExportFolder.begin(), ExportFolder.end()});
     if (mask & SettingCustColors) {
         Archive archive;
         for (std::uint32_t color : customColors)

@@ -27,6 +27,12 @@ enum SettingsMaskBit : int {
     SettingDrawDisabledButtonsInColor = 0x1000,
     SettingSmoothCurves = 0x2000,
     SettingCurveWidth = 0x4000,
+    SettingExportFormat = 0x8000,
+    SettingExportViewSize = 0x10000,
+    SettingExportWidth = 0x20000,
+    SettingExportHeight = 0x40000,
+    SettingExportScale = 0x80000,
+    SettingExportFolder = 0x100000,
     SettingAll = -1,
 };
 
@@ -66,6 +72,15 @@ public:
     bool UseWatermarkBitmap = true;
     bool SmoothCurves = true;   // curves drawn anti-aliased
     std::int32_t CurveWidth = 2;  // curve pen in device-independent pixels, 1 to 3
+    // The last picture export: format (0 PNG, 1 SVG, 2 PDF), the view's
+    // size or width and height in pixels (1 to 16384), scale (1 to 3) and
+    // the folder (UTF-8; empty for none yet).
+    std::int32_t ExportFormat = 0;
+    bool ExportViewSize = true;
+    std::int32_t ExportWidth = 800;
+    std::int32_t ExportHeight = 600;
+    std::int32_t ExportScale = 1;
+    std::string ExportFolder;
     CoordSystem defaultCoordSystem;
     WindowPlacement windowPlacement;
     // The colour chooser's 16 custom colours (0x00BBGGRR); the window copies

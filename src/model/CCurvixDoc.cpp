@@ -216,6 +216,7 @@ void CCurvixDoc::DeleteContents()
 bool CCurvixDoc::OnNewDocument()
 {
     DeleteContents();
+    history.Clear();
     coordSystem = settings.defaultCoordSystem;
     SetModifiedFlag(false);
     return true;
@@ -228,6 +229,7 @@ void CCurvixDoc::OnOpenDocument(const std::string& path)
         read.SetConversionPrompt(conversionPrompt);
         read.ReadFile(path);
         TakeContents(read);
+        history.Clear();
     } catch (const std::bad_alloc&) {
         throw CDocFileException::OutOfMemory(path);
     }
@@ -290,4 +292,52 @@ void CCurvixDoc::UpdateAllViews(DocView* sender, int hint)
         if (view != sender)
             view->OnUpdate(sender, hint);
     }
+}
+
+void CCurvixDoc::SetModifiedFlag(bool modified)
+{
+    this->modified = modified;
+    savedState.reset();
+    if (!modified)
+        savedState = CaptureState();
+}
+
+DocumentState CCurvixDoc::CaptureState() const
+{
+    return {{graphs.begin(), graphs.end()}, coordSystem, autoRefresh};
+}
+
+void CCurvixDoc::RecordStep(unsigned name, DocumentState before)
+{
+    modified = true;
+    if (before.SameAs(CaptureState()))
+        return;
+    try {
+        history.Record(name, std::move(before));
+    } catch (const std::bad_alloc&) {
+        // A history that cannot grow loses its steps rather than the change.
+        history.Clear();
+    }
+}
+
+bool CCurvixDoc::Undo()
+{
+    return Restore(history.Undo(CaptureState()));
+}
+
+bool CCurvixDoc::Redo()
+{
+    return Restore(history.Redo(CaptureState()));
+}
+
+bool CCurvixDoc::Restore(std::optional<DocumentState> state)
+{
+    if (!state)
+        return false;
+    graphs.assign(state->graphs.begin(), state->graphs.end());
+    cursor = graphs.end();
+    coordSystem = state->coordSystem;
+    autoRefresh = state->autoRefresh;
+    modified = !savedState || !savedState->SameAs(*state);
+    return true;
 }

@@ -2,6 +2,8 @@
 
 #include "ComputationFailure.h"
 #include "CoordSystem.h"
+#include "DocumentHistory.h"
+#include "DocumentState.h"
 #include "GraphItem.h"
 #include "GraphSlots.h"
 #include "ManualResetEvent.h"
@@ -12,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -62,7 +65,23 @@ public:
     bool CanShowAnotherGraph() const;
 
     bool IsModified() const { return modified; }
-    void SetModifiedFlag(bool modified = true) { this->modified = modified; }
+    // Clearing the flag marks the current contents as the saved ones, which
+    // undo and redo compare with; setting it from outside the history (a
+    // zoom, a recovered copy) leaves no saved state to come back to.
+    void SetModifiedFlag(bool modified = true);
+
+    // Undo and redo. A change is recorded after it was made, with the state
+    // CaptureState gave before it and the string id of its name; it sets the
+    // modified flag, and one that changed nothing records no step. Undo and
+    // Redo restore the graphs, the coordinate system and the refresh flag
+    // (the list's graphs are new objects then) and clear the modified flag
+    // exactly when the contents are the saved ones again; false when there
+    // was no step. New and Open start an empty history.
+    DocumentState CaptureState() const;
+    void RecordStep(unsigned name, DocumentState before);
+    bool Undo();
+    bool Redo();
+    const DocumentHistory& History() const { return history; }
 
     // Writes the document, or reads it into the emptied document.
     void Serialize(Archive& archive);
@@ -157,12 +176,15 @@ private:
     // the zoom and the refresh flag of source into it.
     void TakeContents(CCurvixDoc& source);
     bool Refuse(ComputationFailure failure);
+    bool Restore(std::optional<DocumentState> state);
 
     const AppSettings& settings;
     ConversionPrompt* conversionPrompt = nullptr;
     std::list<GraphItem> graphs;
     std::list<GraphItem>::iterator cursor = graphs.end();
     bool modified = false;
+    DocumentHistory history;
+    std::optional<DocumentState> savedState;
     std::vector<DocView*> views;
 
     GraphSlots graphSlots;

@@ -10,6 +10,7 @@ public:
         HintComputed = 1,          // a computation finished
         HintZoomChanged = 2,
         HintSettingsChanged = 4,
+        HintDocumentRestored = 8,  // undo or redo replaced the graphs and settings
     };
 
     virtual ~DocView() = default;

@@ -160,6 +160,7 @@ TEST(HelpTest, EveryContextIdOpensAnExistingTopic)
         {0x20000 + 132, "graphlist.html#select"},
         {0x20000 + 197, "integral.html#select"},
         {0x20000 + 198, "integral.html#results"},
+        {0x20000 + 22200, "edit.html#export"},
         {0x20000 + 100, "about.html"},
         {0x20000 + 128, "mainwindow.html"},
         {0x20000 + 135, "graphview.html#computing"},

@@ -201,7 +201,7 @@ TEST_F(FrameTest, MenuMnemonicsBelongToTheMenus)
     };
     const QMenuBar* bar = Frame().findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);
-    ASSERT_EQ(bar->actions().size(), 5);
+    ASSERT_EQ(bar->actions().size(), 6);
     std::map<QChar, QStringList> owners;
     for (const QAction* menu : bar->actions())
         owners[mnemonic(menu->text())] << menu->text();

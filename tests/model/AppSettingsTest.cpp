@@ -12,7 +12,7 @@ const std::pair<int, bool AppSettings::*> kFlags[] = {
     {SettingOneLineCoolbar, &AppSettings::OneLineCoolbar},
     {SettingUseWatermarkBitmap, &AppSettings::UseWatermarkBitmap},
     {SettingDrawDisabledButtonsInColor, &AppSettings::DrawDisabledButtonsInColor},
-    {SettingSmoothCurves, &AppSettings::SmoothCurves},
+    {SettingSmoothCurves, &AppSettings::SmoothCurves},  {SettingExportViewSize, &AppSettings::ExportViewSize},
 };
 
 using Settings = DocumentFixture;
@@ -80,6 +80,16 @@ TEST_F(Settings, OutOfRangeValuesAreMendedInTheStore)
         {"CurveWidth", 4u, true, 0},
         {"CurveWidth", 1u, false, 0},
         {"CurveWidth", 3u, false, 0},
+        {"ExportFormat", 3u, true, 0},
+        {"ExportFormat", 2u, false, 0},
+        {"ExportWidth", 0u, true, 0},
+        {"ExportWidth", 16385u, true, 0},
+        {"ExportWidth", 16384u, false, 0},
+        {"ExportHeight", 4294967295u, true, 0},
+        {"ExportHeight", 1u, false, 0},
+        {"ExportScale", 0u, true, 0},
+        {"ExportScale", 4u, true, 0},
+        {"ExportScale", 3u, false, 0},
         {"DefCS", csImage([](CoordSystem& cs) { cs.precision = 2147483647; }), true, 0},
         {"DefCS", csImage([](CoordSystem& cs) { cs.left = -1e7, cs.right = 1e7; }), true, 0},
         {"DefCS", csImage([](CoordSystem& cs) { cs.top = -50; }), true, 0},
@@ -101,6 +111,9 @@ TEST_F(Settings, OutOfRangeValuesAreMendedInTheStore)
         EXPECT_EQ(written, row.mended);
         EXPECT_TRUE(settings.GridSize >= 0 && settings.GridSize <= 2);
         EXPECT_TRUE(settings.CurveWidth >= 1 && settings.CurveWidth <= 3);
+        EXPECT_TRUE(settings.ExportFormat >= 0 && settings.ExportFormat <= 2 && settings.ExportScale >= 1
+                    && settings.ExportScale <= 3 && settings.ExportWidth >= 1 && settings.ExportWidth <= 16384
+                    && settings.ExportHeight >= 1 && settings.ExportHeight <= 16384);
         EXPECT_EQ(RangeValidation::CheckStoredCoordSystem(settings.defaultCoordSystem), 0u);
         EXPECT_EQ(settings.windowPlacement.showCmd, row.showCmd);
         // What was written back reads as it was mended, and is left alone then.

@@ -4,6 +4,7 @@
 #include "PixelProbe.h"
 
 #include <QImage>
+#include <QXmlStreamReader>
 
 namespace {
 
@@ -86,5 +87,73 @@ TEST_F(RenderCommand, ClassicPictureIsUnchangedAndSmoothCurvesAreWider)
             EXPECT_EQ(differing, 0);
         else
             EXPECT_GT(differing, 1000);
+    }
+}
+
+namespace {
+
+struct SvgCounts {
+    QString viewBox;
+    int paths = 0;
+    int texts = 0;
+    int redStrokes = 0;
+};
+
+SvgCounts ReadSvg(const std::string& text)
+{
+    SvgCounts counts;
+    QXmlStreamReader reader(QByteArray::fromStdString(text));
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (reader.name() == QLatin1String("svg"))
+            counts.viewBox = reader.attributes().value("viewBox").toString();
+        counts.paths += reader.name() == QLatin1String("path") || reader.name() == QLatin1String("polyline");
+        counts.texts += reader.name() == QLatin1String("text");
+        counts.redStrokes += reader.attributes().value("stroke") == QLatin1String("#ff0000");
+    }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    return counts;
+}
+
+}  // namespace
+
+// The output's name chooses the format; SVG and PDF are drawings of the same
+// client size as the PNG, with the curve as a path and the labels as text.
+TEST_F(RenderCommand, WritesSvgOrPdfByTheOutputName)
+{
+    CCurvixDoc doc(settings);
+    GraphItem item;
+    item.expression = "sin(x)";
+    item.color = 0x0000FF;
+    doc.AddGraph(item);
+    const std::string file = Write("sine.cvx", doc);
+    const struct {
+        const char* output;
+        const char* starts;
+    } rows[] = {
+        {"out.svg", "<?xml"}, {"OUT.SVG", "<?xml"}, {"out.pdf", "%PDF-"}, {"out.Pdf", "%PDF-"},
+        {"out.png", "\x89PNG"}, {"out.svg.png", "\x89PNG"}, {"out", "\x89PNG"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.output);
+        ASSERT_EQ(Run("render " + file + " -o " + Path(row.output) + " --size 465x440 --scale 2").status, 0);
+        const std::string written = Read(Path(row.output));
+        EXPECT_EQ(written.rfind(row.starts, 0), 0u);
+        if (written.rfind("<?xml", 0) == 0) {
+            const SvgCounts svg = ReadSvg(written);
+            EXPECT_EQ(svg.viewBox, "0 0 465 440");
+            EXPECT_GE(svg.paths, 1);
+            EXPECT_GE(svg.texts, 4);  // tick labels on both strips
+            EXPECT_GE(svg.redStrokes, 1);
+        } else if (written.rfind("%PDF-", 0) == 0) {
+            // One page of 465 x 440 window pixels at two points each.
+            std::size_t pages = 0;
+            for (std::size_t at = written.find("/Type /Page"); at != std::string::npos;
+                 at = written.find("/Type /Page", at + 1))
+                pages += written.compare(at, 12, "/Type /Pages") != 0;
+            EXPECT_EQ(pages, 1u);
+            EXPECT_NE(written.find("/MediaBox [0 0 930.000000 880.000000]"), std::string::npos);
+        }
     }
 }

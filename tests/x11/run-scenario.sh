@@ -476,6 +476,16 @@ scenario_recovery_after_kill()
         fail "the restored document differs from the one that was lost"
 }
 
+clipboard_targets()
+{
+    xclip -o -selection clipboard -t TARGETS 2>/dev/null
+}
+
+clipboard_offers()
+{
+    clipboard_targets | grep -qx "$1"
+}
+
 clipboard_is()
 {
     [[ $(xclip -o -selection clipboard 2>/dev/null) == "$1" ]]
@@ -507,11 +517,45 @@ scenario_trace_copy()
         copied=$(xclip -o -selection clipboard 2>/dev/null)
         fail "the clipboard holds \"$copied\", not \"$expected\""
     }
-    step "Escape ends the trace; Shift+Right no longer moves anything"
+    step "Escape ends the trace: Ctrl+C copies the picture instead of values"
     x11_keys "$X11_MAIN" Escape shift+Right ctrl+c
-    sleep 0.3
-    copied=$(xclip -o -selection clipboard 2>/dev/null)
-    [[ $copied == "$expected" ]] || fail "after Escape the clipboard changed to \"$copied\""
+    x11_poll "$X11_WAIT" clipboard_offers image/png ||
+        fail "after Escape Ctrl+C did not copy the picture (the clipboard offers $(clipboard_targets | paste -sd' '))"
+}
+
+# Delete in the graph list asks the Remove graph dialog, Return removes the
+# graph, Ctrl+Z brings it back: the saved file is the original again.
+scenario_delete_undo()
+{
+    copy_example waves.cvx
+    cp "$DOC" "$X11_DIR/original.cvx"
+    step "open the document"
+    x11_open_document "$DOC"
+    settle
+    step "Down, Delete in the graph list"
+    x11_keys "$X11_MAIN" Down Delete
+    x11_wait_window "$(x11_exact 'Remove graph')" "the Remove graph dialog"
+    local dialog=$X11_WIN
+    settle
+    step "Return removes the graph"
+    x11_keys "$dialog" Return
+    x11_wait_gone "$dialog" "the Remove graph dialog"
+    x11_wait_title "$X11_MAIN" '\* - Curvix$' "no graph was removed: the document stayed unmodified"
+    step "Ctrl+Z brings it back"
+    x11_keys "$X11_MAIN" ctrl+z
+    x11_wait_title "$X11_MAIN" '^[^*]* - Curvix$' "after Ctrl+Z the document is still marked modified"
+    step "Ctrl+Y and Ctrl+Shift+Z redo, Ctrl+Z undoes again"
+    local key
+    for key in ctrl+y ctrl+shift+z; do
+        x11_keys "$X11_MAIN" "$key"
+        x11_wait_title "$X11_MAIN" '\* - Curvix$' "$key did not redo the removal"
+        x11_keys "$X11_MAIN" ctrl+z
+        x11_wait_title "$X11_MAIN" '^[^*]* - Curvix$' "Ctrl+Z after $key left the document modified"
+    done
+    step "save and compare with the original"
+    x11_save "$X11_MAIN" "$DOC"
+    cmp -s "$DOC" "$X11_DIR/original.cvx" ||
+        fail "the saved file differs from the original: $(expressions "$DOC" | paste -sd'|')"
 }
 
 # ----------------------------------------------------------------------------

@@ -91,6 +91,11 @@ void CGraphChoiceDlg::OnAction()
     accept();
 }
 
+void CGraphChoiceDlg::Preselect(int row)
+{
+    list->SetCurSel(row);
+}
+
 void CGraphChoiceDlg::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1)

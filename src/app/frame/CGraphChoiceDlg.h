@@ -28,6 +28,8 @@ public:
 
     // Runs the dialog: IDOK with selectedIndex set, or IDCANCEL.
     int DoModal();
+    // Selects a row other than the first before the dialog shows.
+    void Preselect(int row);
 
     // A test's stand-in for the user, as with the property sheets: DoModal
     // hands the shown dialog to the driver and returns its result.

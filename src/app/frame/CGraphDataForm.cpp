@@ -13,6 +13,7 @@
 #include "CSelectGraphDlg.h"
 #include "CoordSystemFlows.h"
 #include "GraphPalette.h"
+#include "HistoryStepNames.h"
 #include "MessageBoxStyle.h"
 
 #include <QCheckBox>
@@ -24,6 +25,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -74,6 +77,7 @@ void CGraphDataForm::CreateControls()
     Register(list, IDC_GRAPH_LIST);
     list->SetDocument(&doc);
     list->SetVisibilityHandler([this] { OnVisibilityChanged(); });
+    list->SetDeleteHandler([this] { OnRemoveSelectedGraph(); });
     connect(list, &QListWidget::itemDoubleClicked, this, [this] { OnGraphProperties(); });
 
     auto* buttons = new QGridLayout;
@@ -188,12 +192,13 @@ void CGraphDataForm::OnAddGraph()
     sheet.RefuseDuplicates([this](const GraphItem& graph) { return IsDuplicate(graph, nullptr); });
     if (sheet.DoModal() != IDOK)
         return;
+    DocumentState before = doc.CaptureState();
     GraphItem* stored = doc.AddGraph(sheet.Graph());
     if (!stored)
         return;
     list->SetCurSel(list->AddItem(stored));
     FillList(false);
-    doc.SetModifiedFlag();
+    doc.RecordStep(HistoryStepNames::kAddGraph, std::move(before));
     if (!canBeShown)
         ShowStatusMessage(AppText(kAddedHidden));
     ApplyAutoRefreshRule();
@@ -204,12 +209,45 @@ void CGraphDataForm::OnRemoveGraph()
     const int index = list->CurSel();
     if (index < 0)
         return;
-    doc.RemoveGraph(index);
-    doc.SetModifiedFlag();
+    RemoveAt(index);
     FillList(true);
     list->SetCurSel(index);
     UpdateData();
     ApplyAutoRefreshRule();
+}
+
+void CGraphDataForm::RemoveAt(int index)
+{
+    DocumentState before = doc.CaptureState();
+    if (doc.RemoveGraph(index))
+        doc.RecordStep(HistoryStepNames::kRemoveGraph, std::move(before));
+}
+
+void CGraphDataForm::OnRemoveSelectedGraph()
+{
+    const int index = list->CurSel();
+    if (index < 0)
+        return;
+    CRemoveGraphDlg dialog(doc, this);
+    dialog.Preselect(index);
+    if (dialog.DoModal() != IDOK)
+        return;
+    RemoveAt(dialog.selectedIndex);
+    FillList(true);
+    list->SetCurSel(std::min(dialog.selectedIndex, list->count() - 1));
+    UpdateData();
+    ApplyAutoRefreshRule();
+}
+
+bool CGraphDataForm::HasSelection() const
+{
+    return list->CurSel() >= 0 && list->ItemGraph(list->CurSel());
+}
+
+void CGraphDataForm::ToggleSelectedVisibility()
+{
+    if (HasSelection())
+        list->ToggleVisibility(list->CurSel());
 }
 
 void CGraphDataForm::OnGraphProperties()
@@ -228,9 +266,14 @@ void CGraphDataForm::RunPropertiesSheet(int index)
     sheet.RefuseDuplicates([this, stored](const GraphItem& graph) { return IsDuplicate(graph, stored); });
     if (sheet.DoModal() != IDOK)
         return;
-    if (sheet.Graph().Differs(*stored))
-        doc.SetModifiedFlag();
+    // A change of white space alone is taken over without a step, as it
+    // leaves the document unmodified.
+    DocumentState before = doc.CaptureState();
+    const bool changed = sheet.Graph().Differs(*stored);
+    const unsigned name = HistoryStepNames::ForGraphEdit(*stored, sheet.Graph());
     *stored = sheet.Graph();
+    if (changed)
+        doc.RecordStep(name, std::move(before));
     FillList(true);
     list->SetCurSel(index);
     UpdateData();
@@ -255,8 +298,7 @@ void CGraphDataForm::OnRemoveGraphDialog()
     CRemoveGraphDlg dialog(doc, this);
     if (dialog.DoModal() != IDOK)
         return;
-    doc.RemoveGraph(dialog.selectedIndex);
-    doc.SetModifiedFlag();
+    RemoveAt(dialog.selectedIndex);
     FillList(true);
     UpdateData();
     ApplyAutoRefreshRule();
@@ -276,13 +318,25 @@ void CGraphDataForm::OnAutoRefreshChanged()
     UpdateData();
     if (autoRefresh && doc.NeedsRecompute())
         PostRefresh();
+    DocumentState before = doc.CaptureState();
     doc.autoRefresh = autoRefresh;
-    doc.SetModifiedFlag();
+    doc.RecordStep(HistoryStepNames::kAutoRefresh, std::move(before));
 }
 
 void CGraphDataForm::OnVisibilityChanged()
 {
-    doc.SetModifiedFlag();
+    UpdateData();
+    ApplyAutoRefreshRule();
+}
+
+// After undo or redo: the list, the option and the picture as after the
+// change itself.
+void CGraphDataForm::ShowRestoredDocument()
+{
+    const int selected = list->CurSel();
+    autoRefreshBox->setChecked(doc.autoRefresh);
+    FillList(true);
+    list->SetCurSel(std::min(selected, list->count() - 1));
     UpdateData();
     ApplyAutoRefreshRule();
 }
@@ -292,6 +346,10 @@ void CGraphDataForm::OnUpdate(DocView* sender, int hint)
     UpdateData();
     if (hint == HintZoomChanged || hint == HintSettingsChanged)
         return;
+    if (hint == HintDocumentRestored) {
+        ShowRestoredDocument();
+        return;
+    }
     FillList(true);
     if (!sender && hint == HintGraphsChanged && doc.autoRefresh) {
         autoRefreshBox->setChecked(true);

@@ -31,6 +31,11 @@ public:
     void OnGraphProperties();
     void OnEditCoordSystem();
     void OnRemoveGraphDialog();
+    // Delete and the list's context menu: the "Remove graph" dialog with the
+    // selected graph chosen; the graph goes when the user confirms.
+    void OnRemoveSelectedGraph();
+    void ToggleSelectedVisibility();
+    bool HasSelection() const;
     void OnGraphPropertiesDialog();
     void OnUpdate(DocView* sender, int hint) override;
 
@@ -56,6 +61,8 @@ private:
     void OnAutoRefreshChanged();
     void OnVisibilityChanged();
     void RunPropertiesSheet(int index);
+    void RemoveAt(int index);
+    void ShowRestoredDocument();
 
     CCurvixDoc& doc;
     AppSettings& settings;

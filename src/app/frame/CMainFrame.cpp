@@ -15,6 +15,8 @@
 #include "DocView.h"
 #include "DocumentRecovery.h"
 #include "FrameCommands.h"
+#include "FrameContextMenus.h"
+#include "FrameEditCommands.h"
 #include "FrameStatusBar.h"
 #include "HelpRequests.h"
 #include "HelpWindow.h"
@@ -67,6 +69,7 @@ CMainFrame::CMainFrame(CCurvixDoc& doc, AppSettings& settings)
     setAcceptDrops(true);
     CreateClientArea();
     CreateBars();
+    contextMenus = new FrameContextMenus(*this);
     PlaceWindow();
     idleTimer = new QTimer(this);
     connect(idleTimer, &QTimer::timeout, this, [this] { UpdateCommandUI(); });
@@ -92,6 +95,7 @@ void CMainFrame::CreateClientArea()
     form = new CGraphDataForm(doc, settings, splitter);
     view = new CCurvixView(doc, settings, splitter);
     view->SetFrame(this);
+    editCommands = std::make_unique<FrameEditCommands>(doc, settings, *view, *this);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({CGraphDataForm::kPaneWidth, kViewInitialWidth});
@@ -202,6 +206,14 @@ const std::map<unsigned, CMainFrame::Handler>& CMainFrame::Handlers()
         {ID_FILE_SAVE, &CMainFrame::OnFileSave},
         {ID_FILE_SAVE_AS, &CMainFrame::OnFileSaveAs},
         {ID_APP_EXIT, &CMainFrame::OnAppExit},
+        {ID_EDIT_UNDO, &CMainFrame::OnUndo},
+        {ID_EDIT_REDO, &CMainFrame::OnRedo},
+        {ID_EDIT_REDO_SHIFT, &CMainFrame::OnRedo},
+        {ID_COPY_PICTURE, &CMainFrame::OnCopyPicture},
+        {ID_EXPORT_PICTURE, &CMainFrame::OnExportPicture},
+        {ID_SELECTED_GRAPH_PROPERTIES, &CMainFrame::OnSelectedGraphProperties},
+        {ID_SELECTED_GRAPH_VISIBILITY, &CMainFrame::OnSelectedGraphVisibility},
+        {ID_SELECTED_GRAPH_REMOVE, &CMainFrame::OnSelectedGraphRemove},
         {ID_ADD_GRAPH, &CMainFrame::OnAddGraph},
         {ID_REMOVE_GRAPH, &CMainFrame::OnRemoveGraph},
         {ID_GRAPH_PROPERTIES, &CMainFrame::OnGraphProperties},
@@ -281,6 +293,18 @@ bool CMainFrame::IsEnabled(unsigned id) const
     case ID_VALUE_TABLE:
     case ID_TRACE:
         return IsComputed() && !doc.IsComputing();
+    case ID_EDIT_UNDO:
+        return doc.History().CanUndo();
+    case ID_EDIT_REDO:
+    case ID_EDIT_REDO_SHIFT:
+        return doc.History().CanRedo();
+    case ID_COPY_PICTURE:
+    case ID_EXPORT_PICTURE:
+        return IsComputed() && !doc.IsComputing();
+    case ID_SELECTED_GRAPH_PROPERTIES:
+    case ID_SELECTED_GRAPH_VISIBILITY:
+    case ID_SELECTED_GRAPH_REMOVE:
+        return form->HasSelection();
     default:
         return Handlers().count(id) > 0;
     }
@@ -311,6 +335,7 @@ void CMainFrame::UpdateCommandUI()
         if (action->isCheckable())
             action->setChecked(IsChecked(id));
     }
+    editCommands->UpdateMenuTexts(*Action(ID_EDIT_UNDO), *Action(ID_EDIT_REDO));
     status->UpdatePositionPane(settings.ShowCurrPos, IsComputed());
     status->UpdateZoomPane(IsComputed(), doc.zoomX, doc.zoomY);
     setWindowTitle(AppText(kTitleFormat).replace(QStringLiteral("%s"), files.Title()));
@@ -337,6 +362,41 @@ void CMainFrame::OnFileSaveAs()
 {
     files.SaveAs();
     RefreshRecentFiles();
+}
+
+void CMainFrame::OnUndo()
+{
+    editCommands->Undo();
+}
+
+void CMainFrame::OnRedo()
+{
+    editCommands->Redo();
+}
+
+void CMainFrame::OnCopyPicture()
+{
+    editCommands->CopyPicture();
+}
+
+void CMainFrame::OnExportPicture()
+{
+    editCommands->ExportPicture();
+}
+
+void CMainFrame::OnSelectedGraphProperties()
+{
+    form->OnGraphProperties();
+}
+
+void CMainFrame::OnSelectedGraphVisibility()
+{
+    form->ToggleSelectedVisibility();
+}
+
+void CMainFrame::OnSelectedGraphRemove()
+{
+    form->OnRemoveSelectedGraph();
 }
 
 void CMainFrame::OnAppExit()

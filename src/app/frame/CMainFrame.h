@@ -15,6 +15,8 @@ class CCurvixView;
 class CGraphDataForm;
 class CMenuChrome;
 class DocumentRecovery;
+class FrameContextMenus;
+class FrameEditCommands;
 class FrameStatusBar;
 class QSplitter;
 class SplitterKeyMover;
@@ -54,6 +56,7 @@ public:
     DocumentRecovery& Recovery() const { return *recovery; }
     QSplitter& Splitter() const { return *splitter; }
     QToolBar& ToolBar() const { return *toolBar; }
+    FrameContextMenus& ContextMenus() const { return *contextMenus; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,6 +81,13 @@ private:
     void OnFileOpen();
     void OnFileSave();
     void OnFileSaveAs();
+    void OnUndo();
+    void OnRedo();
+    void OnCopyPicture();
+    void OnExportPicture();
+    void OnSelectedGraphProperties();
+    void OnSelectedGraphVisibility();
+    void OnSelectedGraphRemove();
     void OnAppExit();
     void OnAddGraph();
     void OnRemoveGraph();
@@ -123,6 +133,8 @@ private:
     QToolBar* toolBar = nullptr;
     std::unique_ptr<CMenuChrome> chrome;
     std::unique_ptr<DocumentRecovery> recovery;
+    std::unique_ptr<FrameEditCommands> editCommands;
+    FrameContextMenus* contextMenus = nullptr;
     QTimer* idleTimer = nullptr;
     QRect placedRect;  // where the window was put at its creation
     bool closed = false;

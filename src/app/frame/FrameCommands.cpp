@@ -38,8 +38,16 @@ constexpr FrameCommandInfo kCommands[] = {
     {ID_APP_ABOUT, kMenuText + 26, "", false},
     {ID_WEB_PAGE, kMenuText + 27, "", false},
     {ID_CENTRE_ON_ORIGIN, 19651, "", false},  // Home in the graph view
-    {ID_TOGGLE_GRID, 0, "", true},
-    {ID_TOGGLE_CURR_POS, 0, "", true},
+    {ID_EDIT_UNDO, 19803, "Ctrl+Z", false},  // the text names the step to undo
+    {ID_EDIT_REDO, 19804, "Ctrl+Y", false},
+    {ID_COPY_PICTURE, 19805, "Ctrl+C", false},
+    {ID_EXPORT_PICTURE, 19806, "Ctrl+E", false},
+    {ID_SELECTED_GRAPH_PROPERTIES, 19807, "", false},
+    {ID_SELECTED_GRAPH_VISIBILITY, 19808, "", false},
+    {ID_SELECTED_GRAPH_REMOVE, 19810, "", false},
+    {ID_EDIT_REDO_SHIFT, 0, "Ctrl+Shift+Z", false},
+    {ID_TOGGLE_GRID, 19811, "", true},  // the graph view's context menu
+    {ID_TOGGLE_CURR_POS, 19812, "", true},
     {ID_HELP, 0, "F1", false},
     {ID_CONTEXT_HELP, 0, "Shift+F1", false},
     {ID_NEXT_PANE, 0, "F6", false},
@@ -52,7 +60,10 @@ constexpr MenuEntry kSeparator{MenuEntry::Separator, 0};
 
 constexpr MenuEntry kMenus[] = {
     Title(18010), Item(ID_FILE_NEW), Item(ID_FILE_OPEN), Item(ID_FILE_SAVE), Item(ID_FILE_SAVE_AS),
-    kSeparator, {MenuEntry::RecentFiles, ID_FILE_MRU_FILE1}, kSeparator, Item(ID_APP_EXIT),
+    kSeparator, Item(ID_EXPORT_PICTURE), kSeparator, {MenuEntry::RecentFiles, ID_FILE_MRU_FILE1}, kSeparator,
+    Item(ID_APP_EXIT),
+    Title(19800), Item(ID_EDIT_UNDO), Item(ID_EDIT_REDO), kSeparator, Item(ID_COPY_PICTURE),
+    Item(ID_EXPORT_PICTURE),
     Title(18011), Item(ID_ADD_GRAPH), Item(ID_REMOVE_GRAPH), Item(ID_GRAPH_PROPERTIES),
     Item(ID_EDIT_COORD_SYSTEM), kSeparator, Item(ID_ZOOM_IN), Item(ID_ZOOM_OUT),
     {MenuEntry::SubMenu, 18015}, Item(ID_ZOOM_IN_X), Item(ID_ZOOM_OUT_X), Item(ID_ZOOM_IN_Y),
@@ -65,7 +76,8 @@ constexpr MenuEntry kMenus[] = {
 };
 
 constexpr unsigned kToolbar[] = {
-    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_HIDE_GRAPH_PANE, ID_SHOW_GRAPH_PANE, 0,
+    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_EXPORT_PICTURE, 0, ID_EDIT_UNDO, ID_EDIT_REDO, 0,
+    ID_HIDE_GRAPH_PANE, ID_SHOW_GRAPH_PANE, 0,
     ID_REFRESH, 0, ID_ZOOM_IN, ID_ZOOM_OUT, 0, ID_ZOOM_IN_X, ID_ZOOM_OUT_X, 0,
     ID_ZOOM_IN_Y, ID_ZOOM_OUT_Y, 0, ID_TOGGLE_GRID, ID_TOGGLE_CURR_POS, 0, ID_SETTINGS, 0,
     ID_HELP_FINDER, ID_CONTEXT_HELP,

@@ -10,6 +10,7 @@
 #include "CImageButton.h"
 #include "FieldFocus.h"
 #include "GraphPalette.h"
+#include "HistoryStepNames.h"
 #include "HelpRequests.h"
 #include "MessageBoxStyle.h"
 
@@ -232,9 +233,10 @@ void CAddTangentNormalDlg::OnAddToList()
     sheet.RefuseDuplicates([this](const GraphItem& candidate) { return IsDuplicate(candidate); });
     if (sheet.DoModal() != IDOK)
         return;
+    DocumentState before = doc.CaptureState();
     if (GraphItem* stored = doc.AddGraph(sheet.Graph())) {
         graphList->AddItem(stored);
-        doc.SetModifiedFlag();
+        doc.RecordStep(HistoryStepNames::kAddTangent, std::move(before));
         added = true;
     }
 }

@@ -5,6 +5,7 @@
 #include "TickSpacing.h"
 #include "ViewBitmaps.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -57,8 +58,36 @@ void GridPainter::DrawRows(double step)
     }
 }
 
+// A drawing for a file (SVG, PDF) gets dotted lines rather than pictures of them.
+bool GridPainter::IsVector() const
+{
+    const QPaintEngine* engine = m_painter.paintEngine();
+    return engine && (engine->type() == QPaintEngine::SVG || engine->type() == QPaintEngine::Pdf);
+}
+
+void GridPainter::DrawDottedLine(bool vertical, int line, int start, int end, std::int64_t phase)
+{
+    QPen pen(kDotColor, 1);
+    pen.setCosmetic(false);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setDashPattern({1.0, 1.0});
+    pen.setDashOffset(static_cast<double>(phase & 1));
+    m_painter.save();
+    m_painter.setPen(pen);
+    const double middle = line + 0.5;
+    if (vertical)
+        m_painter.drawLine(QPointF(middle, start), QPointF(middle, end));
+    else
+        m_painter.drawLine(QPointF(start, middle), QPointF(end, middle));
+    m_painter.restore();
+}
+
 void GridPainter::DrawRun(const QImage& pattern, bool vertical, int line, int start, int end, std::int64_t phase)
 {
+    if (IsVector()) {
+        DrawDottedLine(vertical, line, start, end, phase);
+        return;
+    }
     if (pattern.isNull())
         return;
     for (int at = start; at < end; at += kRunLength) {

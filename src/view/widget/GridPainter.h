@@ -23,6 +23,8 @@ private:
     // Runs of the pattern along one line from start to end (exclusive);
     // phase is the absolute coordinate of start.
     void DrawRun(const QImage& pattern, bool vertical, int line, int start, int end, std::int64_t phase);
+    bool IsVector() const;
+    void DrawDottedLine(bool vertical, int line, int start, int end, std::int64_t phase);
 
     QPainter& m_painter;
     const PaintContext& m_context;

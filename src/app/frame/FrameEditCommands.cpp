@@ -1,0 +1,122 @@
+#include "FrameEditCommands.h"
+
+#include "AppMessageBox.h"
+#include "AppSettings.h"
+#include "AppText.h"
+#include "CCurvixDoc.h"
+#include "CCurvixView.h"
+#include "CExportPictureDlg.h"
+#include "DocView.h"
+#include "ExportExtent.h"
+#include "GraphRenderer.h"
+#include "MessageBoxStyle.h"
+#include "ViewMapping.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
+
+namespace {
+
+constexpr unsigned kUndoNamed = 19801;
+constexpr unsigned kRedoNamed = 19802;
+constexpr unsigned kUndo = 19803;
+constexpr unsigned kRedo = 19804;
+constexpr unsigned kExportCaption = 22200;
+constexpr unsigned kFilters = 22217;  // PNG, SVG, PDF
+constexpr unsigned kDefaultName = 22220;
+
+FrameEditCommands::FileChooser& TestChooser()
+{
+    static FrameEditCommands::FileChooser chooser;
+    return chooser;
+}
+
+QSize ToQSize(PixelSize size)
+{
+    return {size.width, size.height};
+}
+
+}  // namespace
+
+FrameEditCommands::FrameEditCommands(CCurvixDoc& doc, AppSettings& settings, CCurvixView& view, QWidget& owner)
+    : doc(doc), settings(settings), view(view), owner(owner)
+{
+}
+
+void FrameEditCommands::Undo()
+{
+    if (doc.Undo())
+        doc.UpdateAllViews(nullptr, DocView::HintDocumentRestored);
+}
+
+void FrameEditCommands::Redo()
+{
+    if (doc.Redo())
+        doc.UpdateAllViews(nullptr, DocView::HintDocumentRestored);
+}
+
+void FrameEditCommands::UpdateMenuTexts(QAction& undo, QAction& redo) const
+{
+    const auto text = [](unsigned name, unsigned named, unsigned plain) {
+        return name ? AppText(named).arg(AppText(name)) : AppText(plain);
+    };
+    undo.setText(text(doc.History().UndoName(), kUndoNamed, kUndo));
+    redo.setText(text(doc.History().RedoName(), kRedoNamed, kRedo));
+}
+
+void FrameEditCommands::CopyPicture() const
+{
+    const ViewMapping mapping = view.Mapping();
+    const GraphRenderer renderer(doc, settings, mapping);
+    const QSize size = ToQSize(mapping.ClientSize());
+    auto* data = new QMimeData;
+    data->setImageData(PictureFile::Image(renderer, size, 1.0));
+    data->setData(QStringLiteral("image/svg+xml"), PictureFile::Contents(renderer, size, 1.0, PictureFile::Format::Svg));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void FrameEditCommands::SetTestFileChooser(FileChooser chooser)
+{
+    TestChooser() = std::move(chooser);
+}
+
+QString FrameEditCommands::ChooseFile(PictureFile::Format format) const
+{
+    const QString folder = settings.ExportFolder.empty() ? QDir::homePath()
+                                                         : QString::fromStdString(settings.ExportFolder);
+    if (TestChooser())
+        return TestChooser()(folder, format);
+    const QString name = QDir(folder).filePath(AppText(kDefaultName) + PictureFile::Extension(format));
+    return QFileDialog::getSaveFileName(&owner, AppText(kExportCaption), name,
+                                        AppText(kFilters + static_cast<unsigned>(format)));
+}
+
+void FrameEditCommands::ExportPicture()
+{
+    const ViewMapping shown = view.Mapping();
+    const ViewMapping whole = ExportExtent::Whole(shown);
+    CExportPictureDlg dialog(settings, shown.ClientSize(), whole.ClientSize(), &owner);
+    if (dialog.DoModal() != IDOK)
+        return;
+    const CExportPictureDlg::Choice& choice = dialog.Chosen();
+    QString path = ChooseFile(choice.format);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += PictureFile::Extension(choice.format);
+    const ViewMapping drawn = choice.whole ? whole : ExportExtent::Visible(shown, choice.size);
+    const QByteArray contents = PictureFile::Contents(GraphRenderer(doc, settings, drawn), ToQSize(choice.size),
+                                                      choice.scale, choice.format);
+    const std::string failure = PictureFile::Write(path.toStdString(), contents);
+    if (!failure.empty()) {
+        AppMessageBox::Show(&owner, QString::fromStdString(failure), kErrorCaption, MB_ICONEXCLAMATION);
+        return;
+    }
+    dialog.StoreTo(settings);
+    settings.ExportFolder = QFileInfo(path).absolutePath().toStdString();
+}

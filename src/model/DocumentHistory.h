@@ -1,0 +1,45 @@
+#pragma once
+
+#include "DocumentState.h"
+
+#include <cstddef>
+#include <deque>
+#include <optional>
+#include <vector>
+
+// The undo and redo steps of a document. Each step keeps the document's state
+// on the other side of one change and the string id of the change's name
+// ("Remove graph"). The oldest steps are dropped beyond the capacity.
+class DocumentHistory {
+public:
+    static constexpr std::size_t kDefaultCapacity = 100;
+
+    explicit DocumentHistory(std::size_t capacity = kDefaultCapacity) : capacity(capacity) {}
+
+    // A change named name was made; before is the state it started from.
+    // Forgets every step that could have been redone.
+    void Record(unsigned name, DocumentState before);
+    // Takes the newest undo step: returns the state to restore and keeps
+    // current as the matching redo step. Nothing when there is no step.
+    std::optional<DocumentState> Undo(DocumentState current);
+    // The opposite of Undo.
+    std::optional<DocumentState> Redo(DocumentState current);
+    void Clear();
+
+    bool CanUndo() const { return !undoSteps.empty(); }
+    bool CanRedo() const { return !redoSteps.empty(); }
+    // The string id of the step Undo or Redo would take; 0 when none.
+    unsigned UndoName() const { return CanUndo() ? undoSteps.back().name : 0; }
+    unsigned RedoName() const { return CanRedo() ? redoSteps.back().name : 0; }
+    std::size_t UndoCount() const { return undoSteps.size(); }
+
+private:
+    struct Step {
+        unsigned name;
+        DocumentState state;
+    };
+
+    std::size_t capacity;
+    std::deque<Step> undoSteps;
+    std::vector<Step> redoSteps;
+};

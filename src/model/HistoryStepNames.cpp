@@ -1,0 +1,16 @@
+#include "HistoryStepNames.h"
+
+#include "GraphItem.h"
+
+unsigned HistoryStepNames::ForGraphEdit(const GraphItem& before, const GraphItem& after)
+{
+    GraphItem same = after;
+    same.hidden = before.hidden;
+    if (!same.Differs(before) && after.hidden != before.hidden)
+        return after.hidden ? kHideGraph : kShowGraph;
+    same = after;
+    same.color = before.color;
+    if (!same.Differs(before) && after.color != before.color)
+        return kChangeColour;
+    return kEditGraph;
+}
