@@ -91,6 +91,25 @@ bool StrokeMask::ClipToReach(double x0, double y0, double x1, double y1, double&
     return enter <= leave;
 }
 
+// The cells of a row of the mask in a tile, the tile made when first used.
+inline float* StrokeMask::TileRow(int column, int row)
+{
+    const int tile = row / kTile * m_tileColumns + column;
+    std::int32_t slot = m_slot[tile];
+    if (slot < 0)
+        slot = NewTile(tile);
+    return &m_cells[static_cast<std::size_t>(slot) * kTilePixels + row % kTile * kTile];
+}
+
+std::int32_t StrokeMask::NewTile(int tile)
+{
+    const auto slot = static_cast<std::int32_t>(m_tiles.size());
+    m_slot[tile] = slot;
+    m_tiles.push_back(tile);
+    m_cells.resize(m_cells.size() + kTilePixels, 0.0f);
+    return slot;
+}
+
 // Each row tries the tiles where the piece passes within the reach of the
 // row's centres, a whole tile row at a time, which the compiler can work on
 // several pixels at once. Single precision is plenty for distances of a few
@@ -129,15 +148,3 @@ void StrokeMask::AddPiece(double x0, double y0, double x1, double y1)
     }
 }
 
-// The cells of a row of the mask in a tile, the tile made when first used.
-float* StrokeMask::TileRow(int column, int row)
-{
-    const int tile = row / kTile * m_tileColumns + column;
-    std::int32_t& slot = m_slot[tile];
-    if (slot < 0) {
-        slot = static_cast<std::int32_t>(m_tiles.size());
-        m_tiles.push_back(tile);
-        m_cells.resize(m_cells.size() + kTilePixels, 0.0f);
-    }
-    return &m_cells[static_cast<std::size_t>(slot) * kTilePixels + row % kTile * kTile];
-}

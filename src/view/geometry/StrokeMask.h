@@ -37,6 +37,7 @@ private:
     bool ClipToReach(double x0, double y0, double x1, double y1, double& enter, double& leave) const;
     void AddPiece(double x0, double y0, double x1, double y1);
     float* TileRow(int column, int row);
+    std::int32_t NewTile(int tile);
 
     int m_left;
     int m_top;
