@@ -46,25 +46,25 @@ namespace EvalNodes {
 // Values of factors and sums.
 double Constant(const EvalNode& n, const EvalContext& c);
 double Variable(const EvalNode& n, const EvalContext& c);
-double SumOfVariable(const EvalNode& n, const EvalContext& c);      // a sum that is just the variable
-double Sum(const EvalNode& n, const EvalContext& c);                // children: the terms
-double SumOfTwo(const EvalNode& n, const EvalContext& c);           // the same for 2, 3 and 4 terms, unrolled
+double SumOfVariable(const EvalNode& n, const EvalContext& c);  // a sum that is just the variable
+double Sum(const EvalNode& n, const EvalContext& c);  // children: the terms
+double SumOfTwo(const EvalNode& n, const EvalContext& c);  // the same for 2, 3 and 4 terms, unrolled
 double SumOfThree(const EvalNode& n, const EvalContext& c);
 double SumOfFour(const EvalNode& n, const EvalContext& c);
 double Call1(const EvalNode& n, const EvalContext& c);
-double Call1OfVariable(const EvalNode& n, const EvalContext& c);    // f(x)
+double Call1OfVariable(const EvalNode& n, const EvalContext& c);  // f(x)
 double Call2(const EvalNode& n, const EvalContext& c);
 double Call2WithConstant(const EvalNode& n, const EvalContext& c);  // f(a, constant)
 double Call2OfVariableWithConstant(const EvalNode& n, const EvalContext& c);  // f(x, constant)
 double Abs(const EvalNode& n, const EvalContext& c);
-double AbsOfVariable(const EvalNode& n, const EvalContext& c);      // |x|
+double AbsOfVariable(const EvalNode& n, const EvalContext& c);  // |x|
 
 // Values of terms (without their sign). The operand v is the variable when
 // the node has one, else the value of a.
-double TermSingle(const EvalNode& n, const EvalContext& c);          // v
-double TermScaled(const EvalNode& n, const EvalContext& c);          // constant * v, in either order
-double TermPower(const EvalNode& n, const EvalContext& c);           // v ^ exponent
-double TermScaledPower(const EvalNode& n, const EvalContext& c);     // constant * v ^ exponent
+double TermSingle(const EvalNode& n, const EvalContext& c);  // v
+double TermScaled(const EvalNode& n, const EvalContext& c);  // constant * v, in either order
+double TermPower(const EvalNode& n, const EvalContext& c);  // v ^ exponent
+double TermScaledPower(const EvalNode& n, const EvalContext& c);  // constant * v ^ exponent
 double TermSingleOfVariable(const EvalNode& n, const EvalContext& c);
 double TermScaledOfVariable(const EvalNode& n, const EvalContext& c);
 double TermPowerOfVariable(const EvalNode& n, const EvalContext& c);
@@ -83,14 +83,14 @@ double TermScaledCubeOfVariable(const EvalNode& n, const EvalContext& c);
 // the constants after it follow in walk (x^2/40, 1/(1+x^2), 3*x/4).
 double TermOneValue(const EvalNode& n, const EvalContext& c);
 double TermOneValueOfVariable(const EvalNode& n, const EvalContext& c);
-double TermOneSquare(const EvalNode& n, const EvalContext& c);       // the same with the exponent 2 (x^2/40)
+double TermOneSquare(const EvalNode& n, const EvalContext& c);  // the same with the exponent 2 (x^2/40)
 double TermOneSquareOfVariable(const EvalNode& n, const EvalContext& c);
 double TermEndedBeforeValue(const EvalNode& n, const EvalContext& c);  // the constants before it end the walk
-double TermProduct(const EvalNode& n, const EvalContext& c);         // factors joined by '*' and '/' only
-double TermConstantPower(const EvalNode& n, const EvalContext& c);   // constant ^ value: e^(-x*x)
-double TermValuePower(const EvalNode& n, const EvalContext& c);      // a * b ^ constant: sin(x)*x^2
-double TermPowerValue(const EvalNode& n, const EvalContext& c);      // a ^ constant * b: x^2*sin(x)
-double TermWalk(const EvalNode& n, const EvalContext& c);            // any other term
+double TermProduct(const EvalNode& n, const EvalContext& c);  // factors joined by '*' and '/' only
+double TermConstantPower(const EvalNode& n, const EvalContext& c);  // constant ^ value: e^(-x*x)
+double TermValuePower(const EvalNode& n, const EvalContext& c);  // a * b ^ constant: sin(x)*x^2
+double TermPowerValue(const EvalNode& n, const EvalContext& c);  // a ^ constant * b: x^2*sin(x)
+double TermWalk(const EvalNode& n, const EvalContext& c);  // any other term
 
 // A sum of one term, and of one term followed by a constant term (x+1), as
 // one node: the node carries the term's own fields and its function.

@@ -95,8 +95,10 @@ void GraphComputation::Prepare()
         if (!slot.HasPoints() && !slot.Allocate())
             return Fail(PositionOf(i, 0), i, std::nullopt);
         try {
-            std::lock_guard lock(theVariables.Lock());
-            samplers[static_cast<size_t>(i)] = std::make_unique<GraphSampler>(slot);
+            {
+                std::lock_guard lock(theVariables.Lock());
+                samplers[static_cast<size_t>(i)] = std::make_unique<GraphSampler>(slot);
+            }
             AddParts(i, *samplers[static_cast<size_t>(i)]);
         } catch (const CExprException& why) {
             return Fail(PositionOf(i, 0), i, why);
@@ -135,7 +137,8 @@ void GraphComputation::Work()
         if (FailedBefore(part.Position()))
             return;
         if (stop.IsSet() || !SamplePart(part)) {
-            stopped = stopped || stop.IsSet();
+            if (stop.IsSet())
+                stopped = true;
             return;
         }
     }

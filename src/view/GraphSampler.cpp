@@ -35,13 +35,14 @@ std::vector<double> GraphSampler::PartStarts(std::int32_t length) const
     const double step = 1.0 / slot.source.range.precision;
     std::vector<double> starts;
     double a = a0;
-    for (std::int32_t begin = 0; begin < slot.count; begin += length) {
-        starts.push_back(Rederives() ? a0 + begin * step : a);
-        if (!Rederives()) {
-            const std::int32_t end = std::min(slot.count - begin, length);
-            for (std::int32_t k = 0; k < end; ++k)
-                a += step;
+    for (std::int64_t begin = 0; begin < slot.count; begin += length) {
+        if (Rederives()) {
+            starts.push_back(a0 + static_cast<std::int32_t>(begin) * step);
+            continue;
         }
+        starts.push_back(a);
+        for (std::int32_t k = 0; k < length; ++k)
+            a += step;
     }
     return starts;
 }
