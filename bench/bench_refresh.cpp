@@ -188,7 +188,7 @@ int main(int argc, char** argv)
 {
     InitExpressionEngine();
     const auto wall = [](benchmark::internal::Benchmark* b, benchmark::TimeUnit unit = benchmark::kMillisecond) {
-        b->Unit(unit)->UseRealTime();
+        b->Unit(unit)->MeasureProcessCPUTime()->UseRealTime();
     };
     const std::string threads = std::to_string(GraphComputation::HardwareThreads());
     wall(benchmark::RegisterBenchmark("Curvix/full refresh", FullRefresh, ComputeGraphsThread));

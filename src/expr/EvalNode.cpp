@@ -38,15 +38,15 @@ inline double OfVariable(const EvalNode& n, const EvalContext& c) { return Read(
 inline double OfNode(const EvalNode& n, const EvalContext& c) { return n.a->Value(c); }
 
 // The term walk written out for one value v, alone or with a constant
-// factor c and an exponent e.
-template <double (*Operand)(const EvalNode&, const EvalContext&)>
+// factor and an exponent.
+template <EvalNode::EvalFunction Operand>
 [[gnu::always_inline]] inline double Single(const EvalNode& n, const EvalContext& c)
 {
     const double v = Operand(n, c);
     return v == F ? 0.0 : v;
 }
 
-template <double (*Operand)(const EvalNode&, const EvalContext&)>
+template <EvalNode::EvalFunction Operand>
 [[gnu::always_inline]] inline double Scaled(const EvalNode& n, const EvalContext& c)
 {
     const double v = Operand(n, c);
@@ -61,13 +61,13 @@ template <double (*Operand)(const EvalNode&, const EvalContext&)>
 
 using RaiseFunction = double (*)(const EvalNode&, double);
 
-template <double (*Operand)(const EvalNode&, const EvalContext&), RaiseFunction Raise = RaiseAny>
+template <EvalNode::EvalFunction Operand, RaiseFunction Raise = RaiseAny>
 [[gnu::always_inline]] inline double Powered(const EvalNode& n, const EvalContext& c)
 {
     return TermValue(Raise(n, Operand(n, c)));
 }
 
-template <double (*Operand)(const EvalNode&, const EvalContext&), RaiseFunction Raise = RaiseAny>
+template <EvalNode::EvalFunction Operand, RaiseFunction Raise = RaiseAny>
 [[gnu::always_inline]] inline double ScaledPowered(const EvalNode& n, const EvalContext& c)
 {
     const double p = Raise(n, Operand(n, c));
@@ -77,7 +77,7 @@ template <double (*Operand)(const EvalNode&, const EvalContext&), RaiseFunction 
     return std::isfinite(p) ? TermValue(n.constant * p) : p;
 }
 
-template <double (*Operand)(const EvalNode&, const EvalContext&), RaiseFunction Raise = RaiseAny>
+template <EvalNode::EvalFunction Operand, RaiseFunction Raise = RaiseAny>
 [[gnu::always_inline]] inline double OneValue(const EvalNode& n, const EvalContext& c)
 {
     double v = Operand(n, c);

@@ -86,6 +86,10 @@ void GraphComputation::Prepare()
 {
     for (int i = 0; i < static_cast<int>(slots.size()); ++i) {
         GraphPoints& slot = *slots[static_cast<size_t>(i)];
+        if (stop.IsSet()) {
+            stopped = true;
+            return;
+        }
         if (slot.complete) {
             ++completeSlots;
             continue;

@@ -149,6 +149,27 @@ TEST_F(GraphComputationTest, AnErrorEndsTheRunAsInSlotOrder)
     }
 }
 
+// A stop that comes before any part is taken computes nothing and says so.
+TEST(GraphComputationAlone, AStopBeforeTheStartComputesNothing)
+{
+    [[maybe_unused]] static const bool started = (InitExpressionEngine(), true);
+    GraphPoints slots[2];
+    for (GraphPoints& slot : slots) {
+        slot.source.expression = "x";
+        slot.source.range = {-1, 1, 100};
+        slot.UpdatePointCount();
+    }
+    ManualResetEvent stop;
+    stop.Set();
+    RecordingSink sink;
+    for (const unsigned threads : {1u, 4u}) {
+        GraphComputation computation({&slots[0], &slots[1]}, stop, sink, threads);
+        EXPECT_EQ(computation.Run(), GraphComputation::Outcome::Stopped);
+        EXPECT_FALSE(slots[0].complete || slots[1].complete);
+    }
+    EXPECT_TRUE(sink.percents.empty());
+}
+
 // The user interface thread starts, cancels and restarts the computation
 // again and again at random moments: every graph complete after a cancel
 // has the samples of an uninterrupted run, and the restarts end with all.
