@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 
-RatioReporter::RatioReporter(std::string subject, std::vector<std::string> peers)
-    : m_subject(std::move(subject)), m_peers(std::move(peers))
+RatioReporter::RatioReporter(std::string subject, std::vector<std::string> peers, RatioClock clock)
+    : m_subject(std::move(subject)), m_peers(std::move(peers)), m_clock(clock)
 {
 }
 
@@ -22,7 +22,7 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs)
         const std::string testCase = name.substr(slash + 1);
         if (std::find(m_cases.begin(), m_cases.end(), testCase) == m_cases.end())
             m_cases.push_back(testCase);
-        m_times[testCase][side] = run.GetAdjustedCPUTime();
+        m_times[testCase][side] = m_clock == RatioClock::Wall ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
     }
 }
 
@@ -68,11 +68,12 @@ void StayOnThisProcessor()
 }  // namespace
 
 int RunWithRatios(int argc, char** argv, const std::string& subject,
-                  const std::vector<std::string>& peers)
+                  const std::vector<std::string>& peers, RatioClock clock)
 {
-    StayOnThisProcessor();
+    if (clock == RatioClock::Processor)
+        StayOnThisProcessor();
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter(subject, peers);
+    RatioReporter reporter(subject, peers, clock);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatios();
     benchmark::Shutdown();

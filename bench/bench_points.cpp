@@ -2,9 +2,8 @@
 // samples, each root refined by Brent's method) against sampling the same
 // graph alone for the view, as a refresh does. Target: at most 1.5 times.
 
-#include "CVariableTable.h"
 #include "ComputationSink.h"
-#include "GraphSampler.h"
+#include "GraphComputation.h"
 #include "InitExpressionEngine.h"
 #include "ManualResetEvent.h"
 #include "PointRequest.h"
@@ -14,7 +13,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
-#include <mutex>
 #include <string>
 
 namespace {
@@ -68,8 +66,8 @@ void Sampling(benchmark::State& state, const char* formula)
     ManualResetEvent stop;
     NoSink sink;
     for (auto _ : state) {
-        std::lock_guard lock(theVariables.Lock());
-        GraphSampler(slot, 0, 1, stop, sink).Sample();
+        slot.complete = false;
+        GraphComputation({&slot}, stop, sink, 1).Run();
         benchmark::DoNotOptimize(slot.points.get());
     }
     state.SetItemsProcessed(state.iterations() * kSamples);

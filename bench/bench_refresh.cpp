@@ -1,13 +1,20 @@
 // A full refresh of a document of 15 y = f(x) graphs over -40..40 at
-// precision 3200 (3,840,015 samples, computed on the worker thread and
-// stored), against muparser evaluating the same formulas at the same
-// arguments; and a refresh after a colour change, which samples nothing.
-// Times are of the whole process, so the worker thread's work counts.
+// precision 3200 (3,840,015 samples, computed by the worker and stored):
+//  - on every hardware thread against the same forced onto one thread;
+//  - on one thread against muparser evaluating the same formulas at the
+//    same arguments on one thread;
+//  - curvix-cli points --summary of the document, run as a process, against
+//    the same muparser run;
+// and a refresh after a colour change, which samples nothing. Times are by
+// the wall clock, the process on every processor.
 
 #include "AppSettings.h"
+#include "Archive.h"
 #include "CCurvixDoc.h"
 #include "ComputationSink.h"
 #include "ComputeGraphsThread.h"
+#include "FileBytes.h"
+#include "GraphComputation.h"
 #include "InitExpressionEngine.h"
 #include "MemorySettingsBackend.h"
 #include "RatioReporter.h"
@@ -15,8 +22,11 @@
 #include <benchmark/benchmark.h>
 #include <muParser.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -58,10 +68,17 @@ public:
     }
 };
 
+void OneThread(CCurvixDoc& doc)
+{
+    ComputeGraphs(doc, 1);
+}
+
 struct Document {
-    Document()
+    explicit Document(CCurvixDoc::GraphWorker worker = ComputeGraphsThread)
     {
-        doc.SetGraphWorker(ComputeGraphsThread);
+        doc.SetGraphWorker(worker);
+        doc.coordSystem.left = doc.coordSystem.bottom = -40;
+        doc.coordSystem.right = doc.coordSystem.top = 40;
         doc.coordSystem.precision = kPrecision;
         for (const Formula& formula : kFormulas) {
             GraphItem item;
@@ -85,9 +102,9 @@ struct Document {
 
 // Every graph sampled again into the buffers it has, as after a change of
 // every function.
-void CurvixFullRefresh(benchmark::State& state)
+void FullRefresh(benchmark::State& state, CCurvixDoc::GraphWorker worker)
 {
-    Document document;
+    Document document(worker);
     document.Refresh();
     for (auto _ : state) {
         for (int i = 0; i < kGraphs; ++i)
@@ -130,6 +147,30 @@ void MuParserSamples(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kGraphs * kSamples);
 }
 
+// The document as a file, for the command line.
+std::string WriteDocument()
+{
+    Document document;
+    Archive archive;
+    document.doc.Serialize(archive);
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / "curvix-bench-refresh.cvx";
+    FileBytes::WriteReplacing(path, archive.Bytes());
+    return path.string();
+}
+
+// A child process's work is not this process's: run by the wall clock.
+void CliPointsSummary(benchmark::State& state)
+{
+    const std::string command = std::string(CURVIX_CLI) + " points --summary " + WriteDocument() + " >/dev/null";
+    for (auto _ : state) {
+        if (std::system(command.c_str()) != 0) {
+            state.SkipWithError(command.c_str());
+            break;
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kGraphs * kSamples);
+}
+
 void CurvixColourOnlyRefresh(benchmark::State& state)
 {
     Document document;
@@ -146,9 +187,18 @@ void CurvixColourOnlyRefresh(benchmark::State& state)
 int main(int argc, char** argv)
 {
     InitExpressionEngine();
-    benchmark::RegisterBenchmark("Curvix/full refresh", CurvixFullRefresh)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
-    benchmark::RegisterBenchmark("Curvix/first refresh", CurvixFirstRefresh)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
-    benchmark::RegisterBenchmark("muparser/full refresh", MuParserSamples)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
-    benchmark::RegisterBenchmark("Curvix/colour-only refresh", CurvixColourOnlyRefresh)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime()->UseRealTime();
-    return RunWithRatios(argc, argv, "Curvix", {"muparser"});
+    const auto wall = [](benchmark::internal::Benchmark* b, benchmark::TimeUnit unit = benchmark::kMillisecond) {
+        b->Unit(unit)->MeasureProcessCPUTime()->UseRealTime();
+    };
+    const std::string threads = std::to_string(GraphComputation::HardwareThreads());
+    wall(benchmark::RegisterBenchmark("Curvix/full refresh", FullRefresh, ComputeGraphsThread));
+    wall(benchmark::RegisterBenchmark("OneThread/full refresh", FullRefresh, OneThread));
+    wall(benchmark::RegisterBenchmark("Curvix/one-thread refresh", FullRefresh, OneThread));
+    wall(benchmark::RegisterBenchmark("muparser/one-thread refresh", MuParserSamples));
+    wall(benchmark::RegisterBenchmark("Curvix/first refresh", CurvixFirstRefresh));
+    wall(benchmark::RegisterBenchmark("Curvix/points --summary", CliPointsSummary));
+    wall(benchmark::RegisterBenchmark("muparser/points --summary", MuParserSamples));
+    wall(benchmark::RegisterBenchmark("Curvix/colour-only refresh", CurvixColourOnlyRefresh), benchmark::kMicrosecond);
+    std::printf("hardware threads: %s\n", threads.c_str());
+    return RunWithRatios(argc, argv, "Curvix", {"OneThread", "muparser"}, RatioClock::Wall);
 }

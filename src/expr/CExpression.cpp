@@ -1,6 +1,7 @@
 #include "CExpression.h"
 
 #include "CExprException.h"
+#include "CVariable.h"
 #include "ExprText.h"
 
 #include <algorithm>
@@ -49,6 +50,16 @@ CExpression::CExpression(const char* source, bool now)
 }
 
 CExpression::~CExpression() = default;
+
+void CExpression::Evaluate()
+{
+    EvalContext context;
+    if (const CVariable* argument = program.Argument()) {
+        context.argument = argument->value;
+        context.argumentUnavailable = !argument->available;
+    }
+    result = program.Run(context);
+}
 
 // expression := ["+"|"-"] term { ("+"|"-") term }, split only outside
 // brackets and bars; a run of signs acts as its last sign.

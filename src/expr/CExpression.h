@@ -11,8 +11,11 @@
 // the current argument variable of theVariables, simplified once, then
 // evaluated for any number of argument values.
 //
-// Callers hold the computation lock (theVariables.Lock()) from compiling to
-// the last evaluation. Errors are thrown as CExprException.
+// Callers hold the computation lock (theVariables.Lock()) while compiling
+// and while they use Evaluate, which reads the variable table. Value reads
+// nothing shared: once compiled, an expression may be evaluated by any
+// number of threads at once without the lock, each with its own context.
+// Errors are thrown as CExprException.
 class CExpression {
 public:
     // Compiles text (at most 255 characters are taken). With evaluateNow
@@ -26,8 +29,12 @@ public:
     // Folds, once, the parts that do not depend on the argument variable,
     // then prepares evaluation. After it Evaluate allocates nothing.
     void Simplify();
-    // Computes the result for the current value of the argument variable.
-    void Evaluate() { result = program.Run(); }
+    // Computes the result for the current value of the argument variable;
+    // 1019 when the argument is read while the variable is unavailable.
+    void Evaluate();
+    // The result for the context's argument, the same as Evaluate gives for
+    // that value. Changes nothing.
+    double Value(const EvalContext& context) const { return program.Run(context); }
     double GetResult(double* out) const
     {
         if (out)

@@ -26,8 +26,10 @@ public:
     void GetCurrentName(char* out) const;
     void SetCurrentValue(double value) { Current().value = value; }
 
-    // The variable in a slot, or null; compiled expressions read it directly.
+    // The variable in a slot, or null.
     const CVariable* At(int index) const;
+    // The current variable, or null when none is current.
+    const CVariable* CurrentVariable() const { return m_currentVariable; }
 
     // The computation lock; the same thread may take it again.
     std::recursive_timed_mutex& Lock() { return m_lock; }

@@ -18,11 +18,12 @@ constexpr double F = EXPR_FALSE;
     throw ExprError(1019, variable.name);
 }
 
-[[gnu::always_inline]] inline double Read(const CVariable& variable)
+// The argument, as a node that reads the variable reads it.
+[[gnu::always_inline]] inline double Read(const EvalNode& n, const EvalContext& c)
 {
-    if (!variable.available) [[unlikely]]
-        ThrowUnavailable(variable);
-    return variable.value;
+    if (c.argumentUnavailable) [[unlikely]]
+        ThrowUnavailable(*n.variable);
+    return c.argument;
 }
 
 // The '^' of a term: the built-in pow, with its arity check.
@@ -33,22 +34,22 @@ constexpr double F = EXPR_FALSE;
     return PowValue(base, exponent);
 }
 
-inline double OfVariable(const EvalNode& n) { return Read(*n.variable); }
-inline double OfNode(const EvalNode& n) { return n.a->Value(); }
+inline double OfVariable(const EvalNode& n, const EvalContext& c) { return Read(n, c); }
+inline double OfNode(const EvalNode& n, const EvalContext& c) { return n.a->Value(c); }
 
 // The term walk written out for one value v, alone or with a constant
-// factor c and an exponent e.
-template <double (*Operand)(const EvalNode&)>
-[[gnu::always_inline]] inline double Single(const EvalNode& n)
+// factor and an exponent.
+template <EvalNode::EvalFunction Operand>
+[[gnu::always_inline]] inline double Single(const EvalNode& n, const EvalContext& c)
 {
-    const double v = Operand(n);
+    const double v = Operand(n, c);
     return v == F ? 0.0 : v;
 }
 
-template <double (*Operand)(const EvalNode&)>
-[[gnu::always_inline]] inline double Scaled(const EvalNode& n)
+template <EvalNode::EvalFunction Operand>
+[[gnu::always_inline]] inline double Scaled(const EvalNode& n, const EvalContext& c)
 {
-    const double v = Operand(n);
+    const double v = Operand(n, c);
     return (v == F || n.constant == F) ? 0.0 : TermValue(n.constant * v);
 }
 
@@ -60,26 +61,26 @@ template <double (*Operand)(const EvalNode&)>
 
 using RaiseFunction = double (*)(const EvalNode&, double);
 
-template <double (*Operand)(const EvalNode&), RaiseFunction Raise = RaiseAny>
-[[gnu::always_inline]] inline double Powered(const EvalNode& n)
+template <EvalNode::EvalFunction Operand, RaiseFunction Raise = RaiseAny>
+[[gnu::always_inline]] inline double Powered(const EvalNode& n, const EvalContext& c)
 {
-    return TermValue(Raise(n, Operand(n)));
+    return TermValue(Raise(n, Operand(n, c)));
 }
 
-template <double (*Operand)(const EvalNode&), RaiseFunction Raise = RaiseAny>
-[[gnu::always_inline]] inline double ScaledPowered(const EvalNode& n)
+template <EvalNode::EvalFunction Operand, RaiseFunction Raise = RaiseAny>
+[[gnu::always_inline]] inline double ScaledPowered(const EvalNode& n, const EvalContext& c)
 {
-    const double p = Raise(n, Operand(n));
+    const double p = Raise(n, Operand(n, c));
     if (n.constant == F || p == F)
         return 0.0;
     // A chain that is not finite is the term's value by itself.
     return std::isfinite(p) ? TermValue(n.constant * p) : p;
 }
 
-template <double (*Operand)(const EvalNode&), RaiseFunction Raise = RaiseAny>
-[[gnu::always_inline]] inline double OneValue(const EvalNode& n)
+template <EvalNode::EvalFunction Operand, RaiseFunction Raise = RaiseAny>
+[[gnu::always_inline]] inline double OneValue(const EvalNode& n, const EvalContext& c)
 {
-    double v = Operand(n);
+    double v = Operand(n, c);
     if (n.powered) {
         v = Raise(n, v);
         // The walk's rules for a power chain: one that is not finite is the
@@ -103,140 +104,138 @@ template <double (*Operand)(const EvalNode&), RaiseFunction Raise = RaiseAny>
 
 namespace EvalNodes {
 
-double Constant(const EvalNode& n) { return n.constant; }
+double Constant(const EvalNode& n, const EvalContext&) { return n.constant; }
 
-double Variable(const EvalNode& n) { return Read(*n.variable); }
+double Variable(const EvalNode& n, const EvalContext& c) { return Read(n, c); }
 
-double SumOfVariable(const EvalNode& n)
+double SumOfVariable(const EvalNode& n, const EvalContext& c)
 {
-    const double v = Read(*n.variable);
+    const double v = Read(n, c);
     return v == F ? 0.0 : v + 0.0;
 }
 
 namespace {
 
-[[gnu::always_inline]] inline bool AddTerm(double& sum, const EvalNode& term)
+[[gnu::always_inline]] inline bool AddTerm(double& sum, const EvalNode& term, const EvalContext& c)
 {
-    return AddSignedTerm(sum, term.eval == Constant ? term.constant : term.Value(), term.sign);
+    return AddSignedTerm(sum, term.eval == Constant ? term.constant : term.Value(c), term.sign);
 }
 
 // A sum of N terms, unrolled: the terms in order up to the first that is
 // not finite.
 template <size_t... I>
-double SumOf(const EvalNode& n, std::index_sequence<I...>)
+double SumOf(const EvalNode& n, const EvalContext& c, std::index_sequence<I...>)
 {
     const EvalNode* const* terms = n.children.data();
     double sum = 0.0;
-    (AddTerm(sum, *terms[I]) && ...);
+    (AddTerm(sum, *terms[I], c) && ...);
     return sum;
 }
 
 }  // namespace
 
-double Sum(const EvalNode& n)
+double Sum(const EvalNode& n, const EvalContext& c)
 {
     double sum = 0.0;
     for (const EvalNode* term : n.children) {
-        if (!AddTerm(sum, *term))
+        if (!AddTerm(sum, *term, c))
             break;
     }
     return sum;
 }
 
-double SumOfTwo(const EvalNode& n) { return SumOf(n, std::make_index_sequence<2>()); }
-double SumOfThree(const EvalNode& n) { return SumOf(n, std::make_index_sequence<3>()); }
-double SumOfFour(const EvalNode& n) { return SumOf(n, std::make_index_sequence<4>()); }
+double SumOfTwo(const EvalNode& n, const EvalContext& c) { return SumOf(n, c, std::make_index_sequence<2>()); }
+double SumOfThree(const EvalNode& n, const EvalContext& c) { return SumOf(n, c, std::make_index_sequence<3>()); }
+double SumOfFour(const EvalNode& n, const EvalContext& c) { return SumOf(n, c, std::make_index_sequence<4>()); }
 
-double Call1(const EvalNode& n) { return CallBuiltin(*n.function, n.a->Value(), EXPR_NO_ARG); }
+double Call1(const EvalNode& n, const EvalContext& c) { return CallBuiltin(*n.function, n.a->Value(c), EXPR_NO_ARG); }
 
-double Call1OfVariable(const EvalNode& n)
+double Call1OfVariable(const EvalNode& n, const EvalContext& c)
 {
-    return CallBuiltin(*n.function, SumOfVariable(n), EXPR_NO_ARG);
+    return CallBuiltin(*n.function, SumOfVariable(n, c), EXPR_NO_ARG);
 }
 
-double Call2(const EvalNode& n)
+double Call2(const EvalNode& n, const EvalContext& c)
 {
-    const double first = n.a->Value();
-    return CallBuiltin(*n.function, first, n.b->Value());
+    const double first = n.a->Value(c);
+    return CallBuiltin(*n.function, first, n.b->Value(c));
 }
 
-double Call2WithConstant(const EvalNode& n)
+double Call2WithConstant(const EvalNode& n, const EvalContext& c)
 {
-    return CallBuiltin(*n.function, n.a->Value(), n.constant);
+    return CallBuiltin(*n.function, n.a->Value(c), n.constant);
 }
 
-double Call2OfVariableWithConstant(const EvalNode& n)
+double Call2OfVariableWithConstant(const EvalNode& n, const EvalContext& c)
 {
-    return CallBuiltin(*n.function, SumOfVariable(n), n.constant);
+    return CallBuiltin(*n.function, SumOfVariable(n, c), n.constant);
 }
 
-double Abs(const EvalNode& n) { return std::fabs(n.a->Value()); }
-double AbsOfVariable(const EvalNode& n) { return std::fabs(SumOfVariable(n)); }
+double Abs(const EvalNode& n, const EvalContext& c) { return std::fabs(n.a->Value(c)); }
+double AbsOfVariable(const EvalNode& n, const EvalContext& c) { return std::fabs(SumOfVariable(n, c)); }
 
-double TermSingle(const EvalNode& n) { return Single<OfNode>(n); }
-double TermScaled(const EvalNode& n) { return Scaled<OfNode>(n); }
-double TermPower(const EvalNode& n) { return Powered<OfNode>(n); }
-double TermScaledPower(const EvalNode& n) { return ScaledPowered<OfNode>(n); }
-double TermSingleOfVariable(const EvalNode& n) { return Single<OfVariable>(n); }
-double TermScaledOfVariable(const EvalNode& n) { return Scaled<OfVariable>(n); }
-double TermPowerOfVariable(const EvalNode& n) { return Powered<OfVariable>(n); }
-double TermScaledPowerOfVariable(const EvalNode& n) { return ScaledPowered<OfVariable>(n); }
-double TermSquare(const EvalNode& n) { return Powered<OfNode, RaiseSquare>(n); }
-double TermCube(const EvalNode& n) { return Powered<OfNode, RaiseCube>(n); }
-double TermScaledSquare(const EvalNode& n) { return ScaledPowered<OfNode, RaiseSquare>(n); }
-double TermScaledCube(const EvalNode& n) { return ScaledPowered<OfNode, RaiseCube>(n); }
-double TermSquareOfVariable(const EvalNode& n) { return Powered<OfVariable, RaiseSquare>(n); }
-double TermCubeOfVariable(const EvalNode& n) { return Powered<OfVariable, RaiseCube>(n); }
-double TermScaledSquareOfVariable(const EvalNode& n) { return ScaledPowered<OfVariable, RaiseSquare>(n); }
-double TermScaledCubeOfVariable(const EvalNode& n) { return ScaledPowered<OfVariable, RaiseCube>(n); }
-double TermOneValue(const EvalNode& n) { return OneValue<OfNode>(n); }
-double TermOneValueOfVariable(const EvalNode& n) { return OneValue<OfVariable>(n); }
-double TermOneSquare(const EvalNode& n) { return OneValue<OfNode, RaiseSquare>(n); }
-double TermOneSquareOfVariable(const EvalNode& n) { return OneValue<OfVariable, RaiseSquare>(n); }
+double TermSingle(const EvalNode& n, const EvalContext& c) { return Single<OfNode>(n, c); }
+double TermScaled(const EvalNode& n, const EvalContext& c) { return Scaled<OfNode>(n, c); }
+double TermPower(const EvalNode& n, const EvalContext& c) { return Powered<OfNode>(n, c); }
+double TermScaledPower(const EvalNode& n, const EvalContext& c) { return ScaledPowered<OfNode>(n, c); }
+double TermSingleOfVariable(const EvalNode& n, const EvalContext& c) { return Single<OfVariable>(n, c); }
+double TermScaledOfVariable(const EvalNode& n, const EvalContext& c) { return Scaled<OfVariable>(n, c); }
+double TermPowerOfVariable(const EvalNode& n, const EvalContext& c) { return Powered<OfVariable>(n, c); }
+double TermScaledPowerOfVariable(const EvalNode& n, const EvalContext& c) { return ScaledPowered<OfVariable>(n, c); }
+double TermSquare(const EvalNode& n, const EvalContext& c) { return Powered<OfNode, RaiseSquare>(n, c); }
+double TermCube(const EvalNode& n, const EvalContext& c) { return Powered<OfNode, RaiseCube>(n, c); }
+double TermScaledSquare(const EvalNode& n, const EvalContext& c) { return ScaledPowered<OfNode, RaiseSquare>(n, c); }
+double TermScaledCube(const EvalNode& n, const EvalContext& c) { return ScaledPowered<OfNode, RaiseCube>(n, c); }
+double TermSquareOfVariable(const EvalNode& n, const EvalContext& c) { return Powered<OfVariable, RaiseSquare>(n, c); }
+double TermCubeOfVariable(const EvalNode& n, const EvalContext& c) { return Powered<OfVariable, RaiseCube>(n, c); }
+double TermScaledSquareOfVariable(const EvalNode& n, const EvalContext& c) { return ScaledPowered<OfVariable, RaiseSquare>(n, c); }
+double TermScaledCubeOfVariable(const EvalNode& n, const EvalContext& c) { return ScaledPowered<OfVariable, RaiseCube>(n, c); }
+double TermOneValue(const EvalNode& n, const EvalContext& c) { return OneValue<OfNode>(n, c); }
+double TermOneValueOfVariable(const EvalNode& n, const EvalContext& c) { return OneValue<OfVariable>(n, c); }
+double TermOneSquare(const EvalNode& n, const EvalContext& c) { return OneValue<OfNode, RaiseSquare>(n, c); }
+double TermOneSquareOfVariable(const EvalNode& n, const EvalContext& c) { return OneValue<OfVariable, RaiseSquare>(n, c); }
 
 // The value is still computed: its errors count although the walk never
 // reaches it.
-double TermEndedBeforeValue(const EvalNode& n)
+double TermEndedBeforeValue(const EvalNode& n, const EvalContext& c)
 {
     if (n.variable)
-        Read(*n.variable);
+        Read(n, c);
     else
-        n.a->Value();
+        n.a->Value(c);
     return 0.0;
 }
 
 namespace {
 
+[[gnu::always_inline]] inline double FactorValue(const EvalNode& child, const EvalContext& c)
+{
+    return child.eval == Variable ? Read(child, c) : child.Value(c);
+}
+
 // Every factor of a general term is computed before the walk combines
 // them: a factor's error counts even when an earlier factor ends the walk.
-// The walk finds the constants in its items and the rest in values.
-void ComputeFactors(const EvalNode& n)
+// The walk finds the constants in its items and the rest in values, which
+// holds kMaxTermValues.
+void ComputeFactors(const EvalNode& n, const EvalContext& c, double* values)
 {
-    double* values = n.values.data();
     const size_t count = n.children.size();
-    for (size_t i = 0; i < count; ++i) {
-        const EvalNode& child = *n.children[i];
-        values[i] = child.eval == Variable ? Read(*child.variable) : child.Value();
-    }
+    for (size_t i = 0; i < count; ++i)
+        values[i] = FactorValue(*n.children[i], c);
 }
 
 }  // namespace
 
 namespace {
 
-[[gnu::always_inline]] inline double FactorValue(const EvalNode& child)
-{
-    return child.eval == Variable ? Read(*child.variable) : child.Value();
-}
-
 // A term of K values and M factors in all, joined by the operators Ops:
 // the values stay in registers and the walk is unrolled.
 template <char... Ops, size_t... K, size_t... M>
-double Product(const EvalNode& n, std::index_sequence<K...>, std::index_sequence<M...>)
+double Product(const EvalNode& n, const EvalContext& c, std::index_sequence<K...>, std::index_sequence<M...>)
 {
     const EvalNode* const* children = n.children.data();
     // Braced initialisation computes the values in order.
-    const double values[] = {FactorValue(*children[K])...};
+    const double values[] = {FactorValue(*children[K], c)...};
     const WalkItem* items = n.walk.data();
     // Without constants, factor i is value i.
     constexpr bool valuesOnly = sizeof...(K) == sizeof...(M);
@@ -248,19 +247,19 @@ double Product(const EvalNode& n, std::index_sequence<K...>, std::index_sequence
 }
 
 template <size_t K, char... Ops>
-double ProductOf(const EvalNode& n)
+double ProductOf(const EvalNode& n, const EvalContext& c)
 {
-    return Product<Ops...>(n, std::make_index_sequence<K>(), std::make_index_sequence<sizeof...(Ops)>());
+    return Product<Ops...>(n, c, std::make_index_sequence<K>(), std::make_index_sequence<sizeof...(Ops)>());
 }
 
 }  // namespace
 
 // a * b ^ c: the walk joins a, then the chain b ^ c, which is the term's
 // value when it is not finite.
-double TermValuePower(const EvalNode& n)
+double TermValuePower(const EvalNode& n, const EvalContext& c)
 {
-    const double a = FactorValue(*n.a);
-    const double b = FactorValue(*n.b);
+    const double a = FactorValue(*n.a, c);
+    const double b = FactorValue(*n.b, c);
     if (a == F)
         return 0.0;
     const double p = Power(*n.function, b, n.exponent);
@@ -270,10 +269,10 @@ double TermValuePower(const EvalNode& n)
 }
 
 // a ^ c * b: the chain first, then b joins it.
-double TermPowerValue(const EvalNode& n)
+double TermPowerValue(const EvalNode& n, const EvalContext& c)
 {
-    const double a = FactorValue(*n.a);
-    const double b = FactorValue(*n.b);
+    const double a = FactorValue(*n.a, c);
+    const double b = FactorValue(*n.b, c);
     const double p = Power(*n.function, a, n.exponent);
     if (!std::isfinite(p))
         return p;
@@ -281,44 +280,46 @@ double TermPowerValue(const EvalNode& n)
 }
 
 // c ^ v: a power chain that is the whole term is the term's value.
-double TermConstantPower(const EvalNode& n)
+double TermConstantPower(const EvalNode& n, const EvalContext& c)
 {
-    return TermValue(Power(*n.function, n.constant, FactorValue(*n.a)));
+    return TermValue(Power(*n.function, n.constant, FactorValue(*n.a, c)));
 }
 
-double TermProduct(const EvalNode& n)
+double TermProduct(const EvalNode& n, const EvalContext& c)
 {
-    ComputeFactors(n);
+    double values[kMaxTermValues];
+    ComputeFactors(n, c, values);
     double product = 1.0;
     for (const WalkItem& item : n.walk) {
-        if (!TermWalkDetail::Join(product, TermWalkDetail::ValueOf(item, n.values.data()), item.op))
+        if (!TermWalkDetail::Join(product, TermWalkDetail::ValueOf(item, values), item.op))
             break;
     }
     return TermValue(product);
 }
 
-double TermWalk(const EvalNode& n)
+double TermWalk(const EvalNode& n, const EvalContext& c)
 {
-    ComputeFactors(n);
-    return TermValue(WalkFactors(n.walk.data(), n.walk.size(), n.values.data(), *n.function));
+    double values[kMaxTermValues];
+    ComputeFactors(n, c, values);
+    return TermValue(WalkFactors(n.walk.data(), n.walk.size(), values, *n.function));
 }
 
 namespace {
 
 template <EvalNode::EvalFunction Term>
-double SumOfOneTerm(const EvalNode& n)
+double SumOfOneTerm(const EvalNode& n, const EvalContext& c)
 {
     double sum = 0.0;
-    AddSignedTerm(sum, Term(n), n.sign);
+    AddSignedTerm(sum, Term(n, c), n.sign);
     return sum;
 }
 
 // The constant term carries its sign already: sum - c is sum + (-c).
 template <EvalNode::EvalFunction Term>
-double SumOfTermAndConstant(const EvalNode& n)
+double SumOfTermAndConstant(const EvalNode& n, const EvalContext& c)
 {
     double sum = 0.0;
-    if (!AddSignedTerm(sum, Term(n), n.sign))
+    if (!AddSignedTerm(sum, Term(n, c), n.sign))
         return sum;
     return std::isfinite(n.addend) ? sum + n.addend : n.addend;
 }
@@ -334,10 +335,10 @@ constexpr std::pair<EvalNode::EvalFunction, SumFunctions> SumsFor()
 namespace {
 
 template <EvalNode::EvalFunction Operand>
-double SumOfSingleValue(const EvalNode& n)
+double SumOfSingleValue(const EvalNode& n, const EvalContext& c)
 {
     double sum = 0.0;
-    AddSignedTerm(sum, Single<Operand>(n), n.sign);
+    AddSignedTerm(sum, Single<Operand>(n, c), n.sign);
     return sum;
 }
 

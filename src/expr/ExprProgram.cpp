@@ -1,6 +1,7 @@
 #include "ExprProgram.h"
 
 #include "CExpression.h"
+#include "CExprException.h"
 #include "CVariableTable.h"
 
 #include <algorithm>
@@ -173,6 +174,7 @@ void ExprProgram::Build(const CExpression& expression)
 {
     m_nodes.clear();
     m_pow = &PowerFunction();
+    m_argument = theVariables.CurrentVariable();
     m_root = LowerSum(expression);
 }
 
@@ -283,7 +285,8 @@ void ExprProgram::LowerGeneralTerm(const CExprTerm& term, EvalNode& node)
         if (!factor->isConstant)
             node.children.push_back(LowerFactor(*factor));
     }
-    node.values.resize(node.children.size());
+    if (node.children.size() > kMaxTermValues)
+        throw ExprError(1003);
     const bool chain = std::any_of(node.walk.begin(), node.walk.end(), [](const WalkItem& item) { return item.op == '^'; });
     if (!chain)
         node.eval = EvalNodes::ProductTerm(node.children.size(), node.walk);

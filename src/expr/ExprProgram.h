@@ -16,8 +16,12 @@ class CExprTerm;
 class ExprProgram {
 public:
     void Build(const CExpression& expression);
-    // The expression's value for the current value of the argument.
-    double Run() const { return m_root->Value(); }
+    // The expression's value for the context's argument. Writes nothing:
+    // threads may run one program at the same time.
+    double Run(const EvalContext& context) const { return m_root->Value(context); }
+    // The variable the program reads as its argument; null when it was
+    // compiled without a current variable.
+    const CVariable* Argument() const { return m_argument; }
 
 private:
     const EvalNode* LowerSum(const CExpression& expression);
@@ -31,4 +35,5 @@ private:
     std::vector<std::unique_ptr<EvalNode>> m_nodes;
     const EvalNode* m_root = nullptr;
     const BuiltinFunction* m_pow = nullptr;
+    const CVariable* m_argument = nullptr;
 };

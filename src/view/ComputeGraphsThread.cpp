@@ -1,14 +1,11 @@
 #include "ComputeGraphsThread.h"
 
 #include "CCurvixDoc.h"
-#include "CExprException.h"
-#include "CVariableTable.h"
 #include "ComputationSink.h"
-#include "GraphSampler.h"
+#include "GraphComputation.h"
 
-#include <mutex>
-#include <new>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -22,55 +19,29 @@ void Finish(CCurvixDoc& doc, bool ok, std::optional<ComputationFailure> failure 
     doc.GetComputationSink().GraphDone(ok, std::move(failure));
 }
 
-// The slot's buffer, allocated here rather than on the user interface
-// thread, which would stall while gigabytes of pages are touched.
-bool HasBuffer(GraphPoints& points)
-{
-    return points.complete || points.HasPoints() || points.Allocate();
-}
-
-enum class Outcome { Computed, Stopped, NoMemory };
-
-// Computes the graphs in order; slot follows the graph at work.
-Outcome ComputeAll(CCurvixDoc& doc, int& slot)
-{
-    for (; slot < doc.GetDisplayedCount(); ++slot) {
-        if (!HasBuffer(doc.GetGraphPoints(slot)))
-            return Outcome::NoMemory;
-        std::lock_guard lock(theVariables.Lock());
-        if (!ComputeGraph(doc, slot))
-            return Outcome::Stopped;
-    }
-    return Outcome::Computed;
-}
-
 }  // namespace
 
 void ComputeGraphsThread(CCurvixDoc& doc)
 {
-    int slot = 0;
-    try {
-        switch (ComputeAll(doc, slot)) {
-        case Outcome::Computed:
-            return Finish(doc, true);
-        case Outcome::Stopped:
-            return Finish(doc, false);
-        case Outcome::NoMemory:
-            return Finish(doc, false, ComputationFailure(slot, doc.GetDisplayedGraph(slot), {kOutOfMemory, kCannotStart}));
-        }
-    } catch (const CExprException& error) {
-        Finish(doc, false, ComputationFailure(slot, doc.GetDisplayedGraph(slot), error));
-    } catch (const std::bad_alloc&) {
-        // Compiling can run out of memory too; the engine has a message for it.
-        Finish(doc, false, ComputationFailure(slot, doc.GetDisplayedGraph(slot), CExprException(1003, nullptr)));
-    }
+    ComputeGraphs(doc, GraphComputation::HardwareThreads());
 }
 
-bool ComputeGraph(CCurvixDoc& doc, int slot)
+void ComputeGraphs(CCurvixDoc& doc, unsigned threads)
 {
-    GraphPoints& points = doc.GetGraphPoints(slot);
-    if (points.complete)
-        return true;
-    GraphSampler sampler(points, slot, doc.GetDisplayedCount(), doc.GetStopEvent(), doc.GetComputationSink());
-    return sampler.Sample();
+    std::vector<GraphPoints*> slots;
+    for (int i = 0; i < doc.GetDisplayedCount(); ++i)
+        slots.push_back(&doc.GetGraphPoints(i));
+    GraphComputation computation(std::move(slots), doc.GetStopEvent(), doc.GetComputationSink(), threads);
+    const GraphComputation::Outcome outcome = computation.Run();
+    const int slot = computation.FailedSlot();
+    switch (outcome) {
+    case GraphComputation::Outcome::Computed:
+        return Finish(doc, true);
+    case GraphComputation::Outcome::Stopped:
+        return Finish(doc, false);
+    case GraphComputation::Outcome::NoMemory:
+        return Finish(doc, false, ComputationFailure(slot, doc.GetDisplayedGraph(slot), {kOutOfMemory, kCannotStart}));
+    case GraphComputation::Outcome::Failed:
+        return Finish(doc, false, ComputationFailure(slot, doc.GetDisplayedGraph(slot), *computation.Error()));
+    }
 }

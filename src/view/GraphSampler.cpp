@@ -1,72 +1,18 @@
 #include "GraphSampler.h"
 
 #include "CVariableTable.h"
-#include "ComputationSink.h"
 #include "RoundToDecimals.h"
-#include "ManualResetEvent.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
-GraphSampler::GraphSampler(GraphPoints& slot, int slotIndex, int displayedCount,
-                           const ManualResetEvent& stop, ComputationSink& sink)
-    : slot(slot), slotIndex(slotIndex), displayedCount(displayedCount), stop(stop), sink(sink),
-      scale(slot.source.range.precision), nextPercentAt(slot.count)
-{
-}
-
-bool GraphSampler::Sample()
+GraphSampler::GraphSampler(GraphPoints& slot) : slot(slot), scale(slot.source.range.precision)
 {
     SelectArgument(GraphKindArgument(slot.source.kind));
-    switch (slot.source.kind) {
-    case KindYofX:
-        return SampleYofX();
-    case KindXofY:
-        return SampleXofY();
-    case KindParametric:
-        return SampleParametric();
-    case KindPolar:
-        return SamplePolar();
-    }
-    return true;
-}
-
-bool GraphSampler::SampleYofX()
-{
-    const auto f = Compile(slot.source.expression);
-    return Run(true, [&](double a) { return ScaledPoint{scale.Scale(a), scale.ScaleDefined(Value(*f))}; });
-}
-
-bool GraphSampler::SampleXofY()
-{
-    const auto f = Compile(slot.source.expression);
-    return Run(false, [&](double a) { return ScaledPoint{scale.ScaleDefined(Value(*f)), scale.Scale(a)}; });
-}
-
-bool GraphSampler::SampleParametric()
-{
-    const auto f = Compile(slot.source.expression);
-    const auto g = Compile(slot.source.expression2);
-    return Run(false, [&](double) {
-        const double x = Value(*f);
-        const double y = Value(*g);
-        if (!std::isfinite(x) || !std::isfinite(y))
-            return ScaledPoint{POINT_UNDEFINED, POINT_UNDEFINED};
-        return ScaledPoint{scale.Scale(x), scale.Scale(y)};
-    });
-}
-
-// The polar angle is the running argument itself, not its rounding.
-bool GraphSampler::SamplePolar()
-{
-    const auto f = Compile(slot.source.expression);
-    return Run(false, [&](double a) {
-        const double r = Value(*f);
-        if (!std::isfinite(r))
-            return ScaledPoint{POINT_UNDEFINED, POINT_UNDEFINED};
-        return ScaledPoint{scale.Scale(r * std::cos(a)), scale.Scale(r * std::sin(a))};
-    });
+    f = Compile(slot.source.expression);
+    if (slot.source.kind == KindParametric)
+        g = Compile(slot.source.expression2);
 }
 
 void GraphSampler::SelectArgument(const char* name)
@@ -83,44 +29,88 @@ std::unique_ptr<CExpression> GraphSampler::Compile(const std::string& text)
     return expression;
 }
 
-double GraphSampler::Value(CExpression& expression)
+std::vector<double> GraphSampler::PartStarts(std::int32_t length) const
 {
-    expression.Evaluate();
-    return expression.GetResult(nullptr);
+    const double a0 = slot.ArgumentAt(0);
+    const double step = 1.0 / slot.source.range.precision;
+    std::vector<double> starts;
+    double a = a0;
+    for (std::int64_t begin = 0; begin < slot.count; begin += length) {
+        if (Rederives()) {
+            starts.push_back(a0 + static_cast<std::int32_t>(begin) * step);
+            continue;
+        }
+        starts.push_back(a);
+        for (std::int32_t k = 0; k < length; ++k)
+            a += step;
+    }
+    return starts;
 }
 
+bool GraphSampler::SamplePart(std::int32_t begin, std::int32_t end, double start, const ManualResetEvent& stop,
+                              SampleWatch& watch) const
+{
+    switch (slot.source.kind) {
+    case KindYofX:
+        return Run(begin, end, start, stop, watch, [&](const EvalContext& c, double a) {
+            return ScaledPoint{scale.Scale(a), scale.ScaleDefined(f->Value(c))};
+        });
+    case KindXofY:
+        return Run(begin, end, start, stop, watch, [&](const EvalContext& c, double a) {
+            return ScaledPoint{scale.ScaleDefined(f->Value(c)), scale.Scale(a)};
+        });
+    case KindParametric:
+        return Run(begin, end, start, stop, watch, [&](const EvalContext& c, double) {
+            const double x = f->Value(c);
+            const double y = g->Value(c);
+            if (!std::isfinite(x) || !std::isfinite(y))
+                return ScaledPoint{POINT_UNDEFINED, POINT_UNDEFINED};
+            return ScaledPoint{scale.Scale(x), scale.Scale(y)};
+        });
+    case KindPolar:
+        // The polar angle is the running argument itself, not its rounding.
+        return Run(begin, end, start, stop, watch, [&](const EvalContext& c, double a) {
+            const double r = f->Value(c);
+            if (!std::isfinite(r))
+                return ScaledPoint{POINT_UNDEFINED, POINT_UNDEFINED};
+            return ScaledPoint{scale.Scale(r * std::cos(a)), scale.Scale(r * std::sin(a))};
+        });
+    }
+    return true;
+}
+
+// fill(c, a) gives the point at the running argument a, whose rounding is
+// c's argument. The arguments of a block and their roundings are worked out
+// before its evaluations: the rounding ends in a division whose latency
+// would otherwise hold up every evaluation.
 template <typename Fill>
-bool GraphSampler::Run(bool rederive, Fill fill)
+bool GraphSampler::Run(std::int32_t begin, std::int32_t end, double start, const ManualResetEvent& stop,
+                       SampleWatch& watch, Fill fill) const
 {
     const double a0 = slot.ArgumentAt(0);
     const double step = 1.0 / slot.source.range.precision;
     ScaledPoint* const points = slot.points.get();
-    double a = a0;
+    EvalContext context;
+    double a = start;
     double arguments[kBlock];
     double rounded[kBlock];
-    for (std::int32_t first = 0; first < slot.count; first += kBlock) {
-        if (rederive)
+    for (std::int32_t first = begin; first < end; first += kBlock) {
+        if (Rederives())
             a = a0 + first * step;
-        const std::int32_t count = std::min(kBlock, slot.count - first);
+        const std::int32_t count = std::min(kBlock, end - first);
         for (std::int32_t j = 0; j < count; ++j) {
             arguments[j] = a;
             rounded[j] = RoundToDecimals(a, 7);
             a += step;
         }
         for (std::int32_t j = 0; j < count; ++j) {
-            theVariables.SetCurrentValue(rounded[j]);
-            points[first + j] = fill(arguments[j]);
-            if (!Continue(first + j))
+            context.argument = rounded[j];
+            points[first + j] = fill(context, arguments[j]);
+            if (stop.IsSet())
                 return false;
         }
+        if (!watch.BlockDone(count))
+            return false;
     }
-    slot.complete = true;
     return true;
-}
-
-void GraphSampler::ReportPercent(std::int64_t hundredfold)
-{
-    const std::int64_t percent = hundredfold / slot.count;
-    nextPercentAt = (percent + 1) * slot.count;
-    sink.GraphProgress(static_cast<int>(percent), displayedCount, slotIndex);
 }

@@ -7,63 +7,57 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
-class ComputationSink;
+// Where a sampling run reports, from the thread that samples: after every
+// block of samples. False asks the run to end there.
+class SampleWatch {
+public:
+    virtual bool BlockDone(std::int32_t samples) = 0;
 
-// Fills one slot with the samples of its graph: compiles the graph's
-// expression(s) for the kind's argument variable, steps the argument over
-// the effective range and stores every sample scaled. Tests the stop event
-// after every sample and reports each new whole percent.
-//
-// The caller holds the computation lock; engine errors are thrown as
-// CExprException.
+protected:
+    ~SampleWatch() = default;
+};
+
+// The samples of one slot's graph: compiles the graph's expression(s) for
+// the kind's argument variable, then fills any part of the slot, from any
+// thread, steps the argument over that part and stores every sample
+// scaled. Parts sampled on several threads at once give the very samples
+// one run over the whole slot gives.
 class GraphSampler {
 public:
-    GraphSampler(GraphPoints& slot, int slotIndex, int displayedCount,
-                 const ManualResetEvent& stop, ComputationSink& sink);
+    // The caller holds the computation lock; engine errors are thrown as
+    // CExprException.
+    explicit GraphSampler(GraphPoints& slot);
 
-    // Samples by the slot's kind; false when the stop event ended it.
-    bool Sample();
+    // Parts start at multiples of this number of samples.
+    static constexpr std::int32_t kBlock = 100;
+
+    // The argument from which sampling starts at sample begin (a multiple
+    // of kBlock), for each part of `length` samples in order: the kinds
+    // whose argument accumulates its step sum the steps up to there.
+    std::vector<double> PartStarts(std::int32_t length) const;
+
+    // Fills samples [begin, end) from the argument start (from PartStarts).
+    // Tests the stop event after every sample; false when it or the watch
+    // ended the run. Engine errors are thrown as CExprException.
+    bool SamplePart(std::int32_t begin, std::int32_t end, double start, const ManualResetEvent& stop,
+                    SampleWatch& watch) const;
 
 private:
-    bool SampleYofX();
-    bool SampleXofY();
-    bool SampleParametric();
-    bool SamplePolar();
-
     // Makes the kind's argument the only available variable and the current one.
     static void SelectArgument(const char* name);
     static std::unique_ptr<CExpression> Compile(const std::string& text);
-    static double Value(CExpression& expression);
 
-    // The sampling loop: fill(a) gives the point at the running argument a,
-    // whose variable is already set. With rederive the argument is derived
-    // from the index every kBlock samples; otherwise the step accumulates.
-    // The arguments of a block and their roundings are worked out before
-    // its evaluations: the rounding ends in a division whose latency would
-    // otherwise hold up every evaluation.
     template <typename Fill>
-    bool Run(bool rederive, Fill fill);
-    static constexpr std::int32_t kBlock = 100;
-    // After sample k: false when stopped, else reports a new percent. The
-    // whole percent k * 100 / count changes when k * 100 reaches the next
-    // multiple of count; that test saves a division a sample.
-    bool Continue(std::int32_t k)
-    {
-        if (stop.IsSet())
-            return false;
-        const std::int64_t hundredfold = std::int64_t{k} * 100;
-        if (hundredfold >= nextPercentAt) [[unlikely]]
-            ReportPercent(hundredfold);
-        return true;
-    }
-    [[gnu::cold]] void ReportPercent(std::int64_t hundredfold);
+    bool Run(std::int32_t begin, std::int32_t end, double start, const ManualResetEvent& stop, SampleWatch& watch,
+             Fill fill) const;
+    // The y = f(x) kind derives the argument from the index at every block;
+    // the others accumulate the step.
+    bool Rederives() const { return slot.source.kind == KindYofX; }
 
     GraphPoints& slot;
-    const int slotIndex;
-    const int displayedCount;
-    const ManualResetEvent& stop;
-    ComputationSink& sink;
     const PointScale scale;
-    std::int64_t nextPercentAt;  // k * 100 from which the next percent is reported
+    std::unique_ptr<CExpression> f;
+    std::unique_ptr<CExpression> g;  // the parametric kind's y
 };

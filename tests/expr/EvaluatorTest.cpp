@@ -1,15 +1,9 @@
-#include "EngineFixture.h"
+#include "EvaluatorRows.h"
 #include "RoundToDecimals.h"
 
 #include <cstdint>
 
 namespace {
-
-struct ValueRow {
-    const char* text;
-    double x;
-    double expected;
-};
 
 // Each row is checked on the tree as parsed and again after Simplify:
 // folding must not change a result.
@@ -26,14 +20,7 @@ void CheckBothWays(const ValueRow& row)
 // its sign is the result, and later terms are not computed.
 TEST(Evaluator, StopsAtTheFirstTermThatIsNotFinite)
 {
-    const ValueRow rows[] = {
-        {"1/0", 0, kInf}, {"0/0", 0, kNaN}, {"ln(0)", 0, -kInf}, {"-ln(x)", 0, kInf}, {"2-1/x", 0, -kInf},
-        {"1/x-1/x", 0, kInf}, {"-1/x+1/x", 0, -kInf}, {"x-x", kInf, kInf}, {"-x+x", kInf, -kInf},
-        {"-(0/0)+x", 1, kNaN}, {"tg(x)+1", 3.141592653589793 / 2, kNaN}, {"x-1/0", 1, -kInf},
-        {"x*(-1/0)", 2, -kInf}, {"(-1/x)*2", 0, -kInf}, {"ln(0)+1/x", 0, -kInf}, {"ln(x)+sin(x,1)", 0, -kInf},
-        {"-1/x", 2, -0.5}, {"x-2-3", 1, -4}, {"5-x+2-3", 1, 3},
-    };
-    for (const ValueRow& row : rows)
+    for (const ValueRow& row : EvaluatorRows::kStopRows)
         CheckBothWays(row);
 }
 
@@ -41,22 +28,7 @@ TEST(Evaluator, StopsAtTheFirstTermThatIsNotFinite)
 // leaves a term; a power chain that is not finite ends the term first.
 TEST(Evaluator, TreatsFalseAsAnAnnihilatingZero)
 {
-    const ValueRow rows[] = {
-        {"less(x,0)+1", 1, 1}, {"-less(x,0)", 1, 0}, {"less(x,0)*1/0", 1, 0}, {"1/less(x,0)", 1, kInf},
-        {"x/less(x,0)", 1, kInf}, {"x/less(x,0)", -3, -3}, {"less(x,0)/less(x,0)", 1, 0},
-        {"less(x,0)/less(x,0)", -1, 1}, {"x*2*less(1,0)", kInf, 0}, {"x*2*less(1,0)", kNaN, 0},
-        {"x*(0/0)*less(1,0)", 1, 0}, {"x*less(1,0)/less(1,0)", 1, 0}, {"2/x*less(1,0)", 1, 0},
-        {"x/2/less(1,0)", -2, -kInf}, {"less(x,0)*2^x", 1, 0}, {"2^x*less(x,0)", 1, 0},
-        {"less(x,0)^2", 1, std::pow(F, 2.0)}, {"1/less(x,0)^1", 1, kInf}, {"x^x*less(1,0)", 1000, kInf},
-        {"x^x*less(1,0)", 2, 0}, {"(0-x)^0.5*less(1,0)", 1, kNaN}, {"greater(x,0)*x+less(x,0)*x^2", -3, 9},
-        {"-x^2*less(1,0)", 1e200, -kInf}, {"less(1,0)*x^2", 1e200, 0}, {"less(1,0)*x^x*2", 1000, 0},
-        {"10^400*less(x,0)", 1, kInf}, {"x/e^1000", 1, kInf}, {"1e300*x*1e300", 1e-300, 1e300},
-        {"1e300*x*1e300", 1, kInf}, {"less(1,0)/x^2", 1, 0}, {"3/x^2/less(1,0)", 1, kInf},
-        {"2*less(1,0)/x^0.5*4", -1, 0}, {"x*x/less(x,0)", 2, kInf}, {"x*x/less(x,0)*2", -3, 18},
-        {"x/less(x,0)*2", -3, -6}, {"x^2*less(x,0)", 2, 0}, {"x^2*less(x,0)", 1e200, kInf},
-        {"less(x,0)*x^3", 1e200, 0},
-    };
-    for (const ValueRow& row : rows)
+    for (const ValueRow& row : EvaluatorRows::kFalseRows)
         CheckBothWays(row);
 }
 
@@ -64,14 +36,7 @@ TEST(Evaluator, TreatsFalseAsAnAnnihilatingZero)
 // left-associative and join the term by their base's operator.
 TEST(Evaluator, ComputesPowerChains)
 {
-    const ValueRow rows[] = {
-        {"0^0", 0, 1}, {"x^(0-1)", 0, 0}, {"x^1", -8, -8}, {"x^(1/3)", -8, kNaN}, {"(x-1)^(0-1)", 3, 0.5},
-        {"x^2^3", 2, 64}, {"2^x^2", 3, 64}, {"2^3^x", 2, 64}, {"x/2^3", 8, 1}, {"x*2^3^2", 1, 64},
-        {"x/2^x", 3, 0.375}, {"2^3*x/4^0.5", 1, 4}, {"e^(0-x*x/50)", 5, std::pow(2.718281828, -0.5)},
-        {"x^3", 0, 0}, {"2x^3", -3, -54}, {"-x^3", 1e200, -kInf}, {"x^2/40-10", -3, -9.775},
-        {"(x+1)(x+2)(x+3)/4", 0, 1.5}, {"(x+1)(x-1)/(x^2+1)", 1e200, kNaN},
-    };
-    for (const ValueRow& row : rows)
+    for (const ValueRow& row : EvaluatorRows::kPowerRows)
         CheckBothWays(row);
 }
 

@@ -1,40 +1,15 @@
-#include "EngineFixture.h"
+#include "EvaluatorRows.h"
 
 namespace {
 
 constexpr double E = 2.718281828;
 constexpr double PI = 3.141592653589793;
 
-struct ValueRow {
-    const char* text;
-    double x;
-    double expected;
-};
-
 // How text splits into signed terms and factors, and how numbers, names,
 // bars and unknown characters read.
 TEST(Parser, SplitsTextIntoTermsAndFactors)
 {
-    const ValueRow rows[] = {
-        // A sign always starts a term: a run acts as its last sign, a sign
-        // after an operator starts a new term, a sign never joins a number.
-        {"x--3", 5, 2}, {"--x", 5, -5}, {"x*-3", 5, 2}, {"2^-1", 0, 1}, {"-x^2", 3, -9}, {"1e-5", 0, E - 5},
-        // Implicit multiplication after anything but "*", "/" and "^".
-        {"2x^2", 3, 18}, {"2sin(x)", 1, 2 * std::sin(1.0)}, {"(x+1)(x-1)", 3, 8},
-        {"sin(x)cos(x)", 1, std::sin(1.0) * std::cos(1.0)}, {"|x|2", -3, 6}, {"x|x|", -2, -4}, {"x2", 3, 6},
-        // Numbers: no sign, no hexadecimal form; unknown characters are skipped.
-        {".5", 0, 5}, {"2,5", 0, 10}, {"2_3", 0, 6}, {"1e3", 0, 1000}, {"2e", 0, 2 * E},
-        {"1.2.3", 0, 1.2 * 3}, {"2.5e1x", 2, 50}, {"0x1", 7, 0}, {"1e400", 0, kInf},
-        // Bars group and take the absolute value; they do not nest.
-        {"|x-5|", 2, 3}, {"||x||", 3, 0}, {"|(x-|x|)|", -2, 4}, {"2()", 0, 0}, {"", 0, 0},
-        // "*" and "/" left to right; a term may start with "/" or "^".
-        {"x/2*3", 2, 3}, {"x*", 4, 4}, {"^5", 0, 1}, {"/2", 0, 0.5},
-        // Only the last comma outside brackets splits the arguments.
-        {"pow(1,2,3)", 0, 8}, {"pow((1,2),3)", 0, 8}, {"pow(x,(1,2))", 3, 9},
-        // Case and white space do not matter.
-        {"SIN( X )\t+ PI", 1, std::sin(1.0) + PI}, {" 2 x\n", 3, 6},
-    };
-    for (const ValueRow& row : rows) {
+    for (const ValueRow& row : EvaluatorRows::kParseRows) {
         SCOPED_TRACE(row.text);
         ExpectValue(Eval(row.text, row.x), row.expected);
     }
@@ -53,13 +28,6 @@ TEST(Parser, ReadsOnlyTheFirst255Characters)
     ExpectError(CatchExpr([] { Compile(std::string(300, 'z')); }), 1012, std::string(255, 'z'));
 }
 
-struct ErrorRow {
-    const char* text;
-    const char* arg;  // the argument variable
-    int code;
-    const char* argument;
-    double value = 0;  // where evaluation fails
-};
 
 // Errors of the text, of names and of constant calls surface while
 // compiling, the leftmost first.
@@ -91,13 +59,7 @@ TEST(Parser, RejectsBadTextWhileCompiling)
 // computation; factors after an annihilating false are still computed.
 TEST(Parser, DefersErrorsOfCallsOnTheArgument)
 {
-    const ErrorRow rows[] = {
-        {"sin(x,1)", "x", 1017, "sin(x)", 1}, {"pow(x)", "x", 1016, "pow(x, y)", 1},
-        {"2*(1+equal(x))", "x", 1016, "equal(a, b)", 1}, {"root(x,2.5)", "x", 1020, "", 4},
-        {"root(2,x)", "x", 1020, "", 2.5}, {"less(x,0)*sin(x,1)", "x", 1017, "sin(x)", 1},
-        {"sqrt(t,1)", "t", 1017, "sqrt(x)", 1},
-    };
-    for (const ErrorRow& row : rows) {
+    for (const ErrorRow& row : EvaluatorRows::kDeferredErrorRows) {
         SCOPED_TRACE(row.text);
         std::unique_ptr<CExpression> expression;
         ExpectError(CatchExpr([&] { expression = Compile(row.text, row.arg); }), 0, "");

@@ -17,16 +17,15 @@
 #include <string>
 #include <vector>
 
-// Read once the worker has been joined. onProgress, when set, runs on the
+// Read once the worker has been joined. onProgress, when set, runs on a
 // worker thread at each report.
 class RecordingSink : public ComputationSink {
 public:
-    void GraphProgress(int percent, int, int slot) override
+    void GraphProgress(int percent, int, int complete) override
     {
-        if (sampled.empty() || sampled.back() != slot)
-            sampled.push_back(slot);
+        percents.push_back(percent);
         if (onProgress)
-            onProgress(percent, slot);
+            onProgress(percent, complete);
     }
     void GraphDone(bool ok, std::optional<ComputationFailure> failure) override
     {
@@ -35,8 +34,8 @@ public:
             failures.push_back(*failure);
     }
 
-    std::function<void(int percent, int slot)> onProgress;
-    std::vector<int> sampled;  // the slots that reported progress, each once, in order
+    std::function<void(int percent, int complete)> onProgress;
+    std::vector<int> percents;
     std::vector<bool> done;
     std::vector<ComputationFailure> failures;
 };
@@ -48,6 +47,9 @@ protected:
         [[maybe_unused]] static const bool started = (InitExpressionEngine(), true);
         doc.SetGraphWorker(ComputeGraphsThread);
     }
+
+    // Computes on one thread: the graphs in order, the reports in order.
+    static void OneThread(CCurvixDoc& doc) { ComputeGraphs(doc, 1); }
 
     // Over the graph's own range when one with a precision is given.
     GraphItem* Add(const std::string& expression, GraphKind kind = KindYofX, ArgRange range = {},
@@ -69,6 +71,23 @@ protected:
     {
         return doc.CollectDisplayedGraphs() && doc.StartComputation(to)
                && doc.WaitForComputation(WorkerThread::kInfinite, {});
+    }
+
+    // Refresh, and the slots it sampled: every buffer is marked before.
+    std::vector<int> RefreshListingSampled(RecordingSink& to)
+    {
+        constexpr ScaledPoint kMark{7777777, -7777777};
+        for (int i = 0; i < doc.GetDisplayedCount(); ++i) {
+            if (Slot(i).HasPoints())
+                doc.GetGraphPoints(i).points[0] = kMark;
+        }
+        EXPECT_TRUE(Refresh(to));
+        std::vector<int> sampled;
+        for (int i = 0; i < doc.GetDisplayedCount(); ++i) {
+            if (Slot(i).points[0].x != kMark.x || Slot(i).points[0].y != kMark.y)
+                sampled.push_back(i);
+        }
+        return sampled;
     }
 
     const GraphPoints& Slot(int i) const { return doc.GetGraphPoints(i); }

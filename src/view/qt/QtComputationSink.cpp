@@ -11,10 +11,16 @@ QtComputationSink::QtComputationSink(QObject* view, QObject* progress) : view(vi
 {
 }
 
-void QtComputationSink::GraphProgress(int percent, int displayedCount, int slot)
+void QtComputationSink::GraphProgress(int percent, int displayedCount, int complete)
 {
-    if (progress)
-        QCoreApplication::postEvent(progress, new GraphProgressEvent(percent, displayedCount, slot));
+    if (!progress)
+        return;
+    const auto now = std::chrono::steady_clock::now();
+    if (posted && now - lastPosted < kProgressInterval)
+        return;
+    posted = true;
+    lastPosted = now;
+    QCoreApplication::postEvent(progress, new GraphProgressEvent(percent, displayedCount, complete));
 }
 
 void QtComputationSink::GraphDone(bool ok, std::optional<ComputationFailure> failure)

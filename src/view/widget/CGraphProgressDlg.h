@@ -10,8 +10,8 @@ class QLabel;
 class QProgressBar;
 
 // The small window in the middle of the graph view while the graphs are
-// computed: which graph of how many, a bar with the percent of the current
-// one, and Cancel, which stops the worker and shows a notice until the view
+// computed: which graph of how many, a bar with the percent of the samples
+// done, and Cancel, which stops the worker and shows a notice until the view
 // takes the window down.
 class CGraphProgressDlg : public QFrame {
 public:
@@ -21,8 +21,8 @@ public:
     void ShowCentred();
     // Set once the computation has started; Cancel signals it.
     void SetStopEvent(ManualResetEvent* stopEvent) { m_stopEvent = stopEvent; }
-    // WM_GRAPH_PROGRESS: percent of the current graph; lParam holds the
-    // number of displayed graphs << 16 OR the slot index.
+    // WM_GRAPH_PROGRESS: percent of the samples; lParam holds the number of
+    // displayed graphs << 16 OR the number of complete ones.
     void OnGraphProgress(int percent, int lParam);
     // The Cancel button and the Escape key.
     void OnCancel();
