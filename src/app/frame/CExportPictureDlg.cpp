@@ -3,7 +3,9 @@
 #include "AppMessageBox.h"
 #include "AppSettings.h"
 #include "AppText.h"
+#include "DrivenModal.h"
 #include "ExportExtent.h"
+#include "HelpKey.h"
 #include "HelpRequests.h"
 #include "MessageBoxStyle.h"
 
@@ -12,7 +14,6 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,12 +42,6 @@ constexpr std::uint32_t kHelpId = 0x20000 + kCaption;  // the dialog's help topi
 constexpr unsigned kTooLarge = 3800;
 constexpr int kScales = 3;
 
-CExportPictureDlg::TestDriver& Driver()
-{
-    static CExportPictureDlg::TestDriver driver;
-    return driver;
-}
-
 QSpinBox* SideBox(int value, QWidget* parent)
 {
     auto* box = new QSpinBox(parent);
@@ -62,6 +57,7 @@ CExportPictureDlg::CExportPictureDlg(const AppSettings& settings, PixelSize view
     : QDialog(parent), viewClient(viewClient), wholeClient(wholeClient)
 {
     setWindowTitle(AppText(kCaption));
+    InstallHelpKey(*this, kHelpId);
     CreateControls(settings);
     EnableControls();
 }
@@ -140,26 +136,12 @@ void CExportPictureDlg::EnableControls()
 
 int CExportPictureDlg::DoModal()
 {
-    if (!Driver())
-        return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
-    show();
-    Driver()(*this);
-    const int result = this->result() == QDialog::Accepted ? IDOK : IDCANCEL;
-    hide();
-    return result;
-}
-
-void CExportPictureDlg::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_F1)
-        HelpRequests::Submit({kHelpId, 0, false});
-    else
-        QDialog::keyPressEvent(event);
+    return DrivenModal<CExportPictureDlg>::Run(*this);
 }
 
 void CExportPictureDlg::SetTestDriver(TestDriver driver)
 {
-    Driver() = std::move(driver);
+    DrivenModal<CExportPictureDlg>::SetDriver(std::move(driver));
 }
 
 void CExportPictureDlg::SelectFormat(PictureFile::Format format)

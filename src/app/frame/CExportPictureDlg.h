@@ -50,10 +50,6 @@ public:
     // OK: checks the size and closes when it can be exported.
     void OnOK();
 
-protected:
-    // F1 asks for the dialog's help, as its Help button does.
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void CreateControls(const AppSettings& settings);
     void EnableControls();

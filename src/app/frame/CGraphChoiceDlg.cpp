@@ -4,6 +4,7 @@
 #include "CCurvixDoc.h"
 #include "CGraphListBox.h"
 #include "CImageButton.h"
+#include "DrivenModal.h"
 #include "FieldFocus.h"
 #include "HelpRequests.h"
 #include "MessageBoxStyle.h"
@@ -18,12 +19,6 @@ namespace {
 constexpr unsigned kHelpCaption = 13009;
 constexpr unsigned kCancelCaption = 13002;
 constexpr std::uint32_t kDialogHelpBase = 0x20000;
-
-CGraphChoiceDlg::TestDriver& Driver()
-{
-    static CGraphChoiceDlg::TestDriver driver;
-    return driver;
-}
 
 CImageButton* Button(QWidget* parent, unsigned captionId, int id, unsigned bitmap)
 {
@@ -68,18 +63,12 @@ CGraphChoiceDlg::CGraphChoiceDlg(CCurvixDoc& doc, const Layout& layout, QWidget*
 
 int CGraphChoiceDlg::DoModal()
 {
-    if (!Driver())
-        return exec() == QDialog::Accepted ? IDOK : IDCANCEL;
-    show();
-    Driver()(*this);
-    const int result = this->result() == QDialog::Accepted ? IDOK : IDCANCEL;
-    hide();
-    return result;
+    return DrivenModal<CGraphChoiceDlg>::Run(*this);
 }
 
 void CGraphChoiceDlg::SetTestDriver(TestDriver driver)
 {
-    Driver() = std::move(driver);
+    DrivenModal<CGraphChoiceDlg>::SetDriver(std::move(driver));
 }
 
 void CGraphChoiceDlg::OnAction()
