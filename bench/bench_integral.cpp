@@ -2,11 +2,11 @@
 // steps) against the same number of bare engine evaluations.
 
 #include "CExpression.h"
+#include "ComputeIntegral.h"
 #include "CVariableTable.h"
 #include "InitExpressionEngine.h"
 #include "IntegralRequest.h"
 #include "IntegralSink.h"
-#include "IntegralWorker.h"
 #include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>
@@ -26,21 +26,19 @@ const char* const kFormulas[] = {"x", "sin(x)*cos(x/3)", "x^3/1e5-2x^2/1e4+x/100
 class QuietSink : public IntegralSink {
 public:
     void IntegralProgress(int) override {}
-    void IntegralDone(IntegralOutcome result, std::optional<CExprException>) override { outcome = result; }
-    IntegralOutcome outcome = IntegralFailed;
+    void IntegralDone(IntegralResult) override {}
 };
 
 void Integral(benchmark::State& state, const char* formula)
 {
     QuietSink sink;
-    double integral = 0;
-    double area = 0;
-    const IntegralRequest request{formula, 'x', kPrecision, 0, kTo, &sink, &integral, &area, nullptr};
+    const IntegralRequest request{formula, 'x', kPrecision, 0, kTo};
+    IntegralResult result;
     for (auto _ : state) {
-        IntegralWorker(request);
-        benchmark::DoNotOptimize(integral);
+        result = ComputeIntegral(request, sink, nullptr);
+        benchmark::DoNotOptimize(result.integral);
     }
-    if (sink.outcome != IntegralFinished)
+    if (result.outcome != IntegralFinished)
         state.SkipWithError("the integral did not finish");
     state.SetItemsProcessed(state.iterations() * kSteps);
 }

@@ -2,16 +2,16 @@
 
 #include "CVariableTable.h"
 #include "CliOutput.h"
+#include "ComputeIntegral.h"
 #include "IntegralBounds.h"
 #include "IntegralChecks.h"
 #include "IntegralRequest.h"
-#include "IntegralWorker.h"
+#include "IntegralSink.h"
 #include "RangeOptions.h"
 #include "StringTable.h"
 
 #include <cstdio>
 #include <mutex>
-#include <optional>
 #include <string>
 
 namespace {
@@ -21,18 +21,11 @@ constexpr const char* kUsage =
 // A run of too many steps is refused: the command has no Stop.
 constexpr unsigned kTooManySteps = 21413;
 
-// Hands the worker's end back to the command.
-class EndSink : public IntegralSink {
+// The command shows no progress.
+class QuietSink : public IntegralSink {
 public:
     void IntegralProgress(int) override {}
-    void IntegralDone(IntegralOutcome result, std::optional<CExprException> failure) override
-    {
-        outcome = result;
-        error = std::move(failure);
-    }
-
-    IntegralOutcome outcome = IntegralFailed;
-    std::optional<CExprException> error;
+    void IntegralDone(IntegralResult) override {}
 };
 
 }  // namespace
@@ -59,16 +52,15 @@ int RunIntegralCommand(std::span<char* const> args)
         !message.empty())
         return CliOutput::Refuse(message);
 
-    EndSink sink;
-    double integral = 0;
-    double area = 0;
-    IntegralRequest request{options.expressions[0], options.letter[0], options.precision, bounds.from, bounds.to,
-                            &sink, &integral, &area, nullptr};
-    IntegralWorker(request);
-    if (sink.error)
-        return CliOutput::ReportExpressionError(sink.error->Code(), *sink.error);
-    if (const unsigned message = IntegralOutcomeMessage(sink.outcome))
+    QuietSink sink;
+    const IntegralRequest request{options.expressions[0], options.letter[0], options.precision, bounds.from,
+                                  bounds.to};
+    const IntegralResult result = ComputeIntegral(request, sink, nullptr);
+    if (result.error)
+        return CliOutput::ReportExpressionError(result.error->Code(), *result.error);
+    if (const unsigned message = IntegralOutcomeMessage(result.outcome))
         return CliOutput::Refuse(LoadAppString(message));
-    std::printf("integral %s\narea %s\n", CliOutput::Number(integral).c_str(), CliOutput::Number(area).c_str());
+    std::printf("integral %s\narea %s\n", CliOutput::Number(result.integral).c_str(),
+                CliOutput::Number(result.area).c_str());
     return 0;
 }

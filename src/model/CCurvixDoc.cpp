@@ -8,7 +8,6 @@
 #include "DocView.h"
 #include "DocumentFormat.h"
 #include "FileBytes.h"
-#include "IntegralRequest.h"
 #include "RangeValidation.h"
 
 #include <algorithm>
@@ -55,28 +54,6 @@ bool CCurvixDoc::RemoveGraph(int index)
 CCurvixDoc::~CCurvixDoc()
 {
     StopComputation();
-    StopIntegral();
-    integralThread.Delete();
-}
-
-bool CCurvixDoc::StartIntegral(const IntegralRequest& request)
-{
-    if (!integralWorker || IsIntegrating())
-        return false;
-    integralStopEvent.Reset();
-    IntegralRequest copy = request;
-    copy.stop = &integralStopEvent;
-    return integralThread.Start([worker = integralWorker, copy] { worker(copy); });
-}
-
-void CCurvixDoc::StopIntegral()
-{
-    integralStopEvent.Set();
-}
-
-bool CCurvixDoc::WaitForIntegral(std::chrono::milliseconds timeout, const std::function<void()>& dispatch)
-{
-    return integralThread.Wait(timeout, dispatch);
 }
 
 void CCurvixDoc::RemoveAllGraphs()

@@ -23,7 +23,6 @@ class Archive;
 class ComputationSink;
 class ConversionPrompt;
 class DocView;
-struct IntegralRequest;
 
 // The single document: the user's graphs in the order they were added, the
 // document's coordinate system, the zoom factors and the automatic refresh
@@ -39,14 +38,12 @@ class CCurvixDoc {
 public:
     // The computation the worker thread runs on the document.
     using GraphWorker = void (*)(CCurvixDoc& doc);
-    // The definite-integral computation its own worker thread runs.
-    using IntegralWorkerFn = void (*)(const IntegralRequest& request);
 
     // A new document takes its coordinate system from the settings' default.
     explicit CCurvixDoc(const AppSettings& settings);
     CCurvixDoc(const CCurvixDoc&) = delete;
     CCurvixDoc& operator=(const CCurvixDoc&) = delete;
-    // Stops the running workers and waits for them.
+    // Stops the running worker and waits for it.
     virtual ~CCurvixDoc();
 
     // Appends a copy and returns the stored graph, whose address stays valid
@@ -146,20 +143,6 @@ public:
     void SetComputed(bool computed) { m_computed.store(computed); }
     ComputationSink& GetComputationSink() const { return *computationSink; }
     ManualResetEvent& GetStopEvent() { return stopEvent; }
-    // Stops the definite-integral worker.
-    ManualResetEvent& GetIntegralStopEvent() { return integralStopEvent; }
-    // Resets the integral stop event and runs the installed integral worker
-    // on a copy of request (its stop event set to this document's) on a
-    // thread of its own. False without a worker, while a run is active or
-    // when the system has no thread to give.
-    bool StartIntegral(const IntegralRequest& request);
-    // Asks a running integral worker to stop and returns at once; it ends at
-    // its next step.
-    void StopIntegral();
-    bool IsIntegrating() const { return integralThread.IsRunning(); }
-    // Waits for the integral worker as WaitForComputation does.
-    bool WaitForIntegral(std::chrono::milliseconds timeout, const std::function<void()>& dispatch);
-    void SetIntegralWorker(IntegralWorkerFn worker) { integralWorker = worker; }
 
     CoordSystem coordSystemInUse;  // the copy the last computation used
     CoordSystem coordSystem;       // edited by the user, stored in the file
@@ -190,11 +173,8 @@ private:
     GraphSlots graphSlots;
     std::atomic<bool> m_computed{false};
     ManualResetEvent stopEvent;
-    ManualResetEvent integralStopEvent;
     ComputationSink* computationSink = nullptr;
     GraphWorker graphWorker = nullptr;
     WorkerThread workerThread;
     ComputationFailure startFailure;
-    IntegralWorkerFn integralWorker = nullptr;
-    WorkerThread integralThread;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IntegralSink.h"
+#include "IntegralResult.h"
 
 #include <cstdint>
 #include <string>

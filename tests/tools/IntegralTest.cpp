@@ -1,36 +1,20 @@
 // The definite integral: sums and signs, breaks in the function, bounds as
-// typed, and runs on the document's worker thread.
+// typed.
 
-#include "AppSettings.h"
-#include "CCurvixDoc.h"
+#include "ComputeIntegral.h"
 #include "IntegralBounds.h"
 #include "IntegralChecks.h"
 #include "IntegralRequest.h"
-#include "IntegralWorker.h"
-#include "MemorySettingsBackend.h"
 #include "StringTable.h"
 #include "ToolsTestSupport.h"
 
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <string>
 
 namespace {
 
-struct IntegralRun {
-    RecordingIntegralSink sink;
-    double integral = -1;
-    double area = -1;
-
-    IntegralRequest Request(const char* text, char argument, double from, double to, int precision = 100)
-    {
-        StartEngine();
-        return {text, argument, precision, from, to, &sink, &integral, &area, nullptr};
-    }
-};
-
-TEST(IntegralWorker, SumsStepsOrEndsWithoutResults)
+TEST(ComputeIntegral, SumsStepsOrEndsWithoutResults)
 {
     const struct {
         const char* text;
@@ -38,7 +22,7 @@ TEST(IntegralWorker, SumsStepsOrEndsWithoutResults)
         double from, to;
         int precision;
         IntegralOutcome outcome;
-        double integral, area;  // -1: the slots are left alone
+        double integral, area;  // 0 without results
         int errorCode;
     } rows[] = {
         {"x", 'x', 0, 1, 100, IntegralFinished, 0.5, 0.5, 0},
@@ -48,21 +32,58 @@ TEST(IntegralWorker, SumsStepsOrEndsWithoutResults)
         {"2", 't', 0, 0.005, 100, IntegralFinished, 0.01, 0.01, 0},      // one shorter step only
         {"1", 'y', 0, 1.005, 100, IntegralFinished, 1.005, 1.005, 0},    // a shorter last step
         {"x-0.005", 'x', 0, 0.01, 100, IntegralFinished, 0, 0.00005, 0},  // samples on both sides: area only
-        {"1/x", 'x', -1, 1, 100, IntegralNotContinuous, -1, -1, 0},
-        {"100001*x", 'x', 0, 1, 100, IntegralNotContinuous, -1, -1, 0},  // only the last sample is too large
-        {"sqrt(x)", 'x', -1, 0, 100, IntegralNotContinuous, -1, -1, 0},
-        {"x)", 'x', 0, 1, 100, IntegralFailed, -1, -1, 1002},
-        {"root(2,x)", 'x', 0, 1, 100, IntegralFailed, -1, -1, 1020},
+        {"1/x", 'x', -1, 1, 100, IntegralNotContinuous, 0, 0, 0},
+        {"100001*x", 'x', 0, 1, 100, IntegralNotContinuous, 0, 0, 0},  // only the last sample is too large
+        {"sqrt(x)", 'x', -1, 0, 100, IntegralNotContinuous, 0, 0, 0},
+        {"x)", 'x', 0, 1, 100, IntegralFailed, 0, 0, 1002},
+        {"root(2,x)", 'x', 0, 1, 100, IntegralFailed, 0, 0, 1020},
     };
+    StartEngine();
     for (const auto& row : rows) {
         SCOPED_TRACE(row.text);
-        IntegralRun run;
-        IntegralWorker(run.Request(row.text, row.argument, row.from, row.to, row.precision));
-        EXPECT_EQ(run.sink.outcome, row.outcome);
-        EXPECT_EQ(run.sink.doneCount, 1);
-        EXPECT_EQ(run.sink.error ? run.sink.error->Code() : 0, row.errorCode);
-        EXPECT_NEAR(run.integral, row.integral, 1e-9);
-        EXPECT_NEAR(run.area, row.area, 1e-9);
+        RecordingIntegralSink sink;
+        const IntegralResult result =
+            ComputeIntegral({row.text, row.argument, row.precision, row.from, row.to}, sink, nullptr);
+        EXPECT_EQ(result.outcome, row.outcome);
+        EXPECT_EQ(result.error ? result.error->Code() : 0, row.errorCode);
+        EXPECT_NEAR(result.integral, row.integral, 1e-9);
+        EXPECT_NEAR(result.area, row.area, 1e-9);
+        EXPECT_EQ(sink.doneCount, 0);  // the end is the caller's to report
+    }
+}
+
+// The sums are taken in their one order, so that every result keeps every
+// digit it has always had: the values below are those of the run that
+// evaluated under the lock through the variable table.
+TEST(ComputeIntegral, KeepsEveryDigit)
+{
+    const struct {
+        const char* text;
+        char argument;
+        double from, to;
+        int precision;
+        double integral, area;
+    } rows[] = {
+        {"x", 'x', 0, 1, 100, 0.49999999999999939, 0.49999999999999939},
+        {"x", 'x', -1, 1, 100, -6.4878658001532585e-16, 0.99999999999999933},
+        {"sin(x)", 'x', 0, 3.141592653589793, 100, 1.9999820650436648, 1.999983333352815},
+        {"x^3-2*x+1", 'x', -3, 5.37, 800, 176.17480891594107, 197.76498516301166},
+        {"exp(-t)*cos(3*t)", 't', 0, 10, 1600, 0.099985605825877566, 0.64756206118225312},
+        {"ln(y)", 'y', 0.1, 7, 200, 6.9516090187071908, 8.2911294966421103},
+        {"abs(x)-2", 'x', -5, 5, 400, 4.9999999999998836, 12.999999999999881},
+        {"sqrt(x)*sin(x)", 'x', 0, 100, 3200, -8.022063026685581, 426.51765672772797},
+        {"tan(x/10)", 'x', 0.3, 12.7, 3200, 12.159973128858098, 12.159973128858098},
+        {"0x^2+x^2*sin(x)", 'x', -20, 20, 3200, 1.4299698468660579e-13, 3288.7383160625363},
+    };
+    StartEngine();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        RecordingIntegralSink sink;
+        const IntegralResult result =
+            ComputeIntegral({row.text, row.argument, row.precision, row.from, row.to}, sink, nullptr);
+        ASSERT_EQ(result.outcome, IntegralFinished);
+        EXPECT_EQ(result.integral, row.integral);
+        EXPECT_EQ(result.area, row.area);
     }
 }
 
@@ -122,33 +143,6 @@ TEST(IntegralSteps, MoreThanTheLimitIsNamed)
                                            "calculation may take.\nChoose a smaller range or a lower precision."
                                      : "");
     }
-}
-
-// The document runs the worker on its own thread, which reports each whole
-// percent once; a stop request ends it.
-TEST(IntegralRunTest, RunsOnTheDocumentsThreadAndStops)
-{
-    MemorySettingsBackend backend;
-    AppSettings settings(backend);
-    CCurvixDoc doc(settings);
-    IntegralRun run;
-    IntegralRequest request = run.Request("sin(x)", 'x', 0, 3.141592653589793);
-    EXPECT_FALSE(doc.StartIntegral(request));  // no worker installed
-    doc.SetIntegralWorker(IntegralWorker);
-    ASSERT_TRUE(doc.StartIntegral(request));
-    doc.WaitForIntegral(WorkerThread::kInfinite, {});
-    EXPECT_EQ(run.sink.outcome, IntegralFinished);
-    EXPECT_NEAR(run.integral, 2, 1e-4);
-    std::vector<int> percents(99);
-    std::iota(percents.begin(), percents.end(), 1);
-    EXPECT_EQ(run.sink.progress, percents);
-
-    request.to = 10000;
-    run.sink.onProgress = [&doc](int) { doc.StopIntegral(); };
-    ASSERT_TRUE(doc.StartIntegral(request));
-    doc.WaitForIntegral(WorkerThread::kInfinite, {});
-    EXPECT_EQ(run.sink.outcome, IntegralStopped);
-    EXPECT_EQ(run.sink.doneCount, 2);
 }
 
 }  // namespace

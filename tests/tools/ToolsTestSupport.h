@@ -1,13 +1,13 @@
 #pragma once
 
-// The engine started once, and a sink that records the integral worker's
-// reports (read after the worker has ended).
+// The engine started once, and a sink that records an integral run's
+// reports (read after the run has ended).
 
 #include "InitExpressionEngine.h"
 #include "IntegralSink.h"
 
 #include <functional>
-#include <optional>
+#include <utility>
 #include <vector>
 
 inline void StartEngine()
@@ -23,16 +23,14 @@ public:
         if (onProgress)
             onProgress(percent);
     }
-    void IntegralDone(IntegralOutcome result, std::optional<CExprException> failure) override
+    void IntegralDone(IntegralResult end) override
     {
-        outcome = result;
-        error = std::move(failure);
+        result = std::move(end);
         ++doneCount;
     }
 
     std::function<void(int)> onProgress;  // runs on the worker's thread
     std::vector<int> progress;
-    IntegralOutcome outcome = IntegralFinished;
-    std::optional<CExprException> error;
+    IntegralResult result;
     int doneCount = 0;
 };

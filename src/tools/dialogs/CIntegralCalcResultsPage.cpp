@@ -13,8 +13,6 @@
 #include "IntegralBounds.h"
 #include "IntegralChecks.h"
 #include "IntegralEvent.h"
-#include "IntegralRequest.h"
-#include "IntegralWorker.h"
 #include "MessageBoxStyle.h"
 #include "PrecisionList.h"
 #include "RoundToDecimals.h"
@@ -165,15 +163,6 @@ CIntegralCalcResultsPage::CIntegralCalcResultsPage(CIntegralSelGraphPage& select
     connect(places, &QSpinBox::valueChanged, this, &CIntegralCalcResultsPage::ShowResult);
 }
 
-CIntegralCalcResultsPage::~CIntegralCalcResultsPage()
-{
-    // The worker writes into this page until it ends.
-    if (calculating) {
-        doc->StopIntegral();
-        doc->WaitForIntegral(WorkerThread::kInfinite, {});
-    }
-}
-
 void CIntegralCalcResultsPage::OnInitDialog()
 {
     doc = &selection.Document();
@@ -233,14 +222,14 @@ bool CIntegralCalcResultsPage::OnKillActive()
         return true;
     if (AppMessageBox::Show(this, kLeaveWhileRunning, kProgramNameCaption, MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK)
         return false;
-    doc->StopIntegral();
+    run.Stop();
     return true;
 }
 
 void CIntegralCalcResultsPage::OnCalculate()
 {
     if (calculating) {
-        doc->StopIntegral();
+        run.Stop();
         return;
     }
     IntegralBounds bounds;
@@ -258,10 +247,8 @@ void CIntegralCalcResultsPage::OnCalculate()
         return;
     resultValid = false;
     precisionList->setCurrentIndex(index);
-    const IntegralRequest request{expression, letter[0], PrecisionFromIndex(index), bounds.from, bounds.to,
-                                  &sink, &integralResult, &areaResult, nullptr};
-    doc->SetIntegralWorker(IntegralWorker);
-    if (!doc->StartIntegral(request)) {
+    const IntegralRequest request{expression, letter[0], PrecisionFromIndex(index), bounds.from, bounds.to};
+    if (!run.Start(request, sink)) {
         resultText->setText(AppText(kCannotStart));
         return;
     }
@@ -312,7 +299,7 @@ bool CIntegralCalcResultsPage::event(QEvent* event)
         return true;
     }
     if (event->type() == WM_INTEGRAL_PROGRESS) {
-        OnProgress(static_cast<IntegralEvent*>(event)->wParam());
+        OnProgress(static_cast<IntegralEvent*>(event)->Percent());
         return true;
     }
     return CPropertyPage::event(event);
@@ -321,15 +308,18 @@ bool CIntegralCalcResultsPage::event(QEvent* event)
 void CIntegralCalcResultsPage::OnDone(const IntegralEvent& done)
 {
     ShowRunning(false);
-    if (const auto& error = done.Error()) {
+    const IntegralResult& result = done.Result();
+    if (const auto& error = result.error) {
         AppMessageBox::ReportError(this, *error);
         resultText->setText(QString::asprintf(LoadAppString(kErrorFormat), error->Message().c_str()));
         return;
     }
-    if (const unsigned message = IntegralOutcomeMessage(IntegralOutcome(done.wParam()))) {
+    if (const unsigned message = IntegralOutcomeMessage(result.outcome)) {
         resultText->setText(AppText(message));
         return;
     }
+    integralResult = result.integral;
+    areaResult = result.area;
     resultValid = true;
     ShowResult();
     EnableRounding(true);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CPropertyPage.h"
-#include "IntegralSink.h"
+#include "IntegralRun.h"
 #include "QtIntegralSink.h"
 
 #include <string>
@@ -22,13 +22,12 @@ class QSpinBox;
 
 // "Calculate/Get Results": the bounds, precision and mode of the integral,
 // Calculate/Stop with its progress, and the result rounded to a chosen
-// number of places. Entering the page checks the chosen function; a run
-// goes to the document's integral worker, whose reports arrive as events.
+// number of places. Entering the page checks the chosen function; the page's
+// run computes on its own thread, whose reports (the results in the last)
+// arrive as events.
 class CIntegralCalcResultsPage : public CPropertyPage {
 public:
     CIntegralCalcResultsPage(CIntegralSelGraphPage& selection, CAdvPropertySheet& sheet);
-    // Stops a run that is still going and waits for it.
-    ~CIntegralCalcResultsPage() override;
 
     void OnInitDialog() override;
     void OnSetActive() override;
@@ -36,6 +35,7 @@ public:
 
     bool IsCalculating() const { return calculating; }
 
+    // The last finished run's results, taken from its done event.
     bool resultValid = false;
     double integralResult = 0;
     double areaResult = 0;
@@ -59,6 +59,9 @@ private:
     CAdvPropertySheet& sheet;
     CCurvixDoc* doc = nullptr;
     QtIntegralSink sink{this};
+    // Declared after the sink it reports to: destroyed first, it stops and
+    // waits for a run that is still going.
+    IntegralRun run;
     std::string letter;
     std::string expression;
     bool calculating = false;

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-IntegralEvent::IntegralEvent(QEvent::Type type, int wParam, std::optional<CExprException> error)
-    : QEvent(type), value(wParam), error(std::move(error))
-{
-}
+IntegralEvent::IntegralEvent(int percent) : QEvent(WM_INTEGRAL_PROGRESS), percent(percent) {}
+
+IntegralEvent::IntegralEvent(IntegralResult result) : QEvent(WM_INTEGRAL_DONE), result(std::move(result)) {}

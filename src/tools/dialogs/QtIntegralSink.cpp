@@ -8,10 +8,10 @@
 
 void QtIntegralSink::IntegralProgress(int percent)
 {
-    QCoreApplication::postEvent(target, new IntegralEvent(WM_INTEGRAL_PROGRESS, percent));
+    QCoreApplication::postEvent(target, new IntegralEvent(percent));
 }
 
-void QtIntegralSink::IntegralDone(IntegralOutcome outcome, std::optional<CExprException> error)
+void QtIntegralSink::IntegralDone(IntegralResult result)
 {
-    QCoreApplication::postEvent(target, new IntegralEvent(WM_INTEGRAL_DONE, outcome, std::move(error)));
+    QCoreApplication::postEvent(target, new IntegralEvent(std::move(result)));
 }

@@ -4,14 +4,14 @@
 
 class QObject;
 
-// Turns the integral worker's reports into events posted to the results
-// page, which lives on the user interface thread and outlives the worker.
+// Turns an integral run's reports into events posted to the results page,
+// which lives on the user interface thread and outlives the run.
 class QtIntegralSink : public IntegralSink {
 public:
     explicit QtIntegralSink(QObject* target) : target(target) {}
 
     void IntegralProgress(int percent) override;
-    void IntegralDone(IntegralOutcome outcome, std::optional<CExprException> error) override;
+    void IntegralDone(IntegralResult result) override;
 
 private:
     QObject* const target;

@@ -7,7 +7,6 @@
 #include "CIntegralCalcResultsPage.h"
 #include "CIntegralSelGraphPage.h"
 #include "CValueTableDlg.h"
-#include "IntegralWorker.h"
 
 namespace {
 
@@ -17,7 +16,6 @@ constexpr unsigned kIntegralCaption = 21000;  // "Calculate a definite integral/
 
 void OpenIntegralTool(CCurvixDoc& doc, AppSettings&, QWidget* parent)
 {
-    doc.SetIntegralWorker(IntegralWorker);
     CAdvPropertySheet sheet(kIntegralCaption, parent);
     auto* selection = new CIntegralSelGraphPage(doc);
     auto* results = new CIntegralCalcResultsPage(*selection, sheet);

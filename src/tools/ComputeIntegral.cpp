@@ -1,7 +1,8 @@
-#include "IntegralWorker.h"
+#include "ComputeIntegral.h"
 
 #include "CExpression.h"
 #include "CVariableTable.h"
+#include "EvalContext.h"
 #include "IntegralArguments.h"
 #include "IntegralChecks.h"
 #include "IntegralPercent.h"
@@ -12,6 +13,7 @@
 #include "RoundToDecimals.h"
 
 #include <cmath>
+#include <memory>
 #include <mutex>
 #include <new>
 
@@ -29,20 +31,27 @@ struct RunningSum {
 
 // Evaluates f at the argument into y; false for a sample that breaks the
 // function (also NaN and infinities).
-bool Sample(CExpression& f, double argument, double& y)
+bool Sample(const CExpression& f, double argument, double& y)
 {
-    theVariables.SetCurrentValue(argument);
-    f.Evaluate();
-    y = f.GetResult(nullptr);
+    const EvalContext context{argument};
+    y = f.Value(context);
     return std::fabs(y) <= kLargestSample;
 }
 
+// What one run reads besides its function: the request, where its progress
+// goes and the stop event (may be null).
+struct RunInput {
+    const IntegralRequest& request;
+    IntegralSink& progress;
+    const ManualResetEvent* stop;
+};
+
 // Samples f at one block of arguments and adds their steps of width h,
 // polling the stop event after each sample.
-IntegralOutcome SampleBlock(const IntegralArguments& steps, int count, CExpression& f,
-                            const IntegralRequest& request, IntegralPercent& percent, RunningSum& running)
+IntegralOutcome SampleBlock(const IntegralArguments& steps, int count, const CExpression& f, const RunInput& input,
+                            IntegralPercent& percent, RunningSum& running)
 {
-    const double h = 1.0 / request.samplesPerUnit;
+    const double h = 1.0 / input.request.samplesPerUnit;
     for (int k = 0; k < count; ++k) {
         const double yPrev = running.y;
         if (!Sample(f, steps.Argument(k), running.y))
@@ -50,7 +59,7 @@ IntegralOutcome SampleBlock(const IntegralArguments& steps, int count, CExpressi
         if (running.started)
             running.sum.AddStep(yPrev, running.y, h);
         running.started = true;
-        if (request.stop && request.stop->IsSet())
+        if (input.stop && input.stop->IsSet())
             return IntegralStopped;
         percent.At(steps.Position(k));
     }
@@ -59,16 +68,17 @@ IntegralOutcome SampleBlock(const IntegralArguments& steps, int count, CExpressi
 
 // Samples f from `from` to `to` in steps of 1/N and sums the steps into
 // result.
-IntegralOutcome SampleRange(const IntegralRequest& request, CExpression& f, IntegralSum& result)
+IntegralOutcome SampleRange(const RunInput& input, const CExpression& f, IntegralSum& result)
 {
+    const IntegralRequest& request = input.request;
     RunningSum running;
     double x = request.from;
     if (request.from < request.to) {
-        IntegralPercent percent(request.from, request.to, *request.sink);
+        IntegralPercent percent(request.from, request.to, input.progress);
         IntegralArguments steps(request.from, request.to, 1.0 / request.samplesPerUnit);
         do {
             const int count = steps.NextBlock();
-            if (const IntegralOutcome outcome = SampleBlock(steps, count, f, request, percent, running);
+            if (const IntegralOutcome outcome = SampleBlock(steps, count, f, input, percent, running);
                 outcome != IntegralFinished)
                 return outcome;
         } while (!steps.Ended());
@@ -83,33 +93,35 @@ IntegralOutcome SampleRange(const IntegralRequest& request, CExpression& f, Inte
     return IntegralFinished;
 }
 
-// Compiles the function and samples it, all under the computation lock.
-IntegralOutcome Integrate(const IntegralRequest& request, IntegralSum& result)
+// Compiles the function under the computation lock, as the engine asks of
+// every compiler; evaluating the compiled function needs no lock.
+std::unique_ptr<const CExpression> Compile(const IntegralRequest& request)
 {
     std::lock_guard lock(theVariables.Lock());
     SelectIntegralArgument(request.argument);
-    CExpression f(request.expression.c_str(), false);
-    f.Simplify();
-    return SampleRange(request, f, result);
+    auto f = std::make_unique<CExpression>(request.expression.c_str(), false);
+    f->Simplify();
+    return f;
 }
 
 }  // namespace
 
-void IntegralWorker(const IntegralRequest& request)
+IntegralResult ComputeIntegral(const IntegralRequest& request, IntegralSink& progress, const ManualResetEvent* stop)
 {
+    IntegralResult result;
     IntegralSum sum;
-    IntegralOutcome outcome = IntegralFailed;
-    std::optional<CExprException> error;
     try {
-        outcome = Integrate(request, sum);
+        result.outcome = SampleRange({request, progress, stop}, *Compile(request), sum);
     } catch (const CExprException& failure) {
-        error = failure;
+        result.outcome = IntegralFailed;
+        result.error = failure;
     } catch (const std::bad_alloc&) {
-        error = CExprException(1003, nullptr);
+        result.outcome = IntegralFailed;
+        result.error = CExprException(1003, nullptr);
     }
-    if (outcome == IntegralFinished) {
-        *request.integral = sum.Integral();
-        *request.area = sum.Area();
+    if (result.outcome == IntegralFinished) {
+        result.integral = sum.Integral();
+        result.area = sum.Area();
     }
-    request.sink->IntegralDone(outcome, std::move(error));
+    return result;
 }

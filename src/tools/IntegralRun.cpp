@@ -1,0 +1,18 @@
+#include "IntegralRun.h"
+
+#include "ComputeIntegral.h"
+#include "IntegralSink.h"
+
+IntegralRun::~IntegralRun()
+{
+    Stop();
+    thread.Delete();
+}
+
+bool IntegralRun::Start(const IntegralRequest& request, IntegralSink& sink)
+{
+    if (IsRunning())
+        return false;
+    stop.Reset();
+    return thread.Start([this, request, &sink] { sink.IntegralDone(ComputeIntegral(request, sink, &stop)); });
+}
