@@ -2,8 +2,8 @@
 // samples, each root refined by Brent's method) against sampling the same
 // graph alone for the view, as a refresh does. Target: at most 1.5 times.
 
-#include "ComputationSink.h"
-#include "GraphComputation.h"
+#include "QuietComputationSink.h"
+#include "SamplingRun.h"
 #include "InitExpressionEngine.h"
 #include "ManualResetEvent.h"
 #include "PointRequest.h"
@@ -37,12 +37,6 @@ public:
     size_t points = 0;
 };
 
-class NoSink : public ComputationSink {
-public:
-    void GraphProgress(int, int, int) override {}
-    void GraphDone(bool, std::optional<ComputationFailure>) override {}
-};
-
 void Roots(benchmark::State& state, const char* formula)
 {
     QuietSearchSink sink;
@@ -64,10 +58,10 @@ void Sampling(benchmark::State& state, const char* formula)
     if (!slot.Allocate())
         std::abort();
     ManualResetEvent stop;
-    NoSink sink;
+    QuietComputationSink sink;
     for (auto _ : state) {
         slot.complete = false;
-        GraphComputation({&slot}, stop, sink, 1).Run();
+        SamplingRun({&slot}, stop, sink, 1).Run();
         benchmark::DoNotOptimize(slot.points.get());
     }
     state.SetItemsProcessed(state.iterations() * kSamples);

@@ -11,10 +11,10 @@
 #include "AppSettings.h"
 #include "Archive.h"
 #include "CCurvixDoc.h"
-#include "ComputationSink.h"
-#include "ComputeGraphsThread.h"
-#include "FileBytes.h"
+#include "QuietComputationSink.h"
 #include "GraphComputation.h"
+#include "FileBytes.h"
+#include "SamplingRun.h"
 #include "InitExpressionEngine.h"
 #include "MemorySettingsBackend.h"
 #include "RatioReporter.h"
@@ -57,26 +57,10 @@ const Formula kFormulas[] = {
 };
 constexpr int kGraphs = sizeof kFormulas / sizeof kFormulas[0];
 
-// Counts nothing; the benchmark only needs the end.
-class NoSink : public ComputationSink {
-public:
-    void GraphProgress(int, int, int) override {}
-    void GraphDone(bool ok, std::optional<ComputationFailure>) override
-    {
-        if (!ok)
-            std::abort();
-    }
-};
-
-void OneThread(CCurvixDoc& doc)
-{
-    ComputeGraphs(doc, 1);
-}
-
 struct Document {
-    explicit Document(CCurvixDoc::GraphWorker worker = ComputeGraphsThread)
+    explicit Document(unsigned threads = SamplingRun::HardwareThreads())
     {
-        doc.SetGraphWorker(worker);
+        computation.SetThreads(threads);
         doc.coordSystem.left = doc.coordSystem.bottom = -40;
         doc.coordSystem.right = doc.coordSystem.top = 40;
         doc.coordSystem.precision = kPrecision;
@@ -89,26 +73,27 @@ struct Document {
 
     void Refresh()
     {
-        if (!doc.CollectDisplayedGraphs() || !doc.StartComputation(sink))
+        if (!computation.Collect(doc) || !computation.Start(doc, sink))
             std::abort();
-        doc.WaitForComputation(WorkerThread::kInfinite, {});
+        computation.Wait(WorkerThread::kInfinite, {});
     }
 
     MemorySettingsBackend backend;
     AppSettings settings{backend};
     CCurvixDoc doc{settings};
-    NoSink sink;
+    GraphComputation computation{settings.defaultCoordSystem};
+    QuietComputationSink sink;
 };
 
 // Every graph sampled again into the buffers it has, as after a change of
 // every function.
-void FullRefresh(benchmark::State& state, CCurvixDoc::GraphWorker worker)
+void FullRefresh(benchmark::State& state, unsigned threads)
 {
-    Document document(worker);
+    Document document(threads);
     document.Refresh();
     for (auto _ : state) {
         for (int i = 0; i < kGraphs; ++i)
-            document.doc.GetGraphPoints(i).complete = false;
+            document.computation.Points(i).complete = false;
         document.Refresh();
     }
     state.SetItemsProcessed(state.iterations() * kGraphs * kSamples);
@@ -119,7 +104,7 @@ void CurvixFirstRefresh(benchmark::State& state)
 {
     Document document;
     for (auto _ : state) {
-        document.doc.FreeGraphPoints();
+        document.computation.FreePoints();
         document.Refresh();
     }
     state.SetItemsProcessed(state.iterations() * kGraphs * kSamples);
@@ -190,10 +175,10 @@ int main(int argc, char** argv)
     const auto wall = [](benchmark::internal::Benchmark* b, benchmark::TimeUnit unit = benchmark::kMillisecond) {
         b->Unit(unit)->MeasureProcessCPUTime()->UseRealTime();
     };
-    const std::string threads = std::to_string(GraphComputation::HardwareThreads());
-    wall(benchmark::RegisterBenchmark("Curvix/full refresh", FullRefresh, ComputeGraphsThread));
-    wall(benchmark::RegisterBenchmark("OneThread/full refresh", FullRefresh, OneThread));
-    wall(benchmark::RegisterBenchmark("Curvix/one-thread refresh", FullRefresh, OneThread));
+    const std::string threads = std::to_string(SamplingRun::HardwareThreads());
+    wall(benchmark::RegisterBenchmark("Curvix/full refresh", FullRefresh, SamplingRun::HardwareThreads()));
+    wall(benchmark::RegisterBenchmark("OneThread/full refresh", FullRefresh, 1u));
+    wall(benchmark::RegisterBenchmark("Curvix/one-thread refresh", FullRefresh, 1u));
     wall(benchmark::RegisterBenchmark("muparser/one-thread refresh", MuParserSamples));
     wall(benchmark::RegisterBenchmark("Curvix/first refresh", CurvixFirstRefresh));
     wall(benchmark::RegisterBenchmark("Curvix/points --summary", CliPointsSummary));

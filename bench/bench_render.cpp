@@ -14,7 +14,8 @@
 #include "Archive.h"
 #include "CCurvixDoc.h"
 #include "CCurvixView.h"
-#include "ComputeGraphsThread.h"
+#include "GraphComputation.h"
+#include "QuietComputationSink.h"
 #include "FileBytes.h"
 #include "InitExpressionEngine.h"
 #include "MemorySettingsBackend.h"
@@ -86,7 +87,6 @@ struct ShownDocument {
     {
         settings.SmoothCurves = !classic;
         settings.CurveWidth = classic ? 1 : 2;
-        doc.SetGraphWorker(ComputeGraphsThread);
         FillDocument(doc, precision);
         // The scroll bars' own painting is the toolkit's, not the view's:
         // hidden, they still carry the positions.
@@ -94,11 +94,17 @@ struct ShownDocument {
         view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         view.resize(kWidth, kHeight);
         view.show();
+        Recompute();
+    }
+
+    // Refresh, until the window has taken the computation's end report.
+    void Recompute()
+    {
         view.Refresh();
-        doc.WaitForComputation(WorkerThread::kInfinite, Dispatch);
+        computation.Wait(WorkerThread::kInfinite, Dispatch);
         while (view.ProgressDialog())
             Dispatch();
-        if (!doc.IsComputed())
+        if (!computation.IsComputed())
             std::abort();
     }
 
@@ -111,7 +117,8 @@ struct ShownDocument {
     MemorySettingsBackend backend;
     AppSettings settings{backend};
     CCurvixDoc doc{settings};
-    CCurvixView view{doc, settings};
+    GraphComputation computation{settings.defaultCoordSystem};
+    CCurvixView view{doc, computation, settings};
 };
 
 // Every repaint starts from an emptied picture cache.
@@ -138,6 +145,45 @@ void LineScroll(benchmark::State& state)
         shown.Paint();
     }
     state.counters["band"] = shown.DrawnWidth();
+}
+
+// Brackets every formula, or takes the brackets off again: every graph is
+// a new function to sample, with the same values.
+void ChangeEveryFormula(CCurvixDoc& doc)
+{
+    for (GraphItem* graph = doc.GetFirstGraph(); graph; graph = doc.GetNextGraph()) {
+        std::string& formula = graph->expression;
+        formula = formula.front() == '(' ? formula.substr(1, formula.size() - 2) : "(" + formula + ")";
+    }
+}
+
+// The window's recompute after every formula changed: from Refresh until
+// the window has taken the end report (progress shown on the way).
+void WindowRecompute(benchmark::State& state)
+{
+    ShownDocument shown(kPrecision);
+    shown.Paint();
+    for (auto _ : state) {
+        ChangeEveryFormula(shown.doc);
+        shown.Recompute();
+    }
+}
+
+// The same sampling without a window.
+void SamplingOnly(benchmark::State& state)
+{
+    MemorySettingsBackend backend;
+    AppSettings settings(backend);
+    CCurvixDoc doc(settings);
+    GraphComputation computation(settings.defaultCoordSystem);
+    FillDocument(doc, kPrecision);
+    QuietComputationSink sink;
+    for (auto _ : state) {
+        ChangeEveryFormula(doc);
+        if (!computation.Collect(doc) || !computation.Start(doc, sink))
+            std::abort();
+        computation.Wait(WorkerThread::kInfinite, {});
+    }
 }
 
 std::filesystem::path Scratch(const char* name)
@@ -232,10 +278,12 @@ int main(int argc, char** argv)
     milliseconds(benchmark::RegisterBenchmark("Classic/full repaint", FullRepaint, kPrecision, true));
     milliseconds(benchmark::RegisterBenchmark("Curvix/line scroll", LineScroll));
     milliseconds(benchmark::RegisterBenchmark("FullRepaint/line scroll", FullRepaint, kPrecision, false));
+    milliseconds(benchmark::RegisterBenchmark("Curvix/window recompute", WindowRecompute));
+    milliseconds(benchmark::RegisterBenchmark("Sampling/window recompute", SamplingOnly));
     milliseconds(benchmark::RegisterBenchmark("Curvix/render 15 graphs", CliRender));
     milliseconds(benchmark::RegisterBenchmark("gnuplot/render 15 graphs", GnuplotRender));
     benchmark::Initialize(&argc, argv);
-    WallClockRatios reporter("Curvix", {"Precision100", "Classic", "FullRepaint", "gnuplot"});
+    WallClockRatios reporter("Curvix", {"Precision100", "Classic", "FullRepaint", "Sampling", "gnuplot"});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatios();
     benchmark::Shutdown();

@@ -3,7 +3,7 @@
 #include "CCurvixDoc.h"
 #include "CliOutput.h"
 #include "ComputationSink.h"
-#include "ComputeGraphsThread.h"
+#include "GraphComputation.h"
 #include "StringTable.h"
 
 #include <cstdio>
@@ -47,15 +47,14 @@ int Report(const ComputationFailure& failure)
 
 }  // namespace
 
-std::optional<int> CliComputation::Run(CCurvixDoc& doc, Cancelled cancelled)
+std::optional<int> CliComputation::Run(const CCurvixDoc& doc, GraphComputation& computation, Cancelled cancelled)
 {
-    doc.SetGraphWorker(ComputeGraphsThread);
-    if (!doc.CollectDisplayedGraphs())
+    if (!computation.Collect(doc))
         return Refuse({LoadAppString(kTooManyGraphs)});
     Outcome outcome;
-    if (!doc.StartComputation(outcome))
-        return Report(doc.StartFailure());
-    doc.WaitForComputation(WorkerThread::kInfinite, {});
+    if (!computation.Start(doc, outcome))
+        return Report(computation.StartFailure());
+    computation.Wait(WorkerThread::kInfinite, {});
     if (outcome.failure)
         return Report(*outcome.failure);
     if (!outcome.ok && cancelled == Cancelled::Fails)

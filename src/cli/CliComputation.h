@@ -3,6 +3,7 @@
 #include <optional>
 
 class CCurvixDoc;
+class GraphComputation;
 
 // Runs the graph computation of a document from the command line, as the
 // Refresh command would, and waits for its end.
@@ -15,6 +16,6 @@ enum class Cancelled { Fails, Counts };
 // formula too long, no memory: the program's messages on stderr, 3) or of
 // an expression error (2); nothing when the computation ran to its end. A run that ended without completing
 // fails with 3 unless cancelled is Counts.
-std::optional<int> Run(CCurvixDoc& doc, Cancelled cancelled);
+std::optional<int> Run(const CCurvixDoc& doc, GraphComputation& computation, Cancelled cancelled);
 
 }  // namespace CliComputation

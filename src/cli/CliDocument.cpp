@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-CliDocument::CliDocument() : settings(backend), doc(settings)
+CliDocument::CliDocument() : settings(backend), doc(settings), computation(settings.defaultCoordSystem)
 {
     doc.SetConversionPrompt(this);
 }

@@ -3,6 +3,7 @@
 #include "AppSettings.h"
 #include "CCurvixDoc.h"
 #include "ConversionPrompt.h"
+#include "GraphComputation.h"
 #include "MemorySettingsBackend.h"
 
 #include <span>
@@ -28,6 +29,8 @@ public:
     // 2, or 1 for a converted previous-version file.
     int Version() const { return converted ? 1 : 2; }
     CCurvixDoc& Document() { return doc; }
+    // The computation that samples the document's graphs.
+    GraphComputation& Computation() { return computation; }
 
 private:
     // Declining prints the question, as the user would have seen it.
@@ -36,6 +39,7 @@ private:
     MemorySettingsBackend backend;
     AppSettings settings;
     CCurvixDoc doc;
+    GraphComputation computation;
     std::vector<const char*> operands;
     bool convert = false;
     bool converted = false;

@@ -48,13 +48,14 @@ int RunPointsCommand(std::span<char* const> args)
     if (int status = file.Open())
         return status;
     CCurvixDoc& doc = file.Document();
-    if (std::optional<int> failed = CliComputation::Run(doc, CliComputation::Cancelled::Fails))
+    GraphComputation& computation = file.Computation();
+    if (std::optional<int> failed = CliComputation::Run(doc, computation, CliComputation::Cancelled::Fails))
         return *failed;
-    for (int slot = 0; slot < doc.GetDisplayedCount(); ++slot) {
+    for (int slot = 0; slot < computation.DisplayedCount(); ++slot) {
         if (summary)
-            PrintSummary(slot, doc.GetGraphPoints(slot));
+            PrintSummary(slot, computation.Points(slot));
         else
-            PrintPoints(slot, doc.GetGraphPoints(slot));
+            PrintPoints(slot, computation.Points(slot));
     }
     return 0;
 }

@@ -88,11 +88,11 @@ std::optional<RenderArgs> ParseArgs(std::span<char* const> args)
 
 // The view after the computation's update: the picture fitted (zoom falls
 // back to 100 when it would not fit), the origin in the middle of the area.
-ViewMapping ComputedView(CCurvixDoc& doc, int width, int height)
+ViewMapping ComputedView(const CCurvixDoc& doc, const GraphComputation& computation, int width, int height)
 {
-    ViewMapping view(doc.coordSystemInUse, doc.zoomX, doc.zoomY);
+    ViewMapping view(computation.InUse(), doc.zoomX, doc.zoomY);
     view.SetClientSize(width, height);
-    if (doc.IsComputed() && doc.GetDisplayedCount() > 0)
+    if (computation.IsComputed() && computation.DisplayedCount() > 0)
         view.FitPicture();
     view.SetScrollPosition(view.ClampedScroll(view.ScrollCentredOnOrigin()));
     return view;
@@ -104,7 +104,7 @@ int Fail(const std::string& message)
     return 3;
 }
 
-int Draw(CCurvixDoc& doc, const RenderArgs& args)
+int Draw(const CCurvixDoc& doc, const GraphComputation& computation, const RenderArgs& args)
 {
     MemorySettingsBackend backend;
     AppSettings settings(backend);
@@ -112,10 +112,10 @@ int Draw(CCurvixDoc& doc, const RenderArgs& args)
         settings.SmoothCurves = false;
         settings.CurveWidth = 1;
     }
-    const ViewMapping view = ComputedView(doc, args.width, args.height);
+    const ViewMapping view = ComputedView(doc, computation, args.width, args.height);
     const PictureFile::Format format = PictureFile::FormatOf(QString::fromLocal8Bit(args.output));
     const QByteArray contents
-        = PictureFile::Contents(GraphRenderer(doc, settings, view), QSize(args.width, args.height), args.scale, format);
+        = PictureFile::Contents(GraphRenderer(computation, settings, view), QSize(args.width, args.height), args.scale, format);
     const std::string failure = PictureFile::Write(args.output, contents);
     return failure.empty() ? 0 : Fail(failure);
 }
@@ -144,8 +144,9 @@ int RunRenderCommand(std::span<char* const> args)
     if (int status = file.Open())
         return status;
     CCurvixDoc& doc = file.Document();
+    GraphComputation& computation = file.Computation();
     // A cancelled or failed computation still draws what the view would show.
-    if (std::optional<int> failed = CliComputation::Run(doc, CliComputation::Cancelled::Counts))
+    if (std::optional<int> failed = CliComputation::Run(doc, computation, CliComputation::Cancelled::Counts))
         return *failed;
-    return WithGuiApplication([&] { return Draw(doc, *parsed); });
+    return WithGuiApplication([&] { return Draw(doc, computation, *parsed); });
 }

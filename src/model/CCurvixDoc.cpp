@@ -2,31 +2,18 @@
 
 #include "AppSettings.h"
 #include "Archive.h"
-#include "AvailableMemory.h"
 #include "CDocFileException.h"
-#include "ComputationSink.h"
 #include "DocView.h"
 #include "DocumentFormat.h"
 #include "FileBytes.h"
-#include "RangeValidation.h"
 
 #include <algorithm>
 #include <iterator>
 #include <new>
 #include <utility>
 
-namespace {
-
-// The messages shown when a computation cannot start: "Cannot initialize
-// graph creation process." and the coordinate system that is too large.
-constexpr unsigned kCannotStart = 3002;
-constexpr unsigned kTooLarge = 3142;
-
-}  // namespace
-
 CCurvixDoc::CCurvixDoc(const AppSettings& settings)
-    : coordSystemInUse(settings.defaultCoordSystem),
-      coordSystem(settings.defaultCoordSystem),
+    : coordSystem(settings.defaultCoordSystem),
       settings(settings)
 {
 }
@@ -51,14 +38,8 @@ bool CCurvixDoc::RemoveGraph(int index)
     return true;
 }
 
-CCurvixDoc::~CCurvixDoc()
-{
-    StopComputation();
-}
-
 void CCurvixDoc::RemoveAllGraphs()
 {
-    FreeGraphPoints();
     graphs.clear();
     cursor = graphs.end();
 }
@@ -91,101 +72,10 @@ bool CCurvixDoc::CanShowAnotherGraph() const
     return visible < MAX_DISPLAYED_GRAPHS;
 }
 
-bool CCurvixDoc::CollectDisplayedGraphs()
-{
-    return graphSlots.Collect(graphs);
-}
-
-int CCurvixDoc::ListPositionOfDisplayed(int i) const
-{
-    if (i < 0 || i >= GetDisplayedCount())
-        return -1;
-    int position = 0;
-    int visible = 0;
-    for (const GraphItem& graph : graphs) {
-        if (!graph.hidden && visible++ == i)
-            return graph.ExpressionsDiffer(GetDisplayedGraph(i)) ? -1 : position;
-        ++position;
-    }
-    return -1;
-}
-
-bool CCurvixDoc::NeedsRecompute() const
-{
-    if (!IsComputing() && !IsComputed())
-        return true;
-    return coordSystem.Differs(coordSystemInUse) || graphSlots.DifferFrom(graphs);
-}
-
-bool CCurvixDoc::PrepareComputation()
-{
-    if (IsComputing())
-        return Refuse(ComputationFailure({kCannotStart}));
-    // Only a file can bring a coordinate system the pages would refuse.
-    if (RangeValidation::CheckCoordSystemSize(coordSystem) != 0)
-        return Refuse(ComputationFailure({kTooLarge}));
-    SetComputed(false);
-    coordSystemInUse = coordSystem;
-    if (const auto refusal = graphSlots.Prepare(coordSystemInUse, AvailableMemory::Bytes())) {
-        const int i = refusal->graph;
-        return Refuse(ComputationFailure(i, GetDisplayedGraph(i), {refusal->message}));
-    }
-    return true;
-}
-
-bool CCurvixDoc::StartComputation(ComputationSink& sink)
-{
-    // Preparing refuses while a worker runs, so that worker keeps its sink
-    // and its stop request.
-    if (!PrepareComputation())
-        return false;
-    computationSink = &sink;
-    stopEvent.Reset();
-    if (GetDisplayedCount() == 0) {
-        SetComputed(true);
-        sink.GraphDone(true, std::nullopt);
-        return true;
-    }
-    if (!graphWorker || !workerThread.Start([this] { graphWorker(*this); }))
-        return Refuse(ComputationFailure({kCannotStart}));
-    return true;
-}
-
-bool CCurvixDoc::WaitForComputation(std::chrono::milliseconds timeout,
-                                    const std::function<void()>& dispatch)
-{
-    return workerThread.Wait(timeout, dispatch);
-}
-
-void CCurvixDoc::FreeGraphPoints()
-{
-    StopComputation();
-    graphSlots.FreeAll();
-}
-
-void CCurvixDoc::StopComputation()
-{
-    if (IsComputing())
-        stopEvent.Set();
-    workerThread.Delete();
-}
-
-bool CCurvixDoc::Refuse(ComputationFailure failure)
-{
-    startFailure = std::move(failure);
-    return false;
-}
-
 void CCurvixDoc::DeleteContents()
 {
-    StopComputation();
     RemoveAllGraphs();
-    stopEvent.Reset();
-    computationSink = nullptr;
-    SetComputed(false);
-    graphSlots.Clear();
     coordSystem = settings.defaultCoordSystem;
-    coordSystemInUse = coordSystem;
     zoomX = 100;
     zoomY = 100;
 }
@@ -247,7 +137,6 @@ void CCurvixDoc::OnSaveDocument(const std::string& path)
 
 void CCurvixDoc::OnCloseDocument()
 {
-    StopComputation();
     DeleteContents();
 }
 

@@ -1,18 +1,12 @@
 #pragma once
 
-#include "ComputationFailure.h"
 #include "CoordSystem.h"
 #include "DocumentHistory.h"
 #include "DocumentState.h"
 #include "GraphItem.h"
-#include "GraphSlots.h"
-#include "ManualResetEvent.h"
-#include "WorkerThread.h"
+#include "GraphPoints.h"
 
-#include <atomic>
-#include <chrono>
 #include <cstdint>
-#include <functional>
 #include <list>
 #include <optional>
 #include <string>
@@ -20,7 +14,6 @@
 
 class AppSettings;
 class Archive;
-class ComputationSink;
 class ConversionPrompt;
 class DocView;
 
@@ -28,23 +21,15 @@ class DocView;
 // document's coordinate system, the zoom factors and the automatic refresh
 // flag. One object lives as long as the program and is emptied and refilled
 // on New and Open.
-//
-// It also holds the state of the graph computation: the displayed graphs,
-// their point slots and the worker thread that fills them. Only the user
-// interface thread calls its operations; the worker reads the displayed
-// graphs and the coordinate system in use and writes only the slots' points,
-// counts and completion flags and the computed flag.
+// The graph computation (GraphComputation) keeps copies of what it draws,
+// so the document changes freely while it runs.
 class CCurvixDoc {
 public:
-    // The computation the worker thread runs on the document.
-    using GraphWorker = void (*)(CCurvixDoc& doc);
-
     // A new document takes its coordinate system from the settings' default.
     explicit CCurvixDoc(const AppSettings& settings);
     CCurvixDoc(const CCurvixDoc&) = delete;
     CCurvixDoc& operator=(const CCurvixDoc&) = delete;
-    // Stops the running worker and waits for it.
-    virtual ~CCurvixDoc();
+    virtual ~CCurvixDoc() = default;
 
     // Appends a copy and returns the stored graph, whose address stays valid
     // until that graph is removed; null, with the list unchanged, when no
@@ -58,6 +43,8 @@ public:
     GraphItem* GetFirstGraph();
     GraphItem* GetNextGraph();
     int GetGraphCount() const { return static_cast<int>(graphs.size()); }
+    // The list itself, for readers that must not move the cursor.
+    const std::list<GraphItem>& Graphs() const { return graphs; }
     // Fewer than 15 graphs of the list are visible.
     bool CanShowAnotherGraph() const;
 
@@ -107,58 +94,17 @@ public:
     void RemoveView(DocView* view);
     void UpdateAllViews(DocView* sender, int hint);
 
-    // Graph computation. CollectDisplayedGraphs refills the displayed graphs
-    // from the list (false at a 16th visible graph); NeedsRecompute tells
-    // whether the picture no longer matches the document.
-    bool CollectDisplayedGraphs();
-    bool NeedsRecompute() const;
-    // Fixes the coordinate system in use, the effective ranges and the
-    // graphSlots. False while a computation runs, when the coordinate system is
-    // too large, or when a displayed graph has a formula longer than the
-    // engine reads or more samples than the computation may take.
-    bool PrepareComputation();
-    // Prepares and starts the worker, which reports to sink (it must outlive
-    // the worker). With no displayed graph it reports success at once and
-    // starts no thread. On false, StartFailure tells what to show.
-    bool StartComputation(ComputationSink& sink);
-    // What to show after PrepareComputation or StartComputation returned false.
-    const ComputationFailure& StartFailure() const { return startFailure; }
-    bool IsComputing() const { return workerThread.IsRunning(); }
-    // Waits for the worker; dispatch, when given, keeps the windows alive
-    // meanwhile. False when the timeout passed first.
-    bool WaitForComputation(std::chrono::milliseconds timeout, const std::function<void()>& dispatch);
-    // Releases the buffers of every slot (after stopping a running worker).
-    void FreeGraphPoints();
-    // The worker that StartComputation runs; without one no computation starts.
-    void SetGraphWorker(GraphWorker worker) { graphWorker = worker; }
-
-    int GetDisplayedCount() const { return graphSlots.DisplayedCount(); }
-    // The list position of displayed graph i: the graph list's i-th visible
-    // graph while it is still that function; -1 otherwise.
-    int ListPositionOfDisplayed(int i) const;
-    const GraphItem& GetDisplayedGraph(int i) const { return graphSlots.DisplayedGraph(i); }
-    GraphPoints& GetGraphPoints(int i) { return graphSlots.Slot(i); }
-    const GraphPoints& GetGraphPoints(int i) const { return graphSlots.Slot(i); }
-    bool IsComputed() const { return m_computed.load(); }
-    void SetComputed(bool computed) { m_computed.store(computed); }
-    ComputationSink& GetComputationSink() const { return *computationSink; }
-    ManualResetEvent& GetStopEvent() { return stopEvent; }
-
-    CoordSystem coordSystemInUse;  // the copy the last computation used
     CoordSystem coordSystem;       // edited by the user, stored in the file
     std::int32_t zoomX = 100;      // percent
     std::int32_t zoomY = 100;
     bool autoRefresh = false;      // "Refresh &automatically"
 
 private:
-    // Stops a running graph worker and waits for it, then forgets it.
-    void StopComputation();
     // Reads a file into this new, empty document.
     void ReadFile(const std::string& path);
     // Empties this document and moves the graphs, the coordinate system,
     // the zoom and the refresh flag of source into it.
     void TakeContents(CCurvixDoc& source);
-    bool Refuse(ComputationFailure failure);
     bool Restore(std::optional<DocumentState> state);
 
     const AppSettings& settings;
@@ -169,12 +115,4 @@ private:
     DocumentHistory history;
     std::optional<DocumentState> savedState;
     std::vector<DocView*> views;
-
-    GraphSlots graphSlots;
-    std::atomic<bool> m_computed{false};
-    ManualResetEvent stopEvent;
-    ComputationSink* computationSink = nullptr;
-    GraphWorker graphWorker = nullptr;
-    WorkerThread workerThread;
-    ComputationFailure startFailure;
 };

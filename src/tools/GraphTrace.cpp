@@ -2,6 +2,7 @@
 
 #include "AppStringFormat.h"
 #include "CCurvixDoc.h"
+#include "GraphComputation.h"
 #include "CExprException.h"
 #include "CVariableTable.h"
 #include "GraphPoints.h"
@@ -34,37 +35,37 @@ bool IsPosition(const ScaledPoint& p)
 
 bool GraphTrace::Traceable(int i) const
 {
-    if (i < 0 || i >= doc.GetDisplayedCount() || doc.ListPositionOfDisplayed(i) < 0)
+    if (i < 0 || i >= computation.DisplayedCount() || computation.ListPositionOfDisplayed(doc, i) < 0)
         return false;
-    const GraphPoints& slot = doc.GetGraphPoints(i);
+    const GraphPoints& slot = computation.Points(i);
     return slot.complete && slot.count > 0 && slot.HasPoints();
 }
 
 bool GraphTrace::Ready() const
 {
-    return active && !doc.IsComputing() && doc.IsComputed();
+    return active && !computation.IsComputing() && computation.IsComputed();
 }
 
 bool GraphTrace::Start(int preferred)
 {
     active = false;
-    if (doc.IsComputing() || !doc.IsComputed())
+    if (computation.IsComputing() || !computation.IsComputed())
         return false;
     int first = Traceable(preferred) ? preferred : -1;
-    for (int i = 0; first < 0 && i < doc.GetDisplayedCount(); ++i)
+    for (int i = 0; first < 0 && i < computation.DisplayedCount(); ++i)
         first = Traceable(i) ? i : -1;
     if (first < 0)
         return false;
     active = true;
     displayed = first;
-    graph = doc.GetDisplayedGraph(first);
+    graph = computation.DisplayedGraph(first);
     GoToSample(LastSample() / 2);
     return true;
 }
 
 const GraphPoints& GraphTrace::Slot() const
 {
-    return doc.GetGraphPoints(displayed);
+    return computation.Points(displayed);
 }
 
 std::int64_t GraphTrace::LastSample() const
@@ -74,13 +75,13 @@ std::int64_t GraphTrace::LastSample() const
 
 void GraphTrace::NextGraph(int direction)
 {
-    const int count = doc.GetDisplayedCount();
+    const int count = computation.DisplayedCount();
     for (int k = 1; Ready() && k <= count; ++k) {
         const int i = ((displayed + direction * k) % count + count) % count;
         if (!Traceable(i))
             continue;
         displayed = i;
-        graph = doc.GetDisplayedGraph(i);
+        graph = computation.DisplayedGraph(i);
         GoToArgument(point.argument);
         return;
     }
@@ -102,21 +103,21 @@ void GraphTrace::MoveToPointer(double x, double y, double zoomX, double zoomY)
 
 bool GraphTrace::Revalidate()
 {
-    if (!active || doc.IsComputing())
+    if (!active || computation.IsComputing())
         return false;
-    if (!doc.IsComputed()) {
+    if (!computation.IsComputed()) {
         active = false;
         return false;
     }
     int found = -1;
-    for (int i = 0; i < doc.GetDisplayedCount(); ++i) {
-        if (Traceable(i) && !doc.GetDisplayedGraph(i).ExpressionsDiffer(graph) && (found < 0 || i == displayed))
+    for (int i = 0; i < computation.DisplayedCount(); ++i) {
+        if (Traceable(i) && !computation.DisplayedGraph(i).ExpressionsDiffer(graph) && (found < 0 || i == displayed))
             found = i;
     }
     active = found >= 0;
     if (active) {
         displayed = found;
-        graph = doc.GetDisplayedGraph(found);
+        graph = computation.DisplayedGraph(found);
         GoToArgument(point.argument);
     }
     return active;

@@ -7,6 +7,7 @@
 #include <string>
 
 class CCurvixDoc;
+class GraphComputation;
 class GraphPoints;
 
 // Tracing one displayed graph: a point on its curve that the pointer and
@@ -16,12 +17,12 @@ class GraphPoints;
 // never a pointer into the document: after any change Revalidate finds the
 // function again among the displayed graphs that the list still shows, or
 // ends. The samples it steps through are those of the graph's computed slot;
-// it reads them only while the document is computed and idle. Values come
+// it reads them only while the graphs are computed and idle. Values come
 // from the engine under the computation lock, taken without waiting: while
 // another computation holds it, the point stays where it was.
 class GraphTrace {
 public:
-    explicit GraphTrace(CCurvixDoc& doc) : doc(doc) {}
+    GraphTrace(const CCurvixDoc& doc, const GraphComputation& computation) : doc(doc), computation(computation) {}
 
     // Starts on the displayed graph at preferred, or the first one when that
     // is not a traceable graph; at its middle sample. False, inactive, when
@@ -29,7 +30,7 @@ public:
     bool Start(int preferred);
     void End() { active = false; }
     bool IsActive() const { return active; }
-    // Active and its graph's samples may be read: the document is computed
+    // Active and its graph's samples may be read: the graphs are computed
     // and no computation runs. A trace survives a computation as long as
     // Revalidate finds its function again afterwards.
     bool Ready() const;
@@ -64,7 +65,8 @@ private:
     void Evaluate(double argument);
     std::int64_t NearestSample(double x, double y, double zoomX, double zoomY) const;
 
-    CCurvixDoc& doc;
+    const CCurvixDoc& doc;
+    const GraphComputation& computation;
     bool active = false;
     int displayed = -1;
     GraphItem graph;

@@ -1,6 +1,6 @@
 #include "TangentNormal.h"
 
-#include "CCurvixDoc.h"
+#include "GraphComputation.h"
 #include "CExpression.h"
 #include "CVariableTable.h"
 #include "FormatLineEquation.h"
@@ -170,7 +170,7 @@ TangentResult ComputeTangentNormal(const GraphItem& graph, std::int32_t samplesP
     return TangentComputed;
 }
 
-TangentResult ComputeTangentNormal(CCurvixDoc& doc, int slot, double argument, TangentNormal& out)
+TangentResult ComputeTangentNormal(const GraphComputation& computation, int slot, double argument, TangentNormal& out)
 {
-    return ComputeTangentNormal(doc.GetGraphPoints(slot).source, doc.coordSystemInUse.precision, argument, out);
+    return ComputeTangentNormal(computation.Points(slot).source, computation.InUse().precision, argument, out);
 }

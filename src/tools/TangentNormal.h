@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-class CCurvixDoc;
+class GraphComputation;
 class GraphItem;
 
 // One line through the point of a curve, slope and intercept rounded to 4
@@ -34,7 +34,7 @@ enum TangentResult : int {
 // The tangent and normal of the displayed graph in slot at the argument
 // value, by central differences 0.00001 to each side. Takes the
 // computation lock, waiting for it.
-TangentResult ComputeTangentNormal(CCurvixDoc& doc, int slot, double argument, TangentNormal& out);
+TangentResult ComputeTangentNormal(const GraphComputation& computation, int slot, double argument, TangentNormal& out);
 
 // The same for one graph drawn at samplesPerUnit points a unit: values and
 // slopes whose scaled size passes 2147483647 count as beyond the picture.

@@ -1,196 +1,154 @@
 #include "GraphComputation.h"
 
-#include "CVariableTable.h"
+#include "AvailableMemory.h"
+#include "CCurvixDoc.h"
 #include "ComputationSink.h"
-#include "ManualResetEvent.h"
+#include "RangeValidation.h"
 
 #include <algorithm>
-#include <new>
-#include <system_error>
-#include <thread>
+#include <utility>
+#include <vector>
 
 namespace {
 
-// Where a sample lies in slot and sample order.
-std::int64_t PositionOf(int slot, std::int32_t sample)
-{
-    return (std::int64_t{slot} << 32) | sample;
-}
+// "Cannot initialize graph creation process.", the coordinate system that is
+// too large and the standard out-of-memory text.
+constexpr unsigned kCannotStart = 3002;
+constexpr unsigned kTooLarge = 3142;
+constexpr unsigned kOutOfMemory = 3190;
 
 }  // namespace
 
-struct GraphComputation::Part {
-    int slot;
-    std::int32_t begin;
-    std::int32_t end;
-    double start;  // the argument at begin
-
-    std::int64_t Position() const { return PositionOf(slot, begin); }
-};
-
-// Counts a part's samples as they are done, and ends the part once a slot
-// or part before it has failed.
-class GraphComputation::Worker : public SampleWatch {
-public:
-    Worker(GraphComputation& computation, std::int64_t position) : computation(computation), position(position) {}
-
-    bool BlockDone(std::int32_t samples) override
-    {
-        computation.CountSamples(samples);
-        return !computation.FailedBefore(position);
-    }
-
-private:
-    GraphComputation& computation;
-    const std::int64_t position;
-};
-
-GraphComputation::GraphComputation(std::vector<GraphPoints*> slots, const ManualResetEvent& stop,
-                                   ComputationSink& sink, unsigned threads)
-    : slots(std::move(slots)), stop(stop), sink(sink), threads(std::max(1u, threads)),
-      samplers(this->slots.size()), partsLeft(this->slots.size())
+GraphComputation::GraphComputation(const CoordSystem& inUse, unsigned threads)
+    : inUse(inUse), threads(std::max(1u, threads))
 {
 }
 
-GraphComputation::~GraphComputation() = default;
-
-unsigned GraphComputation::HardwareThreads()
+GraphComputation::~GraphComputation()
 {
-    return std::max(1u, std::thread::hardware_concurrency());
+    Stop();
 }
 
-GraphComputation::Outcome GraphComputation::Run()
+void GraphComputation::SetThreads(unsigned count)
 {
-    Prepare();
-    if (!parts.empty()) {
-        const size_t helpers = std::min<size_t>(threads, parts.size()) - 1;
-        std::vector<std::thread> pool;
-        pool.reserve(helpers);
-        for (size_t i = 0; i < helpers; ++i) {
-            try {
-                pool.emplace_back([this] { Work(); });
-            } catch (const std::system_error&) {
-                break;  // fewer threads do the same work
-            }
-        }
-        Work();
-        for (std::thread& thread : pool)
-            thread.join();
-    }
-    if (failure != Outcome::Computed)
-        return failure;
-    return stopped.load() ? Outcome::Stopped : Outcome::Computed;
+    threads = std::max(1u, count);
 }
 
-void GraphComputation::Prepare()
+bool GraphComputation::Collect(const CCurvixDoc& doc)
 {
-    for (int i = 0; i < static_cast<int>(slots.size()); ++i) {
-        GraphPoints& slot = *slots[static_cast<size_t>(i)];
-        if (stop.IsSet()) {
-            stopped = true;
-            return;
-        }
-        if (slot.complete) {
-            ++completeSlots;
-            continue;
-        }
-        // The buffer is allocated here rather than on the user interface
-        // thread, which would stall while gigabytes of pages are touched.
-        if (!slot.HasPoints() && !slot.Allocate())
-            return Fail(PositionOf(i, 0), i, std::nullopt);
-        try {
-            {
-                std::lock_guard lock(theVariables.Lock());
-                samplers[static_cast<size_t>(i)] = std::make_unique<GraphSampler>(slot);
-            }
-            AddParts(i, *samplers[static_cast<size_t>(i)]);
-        } catch (const CExprException& why) {
-            return Fail(PositionOf(i, 0), i, why);
-        } catch (const std::bad_alloc&) {
-            // Compiling can run out of memory too; the engine has a message for it.
-            return Fail(PositionOf(i, 0), i, CExprException(1003, nullptr));
-        }
-    }
+    return graphSlots.Collect(doc.Graphs());
 }
 
-void GraphComputation::AddParts(int slot, const GraphSampler& sampler)
+bool GraphComputation::NeedsRecompute(const CCurvixDoc& doc) const
 {
-    const std::int32_t count = slots[static_cast<size_t>(slot)]->count;
-    const std::vector<double> starts = sampler.PartStarts(kPartLength);
-    for (size_t k = 0; k < starts.size(); ++k) {
-        const auto begin = static_cast<std::int32_t>(k) * kPartLength;
-        parts.push_back({slot, begin, std::min(count - begin, kPartLength) + begin, starts[k]});
-        totalSamples += parts.back().end - begin;
-    }
-    partsLeft[static_cast<size_t>(slot)] = static_cast<std::int32_t>(starts.size());
-    if (starts.empty()) {
-        slots[static_cast<size_t>(slot)]->complete = true;
-        ++completeSlots;
-    }
+    if (!IsComputing() && !IsComputed())
+        return true;
+    return doc.coordSystem.Differs(inUse) || graphSlots.DifferFrom(doc.Graphs());
 }
 
-// Takes parts in order until none is left, the stop event is set, or a
-// part comes after a failure.
-void GraphComputation::Work()
+bool GraphComputation::Prepare(const CCurvixDoc& doc)
 {
-    for (;;) {
-        const size_t next = nextPart.fetch_add(1);
-        if (next >= parts.size())
-            return;
-        const Part& part = parts[next];
-        if (FailedBefore(part.Position()))
-            return;
-        if (stop.IsSet() || !SamplePart(part)) {
-            if (stop.IsSet())
-                stopped = true;
-            return;
-        }
+    if (IsComputing())
+        return Refuse(ComputationFailure({kCannotStart}));
+    // Only a file can bring a coordinate system the pages would refuse.
+    if (RangeValidation::CheckCoordSystemSize(doc.coordSystem) != 0)
+        return Refuse(ComputationFailure({kTooLarge}));
+    computed.store(false);
+    inUse = doc.coordSystem;
+    if (const auto refusal = graphSlots.Prepare(inUse, AvailableMemory::Bytes())) {
+        const int i = refusal->graph;
+        return Refuse(ComputationFailure(i, DisplayedGraph(i), {refusal->message}));
     }
-}
-
-bool GraphComputation::SamplePart(const Part& part)
-{
-    Worker watch(*this, part.Position());
-    try {
-        if (!samplers[static_cast<size_t>(part.slot)]->SamplePart(part.begin, part.end, part.start, stop, watch))
-            return false;
-    } catch (const CExprException& why) {
-        Fail(part.Position(), part.slot, why);
-        return false;
-    }
-    PartDone(part);
     return true;
 }
 
-void GraphComputation::PartDone(const Part& part)
+bool GraphComputation::Start(const CCurvixDoc& doc, ComputationSink& to)
 {
-    if (partsLeft[static_cast<size_t>(part.slot)].fetch_sub(1) == 1) {
-        slots[static_cast<size_t>(part.slot)]->complete = true;
-        ++completeSlots;
+    // Preparing refuses while a worker runs, so that worker keeps its sink
+    // and its stop request.
+    if (!Prepare(doc))
+        return false;
+    sink = &to;
+    stop.Reset();
+    if (DisplayedCount() == 0) {
+        Finish(true);
+        return true;
+    }
+    if (!worker.Start([this] { Run(); }))
+        return Refuse(ComputationFailure({kCannotStart}));
+    return true;
+}
+
+bool GraphComputation::Wait(std::chrono::milliseconds timeout, const std::function<void()>& dispatch)
+{
+    return worker.Wait(timeout, dispatch);
+}
+
+void GraphComputation::Stop()
+{
+    if (IsComputing())
+        stop.Set();
+    worker.Delete();
+}
+
+void GraphComputation::FreePoints()
+{
+    Stop();
+    graphSlots.FreeAll();
+}
+
+void GraphComputation::Reset(const CoordSystem& coordSystem)
+{
+    Stop();
+    stop.Reset();
+    sink = nullptr;
+    computed.store(false);
+    graphSlots.Clear();
+    inUse = coordSystem;
+}
+
+int GraphComputation::ListPositionOfDisplayed(const CCurvixDoc& doc, int i) const
+{
+    if (i < 0 || i >= DisplayedCount())
+        return -1;
+    int position = 0;
+    int visible = 0;
+    for (const GraphItem& graph : doc.Graphs()) {
+        if (!graph.hidden && visible++ == i)
+            return graph.ExpressionsDiffer(DisplayedGraph(i)) ? -1 : position;
+        ++position;
+    }
+    return -1;
+}
+
+void GraphComputation::Run()
+{
+    std::vector<GraphPoints*> run;
+    for (int i = 0; i < DisplayedCount(); ++i)
+        run.push_back(&Points(i));
+    SamplingRun sampling(std::move(run), stop, *sink, threads);
+    const SamplingRun::Outcome outcome = sampling.Run();
+    const int slot = sampling.FailedSlot();
+    switch (outcome) {
+    case SamplingRun::Outcome::Computed:
+        return Finish(true);
+    case SamplingRun::Outcome::Stopped:
+        return Finish(false);
+    case SamplingRun::Outcome::NoMemory:
+        return Finish(false, ComputationFailure(slot, DisplayedGraph(slot), {kOutOfMemory, kCannotStart}));
+    case SamplingRun::Outcome::Failed:
+        return Finish(false, ComputationFailure(slot, DisplayedGraph(slot), *sampling.Error()));
     }
 }
 
-void GraphComputation::Fail(std::int64_t position, int slot, std::optional<CExprException> why)
+void GraphComputation::Finish(bool ok, std::optional<ComputationFailure> failure)
 {
-    std::lock_guard lock(failureLock);
-    if (position >= failedAt.load())
-        return;
-    failedAt.store(position);
-    failure = why ? Outcome::Failed : Outcome::NoMemory;
-    failedSlot = slot;
-    error = std::move(why);
+    computed.store(ok);
+    sink->GraphDone(ok, std::move(failure));
 }
 
-void GraphComputation::CountSamples(std::int32_t samples)
+bool GraphComputation::Refuse(ComputationFailure failure)
 {
-    const std::int64_t done = samplesDone.fetch_add(samples) + samples;
-    const int percent = static_cast<int>(done * 100 / totalSamples);
-    if (percent <= reportedPercent.load(std::memory_order_relaxed) || percent >= 100)
-        return;
-    std::lock_guard lock(reportLock);
-    if (percent <= reportedPercent.load(std::memory_order_relaxed))
-        return;
-    reportedPercent.store(percent, std::memory_order_relaxed);
-    const int displayed = static_cast<int>(slots.size());
-    sink.GraphProgress(percent, displayed, std::min(completeSlots.load(), displayed - 1));
+    startFailure = std::move(failure);
+    return false;
 }

@@ -1,89 +1,92 @@
 #pragma once
 
-#include "CExprException.h"
-#include "GraphPoints.h"
-#include "GraphSampler.h"
+#include "ComputationFailure.h"
+#include "CoordSystem.h"
+#include "GraphSlots.h"
+#include "ManualResetEvent.h"
+#include "SamplingRun.h"
+#include "WorkerThread.h"
 
 #include <atomic>
-#include <cstdint>
-#include <memory>
-#include <mutex>
-#include <optional>
-#include <vector>
+#include <chrono>
+#include <functional>
 
+class CCurvixDoc;
 class ComputationSink;
-class ManualResetEvent;
 
-// Computes the graphs of the slots that are not complete on a number of
-// threads: each slot's buffer is allocated and its expressions compiled in
-// slot order under the computation lock, then the samples are computed in
-// parts of at most kPartLength samples, taken in slot order by every
-// thread, without the lock. A slot is complete once all of its parts are.
+// The graphs of the last refresh and the computation that samples them: the
+// displayed graphs and their point graphSlots, the coordinate system the
+// computation used, and the worker thread that runs a SamplingRun over the
+// graphSlots on every hardware thread and reports to a sink.
 //
-// Reports a new whole percent of the samples to compute (1-99) to the sink,
-// from one thread at a time, with the number of complete slots. The stop
-// event ends every thread. An engine error, or no memory for a buffer, ends
-// the run at that slot as a one-thread run in slot order would: the slots
-// before it are completed, the failing one is not.
+// The document hands over what a computation needs when it starts (its
+// visible graphs and its coordinate system); the worker reads only the
+// copies kept here and writes only the graphSlots' points, counts and completion
+// flags and the computed flag. Only the user interface thread calls the
+// operations.
 class GraphComputation {
 public:
-    enum class Outcome { Computed, Stopped, NoMemory, Failed };
-
-    static constexpr std::int32_t kPartLength = 256 * GraphSampler::kBlock;
-
-    GraphComputation(std::vector<GraphPoints*> slots, const ManualResetEvent& stop, ComputationSink& sink,
-                     unsigned threads);
-    ~GraphComputation();
+    // Nothing displayed yet; inUse is the coordinate system a new document has.
+    explicit GraphComputation(const CoordSystem& inUse, unsigned threads = SamplingRun::HardwareThreads());
     GraphComputation(const GraphComputation&) = delete;
     GraphComputation& operator=(const GraphComputation&) = delete;
+    // Stops the running worker and waits for it.
+    ~GraphComputation();
 
-    // The threads of this machine, at least one.
-    static unsigned HardwareThreads();
+    // The number of threads the next runs sample on (at least one).
+    void SetThreads(unsigned count);
 
-    // Runs on the calling thread and threads - 1 more; returns once every
-    // one has ended.
-    Outcome Run();
-    // The slot that failed or had no memory.
-    int FailedSlot() const { return failedSlot; }
-    // The engine error of a failed slot; 1003 when compiling ran out of memory.
-    const std::optional<CExprException>& Error() const { return error; }
+    // Refills the displayed graphs from the document's visible ones (false
+    // at a 16th visible graph).
+    bool Collect(const CCurvixDoc& doc);
+    // Whether the picture no longer matches the document.
+    bool NeedsRecompute(const CCurvixDoc& doc) const;
+    // Fixes the coordinate system in use, the effective ranges and the
+    // graphSlots. False while a computation runs, when the coordinate system is
+    // too large, or when a displayed graph has a formula longer than the
+    // engine reads or more samples than the computation may take.
+    bool Prepare(const CCurvixDoc& doc);
+    // Prepares and starts the worker, which reports to sink (it must outlive
+    // the worker). With no displayed graph it reports success at once and
+    // starts no thread. On false, StartFailure tells what to show.
+    bool Start(const CCurvixDoc& doc, ComputationSink& sink);
+    const ComputationFailure& StartFailure() const { return startFailure; }
+    bool IsComputing() const { return worker.IsRunning(); }
+    // The event that stops a running worker.
+    ManualResetEvent& StopEvent() { return stop; }
+    // Waits for the worker; dispatch, when given, keeps the windows alive
+    // meanwhile. False when the timeout passed first.
+    bool Wait(std::chrono::milliseconds timeout, const std::function<void()>& dispatch);
+    // Stops a running worker and waits for it.
+    void Stop();
+    // Releases the buffers of every slot (after stopping a running worker).
+    void FreePoints();
+    // After the document was emptied or replaced: no graph displayed, nothing
+    // computed, its coordinate system in use.
+    void Reset(const CoordSystem& inUse);
+
+    bool IsComputed() const { return computed.load(); }
+    const CoordSystem& InUse() const { return inUse; }
+    int DisplayedCount() const { return graphSlots.DisplayedCount(); }
+    const GraphItem& DisplayedGraph(int i) const { return graphSlots.DisplayedGraph(i); }
+    GraphPoints& Points(int i) { return graphSlots.Slot(i); }
+    const GraphPoints& Points(int i) const { return graphSlots.Slot(i); }
+    // The document list's position of displayed graph i: the list's i-th
+    // visible graph while it is still that function; -1 otherwise.
+    int ListPositionOfDisplayed(const CCurvixDoc& doc, int i) const;
 
 private:
-    struct Part;
-    class Worker;
+    // The worker's body: samples every incomplete slot and reports the end.
+    void Run();
+    void Finish(bool ok, std::optional<ComputationFailure> failure = std::nullopt);
+    bool Refuse(ComputationFailure failure);
 
-    // Allocates and compiles in slot order up to the first slot that fails.
-    void Prepare();
-    void AddParts(int slot, const GraphSampler& sampler);
-    void Work();
-    bool SamplePart(const Part& part);
-    // Keeps the failure that comes first in slot and sample order.
-    void Fail(std::int64_t position, int slot, std::optional<CExprException> why);
-    bool FailedBefore(std::int64_t position) const { return failedAt.load(std::memory_order_acquire) < position; }
-    void CountSamples(std::int32_t samples);
-    void PartDone(const Part& part);
-
-    std::vector<GraphPoints*> slots;
-    const ManualResetEvent& stop;
-    ComputationSink& sink;
-    const unsigned threads;
-
-    std::vector<std::unique_ptr<GraphSampler>> samplers;
-    std::vector<Part> parts;
-    std::vector<std::atomic<std::int32_t>> partsLeft;  // by slot
-    std::atomic<size_t> nextPart{0};
-    std::atomic<bool> stopped{false};
-
-    std::int64_t totalSamples = 0;
-    std::atomic<std::int64_t> samplesDone{0};
-    std::atomic<int> completeSlots{0};
-    std::mutex reportLock;
-    std::atomic<int> reportedPercent{0};
-
-    static constexpr std::int64_t kNoFailure = INT64_MAX;
-    std::atomic<std::int64_t> failedAt{kNoFailure};  // slot << 32 | sample
-    std::mutex failureLock;
-    Outcome failure = Outcome::Computed;
-    int failedSlot = -1;
-    std::optional<CExprException> error;
+    GraphSlots graphSlots;
+    CoordSystem inUse;
+    std::atomic<bool> computed{false};
+    unsigned threads;
+    ManualResetEvent stop;
+    ComputationSink* sink = nullptr;
+    ComputationFailure startFailure;
+    WorkerThread worker;  // last: joined before the members it uses go
 };

@@ -124,10 +124,10 @@ TEST_F(EditMenu, UndoRefreshesAutomatically)
     });
     Frame().ExecuteCommand(ID_ADD_GRAPH);
     Settle();
-    EXPECT_EQ(Doc().GetDisplayedCount(), 1);
+    EXPECT_EQ(Computation().DisplayedCount(), 1);
     Frame().ExecuteCommand(ID_EDIT_UNDO);
     Settle();
-    EXPECT_EQ(Doc().GetDisplayedCount(), 0);
+    EXPECT_EQ(Computation().DisplayedCount(), 0);
     EXPECT_TRUE(Doc().autoRefresh);
 }
 

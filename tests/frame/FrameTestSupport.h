@@ -87,6 +87,7 @@ protected:
     }
     CMainFrame& Frame() { return *app->MainFrame(); }
     CCurvixDoc& Doc() { return app->Document(); }
+    GraphComputation& Computation() { return app->Computation(); }
 
     // Lets posted commands (Refresh) run and waits for the computation.
     void Settle()
@@ -95,7 +96,7 @@ protected:
         timer.start();
         do {
             QApplication::processEvents();
-        } while ((Doc().IsComputing() || !Doc().IsComputed()) && timer.elapsed() < 10000);
+        } while ((Computation().IsComputing() || !Computation().IsComputed()) && timer.elapsed() < 10000);
         QApplication::processEvents();
         Frame().UpdateCommandUI();
     }

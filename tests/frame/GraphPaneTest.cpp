@@ -49,7 +49,7 @@ TEST_F(FrameTest, AddedGraphIsDrawnAfterAutomaticRefresh)
     EXPECT_EQ(Frame().Form().List().CurSel(), 0);
     Settle();
     EXPECT_TRUE(Doc().autoRefresh);
-    EXPECT_EQ(Doc().GetDisplayedCount(), 1);
+    EXPECT_EQ(Computation().DisplayedCount(), 1);
     const int drawn = CurvePixels(Frame().View());
 
     // Hiding it from its check box redraws the picture without it.
@@ -247,7 +247,7 @@ TEST_F(FrameTest, AFailingGraphIsNamedAndSelected)
         Frame().Form().List().SetCurSel(-1);
         asked.clear();
         Frame().ExecuteCommand(ID_REFRESH);
-        Doc().WaitForComputation(WorkerThread::kInfinite, {});
+        Computation().Wait(WorkerThread::kInfinite, {});
         for (int i = 0; i < 100 && Frame().View().ProgressDialog(); ++i)
             QApplication::processEvents(QEventLoop::AllEvents, 10);
         EXPECT_EQ(AskedTexts(), std::vector<QString>{row.message});

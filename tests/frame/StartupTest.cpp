@@ -67,7 +67,7 @@ TEST_F(FrameTest, StartWithAFileCentresTheOrigin)
     ASSERT_TRUE(Start({Path("auto.cvx")}));
     CSplashWindow::HideSplashWindow();
     Settle();
-    ASSERT_TRUE(Doc().IsComputed());
+    ASSERT_TRUE(Computation().IsComputed());
     const ViewMapping view = Frame().View().Mapping();
     const PixelPoint origin = view.WorldToWindow(0, 0);
     EXPECT_NEAR(origin.x, view.AreaWidth() / 2, 1);

@@ -1,6 +1,8 @@
 // The graph list and the document's life cycle.
 
 #include "ModelTest.h"
+#include "ManualResetEvent.h"
+#include "WorkerThread.h"
 
 namespace {
 
@@ -42,8 +44,7 @@ TEST_F(Document, NewDocumentEmptiesAndKeepsAutoRefresh)
     doc.SetModifiedFlag();
     EXPECT_TRUE(doc.OnNewDocument());
     EXPECT_EQ(doc.GetFirstGraph(), nullptr);
-    EXPECT_FALSE(doc.coordSystem.Differs(settings.defaultCoordSystem)
-                 || doc.coordSystemInUse.Differs(settings.defaultCoordSystem));
+    EXPECT_FALSE(doc.coordSystem.Differs(settings.defaultCoordSystem));
     EXPECT_TRUE(doc.zoomX == 100 && doc.zoomY == 100 && doc.autoRefresh && !doc.IsModified());
 }
 

@@ -24,7 +24,7 @@ class GraphTraceTest : public ComputationFixture {
 protected:
     void Compute() { ASSERT_TRUE(Refresh(sink)); }
 
-    GraphTrace trace{doc};
+    GraphTrace trace{doc, computation};
 };
 
 // One move of the trace and the read-out it gives.

@@ -6,6 +6,7 @@
 #include "AppTestSupport.h"
 #include "AppText.h"
 #include "CCurvixDoc.h"
+#include "GraphComputation.h"
 #include "CFindPointsDlg.h"
 #include "CValueTableDlg.h"
 #include "HelpRequests.h"
@@ -45,8 +46,8 @@ protected:
             graph.expression = expression;
             doc.AddGraph(graph);
         }
-        doc.CollectDisplayedGraphs();
-        doc.PrepareComputation();
+        computation.Collect(doc);
+        computation.Prepare(doc);
         hooks.visible = [this] { return std::pair{WorldPoint{0.5, -2}, WorldPoint{10, 2}}; };
         hooks.selected = [this] { return selected; };
         hooks.mark = [this](std::vector<WorldPoint> points) { marked = std::move(points); };
@@ -79,6 +80,7 @@ protected:
     MemorySettingsBackend backend;
     AppSettings settings{backend};
     CCurvixDoc doc{settings};
+    GraphComputation computation{settings.defaultCoordSystem};
     MessageRecorder messages;
     AnalysisViewHooks hooks;
     int selected = -1;
@@ -111,7 +113,7 @@ TEST_F(AnalysisDialogs, FindsRootsExtremaAndIntersectionsOfTheChosenGraph)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.goal);
         selected = row.listPosition;
-        CFindPointsDlg dialog(doc, hooks);
+        CFindPointsDlg dialog(doc, computation, hooks);
         Control<QRadioButton>(dialog, row.goal)->setChecked(true);
         Control(dialog, "from")->setText(row.from);
         Control(dialog, "to")->setText(row.to);
@@ -138,7 +140,7 @@ TEST_F(AnalysisDialogs, FindsRootsExtremaAndIntersectionsOfTheChosenGraph)
 TEST_F(AnalysisDialogs, OffersOnlyFunctionGraphsAndTheVisibleRange)
 {
     selected = 1;  // a polar graph: not offered, the first one is chosen
-    CFindPointsDlg dialog(doc, hooks);
+    CFindPointsDlg dialog(doc, computation, hooks);
     EXPECT_EQ(Control<QComboBox>(dialog, "graph")->count(), 3);
     EXPECT_EQ(Control<QComboBox>(dialog, "graph")->currentText(), "y = sin(x)");
     EXPECT_EQ(Control(dialog, "from")->text(), "0.5");
@@ -166,7 +168,7 @@ TEST_F(AnalysisDialogs, RefusesUnusableBoundsAndAsksBeforeHugeSearches)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.from);
-        CFindPointsDlg dialog(doc, hooks);
+        CFindPointsDlg dialog(doc, computation, hooks);
         Control(dialog, "from")->setText(row.from);
         Control(dialog, "to")->setText(row.to);
         AppMessageBox::SetTestResponder([&](const AppMessageBox::Request& request) {
@@ -181,7 +183,7 @@ TEST_F(AnalysisDialogs, RefusesUnusableBoundsAndAsksBeforeHugeSearches)
 
 TEST_F(AnalysisDialogs, StopEndsASearchAndClosingWaitsForIt)
 {
-    auto dialog = std::make_unique<CFindPointsDlg>(doc, hooks);
+    auto dialog = std::make_unique<CFindPointsDlg>(doc, computation, hooks);
     Control(*dialog, "from")->setText("0");
     Control(*dialog, "to")->setText("100000");
     Control<QSpinBox>(*dialog, "precision")->setValue(100000);
@@ -204,7 +206,7 @@ TEST_F(AnalysisDialogs, StopEndsASearchAndClosingWaitsForIt)
 
 TEST_F(AnalysisDialogs, SelectingARowRevealsItsPointAndTablesCopyAndSave)
 {
-    CFindPointsDlg dialog(doc, hooks);
+    CFindPointsDlg dialog(doc, computation, hooks);
     Search(dialog);  // sin(x) on [0.5, 10]
     Control<QTableWidget>(dialog, "table")->selectRow(1);
     ASSERT_EQ(revealed.size(), 1u);
@@ -232,7 +234,7 @@ TEST_F(AnalysisDialogs, SelectingARowRevealsItsPointAndTablesCopyAndSave)
 TEST_F(AnalysisDialogs, ValueTableListsEachKindAndRefusesAbsurdSteps)
 {
     selected = 0;
-    CValueTableDlg dialog(doc, hooks);
+    CValueTableDlg dialog(doc, computation, hooks);
     EXPECT_EQ(Control(dialog, "from")->text(), "0.5");
     EXPECT_EQ(Control(dialog, "to")->text(), "10");
     EXPECT_EQ(Control(dialog, "step")->text(), "0.95");
@@ -280,8 +282,8 @@ TEST_F(AnalysisDialogs, ValueTableListsEachKindAndRefusesAbsurdSteps)
 // F1 in either dialog, wherever the focus is, opens the dialog's own topic.
 TEST_F(AnalysisDialogs, F1OpensEachDialogsTopic)
 {
-    CFindPointsDlg points(doc, hooks);
-    CValueTableDlg table(doc, hooks);
+    CFindPointsDlg points(doc, computation, hooks);
+    CValueTableDlg table(doc, computation, hooks);
     const struct {
         QDialog* dialog;
         const char* field;

@@ -4,6 +4,7 @@
 #include "AppSettings.h"
 #include "AppTestSupport.h"
 #include "CCurvixDoc.h"
+#include "GraphComputation.h"
 #include "CIntegralSelGraphPage.h"
 #include "MemorySettingsBackend.h"
 
@@ -24,7 +25,8 @@ TEST(IntegralReading, FollowsTheFunctionAndItsLetter)
     MemorySettingsBackend backend;
     AppSettings settings{backend};
     CCurvixDoc doc{settings};
-    CIntegralSelGraphPage page(doc);
+    GraphComputation computation{settings.defaultCoordSystem};
+    CIntegralSelGraphPage page(doc, settings.defaultCoordSystem.precision);
     page.Activate();
     page.show();
     QLineEdit* function = Get(&page, 1198);

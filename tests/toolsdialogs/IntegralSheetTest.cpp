@@ -4,6 +4,7 @@
 #include "AppTestSupport.h"
 #include "AppText.h"
 #include "CCurvixDoc.h"
+#include "GraphComputation.h"
 #include "CIntegralCalcResultsPage.h"
 #include "CIntegralSelGraphPage.h"
 #include "KeyboardInput.h"
@@ -42,7 +43,7 @@ protected:
             drive(sheet, *static_cast<CIntegralSelGraphPage*>(sheet.GetPage(0)),
                   *static_cast<CIntegralCalcResultsPage*>(sheet.GetPage(1)));
         });
-        OpenIntegralTool(doc, settings, nullptr);
+        OpenIntegralTool(doc, computation, settings, nullptr);
     }
 
     // Waits, dispatching events, until the run has reported its end.
@@ -64,6 +65,7 @@ protected:
     MemorySettingsBackend backend;
     AppSettings settings{backend};
     CCurvixDoc doc{settings};
+    GraphComputation computation{settings.defaultCoordSystem};
     MessageRecorder messages;
 };
 

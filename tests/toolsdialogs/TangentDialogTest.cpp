@@ -5,6 +5,7 @@
 #include "AppText.h"
 #include "CAddTangentNormalDlg.h"
 #include "CCurvixDoc.h"
+#include "GraphComputation.h"
 #include "CGraphListBox.h"
 #include "KeyboardInput.h"
 #include "MemorySettingsBackend.h"
@@ -32,9 +33,9 @@ protected:
             graph.expression = expression;
             doc.AddGraph(graph);
         }
-        doc.CollectDisplayedGraphs();
-        doc.PrepareComputation();
-        dialogOwner = std::make_unique<CAddTangentNormalDlg>(doc, settings);
+        computation.Collect(doc);
+        computation.Prepare(doc);
+        dialogOwner = std::make_unique<CAddTangentNormalDlg>(doc, computation, settings);
     }
 
     // Calculates at the argument; the result text and the label before it.
@@ -51,6 +52,7 @@ protected:
     MemorySettingsBackend backend;
     AppSettings settings{backend};
     CCurvixDoc doc{settings};
+    GraphComputation computation{settings.defaultCoordSystem};
     MessageRecorder messages;
     CAddTangentNormalDlg& Dialog() { return *dialogOwner; }
     std::unique_ptr<CAddTangentNormalDlg> dialogOwner;
@@ -118,7 +120,7 @@ TEST_F(TangentDialog, AddsTheLineOnceThroughTheGraphSheet)
 TEST_F(TangentDialog, ToolReportsWhetherAGraphWasAdded)
 {
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
-    EXPECT_FALSE(OpenTangentTool(doc, settings, nullptr));
+    EXPECT_FALSE(OpenTangentTool(doc, computation, settings, nullptr));
 }
 
 }  // namespace

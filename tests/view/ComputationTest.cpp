@@ -47,21 +47,21 @@ TEST_F(Computation, OnlyChangedGraphsAreSampledAgain)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.change);
-        doc.DeleteContents();
+        NewContents();
         Add("x");
         Add("x^2");
         Add("sin(x)");
         ASSERT_TRUE(Refresh(sink));
         c.apply(doc);
-        EXPECT_TRUE(doc.NeedsRecompute());
+        EXPECT_TRUE(computation.NeedsRecompute(doc));
         RecordingSink again;
         EXPECT_EQ(RefreshListingSampled(again), c.sampled);
         EXPECT_EQ(again.done, std::vector<bool>{true});
-        EXPECT_FALSE(doc.NeedsRecompute());
+        EXPECT_FALSE(computation.NeedsRecompute(doc));
         // Every displayed graph has the slot computed for its function.
-        for (int i = 0; i < doc.GetDisplayedCount(); ++i) {
+        for (int i = 0; i < computation.DisplayedCount(); ++i) {
             EXPECT_TRUE(Slot(i).complete);
-            EXPECT_FALSE(Slot(i).source.Differs(doc.GetDisplayedGraph(i)));
+            EXPECT_FALSE(Slot(i).source.Differs(computation.DisplayedGraph(i)));
         }
     }
 }
@@ -70,13 +70,13 @@ TEST_F(Computation, OnlyChangedGraphsAreSampledAgain)
 // first graph is complete, in the second one's first block.
 TEST_F(Computation, CancellingKeepsFinishedGraphsAndResumesWithTheRest)
 {
-    doc.SetGraphWorker(OneThread);
+    computation.SetThreads(1);  // the graphs in order, the reports in order
     Add("x");
     Add("x^2");
     Add("x^3");
     sink.onProgress = [this](int, int complete) {
         if (complete == 1)
-            doc.GetStopEvent().Set();
+            computation.StopEvent().Set();
     };
     ASSERT_TRUE(Refresh(sink));
     EXPECT_EQ(sink.done, std::vector<bool>{false});
@@ -84,7 +84,7 @@ TEST_F(Computation, CancellingKeepsFinishedGraphsAndResumesWithTheRest)
     EXPECT_TRUE(Slot(0).complete);
     EXPECT_FALSE(Slot(1).complete);
     EXPECT_FALSE(Slot(2).complete);
-    EXPECT_TRUE(doc.NeedsRecompute());
+    EXPECT_TRUE(computation.NeedsRecompute(doc));
 
     RecordingSink again;
     EXPECT_EQ(RefreshListingSampled(again), (std::vector<int>{1, 2}));
@@ -104,33 +104,33 @@ TEST_F(Computation, AnEngineErrorEndsTheRunAndKeepsTheGraphsBeforeIt)
     ASSERT_TRUE(failure.Error());
     EXPECT_EQ(failure.Error()->Code(), 1004);
     EXPECT_EQ(failure.Graph(), 2);
-    EXPECT_EQ(doc.ListPositionOfDisplayed(failure.Graph()), 3);
+    EXPECT_EQ(computation.ListPositionOfDisplayed(doc, failure.Graph()), 3);
     EXPECT_EQ(failure.Texts(), std::vector<std::string>{AboutGraph("y = sin(x", failure.Error()->Message())});
     EXPECT_EQ((std::vector<bool>{Slot(0).complete, Slot(1).complete, Slot(2).complete, Slot(3).complete}),
               (std::vector<bool>{true, true, false, false}));
-    EXPECT_FALSE(doc.IsComputed());
+    EXPECT_FALSE(computation.IsComputed());
 }
 
 TEST_F(Computation, AtMostFifteenVisibleGraphs)
 {
     for (int i = 0; i < 16; ++i)
         Add("x+" + std::to_string(i));
-    EXPECT_FALSE(doc.CollectDisplayedGraphs());
+    EXPECT_FALSE(computation.Collect(doc));
     doc.GetFirstGraph()->hidden = true;
     EXPECT_FALSE(doc.CanShowAnotherGraph());
     ASSERT_TRUE(Refresh(sink));
     EXPECT_EQ(sink.done, std::vector<bool>{true});
-    EXPECT_EQ(doc.GetDisplayedCount(), 15);
+    EXPECT_EQ(computation.DisplayedCount(), 15);
 }
 
 TEST_F(Computation, NoVisibleGraphCompletesAtOnceWithoutAThread)
 {
     Add("x")->hidden = true;
-    ASSERT_TRUE(doc.CollectDisplayedGraphs());
-    ASSERT_TRUE(doc.StartComputation(sink));
-    EXPECT_FALSE(doc.IsComputing());
+    ASSERT_TRUE(computation.Collect(doc));
+    ASSERT_TRUE(computation.Start(doc, sink));
+    EXPECT_FALSE(computation.IsComputing());
     EXPECT_EQ(sink.done, std::vector<bool>{true});
-    EXPECT_FALSE(doc.NeedsRecompute());
+    EXPECT_FALSE(computation.NeedsRecompute(doc));
 }
 
 TEST_F(Computation, RefusalsTellWhatToShow)
@@ -156,16 +156,16 @@ TEST_F(Computation, RefusalsTellWhatToShow)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        doc.DeleteContents();
+        NewContents();
         Add("x");
         ASSERT_TRUE(Refresh(sink));
         c.apply(doc);
         RecordingSink again;
         EXPECT_FALSE(Refresh(again));
-        EXPECT_EQ(doc.StartFailure().Texts(), c.texts);
-        EXPECT_EQ(doc.StartFailure().Graph(), c.graph);
+        EXPECT_EQ(computation.StartFailure().Texts(), c.texts);
+        EXPECT_EQ(computation.StartFailure().Graph(), c.graph);
         EXPECT_TRUE(again.done.empty());
-        EXPECT_FALSE(doc.IsComputing());
+        EXPECT_FALSE(computation.IsComputing());
         if (c.graph >= 0) {
             EXPECT_FALSE(Slot(0).HasPoints()) << "refusing a graph frees every slot";
         }
@@ -239,42 +239,33 @@ TEST(GraphSlotsTest, KeptBuffersNeedNoMemory)
     EXPECT_TRUE(table.Slot(1).HasPoints());
 }
 
-// What the graph worker found in slot 0 each time it started.
-struct WorkerStart {
-    bool hasPoints;
-    ScaledPoint first;
-};
-std::vector<WorkerStart> workerStarts;
-
-void RecordingWorker(CCurvixDoc& doc)
-{
-    const GraphPoints& slot = doc.GetGraphPoints(0);
-    workerStarts.push_back({slot.HasPoints(), slot.HasPoints() ? slot.points[0] : ScaledPoint{}});
-    ComputeGraphsThread(doc);
-}
-
-// The user interface thread neither allocates nor fills a buffer: the
-// worker allocates a new one, and a buffer kept from a cancelled run
+// The user interface thread neither allocates nor fills a buffer: what the
+// worker finds in slot 0 when it starts is the slot as preparing left it.
+// The worker allocates a new buffer, and a buffer kept from a cancelled run
 // reaches it as that run left it.
 TEST_F(Computation, TheWorkerAllocatesAndFillsTheBuffers)
 {
-    workerStarts.clear();
-    doc.SetGraphWorker(RecordingWorker);
     Add("x^2");
-    sink.onProgress = [this](int, int) { doc.GetStopEvent().Set(); };
-    ASSERT_TRUE(Refresh(sink));
+    const auto refreshFromPrepared = [this](RecordingSink& to) {
+        EXPECT_TRUE(computation.Collect(doc) && computation.Prepare(doc));
+        const GraphPoints& found = Slot(0);
+        const bool hadPoints = found.HasPoints();
+        const ScaledPoint first = hadPoints ? found.points[0] : ScaledPoint{};
+        EXPECT_TRUE(Refresh(to));
+        return std::pair{hadPoints, first};
+    };
+    sink.onProgress = [this](int, int) { computation.StopEvent().Set(); };
+    EXPECT_FALSE(refreshFromPrepared(sink).first);
     ASSERT_FALSE(Slot(0).complete);
     const ScaledPoint left = Slot(0).points[0];
     EXPECT_EQ(left.y, 1280000);  // x^2 at -40, 800 units a world unit
 
     RecordingSink again;
-    ASSERT_TRUE(Refresh(again));
+    const auto [hadPoints, first] = refreshFromPrepared(again);
     EXPECT_TRUE(Slot(0).complete);
-    ASSERT_EQ(workerStarts.size(), 2u);
-    EXPECT_FALSE(workerStarts[0].hasPoints);
-    EXPECT_TRUE(workerStarts[1].hasPoints);
-    EXPECT_EQ(workerStarts[1].first.x, left.x);
-    EXPECT_EQ(workerStarts[1].first.y, left.y);
+    EXPECT_TRUE(hadPoints);
+    EXPECT_EQ(first.x, left.x);
+    EXPECT_EQ(first.y, left.y);
 }
 
 TEST_F(Computation, NewDuringAComputationStopsAndWaits)
@@ -284,20 +275,21 @@ TEST_F(Computation, NewDuringAComputationStopsAndWaits)
     ManualResetEvent reached;
     sink.onProgress = [&](int, int) {
         reached.Set();
-        doc.GetStopEvent().Wait();
+        computation.StopEvent().Wait();
     };
-    ASSERT_TRUE(doc.CollectDisplayedGraphs());
-    ASSERT_TRUE(doc.StartComputation(sink));
+    ASSERT_TRUE(computation.Collect(doc));
+    ASSERT_TRUE(computation.Start(doc, sink));
     reached.Wait();
     // A second start is refused and leaves the running worker its sink.
     RecordingSink second;
-    EXPECT_FALSE(doc.StartComputation(second));
-    EXPECT_EQ(doc.StartFailure().Texts(), std::vector<std::string>{Text(3002)});
+    EXPECT_FALSE(computation.Start(doc, second));
+    EXPECT_EQ(computation.StartFailure().Texts(), std::vector<std::string>{Text(3002)});
     doc.OnNewDocument();
-    EXPECT_FALSE(doc.IsComputing());
+    computation.Reset(settings.defaultCoordSystem);
+    EXPECT_FALSE(computation.IsComputing());
     EXPECT_EQ(sink.done, std::vector<bool>{false});
     EXPECT_TRUE(second.done.empty());
-    EXPECT_EQ(doc.GetDisplayedCount(), 0);
+    EXPECT_EQ(computation.DisplayedCount(), 0);
     EXPECT_FALSE(Slot(0).HasPoints());
 }
 

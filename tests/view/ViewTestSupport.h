@@ -1,12 +1,12 @@
 #pragma once
 
-// A document on default settings whose computation runs the graph worker,
+// A document on default settings with the computation of its graphs,
 // and a sink that records what the worker reports.
 
 #include "AppSettings.h"
 #include "CCurvixDoc.h"
 #include "ComputationSink.h"
-#include "ComputeGraphsThread.h"
+#include "GraphComputation.h"
 #include "InitExpressionEngine.h"
 #include "MemorySettingsBackend.h"
 
@@ -45,11 +45,14 @@ protected:
     ComputationFixture()
     {
         [[maybe_unused]] static const bool started = (InitExpressionEngine(), true);
-        doc.SetGraphWorker(ComputeGraphsThread);
     }
 
-    // Computes on one thread: the graphs in order, the reports in order.
-    static void OneThread(CCurvixDoc& doc) { ComputeGraphs(doc, 1); }
+    // Empties the document as New does, with the picture of its contents.
+    void NewContents()
+    {
+        doc.DeleteContents();
+        computation.Reset(settings.defaultCoordSystem);
+    }
 
     // Over the graph's own range when one with a precision is given.
     GraphItem* Add(const std::string& expression, GraphKind kind = KindYofX, ArgRange range = {},
@@ -69,31 +72,32 @@ protected:
     // nothing could start.
     bool Refresh(RecordingSink& to)
     {
-        return doc.CollectDisplayedGraphs() && doc.StartComputation(to)
-               && doc.WaitForComputation(WorkerThread::kInfinite, {});
+        return computation.Collect(doc) && computation.Start(doc, to)
+               && computation.Wait(WorkerThread::kInfinite, {});
     }
 
     // Refresh, and the slots it sampled: every buffer is marked before.
     std::vector<int> RefreshListingSampled(RecordingSink& to)
     {
         constexpr ScaledPoint kMark{7777777, -7777777};
-        for (int i = 0; i < doc.GetDisplayedCount(); ++i) {
+        for (int i = 0; i < computation.DisplayedCount(); ++i) {
             if (Slot(i).HasPoints())
-                doc.GetGraphPoints(i).points[0] = kMark;
+                computation.Points(i).points[0] = kMark;
         }
         EXPECT_TRUE(Refresh(to));
         std::vector<int> sampled;
-        for (int i = 0; i < doc.GetDisplayedCount(); ++i) {
+        for (int i = 0; i < computation.DisplayedCount(); ++i) {
             if (Slot(i).points[0].x != kMark.x || Slot(i).points[0].y != kMark.y)
                 sampled.push_back(i);
         }
         return sampled;
     }
 
-    const GraphPoints& Slot(int i) const { return doc.GetGraphPoints(i); }
+    const GraphPoints& Slot(int i) const { return computation.Points(i); }
 
     MemorySettingsBackend backend;
     AppSettings settings{backend};
     CCurvixDoc doc{settings};
+    GraphComputation computation{settings.defaultCoordSystem};
     RecordingSink sink;
 };

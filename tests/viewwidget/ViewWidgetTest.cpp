@@ -6,7 +6,8 @@
 #include "CCurvixDoc.h"
 #include "CCurvixView.h"
 #include "CGraphProgressDlg.h"
-#include "ComputeGraphsThread.h"
+#include "CVariableTable.h"
+#include "GraphComputation.h"
 #include "CursorPosFrame.h"
 #include "GraphRenderer.h"
 #include "ManualResetEvent.h"
@@ -46,7 +47,6 @@ class ViewWidgetTest : public testing::Test {
 protected:
     ViewWidgetTest()
     {
-        doc.SetGraphWorker(ComputeGraphsThread);
         settings.ShowGrid = false;
         SetWorld(1);
         view.SetFrame(&frame);
@@ -81,7 +81,7 @@ protected:
     void RefreshAndWait()
     {
         view.Refresh();
-        doc.WaitForComputation(WorkerThread::kInfinite, {});
+        computation.Wait(WorkerThread::kInfinite, {});
         for (int i = 0; i < 100 && view.ProgressDialog(); ++i)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QCoreApplication::processEvents();
@@ -95,14 +95,15 @@ protected:
         const ViewMapping mapping = view.Mapping();
         QImage image(view.viewport()->size(), QImage::Format_RGB32);
         QPainter painter(&image);
-        GraphRenderer(doc, settings, mapping).DrawAll(painter);
+        GraphRenderer(computation, settings, mapping).DrawAll(painter);
         return image;
     }
 
     MemorySettingsBackend backend;
     AppSettings settings{backend};
     CCurvixDoc doc{settings};
-    CCurvixView view{doc, settings};
+    GraphComputation computation{settings.defaultCoordSystem};
+    CCurvixView view{doc, computation, settings};
     RecordingFrame frame;
 };
 
@@ -113,7 +114,7 @@ TEST_F(ViewWidgetTest, RefreshDrawsCurveOnDiagonalAndAxesWhereMapped)
     AddGraph("x");
     Show(465, 440);  // 400 x 400 drawing area around a 201 x 201 picture
     RefreshAndWait();
-    ASSERT_TRUE(doc.IsComputed());
+    ASSERT_TRUE(computation.IsComputed());
     const ViewMapping mapping = view.Mapping();
     const QImage screen = Screen();
     struct Case {
@@ -274,7 +275,7 @@ TEST_F(ViewWidgetTest, RefusalsAndEmptyPictures)
         doc.coordSystem.top = c.top;
         doc.coordSystem.bottom = c.bottom;
         RefreshAndWait();
-        EXPECT_EQ(doc.IsComputed(), c.computed);
+        EXPECT_EQ(computation.IsComputed(), c.computed);
         if (c.box) {
             EXPECT_EQ(boxes, std::vector<QString>{c.box});
         }
@@ -284,32 +285,25 @@ TEST_F(ViewWidgetTest, RefusalsAndEmptyPictures)
     AppMessageBox::SetTestResponder({});
 }
 
-ManualResetEvent workerMayStart;
-
-void HeldWorker(CCurvixDoc& doc)
+// Refresh returns with the worker started and the progress dialog shown,
+// and the window keeps painting while the worker waits for the engine's
+// lock (held here) to compile.
+TEST_F(ViewWidgetTest, RefreshReturnsWhileTheWorkerWaits)
 {
-    workerMayStart.Wait();
-    ComputeGraphsThread(doc);
-}
-
-// Refresh returns with the worker started and the progress dialog shown but
-// no sample buffer allocated: the worker allocates and fills it while the
-// window keeps painting and answering.
-TEST_F(ViewWidgetTest, RefreshLeavesTheSampleBuffersToTheWorker)
-{
-    workerMayStart.Reset();
-    doc.SetGraphWorker(HeldWorker);
     AddGraph("x");
     Show(465, 440);
-    view.Refresh();
-    EXPECT_TRUE(doc.IsComputing());
-    EXPECT_FALSE(doc.GetGraphPoints(0).HasPoints());
-    ASSERT_NE(view.ProgressDialog(), nullptr);
-    EXPECT_TRUE(view.ProgressDialog()->isVisible());
-    workerMayStart.Set();
+    {
+        std::lock_guard held(theVariables.Lock());
+        view.Refresh();
+        EXPECT_TRUE(computation.IsComputing());
+        EXPECT_FALSE(computation.Points(0).complete);
+        ASSERT_NE(view.ProgressDialog(), nullptr);
+        EXPECT_TRUE(view.ProgressDialog()->isVisible());
+        EXPECT_FALSE(Screen().isNull());
+    }
     RefreshAndWait();
-    EXPECT_TRUE(doc.IsComputed());
-    EXPECT_TRUE(doc.GetGraphPoints(0).complete);
+    EXPECT_TRUE(computation.IsComputed());
+    EXPECT_TRUE(computation.Points(0).complete);
 }
 
 // A Refresh while the worker runs cancels it, waits, and starts again with
@@ -325,14 +319,14 @@ TEST_F(ViewWidgetTest, RefreshDuringComputationRestarts)
     view.Refresh();
     const CGraphProgressDlg* dialog = view.ProgressDialog();
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(doc.IsComputing());
+    ASSERT_TRUE(computation.IsComputing());
     doc.GetFirstGraph()->expression = "x";
     view.Refresh();
     EXPECT_EQ(view.ProgressDialog(), dialog);
     RefreshAndWait();
-    EXPECT_TRUE(doc.IsComputed());
+    EXPECT_TRUE(computation.IsComputed());
     EXPECT_EQ(view.ProgressDialog(), nullptr);
-    const GraphPoints& first = doc.GetGraphPoints(0);
+    const GraphPoints& first = computation.Points(0);
     EXPECT_EQ(first.source.expression, "x");
     EXPECT_EQ(first.points[first.count - 1].y, first.points[first.count - 1].x);
 }
@@ -349,7 +343,7 @@ protected:
         AddGraph("x");
         Show(465, 440);
         RefreshAndWait();
-        ASSERT_TRUE(doc.IsComputed());
+        ASSERT_TRUE(computation.IsComputed());
     }
 
     void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
@@ -507,7 +501,7 @@ TEST_F(ViewMotionTest, PictureCacheAtDevicePixelRatios)
         EXPECT_EQ(cache.Image().size(), QSize(std::ceil(465 * c.ratio), std::ceil(440 * c.ratio)));
         {
             QPainter painter(&cache.Image());
-            GraphRenderer(doc, settings, start).DrawAll(painter);
+            GraphRenderer(computation, settings, start).DrawAll(painter);
         }
         ViewMapping scrolled = start;
         scrolled.SetScrollPosition({start.ScrollPosition().x + 40, start.ScrollPosition().y});
@@ -516,7 +510,7 @@ TEST_F(ViewMotionTest, PictureCacheAtDevicePixelRatios)
         const PixelRect band = cache.Scroll(scrolled.ScrollPosition());
         EXPECT_EQ(band.right - band.left, c.drawnWidth);
         const QRect region(band.left, band.top, band.right - band.left, band.bottom - band.top);
-        const GraphRenderer renderer(doc, settings, scrolled);
+        const GraphRenderer renderer(computation, settings, scrolled);
         {
             QPainter painter(&cache.Image());
             renderer.DrawBackground(painter, region);
@@ -556,7 +550,7 @@ TEST_F(ViewWidgetTest, SmoothCurvesAreTheSameDrawnDirectlyOrStroked)
             for (QImage* image : {&direct, &stroked}) {
                 image->setDevicePixelRatio(ratio);
                 QPainter painter(image);
-                GraphRenderer(doc, settings, view.Mapping()).DrawAll(painter);
+                GraphRenderer(computation, settings, view.Mapping()).DrawAll(painter);
             }
             long directInk = 0;
             long strokedInk = 0;

@@ -6,7 +6,6 @@
 #include "CException.h"
 #include "CMainFrame.h"
 #include "CSplashWindow.h"
-#include "ComputeGraphsThread.h"
 #include "DocumentRecovery.h"
 #include "FrameConversionPrompt.h"
 #include "HelpWindow.h"
@@ -53,10 +52,10 @@ bool IsPrintFlag(const QString& argument)
 
 CCurvixApp::CCurvixApp(QStringList arguments)
     : arguments(std::move(arguments)), settings(backend),
-      conversionPrompt(std::make_unique<FrameConversionPrompt>()), doc(settings)
+      conversionPrompt(std::make_unique<FrameConversionPrompt>()), doc(settings),
+      computation(settings.defaultCoordSystem)
 {
     doc.SetConversionPrompt(conversionPrompt.get());
-    doc.SetGraphWorker(ComputeGraphsThread);
 }
 
 CCurvixApp::~CCurvixApp()
@@ -95,7 +94,7 @@ bool CCurvixApp::InitInstance()
     CSplashWindow::EnableSplash(settings.ShowSplash);
     const int showCmd = DecideShowCommand();
 
-    frame = new CMainFrame(doc, settings);
+    frame = new CMainFrame(doc, computation, settings);
     // Recovered work comes before the file named on the command line.
     if (!RestoreLostDocument() && !OpenStartupDocument(FileArgument()))
         return false;

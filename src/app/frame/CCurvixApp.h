@@ -3,6 +3,7 @@
 #include "AppSettings.h"
 #include "CCurvixDoc.h"
 #include "CMainFrame.h"
+#include "GraphComputation.h"
 #include "QtSettingsBackend.h"
 
 #include <QPointer>
@@ -37,6 +38,7 @@ public:
     // The main window while it exists.
     CMainFrame* MainFrame() const { return frame; }
     CCurvixDoc& Document() { return doc; }
+    GraphComputation& Computation() { return computation; }
     AppSettings& Settings() { return settings; }
 
 private:
@@ -54,5 +56,6 @@ private:
     AppSettings settings;
     std::unique_ptr<ConversionPrompt> conversionPrompt;
     CCurvixDoc doc;
+    GraphComputation computation;
     QPointer<CMainFrame> frame;
 };

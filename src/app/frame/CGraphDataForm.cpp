@@ -5,6 +5,7 @@
 #include "AppSettings.h"
 #include "AppText.h"
 #include "CCurvixDoc.h"
+#include "GraphComputation.h"
 #include "CGraphListBox.h"
 #include "CGraphPropsSheet.h"
 #include "CImageButton.h"
@@ -56,8 +57,9 @@ void Register(QWidget* control, int id)
 
 }  // namespace
 
-CGraphDataForm::CGraphDataForm(CCurvixDoc& doc, AppSettings& settings, QWidget* parent)
-    : QWidget(parent), doc(doc), settings(settings)
+CGraphDataForm::CGraphDataForm(CCurvixDoc& doc, const GraphComputation& computation, AppSettings& settings,
+                               QWidget* parent)
+    : QWidget(parent), doc(doc), computation(computation), settings(settings)
 {
     setProperty(kHelpIdProperty, kHelpId);
     CreateControls();
@@ -158,7 +160,7 @@ void CGraphDataForm::PostRefresh()
 // After every change: refresh the picture when it no longer matches.
 void CGraphDataForm::ApplyAutoRefreshRule()
 {
-    if (autoRefresh && doc.NeedsRecompute())
+    if (autoRefresh && computation.NeedsRecompute(doc))
         PostRefresh();
     else  // the view shows whether its picture is out of date
         doc.UpdateAllViews(this, HintGraphsChanged);
@@ -287,7 +289,7 @@ void CGraphDataForm::OnEditCoordSystem()
     UpdateData();
     if (!autoRefresh)
         return;
-    if (doc.NeedsRecompute())
+    if (computation.NeedsRecompute(doc))
         PostRefresh();
     else
         doc.UpdateAllViews(this, HintGraphsChanged);
@@ -316,7 +318,7 @@ void CGraphDataForm::OnGraphPropertiesDialog()
 void CGraphDataForm::OnAutoRefreshChanged()
 {
     UpdateData();
-    if (autoRefresh && doc.NeedsRecompute())
+    if (autoRefresh && computation.NeedsRecompute(doc))
         PostRefresh();
     DocumentState before = doc.CaptureState();
     doc.autoRefresh = autoRefresh;

@@ -8,6 +8,7 @@
 
 class AppSettings;
 class CCurvixDoc;
+class GraphComputation;
 class CGraphListBox;
 class CImageButton;
 class GraphItem;
@@ -18,7 +19,8 @@ class QCheckBox;
 // refresh the picture, and the "Refresh automatically" option.
 class CGraphDataForm : public QWidget, public DocView {
 public:
-    CGraphDataForm(CCurvixDoc& doc, AppSettings& settings, QWidget* parent = nullptr);
+    CGraphDataForm(CCurvixDoc& doc, const GraphComputation& computation, AppSettings& settings,
+                   QWidget* parent = nullptr);
     ~CGraphDataForm() override;
 
     // How the pane reaches the rest of the window: posting Refresh to the
@@ -65,6 +67,7 @@ private:
     void ShowRestoredDocument();
 
     CCurvixDoc& doc;
+    const GraphComputation& computation;
     AppSettings& settings;
     CGraphListBox* list = nullptr;
     CImageButton* removeButton = nullptr;

@@ -6,6 +6,7 @@
 #include "AppText.h"
 #include "CCurvixDoc.h"
 #include "CCurvixView.h"
+#include "GraphComputation.h"
 #include "CGraphDataForm.h"
 #include "CGraphListBox.h"
 #include "CMenuChrome.h"
@@ -60,8 +61,8 @@ std::uint32_t FocusHelpId()
 
 }  // namespace
 
-CMainFrame::CMainFrame(CCurvixDoc& doc, AppSettings& settings)
-    : doc(doc), settings(settings),
+CMainFrame::CMainFrame(CCurvixDoc& doc, GraphComputation& computation, AppSettings& settings)
+    : doc(doc), computation(computation), settings(settings),
       actions(*this, [this](unsigned id) { ExecuteCommand(id); }),
       files(doc, *this, [this] { DocumentLoaded(); })
 {
@@ -85,6 +86,7 @@ CMainFrame::~CMainFrame()
     // A start that failed before the window showed leaves the store alone.
     if (testAttribute(Qt::WA_WState_ExplicitShowHide))
         StoreSettings();
+    computation.Stop();
     doc.OnCloseDocument();
 }
 
@@ -92,10 +94,10 @@ void CMainFrame::CreateClientArea()
 {
     splitter = new QSplitter(Qt::Horizontal, this);
     splitMover = new SplitterKeyMover(*splitter);
-    form = new CGraphDataForm(doc, settings, splitter);
-    view = new CCurvixView(doc, settings, splitter);
+    form = new CGraphDataForm(doc, computation, settings, splitter);
+    view = new CCurvixView(doc, computation, settings, splitter);
     view->SetFrame(this);
-    editCommands = std::make_unique<FrameEditCommands>(doc, settings, *view, *this);
+    editCommands = std::make_unique<FrameEditCommands>(doc, computation, settings, *view, *this);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({CGraphDataForm::kPaneWidth, kViewInitialWidth});
@@ -148,6 +150,8 @@ void CMainFrame::SetCursorPosText(const QString& text)
 
 void CMainFrame::DocumentLoaded()
 {
+    // The picture of the previous contents goes with them.
+    computation.Reset(settings.defaultCoordSystem);
     doc.UpdateAllViews(nullptr, DocView::HintGraphsChanged);
     RefreshRecentFiles();
     UpdateCommandUI();
@@ -263,7 +267,7 @@ void CMainFrame::ExecuteCommand(unsigned id)
 // The displayed graphs are computed and there is at least one.
 bool CMainFrame::IsComputed() const
 {
-    return doc.IsComputed() && doc.GetDisplayedCount() > 0;
+    return computation.IsComputed() && computation.DisplayedCount() > 0;
 }
 
 bool CMainFrame::IsEnabled(unsigned id) const
@@ -285,14 +289,14 @@ bool CMainFrame::IsEnabled(unsigned id) const
     case ID_ZOOM_OUT_Y:
         return IsComputed() && view->CanZoomOutY();
     case ID_INTEGRAL:
-        return !doc.IsComputing();
+        return !computation.IsComputing();
     case ID_TANGENT:
         return IsComputed();
     case ID_FIND_POINTS:
-        return IsComputed() && !doc.IsComputing() && HasFunctionGraph(doc);
+        return IsComputed() && !computation.IsComputing() && HasFunctionGraph(computation);
     case ID_VALUE_TABLE:
     case ID_TRACE:
-        return IsComputed() && !doc.IsComputing();
+        return IsComputed() && !computation.IsComputing();
     case ID_EDIT_UNDO:
         return doc.History().CanUndo();
     case ID_EDIT_REDO:
@@ -300,7 +304,7 @@ bool CMainFrame::IsEnabled(unsigned id) const
         return doc.History().CanRedo();
     case ID_COPY_PICTURE:
     case ID_EXPORT_PICTURE:
-        return IsComputed() && !doc.IsComputing();
+        return IsComputed() && !computation.IsComputing();
     case ID_SELECTED_GRAPH_PROPERTIES:
     case ID_SELECTED_GRAPH_VISIBILITY:
     case ID_SELECTED_GRAPH_REMOVE:
@@ -466,12 +470,12 @@ void CMainFrame::OnRefresh()
 
 void CMainFrame::OnIntegral()
 {
-    OpenIntegralTool(doc, settings, this);
+    OpenIntegralTool(doc, computation, settings, this);
 }
 
 void CMainFrame::OnTangent()
 {
-    const bool added = OpenTangentTool(doc, settings, this);
+    const bool added = OpenTangentTool(doc, computation, settings, this);
     doc.UpdateAllViews(view, DocView::HintGraphsChanged);
     if (added)
         view->Refresh();
@@ -479,12 +483,12 @@ void CMainFrame::OnTangent()
 
 void CMainFrame::OnFindPoints()
 {
-    OpenPointsTool(doc, this, ViewHooks());
+    OpenPointsTool(doc, computation, this, ViewHooks());
 }
 
 void CMainFrame::OnValueTable()
 {
-    OpenValueTableTool(doc, this, ViewHooks());
+    OpenValueTableTool(doc, computation, this, ViewHooks());
 }
 
 void CMainFrame::OnTrace()

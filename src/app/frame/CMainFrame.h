@@ -11,6 +11,7 @@
 struct AnalysisViewHooks;
 class AppSettings;
 class CCurvixDoc;
+class GraphComputation;
 class CCurvixView;
 class CGraphDataForm;
 class CMenuChrome;
@@ -29,7 +30,7 @@ class QToolBar;
 // window-related settings and writes every setting once.
 class CMainFrame : public QMainWindow, public CursorPosFrame {
 public:
-    CMainFrame(CCurvixDoc& doc, AppSettings& settings);
+    CMainFrame(CCurvixDoc& doc, GraphComputation& computation, AppSettings& settings);
     ~CMainFrame() override;
 
     // Status pane 1, set by the view as the pointer moves.
@@ -122,6 +123,7 @@ private:
     void OnSplit();
 
     CCurvixDoc& doc;
+    GraphComputation& computation;
     AppSettings& settings;
     FrameActions actions;
     FrameDocumentFiles files;

@@ -43,8 +43,9 @@ QSize ToQSize(PixelSize size)
 
 }  // namespace
 
-FrameEditCommands::FrameEditCommands(CCurvixDoc& doc, AppSettings& settings, CCurvixView& view, QWidget& owner)
-    : doc(doc), settings(settings), view(view), owner(owner)
+FrameEditCommands::FrameEditCommands(CCurvixDoc& doc, const GraphComputation& computation, AppSettings& settings,
+                                     CCurvixView& view, QWidget& owner)
+    : doc(doc), computation(computation), settings(settings), view(view), owner(owner)
 {
 }
 
@@ -72,7 +73,7 @@ void FrameEditCommands::UpdateMenuTexts(QAction& undo, QAction& redo) const
 void FrameEditCommands::CopyPicture() const
 {
     const ViewMapping mapping = view.Mapping();
-    const GraphRenderer renderer(doc, settings, mapping);
+    const GraphRenderer renderer(computation, settings, mapping);
     const QSize size = ToQSize(mapping.ClientSize());
     auto* data = new QMimeData;
     data->setImageData(PictureFile::Image(renderer, size, 1.0));
@@ -110,7 +111,7 @@ void FrameEditCommands::ExportPicture()
     if (QFileInfo(path).suffix().isEmpty())
         path += PictureFile::Extension(choice.format);
     const ViewMapping drawn = choice.whole ? whole : ExportExtent::Visible(shown, choice.size);
-    const QByteArray contents = PictureFile::Contents(GraphRenderer(doc, settings, drawn), ToQSize(choice.size),
+    const QByteArray contents = PictureFile::Contents(GraphRenderer(computation, settings, drawn), ToQSize(choice.size),
                                                       choice.scale, choice.format);
     const std::string failure = PictureFile::Write(path.toStdString(), contents);
     if (!failure.empty()) {

@@ -8,6 +8,7 @@
 
 class AppSettings;
 class CCurvixDoc;
+class GraphComputation;
 class CCurvixView;
 class QAction;
 class QWidget;
@@ -16,7 +17,8 @@ class QWidget;
 // the picture copied to the clipboard or exported to a file.
 class FrameEditCommands {
 public:
-    FrameEditCommands(CCurvixDoc& doc, AppSettings& settings, CCurvixView& view, QWidget& owner);
+    FrameEditCommands(CCurvixDoc& doc, const GraphComputation& computation, AppSettings& settings, CCurvixView& view,
+                      QWidget& owner);
 
     // Restore the document and show it as after the change itself.
     void Undo();
@@ -38,6 +40,7 @@ private:
     QString ChooseFile(PictureFile::Format format) const;
 
     CCurvixDoc& doc;
+    const GraphComputation& computation;
     AppSettings& settings;
     CCurvixView& view;
     QWidget& owner;

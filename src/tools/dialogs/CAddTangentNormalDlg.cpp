@@ -5,6 +5,7 @@
 #include "AppSettings.h"
 #include "AppText.h"
 #include "CCurvixDoc.h"
+#include "GraphComputation.h"
 #include "CGraphListBox.h"
 #include "CGraphPropsSheet.h"
 #include "CImageButton.h"
@@ -60,9 +61,10 @@ CImageButton* Button(unsigned captionId, unsigned bitmapId, QWidget* parent)
 
 }  // namespace
 
-CAddTangentNormalDlg::CAddTangentNormalDlg(CCurvixDoc& doc, AppSettings& settings, QWidget* parent)
+CAddTangentNormalDlg::CAddTangentNormalDlg(CCurvixDoc& doc, const GraphComputation& computation, AppSettings& settings, QWidget* parent)
     : QDialog(parent),
       doc(doc),
+      computation(computation),
       settings(settings),
       graphList(new CGraphListBox(this)),
       kindPicture(new QLabel(this)),
@@ -113,8 +115,8 @@ CAddTangentNormalDlg::CAddTangentNormalDlg(CCurvixDoc& doc, AppSettings& setting
     layout->addWidget(closeButton, 6, 3);
     layout->addWidget(helpButton, 7, 3);
 
-    for (int i = 0; i < doc.GetDisplayedCount(); ++i)
-        displayed.push_back(doc.GetDisplayedGraph(i));
+    for (int i = 0; i < computation.DisplayedCount(); ++i)
+        displayed.push_back(computation.DisplayedGraph(i));
     graphList->SetCheckBoxes(false);
     graphList->FillFrom(displayed);
     connect(graphList, &QListWidget::currentRowChanged, this, &CAddTangentNormalDlg::OnSelectGraph);
@@ -165,9 +167,9 @@ void CAddTangentNormalDlg::OnCalculate()
     // A graph added here has no slot until the view computes again; its own
     // copy serves at the precision of the coordinate system in use.
     TangentNormal computed;
-    const TangentResult result = row < doc.GetDisplayedCount()
-                                     ? ComputeTangentNormal(doc, row, argument, computed)
-                                     : ComputeTangentNormal(*graph, doc.coordSystemInUse.precision, argument, computed);
+    const TangentResult result = row < computation.DisplayedCount()
+                                     ? ComputeTangentNormal(computation, row, argument, computed)
+                                     : ComputeTangentNormal(*graph, computation.InUse().precision, argument, computed);
     if (result != TangentComputed) {
         ForgetLines();
         if (result == TangentNoFunction)
@@ -187,9 +189,9 @@ void CAddTangentNormalDlg::OnCalculate()
 // Outside the graph's computed range the user decides.
 bool CAddTangentNormalDlg::ConfirmRange(int row, double argument)
 {
-    if (row >= doc.GetDisplayedCount())
+    if (row >= computation.DisplayedCount())
         return true;
-    const ArgRange& range = doc.GetGraphPoints(row).source.range;
+    const ArgRange& range = computation.Points(row).source.range;
     if (argument >= range.from && argument <= range.to)
         return true;
     return AppMessageBox::Show(this, kOutsideRange, kProgramNameCaption, MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;

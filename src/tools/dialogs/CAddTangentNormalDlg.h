@@ -8,6 +8,7 @@
 
 class AppSettings;
 class CCurvixDoc;
+class GraphComputation;
 class CGraphListBox;
 class CImageButton;
 class QCheckBox;
@@ -20,7 +21,7 @@ class QRadioButton;
 // and can add that line to the document as a new graph.
 class CAddTangentNormalDlg : public QDialog {
 public:
-    CAddTangentNormalDlg(CCurvixDoc& doc, AppSettings& settings, QWidget* parent = nullptr);
+    CAddTangentNormalDlg(CCurvixDoc& doc, const GraphComputation& computation, AppSettings& settings, QWidget* parent = nullptr);
 
     // Set when a graph was added to the document.
     bool added = false;
@@ -38,6 +39,7 @@ private:
     bool IsDuplicate(const GraphItem& graph);
 
     CCurvixDoc& doc;
+    const GraphComputation& computation;
     AppSettings& settings;
     bool calculated = false;
     TangentNormal lines;

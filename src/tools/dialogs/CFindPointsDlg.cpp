@@ -4,6 +4,7 @@
 #include "AppStringFormat.h"
 #include "AppText.h"
 #include "CCurvixDoc.h"
+#include "GraphComputation.h"
 #include "CVariableTable.h"
 #include "FieldFocus.h"
 #include "FoundPointCells.h"
@@ -76,9 +77,10 @@ QString Number(double value)
 
 }  // namespace
 
-CFindPointsDlg::CFindPointsDlg(CCurvixDoc& doc, const AnalysisViewHooks& hooks, QWidget* parent)
+CFindPointsDlg::CFindPointsDlg(CCurvixDoc& doc, const GraphComputation& computation, const AnalysisViewHooks& hooks, QWidget* parent)
     : QDialog(parent),
       doc(doc),
+      computation(computation),
       hooks(hooks),
       graphBox(new QComboBox(this)),
       rootsRadio(new QRadioButton(AppText(kRoots), this)),
@@ -144,7 +146,7 @@ CFindPointsDlg::CFindPointsDlg(CCurvixDoc& doc, const AnalysisViewHooks& hooks, 
     layout->addLayout(exportRow, 8, 0, 1, 5);
     layout->setRowStretch(7, 1);
 
-    FillGraphChoice(*graphBox, doc, IsFunction, hooks.selected ? hooks.selected() : -1);
+    FillGraphChoice(*graphBox, doc, computation, IsFunction, hooks.selected ? hooks.selected() : -1);
     FillSeconds();
     SetRange();
     ShowGoal();
@@ -178,8 +180,8 @@ void CFindPointsDlg::StopAndWait()
 void CFindPointsDlg::FillSeconds()
 {
     const int first = ChosenGraph(*graphBox);
-    const GraphKind firstKind = first < 0 ? KindYofX : doc.GetDisplayedGraph(first).kind;
-    FillGraphChoice(*secondBox, doc, [firstKind](GraphKind k) { return k == firstKind; }, -1);
+    const GraphKind firstKind = first < 0 ? KindYofX : computation.DisplayedGraph(first).kind;
+    FillGraphChoice(*secondBox, doc, computation, [firstKind](GraphKind k) { return k == firstKind; }, -1);
     secondBox->removeItem(secondBox->findData(first));
     meetRadio->setEnabled(secondBox->count() > 0);
     if (meetRadio->isChecked() && secondBox->count() == 0)
@@ -198,7 +200,7 @@ void CFindPointsDlg::SetRange()
     if (first < 0 || !hooks.visible)
         return;
     const auto [low, high] = hooks.visible();
-    const bool byY = doc.GetDisplayedGraph(first).kind == KindXofY;
+    const bool byY = computation.DisplayedGraph(first).kind == KindXofY;
     fromEdit->setText(Number(byY ? low.y : low.x));
     toEdit->setText(Number(byY ? high.y : high.x));
     piBox->setChecked(false);
@@ -247,13 +249,13 @@ bool CFindPointsDlg::ReadRequest(PointRequest& request)
         AppMessageBox::Show(this, kComputationRunning, kErrorCaption, MB_ICONEXCLAMATION);
         return false;
     }
-    const GraphItem& graph = doc.GetDisplayedGraph(first);
+    const GraphItem& graph = computation.DisplayedGraph(first);
     goal = meetRadio->isChecked() ? PointGoal::Intersections
          : extremaRadio->isChecked() ? PointGoal::Extrema : PointGoal::Roots;
     kind = graph.kind;
     request.goal = goal;
     request.expression = graph.expression;
-    request.expression2 = doc.GetDisplayedGraph(second).expression;
+    request.expression2 = computation.DisplayedGraph(second).expression;
     request.argument = GraphKindArgument(kind)[0];
     request.from = bounds.from;
     request.to = bounds.to;

@@ -13,6 +13,7 @@
 #include <vector>
 
 class CCurvixDoc;
+class GraphComputation;
 class PointSearchEvent;
 class QCheckBox;
 class QComboBox;
@@ -32,7 +33,7 @@ class QTableWidget;
 // a row brings its point into view.
 class CFindPointsDlg : public QDialog {
 public:
-    CFindPointsDlg(CCurvixDoc& doc, const AnalysisViewHooks& hooks, QWidget* parent = nullptr);
+    CFindPointsDlg(CCurvixDoc& doc, const GraphComputation& computation, const AnalysisViewHooks& hooks, QWidget* parent = nullptr);
     // Stops a search that still runs and waits for it.
     ~CFindPointsDlg() override;
 
@@ -60,6 +61,7 @@ private:
     void StopAndWait();
 
     CCurvixDoc& doc;
+    const GraphComputation& computation;
     AnalysisViewHooks hooks;
     QtPointSearchSink sink{this};
     ManualResetEvent stop;

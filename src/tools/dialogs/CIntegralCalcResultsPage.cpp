@@ -165,10 +165,9 @@ CIntegralCalcResultsPage::CIntegralCalcResultsPage(CIntegralSelGraphPage& select
 
 void CIntegralCalcResultsPage::OnInitDialog()
 {
-    doc = &selection.Document();
     fromEdit->setText("0");
     toEdit->setText("1");
-    precisionList->SetPrecision(doc->coordSystemInUse.precision);
+    precisionList->SetPrecision(selection.PrecisionInUse());
     ClearResult();
     progress->setRange(0, 100);
     places->setRange(0, kFirstMostPlaces);

@@ -57,7 +57,6 @@ private:
 
     CIntegralSelGraphPage& selection;
     CAdvPropertySheet& sheet;
-    CCurvixDoc* doc = nullptr;
     QtIntegralSink sink{this};
     // Declared after the sink it reports to: destroyed first, it stops and
     // waits for a run that is still going.

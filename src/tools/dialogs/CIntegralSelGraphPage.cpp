@@ -31,9 +31,10 @@ constexpr int kMaxExpression = 128;
 
 }  // namespace
 
-CIntegralSelGraphPage::CIntegralSelGraphPage(CCurvixDoc& doc)
+CIntegralSelGraphPage::CIntegralSelGraphPage(CCurvixDoc& doc, std::int32_t precisionInUse)
     : CPropertyPage(kTemplate, kCaption),
       doc(doc),
+      precisionInUse(precisionInUse),
       existingRadio(new QRadioButton(AppText(kExisting), this)),
       customRadio(new QRadioButton(AppText(kCustom), this)),
       graphGroup(new QGroupBox(AppText(kGraphGroup), this)),

@@ -2,6 +2,7 @@
 
 #include "CPropertyPage.h"
 
+#include <cstdint>
 #include <string>
 
 class CCurvixDoc;
@@ -18,13 +19,14 @@ class QRadioButton;
 // choice; the results page checks it.
 class CIntegralSelGraphPage : public CPropertyPage {
 public:
-    explicit CIntegralSelGraphPage(CCurvixDoc& doc);
+    // precisionInUse: the samples per unit of the last computation.
+    CIntegralSelGraphPage(CCurvixDoc& doc, std::int32_t precisionInUse);
 
     void OnInitDialog() override;
     void OnSetActive() override;
     bool OnKillActive() override;
 
-    CCurvixDoc& Document() const { return doc; }
+    std::int32_t PrecisionInUse() const { return precisionInUse; }
 
     // The stored choice.
     bool resultValid = false;
@@ -37,6 +39,7 @@ private:
     std::string CustomArgument() const;
 
     CCurvixDoc& doc;
+    const std::int32_t precisionInUse;
     QRadioButton* existingRadio;
     QRadioButton* customRadio;
     QGroupBox* graphGroup;

@@ -4,6 +4,7 @@
 #include "AppStringFormat.h"
 #include "AppText.h"
 #include "CCurvixDoc.h"
+#include "GraphComputation.h"
 #include "CVariableTable.h"
 #include "FieldFocus.h"
 #include "GraphChoice.h"
@@ -63,9 +64,10 @@ bool ReadNumber(const std::string& text, double& value)
 
 }  // namespace
 
-CValueTableDlg::CValueTableDlg(CCurvixDoc& doc, const AnalysisViewHooks& hooks, QWidget* parent)
+CValueTableDlg::CValueTableDlg(CCurvixDoc& doc, const GraphComputation& computation, const AnalysisViewHooks& hooks, QWidget* parent)
     : QDialog(parent),
       doc(doc),
+      computation(computation),
       hooks(hooks),
       graphBox(new QComboBox(this)),
       fromEdit(new QLineEdit(this)),
@@ -105,7 +107,7 @@ CValueTableDlg::CValueTableDlg(CCurvixDoc& doc, const AnalysisViewHooks& hooks, 
     layout->setRowStretch(3, 1);
     makeButton->setDefault(true);
 
-    FillGraphChoice(*graphBox, doc, [](GraphKind) { return true; }, hooks.selected ? hooks.selected() : -1);
+    FillGraphChoice(*graphBox, doc, computation, [](GraphKind) { return true; }, hooks.selected ? hooks.selected() : -1);
     SetRange();
     ShowTable();
     connect(graphBox, &QComboBox::currentIndexChanged, this, &CValueTableDlg::SetRange);
@@ -122,7 +124,7 @@ void CValueTableDlg::SetRange()
     const int chosen = ChosenGraph(*graphBox);
     if (chosen < 0)
         return;
-    const GraphItem& graph = doc.GetDisplayedGraph(chosen);
+    const GraphItem& graph = computation.DisplayedGraph(chosen);
     double from = graph.range.from, to = graph.range.to;
     if ((graph.kind == KindYofX || graph.kind == KindXofY) && hooks.visible) {
         const auto [low, high] = hooks.visible();
@@ -166,7 +168,7 @@ void CValueTableDlg::OnMakeTable()
         AppMessageBox::Show(this, kComputationRunning, kErrorCaption, MB_ICONEXCLAMATION);
         return;
     }
-    const GraphItem graph = doc.GetDisplayedGraph(chosen);
+    const GraphItem graph = computation.DisplayedGraph(chosen);
     try {
         points = ComputeValueTable(graph, range);
         kind = graph.kind;

@@ -8,6 +8,7 @@
 #include <vector>
 
 class CCurvixDoc;
+class GraphComputation;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -19,7 +20,7 @@ class QTableWidget;
 // with the argument and the value(s), ready to copy or save as CSV.
 class CValueTableDlg : public QDialog {
 public:
-    CValueTableDlg(CCurvixDoc& doc, const AnalysisViewHooks& hooks, QWidget* parent = nullptr);
+    CValueTableDlg(CCurvixDoc& doc, const GraphComputation& computation, const AnalysisViewHooks& hooks, QWidget* parent = nullptr);
 
     void OnMakeTable();
     void OnCopy();
@@ -33,6 +34,7 @@ private:
     void ShowTable();
 
     CCurvixDoc& doc;
+    const GraphComputation& computation;
     AnalysisViewHooks hooks;
     GraphKind kind = KindYofX;
     std::vector<CurvePoint> points;

@@ -2,6 +2,7 @@
 
 #include "AppStringFormat.h"
 #include "CCurvixDoc.h"
+#include "GraphComputation.h"
 
 #include <QComboBox>
 
@@ -18,16 +19,16 @@ QString Equation(const GraphItem& graph)
 
 }  // namespace
 
-void FillGraphChoice(QComboBox& box, const CCurvixDoc& doc, const std::function<bool(GraphKind)>& filter,
+void FillGraphChoice(QComboBox& box, const CCurvixDoc& doc, const GraphComputation& computation, const std::function<bool(GraphKind)>& filter,
                      int selectedListPosition)
 {
     box.clear();
-    for (int i = 0; i < doc.GetDisplayedCount(); ++i) {
-        const GraphItem& graph = doc.GetDisplayedGraph(i);
+    for (int i = 0; i < computation.DisplayedCount(); ++i) {
+        const GraphItem& graph = computation.DisplayedGraph(i);
         if (!IsKnownGraphKind(graph.kind) || !filter(graph.kind))
             continue;
         box.addItem(Equation(graph), i);
-        if (selectedListPosition >= 0 && doc.ListPositionOfDisplayed(i) == selectedListPosition)
+        if (selectedListPosition >= 0 && computation.ListPositionOfDisplayed(doc, i) == selectedListPosition)
             box.setCurrentIndex(box.count() - 1);
     }
 }

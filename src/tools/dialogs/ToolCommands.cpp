@@ -3,6 +3,7 @@
 #include "CAddTangentNormalDlg.h"
 #include "CAdvPropertySheet.h"
 #include "CCurvixDoc.h"
+#include "GraphComputation.h"
 #include "CFindPointsDlg.h"
 #include "CIntegralCalcResultsPage.h"
 #include "CIntegralSelGraphPage.h"
@@ -14,10 +15,10 @@ constexpr unsigned kIntegralCaption = 21000;  // "Calculate a definite integral/
 
 }  // namespace
 
-void OpenIntegralTool(CCurvixDoc& doc, AppSettings&, QWidget* parent)
+void OpenIntegralTool(CCurvixDoc& doc, const GraphComputation& computation, AppSettings&, QWidget* parent)
 {
     CAdvPropertySheet sheet(kIntegralCaption, parent);
-    auto* selection = new CIntegralSelGraphPage(doc);
+    auto* selection = new CIntegralSelGraphPage(doc, computation.InUse().precision);
     auto* results = new CIntegralCalcResultsPage(*selection, sheet);
     sheet.closeMode = true;
     sheet.AddPage(selection);
@@ -25,31 +26,31 @@ void OpenIntegralTool(CCurvixDoc& doc, AppSettings&, QWidget* parent)
     sheet.DoModal();
 }
 
-bool OpenTangentTool(CCurvixDoc& doc, AppSettings& settings, QWidget* parent)
+bool OpenTangentTool(CCurvixDoc& doc, const GraphComputation& computation, AppSettings& settings, QWidget* parent)
 {
-    CAddTangentNormalDlg dialog(doc, settings, parent);
+    CAddTangentNormalDlg dialog(doc, computation, settings, parent);
     dialog.exec();
     return dialog.added;
 }
 
-bool HasFunctionGraph(const CCurvixDoc& doc)
+bool HasFunctionGraph(const GraphComputation& computation)
 {
-    for (int i = 0; i < doc.GetDisplayedCount(); ++i) {
-        const GraphKind kind = doc.GetDisplayedGraph(i).kind;
+    for (int i = 0; i < computation.DisplayedCount(); ++i) {
+        const GraphKind kind = computation.DisplayedGraph(i).kind;
         if (kind == KindYofX || kind == KindXofY)
             return true;
     }
     return false;
 }
 
-void OpenPointsTool(CCurvixDoc& doc, QWidget* parent, const AnalysisViewHooks& hooks)
+void OpenPointsTool(CCurvixDoc& doc, const GraphComputation& computation, QWidget* parent, const AnalysisViewHooks& hooks)
 {
-    CFindPointsDlg dialog(doc, hooks, parent);
+    CFindPointsDlg dialog(doc, computation, hooks, parent);
     dialog.exec();
 }
 
-void OpenValueTableTool(CCurvixDoc& doc, QWidget* parent, const AnalysisViewHooks& hooks)
+void OpenValueTableTool(CCurvixDoc& doc, const GraphComputation& computation, QWidget* parent, const AnalysisViewHooks& hooks)
 {
-    CValueTableDlg dialog(doc, hooks, parent);
+    CValueTableDlg dialog(doc, computation, hooks, parent);
     dialog.exec();
 }

@@ -8,6 +8,7 @@
 
 class AppSettings;
 class CCurvixDoc;
+class GraphComputation;
 class QWidget;
 
 // What the analysis dialogs need of the graph view and the graph list.
@@ -22,14 +23,15 @@ struct AnalysisViewHooks {
     std::function<void(WorldPoint)> reveal;
 };
 
-// Runs the integral/area tool modally over the document's displayed graphs.
-void OpenIntegralTool(CCurvixDoc& doc, AppSettings& settings, QWidget* parent);
+// Runs the integral/area tool modally over the displayed graphs.
+void OpenIntegralTool(CCurvixDoc& doc, const GraphComputation& computation, AppSettings& settings, QWidget* parent);
 // Runs the tangent/normal tool; true when it added a graph to the list.
-bool OpenTangentTool(CCurvixDoc& doc, AppSettings& settings, QWidget* parent);
-// The document shows a graph whose points of interest can be searched:
+bool OpenTangentTool(CCurvixDoc& doc, const GraphComputation& computation, AppSettings& settings,
+                     QWidget* parent);
+// The computation shows a graph whose points of interest can be searched:
 // y = f(x) or x = f(y).
-bool HasFunctionGraph(const CCurvixDoc& doc);
+bool HasFunctionGraph(const GraphComputation& computation);
 // Runs the points of interest dialog modally.
-void OpenPointsTool(CCurvixDoc& doc, QWidget* parent, const AnalysisViewHooks& hooks);
+void OpenPointsTool(CCurvixDoc& doc, const GraphComputation& computation, QWidget* parent, const AnalysisViewHooks& hooks);
 // Runs the table of values dialog modally.
-void OpenValueTableTool(CCurvixDoc& doc, QWidget* parent, const AnalysisViewHooks& hooks);
+void OpenValueTableTool(CCurvixDoc& doc, const GraphComputation& computation, QWidget* parent, const AnalysisViewHooks& hooks);

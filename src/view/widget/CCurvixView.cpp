@@ -7,6 +7,7 @@
 #include "CCurvixDoc.h"
 #include "CGraphProgressDlg.h"
 #include "CursorPosFrame.h"
+#include "GraphComputation.h"
 #include "GraphDoneEvent.h"
 #include "GraphRenderer.h"
 #include "MessageBoxStyle.h"
@@ -86,9 +87,10 @@ constexpr double kPinchPerStep = 0.25;
 
 }  // namespace
 
-CCurvixView::CCurvixView(CCurvixDoc& doc, AppSettings& settings, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(doc), m_settings(settings), m_viewCursor(ViewCursor()),
-      m_analysis(doc, [this] { viewport()->update(); },
+CCurvixView::CCurvixView(CCurvixDoc& doc, GraphComputation& computation, AppSettings& settings, QWidget* parent)
+    : QAbstractScrollArea(parent), m_doc(doc), m_computation(computation), m_settings(settings),
+      m_viewCursor(ViewCursor()),
+      m_analysis(doc, computation, [this] { viewport()->update(); },
                  [this](const QString& text) {
                      if (m_frame)
                          m_frame->SetCursorPosText(text);
@@ -111,10 +113,7 @@ CCurvixView::CCurvixView(CCurvixDoc& doc, AppSettings& settings, QWidget* parent
 CCurvixView::~CCurvixView()
 {
     // The worker reports to this view's sink: it must end first.
-    if (m_doc.IsComputing()) {
-        m_doc.GetStopEvent().Set();
-        m_doc.WaitForComputation(WorkerThread::kInfinite, {});
-    }
+    m_computation.Stop();
     m_doc.RemoveView(this);
 }
 
@@ -125,7 +124,7 @@ void CCurvixView::SetFrame(CursorPosFrame* frame)
 
 ViewMapping CCurvixView::Mapping() const
 {
-    ViewMapping view(m_doc.coordSystemInUse, m_doc.zoomX, m_doc.zoomY);
+    ViewMapping view(m_computation.InUse(), m_doc.zoomX, m_doc.zoomY);
     view.SetPictureSize(m_picture);
     view.SetClientSize(viewport()->width(), viewport()->height());
     view.SetScrollPosition({horizontalScrollBar()->value(), verticalScrollBar()->value()});
@@ -134,7 +133,7 @@ ViewMapping CCurvixView::Mapping() const
 
 bool CCurvixView::HasPicture() const
 {
-    return m_doc.IsComputed() && m_doc.GetDisplayedCount() > 0;
+    return m_computation.IsComputed() && m_computation.DisplayedCount() > 0;
 }
 
 void CCurvixView::Refresh()
@@ -143,32 +142,32 @@ void CCurvixView::Refresh()
     m_cache.Empty();
     m_summaries.Clear();
     m_analysis.ClearFoundPoints();
-    const bool restart = m_doc.IsComputing();
+    const bool restart = m_computation.IsComputing();
     if (restart) {
-        if (!m_doc.NeedsRecompute())
+        if (!m_computation.NeedsRecompute(m_doc))
             return;  // let it finish
         if (!RestartComputation())
             return;
-    } else if (!m_doc.NeedsRecompute()) {
+    } else if (!m_computation.NeedsRecompute(m_doc)) {
         viewport()->update();
         return;
     }
     viewport()->setCursor(Qt::ArrowCursor);
-    if (!m_doc.CollectDisplayedGraphs()) {
+    if (!m_computation.Collect(m_doc)) {
         AppMessageBox::Show(this, kTooManyGraphs, kProgramNameCaption, MB_ICONEXCLAMATION);
         DestroyProgressDialog();
         return;
     }
     ShowProgressDialog(restart);
     m_sink = std::make_unique<QtComputationSink>(this, m_progressDlg.get());
-    if (!m_doc.StartComputation(*m_sink)) {
-        ReportFailure(m_doc.StartFailure());
+    if (!m_computation.Start(m_doc, *m_sink)) {
+        ReportFailure(m_computation.StartFailure());
         DestroyProgressDialog();
         return;
     }
     viewport()->update();
     m_progressDlg->update();
-    m_progressDlg->SetStopEvent(&m_doc.GetStopEvent());
+    m_progressDlg->SetStopEvent(&m_computation.StopEvent());
 }
 
 // Cancels the running worker and waits for it. The end report it posts
@@ -181,8 +180,8 @@ bool CCurvixView::RestartComputation()
     if (m_progressDlg)
         m_progressDlg->OnCancel();
     else
-        m_doc.GetStopEvent().Set();
-    return m_doc.WaitForComputation(WorkerThread::kInfinite, DispatchEvents);
+        m_computation.StopEvent().Set();
+    return m_computation.Wait(WorkerThread::kInfinite, DispatchEvents);
 }
 
 void CCurvixView::ShowProgressDialog(bool restart)
@@ -219,7 +218,7 @@ void CCurvixView::OnGraphDone(const GraphDoneEvent& done)
     // The worker posted its last report and is ending. This handler may run
     // inside another wait for it; the thread is joined once.
     if (m_doneFirst)
-        m_doc.WaitForComputation(WorkerThread::kInfinite, {});
+        m_computation.Wait(WorkerThread::kInfinite, {});
     m_doneFirst = true;
     if (m_doneSecond)
         DestroyProgressDialog();
@@ -244,7 +243,7 @@ void CCurvixView::ReportFailure(const ComputationFailure& failure)
 
 void CCurvixView::SelectGraph(const ComputationFailure& failure)
 {
-    const int position = m_doc.ListPositionOfDisplayed(failure.Graph());
+    const int position = m_computation.ListPositionOfDisplayed(m_doc, failure.Graph());
     if (position >= 0 && m_selectGraph)
         m_selectGraph(position);
 }
@@ -254,7 +253,7 @@ void CCurvixView::OnUpdate(DocView*, int)
     m_cache.Empty();
     if (HasPicture()) {
         viewport()->setCursor(m_viewCursor);
-        ViewMapping view(m_doc.coordSystemInUse, m_doc.zoomX, m_doc.zoomY);
+        ViewMapping view(m_computation.InUse(), m_doc.zoomX, m_doc.zoomY);
         const PixelSize picture = view.FitPicture();
         m_doc.zoomX = view.ZoomX();
         m_doc.zoomY = view.ZoomY();
@@ -304,7 +303,7 @@ void CCurvixView::Zoom(bool xAxis, bool yAxis, bool in)
 void CCurvixView::StepZoom(bool xAxis, bool yAxis, bool in)
 {
     m_centreOnShow = false;
-    const std::int32_t precision = m_doc.coordSystemInUse.precision;
+    const std::int32_t precision = m_computation.InUse().precision;
     const auto step = [in, precision](std::int32_t zoom) { return in ? ZoomInStep(zoom, precision) : ZoomOutStep(zoom); };
     if (xAxis)
         m_doc.zoomX = step(m_doc.zoomX);
@@ -348,12 +347,12 @@ void CCurvixView::CentreOnOrigin()
 
 bool CCurvixView::CanZoomInX() const
 {
-    return CanZoomIn(m_doc.zoomX, m_doc.coordSystemInUse.precision, m_picture.width);
+    return CanZoomIn(m_doc.zoomX, m_computation.InUse().precision, m_picture.width);
 }
 
 bool CCurvixView::CanZoomInY() const
 {
-    return CanZoomIn(m_doc.zoomY, m_doc.coordSystemInUse.precision, m_picture.height);
+    return CanZoomIn(m_doc.zoomY, m_computation.InUse().precision, m_picture.height);
 }
 
 bool CCurvixView::CanZoomOutX() const
@@ -427,13 +426,13 @@ void CCurvixView::scrollContentsBy(int dx, int dy)
 void CCurvixView::paintEvent(QPaintEvent* event)
 {
     const ViewMapping view = Mapping();
-    const GraphRenderer renderer(m_doc, m_settings, view, &m_summaries);
+    const GraphRenderer renderer(m_computation, m_settings, view, &m_summaries);
     const QRect exposed = event->rect();
     QPainter screen(viewport());
     m_lastDrawn = {};
-    if (m_doc.IsComputing() || !renderer.HasPicture()) {
+    if (m_computation.IsComputing() || !renderer.HasPicture()) {
         renderer.DrawBackground(screen, exposed);
-        if (!m_doc.IsComputing())
+        if (!m_computation.IsComputing())
             renderer.DrawEmptyMessage(screen);
         return;
     }
@@ -456,7 +455,7 @@ void CCurvixView::paintEvent(QPaintEvent* event)
 
 bool CCurvixView::IsOutOfDate() const
 {
-    return HasPicture() && !m_doc.IsComputing() && m_doc.NeedsRecompute();
+    return HasPicture() && !m_computation.IsComputing() && m_computation.NeedsRecompute(m_doc);
 }
 
 QRect CCurvixView::PrepareCache(const ViewMapping& view)

@@ -19,6 +19,7 @@ class CCurvixDoc;
 class ComputationFailure;
 class CGraphProgressDlg;
 class CursorPosFrame;
+class GraphComputation;
 class GraphDoneEvent;
 class GraphRenderer;
 class QtComputationSink;
@@ -32,8 +33,8 @@ class ViewMapping;
 // under the pointer to its frame.
 class CCurvixView : public QAbstractScrollArea, public DocView {
 public:
-    CCurvixView(CCurvixDoc& doc, AppSettings& settings, QWidget* parent = nullptr);
-    ~CCurvixView() override;  // doc.RemoveView(this)
+    CCurvixView(CCurvixDoc& doc, GraphComputation& computation, AppSettings& settings, QWidget* parent = nullptr);
+    ~CCurvixView() override;  // stops the computation, doc.RemoveView(this)
 
     // The window that shows the pointer position; may be null.
     void SetFrame(CursorPosFrame* frame);
@@ -112,6 +113,7 @@ private:
     bool HasPicture() const;
 
     CCurvixDoc& m_doc;
+    GraphComputation& m_computation;
     AppSettings& m_settings;
     CursorPosFrame* m_frame = nullptr;
     std::function<void(int)> m_selectGraph;

@@ -1,6 +1,6 @@
 #include "CurvePainter.h"
 
-#include "CCurvixDoc.h"
+#include "GraphComputation.h"
 #include "ColorChooser.h"
 #include "CurvePass.h"
 #include "CurveStyle.h"
@@ -13,7 +13,7 @@
 
 #include <optional>
 
-void CurvePainter::DrawCurves(QPainter& painter, const PaintContext& context, const CCurvixDoc& doc,
+void CurvePainter::DrawCurves(QPainter& painter, const PaintContext& context, const GraphComputation& computation,
                               CurveSummaries* summaries, const CurveStyle& style)
 {
     const PixelRect paint = context.PaintInDrawing();
@@ -21,8 +21,8 @@ void CurvePainter::DrawCurves(QPainter& painter, const PaintContext& context, co
     std::optional<MaskCurveSink> direct;
     if (QImage* image = style.smooth ? MaskCurveSink::DirectTarget(painter) : nullptr)
         direct.emplace(painter, *image, style.width);
-    for (int slot = 0; slot < doc.GetDisplayedCount(); ++slot) {
-        const GraphPoints& points = doc.GetGraphPoints(slot);
+    for (int slot = 0; slot < computation.DisplayedCount(); ++slot) {
+        const GraphPoints& points = computation.Points(slot);
         CurveSamples samples = CurveSamples::Of(points);
         if (summaries)
             samples.summary = summaries->For(slot, points);

@@ -1,6 +1,6 @@
 #pragma once
 
-class CCurvixDoc;
+class GraphComputation;
 class CurveSummaries;
 class PaintContext;
 class QPainter;
@@ -12,6 +12,6 @@ struct CurveStyle;
 class CurvePainter {
 public:
     // summaries, when given, keep the slots' block bounds between paints.
-    static void DrawCurves(QPainter& painter, const PaintContext& context, const CCurvixDoc& doc,
+    static void DrawCurves(QPainter& painter, const PaintContext& context, const GraphComputation& computation,
                            CurveSummaries* summaries, const CurveStyle& style);
 };

@@ -2,7 +2,7 @@
 
 #include "AppSettings.h"
 #include "AxesPainter.h"
-#include "CCurvixDoc.h"
+#include "GraphComputation.h"
 #include "CurvePainter.h"
 #include "CurveStyle.h"
 #include "EmptyViewPainter.h"
@@ -19,15 +19,15 @@ constexpr unsigned kNoGraphs = 3009;
 
 }  // namespace
 
-GraphRenderer::GraphRenderer(const CCurvixDoc& doc, const AppSettings& settings, const ViewMapping& view,
+GraphRenderer::GraphRenderer(const GraphComputation& computation, const AppSettings& settings, const ViewMapping& view,
                              CurveSummaries* summaries)
-    : m_doc(doc), m_settings(settings), m_view(view), m_summaries(summaries)
+    : m_computation(computation), m_settings(settings), m_view(view), m_summaries(summaries)
 {
 }
 
 bool GraphRenderer::HasPicture() const
 {
-    return m_doc.IsComputed() && m_doc.GetDisplayedCount() > 0;
+    return m_computation.IsComputed() && m_computation.DisplayedCount() > 0;
 }
 
 void GraphRenderer::DrawAll(QPainter& painter) const
@@ -54,7 +54,7 @@ void GraphRenderer::DrawBackground(QPainter& painter, const QRect& paint) const
 void GraphRenderer::DrawEmptyMessage(QPainter& painter) const
 {
     const ViewLayout layout(QSize(m_view.ClientSize().width, m_view.ClientSize().height));
-    EmptyViewPainter::Draw(painter, layout, m_doc.IsComputed() ? kNoGraphs : kNotComputed, m_settings.ShowLogo);
+    EmptyViewPainter::Draw(painter, layout, m_computation.IsComputed() ? kNoGraphs : kNotComputed, m_settings.ShowLogo);
 }
 
 void GraphRenderer::DrawGridAndAxes(QPainter& painter, const QRect& paint) const
@@ -106,6 +106,6 @@ void GraphRenderer::DrawCurves(QPainter& painter, const QRect& paint) const
     painter.save();
     painter.setClipRect(paint & picture & context.Layout().Area());
     painter.translate(context.Offset());
-    CurvePainter::DrawCurves(painter, context, m_doc, m_summaries, CurveStyle::From(m_settings));
+    CurvePainter::DrawCurves(painter, context, m_computation, m_summaries, CurveStyle::From(m_settings));
     painter.restore();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 class AppSettings;
-class CCurvixDoc;
+class GraphComputation;
 class CurveSummaries;
 class QPainter;
 class QRect;
@@ -14,10 +14,10 @@ class ViewMapping;
 class GraphRenderer {
 public:
     // summaries, when given, keep the curves' block bounds between paints.
-    GraphRenderer(const CCurvixDoc& doc, const AppSettings& settings, const ViewMapping& view,
+    GraphRenderer(const GraphComputation& computation, const AppSettings& settings, const ViewMapping& view,
                   CurveSummaries* summaries = nullptr);
 
-    // The document is computed and has a graph to show.
+    // The graphs are computed and there is one to show.
     bool HasPicture() const;
     // Everything, on a painter of the mapping's client size.
     void DrawAll(QPainter& painter) const;
@@ -33,7 +33,7 @@ private:
     bool HasExtent() const;
     void DrawBorder(QPainter& painter) const;
 
-    const CCurvixDoc& m_doc;
+    const GraphComputation& m_computation;
     const AppSettings& m_settings;
     const ViewMapping& m_view;
     CurveSummaries* m_summaries;

@@ -1,6 +1,7 @@
 #include "ViewAnalysis.h"
 
 #include "CCurvixDoc.h"
+#include "GraphComputation.h"
 #include "ViewMapping.h"
 
 #include <QClipboard>
@@ -46,8 +47,9 @@ std::pair<WorldPoint, WorldPoint> VisibleWorld(const ViewMapping& view)
     return {{topLeft.x, bottomRight.y}, {bottomRight.x, topLeft.y}};
 }
 
-ViewAnalysis::ViewAnalysis(CCurvixDoc& doc, std::function<void()> update, std::function<void(const QString&)> show)
-    : doc(doc), trace(doc), update(std::move(update)), show(std::move(show))
+ViewAnalysis::ViewAnalysis(const CCurvixDoc& doc, const GraphComputation& computation, std::function<void()> update,
+                           std::function<void(const QString&)> show)
+    : doc(doc), computation(computation), trace(doc, computation), update(std::move(update)), show(std::move(show))
 {
 }
 
@@ -59,8 +61,8 @@ bool ViewAnalysis::ToggleTrace()
     }
     int preferred = -1;
     const int position = selection ? selection() : -1;
-    for (int i = 0; position >= 0 && i < doc.GetDisplayedCount(); ++i) {
-        if (doc.ListPositionOfDisplayed(i) == position)
+    for (int i = 0; position >= 0 && i < computation.DisplayedCount(); ++i) {
+        if (computation.ListPositionOfDisplayed(doc, i) == position)
             preferred = i;
     }
     if (!trace.Start(preferred))
@@ -178,7 +180,7 @@ void ViewAnalysis::Draw(QPainter& painter, const ViewMapping& view) const
         painter.drawLine(at + QPointF(-kMarkSize, kMarkSize), at + QPointF(kMarkSize, -kMarkSize));
     }
     if (trace.Ready() && VisibleWindowPoint(view, trace.Point().x, trace.Point().y, at)) {
-        const QColor colour = GraphColour(doc.GetDisplayedGraph(trace.Displayed()).color);
+        const QColor colour = GraphColour(computation.DisplayedGraph(trace.Displayed()).color);
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::white);
         painter.drawEllipse(at, kMarkerRadius + 1, kMarkerRadius + 1);

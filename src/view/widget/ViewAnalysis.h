@@ -10,6 +10,7 @@
 #include <vector>
 
 class CCurvixDoc;
+class GraphComputation;
 class QKeyEvent;
 class QPainter;
 class QPointF;
@@ -28,7 +29,7 @@ std::pair<WorldPoint, WorldPoint> VisibleWorld(const ViewMapping& view);
 class ViewAnalysis {
 public:
     // update repaints the view; show puts a text into the read-out pane.
-    ViewAnalysis(CCurvixDoc& doc, std::function<void()> update, std::function<void(const QString&)> show);
+    ViewAnalysis(const CCurvixDoc& doc, const GraphComputation& computation, std::function<void()> update, std::function<void(const QString&)> show);
 
     // The list position of the graph selected in the graph list, -1 for
     // none; the trace starts on that graph when it is displayed.
@@ -62,7 +63,8 @@ private:
     void ShowReadout();
     void CopyReadout() const;
 
-    CCurvixDoc& doc;
+    const CCurvixDoc& doc;
+    const GraphComputation& computation;
     GraphTrace trace;
     std::function<void()> update;
     std::function<void(const QString&)> show;

@@ -2,7 +2,7 @@
 // the samples of one; progress, failures and cancelling keep their meaning.
 
 #include "CVariableTable.h"
-#include "GraphComputation.h"
+#include "SamplingRun.h"
 #include "ViewTestSupport.h"
 
 #include <chrono>
@@ -13,13 +13,7 @@
 
 namespace {
 
-template <unsigned N>
-void OnThreads(CCurvixDoc& doc)
-{
-    ComputeGraphs(doc, N);
-}
-
-class GraphComputationTest : public ComputationFixture {
+class SamplingRunTest : public ComputationFixture {
 protected:
     // Every kind, several parts each: the kinds that accumulate their step
     // start their parts from sums of steps.
@@ -39,7 +33,7 @@ protected:
     std::vector<ScaledPoint> Samples() const
     {
         std::vector<ScaledPoint> all;
-        for (int i = 0; i < doc.GetDisplayedCount(); ++i)
+        for (int i = 0; i < computation.DisplayedCount(); ++i)
             all.insert(all.end(), Slot(i).points.get(), Slot(i).points.get() + Slot(i).count);
         return all;
     }
@@ -52,8 +46,8 @@ protected:
             bool BlockDone(std::int32_t) override { return true; }
         } watch;
         const ManualResetEvent stop;
-        for (int i = 0; i < doc.GetDisplayedCount(); ++i) {
-            GraphPoints& slot = doc.GetGraphPoints(i);
+        for (int i = 0; i < computation.DisplayedCount(); ++i) {
+            GraphPoints& slot = computation.Points(i);
             std::unique_lock lock(theVariables.Lock());
             const GraphSampler sampler(slot);
             lock.unlock();
@@ -65,8 +59,8 @@ protected:
     // Computes every graph again.
     void RefreshAll(RecordingSink& to)
     {
-        for (int i = 0; i < doc.GetDisplayedCount(); ++i)
-            doc.GetGraphPoints(i).complete = false;
+        for (int i = 0; i < computation.DisplayedCount(); ++i)
+            computation.Points(i).complete = false;
         ASSERT_TRUE(Refresh(to));
         ASSERT_EQ(to.done, std::vector<bool>{true});
     }
@@ -77,15 +71,15 @@ protected:
     }
 };
 
-TEST_F(GraphComputationTest, AnyNumberOfThreadsGivesTheSamplesOfOneRun)
+TEST_F(SamplingRunTest, AnyNumberOfThreadsGivesTheSamplesOfOneRun)
 {
     AddGraphsOfEveryKind();
     RecordingSink first;
     ASSERT_TRUE(Refresh(first));
     const std::vector<ScaledPoint> reference = WholeSlotSamples();
-    ASSERT_GT(Slot(2).count, 6 * GraphComputation::kPartLength);
-    for (const auto worker : {&OneThread, &OnThreads<2>, &OnThreads<3>, &OnThreads<8>}) {
-        doc.SetGraphWorker(worker);
+    ASSERT_GT(Slot(2).count, 6 * SamplingRun::kPartLength);
+    for (const unsigned threads : {1u, 2u, 3u, 8u}) {
+        computation.SetThreads(threads);
         RecordingSink many;
         RefreshAll(many);
         const std::vector<ScaledPoint> samples = Samples();
@@ -96,10 +90,10 @@ TEST_F(GraphComputationTest, AnyNumberOfThreadsGivesTheSamplesOfOneRun)
 
 // The percent grows by whole steps below 100; the counter of complete
 // graphs never falls and never reaches the number of graphs.
-TEST_F(GraphComputationTest, ProgressCountsAllSamplesAndCompleteGraphs)
+TEST_F(SamplingRunTest, ProgressCountsAllSamplesAndCompleteGraphs)
 {
     AddGraphsOfEveryKind();
-    doc.SetGraphWorker(OnThreads<4>);
+    computation.SetThreads(4);
     std::vector<int> completes;
     sink.onProgress = [&](int, int complete) { completes.push_back(complete); };
     ASSERT_TRUE(Refresh(sink));
@@ -108,14 +102,14 @@ TEST_F(GraphComputationTest, ProgressCountsAllSamplesAndCompleteGraphs)
     EXPECT_LE(sink.percents.back(), 99);
     EXPECT_TRUE(std::is_sorted(sink.percents.begin(), sink.percents.end(), std::less_equal<int>()));
     EXPECT_TRUE(std::is_sorted(completes.begin(), completes.end()));
-    EXPECT_LT(completes.back(), doc.GetDisplayedCount());
+    EXPECT_LT(completes.back(), computation.DisplayedCount());
     EXPECT_GT(completes.back(), 0);
 }
 
 // An error ends the run where a run in slot order ends it: the first
 // failing slot, at its first failing sample, names the error; the slots
 // before it are complete, whatever the threads did meanwhile.
-TEST_F(GraphComputationTest, AnErrorEndsTheRunAsInSlotOrder)
+TEST_F(SamplingRunTest, AnErrorEndsTheRunAsInSlotOrder)
 {
     const struct {
         const char* what;
@@ -130,13 +124,13 @@ TEST_F(GraphComputationTest, AnErrorEndsTheRunAsInSlotOrder)
         {"an error while compiling", {"x^3", "x^2", "(x"}, 2, 1004},
     };
     for (const auto& row : rows) {
-        for (const auto worker : {&OneThread, &OnThreads<2>, &OnThreads<8>}) {
+        for (const unsigned threads : {1u, 2u, 8u}) {
             SCOPED_TRACE(row.what);
-            doc.DeleteContents();
+            NewContents();
             doc.coordSystem.precision = 3200;
             for (const char* graph : row.graphs)
                 Add(graph);
-            doc.SetGraphWorker(worker);
+            computation.SetThreads(threads);
             RecordingSink failing;
             ASSERT_TRUE(Refresh(failing));
             ASSERT_EQ(failing.failures.size(), 1u);
@@ -163,8 +157,8 @@ TEST(GraphComputationAlone, AStopBeforeTheStartComputesNothing)
     stop.Set();
     RecordingSink sink;
     for (const unsigned threads : {1u, 4u}) {
-        GraphComputation computation({&slots[0], &slots[1]}, stop, sink, threads);
-        EXPECT_EQ(computation.Run(), GraphComputation::Outcome::Stopped);
+        SamplingRun computation({&slots[0], &slots[1]}, stop, sink, threads);
+        EXPECT_EQ(computation.Run(), SamplingRun::Outcome::Stopped);
         EXPECT_FALSE(slots[0].complete || slots[1].complete);
     }
     EXPECT_TRUE(sink.percents.empty());
@@ -173,33 +167,33 @@ TEST(GraphComputationAlone, AStopBeforeTheStartComputesNothing)
 // The user interface thread starts, cancels and restarts the computation
 // again and again at random moments: every graph complete after a cancel
 // has the samples of an uninterrupted run, and the restarts end with all.
-TEST_F(GraphComputationTest, StartCancelAndRestartInALoop)
+TEST_F(SamplingRunTest, StartCancelAndRestartInALoop)
 {
     AddGraphsOfEveryKind();
     RecordingSink full;
     RefreshAll(full);
     const std::vector<ScaledPoint> reference = Samples();
     std::vector<size_t> offsets;
-    for (int i = 0, offset = 0; i < doc.GetDisplayedCount(); offset += Slot(i++).count)
+    for (int i = 0, offset = 0; i < computation.DisplayedCount(); offset += Slot(i++).count)
         offsets.push_back(static_cast<size_t>(offset));
 
-    for (int i = 0; i < doc.GetDisplayedCount(); ++i)
-        doc.GetGraphPoints(i).complete = false;
+    for (int i = 0; i < computation.DisplayedCount(); ++i)
+        computation.Points(i).complete = false;
     std::mt19937 random(3);
     int cancelled = 0;
     bool finished = false;
     for (int round = 0; round < 40 && !finished; ++round) {
         RecordingSink sink;
-        ASSERT_TRUE(doc.CollectDisplayedGraphs());
-        ASSERT_TRUE(doc.StartComputation(sink));
+        ASSERT_TRUE(computation.Collect(doc));
+        ASSERT_TRUE(computation.Start(doc, sink));
         std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 4000)(random)));
-        doc.GetStopEvent().Set();
-        ASSERT_TRUE(doc.WaitForComputation(WorkerThread::kInfinite, {}));
+        computation.StopEvent().Set();
+        ASSERT_TRUE(computation.Wait(WorkerThread::kInfinite, {}));
         ASSERT_EQ(sink.done.size(), 1u);
         finished = sink.done[0];
         cancelled += finished ? 0 : 1;
         EXPECT_TRUE(sink.failures.empty());
-        for (int i = 0; i < doc.GetDisplayedCount(); ++i) {
+        for (int i = 0; i < computation.DisplayedCount(); ++i) {
             const bool same = SameSamples(Slot(i).points.get(), &reference[offsets[static_cast<size_t>(i)]], Slot(i).count);
             EXPECT_TRUE(!Slot(i).complete || same) << "round " << round << ", graph " << i;
         }
