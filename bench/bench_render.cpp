@@ -14,6 +14,7 @@
 #include "Archive.h"
 #include "CCurvixDoc.h"
 #include "CCurvixView.h"
+#include "CGraphProgressDlg.h"
 #include "GraphComputation.h"
 #include "QuietComputationSink.h"
 #include "FileBytes.h"
@@ -23,6 +24,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QScrollBar>
 
 #include <benchmark/benchmark.h>
@@ -63,11 +65,6 @@ const Formula kFormulas[] = {
     {"arctg(x)*sin(x/3)", "atan(x)*sin(x/3)"},
 };
 
-void Dispatch()
-{
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
 // The 15 graphs over -40..40 on both axes.
 void FillDocument(CCurvixDoc& doc, int precision)
 {
@@ -101,9 +98,11 @@ struct ShownDocument {
     void Recompute()
     {
         view.Refresh();
-        computation.Wait(WorkerThread::kInfinite, Dispatch);
-        while (view.ProgressDialog())
-            Dispatch();
+        if (const CGraphProgressDlg* progress = view.ProgressDialog()) {
+            QEventLoop loop;
+            QObject::connect(progress, &QObject::destroyed, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
         if (!computation.IsComputed())
             std::abort();
     }
@@ -147,26 +146,35 @@ void LineScroll(benchmark::State& state)
     state.counters["band"] = shown.DrawnWidth();
 }
 
+// Runs compared by the wall clock: a child process's work, or a worker's,
+// is not this thread's CPU time.
+constexpr const char* kWallClock = "wall clock";
+
 // Brackets every formula, or takes the brackets off again: every graph is
 // a new function to sample, with the same values.
-void ChangeEveryFormula(CCurvixDoc& doc)
+void ChangeEveryFormula(CCurvixDoc& doc, bool& bracketed)
 {
+    bracketed = !bracketed;
     for (GraphItem* graph = doc.GetFirstGraph(); graph; graph = doc.GetNextGraph()) {
         std::string& formula = graph->expression;
-        formula = formula.front() == '(' ? formula.substr(1, formula.size() - 2) : "(" + formula + ")";
+        formula = bracketed ? "(" + formula + ")" : formula.substr(1, formula.size() - 2);
     }
 }
 
 // The window's recompute after every formula changed: from Refresh until
-// the window has taken the end report (progress shown on the way).
+// the window has taken the end report (progress shown on the way) and
+// painted the new picture.
 void WindowRecompute(benchmark::State& state)
 {
     ShownDocument shown(kPrecision);
     shown.Paint();
+    bool bracketed = false;
     for (auto _ : state) {
-        ChangeEveryFormula(shown.doc);
+        ChangeEveryFormula(shown.doc, bracketed);
         shown.Recompute();
+        shown.Paint();
     }
+    state.counters[kWallClock] = 1;
 }
 
 // The same sampling without a window.
@@ -178,12 +186,14 @@ void SamplingOnly(benchmark::State& state)
     GraphComputation computation(settings.defaultCoordSystem);
     FillDocument(doc, kPrecision);
     QuietComputationSink sink;
+    bool bracketed = false;
     for (auto _ : state) {
-        ChangeEveryFormula(doc);
+        ChangeEveryFormula(doc, bracketed);
         if (!computation.Collect(doc) || !computation.Start(doc, sink))
             std::abort();
         computation.Wait(WorkerThread::kInfinite, {});
     }
+    state.counters[kWallClock] = 1;
 }
 
 std::filesystem::path Scratch(const char* name)
@@ -219,8 +229,6 @@ std::string WriteGnuplotScript()
     script << "\n";
     return path.string();
 }
-
-constexpr const char* kWallClock = "wall clock";
 
 // A child process's work is not this process's CPU time: these runs are
 // compared by the wall clock.

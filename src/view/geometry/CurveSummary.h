@@ -32,5 +32,7 @@ public:
     const Block& At(std::int64_t block) const { return m_blocks[static_cast<std::size_t>(block)]; }
 
 private:
+    static Block Summarise(std::span<const ScaledPoint> points, std::size_t start, std::size_t end);
+
     std::vector<Block> m_blocks;
 };

@@ -7,11 +7,16 @@
 
 class GraphPoints;
 
-// The block bounds of each displayed slot's samples, made on first use.
-// Samples change only through a computation, and Refresh clears these
-// before it starts one; a slot whose buffer was replaced is summed up again.
+// The block bounds of each displayed slot's samples, made on the second
+// pass over the same samples: the first pass after a computation visits
+// every sample anyway, and making the bounds costs several such passes, so
+// they pay for themselves only from the passes after it (the bands drawn
+// after a scroll, repaints). Samples change only through a computation, and
+// Refresh clears these before it starts one; a slot whose buffer was
+// replaced starts again.
 class CurveSummaries {
 public:
+    // Null on the first pass over a slot's buffer.
     const CurveSummary* For(int slot, const GraphPoints& points);
     void Clear() { m_slots.clear(); }
 
