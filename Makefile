@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all bootstrap configure build run test bench clean
+.PHONY: all bootstrap configure build run test bench package clean
 
 all: build
 
@@ -26,6 +26,10 @@ test: build
 
 bench: build
 	@for b in $(BUILD_DIR)/bin/bench_*; do echo "== $$b"; "$$b" --benchmark_min_time=0.2; done
+
+# A Debian package of both programs and their desktop files, in $(BUILD_DIR)/.
+package: build
+	cd $(BUILD_DIR) && cpack
 
 clean:
 	rm -rf $(BUILD_DIR) build-*

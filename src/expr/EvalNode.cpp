@@ -238,11 +238,11 @@ double Product(const EvalNode& n, const EvalContext& c, std::index_sequence<K...
     const double values[] = {FactorValue(*children[K], c)...};
     const WalkItem* items = n.walk.data();
     // Without constants, factor i is value i.
-    constexpr bool valuesOnly = sizeof...(K) == sizeof...(M);
-    const auto factor = [&](size_t i) { return valuesOnly ? values[i] : TermWalkDetail::ValueOf(items[i], values); };
-    constexpr char ops[] = {Ops...};
+    constexpr bool kValuesOnly = sizeof...(K) == sizeof...(M);
+    const auto factor = [&](size_t i) { return kValuesOnly ? values[i] : TermWalkDetail::ValueOf(items[i], values); };
+    constexpr char kOps[] = {Ops...};
     double product = 1.0;
-    (TermWalkDetail::Join(product, factor(M), ops[M]) && ...);
+    (TermWalkDetail::Join(product, factor(M), kOps[M]) && ...);
     return TermValue(product);
 }
 

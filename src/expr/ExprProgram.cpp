@@ -33,7 +33,7 @@ TermShape ShapeOf(const std::vector<WalkItem>& items)
     auto isValue = [&](size_t i) { return items[i].slot == 0 && items[i].op == '*'; };
     auto isFactor = [&](size_t i) { return items[i].slot < 0 && items[i].op == '*'; };
     auto isExponent = [&](size_t i) { return items[i].slot < 0 && items[i].op == '^'; };
-    const size_t values = static_cast<size_t>(
+    const auto values = static_cast<size_t>(
         std::count_if(items.begin(), items.end(), [](const WalkItem& item) { return item.slot >= 0; }));
     if (values != 1)
         return TermShape::Other;

@@ -22,7 +22,7 @@ bool Report(const std::string& error, std::string& errorText)
 
 bool MemorySettingsBackend::Open(std::string& errorText)
 {
-    log.push_back("open");
+    log.emplace_back("open");
     return Report(openError, errorText);
 }
 
@@ -52,6 +52,6 @@ void MemorySettingsBackend::SetBinary(const std::string& name, const std::vector
 
 bool MemorySettingsBackend::Close(std::string& errorText)
 {
-    log.push_back("close");
+    log.emplace_back("close");
     return Report(closeError, errorText);
 }

@@ -5,6 +5,8 @@
 #include <unistd.h>
 #endif
 
+#include <utility>
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -29,7 +31,7 @@ bool CopyOwner(const fs::path& from, const fs::path& to)
 
 }  // namespace
 
-SaveTarget::SaveTarget(const fs::path& requested) : file(requested)
+SaveTarget::SaveTarget(fs::path requested) : file(std::move(requested))
 {
     FollowLinks();
 }

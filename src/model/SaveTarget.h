@@ -9,7 +9,7 @@
 // file's permission bits and, where the process may set it, its owner.
 class SaveTarget {
 public:
-    explicit SaveTarget(const std::filesystem::path& requested);
+    explicit SaveTarget(std::filesystem::path requested);
 
     // Why the links could not be followed (a loop, an unreadable link).
     std::error_code Error() const { return error; }

@@ -98,7 +98,7 @@ inline float* StrokeMask::TileRow(int column, int row)
     std::int32_t slot = m_slot[tile];
     if (slot < 0)
         slot = NewTile(tile);
-    return &m_cells[static_cast<std::size_t>(slot) * kTilePixels + row % kTile * kTile];
+    return &m_cells[static_cast<std::size_t>(slot) * kTilePixels + static_cast<std::size_t>(row % kTile) * kTile];
 }
 
 std::int32_t StrokeMask::NewTile(int tile)

@@ -3,6 +3,7 @@
 #include "GeometryTypes.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -61,7 +62,7 @@ void StrokeMask::Drain(Draw&& draw)
         const int rows = std::min(kTile, m_height - y);
         const float* cells = &m_cells[slot * kTilePixels];
         for (int row = 0; row < rows; ++row) {
-            const float* coverage = cells + row * kTile;
+            const float* coverage = cells + static_cast<std::ptrdiff_t>(row) * kTile;
             if (*std::max_element(coverage, coverage + count) > 0.0f)
                 draw(m_left + x, m_top + y + row, coverage, count);
         }
