@@ -2,17 +2,6 @@
 
 #include <QColorDialog>
 
-QColor FromColorRef(std::uint32_t color)
-{
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
-
-std::uint32_t ToColorRef(const QColor& color)
-{
-    return static_cast<std::uint32_t>(color.red()) | static_cast<std::uint32_t>(color.green()) << 8
-           | static_cast<std::uint32_t>(color.blue()) << 16;
-}
-
 std::optional<std::uint32_t> ChooseColor(QWidget* parent, std::uint32_t color,
                                          std::array<std::uint32_t, 16>& customColors)
 {

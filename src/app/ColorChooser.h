@@ -1,15 +1,12 @@
 #pragma once
 
+#include "ColorRef.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 
-class QColor;
 class QWidget;
-
-// Between the stored colours (0x00BBGGRR) and Qt's.
-QColor FromColorRef(std::uint32_t color);
-std::uint32_t ToColorRef(const QColor& color);
 
 // The colour dialog of the graph pages, started at a colour (0x00BBGGRR)
 // and sharing the program's 16 custom colours, which it updates. The chosen

@@ -1,6 +1,7 @@
 #include "ViewAnalysis.h"
 
 #include "CCurvixDoc.h"
+#include "ColorRef.h"
 #include "GraphComputation.h"
 #include "ViewMapping.h"
 
@@ -16,11 +17,6 @@ namespace {
 constexpr int kBigStep = 10;
 constexpr int kMarkerRadius = 5;
 constexpr int kMarkSize = 4;
-
-QColor GraphColour(std::uint32_t bgr)
-{
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
 
 }  // namespace
 
@@ -180,7 +176,7 @@ void ViewAnalysis::Draw(QPainter& painter, const ViewMapping& view) const
         painter.drawLine(at + QPointF(-kMarkSize, kMarkSize), at + QPointF(kMarkSize, -kMarkSize));
     }
     if (trace.Ready() && VisibleWindowPoint(view, trace.Point().x, trace.Point().y, at)) {
-        const QColor colour = GraphColour(computation.DisplayedGraph(trace.Displayed()).color);
+        const QColor colour = FromColorRef(computation.DisplayedGraph(trace.Displayed()).color);
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::white);
         painter.drawEllipse(at, kMarkerRadius + 1, kMarkerRadius + 1);

@@ -1,7 +1,7 @@
 #include "CurvePainter.h"
 
 #include "GraphComputation.h"
-#include "ColorChooser.h"
+#include "ColorRef.h"
 #include "CurvePass.h"
 #include "CurveStyle.h"
 #include "CurveSummaries.h"
