@@ -24,10 +24,10 @@ constexpr unsigned kTooLarge = 3142;
 
 }  // namespace
 
-CCurvixDoc::CCurvixDoc(const AppSettings& settings)
-    : coordSystemInUse(settings.defaultCoordSystem),
-      coordSystem(settings.defaultCoordSystem),
-      settings(settings)
+CCurvixDoc::CCurvixDoc(const AppSettings& appSettings)
+    : coordSystemInUse(appSettings.defaultCoordSystem),
+      coordSystem(appSettings.defaultCoordSystem),
+      settings(appSettings)
 {
 }
 
@@ -271,11 +271,11 @@ void CCurvixDoc::UpdateAllViews(DocView* sender, int hint)
     }
 }
 
-void CCurvixDoc::SetModifiedFlag(bool modified)
+void CCurvixDoc::SetModifiedFlag(bool flag)
 {
-    this->modified = modified;
+    modified = flag;
     savedState.reset();
-    if (!modified)
+    if (!flag)
         savedState = CaptureState();
 }
 

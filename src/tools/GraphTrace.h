@@ -21,7 +21,7 @@ class GraphPoints;
 // another computation holds it, the point stays where it was.
 class GraphTrace {
 public:
-    explicit GraphTrace(CCurvixDoc& doc) : doc(doc) {}
+    explicit GraphTrace(CCurvixDoc& document) : doc(document) {}
 
     // Starts on the displayed graph at preferred, or the first one when that
     // is not a traceable graph; at its middle sample. False, inactive, when

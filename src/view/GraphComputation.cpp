@@ -32,7 +32,7 @@ struct GraphComputation::Part {
 // or part before it has failed.
 class GraphComputation::Worker : public SampleWatch {
 public:
-    Worker(GraphComputation& computation, std::int64_t position) : computation(computation), position(position) {}
+    Worker(GraphComputation& owner, std::int64_t partPosition) : computation(owner), position(partPosition) {}
 
     bool BlockDone(std::int32_t samples) override
     {
@@ -45,9 +45,9 @@ private:
     const std::int64_t position;
 };
 
-GraphComputation::GraphComputation(std::vector<GraphPoints*> slots, const ManualResetEvent& stop,
-                                   ComputationSink& sink, unsigned threads)
-    : slots(std::move(slots)), stop(stop), sink(sink), threads(std::max(1u, threads)),
+GraphComputation::GraphComputation(std::vector<GraphPoints*> graphSlots, const ManualResetEvent& stopEvent,
+                                   ComputationSink& reports, unsigned threadCount)
+    : slots(std::move(graphSlots)), stop(stopEvent), sink(reports), threads(std::max(1u, threadCount)),
       samplers(this->slots.size()), partsLeft(this->slots.size())
 {
 }

@@ -56,12 +56,12 @@ void Register(QWidget* control, int id)
 
 }  // namespace
 
-CGraphDataForm::CGraphDataForm(CCurvixDoc& doc, AppSettings& settings, QWidget* parent)
-    : QWidget(parent), doc(doc), settings(settings)
+CGraphDataForm::CGraphDataForm(CCurvixDoc& document, AppSettings& appSettings, QWidget* parent)
+    : QWidget(parent), doc(document), settings(appSettings)
 {
     setProperty(kHelpIdProperty, kHelpId);
     CreateControls();
-    doc.AddView(this);
+    document.AddView(this);
     FillList(true);
 }
 
@@ -189,7 +189,7 @@ void CGraphDataForm::OnAddGraph()
     GraphItem graph;
     graph.color = GraphPalette::ForNewGraph(doc);
     CGraphPropsSheet sheet(graph, {true, canBeShown, doc.coordSystem, settings.customColors}, this);
-    sheet.RefuseDuplicates([this](const GraphItem& graph) { return IsDuplicate(graph, nullptr); });
+    sheet.RefuseDuplicates([this](const GraphItem& candidate) { return IsDuplicate(candidate, nullptr); });
     if (sheet.DoModal() != IDOK)
         return;
     DocumentState before = doc.CaptureState();

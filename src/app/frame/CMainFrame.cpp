@@ -60,10 +60,10 @@ std::uint32_t FocusHelpId()
 
 }  // namespace
 
-CMainFrame::CMainFrame(CCurvixDoc& doc, AppSettings& settings)
-    : doc(doc), settings(settings),
+CMainFrame::CMainFrame(CCurvixDoc& document, AppSettings& appSettings)
+    : doc(document), settings(appSettings),
       actions(*this, [this](unsigned id) { ExecuteCommand(id); }),
-      files(doc, *this, [this] { DocumentLoaded(); })
+      files(document, *this, [this] { DocumentLoaded(); })
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAcceptDrops(true);
@@ -76,7 +76,7 @@ CMainFrame::CMainFrame(CCurvixDoc& doc, AppSettings& settings)
     idleTimer->start(kIdleUpdateMs);
     RefreshRecentFiles();
     UpdateCommandUI();
-    recovery = std::make_unique<DocumentRecovery>(doc, DocumentRecovery::DefaultFolder());
+    recovery = std::make_unique<DocumentRecovery>(document, DocumentRecovery::DefaultFolder());
     CSplashWindow::ShowSplashWindow(this);
 }
 

@@ -43,8 +43,9 @@ QSize ToQSize(PixelSize size)
 
 }  // namespace
 
-FrameEditCommands::FrameEditCommands(CCurvixDoc& doc, AppSettings& settings, CCurvixView& view, QWidget& owner)
-    : doc(doc), settings(settings), view(view), owner(owner)
+FrameEditCommands::FrameEditCommands(CCurvixDoc& document, AppSettings& appSettings, CCurvixView& graphView,
+                                     QWidget& ownerWidget)
+    : doc(document), settings(appSettings), view(graphView), owner(ownerWidget)
 {
 }
 

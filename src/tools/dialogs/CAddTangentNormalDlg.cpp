@@ -60,10 +60,10 @@ CImageButton* Button(unsigned captionId, unsigned bitmapId, QWidget* parent)
 
 }  // namespace
 
-CAddTangentNormalDlg::CAddTangentNormalDlg(CCurvixDoc& doc, AppSettings& settings, QWidget* parent)
+CAddTangentNormalDlg::CAddTangentNormalDlg(CCurvixDoc& document, AppSettings& appSettings, QWidget* parent)
     : QDialog(parent),
-      doc(doc),
-      settings(settings),
+      doc(document),
+      settings(appSettings),
       graphList(new CGraphListBox(this)),
       kindPicture(new QLabel(this)),
       argumentLabel(new QLabel(this)),
@@ -113,8 +113,8 @@ CAddTangentNormalDlg::CAddTangentNormalDlg(CCurvixDoc& doc, AppSettings& setting
     layout->addWidget(closeButton, 6, 3);
     layout->addWidget(helpButton, 7, 3);
 
-    for (int i = 0; i < doc.GetDisplayedCount(); ++i)
-        displayed.push_back(doc.GetDisplayedGraph(i));
+    for (int i = 0; i < document.GetDisplayedCount(); ++i)
+        displayed.push_back(document.GetDisplayedGraph(i));
     graphList->SetCheckBoxes(false);
     graphList->FillFrom(displayed);
     connect(graphList, &QListWidget::currentRowChanged, this, &CAddTangentNormalDlg::OnSelectGraph);

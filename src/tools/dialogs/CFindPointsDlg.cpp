@@ -76,10 +76,10 @@ QString Number(double value)
 
 }  // namespace
 
-CFindPointsDlg::CFindPointsDlg(CCurvixDoc& doc, const AnalysisViewHooks& hooks, QWidget* parent)
+CFindPointsDlg::CFindPointsDlg(CCurvixDoc& document, const AnalysisViewHooks& viewHooks, QWidget* parent)
     : QDialog(parent),
-      doc(doc),
-      hooks(hooks),
+      doc(document),
+      hooks(viewHooks),
       graphBox(new QComboBox(this)),
       rootsRadio(new QRadioButton(AppText(kRoots), this)),
       extremaRadio(new QRadioButton(AppText(kExtrema), this)),
@@ -144,7 +144,7 @@ CFindPointsDlg::CFindPointsDlg(CCurvixDoc& doc, const AnalysisViewHooks& hooks, 
     layout->addLayout(exportRow, 8, 0, 1, 5);
     layout->setRowStretch(7, 1);
 
-    FillGraphChoice(*graphBox, doc, IsFunction, hooks.selected ? hooks.selected() : -1);
+    FillGraphChoice(*graphBox, document, IsFunction, viewHooks.selected ? viewHooks.selected() : -1);
     FillSeconds();
     SetRange();
     ShowGoal();

@@ -31,9 +31,9 @@ constexpr int kMaxExpression = 128;
 
 }  // namespace
 
-CIntegralSelGraphPage::CIntegralSelGraphPage(CCurvixDoc& doc)
+CIntegralSelGraphPage::CIntegralSelGraphPage(CCurvixDoc& document)
     : CPropertyPage(kTemplate, kCaption),
-      doc(doc),
+      doc(document),
       existingRadio(new QRadioButton(AppText(kExisting), this)),
       customRadio(new QRadioButton(AppText(kCustom), this)),
       graphGroup(new QGroupBox(AppText(kGraphGroup), this)),
@@ -91,8 +91,8 @@ CIntegralSelGraphPage::CIntegralSelGraphPage(CCurvixDoc& doc)
 // one the tool takes (x, y or t), x until then.
 std::string CIntegralSelGraphPage::CustomArgument() const
 {
-    const std::string letter = customLetter->text().toStdString();
-    return letter == "y" || letter == "t" ? letter : "x";
+    const std::string typed = customLetter->text().toStdString();
+    return typed == "y" || typed == "t" ? typed : "x";
 }
 
 void CIntegralSelGraphPage::OnInitDialog()

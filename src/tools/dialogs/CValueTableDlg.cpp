@@ -63,10 +63,10 @@ bool ReadNumber(const std::string& text, double& value)
 
 }  // namespace
 
-CValueTableDlg::CValueTableDlg(CCurvixDoc& doc, const AnalysisViewHooks& hooks, QWidget* parent)
+CValueTableDlg::CValueTableDlg(CCurvixDoc& document, const AnalysisViewHooks& viewHooks, QWidget* parent)
     : QDialog(parent),
-      doc(doc),
-      hooks(hooks),
+      doc(document),
+      hooks(viewHooks),
       graphBox(new QComboBox(this)),
       fromEdit(new QLineEdit(this)),
       toEdit(new QLineEdit(this)),
@@ -105,7 +105,8 @@ CValueTableDlg::CValueTableDlg(CCurvixDoc& doc, const AnalysisViewHooks& hooks, 
     layout->setRowStretch(3, 1);
     makeButton->setDefault(true);
 
-    FillGraphChoice(*graphBox, doc, [](GraphKind) { return true; }, hooks.selected ? hooks.selected() : -1);
+    FillGraphChoice(*graphBox, document, [](GraphKind) { return true; },
+                    viewHooks.selected ? viewHooks.selected() : -1);
     SetRange();
     ShowTable();
     connect(graphBox, &QComboBox::currentIndexChanged, this, &CValueTableDlg::SetRange);

@@ -46,8 +46,9 @@ std::pair<WorldPoint, WorldPoint> VisibleWorld(const ViewMapping& view)
     return {{topLeft.x, bottomRight.y}, {bottomRight.x, topLeft.y}};
 }
 
-ViewAnalysis::ViewAnalysis(CCurvixDoc& doc, std::function<void()> update, std::function<void(const QString&)> show)
-    : doc(doc), trace(doc), update(std::move(update)), show(std::move(show))
+ViewAnalysis::ViewAnalysis(CCurvixDoc& document, std::function<void()> requestUpdate,
+                           std::function<void(const QString&)> showText)
+    : doc(document), trace(document), update(std::move(requestUpdate)), show(std::move(showText))
 {
 }
 
