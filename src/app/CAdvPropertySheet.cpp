@@ -40,8 +40,8 @@ CAdvPropertySheet::TestDriver& Driver()
 
 }  // namespace
 
-CAdvPropertySheet::CAdvPropertySheet(unsigned captionId, QWidget* parent, int firstPage)
-    : QDialog(parent), tabs(new QTabWidget(this)), firstPage(firstPage)
+CAdvPropertySheet::CAdvPropertySheet(unsigned captionId, QWidget* parent, int startPage)
+    : QDialog(parent), tabs(new QTabWidget(this)), firstPage(startPage)
 {
     setWindowTitle(AppText(captionId));
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);

@@ -52,11 +52,11 @@ DefaultRange DefaultRangeOf(const CoordSystem& cs, GraphKind kind)
 
 }  // namespace
 
-CGraphPropsAdvancedPage::CGraphPropsAdvancedPage(CGraphPropsGeneralPage& generalPage, const CoordSystem& cs)
+CGraphPropsAdvancedPage::CGraphPropsAdvancedPage(CGraphPropsGeneralPage& general, const CoordSystem& cs)
     : CPropertyPage(kTemplate, kCaption),
-      generalPage(generalPage),
+      generalPage(general),
       coordSystem(cs),
-      graph(generalPage.graph),
+      graph(general.graph),
       caption(new QLabel(this)),
       useAdvanced(new QCheckBox(AppText(kUseAdvanced), this)),
       kindText(new QLabel(this)),

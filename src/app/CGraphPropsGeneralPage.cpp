@@ -37,9 +37,9 @@ constexpr int kMaxEquation = MAX_EXPR_TEXT;
 
 }  // namespace
 
-CGraphPropsGeneralPage::CGraphPropsGeneralPage(std::array<std::uint32_t, 16>& customColors)
+CGraphPropsGeneralPage::CGraphPropsGeneralPage(std::array<std::uint32_t, 16>& colors)
     : CPropertyPage(kTemplate, kCaption),
-      customColors(customColors),
+      customColors(colors),
       group(new QGroupBox(AppText(kNewGraphTitle), this)),
       kindList(new QComboBox(group)),
       firstLabel(new QLabel(group)),

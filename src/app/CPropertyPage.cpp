@@ -5,8 +5,8 @@
 #include "FieldFocus.h"
 #include "MessageBoxStyle.h"
 
-CPropertyPage::CPropertyPage(unsigned templateId, unsigned captionId)
-    : templateId(templateId), captionId(captionId)
+CPropertyPage::CPropertyPage(unsigned pageTemplate, unsigned titleId)
+    : templateId(pageTemplate), captionId(titleId)
 {
 }
 
@@ -37,14 +37,14 @@ void CPropertyPage::RegisterControl(QWidget* control, int controlId) const
     control->setProperty(kHelpIdProperty, ControlHelpId(controlId));
 }
 
-void CPropertyPage::ShowMessage(unsigned textId, unsigned captionId)
+void CPropertyPage::ShowMessage(unsigned textId, unsigned titleId)
 {
-    AppMessageBox::Show(this, textId, captionId, MB_ICONEXCLAMATION);
+    AppMessageBox::Show(this, textId, titleId, MB_ICONEXCLAMATION);
 }
 
-void CPropertyPage::Refuse(unsigned textId, unsigned captionId, QWidget* field)
+void CPropertyPage::Refuse(unsigned textId, unsigned titleId, QWidget* field)
 {
-    ShowMessage(textId, captionId);
+    ShowMessage(textId, titleId);
     FocusField(field);
 }
 

@@ -43,10 +43,10 @@ void SetColor(QLabel* label, const QColor& color)
 
 }  // namespace
 
-CReadingLine::CReadingLine(QLineEdit& field, std::function<std::string()> argument, QWidget* parent)
+CReadingLine::CReadingLine(QLineEdit& input, std::function<std::string()> currentArgument, QWidget* parent)
     : QWidget(parent),
-      field(field),
-      argument(std::move(argument)),
+      field(input),
+      argument(std::move(currentArgument)),
       reading(new QLabel(this)),
       warningIcon(new QLabel(this)),
       warnings(new QLabel(this))
@@ -76,7 +76,7 @@ CReadingLine::CReadingLine(QLineEdit& field, std::function<std::string()> argume
     retry.setSingleShot(true);
     retry.setInterval(kRetryMilliseconds);
     connect(&retry, &QTimer::timeout, this, &CReadingLine::Refresh);
-    connect(&field, &QLineEdit::textChanged, this, &CReadingLine::Refresh);
+    connect(&input, &QLineEdit::textChanged, this, &CReadingLine::Refresh);
 }
 
 void CReadingLine::Refresh()

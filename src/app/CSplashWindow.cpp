@@ -72,14 +72,14 @@ bool CSplashWindow::IsShown()
     return current != nullptr;
 }
 
-CSplashWindow::CSplashWindow(QWidget* frame, const QPixmap& picture)
+CSplashWindow::CSplashWindow(QWidget* frame, const QPixmap& image)
     : QWidget(frame, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
-      picture(picture)
+      picture(image)
 {
     // The splash never takes the input: keys keep going to the window that
     // has them, and the application-wide filter sees them all.
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setFixedSize(picture.size());
+    setFixedSize(image.size());
     setCursor(Qt::ArrowCursor);
     CenterOverOwner();
     timer.setSingleShot(true);

@@ -69,8 +69,8 @@ void DrawEquation(QPainter& painter, QRect r, const GraphItem& graph)
 
 }  // namespace
 
-GraphListDelegate::GraphListDelegate(CGraphListBox& list)
-    : QStyledItemDelegate(&list), list(list)
+GraphListDelegate::GraphListDelegate(CGraphListBox& listBox)
+    : QStyledItemDelegate(&listBox), list(listBox)
 {
 }
 

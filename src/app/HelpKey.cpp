@@ -12,7 +12,7 @@ namespace {
 // to it included.
 class HelpKeyFilter : public QObject {
 public:
-    HelpKeyFilter(QWidget& window, std::uint32_t contextId) : QObject(&window), contextId(contextId) {}
+    HelpKeyFilter(QWidget& window, std::uint32_t helpId) : QObject(&window), contextId(helpId) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {

@@ -39,22 +39,22 @@ QPalette SeeThrough(QPalette palette)
 
 }  // namespace
 
-CMenuChrome::CMenuChrome(QMainWindow* frame, QMenuBar* menuBar, QToolBar* toolBar)
-    : menuBar(menuBar), toolBar(toolBar), menuBarPalette(menuBar->palette()),
-      toolBarPalette(toolBar->palette())
+CMenuChrome::CMenuChrome(QMainWindow* frame, QMenuBar* mainMenu, QToolBar* mainToolBar)
+    : menuBar(mainMenu), toolBar(mainToolBar), menuBarPalette(mainMenu->palette()),
+      toolBarPalette(mainToolBar->palette())
 {
-    frame->removeToolBar(toolBar);
-    menuBar->setNativeMenuBar(false);
-    toolBar->setMovable(false);
-    toolBar->setIconSize(kButtonImageSize);
-    band = new CChromeBand(menuBar, toolBar, frame);
-    const bool wasMenuWidget = frame->menuWidget() == menuBar;
+    frame->removeToolBar(mainToolBar);
+    mainMenu->setNativeMenuBar(false);
+    mainToolBar->setMovable(false);
+    mainToolBar->setIconSize(kButtonImageSize);
+    band = new CChromeBand(mainMenu, mainToolBar, frame);
+    const bool wasMenuWidget = frame->menuWidget() == mainMenu;
     frame->setMenuWidget(band);
     // Replacing the menu widget schedules the old one for deletion; the menu
     // bar lives on inside the band.
     if (wasMenuWidget)
-        QCoreApplication::removePostedEvents(menuBar, QEvent::DeferredDelete);
-    toolBar->show();
+        QCoreApplication::removePostedEvents(mainMenu, QEvent::DeferredDelete);
+    mainToolBar->show();
     RedrawIcons();
 }
 

@@ -49,8 +49,8 @@ size_t OperandEnd(std::string_view text, size_t i)
 
 }  // namespace
 
-ExprWarningScan::ExprWarningScan(std::string_view typed)
-    : typed(typed), text(ExprText::Prepare(typed)), offsets(ExprText::SourceOffsets(typed))
+ExprWarningScan::ExprWarningScan(std::string_view source)
+    : typed(source), text(ExprText::Prepare(source)), offsets(ExprText::SourceOffsets(source))
 {
 }
 

@@ -102,7 +102,7 @@ std::vector<std::uint8_t> Bytes(const std::array<std::uint8_t, N>& image)
 
 }  // namespace
 
-AppSettings::AppSettings(SettingsBackend& backend) : backend(backend)
+AppSettings::AppSettings(SettingsBackend& store) : backend(store)
 {
     customColors.fill(kWhite);
     SetDefaultSettings(SettingAll);

@@ -27,8 +27,8 @@ Archive::Archive() : storing(true)
 {
 }
 
-Archive::Archive(std::vector<std::uint8_t> bytes, std::string path)
-    : buffer(std::move(bytes)), storing(false), path(std::move(path))
+Archive::Archive(std::vector<std::uint8_t> bytes, std::string sourcePath)
+    : buffer(std::move(bytes)), storing(false), path(std::move(sourcePath))
 {
 }
 

@@ -12,9 +12,9 @@
 #include <new>
 #include <utility>
 
-CCurvixDoc::CCurvixDoc(const AppSettings& settings)
-    : coordSystem(settings.defaultCoordSystem),
-      settings(settings)
+CCurvixDoc::CCurvixDoc(const AppSettings& appSettings)
+    : coordSystem(appSettings.defaultCoordSystem),
+      settings(appSettings)
 {
 }
 
@@ -160,11 +160,11 @@ void CCurvixDoc::UpdateAllViews(DocView* sender, int hint)
     }
 }
 
-void CCurvixDoc::SetModifiedFlag(bool modified)
+void CCurvixDoc::SetModifiedFlag(bool flag)
 {
-    this->modified = modified;
+    modified = flag;
     savedState.reset();
-    if (!modified)
+    if (!flag)
         savedState = CaptureState();
 }
 

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <utility>
 
-CDocFileException::CDocFileException(Cause cause, std::string message)
-    : cause(cause), message(std::move(message))
+CDocFileException::CDocFileException(Cause reason, std::string text)
+    : cause(reason), message(std::move(text))
 {
 }
 

@@ -12,17 +12,17 @@ constexpr unsigned kAboutGraph = 3015;  // "Graph:\n%s\n\n%s"
 
 }  // namespace
 
-ComputationFailure::ComputationFailure(std::vector<unsigned> messages) : messages(std::move(messages))
+ComputationFailure::ComputationFailure(std::vector<unsigned> messageIds) : messages(std::move(messageIds))
 {
 }
 
-ComputationFailure::ComputationFailure(int displayed, const GraphItem& item, std::vector<unsigned> messages)
-    : messages(std::move(messages)), graph(displayed), equation(GraphEquation::Shown(item))
+ComputationFailure::ComputationFailure(int displayed, const GraphItem& item, std::vector<unsigned> messageIds)
+    : messages(std::move(messageIds)), graph(displayed), equation(GraphEquation::Shown(item))
 {
 }
 
-ComputationFailure::ComputationFailure(int displayed, const GraphItem& item, const CExprException& error)
-    : error(error), graph(displayed), equation(GraphEquation::Shown(item))
+ComputationFailure::ComputationFailure(int displayed, const GraphItem& item, const CExprException& exception)
+    : error(exception), graph(displayed), equation(GraphEquation::Shown(item))
 {
 }
 

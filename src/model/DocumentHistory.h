@@ -14,7 +14,7 @@ class DocumentHistory {
 public:
     static constexpr std::size_t kDefaultCapacity = 100;
 
-    explicit DocumentHistory(std::size_t capacity = kDefaultCapacity) : capacity(capacity) {}
+    explicit DocumentHistory(std::size_t limit = kDefaultCapacity) : capacity(limit) {}
 
     // A change named name was made; before is the state it started from.
     // Forgets every step that could have been redone.

@@ -25,10 +25,10 @@ bool SyncToDisk(std::FILE* file)
 
 }  // namespace
 
-OutputFile::OutputFile(const std::filesystem::path& path, Mode mode) : path(path), mode(mode)
+OutputFile::OutputFile(const std::filesystem::path& targetPath, Mode openMode) : path(targetPath), mode(openMode)
 {
     errno = 0;
-    file = std::fopen(path.string().c_str(), mode == Mode::CreateNew ? "wbx" : "r+b");
+    file = std::fopen(targetPath.string().c_str(), openMode == Mode::CreateNew ? "wbx" : "r+b");
     if (!file)
         openError = LastSystemError();
 }

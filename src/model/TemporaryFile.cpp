@@ -9,10 +9,10 @@ constexpr int kNameAttempts = 100;
 
 }  // namespace
 
-TemporaryFile::TemporaryFile(const std::filesystem::path& target) : target(target)
+TemporaryFile::TemporaryFile(const std::filesystem::path& finalPath) : target(finalPath)
 {
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        path = target;
+        path = finalPath;
         path += ".tmp" + std::to_string(attempt);
         file.emplace(path, OutputFile::Mode::CreateNew);
         if (file->OpenError() != std::errc::file_exists)

@@ -14,7 +14,7 @@ QString Key(const std::string& name)
 
 QtSettingsBackend::QtSettingsBackend() = default;
 
-QtSettingsBackend::QtSettingsBackend(const QString& fileName) : fileName(fileName)
+QtSettingsBackend::QtSettingsBackend(const QString& file) : fileName(file)
 {
 }
 

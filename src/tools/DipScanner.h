@@ -17,7 +17,7 @@ struct Dip {
 // (after Break, or at End) counts too, with the bracket on its one side.
 class DipScanner {
 public:
-    explicit DipScanner(bool edges) : edges(edges) {}
+    explicit DipScanner(bool withEdges) : edges(withEdges) {}
 
     // The next sample; true when it completes a dip, which Found then
     // holds. Inline: it runs once a sample.

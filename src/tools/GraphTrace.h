@@ -22,7 +22,10 @@ class GraphPoints;
 // another computation holds it, the point stays where it was.
 class GraphTrace {
 public:
-    GraphTrace(const CCurvixDoc& doc, const GraphComputation& computation) : doc(doc), computation(computation) {}
+    GraphTrace(const CCurvixDoc& document, const GraphComputation& graphComputation)
+        : doc(document), computation(graphComputation)
+    {
+    }
 
     // Starts on the displayed graph at preferred, or the first one when that
     // is not a traceable graph; at its middle sample. False, inactive, when

@@ -11,7 +11,7 @@ class IntegralArguments {
 public:
     static constexpr int kBlock = 100;
 
-    IntegralArguments(double from, double to, double h) : from(from), to(to), h(h) {}
+    IntegralArguments(double start, double stop, double step) : from(start), to(stop), h(step) {}
 
     // Works out the next block and returns its size; the last block is the
     // one whose last position is one step or less before `to`.

@@ -10,8 +10,8 @@ constexpr double kSlack = 1e-9;
 
 }  // namespace
 
-IntegralPercent::IntegralPercent(double from, double to, IntegralSink& sink)
-    : from(from), span(to - from), sink(sink)
+IntegralPercent::IntegralPercent(double start, double to, IntegralSink& reports)
+    : from(start), span(to - start), sink(reports)
 {
     PlanNextCheck();
 }

@@ -32,8 +32,8 @@ public:
     // Told the share of the range done, 0 to 100, now and then; false stops.
     using Monitor = std::function<bool(int percent)>;
 
-    PointSearch(Function f, double from, double to, std::int32_t samplesPerUnit)
-        : f(std::move(f)), from(from), to(to), step(1.0 / samplesPerUnit)
+    PointSearch(Function function, double start, double stop, std::int32_t samplesPerUnit)
+        : f(std::move(function)), from(start), to(stop), step(1.0 / samplesPerUnit)
     {
     }
 

@@ -34,7 +34,7 @@ double ValueAt(CExpression& expression, double x)
 // Reports each new whole percent and tells whether to go on.
 class SearchMonitor {
 public:
-    explicit SearchMonitor(const PointRequest& request) : request(request) {}
+    explicit SearchMonitor(const PointRequest& searched) : request(searched) {}
 
     bool operator()(int percent)
     {

@@ -31,8 +31,8 @@ struct Point {
 
 class TangentProbe {
 public:
-    TangentProbe(const GraphItem& graph, std::int32_t samplesPerUnit)
-        : graph(graph), samplesPerUnit(samplesPerUnit), argument(GraphKindArgument(graph.kind))
+    TangentProbe(const GraphItem& probed, std::int32_t density)
+        : graph(probed), samplesPerUnit(density), argument(GraphKindArgument(probed.kind))
     {
         for (const char* name : {"x", "y", "t"})
             theVariables.SetAvailable(name, name == std::string_view(argument));

@@ -19,8 +19,8 @@ constexpr unsigned kOutOfMemory = 3190;
 
 }  // namespace
 
-GraphComputation::GraphComputation(const CoordSystem& inUse, unsigned threads)
-    : inUse(inUse), threads(std::max(1u, threads))
+GraphComputation::GraphComputation(const CoordSystem& initial, unsigned threadCount)
+    : inUse(initial), threads(std::max(1u, threadCount))
 {
 }
 

@@ -26,8 +26,8 @@ class ComputationSink;
 // operations.
 class GraphComputation {
 public:
-    // Nothing displayed yet; inUse is the coordinate system a new document has.
-    explicit GraphComputation(const CoordSystem& inUse, unsigned threads = SamplingRun::HardwareThreads());
+    // Nothing displayed yet; initial is the coordinate system a new document has.
+    explicit GraphComputation(const CoordSystem& initial, unsigned threadCount = SamplingRun::HardwareThreads());
     GraphComputation(const GraphComputation&) = delete;
     GraphComputation& operator=(const GraphComputation&) = delete;
     // Stops the running worker and waits for it.

@@ -7,12 +7,12 @@
 #include <cmath>
 #include <cstring>
 
-GraphSampler::GraphSampler(GraphPoints& slot) : slot(slot), scale(slot.source.range.precision)
+GraphSampler::GraphSampler(GraphPoints& graphSlot) : slot(graphSlot), scale(graphSlot.source.range.precision)
 {
-    SelectArgument(GraphKindArgument(slot.source.kind));
-    f = Compile(slot.source.expression);
-    if (slot.source.kind == KindParametric)
-        g = Compile(slot.source.expression2);
+    SelectArgument(GraphKindArgument(graphSlot.source.kind));
+    f = Compile(graphSlot.source.expression);
+    if (graphSlot.source.kind == KindParametric)
+        g = Compile(graphSlot.source.expression2);
 }
 
 void GraphSampler::SelectArgument(const char* name)

@@ -32,7 +32,7 @@ struct SamplingRun::Part {
 // or part before it has failed.
 class SamplingRun::Worker : public SampleWatch {
 public:
-    Worker(SamplingRun& computation, std::int64_t position) : computation(computation), position(position) {}
+    Worker(SamplingRun& owner, std::int64_t partPosition) : computation(owner), position(partPosition) {}
 
     bool BlockDone(std::int32_t samples) override
     {
@@ -45,9 +45,9 @@ private:
     const std::int64_t position;
 };
 
-SamplingRun::SamplingRun(std::vector<GraphPoints*> targets, const ManualResetEvent& stop,
-                                   ComputationSink& sink, unsigned threads)
-    : targets(std::move(targets)), stop(stop), sink(sink), threads(std::max(1u, threads)),
+SamplingRun::SamplingRun(std::vector<GraphPoints*> graphSlots, const ManualResetEvent& stopEvent,
+                         ComputationSink& reports, unsigned threadCount)
+    : targets(std::move(graphSlots)), stop(stopEvent), sink(reports), threads(std::max(1u, threadCount)),
       samplers(this->targets.size()), partsLeft(this->targets.size())
 {
 }

@@ -16,7 +16,7 @@ namespace {
 // A page that counts the protocol's calls and refuses to be left on demand.
 class ProbePage : public CPropertyPage {
 public:
-    explicit ProbePage(unsigned templateId) : CPropertyPage(templateId, 17000), field(new QLineEdit(this))
+    explicit ProbePage(unsigned pageTemplate) : CPropertyPage(pageTemplate, 17000), field(new QLineEdit(this))
     {
         RegisterControl(field, 1057);
         (new QVBoxLayout(this))->addWidget(field);

@@ -81,7 +81,7 @@ TEST(FunctionLibrary, RefusesWrongArgumentsWithHelpText)
     };
     for (const auto& [text, help] : rows) {
         SCOPED_TRACE(text);
-        const Caught caught = CatchExpr([&] { Compile(text); });
+        const Caught caught = CatchExpr([formula = text] { Compile(formula); });
         // Two arguments to a one-argument function: 1017; one to a two-argument one: 1016.
         const int code = *help == '\0' ? 1020 : std::strchr(text, ',') ? 1017 : 1016;
         ExpectError(caught, code, help);

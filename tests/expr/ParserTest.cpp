@@ -2,7 +2,6 @@
 
 namespace {
 
-constexpr double E = 2.718281828;
 constexpr double PI = 3.141592653589793;
 
 // How text splits into signed terms and factors, and how numbers, names,

@@ -41,7 +41,6 @@ TEST(GraphPalette, FirstColourNoGraphUses)
 
 TEST_F(DocumentFixture, NewGraphColourSkipsTheDocumentsColours)
 {
-    CCurvixDoc doc(settings);
     EXPECT_EQ(GraphPalette::ForNewGraph(doc), GraphPalette::Colour(0));
     for (std::uint32_t colour : {GraphPalette::Colour(1), GraphPalette::Colour(0)}) {
         GraphItem item = MakeGraph(KindYofX, "x");

@@ -30,20 +30,20 @@ TEST_F(Computation, OnlyChangedGraphsAreSampledAgain)
         void (*apply)(CCurvixDoc& doc);
         std::vector<int> sampled;
     } const cases[] = {
-        {"colour", [](CCurvixDoc& doc) { doc.GetFirstGraph()->color = 0xFF; }, {}},
-        {"order", [](CCurvixDoc& doc) {
-             const GraphItem first = *doc.GetFirstGraph();
-             doc.RemoveGraph(0);
-             doc.AddGraph(first);
+        {"colour", [](CCurvixDoc& changed) { changed.GetFirstGraph()->color = 0xFF; }, {}},
+        {"order", [](CCurvixDoc& changed) {
+             const GraphItem first = *changed.GetFirstGraph();
+             changed.RemoveGraph(0);
+             changed.AddGraph(first);
          }, {}},
-        {"expression", [](CCurvixDoc& doc) { doc.GetFirstGraph()->expression = "x+1"; }, {0}},
-        {"duplicate", [](CCurvixDoc& doc) {  // each copy of a graph has its own slot
-             doc.GetFirstGraph();
-             const GraphItem square = *doc.GetNextGraph();
-             doc.RemoveGraph(2);
-             doc.AddGraph(square);
+        {"expression", [](CCurvixDoc& changed) { changed.GetFirstGraph()->expression = "x+1"; }, {0}},
+        {"duplicate", [](CCurvixDoc& changed) {  // each copy of a graph has its own slot
+             changed.GetFirstGraph();
+             const GraphItem square = *changed.GetNextGraph();
+             changed.RemoveGraph(2);
+             changed.AddGraph(square);
          }, {2}},
-        {"coordinate system", [](CCurvixDoc& doc) { doc.coordSystem.precision = 100; }, {0, 1, 2}},
+        {"coordinate system", [](CCurvixDoc& changed) { changed.coordSystem.precision = 100; }, {0, 1, 2}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.change);
@@ -142,16 +142,17 @@ TEST_F(Computation, RefusalsTellWhatToShow)
         std::vector<std::string> texts;
         int graph;
     } const cases[] = {
-        {"polar range too large", [](CCurvixDoc& doc) { doc.coordSystem.polarRange = {0, 10, 3200}; },
+        {"polar range too large", [](CCurvixDoc& changed) { changed.coordSystem.polarRange = {0, 10, 3200}; },
          {Text(3142)}, -1},
-        {"edges too large", [](CCurvixDoc& doc) { doc.coordSystem.left = -1e9; }, {Text(3142)}, -1},
-        {"own range too large", [](CCurvixDoc& doc) {
-             GraphItem* graph = doc.GetFirstGraph();
+        {"edges too large", [](CCurvixDoc& changed) { changed.coordSystem.left = -1e9; }, {Text(3142)}, -1},
+        {"own range too large", [](CCurvixDoc& changed) {
+             GraphItem* graph = changed.GetFirstGraph();
              graph->kind = KindPolar;
              graph->useAdvanced = true;
              graph->advRange = {0, 1e12, 3200};
          }, {AboutGraph("r = x", Text(3142))}, 0},
-        {"formula too long", [&](CCurvixDoc& doc) { doc.AddGraph(*doc.GetFirstGraph())->expression = tooLong; },
+        {"formula too long",
+         [&](CCurvixDoc& changed) { changed.AddGraph(*changed.GetFirstGraph())->expression = tooLong; },
          {AboutGraph("y = " + tooLong.substr(0, 255) + "...", Text(3017))}, 1},
     };
     for (const Case& c : cases) {

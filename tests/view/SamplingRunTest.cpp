@@ -183,16 +183,16 @@ TEST_F(SamplingRunTest, StartCancelAndRestartInALoop)
     int cancelled = 0;
     bool finished = false;
     for (int round = 0; round < 40 && !finished; ++round) {
-        RecordingSink sink;
+        RecordingSink roundSink;
         ASSERT_TRUE(computation.Collect(doc));
-        ASSERT_TRUE(computation.Start(doc, sink));
+        ASSERT_TRUE(computation.Start(doc, roundSink));
         std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 4000)(random)));
         computation.StopEvent().Set();
         ASSERT_TRUE(computation.Wait(WorkerThread::kInfinite, {}));
-        ASSERT_EQ(sink.done.size(), 1u);
-        finished = sink.done[0];
+        ASSERT_EQ(roundSink.done.size(), 1u);
+        finished = roundSink.done[0];
         cancelled += finished ? 0 : 1;
-        EXPECT_TRUE(sink.failures.empty());
+        EXPECT_TRUE(roundSink.failures.empty());
         for (int i = 0; i < computation.DisplayedCount(); ++i) {
             const bool same = SameSamples(Slot(i).points.get(), &reference[offsets[static_cast<size_t>(i)]], Slot(i).count);
             EXPECT_TRUE(!Slot(i).complete || same) << "round " << round << ", graph " << i;

@@ -50,8 +50,8 @@ bool IsPrintFlag(const QString& argument)
 
 }  // namespace
 
-CCurvixApp::CCurvixApp(QStringList arguments)
-    : arguments(std::move(arguments)), settings(backend),
+CCurvixApp::CCurvixApp(QStringList commandLine)
+    : arguments(std::move(commandLine)), settings(backend),
       conversionPrompt(std::make_unique<FrameConversionPrompt>()), doc(settings),
       computation(settings.defaultCoordSystem)
 {

@@ -52,9 +52,9 @@ QSpinBox* SideBox(int value, QWidget* parent)
 
 }  // namespace
 
-CExportPictureDlg::CExportPictureDlg(const AppSettings& settings, PixelSize viewClient, PixelSize wholeClient,
+CExportPictureDlg::CExportPictureDlg(const AppSettings& settings, PixelSize viewSize, PixelSize wholeSize,
                                      QWidget* parent)
-    : QDialog(parent), viewClient(viewClient), wholeClient(wholeClient)
+    : QDialog(parent), viewClient(viewSize), wholeClient(wholeSize)
 {
     setWindowTitle(AppText(kCaption));
     InstallHelpKey(*this, kHelpId);

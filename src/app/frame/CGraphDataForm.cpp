@@ -57,13 +57,13 @@ void Register(QWidget* control, int id)
 
 }  // namespace
 
-CGraphDataForm::CGraphDataForm(CCurvixDoc& doc, const GraphComputation& computation, AppSettings& settings,
-                               QWidget* parent)
-    : QWidget(parent), doc(doc), computation(computation), settings(settings)
+CGraphDataForm::CGraphDataForm(CCurvixDoc& document, const GraphComputation& graphComputation,
+                               AppSettings& appSettings, QWidget* parent)
+    : QWidget(parent), doc(document), computation(graphComputation), settings(appSettings)
 {
     setProperty(kHelpIdProperty, kHelpId);
     CreateControls();
-    doc.AddView(this);
+    document.AddView(this);
     FillList(true);
 }
 
@@ -191,7 +191,7 @@ void CGraphDataForm::OnAddGraph()
     GraphItem graph;
     graph.color = GraphPalette::ForNewGraph(doc);
     CGraphPropsSheet sheet(graph, {true, canBeShown, doc.coordSystem, settings.customColors}, this);
-    sheet.RefuseDuplicates([this](const GraphItem& graph) { return IsDuplicate(graph, nullptr); });
+    sheet.RefuseDuplicates([this](const GraphItem& candidate) { return IsDuplicate(candidate, nullptr); });
     if (sheet.DoModal() != IDOK)
         return;
     DocumentState before = doc.CaptureState();

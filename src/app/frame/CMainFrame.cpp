@@ -61,10 +61,10 @@ std::uint32_t FocusHelpId()
 
 }  // namespace
 
-CMainFrame::CMainFrame(CCurvixDoc& doc, GraphComputation& computation, AppSettings& settings)
-    : doc(doc), computation(computation), settings(settings),
+CMainFrame::CMainFrame(CCurvixDoc& document, GraphComputation& graphComputation, AppSettings& appSettings)
+    : doc(document), computation(graphComputation), settings(appSettings),
       actions(*this, [this](unsigned id) { ExecuteCommand(id); }),
-      files(doc, *this, [this] { DocumentLoaded(); })
+      files(document, *this, [this] { DocumentLoaded(); })
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAcceptDrops(true);
@@ -77,7 +77,7 @@ CMainFrame::CMainFrame(CCurvixDoc& doc, GraphComputation& computation, AppSettin
     idleTimer->start(kIdleUpdateMs);
     RefreshRecentFiles();
     UpdateCommandUI();
-    recovery = std::make_unique<DocumentRecovery>(doc, DocumentRecovery::DefaultFolder());
+    recovery = std::make_unique<DocumentRecovery>(document, DocumentRecovery::DefaultFolder());
     CSplashWindow::ShowSplashWindow(this);
 }
 

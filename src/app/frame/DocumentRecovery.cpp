@@ -30,7 +30,8 @@ QString LockPathOf(const QString& copyPath)
 
 }  // namespace
 
-DocumentRecovery::DocumentRecovery(CCurvixDoc& doc, QString folder) : doc(doc), folder(std::move(folder))
+DocumentRecovery::DocumentRecovery(CCurvixDoc& document, QString recoveryFolder)
+    : doc(document), folder(std::move(recoveryFolder))
 {
     QDir().mkpath(this->folder);
     copyPath = QDir(this->folder).filePath(CopyName(QString::number(QCoreApplication::applicationPid())));

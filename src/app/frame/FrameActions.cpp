@@ -17,8 +17,8 @@ constexpr unsigned kRecentFilePlaceholder = 18016;
 
 }  // namespace
 
-FrameActions::FrameActions(QWidget& owner, std::function<void(unsigned)> run)
-    : run(std::move(run)), keypad(new KeypadKeys(owner, this->run))
+FrameActions::FrameActions(QWidget& owner, std::function<void(unsigned)> runCommand)
+    : run(std::move(runCommand)), keypad(new KeypadKeys(owner, this->run))
 {
     for (const FrameCommandInfo& command : FrameCommandTable())
         CreateAction(owner, command.id, command.menuTextId, command.key, command.checkable);

@@ -33,19 +33,19 @@ QMenu* BuildMenu(CMainFrame& frame, std::initializer_list<unsigned> ids)
 
 }  // namespace
 
-FrameContextMenus::FrameContextMenus(CMainFrame& frame)
-    : QObject(&frame), frame(frame),
-      viewMenu(BuildMenu(frame, {ID_ZOOM_IN, ID_ZOOM_OUT, ID_CENTRE_ON_ORIGIN, 0, ID_COPY_PICTURE,
+FrameContextMenus::FrameContextMenus(CMainFrame& mainFrame)
+    : QObject(&mainFrame), frame(mainFrame),
+      viewMenu(BuildMenu(mainFrame, {ID_ZOOM_IN, ID_ZOOM_OUT, ID_CENTRE_ON_ORIGIN, 0, ID_COPY_PICTURE,
                                  ID_EXPORT_PICTURE, 0, ID_TOGGLE_GRID, ID_TOGGLE_CURR_POS})),
-      itemMenu(BuildMenu(frame, {ID_SELECTED_GRAPH_PROPERTIES, ID_SELECTED_GRAPH_VISIBILITY,
+      itemMenu(BuildMenu(mainFrame, {ID_SELECTED_GRAPH_PROPERTIES, ID_SELECTED_GRAPH_VISIBILITY,
                                  ID_SELECTED_GRAPH_REMOVE, 0, ID_TANGENT, ID_INTEGRAL})),
-      emptyMenu(BuildMenu(frame, {ID_ADD_GRAPH}))
+      emptyMenu(BuildMenu(mainFrame, {ID_ADD_GRAPH}))
 {
-    CCurvixView& view = frame.View();
+    CCurvixView& view = mainFrame.View();
     view.setContextMenuPolicy(Qt::CustomContextMenu);
     // The scroll areas report points of their viewports.
     connect(&view, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { ShowViewMenu(at); });
-    CGraphListBox& list = frame.Form().List();
+    CGraphListBox& list = mainFrame.Form().List();
     list.setContextMenuPolicy(Qt::CustomContextMenu);
     connect(&list, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) { ShowListMenu(at); });
 }

@@ -38,8 +38,8 @@ void ReportFailure(QWidget* owner, const CDocFileException& error)
 
 }  // namespace
 
-FrameDocumentFiles::FrameDocumentFiles(CCurvixDoc& doc, QWidget& owner, std::function<void()> loaded)
-    : doc(doc), owner(owner), loaded(std::move(loaded)), recent(kRecentFiles)
+FrameDocumentFiles::FrameDocumentFiles(CCurvixDoc& document, QWidget& ownerWidget, std::function<void()> onLoaded)
+    : doc(document), owner(ownerWidget), loaded(std::move(onLoaded)), recent(kRecentFiles)
 {
     recent.Load();
 }

@@ -43,9 +43,9 @@ QSize ToQSize(PixelSize size)
 
 }  // namespace
 
-FrameEditCommands::FrameEditCommands(CCurvixDoc& doc, const GraphComputation& computation, AppSettings& settings,
-                                     CCurvixView& view, QWidget& owner)
-    : doc(doc), computation(computation), settings(settings), view(view), owner(owner)
+FrameEditCommands::FrameEditCommands(CCurvixDoc& document, const GraphComputation& graphComputation,
+                                     AppSettings& appSettings, CCurvixView& graphView, QWidget& ownerWidget)
+    : doc(document), computation(graphComputation), settings(appSettings), view(graphView), owner(ownerWidget)
 {
 }
 

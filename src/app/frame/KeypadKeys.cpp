@@ -21,8 +21,8 @@ bool TakesText(const QWidget* widget)
 
 }  // namespace
 
-KeypadKeys::KeypadKeys(QWidget& window, std::function<void(unsigned)> run)
-    : QObject(&window), window(window), run(std::move(run))
+KeypadKeys::KeypadKeys(QWidget& keyWindow, std::function<void(unsigned)> runCommand)
+    : QObject(&keyWindow), window(keyWindow), run(std::move(runCommand))
 {
     qApp->installEventFilter(this);
 }

@@ -15,8 +15,8 @@ QString Key(int i)
 
 }  // namespace
 
-RecentFileList::RecentFileList(int size)
-    : size(size)
+RecentFileList::RecentFileList(int capacity)
+    : size(capacity)
 {
 }
 

@@ -12,8 +12,8 @@ constexpr int kStep = 8;
 
 }  // namespace
 
-SplitterKeyMover::SplitterKeyMover(QSplitter& splitter)
-    : QObject(&splitter), splitter(splitter)
+SplitterKeyMover::SplitterKeyMover(QSplitter& moved)
+    : QObject(&moved), splitter(moved)
 {
 }
 

@@ -61,11 +61,12 @@ CImageButton* Button(unsigned captionId, unsigned bitmapId, QWidget* parent)
 
 }  // namespace
 
-CAddTangentNormalDlg::CAddTangentNormalDlg(CCurvixDoc& doc, const GraphComputation& computation, AppSettings& settings, QWidget* parent)
+CAddTangentNormalDlg::CAddTangentNormalDlg(CCurvixDoc& document, const GraphComputation& graphComputation,
+                                           AppSettings& appSettings, QWidget* parent)
     : QDialog(parent),
-      doc(doc),
-      computation(computation),
-      settings(settings),
+      doc(document),
+      computation(graphComputation),
+      settings(appSettings),
       graphList(new CGraphListBox(this)),
       kindPicture(new QLabel(this)),
       argumentLabel(new QLabel(this)),

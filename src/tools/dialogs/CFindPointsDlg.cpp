@@ -77,11 +77,12 @@ QString Number(double value)
 
 }  // namespace
 
-CFindPointsDlg::CFindPointsDlg(CCurvixDoc& doc, const GraphComputation& computation, const AnalysisViewHooks& hooks, QWidget* parent)
+CFindPointsDlg::CFindPointsDlg(CCurvixDoc& document, const GraphComputation& graphComputation,
+                               const AnalysisViewHooks& viewHooks, QWidget* parent)
     : QDialog(parent),
-      doc(doc),
-      computation(computation),
-      hooks(hooks),
+      doc(document),
+      computation(graphComputation),
+      hooks(viewHooks),
       graphBox(new QComboBox(this)),
       rootsRadio(new QRadioButton(AppText(kRoots), this)),
       extremaRadio(new QRadioButton(AppText(kExtrema), this)),

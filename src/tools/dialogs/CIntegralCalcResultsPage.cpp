@@ -77,10 +77,10 @@ QLabel* PictureLabel(unsigned bitmapId, QWidget* parent)
 
 }  // namespace
 
-CIntegralCalcResultsPage::CIntegralCalcResultsPage(CIntegralSelGraphPage& selection, CAdvPropertySheet& sheet)
+CIntegralCalcResultsPage::CIntegralCalcResultsPage(CIntegralSelGraphPage& selectionPage, CAdvPropertySheet& ownerSheet)
     : CPropertyPage(kTemplate, kCaption),
-      selection(selection),
-      sheet(sheet),
+      selection(selectionPage),
+      sheet(ownerSheet),
       formula(new QLabel(this)),
       letterLabel(new QLabel(this)),
       upperLimit(new QLabel(this)),

@@ -31,10 +31,10 @@ constexpr int kMaxExpression = 128;
 
 }  // namespace
 
-CIntegralSelGraphPage::CIntegralSelGraphPage(CCurvixDoc& doc, std::int32_t precisionInUse)
+CIntegralSelGraphPage::CIntegralSelGraphPage(CCurvixDoc& document, std::int32_t precision)
     : CPropertyPage(kTemplate, kCaption),
-      doc(doc),
-      precisionInUse(precisionInUse),
+      doc(document),
+      precisionInUse(precision),
       existingRadio(new QRadioButton(AppText(kExisting), this)),
       customRadio(new QRadioButton(AppText(kCustom), this)),
       graphGroup(new QGroupBox(AppText(kGraphGroup), this)),
@@ -92,8 +92,8 @@ CIntegralSelGraphPage::CIntegralSelGraphPage(CCurvixDoc& doc, std::int32_t preci
 // one the tool takes (x, y or t), x until then.
 std::string CIntegralSelGraphPage::CustomArgument() const
 {
-    const std::string letter = customLetter->text().toStdString();
-    return letter == "y" || letter == "t" ? letter : "x";
+    const std::string typed = customLetter->text().toStdString();
+    return typed == "y" || typed == "t" ? typed : "x";
 }
 
 void CIntegralSelGraphPage::OnInitDialog()

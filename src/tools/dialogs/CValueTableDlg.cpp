@@ -64,11 +64,12 @@ bool ReadNumber(const std::string& text, double& value)
 
 }  // namespace
 
-CValueTableDlg::CValueTableDlg(CCurvixDoc& doc, const GraphComputation& computation, const AnalysisViewHooks& hooks, QWidget* parent)
+CValueTableDlg::CValueTableDlg(CCurvixDoc& document, const GraphComputation& graphComputation,
+                               const AnalysisViewHooks& viewHooks, QWidget* parent)
     : QDialog(parent),
-      doc(doc),
-      computation(computation),
-      hooks(hooks),
+      doc(document),
+      computation(graphComputation),
+      hooks(viewHooks),
       graphBox(new QComboBox(this)),
       fromEdit(new QLineEdit(this)),
       toEdit(new QLineEdit(this)),

@@ -2,6 +2,6 @@
 
 #include <utility>
 
-IntegralEvent::IntegralEvent(int percent) : QEvent(WM_INTEGRAL_PROGRESS), percent(percent) {}
+IntegralEvent::IntegralEvent(int percentDone) : QEvent(WM_INTEGRAL_PROGRESS), percent(percentDone) {}
 
-IntegralEvent::IntegralEvent(IntegralResult result) : QEvent(WM_INTEGRAL_DONE), result(std::move(result)) {}
+IntegralEvent::IntegralEvent(IntegralResult integral) : QEvent(WM_INTEGRAL_DONE), result(std::move(integral)) {}

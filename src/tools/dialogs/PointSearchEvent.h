@@ -16,9 +16,10 @@ inline const QEvent::Type WM_POINTS_DONE = static_cast<QEvent::Type>(QEvent::Use
 
 class PointSearchEvent : public QEvent {
 public:
-    explicit PointSearchEvent(int percent) : QEvent(WM_POINTS_PROGRESS), percent(percent) {}
-    PointSearchEvent(SearchOutcome outcome, std::vector<FoundPoint> points, std::optional<CExprException> error)
-        : QEvent(WM_POINTS_DONE), outcome(outcome), points(std::move(points)), error(std::move(error))
+    explicit PointSearchEvent(int percentDone) : QEvent(WM_POINTS_PROGRESS), percent(percentDone) {}
+    PointSearchEvent(SearchOutcome searchOutcome, std::vector<FoundPoint> found,
+                     std::optional<CExprException> exception)
+        : QEvent(WM_POINTS_DONE), outcome(searchOutcome), points(std::move(found)), error(std::move(exception))
     {
     }
 

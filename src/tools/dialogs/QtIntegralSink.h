@@ -8,7 +8,7 @@ class QObject;
 // which lives on the user interface thread and outlives the run.
 class QtIntegralSink : public IntegralSink {
 public:
-    explicit QtIntegralSink(QObject* target) : target(target) {}
+    explicit QtIntegralSink(QObject* receiver) : target(receiver) {}
 
     void IntegralProgress(int percent) override;
     void IntegralDone(IntegralResult result) override;

@@ -8,7 +8,7 @@ class QObject;
 // which lives on the user interface thread and outlives the worker.
 class QtPointSearchSink : public PointSearchSink {
 public:
-    explicit QtPointSearchSink(QObject* target) : target(target) {}
+    explicit QtPointSearchSink(QObject* receiver) : target(receiver) {}
 
     void SearchProgress(int percent) override;
     void SearchDone(SearchOutcome outcome, std::vector<FoundPoint> points,

@@ -177,15 +177,19 @@ std::int64_t CurvePass::SkipLeftOut(std::int64_t from, std::int64_t to, const Pe
     const ScaledPoint* points = m_samples.points.data();
     const bool movementRule = m_unitsX != kNoMovementRule;
     const bool previousVisible = pen.previousVisible;
+    // Both tests are made, without a branch between them.
     const auto jumpAfter = [this, points](std::int64_t k) {
-        return m_jumpX.Outside(std::int64_t{points[k].x} - points[k + 1].x)
-            | m_jumpY.Outside(std::int64_t{points[k].y} - points[k + 1].y);
+        const bool jumpX = m_jumpX.Outside(std::int64_t{points[k].x} - points[k + 1].x);
+        const bool jumpY = m_jumpY.Outside(std::int64_t{points[k].y} - points[k + 1].y);
+        return jumpX | jumpY;
     };
     // Sample k must be plotted when this holds or when sample k - 1 jumps
     // to it (then k - 1 was found first, or k is from).
     const auto mustPlot = [&](std::int64_t k) {
         const ScaledPoint& point = points[k];
-        const bool inside = !(m_windowX.Outside(point.x) | m_windowY.Outside(point.y));
+        const bool outsideX = m_windowX.Outside(point.x);
+        const bool outsideY = m_windowY.Outside(point.y);
+        const bool inside = !(outsideX | outsideY);
         return jumpAfter(k) | IsUndefined(point) | (inside != previousVisible)
             || (movementRule && Moved(k, pen.lastPlotted));
     };

@@ -18,8 +18,8 @@ ViewMapping ExportExtent::Whole(const ViewMapping& view)
     ViewMapping whole = view;
     const PixelSize picture = view.PictureSize();
     // A picture near the 32-bit limit gives a client that ScaledSize refuses.
-    const auto side = [](std::int32_t picture, std::int32_t margin) {
-        return static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{picture} + margin, INT32_MAX));
+    const auto side = [](std::int32_t extent, std::int32_t margin) {
+        return static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{extent} + margin, INT32_MAX));
     };
     whole.SetClientSize(side(picture.width, ViewMapping::kRightMargin), side(picture.height, ViewMapping::kBottomMargin));
     whole.SetScrollPosition({0, 0});

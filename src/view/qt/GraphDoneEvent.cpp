@@ -2,7 +2,7 @@
 
 #include <utility>
 
-GraphDoneEvent::GraphDoneEvent(bool ok, std::optional<ComputationFailure> failure)
-    : QEvent(WM_GRAPH_DONE), ok(ok), failure(std::move(failure))
+GraphDoneEvent::GraphDoneEvent(bool succeeded, std::optional<ComputationFailure> why)
+    : QEvent(WM_GRAPH_DONE), ok(succeeded), failure(std::move(why))
 {
 }

@@ -7,7 +7,8 @@
 
 #include <utility>
 
-QtComputationSink::QtComputationSink(QObject* view, QObject* progress) : view(view), progress(progress)
+QtComputationSink::QtComputationSink(QObject* viewObject, QObject* progressObject)
+    : view(viewObject), progress(progressObject)
 {
 }
 

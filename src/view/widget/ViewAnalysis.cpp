@@ -43,9 +43,10 @@ std::pair<WorldPoint, WorldPoint> VisibleWorld(const ViewMapping& view)
     return {{topLeft.x, bottomRight.y}, {bottomRight.x, topLeft.y}};
 }
 
-ViewAnalysis::ViewAnalysis(const CCurvixDoc& doc, const GraphComputation& computation, std::function<void()> update,
-                           std::function<void(const QString&)> show)
-    : doc(doc), computation(computation), trace(doc, computation), update(std::move(update)), show(std::move(show))
+ViewAnalysis::ViewAnalysis(const CCurvixDoc& document, const GraphComputation& graphComputation,
+                           std::function<void()> requestUpdate, std::function<void(const QString&)> showText)
+    : doc(document), computation(graphComputation), trace(document, graphComputation),
+      update(std::move(requestUpdate)), show(std::move(showText))
 {
 }
 
