@@ -3,9 +3,10 @@
 #include "AppMessageBox.h"
 #include "AppText.h"
 #include "FieldFocus.h"
+#include "HelpContext.h"
 #include "MessageBoxStyle.h"
 
-CPropertyPage::CPropertyPage(unsigned templateId, unsigned captionId)
+CPropertyPage::CPropertyPage(DialogId templateId, StringId captionId)
     : templateId(templateId), captionId(captionId)
 {
 }
@@ -26,8 +27,7 @@ void CPropertyPage::Activate()
 
 std::uint32_t CPropertyPage::ControlHelpId(int controlId) const
 {
-    // Help ids of dialog controls: high bit, template number, control id.
-    return 0x80000000u | (templateId << 16) | static_cast<std::uint32_t>(controlId);
+    return HelpContext::OfControl(templateId, controlId);
 }
 
 void CPropertyPage::RegisterControl(QWidget* control, int controlId) const
@@ -37,12 +37,12 @@ void CPropertyPage::RegisterControl(QWidget* control, int controlId) const
     control->setProperty(kHelpIdProperty, ControlHelpId(controlId));
 }
 
-void CPropertyPage::ShowMessage(unsigned textId, unsigned captionId)
+void CPropertyPage::ShowMessage(StringId textId, StringId captionId)
 {
     AppMessageBox::Show(this, textId, captionId, MB_ICONEXCLAMATION);
 }
 
-void CPropertyPage::Refuse(unsigned textId, unsigned captionId, QWidget* field)
+void CPropertyPage::Refuse(StringId textId, StringId captionId, QWidget* field)
 {
     ShowMessage(textId, captionId);
     FocusField(field);

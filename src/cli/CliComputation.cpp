@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr unsigned kTooManyGraphs = 3001;
-
 // Keeps how the computation ended; the progress is of no use here.
 class Outcome : public ComputationSink {
 public:
@@ -51,7 +49,7 @@ std::optional<int> CliComputation::Run(CCurvixDoc& doc, Cancelled cancelled)
 {
     doc.SetGraphWorker(ComputeGraphsThread);
     if (!doc.CollectDisplayedGraphs())
-        return Refuse({LoadAppString(kTooManyGraphs)});
+        return Refuse({LoadAppString(StringId::TooManyGraphs)});
     Outcome outcome;
     if (!doc.StartComputation(outcome))
         return Report(doc.StartFailure());

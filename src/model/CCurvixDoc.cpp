@@ -19,8 +19,6 @@ namespace {
 
 // The messages shown when a computation cannot start: "Cannot initialize
 // graph creation process." and the coordinate system that is too large.
-constexpr unsigned kCannotStart = 3002;
-constexpr unsigned kTooLarge = 3142;
 
 }  // namespace
 
@@ -120,10 +118,10 @@ bool CCurvixDoc::NeedsRecompute() const
 bool CCurvixDoc::PrepareComputation()
 {
     if (IsComputing())
-        return Refuse(ComputationFailure({kCannotStart}));
+        return Refuse(ComputationFailure({StringId::CannotStartComputation}));
     // Only a file can bring a coordinate system the pages would refuse.
-    if (RangeValidation::CheckCoordSystemSize(coordSystem) != 0)
-        return Refuse(ComputationFailure({kTooLarge}));
+    if (RangeValidation::CheckCoordSystemSize(coordSystem))
+        return Refuse(ComputationFailure({StringId::CoordSystemTooLarge}));
     SetComputed(false);
     coordSystemInUse = coordSystem;
     if (const auto refusal = graphSlots.Prepare(coordSystemInUse, AvailableMemory::Bytes())) {
@@ -147,7 +145,7 @@ bool CCurvixDoc::StartComputation(ComputationSink& sink)
         return true;
     }
     if (!graphWorker || !workerThread.Start([this] { graphWorker(*this); }))
-        return Refuse(ComputationFailure({kCannotStart}));
+        return Refuse(ComputationFailure({StringId::CannotStartComputation}));
     return true;
 }
 
@@ -284,7 +282,7 @@ DocumentState CCurvixDoc::CaptureState() const
     return {{graphs.begin(), graphs.end()}, coordSystem, autoRefresh};
 }
 
-void CCurvixDoc::RecordStep(unsigned name, DocumentState before)
+void CCurvixDoc::RecordStep(StringId name, DocumentState before)
 {
     modified = true;
     if (before.SameAs(CaptureState()))

@@ -10,8 +10,6 @@
 namespace {
 
 // The standard out-of-memory text and "Cannot initialize graph creation process."
-constexpr unsigned kOutOfMemory = 3190;
-constexpr unsigned kCannotStart = 3002;
 
 void Finish(CCurvixDoc& doc, bool ok, std::optional<ComputationFailure> failure = std::nullopt)
 {
@@ -40,7 +38,7 @@ void ComputeGraphs(CCurvixDoc& doc, unsigned threads)
     case GraphComputation::Outcome::Stopped:
         return Finish(doc, false);
     case GraphComputation::Outcome::NoMemory:
-        return Finish(doc, false, ComputationFailure(slot, doc.GetDisplayedGraph(slot), {kOutOfMemory, kCannotStart}));
+        return Finish(doc, false, ComputationFailure(slot, doc.GetDisplayedGraph(slot), {StringId::OutOfMemory, StringId::CannotStartComputation}));
     case GraphComputation::Outcome::Failed:
         return Finish(doc, false, ComputationFailure(slot, doc.GetDisplayedGraph(slot), *computation.Error()));
     }

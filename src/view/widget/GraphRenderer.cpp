@@ -12,13 +12,6 @@
 
 #include <QPainter>
 
-namespace {
-
-constexpr unsigned kNotComputed = 3008;
-constexpr unsigned kNoGraphs = 3009;
-
-}  // namespace
-
 GraphRenderer::GraphRenderer(const CCurvixDoc& doc, const AppSettings& settings, const ViewMapping& view,
                              CurveSummaries* summaries)
     : m_doc(doc), m_settings(settings), m_view(view), m_summaries(summaries)
@@ -54,7 +47,7 @@ void GraphRenderer::DrawBackground(QPainter& painter, const QRect& paint) const
 void GraphRenderer::DrawEmptyMessage(QPainter& painter) const
 {
     const ViewLayout layout(QSize(m_view.ClientSize().width, m_view.ClientSize().height));
-    EmptyViewPainter::Draw(painter, layout, m_doc.IsComputed() ? kNoGraphs : kNotComputed, m_settings.ShowLogo);
+    EmptyViewPainter::Draw(painter, layout, m_doc.IsComputed() ? StringId::NoGraphs : StringId::NotComputed, m_settings.ShowLogo);
 }
 
 void GraphRenderer::DrawGridAndAxes(QPainter& painter, const QRect& paint) const
