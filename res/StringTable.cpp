@@ -7,6 +7,10 @@ struct StringEntry {
     const char* text;
 };
 
+// A named entry, S(Name, number, text), is an entry like any other; the
+// name goes to StringId in Ids.h.
+#define S(name, id, text) {id, text}
+
 constexpr StringEntry kStrings[] = {
 #include "strings/expr.inc"
 #include "strings/model.inc"
@@ -20,12 +24,19 @@ constexpr StringEntry kStrings[] = {
 #include "strings/edit.inc"
 };
 
+#undef S
+
 }  // namespace
 
-const char* LoadAppString(unsigned id)
+const char* LoadAppString(StringId id)
+{
+    return LoadAppStringNumber(static_cast<unsigned>(id));
+}
+
+const char* LoadAppStringNumber(unsigned number)
 {
     for (const StringEntry& entry : kStrings) {
-        if (entry.id == id)
+        if (entry.id == number)
             return entry.text;
     }
     return nullptr;

@@ -11,10 +11,6 @@
 #include <QPushButton>
 
 namespace {
-
-constexpr unsigned kCaption = 19200;      // "About Curvix"
-constexpr unsigned kVersionLine = 19201;  // "Curvix Version 2.0"
-constexpr unsigned kLogoBitmap = 184;
 constexpr int kIconSize = 48;
 
 QLabel* PictureLabel(const QPixmap& picture, QWidget* parent)
@@ -26,7 +22,7 @@ QLabel* PictureLabel(const QPixmap& picture, QWidget* parent)
 
 QLabel* VersionLabel(QWidget* parent)
 {
-    auto* label = new QLabel(AppText(kVersionLine), parent);
+    auto* label = new QLabel(AppText(StringId::AboutVersionLine), parent);
     label->setObjectName(QStringLiteral("version"));
     QFont font = label->font();
     font.setWeight(QFont::DemiBold);  // weight 600
@@ -39,11 +35,11 @@ QLabel* VersionLabel(QWidget* parent)
 void ShowAboutBox(QWidget* parent)
 {
     QDialog box(parent);
-    box.setWindowTitle(AppText(kCaption));
+    box.setWindowTitle(AppText(StringId::AboutCaption));
     box.setObjectName(QStringLiteral("aboutBox"));
 
     auto* text = new QVBoxLayout;
-    const QPixmap logo = LoadAppBitmap(kLogoBitmap);
+    const QPixmap logo = LoadAppBitmap(BitmapId::Logo);
     if (!logo.isNull())
         text->addWidget(PictureLabel(logo, &box));
     text->addWidget(VersionLabel(&box));
@@ -53,7 +49,7 @@ void ShowAboutBox(QWidget* parent)
     top->addLayout(text);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
-    buttons->button(QDialogButtonBox::Ok)->setText(AppText(13001));
+    buttons->button(QDialogButtonBox::Ok)->setText(AppText(StringId::OkButton));
     QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(&box);

@@ -32,7 +32,7 @@ QWidget* MainWindow()
 
 }  // namespace
 
-int AppMessageBox::Show(QWidget* owner, unsigned textId, unsigned captionId, unsigned style)
+int AppMessageBox::Show(QWidget* owner, StringId textId, StringId captionId, unsigned style)
 {
     const char* text = LoadAppString(textId);
     if (!text)
@@ -40,7 +40,7 @@ int AppMessageBox::Show(QWidget* owner, unsigned textId, unsigned captionId, uns
     return Show(owner, QString::fromUtf8(text), captionId, style);
 }
 
-int AppMessageBox::Show(QWidget* owner, const QString& text, unsigned captionId, unsigned style)
+int AppMessageBox::Show(QWidget* owner, const QString& text, StringId captionId, unsigned style)
 {
     const char* caption = LoadAppString(captionId);
     if (!caption)
@@ -48,7 +48,7 @@ int AppMessageBox::Show(QWidget* owner, const QString& text, unsigned captionId,
     return ShowRaw(owner, text, QString::fromUtf8(caption), style);
 }
 
-int AppMessageBox::Show(QWidget* owner, unsigned textId, const QString& caption, unsigned style)
+int AppMessageBox::Show(QWidget* owner, StringId textId, const QString& caption, unsigned style)
 {
     const char* text = LoadAppString(textId);
     if (!text)
@@ -71,7 +71,7 @@ int AppMessageBox::ShowRaw(QWidget* owner, const QString& text, const QString& c
 
 int AppMessageBox::ReportError(QWidget* owner, const CException& error)
 {
-    return Show(owner, QString::fromStdString(error.Message()), kProgramNameCaption, MB_ICONEXCLAMATION);
+    return Show(owner, QString::fromStdString(error.Message()), StringId::ProgramName, MB_ICONEXCLAMATION);
 }
 
 void AppMessageBox::SetTestResponder(Responder responder)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Ids.h"
+
 #include <QString>
 
 #include <functional>
@@ -22,9 +24,9 @@ public:
     };
     using Responder = std::function<int(const Request&)>;
 
-    static int Show(QWidget* owner, unsigned textId, unsigned captionId, unsigned style);
-    static int Show(QWidget* owner, const QString& text, unsigned captionId, unsigned style);
-    static int Show(QWidget* owner, unsigned textId, const QString& caption, unsigned style);
+    static int Show(QWidget* owner, StringId textId, StringId captionId, unsigned style);
+    static int Show(QWidget* owner, const QString& text, StringId captionId, unsigned style);
+    static int Show(QWidget* owner, StringId textId, const QString& caption, unsigned style);
     static int ShowRaw(QWidget* owner, const QString& text, const QString& caption, unsigned style);
 
     // Shows an exception's message with the program's name as caption and

@@ -4,6 +4,8 @@
 #include "CImageButton.h"
 #include "CPropertyPage.h"
 #include "FieldFocus.h"
+#include "HelpContext.h"
+#include "IdConversions.h"
 #include "HelpRequests.h"
 #include "MessageBoxStyle.h"
 
@@ -19,19 +21,6 @@ namespace {
 constexpr int kButtonWidth = 84;
 constexpr int kButtonHeight = 26;
 
-// Captions are strings 13000 + id; bitmaps 1000 + id.
-constexpr unsigned kCaptionBase = 13000;
-constexpr unsigned kBitmapBase = 1000;
-
-// Context-help ids of the sheet's buttons.
-constexpr std::uint32_t kOkHelpId = 0x80640001;
-constexpr std::uint32_t kCancelHelpId = 0x80840002;
-constexpr std::uint32_t kHelpHelpId = 0x80840009;
-constexpr std::uint32_t kCloseHelpId = 0x809A0008;
-
-// Topics of whole pages: 0x20000 plus the page's template number.
-constexpr std::uint32_t kPageTopicBase = 0x20000;
-
 CAdvPropertySheet::TestDriver& Driver()
 {
     static CAdvPropertySheet::TestDriver driver;
@@ -40,7 +29,7 @@ CAdvPropertySheet::TestDriver& Driver()
 
 }  // namespace
 
-CAdvPropertySheet::CAdvPropertySheet(unsigned captionId, QWidget* parent, int startPage)
+CAdvPropertySheet::CAdvPropertySheet(StringId captionId, QWidget* parent, int startPage)
     : QDialog(parent), tabs(new QTabWidget(this)), firstPage(startPage)
 {
     setWindowTitle(AppText(captionId));
@@ -79,13 +68,13 @@ void CAdvPropertySheet::InitSheet()
     row->addStretch();
     static_cast<QVBoxLayout*>(layout())->addLayout(row);
     if (closeMode) {
-        AddButton(IDCLOSE, kCaptionBase + IDCLOSE, kBitmapBase + IDOK, kCloseHelpId);
+        AddButton(IDCLOSE, BitmapId::OkButton, HelpContext::kCloseButton);
     } else {
-        AddButton(IDOK, kCaptionBase + IDOK, kBitmapBase + IDOK, kOkHelpId);
-        AddButton(IDCANCEL, kCaptionBase + IDCANCEL, kBitmapBase + IDCANCEL, kCancelHelpId);
+        AddButton(IDOK, BitmapId::OkButton, HelpContext::kOkButton);
+        AddButton(IDCANCEL, BitmapId::CancelButton, HelpContext::kCancelButton);
     }
     if (hasHelp)
-        AddButton(IDHELP, kCaptionBase + IDHELP, kBitmapBase + IDHELP, kHelpHelpId);
+        AddButton(IDHELP, BitmapId::HelpButton, HelpContext::kHelpButton);
     for (const SheetButton& entry : buttons)
         row->addWidget(entry.button);
     buttons.front().button->setDefault(true);
@@ -100,9 +89,9 @@ void CAdvPropertySheet::InitSheet()
     pages[activeIndex]->Activate();
 }
 
-void CAdvPropertySheet::AddButton(int id, unsigned captionId, unsigned bitmapId, std::uint32_t helpId)
+void CAdvPropertySheet::AddButton(int id, BitmapId bitmapId, std::uint32_t helpId)
 {
-    auto* button = new CImageButton(AppText(captionId), this);
+    auto* button = new CImageButton(AppText(ButtonCaptionOf(id)), this);
     button->setMinimumSize(kButtonWidth, kButtonHeight);
     button->SetBitmap(bitmapId);
     button->setProperty(kControlIdProperty, id);
@@ -236,7 +225,7 @@ void CAdvPropertySheet::SubmitPageHelp(int controlId) const
 {
     HelpRequest request;
     if (const CPropertyPage* page = GetActivePage())
-        request.contextId = kPageTopicBase + page->TemplateId();
+        request.contextId = HelpContext::OfDialog(page->TemplateId());
     request.controlId = controlId;
     HelpRequests::Submit(request);
 }

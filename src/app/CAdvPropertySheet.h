@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Ids.h"
+
 #include <QDialog>
 
 #include <cstdint>
@@ -17,7 +19,7 @@ class QTabWidget;
 // context help go to the shared help handler.
 class CAdvPropertySheet : public QDialog {
 public:
-    explicit CAdvPropertySheet(unsigned captionId, QWidget* parent = nullptr, int firstPage = 0);
+    explicit CAdvPropertySheet(StringId captionId, QWidget* parent = nullptr, int firstPage = 0);
 
     // Adds a page after the others; the sheet owns it.
     void AddPage(CPropertyPage* page);
@@ -68,7 +70,8 @@ private:
     };
 
     void InitSheet();
-    void AddButton(int id, unsigned captionId, unsigned bitmapId, std::uint32_t helpId);
+    // Caption by the button's result, picture and help id as given.
+    void AddButton(int id, BitmapId bitmapId, std::uint32_t helpId);
     void OnTabChanged(int index);
     void SubmitControlHelp(QWidget* control) const;
     void SubmitPageHelp(int controlId) const;

@@ -12,9 +12,6 @@
 
 namespace {
 
-constexpr unsigned kTemplate = 173;
-constexpr unsigned kCaption = 17001;  // "Advanced"
-
 void StoreRange(const CRangeGroup& group, ArgRange& range, bool& timesPi)
 {
     timesPi = group.TimesPi();
@@ -26,9 +23,10 @@ void StoreRange(const CRangeGroup& group, ArgRange& range, bool& timesPi)
 }  // namespace
 
 CCoordSystemAdvancedPage::CCoordSystemAdvancedPage()
-    : CPropertyPage(kTemplate, kCaption),
-      polar(new CRangeGroup({17301, 17003, 17004, 174, true}, this)),
-      parametric(new CRangeGroup({17302, 17003, 17004, 175, true}, this))
+    : CPropertyPage(DialogId::CoordSystemAdvanced, StringId::AdvancedPage),
+      polar(new CRangeGroup({StringId::PolarDefaultsTitle, StringId::From, StringId::To, BitmapId::PolarPicture, true}, this)),
+      parametric(new CRangeGroup({StringId::ParametricDefaultsTitle, StringId::From, StringId::To, BitmapId::ParametricPicture,
+                                               true}, this))
 {
     RegisterControl(polar->first, 1150);
     RegisterControl(polar->second, 1151);
@@ -63,21 +61,21 @@ bool CCoordSystemAdvancedPage::OnKillActive()
 {
     // Both precisions first, then both ranges.
     for (CRangeGroup* group : {polar, parametric}) {
-        if (const unsigned refusal = RangeValidation::CheckPrecisionSelected(group->precision->currentIndex())) {
-            Refuse(refusal, kProgramNameCaption, group->precision);
+        if (const auto refusal = RangeValidation::CheckPrecisionSelected(group->precision->currentIndex())) {
+            Refuse(*refusal, StringId::ProgramName, group->precision);
             return false;
         }
     }
     for (CRangeGroup* group : {polar, parametric}) {
-        if (const unsigned refusal = CheckGroup(*group)) {
-            Refuse(refusal, kProgramNameCaption, group->RefusedField(refusal, group->precision));
+        if (const auto refusal = CheckGroup(*group)) {
+            Refuse(*refusal, StringId::ProgramName, group->RefusedField(*refusal, group->precision));
             return false;
         }
     }
     return true;
 }
 
-unsigned CCoordSystemAdvancedPage::CheckGroup(const CRangeGroup& group)
+RangeValidation::Refusal CCoordSystemAdvancedPage::CheckGroup(const CRangeGroup& group)
 {
     return RangeValidation::CheckRange(group.precision->currentIndex(), group.FirstText().c_str(),
                                        group.SecondText().c_str(), RangeValidation::Limit::ArgumentRange);

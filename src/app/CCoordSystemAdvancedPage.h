@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CPropertyPage.h"
+#include "RangeValidation.h"
 
 class CoordSystem;
 class CRangeGroup;
@@ -18,8 +19,8 @@ public:
     bool OnKillActive() override;
 
 private:
-    // The refusal of one range as typed, 0 when it passes.
-    static unsigned CheckGroup(const CRangeGroup& group);
+    // The refusal of one range as typed, none when it passes.
+    static RangeValidation::Refusal CheckGroup(const CRangeGroup& group);
 
     CRangeGroup* polar;
     CRangeGroup* parametric;

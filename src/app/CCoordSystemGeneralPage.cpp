@@ -14,23 +14,13 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-namespace {
-
-constexpr unsigned kTemplate = 171;
-constexpr unsigned kCaption = 17000;  // "General"
-constexpr unsigned kHeading = 17101;
-constexpr unsigned kPrecisionTitle = 17104;
-constexpr unsigned kImport = 17105;
-constexpr unsigned kPrecisionPicture = 176;
-
-}  // namespace
-
 CCoordSystemGeneralPage::CCoordSystemGeneralPage()
-    : CPropertyPage(kTemplate, kCaption),
-      vertical(new CRangeGroup({17102, 17106, 17107, 139, false}, this)),
-      horizontal(new CRangeGroup({17103, 17108, 17109, 137, false}, this)),
+    : CPropertyPage(DialogId::CoordSystemGeneral, StringId::GeneralPage),
+      vertical(new CRangeGroup({StringId::VerticalTitle, StringId::TopLabel, StringId::BottomLabel, BitmapId::VerticalPicture, false}, this)),
+      horizontal(new CRangeGroup({StringId::HorizontalTitle, StringId::LeftLabel, StringId::RightLabel, BitmapId::HorizontalPicture,
+                                               false}, this)),
       precision(new CPrecisionList(this)),
-      importButton(new QPushButton(AppText(kImport), this))
+      importButton(new QPushButton(AppText(StringId::ImportSettings), this))
 {
     RegisterControl(vertical->first, 1060);
     RegisterControl(vertical->second, 1061);
@@ -41,15 +31,15 @@ CCoordSystemGeneralPage::CCoordSystemGeneralPage()
     RegisterControl(precision, 1064);
     RegisterControl(importButton, 1188);
 
-    auto* precisionGroup = new QGroupBox(AppText(kPrecisionTitle), this);
+    auto* precisionGroup = new QGroupBox(AppText(StringId::DefaultPrecisionTitle), this);
     auto* precisionRow = new QHBoxLayout(precisionGroup);
     precisionRow->addWidget(precision, 1);
     auto* picture = new QLabel(precisionGroup);
-    picture->setPixmap(LoadAppBitmap(kPrecisionPicture));
+    picture->setPixmap(LoadAppBitmap(BitmapId::PrecisionPicture));
     precisionRow->addWidget(picture);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(AppText(kHeading), this));
+    layout->addWidget(new QLabel(AppText(StringId::CoordSystemHeading), this));
     layout->addWidget(vertical);
     layout->addWidget(horizontal);
     layout->addWidget(precisionGroup);
@@ -86,7 +76,7 @@ bool CCoordSystemGeneralPage::OnKillActive()
 {
     // The horizontal edges set the sampled range: precision, order and size.
     // The vertical edges need only be in order.
-    unsigned refusal = RangeValidation::CheckRange(precision->currentIndex(), horizontal->FirstText().c_str(),
+    RangeValidation::Refusal refusal = RangeValidation::CheckRange(precision->currentIndex(), horizontal->FirstText().c_str(),
                                                    horizontal->SecondText().c_str(),
                                                    RangeValidation::Limit::CoordinateEdges);
     const CRangeGroup* group = horizontal;
@@ -95,7 +85,7 @@ bool CCoordSystemGeneralPage::OnKillActive()
         group = vertical;
     }
     if (refusal) {
-        Refuse(refusal, kProgramNameCaption, group->RefusedField(refusal, precision));
+        Refuse(*refusal, StringId::ProgramName, group->RefusedField(*refusal, precision));
         return false;
     }
     return true;

@@ -3,7 +3,7 @@
 #include "CCoordSystemAdvancedPage.h"
 #include "CCoordSystemGeneralPage.h"
 
-CCoordSystemSheet::CCoordSystemSheet(unsigned captionId, const CoordSystem& cs, QWidget* parent)
+CCoordSystemSheet::CCoordSystemSheet(StringId captionId, const CoordSystem& cs, QWidget* parent)
     : CAdvPropertySheet(captionId, parent),
       generalPage(new CCoordSystemGeneralPage),
       advancedPage(new CCoordSystemAdvancedPage)

@@ -10,7 +10,7 @@ class CoordSystem;
 // second, both filled from the coordinate system it is given.
 class CCoordSystemSheet : public CAdvPropertySheet {
 public:
-    CCoordSystemSheet(unsigned captionId, const CoordSystem& cs, QWidget* parent);
+    CCoordSystemSheet(StringId captionId, const CoordSystem& cs, QWidget* parent);
 
     // Writes both pages into cs, General first.
     void StoreTo(CoordSystem& cs) const;

@@ -12,12 +12,6 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-namespace {
-
-constexpr unsigned kTooManyGraphs = 3001;
-
-}  // namespace
-
 CGraphListBox::CGraphListBox(QWidget* parent)
     : QListWidget(parent)
 {
@@ -101,12 +95,12 @@ void CGraphListBox::ToggleVisibility(int row)
     if (!graph)
         return;
     if (graph->hidden && document && !document->CanShowAnotherGraph()) {
-        AppMessageBox::Show(this, kTooManyGraphs, kErrorCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(this, StringId::TooManyGraphs, StringId::ErrorCaption, MB_ICONEXCLAMATION);
     } else {
         DocumentState before = document ? document->CaptureState() : DocumentState{};
         graph->hidden = !graph->hidden;
         if (document)
-            document->RecordStep(graph->hidden ? HistoryStepNames::kHideGraph : HistoryStepNames::kShowGraph,
+            document->RecordStep(graph->hidden ? StringId::StepHideGraph : StringId::StepShowGraph,
                                  std::move(before));
         if (visibilityChanged)
             QTimer::singleShot(0, this, visibilityChanged);

@@ -17,17 +17,6 @@
 
 namespace {
 
-constexpr unsigned kTemplate = 179;
-constexpr unsigned kCaption = 17001;         // "Advanced"
-constexpr unsigned kNewGraphCaption = 505;   // "New graph's advanced properties:"
-constexpr unsigned kEditCaption = 506;       // "Graph's advanced properties:"
-constexpr unsigned kUseAdvanced = 17901;
-constexpr unsigned kRangeTitle = 17902;
-constexpr unsigned kPrecisionTitle = 17903;
-constexpr unsigned kInformationTitle = 17904;
-constexpr unsigned kKindLabel = 17905;
-constexpr unsigned kArgumentLabel = 17906;
-
 // A graph's default range: the coordinate system's for its kind, as typed.
 struct DefaultRange {
     double from;
@@ -53,16 +42,16 @@ DefaultRange DefaultRangeOf(const CoordSystem& cs, GraphKind kind)
 }  // namespace
 
 CGraphPropsAdvancedPage::CGraphPropsAdvancedPage(CGraphPropsGeneralPage& general, const CoordSystem& cs)
-    : CPropertyPage(kTemplate, kCaption),
+    : CPropertyPage(DialogId::GraphPropsAdvanced, StringId::AdvancedPage),
       generalPage(general),
       coordSystem(cs),
       graph(general.graph),
       caption(new QLabel(this)),
-      useAdvanced(new QCheckBox(AppText(kUseAdvanced), this)),
+      useAdvanced(new QCheckBox(AppText(StringId::UseAdvanced), this)),
       kindText(new QLabel(this)),
       argumentText(new QLabel(this)),
-      range(new CRangeGroup({kRangeTitle, 17003, 17004, 0, false}, this)),
-      precisionGroup(new QGroupBox(AppText(kPrecisionTitle), this)),
+      range(new CRangeGroup({StringId::ArgumentRangeTitle, StringId::From, StringId::To, std::nullopt, false}, this)),
+      precisionGroup(new QGroupBox(AppText(StringId::GraphPrecisionTitle), this)),
       precision(new CPrecisionList(precisionGroup))
 {
     RegisterControl(useAdvanced, 1167);
@@ -76,10 +65,10 @@ CGraphPropsAdvancedPage::CGraphPropsAdvancedPage(CGraphPropsGeneralPage& general
     RegisterControl(precisionGroup, 1119);
     RegisterControl(precision, 1212);
 
-    auto* information = new QGroupBox(AppText(kInformationTitle), this);
+    auto* information = new QGroupBox(AppText(StringId::InformationTitle), this);
     auto* informationForm = new QFormLayout(information);
-    informationForm->addRow(AppText(kKindLabel), kindText);
-    informationForm->addRow(AppText(kArgumentLabel), argumentText);
+    informationForm->addRow(AppText(StringId::AdvancedKindLabel), kindText);
+    informationForm->addRow(AppText(StringId::ArgumentLabel), argumentText);
     auto* precisionRow = new QHBoxLayout(precisionGroup);
     precisionRow->addWidget(precision);
 
@@ -103,7 +92,7 @@ void CGraphPropsAdvancedPage::OnInitDialog()
     } else {
         FillDefaults();
     }
-    caption->setText(AppText(generalPage.newGraph ? kNewGraphCaption : kEditCaption));
+    caption->setText(AppText(generalPage.newGraph ? StringId::NewGraphAdvancedTitle : StringId::EditGraphAdvancedTitle));
     ShowAdvanced(graph.useAdvanced);
 }
 
@@ -149,17 +138,17 @@ void CGraphPropsAdvancedPage::StoreRange()
 
 bool CGraphPropsAdvancedPage::OnKillActive()
 {
-    if (const unsigned refusal = RangeValidation::CheckPrecisionSelected(precision->currentIndex())) {
-        Refuse(refusal, kProgramNameCaption, precision);
+    if (const auto refusal = RangeValidation::CheckPrecisionSelected(precision->currentIndex())) {
+        Refuse(*refusal, StringId::ProgramName, precision);
         return false;
     }
-    if (const unsigned refusal = RangeValidation::CheckRangeTexts(range->FirstText().c_str(),
+    if (const auto refusal = RangeValidation::CheckRangeTexts(range->FirstText().c_str(),
                                                                   range->SecondText().c_str())) {
-        Refuse(refusal, kProgramNameCaption, range->RefusedField(refusal, precision));
+        Refuse(*refusal, StringId::ProgramName, range->RefusedField(*refusal, precision));
         return false;
     }
-    if (const unsigned refusal = useAdvanced->isChecked() ? CheckSize() : 0) {
-        Refuse(refusal, kProgramNameCaption, range->RefusedField(refusal, precision));
+    if (const auto refusal = useAdvanced->isChecked() ? CheckSize() : RangeValidation::Refusal()) {
+        Refuse(*refusal, StringId::ProgramName, range->RefusedField(*refusal, precision));
         return false;
     }
     StoreRange();
@@ -170,7 +159,7 @@ bool CGraphPropsAdvancedPage::OnKillActive()
 // The range as it will be sampled, pi factor applied, held to the limit the
 // coordinate-system page holds the kind's default range to, so that no range
 // is accepted that the computation could never sample.
-unsigned CGraphPropsAdvancedPage::CheckSize() const
+RangeValidation::Refusal CGraphPropsAdvancedPage::CheckSize() const
 {
     using RangeValidation::Limit;
     const bool argument = graph.kind == KindParametric || graph.kind == KindPolar;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CPropertyPage.h"
+#include "RangeValidation.h"
 
 class CGraphPropsGeneralPage;
 class CoordSystem;
@@ -28,7 +29,7 @@ private:
     void ShowAdvanced(bool on);
     void OnUseAdvancedClicked(bool on);
     void StoreRange();
-    unsigned CheckSize() const;
+    RangeValidation::Refusal CheckSize() const;
 
     CGraphPropsGeneralPage& generalPage;
     const CoordSystem& coordSystem;

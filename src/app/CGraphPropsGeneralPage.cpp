@@ -8,6 +8,7 @@
 #include "ExprConstants.h"
 #include "FieldFocus.h"
 #include "GraphSyntaxCheck.h"
+#include "IdConversions.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,39 +19,25 @@
 #include <QLineEdit>
 
 namespace {
-
-constexpr unsigned kTemplate = 178;
-constexpr unsigned kCaption = 17000;        // "General"
-constexpr unsigned kNewGraphTitle = 17801;  // "New graph properties:"
-constexpr unsigned kEditTitle = 504;        // "Graph properties:"
-constexpr unsigned kFirstKindItem = 17802;
-constexpr unsigned kSelect = 17806;
-constexpr unsigned kHidden = 17807;
-constexpr unsigned kSecondLine = 17808;     // "y ="
-constexpr unsigned kKindLabel = 17809;
-constexpr unsigned kColorLabel = 17810;
-constexpr unsigned kNoFunctionBody = 3180;
-constexpr unsigned kTooManyGraphs = 3001;
-constexpr unsigned kSelectBitmap = 2039;    // the Select button's own bitmap number
 // As much as the engine reads, so that no formula typed here is cut.
 constexpr int kMaxEquation = MAX_EXPR_TEXT;
 
 }  // namespace
 
 CGraphPropsGeneralPage::CGraphPropsGeneralPage(std::array<std::uint32_t, 16>& colors)
-    : CPropertyPage(kTemplate, kCaption),
+    : CPropertyPage(DialogId::GraphPropsGeneral, StringId::GeneralPage),
       customColors(colors),
-      group(new QGroupBox(AppText(kNewGraphTitle), this)),
+      group(new QGroupBox(AppText(StringId::NewGraphTitle), this)),
       kindList(new QComboBox(group)),
       firstLabel(new QLabel(group)),
       firstEquation(new QLineEdit(group)),
       firstReading(new CReadingLine(*firstEquation, [this] { return Argument(); }, group)),
-      secondLabel(new QLabel(AppText(kSecondLine), group)),
+      secondLabel(new QLabel(AppText(StringId::SecondEquationLabel), group)),
       secondEquation(new QLineEdit(group)),
       secondReading(new CReadingLine(*secondEquation, [this] { return Argument(); }, group)),
       swatch(new QFrame(group)),
-      selectButton(new CImageButton(AppText(kSelect), group)),
-      hiddenBox(new QCheckBox(AppText(kHidden), group))
+      selectButton(new CImageButton(AppText(StringId::SelectColour), group)),
+      hiddenBox(new QCheckBox(AppText(StringId::HiddenGraph), group))
 {
     RegisterControl(group, 1170);
     RegisterControl(swatch, 1038);
@@ -63,17 +50,16 @@ CGraphPropsGeneralPage::CGraphPropsGeneralPage(std::array<std::uint32_t, 16>& co
     RegisterControl(secondLabel, 1172);
 
     for (unsigned item = 0; item < 4; ++item)
-        kindList->addItem(AppText(kFirstKindItem + item));
+        kindList->addItem(AppText(StringAfter(StringId::FirstGraphKindItem, item)));
     kindList->setCurrentIndex(-1);
     firstEquation->setMaxLength(kMaxEquation);
     secondEquation->setMaxLength(kMaxEquation);
     swatch->setFrameStyle(QFrame::Box | QFrame::Sunken);
     swatch->setAutoFillBackground(true);
     swatch->setMinimumSize(48, 22);
-    selectButton->SetBitmap(kSelectBitmap);
 
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(AppText(kKindLabel), group), 0, 0);
+    grid->addWidget(new QLabel(AppText(StringId::GraphKindLabel), group), 0, 0);
     grid->addWidget(kindList, 0, 1, 1, 3);
     grid->addWidget(firstLabel, 1, 0, Qt::AlignRight);
     grid->addWidget(firstEquation, 1, 1, 1, 3);
@@ -81,7 +67,7 @@ CGraphPropsGeneralPage::CGraphPropsGeneralPage(std::array<std::uint32_t, 16>& co
     grid->addWidget(secondLabel, 3, 0, Qt::AlignRight);
     grid->addWidget(secondEquation, 3, 1, 1, 3);
     grid->addWidget(secondReading, 4, 1, 1, 3);
-    grid->addWidget(new QLabel(AppText(kColorLabel), group), 5, 0);
+    grid->addWidget(new QLabel(AppText(StringId::ColourLabel), group), 5, 0);
     grid->addWidget(swatch, 5, 1);
     grid->addWidget(selectButton, 5, 2);
     grid->addWidget(hiddenBox, 6, 1, 1, 3);
@@ -98,7 +84,7 @@ CGraphPropsGeneralPage::CGraphPropsGeneralPage(std::array<std::uint32_t, 16>& co
 void CGraphPropsGeneralPage::OnInitDialog()
 {
     if (!newGraph)
-        group->setTitle(AppText(kEditTitle));
+        group->setTitle(AppText(StringId::EditGraphTitle));
     ShowColor();
 }
 
@@ -159,7 +145,7 @@ void CGraphPropsGeneralPage::OnHiddenClicked()
     if (canBeShown)
         return;
     hiddenBox->setChecked(true);
-    ShowMessage(kTooManyGraphs, kErrorCaption);
+    ShowMessage(StringId::TooManyGraphs, StringId::ErrorCaption);
 }
 
 bool CGraphPropsGeneralPage::OnKillActive()
@@ -171,7 +157,7 @@ bool CGraphPropsGeneralPage::OnKillActive()
         QWidget* field = !IsKnownGraphKind(kind) ? static_cast<QWidget*>(kindList)
                          : expression.empty()    ? firstEquation
                                                  : secondEquation;
-        Refuse(kNoFunctionBody, kErrorCaption, field);
+        Refuse(StringId::NoFunctionBody, StringId::ErrorCaption, field);
         return false;
     }
     if (const SyntaxVerdict verdict = CheckGraphSyntax(this, GraphKind(kind), expression, expression2);

@@ -4,15 +4,8 @@
 #include "CGraphPropsGeneralPage.h"
 #include "FieldFocus.h"
 
-namespace {
-
-constexpr unsigned kAddCaption = 502;   // "Add new graph"
-constexpr unsigned kEditCaption = 503;  // "Edit graph properties"
-
-}  // namespace
-
 CGraphPropsSheet::CGraphPropsSheet(const GraphItem& graph, const Setup& setup, QWidget* parent)
-    : CAdvPropertySheet(setup.newGraph ? kAddCaption : kEditCaption, parent),
+    : CAdvPropertySheet(setup.newGraph ? StringId::AddGraphCaption : StringId::EditGraphCaption, parent),
       generalPage(new CGraphPropsGeneralPage(setup.customColors))
 {
     generalPage->graph = graph;

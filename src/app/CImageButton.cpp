@@ -19,8 +19,6 @@ constexpr int kMaxCaption = 100;   // characters of the caption drawn
 constexpr int kCaptionGap = 5;     // between the bitmap and the caption
 constexpr int kSlack = 12;         // kept free when centring bitmap and caption
 
-constexpr unsigned kFailedToRetrieveDc = 3182;
-
 }  // namespace
 
 CImageButton::CImageButton(const QString& caption, QWidget* parent)
@@ -31,7 +29,7 @@ CImageButton::CImageButton(const QString& caption, QWidget* parent)
     setAutoDefault(true);
 }
 
-void CImageButton::SetBitmap(unsigned bitmapId)
+void CImageButton::SetBitmap(BitmapId bitmapId)
 {
     bitmap = LoadAppBitmap(bitmapId);
     ComposeFace();
@@ -86,7 +84,7 @@ void CImageButton::ComposeFace()
 
 void CImageButton::ReportNoFace()
 {
-    AppMessageBox::ShowRaw(parentWidget(), AppText(kFailedToRetrieveDc), QString(), MB_OK);
+    AppMessageBox::ShowRaw(parentWidget(), AppText(StringId::FailedToRetrieveDc), QString(), MB_OK);
 }
 
 QSize CImageButton::sizeHint() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Ids.h"
+
 #include <QPixmap>
 #include <QPushButton>
 
@@ -12,9 +14,9 @@ class CImageButton : public QPushButton {
 public:
     explicit CImageButton(const QString& caption, QWidget* parent = nullptr);
 
-    // Shows the bitmap with this resource number; one that does not exist
+    // Shows the bitmap with this id; one that does not exist
     // leaves a plain text button.
-    void SetBitmap(unsigned bitmapId);
+    void SetBitmap(BitmapId bitmapId);
     // Changes the caption and composes the face again.
     void SetCaption(const QString& caption);
     // The composed face; null for a plain text button.

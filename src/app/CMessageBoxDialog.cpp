@@ -3,6 +3,7 @@
 #include "AppText.h"
 #include "CImageButton.h"
 #include "HelpRequests.h"
+#include "IdConversions.h"
 #include "MessageBoxStyle.h"
 
 #include <QApplication>
@@ -25,10 +26,6 @@ constexpr int kButtonHeight = 26;
 constexpr int kButtonGap = 6;
 constexpr int kTextToButtons = 14;
 constexpr int kTallText = 1 << 20;
-
-// Captions are strings 13000 + result; bitmaps 1000 + result.
-constexpr unsigned kCaptionBase = 13000;
-constexpr unsigned kBitmapBase = 1000;
 
 QStyle::StandardPixmap IconOf(unsigned style)
 {
@@ -131,9 +128,9 @@ void CMessageBoxDialog::CreateButtons(unsigned style)
 {
     results = ButtonResults(style);
     for (int result : results) {
-        auto* button = new CImageButton(AppText(kCaptionBase + result), this);
+        auto* button = new CImageButton(AppText(ButtonCaptionOf(result)), this);
         button->resize(kButtonWidth, kButtonHeight);
-        button->SetBitmap(kBitmapBase + result);
+        button->SetBitmap(ButtonBitmapOf(result));
         connect(button, &QPushButton::clicked, this, [this, result] { Press(result); });
         buttons.push_back(button);
     }

@@ -1,19 +1,14 @@
 #include "CPrecisionList.h"
 
 #include "AppText.h"
+#include "IdConversions.h"
 #include "PrecisionList.h"
-
-namespace {
-
-constexpr unsigned kFirstItem = 17010;  // "100 %"
-
-}  // namespace
 
 CPrecisionList::CPrecisionList(QWidget* parent)
     : QComboBox(parent)
 {
     for (int index = 0; index < kPrecisionCount; ++index)
-        addItem(AppText(kFirstItem + index));
+        addItem(AppText(StringAfter(StringId::FirstPrecisionItem, static_cast<unsigned>(index))));
     setCurrentIndex(-1);
 }
 

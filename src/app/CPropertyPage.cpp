@@ -3,9 +3,10 @@
 #include "AppMessageBox.h"
 #include "AppText.h"
 #include "FieldFocus.h"
+#include "HelpContext.h"
 #include "MessageBoxStyle.h"
 
-CPropertyPage::CPropertyPage(unsigned pageTemplate, unsigned titleId)
+CPropertyPage::CPropertyPage(DialogId pageTemplate, StringId titleId)
     : templateId(pageTemplate), captionId(titleId)
 {
 }
@@ -26,8 +27,7 @@ void CPropertyPage::Activate()
 
 std::uint32_t CPropertyPage::ControlHelpId(int controlId) const
 {
-    // Help ids of dialog controls: high bit, template number, control id.
-    return 0x80000000u | (templateId << 16) | static_cast<std::uint32_t>(controlId);
+    return HelpContext::OfControl(templateId, controlId);
 }
 
 void CPropertyPage::RegisterControl(QWidget* control, int controlId) const
@@ -37,12 +37,12 @@ void CPropertyPage::RegisterControl(QWidget* control, int controlId) const
     control->setProperty(kHelpIdProperty, ControlHelpId(controlId));
 }
 
-void CPropertyPage::ShowMessage(unsigned textId, unsigned titleId)
+void CPropertyPage::ShowMessage(StringId textId, StringId titleId)
 {
     AppMessageBox::Show(this, textId, titleId, MB_ICONEXCLAMATION);
 }
 
-void CPropertyPage::Refuse(unsigned textId, unsigned titleId, QWidget* field)
+void CPropertyPage::Refuse(StringId textId, StringId titleId, QWidget* field)
 {
     ShowMessage(textId, titleId);
     FocusField(field);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Ids.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -12,9 +14,9 @@
 // user on it.
 class CPropertyPage : public QWidget {
 public:
-    CPropertyPage(unsigned templateId, unsigned captionId);
+    CPropertyPage(DialogId templateId, StringId captionId);
 
-    unsigned TemplateId() const { return templateId; }
+    DialogId TemplateId() const { return templateId; }
     QString Caption() const;
 
     // Runs OnInitDialog the first time, then OnSetActive.
@@ -35,14 +37,14 @@ protected:
     // Gives a control its id, its context help and a name for tests.
     void RegisterControl(QWidget* control, int controlId) const;
     // Shows one of the page's validation messages with the exclamation icon.
-    void ShowMessage(unsigned textId, unsigned captionId);
+    void ShowMessage(StringId textId, StringId captionId);
     // Shows a refusal and puts the caret back in the refused field, its
     // text selected.
-    void Refuse(unsigned textId, unsigned captionId, QWidget* field);
+    void Refuse(StringId textId, StringId captionId, QWidget* field);
 
 private:
-    unsigned templateId;
-    unsigned captionId;
+    DialogId templateId;
+    StringId captionId;
     bool initialised = false;
 };
 

@@ -10,18 +10,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-
-constexpr unsigned kTimesPi = 17002;      // "* PI"
-constexpr unsigned kPrecisionLabel = 17303;  // "Precision:"
-
-}  // namespace
-
 CRangeGroup::CRangeGroup(const Layout& layout, QWidget* parent)
     : QGroupBox(AppText(layout.titleId), parent),
       first(new QLineEdit(this)),
       second(new QLineEdit(this)),
-      timesPi(new QCheckBox(AppText(kTimesPi), this))
+      timesPi(new QCheckBox(AppText(StringId::TimesPi), this))
 {
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(AppText(layout.firstLabelId), this), 0, 0);
@@ -31,12 +24,12 @@ CRangeGroup::CRangeGroup(const Layout& layout, QWidget* parent)
     grid->addWidget(timesPi, 2, 1);
     if (layout.withPrecision) {
         precision = new CPrecisionList(this);
-        grid->addWidget(new QLabel(AppText(kPrecisionLabel), this), 3, 0);
+        grid->addWidget(new QLabel(AppText(StringId::RangePrecisionLabel), this), 3, 0);
         grid->addWidget(precision, 3, 1);
     }
-    if (layout.pictureId) {
+    if (layout.picture) {
         auto* picture = new QLabel(this);
-        picture->setPixmap(LoadAppBitmap(layout.pictureId));
+        picture->setPixmap(LoadAppBitmap(*layout.picture));
         picture->setAlignment(Qt::AlignCenter);
         grid->addWidget(picture, 0, 2, grid->rowCount(), 1);
     }
@@ -65,9 +58,9 @@ bool CRangeGroup::TimesPi() const
     return timesPi->isChecked();
 }
 
-QWidget* CRangeGroup::RefusedField(unsigned refusal, QWidget* precisionList) const
+QWidget* CRangeGroup::RefusedField(StringId refusal, QWidget* precisionList) const
 {
-    if (refusal == RangeValidation::kNoPrecisionMessage)
+    if (refusal == StringId::NoPrecision)
         return precisionList;
     if (first->text().isEmpty() || !second->text().isEmpty())
         return first;

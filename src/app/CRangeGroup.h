@@ -1,6 +1,10 @@
 #pragma once
 
+#include "Ids.h"
+
 #include <QGroupBox>
+
+#include <optional>
 
 #include <string>
 
@@ -13,10 +17,10 @@ class QLineEdit;
 class CRangeGroup : public QGroupBox {
 public:
     struct Layout {
-        unsigned titleId;
-        unsigned firstLabelId;
-        unsigned secondLabelId;
-        unsigned pictureId;  // 0 for none
+        StringId titleId;
+        StringId firstLabelId;
+        StringId secondLabelId;
+        std::optional<BitmapId> picture;
         bool withPrecision;
     };
 
@@ -29,7 +33,7 @@ public:
     bool TimesPi() const;
     // The control a range refusal is about: the precision list for a missing
     // precision, an empty field, else the first field.
-    QWidget* RefusedField(unsigned refusal, QWidget* precisionList) const;
+    QWidget* RefusedField(StringId refusal, QWidget* precisionList) const;
 
     QLineEdit* first;
     QLineEdit* second;

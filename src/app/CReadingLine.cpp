@@ -12,8 +12,6 @@
 #include <QTextCharFormat>
 
 namespace {
-
-constexpr unsigned kReadsAs = 19500;  // "Reads as: %s"
 constexpr int kIconSize = 16;
 // While a computation holds the lock, the field is read again this much later.
 constexpr int kRetryMilliseconds = 250;
@@ -101,7 +99,7 @@ void CReadingLine::Show(const ExprExplanation& explanation)
         reading->setText(QString::fromStdString(explanation.error->Message()));
         SetColor(reading, kErrorColor);
     } else {
-        reading->setText(Breakable(FormatAppString(kReadsAs, explanation.reading)));
+        reading->setText(Breakable(FormatAppString(StringId::ReadsAs, explanation.reading)));
         SetColor(reading, palette().color(QPalette::WindowText));
     }
     QStringList lines;

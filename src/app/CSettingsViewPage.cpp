@@ -12,19 +12,16 @@
 
 namespace {
 
-constexpr unsigned kTemplate = 187;
-constexpr unsigned kCaption = 19100;  // "View"
-
 struct Radio {
-    unsigned textId;
+    StringId textId;
     int controlId;
 };
-constexpr Radio kGridSizeRadios[] = {{19107, 1176}, {19108, 1177}, {19109, 1178}};
+constexpr Radio kGridSizeRadios[] = {{StringId::SmallGrid, 1176}, {StringId::NormalGrid, 1177}, {StringId::LargeGrid, 1178}};
 constexpr int kSmoothCurvesBox = 1610;
 constexpr int kCurveWidthList = 1611;
 constexpr int kWidestCurve = 3;
 
-QGroupBox* NewGroup(unsigned titleId, QWidget* parent)
+QGroupBox* NewGroup(StringId titleId, QWidget* parent)
 {
     auto* group = new QGroupBox(AppText(titleId), parent);
     new QVBoxLayout(group);
@@ -33,15 +30,15 @@ QGroupBox* NewGroup(unsigned titleId, QWidget* parent)
 
 }  // namespace
 
-CSettingsViewPage::CSettingsViewPage() : CPropertyPage(kTemplate, kCaption)
+CSettingsViewPage::CSettingsViewPage() : CPropertyPage(DialogId::SettingsView, StringId::ViewPage)
 {
-    QGroupBox* general = NewGroup(19101, this);
-    currPosBox = AddCheck(general, 19102, 1179);
-    gridBox = AddCheck(general, 19103, 1180);
-    splashBox = AddCheck(general, 19104, 1174);
-    logoBox = AddCheck(general, 19105, 1181);
+    QGroupBox* general = NewGroup(StringId::GeneralGroup, this);
+    currPosBox = AddCheck(general, StringId::ShowCursorPosition, 1179);
+    gridBox = AddCheck(general, StringId::ShowGrid, 1180);
+    splashBox = AddCheck(general, StringId::ShowSplash, 1174);
+    logoBox = AddCheck(general, StringId::ShowLogo, 1181);
 
-    gridSizeGroup = NewGroup(19106, this);
+    gridSizeGroup = NewGroup(StringId::GridSizeGroup, this);
     RegisterControl(gridSizeGroup, 1182);
     gridSizeButtons = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
@@ -51,13 +48,13 @@ CSettingsViewPage::CSettingsViewPage() : CPropertyPage(kTemplate, kCaption)
         gridSizeButtons->addButton(radio, i);
     }
 
-    QGroupBox* curves = NewGroup(19600, this);  // "Curves:"
-    smoothBox = AddCheck(curves, 19601, kSmoothCurvesBox);
+    QGroupBox* curves = NewGroup(StringId::CurvesGroup, this);
+    smoothBox = AddCheck(curves, StringId::SmoothCurves, kSmoothCurvesBox);
     widthList = new QComboBox(curves);
     RegisterControl(widthList, kCurveWidthList);
     for (int width = 1; width <= kWidestCurve; ++width)
-        widthList->addItem(AppText(19603).arg(width));  // "%1 px"
-    auto* widthLabel = new QLabel(AppText(19602), curves);  // "Curve &width:"
+        widthList->addItem(AppText(StringId::CurveWidthItem).arg(width));  // "%1 px"
+    auto* widthLabel = new QLabel(AppText(StringId::CurveWidthLabel), curves);  // "Curve &width:"
     widthLabel->setBuddy(widthList);
     auto* widthRow = new QHBoxLayout;
     widthRow->addWidget(widthLabel);
@@ -65,9 +62,9 @@ CSettingsViewPage::CSettingsViewPage() : CPropertyPage(kTemplate, kCaption)
     widthRow->addStretch();
     static_cast<QVBoxLayout*>(curves->layout())->addLayout(widthRow);
 
-    QGroupBox* chrome = NewGroup(19110, this);
-    colorButtonsBox = AddCheck(chrome, 19111, 1243);
-    watermarkBox = AddCheck(chrome, 19112, 1242);
+    QGroupBox* chrome = NewGroup(StringId::ChromeGroup, this);
+    colorButtonsBox = AddCheck(chrome, StringId::ColourDisabledButtons, 1243);
+    watermarkBox = AddCheck(chrome, StringId::UseWatermark, 1242);
 
     auto* top = new QHBoxLayout;
     top->addWidget(general, 1);
@@ -84,7 +81,7 @@ CSettingsViewPage::CSettingsViewPage() : CPropertyPage(kTemplate, kCaption)
     });
 }
 
-QCheckBox* CSettingsViewPage::AddCheck(QWidget* group, unsigned textId, int controlId)
+QCheckBox* CSettingsViewPage::AddCheck(QWidget* group, StringId textId, int controlId)
 {
     auto* box = new QCheckBox(AppText(textId), group);
     RegisterControl(box, controlId);

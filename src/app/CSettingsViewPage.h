@@ -29,7 +29,7 @@ public:
     bool OnKillActive() override;
 
 private:
-    QCheckBox* AddCheck(QWidget* group, unsigned textId, int controlId);
+    QCheckBox* AddCheck(QWidget* group, StringId textId, int controlId);
     void WriteControls();
     void ReadControls();
     // The grid size can be chosen only while the grid is shown.

@@ -8,8 +8,6 @@
 #include <QScreen>
 
 namespace {
-
-constexpr unsigned kSplashBitmap = 113;
 constexpr int kShowMilliseconds = 2000;
 
 bool splashEnabled = false;
@@ -43,7 +41,7 @@ void CSplashWindow::ShowSplashWindow(QWidget* frame)
 {
     if (!splashEnabled || current)
         return;
-    const QPixmap picture = LoadAppBitmap(kSplashBitmap);
+    const QPixmap picture = LoadAppBitmap(BitmapId::Splash);
     if (picture.isNull())
         return;
     current = new CSplashWindow(frame, picture);

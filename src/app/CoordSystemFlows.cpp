@@ -7,27 +7,20 @@
 #include "HistoryStepNames.h"
 #include "MessageBoxStyle.h"
 
-namespace {
-
-constexpr unsigned kEditCaption = 500;
-constexpr unsigned kEditDefaultCaption = 508;
-
-}  // namespace
-
 bool EditCoordSystem(QWidget* parent, CCurvixDoc& document)
 {
-    CCoordSystemSheet sheet(kEditCaption, document.coordSystem, parent);
+    CCoordSystemSheet sheet(StringId::EditCoordSystemCaption, document.coordSystem, parent);
     if (sheet.DoModal() != IDOK)
         return false;
     DocumentState before = document.CaptureState();
     sheet.StoreTo(document.coordSystem);
-    document.RecordStep(HistoryStepNames::kEditCoordSystem, std::move(before));
+    document.RecordStep(StringId::StepEditCoordSystem, std::move(before));
     return true;
 }
 
 bool EditDefaultCoordSystem(QWidget* parent, AppSettings& settings, const CoordSystem& current)
 {
-    CCoordSystemSheet sheet(kEditDefaultCaption, settings.defaultCoordSystem, parent);
+    CCoordSystemSheet sheet(StringId::EditDefaultCoordSystemCaption, settings.defaultCoordSystem, parent);
     sheet.generalPage->importAllowed = true;
     sheet.generalPage->importSource = &current;
     sheet.generalPage->advancedPage = sheet.advancedPage;

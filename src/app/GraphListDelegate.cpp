@@ -22,14 +22,10 @@ constexpr int kSampleWidth = 29;
 constexpr int kImageHeight = 16;
 constexpr int kBraceHeight = 35;
 constexpr int kBraceIndent = 8;
-constexpr unsigned kVisibleBitmap = 134;
-constexpr unsigned kHiddenBitmap = 135;
-constexpr unsigned kSampleBitmap = 144;
-constexpr unsigned kBraceBitmap = 182;
 
-const QPixmap& Bitmap(unsigned id)
+const QPixmap& Bitmap(BitmapId id)
 {
-    static std::map<unsigned, QPixmap> cache;
+    static std::map<BitmapId, QPixmap> cache;
     auto found = cache.find(id);
     if (found == cache.end())
         found = cache.emplace(id, LoadAppBitmap(id)).first;
@@ -39,7 +35,7 @@ const QPixmap& Bitmap(unsigned id)
 // The colour sample: its frame and a 2-pixel line in the graph's colour.
 void DrawSample(QPainter& painter, int left, int middle, std::uint32_t color)
 {
-    painter.drawPixmap(left, middle - kImageHeight / 2, Bitmap(kSampleBitmap));
+    painter.drawPixmap(left, middle - kImageHeight / 2, Bitmap(BitmapId::SampleLine));
     painter.fillRect(QRect(left + 6, middle - 2, 14, 2), FromColorRef(color));
 }
 
@@ -57,7 +53,7 @@ void DrawEquation(QPainter& painter, QRect r, const GraphItem& graph)
             DrawText(painter, r, QString::fromStdString(line));
         return;
     }
-    painter.drawPixmap(r.left(), r.top() + (r.height() - kBraceHeight) / 2, Bitmap(kBraceBitmap));
+    painter.drawPixmap(r.left(), r.top() + (r.height() - kBraceHeight) / 2, Bitmap(BitmapId::GraphBrace));
     r.setLeft(r.left() + kBraceIndent);
     QRect upper = r;
     upper.setBottom(r.top() + r.height() / 2 - 1);
@@ -83,7 +79,7 @@ void GraphListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     painter->save();
     if (graph) {
         if (list.HasCheckBoxes()) {
-            const unsigned check = graph->hidden ? kHiddenBitmap : kVisibleBitmap;
+            const BitmapId check = graph->hidden ? BitmapId::HiddenGraph : BitmapId::VisibleGraph;
             painter->drawPixmap(r.left(), middle - kImageHeight / 2, Bitmap(check));
             r.setLeft(r.left() + kCheckBoxWidth);
         }

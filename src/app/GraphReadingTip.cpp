@@ -8,18 +8,15 @@
 
 namespace {
 
-constexpr unsigned kReadsAs = 19500;    // "Reads as: %s"
-constexpr unsigned kYEquation = 494;    // "y = %s"
-
 // One equation's line; nothing while the lock is taken.
-std::optional<std::string> ReadingLine(const std::string& expression, const char* argument, unsigned equationId)
+std::optional<std::string> ReadingLine(const std::string& expression, const char* argument, StringId equationId)
 {
     const auto explanation = TryExplainExpression(expression, argument);
     if (!explanation)
         return std::nullopt;
     if (explanation->error)
         return explanation->error->Message();
-    return FormatAppString(kReadsAs, FormatAppString(equationId, explanation->reading));
+    return FormatAppString(StringId::ReadsAs, FormatAppString(equationId, explanation->reading));
 }
 
 }  // namespace
@@ -34,6 +31,6 @@ QString GraphReadingTip(const GraphItem& graph)
         return {};
     if (graph.kind != KindParametric)
         return QString::fromStdString(*first);
-    const auto second = ReadingLine(graph.expression2, argument, kYEquation);
+    const auto second = ReadingLine(graph.expression2, argument, StringId::YEquation);
     return second ? QString::fromStdString(*first + "\n" + *second) : QString();
 }

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr unsigned kComputationRunning = 3181;
-
 void Compile(const std::string& text)
 {
     CExpression expression(text.c_str(), false);
@@ -27,7 +25,7 @@ SyntaxVerdict CheckGraphSyntax(QWidget* owner, GraphKind kind, const std::string
 {
     std::unique_lock lock(theVariables.Lock(), std::try_to_lock);
     if (!lock.owns_lock()) {
-        AppMessageBox::Show(owner, kComputationRunning, kErrorCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(owner, StringId::ComputationRunning, StringId::ErrorCaption, MB_ICONEXCLAMATION);
         return SyntaxVerdict::FirstRefused;
     }
     SyntaxVerdict verdict = SyntaxVerdict::FirstRefused;

@@ -1,14 +1,12 @@
 #include "HelpTopics.h"
 
+#include "HelpContext.h"
+
 #include <map>
 
 namespace {
 
-constexpr std::uint32_t kCommandBase = 0x10000;
-constexpr std::uint32_t kDialogBase = 0x20000;
-constexpr std::uint32_t kMessageBase = 0x30000;
-constexpr std::uint32_t kControlFlag = 0x80000000u;
-constexpr std::uint32_t kWebPageCommand = 32791;
+using namespace HelpContext;
 
 // Topics of dialogs, pages and panes by template number.
 const std::map<std::uint32_t, const char*>& DialogTopics()
@@ -40,8 +38,8 @@ const std::map<std::uint32_t, const char*>& DialogTopics()
 // The buttons every dialog shares carry help ids of their own.
 bool IsSharedButton(std::uint32_t contextId)
 {
-    return contextId == 0x80640001u || contextId == 0x80840002u || contextId == 0x80840009u
-           || contextId == 0x809A0008u;
+    return contextId == kOkButton || contextId == kCancelButton || contextId == kHelpButton
+           || contextId == kCloseButton;
 }
 
 std::string DialogTopic(std::uint32_t templateId)
@@ -58,14 +56,14 @@ std::string HelpTopicPage(std::uint32_t contextId)
         return "dialogs.html#buttons";
     if (contextId & kControlFlag)
         return DialogTopic((contextId >> 16) & 0x7FFF);
-    if (contextId == kGraphViewHelpId)
+    if (contextId == kGraphView)
         return "graphview.html";
     if (contextId >= kMessageBase && contextId < kMessageBase + 0x10000)
         return "messages.html";
     if (contextId >= kDialogBase && contextId < kMessageBase)
         return DialogTopic(contextId - kDialogBase);
     // No web address is configured: the command's topic is the local page.
-    if (contextId == kCommandBase + kWebPageCommand)
+    if (contextId == OfCommand(CommandId::WebPage))
         return kHelpWebPage;
     if (contextId >= kCommandBase && contextId < kDialogBase)
         return "commands.html#c" + std::to_string(contextId - kCommandBase);

@@ -13,18 +13,13 @@
 
 namespace {
 
-constexpr unsigned kCaption = 19300;  // "Curvix Help"
-constexpr unsigned kContents = 19301;
-constexpr unsigned kBack = 19302;
-constexpr unsigned kForward = 19303;
-
 QPointer<HelpWindow>& Instance()
 {
     static QPointer<HelpWindow> window;
     return window;
 }
 
-QPushButton* AddButton(QBoxLayout* row, unsigned textId, QWidget* parent)
+QPushButton* AddButton(QBoxLayout* row, StringId textId, QWidget* parent)
 {
     auto* button = new QPushButton(AppText(textId), parent);
     button->setAutoDefault(true);
@@ -104,14 +99,14 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), browser(new
     static const bool initialised = (InitHelpPages(), true);
     (void)initialised;
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(AppText(kCaption));
+    setWindowTitle(AppText(StringId::HelpWindowCaption));
     setWindowIcon(ProgramIcon());
     browser->setOpenExternalLinks(true);
 
     auto* row = new QHBoxLayout;
-    QPushButton* contents = AddButton(row, kContents, this);
-    QPushButton* back = AddButton(row, kBack, this);
-    QPushButton* forward = AddButton(row, kForward, this);
+    QPushButton* contents = AddButton(row, StringId::HelpContents, this);
+    QPushButton* back = AddButton(row, StringId::HelpBack, this);
+    QPushButton* forward = AddButton(row, StringId::HelpForward, this);
     row->addStretch();
     QObject::connect(contents, &QPushButton::clicked, browser, [this] { browser->setSource(ContentsUrl()); });
     QObject::connect(back, &QPushButton::clicked, browser, &QTextBrowser::backward);

@@ -7,12 +7,6 @@
 #include <QMenu>
 #include <QPainter>
 
-namespace {
-
-constexpr unsigned kOneLineItem = 19120;  // "Toolbar &beside the menu bar"
-
-}  // namespace
-
 CChromeBand::CChromeBand(QWidget* menuBar, QWidget* toolBar, QWidget* parent)
     : QWidget(parent), layout(new QBoxLayout(QBoxLayout::LeftToRight, this))
 {
@@ -51,7 +45,7 @@ void CChromeBand::paintEvent(QPaintEvent*)
 void CChromeBand::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
-    QAction* oneLine = menu.addAction(AppText(kOneLineItem));
+    QAction* oneLine = menu.addAction(AppText(StringId::OneLineToolbar));
     oneLine->setCheckable(true);
     oneLine->setChecked(IsOneLine());
     if (menu.exec(event->globalPos()) == oneLine)

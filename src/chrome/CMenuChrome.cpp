@@ -2,6 +2,7 @@
 
 #include "AppBitmap.h"
 #include "CChromeBand.h"
+#include "IdConversions.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -13,8 +14,6 @@
 #include <QToolBar>
 
 namespace {
-
-constexpr unsigned kWatermarkBitmap = 132;
 const QSize kButtonImageSize(16, 15);
 
 // The picture an icon was made from, and the cache key of the icon the
@@ -66,7 +65,7 @@ void CMenuChrome::SetDrawDisabledButtonsInColor(bool inColor)
 
 void CMenuChrome::SetWatermark(bool show)
 {
-    band->SetWatermark(show ? LoadAppImage(QString::number(kWatermarkBitmap)) : QPixmap());
+    band->SetWatermark(show ? LoadAppImage(BitmapId::Watermark) : QPixmap());
     // The bars let the band's picture show through while it is there.
     menuBar->setPalette(show ? SeeThrough(menuBarPalette) : menuBarPalette);
     toolBar->setPalette(show ? SeeThrough(toolBarPalette) : toolBarPalette);
@@ -87,9 +86,9 @@ bool CMenuChrome::IsOneLine() const
     return band->IsOneLine();
 }
 
-QIcon CMenuChrome::CommandIcon(unsigned commandId)
+QIcon CMenuChrome::CommandIcon(CommandId command)
 {
-    const QPixmap picture = LoadAppImage(QString::number(commandId));
+    const QPixmap picture = LoadAppImage(BitmapOf(command));
     return picture.isNull() ? QIcon() : QIcon(picture);
 }
 

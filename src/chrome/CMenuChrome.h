@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Ids.h"
+
 #include <QIcon>
 #include <QPalette>
 
@@ -32,7 +34,7 @@ public:
 
     // The toolbar picture of a command (16 x 15); a null icon when the
     // command has none.
-    static QIcon CommandIcon(unsigned commandId);
+    static QIcon CommandIcon(CommandId command);
 
 private:
     void RedrawIcons();

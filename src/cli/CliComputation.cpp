@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr unsigned kTooManyGraphs = 3001;
-
 // Keeps how the computation ended; the progress is of no use here.
 class Outcome : public ComputationSink {
 public:
@@ -50,7 +48,7 @@ int Report(const ComputationFailure& failure)
 std::optional<int> CliComputation::Run(const CCurvixDoc& doc, GraphComputation& computation, Cancelled cancelled)
 {
     if (!computation.Collect(doc))
-        return Refuse({LoadAppString(kTooManyGraphs)});
+        return Refuse({LoadAppString(StringId::TooManyGraphs)});
     Outcome outcome;
     if (!computation.Start(doc, outcome))
         return Report(computation.StartFailure());

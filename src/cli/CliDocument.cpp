@@ -40,7 +40,7 @@ int CliDocument::Open()
 bool CliDocument::AskToConvert()
 {
     if (!convert)
-        std::fprintf(stderr, "%s\n", CliOutput::OneLine(LoadAppString(3140)).c_str());
+        std::fprintf(stderr, "%s\n", CliOutput::OneLine(LoadAppString(StringId::ConvertQuestion)).c_str());
     converted = convert;
     return convert;
 }

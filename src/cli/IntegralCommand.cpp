@@ -19,7 +19,6 @@ namespace {
 constexpr const char* kUsage =
     "curvix-cli integral [--arg L] --from A --to B [--precision P] [--pi] EXPR";
 // A run of too many steps is refused: the command has no Stop.
-constexpr unsigned kTooManySteps = 21413;
 
 // The command shows no progress.
 class QuietSink : public IntegralSink {
@@ -36,8 +35,8 @@ int RunIntegralCommand(std::span<char* const> args)
     options.precision = 100;
     if (!options.Parse(args, 1, true))
         return CliOutput::UsageError(kUsage);
-    if (const unsigned refusal = IntegralChoiceMessage(options.expressions[0], options.letter))
-        return CliOutput::Refuse(LoadAppString(refusal));
+    if (const std::optional<StringId> refusal = IntegralChoiceMessage(options.expressions[0], options.letter))
+        return CliOutput::Refuse(LoadAppString(*refusal));
     try {
         std::lock_guard lock(theVariables.Lock());
         CheckIntegralSyntax(options.expressions[0], options.letter[0]);
@@ -48,7 +47,7 @@ int RunIntegralCommand(std::span<char* const> args)
     if (std::string message = ReadIntegralBounds(*options.from, *options.to, options.timesPi, bounds);
         !message.empty())
         return CliOutput::Refuse(message);
-    if (std::string message = IntegralStepsMessage(kTooManySteps, bounds.from, bounds.to, options.precision);
+    if (std::string message = IntegralStepsMessage(StringId::TooManySteps, bounds.from, bounds.to, options.precision);
         !message.empty())
         return CliOutput::Refuse(message);
 
@@ -58,8 +57,8 @@ int RunIntegralCommand(std::span<char* const> args)
     const IntegralResult result = ComputeIntegral(request, sink, nullptr);
     if (result.error)
         return CliOutput::ReportExpressionError(result.error->Code(), *result.error);
-    if (const unsigned message = IntegralOutcomeMessage(result.outcome))
-        return CliOutput::Refuse(LoadAppString(message));
+    if (const std::optional<StringId> message = IntegralOutcomeMessage(result.outcome))
+        return CliOutput::Refuse(LoadAppString(*message));
     std::printf("integral %s\narea %s\n", CliOutput::Number(result.integral).c_str(),
                 CliOutput::Number(result.area).c_str());
     return 0;

@@ -18,7 +18,6 @@
 namespace {
 
 // A search of too many samples is refused: the command has no Stop.
-constexpr unsigned kTooManySteps = 21413;
 
 // Hands the worker's end back to the command.
 class EndSink : public PointSearchSink {
@@ -41,8 +40,8 @@ public:
 std::optional<int> Check(const RangeOptions& options, IntegralBounds& bounds)
 {
     for (const std::string& expression : options.expressions) {
-        if (const unsigned refusal = IntegralChoiceMessage(expression, options.letter))
-            return CliOutput::Refuse(LoadAppString(refusal));
+        if (const std::optional<StringId> refusal = IntegralChoiceMessage(expression, options.letter))
+            return CliOutput::Refuse(LoadAppString(*refusal));
     }
     try {
         std::lock_guard lock(theVariables.Lock());
@@ -53,7 +52,7 @@ std::optional<int> Check(const RangeOptions& options, IntegralBounds& bounds)
     }
     if (std::string message = ReadIntegralBounds(*options.from, *options.to, false, bounds); !message.empty())
         return CliOutput::Refuse(message);
-    if (std::string message = IntegralStepsMessage(kTooManySteps, bounds.from, bounds.to, options.precision);
+    if (std::string message = IntegralStepsMessage(StringId::TooManySteps, bounds.from, bounds.to, options.precision);
         !message.empty())
         return CliOutput::Refuse(message);
     return std::nullopt;

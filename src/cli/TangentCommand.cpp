@@ -12,7 +12,6 @@
 namespace {
 
 constexpr const char* kUsage = "curvix-cli tangent --kind K --at V [--pi] [--precision N] EXPR [EXPR2]";
-constexpr unsigned kNoFunction = 21411;
 constexpr double kDialogPi = 3.141592654;  // the tangent dialog's own pi factor
 
 struct TangentOptions {
@@ -86,7 +85,7 @@ int RunTangentCommand(std::span<char* const> args)
         PrintLine("normal", lines.normal);
         return 0;
     case TangentNoFunction:
-        std::fprintf(stderr, "%s\n", LoadAppString(kNoFunction));
+        std::fprintf(stderr, "%s\n", LoadAppString(StringId::NoFunctionAtArgument));
         return 3;
     case TangentError:
         break;

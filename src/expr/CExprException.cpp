@@ -16,7 +16,7 @@ bool CExprException::GetErrorMessage(char* buffer, unsigned maxChars,
                                      unsigned* helpContext) const
 {
     const bool hasArg = m_szArg[0] != '\0';
-    const char* loaded = LoadAppString(static_cast<unsigned>(m_nCode + (hasArg ? 1000 : 0)));
+    const char* loaded = LoadAppStringNumber(static_cast<unsigned>(m_nCode + (hasArg ? 1000 : 0)));
     if (!loaded)
         return false;
     char text[MAX_EXPR_TEXT + 1];

@@ -7,19 +7,6 @@
 
 namespace {
 
-constexpr unsigned kSignAfterOperator = 3500;
-constexpr unsigned kSignedExponent = 3501;
-constexpr unsigned kNothingAfter = 3502;
-constexpr unsigned kTwoOperators = 3503;
-constexpr unsigned kNothingBefore = 3504;
-constexpr unsigned kDecimalComma = 3506;
-constexpr unsigned kStrayComma = 3507;
-constexpr unsigned kLeadingPoint = 3508;
-constexpr unsigned kEmptyBrackets = 3509;
-constexpr unsigned kEmptyBars = 3510;
-constexpr unsigned kPowerChain = 3511;
-constexpr unsigned kSkipped = 3513;
-
 using ExprText::IsDigit;
 using ExprText::IsLetter;
 
@@ -98,7 +85,7 @@ size_t ExprWarningScan::Number(size_t i)
             ++digits;
         const std::string exponent = Snip(end + 2, digits);
         const std::string power = text[end + 1] == '-' ? "(-" + exponent + ")" : exponent;
-        Warn(kSignedExponent, i, {Snip(i, digits), Snip(end + 1, digits), Snip(i, end) + "*10^" + power});
+        Warn(StringId::WarnSignedExponent, i, {Snip(i, digits), Snip(end + 1, digits), Snip(i, end) + "*10^" + power});
     }
     Factor(i, end);
     return end;
@@ -118,7 +105,7 @@ size_t ExprWarningScan::Name(size_t i)
 size_t ExprWarningScan::Open(size_t i)
 {
     if (i + 1 < text.size() && text[i + 1] == ')')
-        Warn(kEmptyBrackets, i, {Snip(i, i + 2)});
+        Warn(StringId::WarnEmptyBrackets, i, {Snip(i, i + 2)});
     return Push(Level::Brackets, i, i);
 }
 
@@ -144,7 +131,7 @@ size_t ExprWarningScan::Bar(size_t i)
         return i + 1;
     }
     if (i + 1 < text.size() && text[i + 1] == '|')
-        Warn(kEmptyBars, i, {Snip(i, i + 2)});
+        Warn(StringId::WarnEmptyBars, i, {Snip(i, i + 2)});
     return Push(Level::Bars, i, i);
 }
 
@@ -153,11 +140,11 @@ size_t ExprWarningScan::Operator(size_t i)
     const char before = i > 0 ? text[i - 1] : '\0';
     if (IsJoin(before)) {
         if (i < 2 || !IsJoin(text[i - 2]))
-            Warn(kTwoOperators, i - 1, {Snip(i - 1, JoinRunEnd(text, i))});
+            Warn(StringId::WarnTwoOperators, i - 1, {Snip(i - 1, JoinRunEnd(text, i))});
     } else if (i == 0 || before == '(' || before == ',' || JustOpenedBars(i - 1)) {
-        Warn(kNothingBefore, i, {Snip(i, i + 1)});
+        Warn(StringId::WarnNothingBefore, i, {Snip(i, i + 1)});
     } else if (NothingAfter(i + 1)) {
-        Warn(kNothingAfter, i, {Snip(i, i + 1)});
+        Warn(StringId::WarnNothingAfter, i, {Snip(i, i + 1)});
     }
     if (text[i] == '^')
         levels.back().afterCaret = true;
@@ -175,11 +162,11 @@ size_t ExprWarningScan::Sign(size_t i)
     const size_t end = OperandEnd(text, signs);
     if (IsOperator(before) && end > signs) {
         const std::string op(1, before);
-        Warn(kSignAfterOperator, i - 1, {Snip(i - 1, end), op, op + "(" + text[signs - 1] + Snip(signs, end) + ")"});
+        Warn(StringId::WarnSignAfterOperator, i - 1, {Snip(i - 1, end), op, op + "(" + text[signs - 1] + Snip(signs, end) + ")"});
     } else if (signs - i > 1 && !IsOperator(before)) {
-        Warn(kTwoOperators, i, {Snip(i, JoinRunEnd(text, i))});
+        Warn(StringId::WarnTwoOperators, i, {Snip(i, JoinRunEnd(text, i))});
     } else if (NothingAfter(signs)) {
-        Warn(kNothingAfter, i, {Snip(i, signs)});
+        Warn(StringId::WarnNothingAfter, i, {Snip(i, signs)});
     }
     Break();
     return signs;
@@ -201,7 +188,7 @@ size_t ExprWarningScan::Comma(size_t i)
 size_t ExprWarningScan::Point(size_t i)
 {
     const size_t end = i + 1 + ExprText::NumberLength(text, i + 1);
-    Warn(kLeadingPoint, i, {Snip(i, end), Snip(i + 1, end), "0" + Snip(i, end)});
+    Warn(StringId::WarnLeadingPoint, i, {Snip(i, end), Snip(i + 1, end), "0" + Snip(i, end)});
     Break();
     return i + 1;
 }
@@ -213,7 +200,7 @@ size_t ExprWarningScan::Skipped(size_t i)
         while (end < text.size() && IsSkipped(text[end]))
             ++end;
     }
-    Warn(kSkipped, i, {Snip(i, end)});
+    Warn(StringId::WarnSkipped, i, {Snip(i, end)});
     Break();
     return end;
 }
@@ -228,11 +215,11 @@ void ExprWarningScan::StrayComma(size_t i)
         ++end;
     // Whole digits on both sides: probably a decimal comma.
     if (begin == i || end == i + 1 || (begin > 0 && text[begin - 1] == '.')) {
-        Warn(kStrayComma, i, {});
+        Warn(StringId::WarnStrayComma, i, {});
         return;
     }
     const std::string whole = Snip(begin, i), part = Snip(i + 1, end);
-    Warn(kDecimalComma, begin, {Snip(begin, end), whole + "*" + part, whole + "." + part});
+    Warn(StringId::WarnDecimalComma, begin, {Snip(begin, end), whole + "*" + part, whole + "." + part});
 }
 
 bool ExprWarningScan::NothingAfter(size_t i) const
@@ -292,7 +279,7 @@ void ExprWarningScan::FinishChain(Level& level)
         for (size_t k = chain.size() - 1; k-- > 0;)
             fromRight = Snip(chain[k].first, chain[k].second) + "^" +
                         (k + 2 == chain.size() ? fromRight : "(" + fromRight + ")");
-        Warn(kPowerChain, chain[0].first, {Snip(chain[0].first, chain.back().second), fromLeft, fromRight});
+        Warn(StringId::WarnPowerChain, chain[0].first, {Snip(chain[0].first, chain.back().second), fromLeft, fromRight});
     }
     chain.clear();
 }
@@ -307,7 +294,7 @@ std::string ExprWarningScan::Snip(size_t begin, size_t end) const
 
 // A warning at the prepared character at; its text gets the position
 // first, then args.
-void ExprWarningScan::Warn(unsigned id, size_t at, std::vector<std::string> args)
+void ExprWarningScan::Warn(StringId id, size_t at, std::vector<std::string> args)
 {
     args.insert(args.begin(), ExprWarningText::CharacterNumber(typed, offsets[at]));
     warnings.push_back({offsets[at], ExprWarningText::Format(id, args)});

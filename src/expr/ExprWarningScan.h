@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ExprWarnings.h"
+#include "Ids.h"
 
 #include <string>
 #include <string_view>
@@ -49,7 +50,7 @@ private:
     void Break();
     void FinishChain(Level& level);
     std::string Snip(size_t begin, size_t end) const;
-    void Warn(unsigned id, size_t at, std::vector<std::string> args);
+    void Warn(StringId id, size_t at, std::vector<std::string> args);
 
     std::string_view typed;
     std::string text;             // as the compiler sees it

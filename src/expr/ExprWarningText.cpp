@@ -4,7 +4,7 @@
 
 namespace ExprWarningText {
 
-std::string Format(unsigned id, const std::vector<std::string>& args)
+std::string Format(StringId id, const std::vector<std::string>& args)
 {
     const char* loaded = LoadAppString(id);
     const std::string text = loaded ? loaded : "";

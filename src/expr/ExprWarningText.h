@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Ids.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -9,7 +11,7 @@
 namespace ExprWarningText {
 
 // The text of string id with each "%s" replaced by the next argument.
-std::string Format(unsigned id, const std::vector<std::string>& args);
+std::string Format(StringId id, const std::vector<std::string>& args);
 
 // The 1-based number of the character at a byte offset of a UTF-8 text, as
 // warnings name a spot.

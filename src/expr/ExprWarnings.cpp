@@ -10,9 +10,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr unsigned kJoinedNames = 3505;
-constexpr unsigned kTooLong = 3512;
 // How much of the text beyond the limit a warning quotes.
 constexpr size_t kQuotedRest = 12;
 
@@ -51,7 +48,7 @@ void FindJoinedNames(std::string_view typed, std::vector<ExprWarning>& warnings)
             ++end;
         const std::string left(read.substr(begin, i + 1 - begin)), right(read.substr(next, end - next));
         const std::string meant = IsFunctionName(left) ? left + "(" + right + ")" : left + "*" + right;
-        warnings.push_back({begin, Format(kJoinedNames, {CharacterNumber(typed, begin),
+        warnings.push_back({begin, Format(StringId::WarnJoinedNames, {CharacterNumber(typed, begin),
                                                          std::string(read.substr(begin, end - begin)),
                                                          left + right, meant})});
     }
@@ -68,7 +65,7 @@ void FindCutText(std::string_view typed, std::vector<ExprWarning>& warnings)
     size_t quoted = std::min(rest.size(), kQuotedRest);
     while (quoted < rest.size() && (static_cast<unsigned char>(rest[quoted]) & 0xC0) == 0x80)
         ++quoted;
-    warnings.push_back({MAX_EXPR_TEXT, Format(kTooLong, {CharacterNumber(typed, MAX_EXPR_TEXT),
+    warnings.push_back({MAX_EXPR_TEXT, Format(StringId::WarnTooLong, {CharacterNumber(typed, MAX_EXPR_TEXT),
                                                          std::string(rest.substr(0, quoted))})});
 }
 

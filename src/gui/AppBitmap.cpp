@@ -1,5 +1,7 @@
 #include "AppBitmap.h"
 
+#include "IdConversions.h"
+
 #include <QBitmap>
 #include <QImage>
 
@@ -22,9 +24,14 @@ QPixmap LoadAppImage(const QString& name)
     return QPixmap::fromImage(LoadImage(name));
 }
 
-QPixmap LoadAppBitmap(unsigned id)
+QPixmap LoadAppImage(BitmapId id)
 {
-    const QImage image = LoadImage(QString::number(id));
+    return LoadAppImage(QString::number(NumberOf(id)));
+}
+
+QPixmap LoadAppBitmap(BitmapId id)
+{
+    const QImage image = LoadImage(QString::number(NumberOf(id)));
     if (image.isNull())
         return {};
     QPixmap pixmap = QPixmap::fromImage(image);

@@ -2,7 +2,7 @@
 
 #include "StringTable.h"
 
-QString AppText(unsigned id)
+QString AppText(StringId id)
 {
     return QString::fromUtf8(LoadAppString(id));
 }
@@ -10,5 +10,5 @@ QString AppText(unsigned id)
 QString FormatNumber(double value)
 {
     // QString::asprintf formats in the "C" locale whatever the user's locale.
-    return QString::asprintf(LoadAppString(3005), value);
+    return QString::asprintf(LoadAppString(StringId::NumberFormat), value);
 }

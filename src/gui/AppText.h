@@ -1,14 +1,12 @@
 #pragma once
 
+#include "Ids.h"
+
 #include <QString>
 
 // Texts of the string table as Qt strings.
 
-// The captions of the program's message boxes.
-inline constexpr unsigned kProgramNameCaption = 101;  // "Curvix"
-inline constexpr unsigned kErrorCaption = 102;        // "Error"
-
-// The text with this number; an empty string when the table has none.
-QString AppText(unsigned id);
-// A number as the pages show it: the "%g" format of string 3005.
+// The text of this id; an empty string when the table has none.
+QString AppText(StringId id);
+// A number as the pages show it: the "%g" format of NumberFormat.
 QString FormatNumber(double value);

@@ -191,7 +191,7 @@ bool AppSettings::LoadDefaultCoordSystem()
     CoordSystem cs;
     if (image)
         cs.SetFromImage(Fixed<CoordSystem::kImageSize>(*image));
-    if (image && cs.IsUsable() && RangeValidation::CheckStoredCoordSystem(cs) == 0) {
+    if (image && cs.IsUsable() && !RangeValidation::CheckStoredCoordSystem(cs)) {
         defaultCoordSystem = cs;
         return true;
     }
@@ -250,6 +250,6 @@ void AppSettings::SaveValues(int mask)
 
 bool AppSettings::Fail(const std::string& systemText)
 {
-    lastError = FormatAppString(3164, systemText);
+    lastError = FormatAppString(StringId::SettingsError, systemText);
     return false;
 }

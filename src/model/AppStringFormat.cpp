@@ -2,7 +2,7 @@
 
 #include "StringTable.h"
 
-std::string FormatAppString(unsigned id, std::initializer_list<std::string_view> arguments)
+std::string FormatAppString(StringId id, std::initializer_list<std::string_view> arguments)
 {
     const char* text = LoadAppString(id);
     std::string result = text ? text : "";
@@ -17,7 +17,7 @@ std::string FormatAppString(unsigned id, std::initializer_list<std::string_view>
     return result;
 }
 
-std::string FormatAppString(unsigned id, std::string_view argument)
+std::string FormatAppString(StringId id, std::string_view argument)
 {
     return FormatAppString(id, {argument});
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Ids.h"
+
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -7,5 +9,5 @@
 // The text of string id with its "%s" places filled by the arguments in
 // order. The arguments are inserted as they are, so any '%' in them stays
 // literal; places beyond the arguments stay as they are.
-std::string FormatAppString(unsigned id, std::initializer_list<std::string_view> arguments);
-std::string FormatAppString(unsigned id, std::string_view argument);
+std::string FormatAppString(StringId id, std::initializer_list<std::string_view> arguments);
+std::string FormatAppString(StringId id, std::string_view argument);

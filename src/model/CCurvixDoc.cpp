@@ -173,7 +173,7 @@ DocumentState CCurvixDoc::CaptureState() const
     return {{graphs.begin(), graphs.end()}, coordSystem, autoRefresh};
 }
 
-void CCurvixDoc::RecordStep(unsigned name, DocumentState before)
+void CCurvixDoc::RecordStep(StringId name, DocumentState before)
 {
     modified = true;
     if (before.SameAs(CaptureState()))

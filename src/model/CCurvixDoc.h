@@ -62,7 +62,7 @@ public:
     // exactly when the contents are the saved ones again; false when there
     // was no step. New and Open start an empty history.
     DocumentState CaptureState() const;
-    void RecordStep(unsigned name, DocumentState before);
+    void RecordStep(StringId name, DocumentState before);
     bool Undo();
     bool Redo();
     const DocumentHistory& History() const { return history; }

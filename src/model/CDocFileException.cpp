@@ -18,12 +18,12 @@ CDocFileException CDocFileException::UserCancelled()
 
 CDocFileException CDocFileException::Damaged(const std::string& path)
 {
-    return CDocFileException(Cause::Damaged, FormatAppString(3165, path));
+    return CDocFileException(Cause::Damaged, FormatAppString(StringId::DamagedFile, path));
 }
 
 CDocFileException CDocFileException::UnknownVersion(const std::string& path)
 {
-    return CDocFileException(Cause::UnknownVersion, FormatAppString(3141, path));
+    return CDocFileException(Cause::UnknownVersion, FormatAppString(StringId::UnknownVersion, path));
 }
 
 CDocFileException CDocFileException::OutOfMemory(const std::string& path)

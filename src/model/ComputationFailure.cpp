@@ -6,17 +6,11 @@
 
 #include <utility>
 
-namespace {
-
-constexpr unsigned kAboutGraph = 3015;  // "Graph:\n%s\n\n%s"
-
-}  // namespace
-
-ComputationFailure::ComputationFailure(std::vector<unsigned> messageIds) : messages(std::move(messageIds))
+ComputationFailure::ComputationFailure(std::vector<StringId> messageIds) : messages(std::move(messageIds))
 {
 }
 
-ComputationFailure::ComputationFailure(int displayed, const GraphItem& item, std::vector<unsigned> messageIds)
+ComputationFailure::ComputationFailure(int displayed, const GraphItem& item, std::vector<StringId> messageIds)
     : messages(std::move(messageIds)), graph(displayed), equation(GraphEquation::Shown(item))
 {
 }
@@ -31,11 +25,11 @@ std::vector<std::string> ComputationFailure::Texts() const
     std::vector<std::string> texts;
     if (error)
         texts.push_back(error->Message());
-    for (unsigned id : messages) {
+    for (StringId id : messages) {
         const char* text = LoadAppString(id);
         texts.emplace_back(text ? text : "");
     }
     if (graph >= 0 && !texts.empty())
-        texts.front() = FormatAppString(kAboutGraph, {equation, texts.front()});
+        texts.front() = FormatAppString(StringId::AboutGraph, {equation, texts.front()});
     return texts;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CExprException.h"
+#include "Ids.h"
 
 #include <optional>
 #include <string>
@@ -15,22 +16,22 @@ class GraphItem;
 class ComputationFailure {
 public:
     // Messages about the computation as a whole.
-    explicit ComputationFailure(std::vector<unsigned> messages = {});
+    explicit ComputationFailure(std::vector<StringId> messages = {});
     // Messages, or an engine error, about displayed graph `displayed`.
-    ComputationFailure(int displayed, const GraphItem& graph, std::vector<unsigned> messages);
+    ComputationFailure(int displayed, const GraphItem& graph, std::vector<StringId> messages);
     ComputationFailure(int displayed, const GraphItem& graph, const CExprException& error);
 
     // The displayed graph's position, -1 for none.
     int Graph() const { return graph; }
     const std::optional<CExprException>& Error() const { return error; }
-    const std::vector<unsigned>& Messages() const { return messages; }
+    const std::vector<StringId>& Messages() const { return messages; }
     // What to show, one box or line each: the engine's message or the
     // program's messages in order, the first preceded by the graph's
     // equation when it is about a graph.
     std::vector<std::string> Texts() const;
 
 private:
-    std::vector<unsigned> messages;
+    std::vector<StringId> messages;
     std::optional<CExprException> error;
     int graph = -1;
     std::string equation;  // the graph as a message names it

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-void DocumentHistory::Record(unsigned name, DocumentState before)
+void DocumentHistory::Record(StringId name, DocumentState before)
 {
     redoSteps.clear();
     undoSteps.push_back({name, std::move(before)});
@@ -34,4 +34,14 @@ void DocumentHistory::Clear()
 {
     undoSteps.clear();
     redoSteps.clear();
+}
+
+std::optional<StringId> DocumentHistory::UndoName() const
+{
+    return CanUndo() ? std::optional(undoSteps.back().name) : std::nullopt;
+}
+
+std::optional<StringId> DocumentHistory::RedoName() const
+{
+    return CanRedo() ? std::optional(redoSteps.back().name) : std::nullopt;
 }

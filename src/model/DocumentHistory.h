@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DocumentState.h"
+#include "Ids.h"
 
 #include <cstddef>
 #include <deque>
@@ -18,7 +19,7 @@ public:
 
     // A change named name was made; before is the state it started from.
     // Forgets every step that could have been redone.
-    void Record(unsigned name, DocumentState before);
+    void Record(StringId name, DocumentState before);
     // Takes the newest undo step: returns the state to restore and keeps
     // current as the matching redo step. Nothing when there is no step.
     std::optional<DocumentState> Undo(DocumentState current);
@@ -29,13 +30,13 @@ public:
     bool CanUndo() const { return !undoSteps.empty(); }
     bool CanRedo() const { return !redoSteps.empty(); }
     // The string id of the step Undo or Redo would take; 0 when none.
-    unsigned UndoName() const { return CanUndo() ? undoSteps.back().name : 0; }
-    unsigned RedoName() const { return CanRedo() ? redoSteps.back().name : 0; }
+    std::optional<StringId> UndoName() const;
+    std::optional<StringId> RedoName() const;
     std::size_t UndoCount() const { return undoSteps.size(); }
 
 private:
     struct Step {
-        unsigned name;
+        StringId name;
         DocumentState state;
     };
 

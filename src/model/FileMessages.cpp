@@ -5,19 +5,9 @@
 
 namespace FileMessages {
 
-namespace {
-
-constexpr unsigned kOpeningFailed = 3250;  // "Error opening file '%s'.\n%s"
-constexpr unsigned kSavingFailed = 3251;   // "Error saving file '%s'.\n%s"
-constexpr unsigned kNotRegularFile = 3252;
-constexpr unsigned kTooLarge = 3253;
-constexpr unsigned kOutOfMemory = 3190;
-
-}  // namespace
-
 std::string Opening(const std::filesystem::path& path, std::string_view reason)
 {
-    return FormatAppString(kOpeningFailed, {path.string(), reason});
+    return FormatAppString(StringId::OpeningFailed, {path.string(), reason});
 }
 
 std::string Opening(const std::filesystem::path& path, std::error_code error)
@@ -27,7 +17,7 @@ std::string Opening(const std::filesystem::path& path, std::error_code error)
 
 std::string Saving(const std::filesystem::path& path, std::string_view reason)
 {
-    return FormatAppString(kSavingFailed, {path.string(), reason});
+    return FormatAppString(StringId::SavingFailed, {path.string(), reason});
 }
 
 std::string Saving(const std::filesystem::path& path, std::error_code error)
@@ -37,17 +27,17 @@ std::string Saving(const std::filesystem::path& path, std::error_code error)
 
 std::string NotRegularFile()
 {
-    return LoadAppString(kNotRegularFile);
+    return LoadAppString(StringId::NotRegularFile);
 }
 
 std::string TooLarge()
 {
-    return LoadAppString(kTooLarge);
+    return LoadAppString(StringId::FileTooLarge);
 }
 
 std::string OutOfMemory()
 {
-    return LoadAppString(kOutOfMemory);
+    return LoadAppString(StringId::OutOfMemory);
 }
 
 }  // namespace FileMessages

@@ -6,14 +6,11 @@
 
 namespace {
 
-constexpr unsigned kYEquation = 494;  // "y = %s", the second line of a parametric graph
-constexpr unsigned kCutFormula = 3016;  // "%s..."
-
-std::string Line(unsigned equationId, const std::string& formula, std::size_t longest)
+std::string Line(StringId equationId, const std::string& formula, std::size_t longest)
 {
     if (formula.size() <= longest)
         return FormatAppString(equationId, formula);
-    return FormatAppString(equationId, FormatAppString(kCutFormula, std::string_view(formula).substr(0, longest)));
+    return FormatAppString(equationId, FormatAppString(StringId::CutFormula, std::string_view(formula).substr(0, longest)));
 }
 
 }  // namespace
@@ -26,7 +23,7 @@ std::vector<std::string> Lines(const GraphItem& graph, std::size_t longest)
         return {};
     std::vector<std::string> lines{Line(GraphKindEquationId(graph.kind), graph.expression, longest)};
     if (graph.kind == KindParametric)
-        lines.push_back(Line(kYEquation, graph.expression2, longest));
+        lines.push_back(Line(StringId::YEquation, graph.expression2, longest));
     return lines;
 }
 

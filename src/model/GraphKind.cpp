@@ -1,5 +1,7 @@
 #include "GraphKind.h"
 
+#include "IdConversions.h"
+
 bool IsKnownGraphKind(int kind)
 {
     return kind >= KindYofX && kind <= KindPolar;
@@ -11,19 +13,21 @@ const char* GraphKindArgument(GraphKind kind)
     return kArguments[kind];
 }
 
-unsigned GraphKindLabelId(GraphKind kind)
+StringId GraphKindLabelId(GraphKind kind)
 {
     // The labels are numbered y, x, r, parametric: not in the order of the kinds.
-    static constexpr unsigned kLabels[] = {490, 491, 493, 492};
+    static constexpr StringId kLabels[] = {StringId::FunctionOfXKind, StringId::FunctionOfYKind,
+                                           StringId::ParametricKind, StringId::PolarKind};
     return kLabels[kind];
 }
 
-unsigned GraphKindEquationId(GraphKind kind)
+// The equations and argument labels run in the order of the kinds.
+StringId GraphKindEquationId(GraphKind kind)
 {
-    return 494 + static_cast<unsigned>(kind);
+    return StringAfter(StringId::YEquation, static_cast<unsigned>(kind));
 }
 
-unsigned GraphKindArgumentLabelId(GraphKind kind)
+StringId GraphKindArgumentLabelId(GraphKind kind)
 {
-    return 3143 + static_cast<unsigned>(kind);
+    return StringAfter(StringId::FirstArgumentLabel, static_cast<unsigned>(kind));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Ids.h"
+
 #include <cstdint>
 
 // How a graph's expression is read. The values are stored in document files
@@ -19,6 +21,6 @@ const char* GraphKindArgument(GraphKind kind);
 
 // String ids of a known kind: its label ("y = f ( x )"), its equation prefix
 // ("y = %s") and its argument label ("x = ").
-unsigned GraphKindLabelId(GraphKind kind);
-unsigned GraphKindEquationId(GraphKind kind);
-unsigned GraphKindArgumentLabelId(GraphKind kind);
+StringId GraphKindLabelId(GraphKind kind);
+StringId GraphKindEquationId(GraphKind kind);
+StringId GraphKindArgumentLabelId(GraphKind kind);

@@ -6,12 +6,6 @@
 
 #include <utility>
 
-namespace {
-
-constexpr unsigned kFormulaTooLong = 3017;
-
-}  // namespace
-
 bool GraphSlots::Collect(const std::list<GraphItem>& graphs)
 {
     const int oldCount = displayedCount;
@@ -82,9 +76,9 @@ std::optional<GraphSlots::Refusal> GraphSlots::Check(double availableBytes) cons
     SampleBudget budget(availableBytes);
     for (int i = 0; i < displayedCount; ++i) {
         if (GraphEquation::TooLong(displayed[i]))
-            return Refusal{i, kFormulaTooLong};
+            return Refusal{i, StringId::FormulaTooLong};
         if (!budget.Take(GraphPoints::SampleCount(displayed[i].range), NeedsBuffer(i)))
-            return Refusal{i, RangeValidation::kTooLargeMessage};
+            return Refusal{i, StringId::CoordSystemTooLarge};
     }
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include "CoordSystem.h"
 #include "GraphItem.h"
 #include "GraphPoints.h"
+#include "Ids.h"
 
 #include <array>
 #include <list>
@@ -26,7 +27,7 @@ public:
     // refuses it.
     struct Refusal {
         int graph;
-        unsigned message;
+        StringId message;
     };
     // Fixes the effective ranges against cs and makes every slot ready for
     // the worker: unchanged complete slots keep their points, a slot whose

@@ -2,15 +2,15 @@
 
 #include "GraphItem.h"
 
-unsigned HistoryStepNames::ForGraphEdit(const GraphItem& before, const GraphItem& after)
+StringId HistoryStepNames::ForGraphEdit(const GraphItem& before, const GraphItem& after)
 {
     GraphItem same = after;
     same.hidden = before.hidden;
     if (!same.Differs(before) && after.hidden != before.hidden)
-        return after.hidden ? kHideGraph : kShowGraph;
+        return after.hidden ? StringId::StepHideGraph : StringId::StepShowGraph;
     same = after;
     same.color = before.color;
     if (!same.Differs(before) && after.color != before.color)
-        return kChangeColour;
-    return kEditGraph;
+        return StringId::StepChangeColour;
+    return StringId::StepEditGraph;
 }

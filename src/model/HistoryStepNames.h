@@ -1,22 +1,14 @@
 #pragma once
 
+#include "Ids.h"
+
 class GraphItem;
 
-// The names of undo steps, as string ids.
+// The names of undo steps are the Step... texts of StringId.
 namespace HistoryStepNames {
-
-constexpr unsigned kAddGraph = 19820;
-constexpr unsigned kRemoveGraph = 19821;
-constexpr unsigned kEditGraph = 19822;
-constexpr unsigned kShowGraph = 19823;
-constexpr unsigned kHideGraph = 19824;
-constexpr unsigned kChangeColour = 19825;
-constexpr unsigned kEditCoordSystem = 19826;
-constexpr unsigned kAutoRefresh = 19827;
-constexpr unsigned kAddTangent = 19828;
 
 // The name of a change of one graph from before to after: showing, hiding
 // or recolouring when that is all that changed, editing otherwise.
-unsigned ForGraphEdit(const GraphItem& before, const GraphItem& after);
+StringId ForGraphEdit(const GraphItem& before, const GraphItem& after);
 
 }  // namespace HistoryStepNames

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "Ids.h"
+
 #include <cstdint>
+#include <optional>
 
 class CoordSystem;
 
 // The checks of a range typed on the coordinate-system and graph pages. Each
-// returns the string id of the message that refuses the range, or 0 when it
-// passes. The pages show the message and keep the user on the page.
+// returns the message that refuses the range, or none when it passes. The pages show the message and keep the user on the page.
 namespace RangeValidation {
 
 // How far a range may reach: the horizontal edges of the coordinate system
@@ -14,29 +16,26 @@ namespace RangeValidation {
 // graphs only to 100000.
 enum class Limit { CoordinateEdges, ArgumentRange };
 
-// The messages that refuse a range.
-inline constexpr unsigned kWrongRangeMessage = 3138;
-inline constexpr unsigned kNoPrecisionMessage = 3139;
-inline constexpr unsigned kTooLargeMessage = 3142;
-inline constexpr unsigned kWrongVerticalMessage = 3401;
+// The message that refuses a range, or none when it passes.
+using Refusal = std::optional<StringId>;
 
-// 3139 when no precision is selected in the list (index -1).
-unsigned CheckPrecisionSelected(int precisionIndex);
-// 3138 when either text is empty or the number read from fromText is not
+// NoPrecision when no precision is selected in the list (index -1).
+Refusal CheckPrecisionSelected(int precisionIndex);
+// WrongRange when either text is empty or the number read from fromText is not
 // less than the one read from toText.
-unsigned CheckRangeTexts(const char* fromText, const char* toText);
-// 3142 when the range, scaled to 1 / (4 * precision) units, is too large.
-unsigned CheckRangeSize(double from, double to, std::int32_t precision, Limit limit);
-// 3142 when the horizontal edges or the parametric or polar range of a
+Refusal CheckRangeTexts(const char* fromText, const char* toText);
+// CoordSystemTooLarge when the range, scaled to 1 / (4 * precision) units, is too large.
+Refusal CheckRangeSize(double from, double to, std::int32_t precision, Limit limit);
+// CoordSystemTooLarge when the horizontal edges or the parametric or polar range of a
 // coordinate system fail the size limit.
-unsigned CheckCoordSystemSize(const CoordSystem& cs);
+Refusal CheckCoordSystemSize(const CoordSystem& cs);
 // The three checks in order, for one range as typed.
-unsigned CheckRange(int precisionIndex, const char* fromText, const char* toText, Limit limit);
-// 3401 when either vertical edge text is empty or top is not above bottom.
-unsigned CheckVerticalEdges(const char* topText, const char* bottomText);
+Refusal CheckRange(int precisionIndex, const char* fromText, const char* toText, Limit limit);
+// WrongVerticalRange when either vertical edge text is empty or top is not above bottom.
+Refusal CheckVerticalEdges(const char* topText, const char* bottomText);
 // The pages' checks applied to a stored coordinate system: whether the user
 // could have typed it on both pages. The first refusal, or 0.
-unsigned CheckStoredCoordSystem(const CoordSystem& cs);
+Refusal CheckStoredCoordSystem(const CoordSystem& cs);
 
 // A number as the pages read it: strtod's leading number, 0 for none.
 double ReadNumber(const char* text);

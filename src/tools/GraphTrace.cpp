@@ -15,9 +15,6 @@
 #include <mutex>
 
 namespace {
-
-constexpr unsigned kCurveReadout = 22001;     // "t = %s; x = %s; y = %s"
-constexpr unsigned kFunctionReadout = 22002;  // "x = %s; y = %s"
 constexpr int kReadoutDigits = 10;
 // The graphs sample at arguments rounded to 7 decimals; the trace shows
 // the same points.
@@ -195,6 +192,6 @@ std::string GraphTrace::Readout() const
     const std::string x = SignificantText(point.x, kReadoutDigits);
     const std::string y = SignificantText(point.y, kReadoutDigits);
     if (graph.kind == KindParametric || graph.kind == KindPolar)
-        return FormatAppString(kCurveReadout, {SignificantText(point.argument, kReadoutDigits), x, y});
-    return FormatAppString(kFunctionReadout, {x, y});
+        return FormatAppString(StringId::CurveReadout, {SignificantText(point.argument, kReadoutDigits), x, y});
+    return FormatAppString(StringId::FunctionReadout, {x, y});
 }

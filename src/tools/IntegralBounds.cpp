@@ -8,10 +8,6 @@
 #include <utility>
 
 namespace {
-
-constexpr unsigned kWrongRange = 3138;
-constexpr unsigned kStrayCharacters = 21401;  // "... '%s' contains incorrect characters '%s'."
-constexpr unsigned kTooBig = 21402;           // "The number '%s' you have entered is too big."
 constexpr double kPi = 3.141592653589793;
 
 // The character at the start of text, with its continuation bytes.
@@ -29,12 +25,12 @@ std::string ReadBound(const std::string& text, bool timesPi, double& value)
     char* end = nullptr;
     value = std::strtod(text.c_str(), &end);
     if (*end != '\0')
-        return FormatAppString(kStrayCharacters, {text, FirstCharacter(end)});
+        return FormatAppString(StringId::StrayCharacters, {text, FirstCharacter(end)});
     if (timesPi)
         value *= kPi;
     // A bound that pi makes infinite could never be reached either.
     if (std::isinf(value))
-        return FormatAppString(kTooBig, text);
+        return FormatAppString(StringId::NumberTooBig, text);
     return {};
 }
 
@@ -45,7 +41,7 @@ std::string ReadIntegralBounds(const std::string& fromText, const std::string& t
 {
     bounds.refused = !fromText.empty() && toText.empty() ? IntegralBounds::To : IntegralBounds::From;
     if (fromText.empty() || toText.empty())
-        return LoadAppString(kWrongRange);
+        return LoadAppString(StringId::WrongRange);
     IntegralBounds read;
     for (auto [text, value] : {std::pair{&fromText, &read.from}, std::pair{&toText, &read.to}}) {
         if (std::string message = ReadBound(*text, timesPi, *value); !message.empty()) {
@@ -56,7 +52,7 @@ std::string ReadIntegralBounds(const std::string& fromText, const std::string& t
     // A NaN bound is refused like a reversed range.
     bounds.refused = IntegralBounds::From;
     if (!(read.from < read.to))
-        return LoadAppString(kWrongRange);
+        return LoadAppString(StringId::WrongRange);
     bounds = read;
     return {};
 }

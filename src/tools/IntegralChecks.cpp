@@ -9,11 +9,6 @@
 
 namespace {
 
-constexpr unsigned kNothingChosen = 21403;
-constexpr unsigned kLetterNotSupported = 21404;
-constexpr unsigned kUserBreak = 21406;
-constexpr unsigned kNotContinuous = 21407;
-
 // A step count in whole digits up to 15 of them, beyond in powers of ten.
 std::string StepCount(long double steps)
 {
@@ -24,13 +19,13 @@ std::string StepCount(long double steps)
 
 }  // namespace
 
-unsigned IntegralChoiceMessage(const std::string& expression, const std::string& letter)
+std::optional<StringId> IntegralChoiceMessage(const std::string& expression, const std::string& letter)
 {
     if (expression.empty() || letter.empty())
-        return kNothingChosen;
+        return StringId::NothingChosen;
     if (letter != "x" && letter != "y" && letter != "t")
-        return kLetterNotSupported;
-    return 0;
+        return StringId::LetterNotSupported;
+    return std::nullopt;
 }
 
 void SelectIntegralArgument(char letter)
@@ -50,7 +45,7 @@ void CheckIntegralSyntax(const std::string& expression, char letter)
     compiled.Evaluate();
 }
 
-std::string IntegralStepsMessage(unsigned id, double from, double to, std::int32_t samplesPerUnit)
+std::string IntegralStepsMessage(StringId id, double from, double to, std::int32_t samplesPerUnit)
 {
     // In long double, so that no two finite bounds overflow the count.
     const long double steps = std::ceil((static_cast<long double>(to) - from) * samplesPerUnit);
@@ -59,14 +54,14 @@ std::string IntegralStepsMessage(unsigned id, double from, double to, std::int32
     return FormatAppString(id, {StepCount(steps), StepCount(kMostIntegralSteps)});
 }
 
-unsigned IntegralOutcomeMessage(IntegralOutcome outcome)
+std::optional<StringId> IntegralOutcomeMessage(IntegralOutcome outcome)
 {
     switch (outcome) {
     case IntegralStopped:
-        return kUserBreak;
+        return StringId::UserBreak;
     case IntegralNotContinuous:
-        return kNotContinuous;
+        return StringId::NotContinuous;
     default:
-        return 0;
+        return std::nullopt;
     }
 }

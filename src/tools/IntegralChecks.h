@@ -1,16 +1,18 @@
 #pragma once
 
+#include "Ids.h"
 #include "IntegralResult.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // The checks the integral tool makes before it calculates, shared by its
 // page and the command line.
 
-// The message id that refuses a chosen function and argument letter: none
-// chosen, or a letter other than x, y or t; 0 when they can be used.
-unsigned IntegralChoiceMessage(const std::string& expression, const std::string& letter);
+// The message that refuses a chosen function and argument letter: none
+// chosen, or a letter other than x, y or t; none when they can be used.
+std::optional<StringId> IntegralChoiceMessage(const std::string& expression, const std::string& letter);
 
 // Makes the letter the only available argument variable and the current
 // one; the caller holds the computation lock.
@@ -25,10 +27,10 @@ void CheckIntegralSyntax(const std::string& expression, char letter);
 // typed bound makes a million times wider would run for days.
 inline constexpr double kMostIntegralSteps = 1e9;
 // For a run over [from, to] at samplesPerUnit steps a unit that takes more
-// steps than kMostIntegralSteps: the table's text id (21413 refuses, 21414
-// asks) with the run's step count and the limit in place. Empty otherwise.
-std::string IntegralStepsMessage(unsigned id, double from, double to, std::int32_t samplesPerUnit);
+// steps than kMostIntegralSteps: the text id (TooManySteps refuses,
+// ManyStepsQuestion asks) with the run's step count and the limit in place. Empty otherwise.
+std::string IntegralStepsMessage(StringId id, double from, double to, std::int32_t samplesPerUnit);
 
-// The result text id for a run that ended without a result (user break,
-// not continuous); 0 for the others.
-unsigned IntegralOutcomeMessage(IntegralOutcome outcome);
+// The result text for a run that ended without a result (user break, not
+// continuous); none for the others.
+std::optional<StringId> IntegralOutcomeMessage(IntegralOutcome outcome);

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr unsigned kUndefined = 22000;
-
 std::string Cell(const std::string& text, char separator)
 {
     if (separator != ',' || text.find_first_of(",\"\r\n") == std::string::npos)
@@ -27,7 +25,7 @@ std::string Cell(const std::string& text, char separator)
 std::string SignificantText(double value, int digits)
 {
     if (!std::isfinite(value))
-        return LoadAppString(kUndefined);
+        return LoadAppString(StringId::Undefined);
     if (value == 0)
         value = 0;  // no "-0"
     char text[40];

@@ -9,12 +9,6 @@
 #include <mutex>
 
 namespace {
-
-constexpr unsigned kBadRange = 22010;
-constexpr unsigned kTooManyRows = 22011;
-constexpr unsigned kHeadX = 22003;
-constexpr unsigned kHeadY = 22004;
-constexpr unsigned kHeadT = 22005;
 constexpr int kDigits = 12;
 // A step count this close below a whole number reaches it.
 constexpr double kReachTolerance = 1e-9;
@@ -36,15 +30,15 @@ std::int64_t ValueTableRowCount(const ValueTableRange& range)
     return static_cast<std::int64_t>(std::floor(steps + kReachTolerance)) + 1;
 }
 
-unsigned ValueTableRefusal(const ValueTableRange& range)
+std::optional<StringId> ValueTableRefusal(const ValueTableRange& range)
 {
     switch (ValueTableRowCount(range)) {
     case 0:
-        return kBadRange;
+        return StringId::BadTableRange;
     case -1:
-        return kTooManyRows;
+        return StringId::TooManyRows;
     default:
-        return 0;
+        return std::nullopt;
     }
 }
 
@@ -63,8 +57,8 @@ TableRows ValueTableCells(GraphKind kind, const std::vector<CurvePoint>& points)
 {
     const bool curve = IsCurve(kind);
     TableRows rows;
-    rows.push_back(curve ? std::vector<std::string>{LoadAppString(kHeadT), LoadAppString(kHeadX), LoadAppString(kHeadY)}
-                         : std::vector<std::string>{LoadAppString(kHeadX), LoadAppString(kHeadY)});
+    rows.push_back(curve ? std::vector<std::string>{LoadAppString(StringId::HeadT), LoadAppString(StringId::HeadX), LoadAppString(StringId::HeadY)}
+                         : std::vector<std::string>{LoadAppString(StringId::HeadX), LoadAppString(StringId::HeadY)});
     for (const CurvePoint& p : points) {
         std::vector<std::string> row;
         if (curve)

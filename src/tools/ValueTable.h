@@ -1,9 +1,11 @@
 #pragma once
 
 #include "CurveProbe.h"
+#include "Ids.h"
 #include "TableText.h"
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class GraphItem;
@@ -27,8 +29,8 @@ inline constexpr std::int64_t kMostTableRows = 100000;
 // when it gives more than kMostTableRows.
 std::int64_t ValueTableRowCount(const ValueTableRange& range);
 
-// The message id that refuses a range; 0 when it can be used.
-unsigned ValueTableRefusal(const ValueTableRange& range);
+// The message that refuses a range; none when it can be used.
+std::optional<StringId> ValueTableRefusal(const ValueTableRange& range);
 
 // Evaluates the rows under the computation lock, waiting for it. Throws the
 // engine's CExprException when it refuses the graph's formula.

@@ -9,16 +9,6 @@
 #include <utility>
 #include <vector>
 
-namespace {
-
-// "Cannot initialize graph creation process.", the coordinate system that is
-// too large and the standard out-of-memory text.
-constexpr unsigned kCannotStart = 3002;
-constexpr unsigned kTooLarge = 3142;
-constexpr unsigned kOutOfMemory = 3190;
-
-}  // namespace
-
 GraphComputation::GraphComputation(const CoordSystem& initial, unsigned threadCount)
     : inUse(initial), threads(std::max(1u, threadCount))
 {
@@ -49,10 +39,10 @@ bool GraphComputation::NeedsRecompute(const CCurvixDoc& doc) const
 bool GraphComputation::Prepare(const CCurvixDoc& doc)
 {
     if (IsComputing())
-        return Refuse(ComputationFailure({kCannotStart}));
+        return Refuse(ComputationFailure({StringId::CannotStartComputation}));
     // Only a file can bring a coordinate system the pages would refuse.
-    if (RangeValidation::CheckCoordSystemSize(doc.coordSystem) != 0)
-        return Refuse(ComputationFailure({kTooLarge}));
+    if (RangeValidation::CheckCoordSystemSize(doc.coordSystem))
+        return Refuse(ComputationFailure({StringId::CoordSystemTooLarge}));
     computed.store(false);
     inUse = doc.coordSystem;
     if (const auto refusal = graphSlots.Prepare(inUse, AvailableMemory::Bytes())) {
@@ -75,7 +65,7 @@ bool GraphComputation::Start(const CCurvixDoc& doc, ComputationSink& to)
         return true;
     }
     if (!worker.Start([this] { Run(); }))
-        return Refuse(ComputationFailure({kCannotStart}));
+        return Refuse(ComputationFailure({StringId::CannotStartComputation}));
     return true;
 }
 
@@ -135,7 +125,7 @@ void GraphComputation::Run()
     case SamplingRun::Outcome::Stopped:
         return Finish(false);
     case SamplingRun::Outcome::NoMemory:
-        return Finish(false, ComputationFailure(slot, DisplayedGraph(slot), {kOutOfMemory, kCannotStart}));
+        return Finish(false, ComputationFailure(slot, DisplayedGraph(slot), {StringId::OutOfMemory, StringId::CannotStartComputation}));
     case SamplingRun::Outcome::Failed:
         return Finish(false, ComputationFailure(slot, DisplayedGraph(slot), *sampling.Error()));
     }

@@ -41,10 +41,10 @@ public:
         requests.clear();
         return texts;
     }
-    static std::vector<QString> Texts(std::initializer_list<unsigned> ids)
+    static std::vector<QString> Texts(std::initializer_list<StringId> ids)
     {
         std::vector<QString> texts;
-        for (unsigned id : ids)
+        for (StringId id : ids)
             texts.push_back(QString::fromUtf8(LoadAppString(id)));
         return texts;
     }

@@ -33,25 +33,25 @@ TEST_F(CoordSystemPagesTest, GeneralPageRefusesInOrderAndKeepsTheSheetOpen)
     const struct {
         const char *left, *right;
         int precisionIndex;
-        std::initializer_list<unsigned> messages;
+        std::initializer_list<StringId> messages;
         int field;  // the control with the focus after a refusal
         const char *top = "1", *bottom = "-1";
     } rows[] = {
-        {"-1", "1", -1, {3139}, 1064},
-        {"", "", -1, {3139}, 1064},  // the precision is checked first
-        {"5", "5", 0, {3138}, 1057},
-        {"2", "1", 0, {3138}, 1057},
-        {"", "1", 0, {3138}, 1057},
-        {"1", "", 0, {3138}, 1058},
-        {"1e9", "2e9", 0, {3142}, 1057},
+        {"-1", "1", -1, {StringId::NoPrecision}, 1064},
+        {"", "", -1, {StringId::NoPrecision}, 1064},  // the precision is checked first
+        {"5", "5", 0, {StringId::WrongRange}, 1057},
+        {"2", "1", 0, {StringId::WrongRange}, 1057},
+        {"", "1", 0, {StringId::WrongRange}, 1057},
+        {"1", "", 0, {StringId::WrongRange}, 1058},
+        {"1e9", "2e9", 0, {StringId::CoordSystemTooLarge}, 1057},
         {"abc", "1", 0, {}, 0},  // reads as 0
         {"-5", "5", 5, {}, 0},
         // The vertical edges, once the horizontal ones pass: top above bottom.
-        {"-5", "5", 0, {3401}, 1060, "-2", "4"},
-        {"-5", "5", 0, {3401}, 1060, "3", "3"},
-        {"-5", "5", 0, {3401}, 1060, "", "4"},
-        {"-5", "5", 0, {3401}, 1061, "4", ""},
-        {"2", "1", 0, {3138}, 1057, "-2", "4"},
+        {"-5", "5", 0, {StringId::WrongVerticalRange}, 1060, "-2", "4"},
+        {"-5", "5", 0, {StringId::WrongVerticalRange}, 1060, "3", "3"},
+        {"-5", "5", 0, {StringId::WrongVerticalRange}, 1060, "", "4"},
+        {"-5", "5", 0, {StringId::WrongVerticalRange}, 1061, "4", ""},
+        {"2", "1", 0, {StringId::WrongRange}, 1057, "-2", "4"},
         {"-5", "5", 0, {}, 0, "1e300", "-1e300"},
     };
     for (const auto& row : rows) {
@@ -86,15 +86,15 @@ TEST_F(CoordSystemPagesTest, AdvancedPageChecksPolarBeforeParametric)
         int polarIndex;
         const char *paramFrom, *paramTo;
         int paramIndex;
-        std::initializer_list<unsigned> messages;
+        std::initializer_list<StringId> messages;
     } rows[] = {
-        {"0", "", 0, "-1", "1", 0, {3138}},
-        {"0", "", 0, "5", "1", -1, {3139}},  // both lists come first
-        {"0", "1", -1, "-1", "1", 0, {3139}},
-        {"0", "1", 0, "", "1", 0, {3138}},
-        {"0", "300", 0, "1", "0", 0, {3142}},  // 4 * 100 * 300 is past 100000
+        {"0", "", 0, "-1", "1", 0, {StringId::WrongRange}},
+        {"0", "", 0, "5", "1", -1, {StringId::NoPrecision}},  // both lists come first
+        {"0", "1", -1, "-1", "1", 0, {StringId::NoPrecision}},
+        {"0", "1", 0, "", "1", 0, {StringId::WrongRange}},
+        {"0", "300", 0, "1", "0", 0, {StringId::CoordSystemTooLarge}},  // 4 * 100 * 300 is past 100000
         {"0", "1", 0, "-125", "125", 0, {}},   // exactly at the limit
-        {"0", "1", 0, "0", "126", 1, {3142}},
+        {"0", "1", 0, "0", "126", 1, {StringId::CoordSystemTooLarge}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.polarTo);

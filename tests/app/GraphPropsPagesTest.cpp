@@ -62,7 +62,7 @@ QString EngineMessage(const char* text, const char* argument)
 // A refusal puts the caret back in the field at fault, its text selected.
 TEST_F(GraphPropsPagesTest, GeneralPageRefusesInOrder)
 {
-    const QString noBody = MessageRecorder::Texts({3180})[0];
+    const QString noBody = MessageRecorder::Texts({StringId::NoFunctionBody})[0];
     const struct {
         GraphKind kind;
         const char *first, *second;
@@ -118,7 +118,7 @@ TEST_F(GraphPropsPagesTest, SyntaxCheckRefusesWhileAComputationHoldsTheLock)
     release.set_value();
     computation.join();
     EXPECT_TRUE(stayed);
-    EXPECT_EQ(messages.Take(), MessageRecorder::Texts({3181}));
+    EXPECT_EQ(messages.Take(), MessageRecorder::Texts({StringId::ComputationRunning}));
     EXPECT_TRUE(Run(Graph(KindYofX, "x^2"), PressOk).has_value()) << "passes once the lock is free";
 }
 
@@ -133,20 +133,20 @@ TEST_F(GraphPropsPagesTest, AdvancedPageRefusesInOrder)
         const char *from, *to;
         int precisionIndex;
         bool timesPi;
-        std::initializer_list<unsigned> messages;
+        std::initializer_list<StringId> messages;
     } rows[] = {
-        {KindYofX, "2", "2", 0, false, {3138}},
-        {KindYofX, "3", "2", 0, false, {3138}},
-        {KindYofX, "", "2", 0, false, {3138}},
-        {KindYofX, "", "2", -1, false, {3139}},  // the precision first
+        {KindYofX, "2", "2", 0, false, {StringId::WrongRange}},
+        {KindYofX, "3", "2", 0, false, {StringId::WrongRange}},
+        {KindYofX, "", "2", 0, false, {StringId::WrongRange}},
+        {KindYofX, "", "2", -1, false, {StringId::NoPrecision}},  // the precision first
         {KindYofX, "abc", "1", 2, false, {}},    // reads as 0
         {KindYofX, "-5e4", "5e4", 5, false, {}},  // 1.28e9 units of 1/12800
-        {KindYofX, "-1e6", "1e6", 5, false, {3142}},
-        {KindXofY, "-5e4", "5e4", 5, true, {3142}},
+        {KindYofX, "-1e6", "1e6", 5, false, {StringId::CoordSystemTooLarge}},
+        {KindXofY, "-5e4", "5e4", 5, true, {StringId::CoordSystemTooLarge}},
         {KindPolar, "0", "7.8", 5, false, {}},  // 99,840 units of 1/12800
-        {KindPolar, "0", "7.9", 5, false, {3142}},
+        {KindPolar, "0", "7.9", 5, false, {StringId::CoordSystemTooLarge}},
         {KindParametric, "0", "2", 5, true, {}},
-        {KindParametric, "0", "2.5", 5, true, {3142}},
+        {KindParametric, "0", "2.5", 5, true, {StringId::CoordSystemTooLarge}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.from) + " .. " + row.to + (row.timesPi ? " pi" : ""));
@@ -215,5 +215,5 @@ TEST_F(GraphPropsPagesTest, UseAdvancedWithoutAPrecisionKeepsTheStoredOne)
         PressOk(sheet);
         EXPECT_TRUE(sheet.isVisible());
     });
-    EXPECT_EQ(messages.Take(), MessageRecorder::Texts({3139}));
+    EXPECT_EQ(messages.Take(), MessageRecorder::Texts({StringId::NoPrecision}));
 }

@@ -18,7 +18,7 @@ TEST(ImageButtonTest, BitmapAndCaptionAreCentredTogether)
         SCOPED_TRACE(row.caption);
         CImageButton button(row.caption);
         button.resize(row.width, 30);
-        button.SetBitmap(1001);
+        button.SetBitmap(BitmapId::OkButton);
         ASSERT_EQ(button.Face().size(), QSize(row.width - 6, 24));
         const int caption = QFontMetrics(button.font()).size(Qt::TextShowMnemonic, button.text()).width();
         const int free = row.width - 6 - caption - 16 - 12;
@@ -30,7 +30,7 @@ TEST(ImageButtonTest, FaceFollowsStateAndKeysOutTheCornerColour)
 {
     CImageButton button("OK");
     button.resize(100, 30);
-    button.SetBitmap(1001);
+    button.SetBitmap(BitmapId::OkButton);
     button.show();
     const QColor face = button.palette().color(QPalette::Active, QPalette::Button);
     const QImage image = button.Face().toImage();

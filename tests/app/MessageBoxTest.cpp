@@ -116,12 +116,13 @@ TEST(MessageBoxTest, LinesBreakAtCrLfAndLf)
 TEST(MessageBoxTest, FormsLoadTheirTextsOrShowNothing)
 {
     MessageRecorder recorder;
-    EXPECT_EQ(AppMessageBox::Show(nullptr, 3139u, 102u, MB_RETRYCANCEL), IDOK);
+    EXPECT_EQ(AppMessageBox::Show(nullptr, StringId::NoPrecision, StringId::ErrorCaption, MB_RETRYCANCEL), IDOK);
     ASSERT_EQ(recorder.requests.size(), 1u);
     EXPECT_EQ(recorder.requests[0].text, "You must select a precision value.");
     EXPECT_EQ(recorder.requests[0].caption, "Error");
-    EXPECT_EQ(AppMessageBox::Show(nullptr, 99999u, 102u, MB_OK), -1);
-    EXPECT_EQ(AppMessageBox::Show(nullptr, QString("typed"), 99999u, MB_OK), -1);
+    const auto missing = static_cast<StringId>(99999);  // no such text in the table
+    EXPECT_EQ(AppMessageBox::Show(nullptr, missing, StringId::ErrorCaption, MB_OK), -1);
+    EXPECT_EQ(AppMessageBox::Show(nullptr, QString("typed"), missing, MB_OK), -1);
     EXPECT_EQ(recorder.requests.size(), 1u) << "nothing is shown without its texts";
 }
 

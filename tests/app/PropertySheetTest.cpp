@@ -16,7 +16,8 @@ namespace {
 // A page that counts the protocol's calls and refuses to be left on demand.
 class ProbePage : public CPropertyPage {
 public:
-    explicit ProbePage(unsigned pageTemplate) : CPropertyPage(pageTemplate, 17000), field(new QLineEdit(this))
+    explicit ProbePage(DialogId pageTemplate)
+        : CPropertyPage(pageTemplate, StringId::GeneralPage), field(new QLineEdit(this))
     {
         RegisterControl(field, 1057);
         (new QVBoxLayout(this))->addWidget(field);
@@ -47,9 +48,9 @@ protected:
         return sheet.DoModal();
     }
 
-    CAdvPropertySheet sheet{500};
-    ProbePage* first = new ProbePage(171);
-    ProbePage* second = new ProbePage(173);
+    CAdvPropertySheet sheet{StringId::EditCoordSystemCaption};
+    ProbePage* first = new ProbePage(DialogId::CoordSystemGeneral);
+    ProbePage* second = new ProbePage(DialogId::CoordSystemAdvanced);
 };
 
 void Press(QWidget* target, int key)

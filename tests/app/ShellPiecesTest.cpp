@@ -36,7 +36,7 @@ TEST(SettingsViewPageTest, FieldsRoundTripThroughTheControls)
     };
     constexpr int boxes[] = {1179, 1180, 1174, 1181, 1243, 1242, 1610};
     for (const auto& row : rows) {
-        CAdvPropertySheet sheet(18204);
+        CAdvPropertySheet sheet(StringId::SettingsCaption);
         auto* page = new CSettingsViewPage;
         bool* fields[] = {&page->showCurrPos, &page->showGrid, &page->showSplash, &page->showLogo,
                           &page->drawDisabledButtonsInColor, &page->useWatermark, &page->smoothCurves};

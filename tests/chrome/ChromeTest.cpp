@@ -1,5 +1,6 @@
 #include "CChromeBand.h"
 #include "CMenuChrome.h"
+#include "IdConversions.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -19,9 +20,9 @@ namespace {
 struct Frame {
     Frame()
     {
-        menuBar->addMenu("&File")->addAction(CMenuChrome::CommandIcon(57600), "&New");
-        for (unsigned id : {57600u, 32784u})
-            toolBar->addAction(CMenuChrome::CommandIcon(id), QString::number(id));
+        menuBar->addMenu("&File")->addAction(CMenuChrome::CommandIcon(CommandId::FileNew), "&New");
+        for (CommandId id : {CommandId::FileNew, CommandId::ToggleGrid})
+            toolBar->addAction(CMenuChrome::CommandIcon(id), QString::number(NumberOf(id)));
         toolBar->actions().back()->setEnabled(false);
         chrome = std::make_unique<CMenuChrome>(&window, menuBar, toolBar);
         window.resize(600, 300);
@@ -53,12 +54,14 @@ int Colourfulness(const QImage& image)
 
 TEST(ChromeTest, CommandIconsExistForTheToolbarAndTheStrip)
 {
-    for (unsigned id : {57600u, 57601u, 57603u, 32773u, 32774u, 32775u, 32778u, 32779u, 32793u, 32794u,
-                        32795u, 32796u, 32784u, 32783u, 32801u, 57667u, 57669u, 32791u, 32789u, 32788u,
-                        32810u, 32816u, 32811u, 32812u, 32813u}) {
-        EXPECT_EQ(CMenuChrome::CommandIcon(id).availableSizes(), QList<QSize>{QSize(16, 15)}) << id;
+    using enum CommandId;
+    for (CommandId id : {FileNew, FileOpen, FileSave, HideGraphPane, ShowGraphPane, Refresh, ZoomIn, ZoomOut,
+                         ZoomInX, ZoomOutX, ZoomInY, ZoomOutY, ToggleGrid, ToggleCursorPosition, Settings,
+                         HelpFinder, ContextHelp, WebPage, Tangent, Integral, DefaultCoordSystem,
+                         EditCoordSystem, AddGraph, RemoveGraph, GraphProperties}) {
+        EXPECT_EQ(CMenuChrome::CommandIcon(id).availableSizes(), QList<QSize>{QSize(16, 15)}) << NumberOf(id);
     }
-    EXPECT_TRUE(CMenuChrome::CommandIcon(57665).isNull()) << "Exit has no picture";
+    EXPECT_TRUE(CMenuChrome::CommandIcon(AppExit).isNull()) << "Exit has no picture";
 }
 
 TEST(ChromeTest, DisabledButtonsAreGreyedOrInColour)

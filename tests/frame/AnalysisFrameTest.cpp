@@ -35,19 +35,19 @@ protected:
 TEST_F(AnalysisFrameTest, CommandsNeedAComputedPicture)
 {
     Frame().UpdateCommandUI();
-    for (unsigned id : {ID_FIND_POINTS, ID_VALUE_TABLE, ID_TRACE})
+    for (CommandId id : {CommandId::FindPoints, CommandId::ValueTable, CommandId::Trace})
         EXPECT_FALSE(Frame().Action(id)->isEnabled()) << id;
     Key(Qt::Key_T);
     EXPECT_FALSE(View().Analysis().IsTracing());
-    Frame().ExecuteCommand(ID_REFRESH);
+    Frame().ExecuteCommand(CommandId::Refresh);
     Settle();
-    for (unsigned id : {ID_FIND_POINTS, ID_VALUE_TABLE, ID_TRACE})
+    for (CommandId id : {CommandId::FindPoints, CommandId::ValueTable, CommandId::Trace})
         EXPECT_TRUE(Frame().Action(id)->isEnabled()) << id;
 }
 
 TEST_F(AnalysisFrameTest, TracesWithTheKeysAndEndsWhenItsGraphGoes)
 {
-    Frame().ExecuteCommand(ID_REFRESH);
+    Frame().ExecuteCommand(CommandId::Refresh);
     Settle();
     View().setFocus();
     Key(Qt::Key_T);
@@ -75,17 +75,17 @@ TEST_F(AnalysisFrameTest, TracesWithTheKeysAndEndsWhenItsGraphGoes)
     EXPECT_EQ(Readout(), "");
     View().grab();  // paints without the trace
 
-    Frame().ExecuteCommand(ID_REFRESH);
+    Frame().ExecuteCommand(CommandId::Refresh);
     Settle();
-    Frame().ExecuteCommand(ID_TRACE);
+    Frame().ExecuteCommand(CommandId::Trace);
     ASSERT_TRUE(View().Analysis().IsTracing());
-    Frame().ExecuteCommand(ID_FILE_NEW);
+    Frame().ExecuteCommand(CommandId::FileNew);
     EXPECT_FALSE(View().Analysis().IsTracing());
 }
 
 TEST_F(AnalysisFrameTest, EscapeOrTEndsTheTraceAndRefreshKeepsIt)
 {
-    Frame().ExecuteCommand(ID_REFRESH);
+    Frame().ExecuteCommand(CommandId::Refresh);
     Settle();
     View().setFocus();
     for (int endKey : {Qt::Key_Escape, Qt::Key_T}) {
@@ -101,7 +101,7 @@ TEST_F(AnalysisFrameTest, EscapeOrTEndsTheTraceAndRefreshKeepsIt)
     graph.expression = "x+1";
     Doc().AddGraph(graph);
     Doc().UpdateAllViews(nullptr, DocView::HintGraphsChanged);
-    Frame().ExecuteCommand(ID_REFRESH);
+    Frame().ExecuteCommand(CommandId::Refresh);
     Settle();
     EXPECT_TRUE(View().Analysis().IsTracing());
     EXPECT_EQ(Readout(), before);

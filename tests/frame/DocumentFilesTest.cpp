@@ -80,7 +80,7 @@ TEST_F(DocumentFiles, FailedOrDeclinedOpenKeepsTheDocument)
          Opening(Path("huge.cvx"), "The file is larger than 64 MB; no Curvix document is that large.")},
         {"picture.png", IDOK, Opening(Path("picture.png"), damaged)},
         {"old-cut.cvx", IDOK, Opening(Path("old-cut.cvx"), damaged)},
-        {"old.cvx", IDCANCEL, AppText(3140)},
+        {"old.cvx", IDCANCEL, AppText(StringId::ConvertQuestion)},
     };
     const QString saveQuestion = "Save changes to a.cvx?";
     for (const auto& row : rows) {

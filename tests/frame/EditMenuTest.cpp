@@ -40,7 +40,7 @@ void Click(CMainFrame& frame, int control)
     frame.Form().findChild<QAbstractButton*>(QStringLiteral("control%1").arg(control))->click();
 }
 
-QString MenuText(CMainFrame& frame, unsigned id)
+QString MenuText(CMainFrame& frame, CommandId id)
 {
     frame.UpdateCommandUI();
     return frame.Action(id)->text();
@@ -58,28 +58,28 @@ TEST_F(EditMenu, EveryKindOfChangeUndoesAndRedoesFromTheMenu)
                  Get(sheet.GetPage(0), 1158)->setText("cos(x)");
                  PressOk(sheet);
              });
-             frame.ExecuteCommand(ID_ADD_GRAPH);
+             frame.ExecuteCommand(CommandId::AddGraph);
          }},
         {"Remove graph", [](CMainFrame& frame) { Click(frame, 1030); }},
         {"Remove graph", [](CMainFrame& frame) {
              ConfirmRemoval confirm;
-             frame.ExecuteCommand(ID_REMOVE_GRAPH);
+             frame.ExecuteCommand(CommandId::RemoveGraph);
          }},
         {"Edit graph", [](CMainFrame& frame) {
              SheetDriver driver([](CAdvPropertySheet& sheet) {
                  Get(sheet.GetPage(0), 1158)->setText("x^3");
                  PressOk(sheet);
              });
-             frame.ExecuteCommand(ID_SELECTED_GRAPH_PROPERTIES);
+             frame.ExecuteCommand(CommandId::SelectedGraphProperties);
          }},
-        {"Hide graph", [](CMainFrame& frame) { frame.ExecuteCommand(ID_SELECTED_GRAPH_VISIBILITY); }},
+        {"Hide graph", [](CMainFrame& frame) { frame.ExecuteCommand(CommandId::SelectedGraphVisibility); }},
         {"Refresh automatically", [](CMainFrame& frame) { Click(frame, 1042); }},
         {"Edit coordinate system", [](CMainFrame& frame) {
              SheetDriver driver([](CAdvPropertySheet& sheet) {
                  Get(sheet.GetPage(0), 1057)->setText("-3");
                  PressOk(sheet);
              });
-             frame.ExecuteCommand(ID_EDIT_COORD_SYSTEM);
+             frame.ExecuteCommand(CommandId::EditCoordSystem);
          }},
     };
     for (const Row& row : rows) {
@@ -88,23 +88,23 @@ TEST_F(EditMenu, EveryKindOfChangeUndoesAndRedoesFromTheMenu)
         AddGraphs(2);
         Doc().SetModifiedFlag(false);
         Frame().Form().List().SetCurSel(0);
-        EXPECT_EQ(MenuText(Frame(), ID_EDIT_UNDO), AppText(19803));
+        EXPECT_EQ(MenuText(Frame(), CommandId::EditUndo), AppText(StringId::Undo));
         const DocumentState before = Doc().CaptureState();
         row.change(Frame());
         const DocumentState after = Doc().CaptureState();
         ASSERT_FALSE(after.SameAs(before));
-        EXPECT_EQ(MenuText(Frame(), ID_EDIT_UNDO), AppText(19801).arg(row.name));
+        EXPECT_EQ(MenuText(Frame(), CommandId::EditUndo), AppText(StringId::UndoNamed).arg(row.name));
 
-        Frame().ExecuteCommand(ID_EDIT_UNDO);
+        Frame().ExecuteCommand(CommandId::EditUndo);
         EXPECT_TRUE(Doc().CaptureState().SameAs(before));
         EXPECT_FALSE(Doc().IsModified());
         // The pane shows the restored document.
         EXPECT_EQ(Frame().Form().List().count(), Doc().GetGraphCount());
         EXPECT_EQ(Frame().Form().findChild<QCheckBox*>("control1042")->isChecked(), Doc().autoRefresh);
-        EXPECT_EQ(MenuText(Frame(), ID_EDIT_REDO), AppText(19802).arg(row.name));
-        EXPECT_FALSE(Frame().Action(ID_EDIT_UNDO)->isEnabled());
+        EXPECT_EQ(MenuText(Frame(), CommandId::EditRedo), AppText(StringId::RedoNamed).arg(row.name));
+        EXPECT_FALSE(Frame().Action(CommandId::EditUndo)->isEnabled());
 
-        Frame().ExecuteCommand(ID_EDIT_REDO_SHIFT);
+        Frame().ExecuteCommand(CommandId::EditRedoShift);
         EXPECT_TRUE(Doc().CaptureState().SameAs(after));
         EXPECT_TRUE(Doc().IsModified());
         EXPECT_EQ(Frame().Form().List().ItemGraph(0), Doc().GetFirstGraph());
@@ -122,10 +122,10 @@ TEST_F(EditMenu, UndoRefreshesAutomatically)
         Get(sheet.GetPage(0), 1158)->setText("x^2");
         PressOk(sheet);
     });
-    Frame().ExecuteCommand(ID_ADD_GRAPH);
+    Frame().ExecuteCommand(CommandId::AddGraph);
     Settle();
     EXPECT_EQ(Computation().DisplayedCount(), 1);
-    Frame().ExecuteCommand(ID_EDIT_UNDO);
+    Frame().ExecuteCommand(CommandId::EditUndo);
     Settle();
     EXPECT_EQ(Computation().DisplayedCount(), 0);
     EXPECT_TRUE(Doc().autoRefresh);
@@ -162,7 +162,7 @@ TEST_F(EditMenu, DeleteInTheListRemovesTheSelectedGraphAfterConfirmation)
             left.push_back(graph->expression);
         EXPECT_EQ(left, row.left);
     }
-    EXPECT_EQ(MenuText(Frame(), ID_EDIT_UNDO), AppText(19801).arg(AppText(19821)));
+    EXPECT_EQ(MenuText(Frame(), CommandId::EditUndo), AppText(StringId::UndoNamed).arg(AppText(StringId::StepRemoveGraph)));
 }
 
 TEST_F(EditMenu, SaveNewAndOpenAgainstTheHistory)
@@ -175,24 +175,24 @@ TEST_F(EditMenu, SaveNewAndOpenAgainstTheHistory)
     Click(Frame(), 1030);
     EXPECT_TRUE(Doc().IsModified());
     FrameDocumentFiles::SetTestFileChooser([&](bool) { return path; });
-    Frame().ExecuteCommand(ID_FILE_SAVE);
+    Frame().ExecuteCommand(CommandId::FileSave);
     EXPECT_FALSE(Doc().IsModified());
-    Frame().ExecuteCommand(ID_EDIT_UNDO);
+    Frame().ExecuteCommand(CommandId::EditUndo);
     EXPECT_TRUE(Doc().IsModified());
-    Frame().ExecuteCommand(ID_EDIT_REDO);
+    Frame().ExecuteCommand(CommandId::EditRedo);
     EXPECT_FALSE(Doc().IsModified());
-    Frame().ExecuteCommand(ID_EDIT_UNDO);
+    Frame().ExecuteCommand(CommandId::EditUndo);
     answers = {IDNO};  // New asks to save the modified document
-    Frame().ExecuteCommand(ID_FILE_NEW);
+    Frame().ExecuteCommand(CommandId::FileNew);
     Frame().UpdateCommandUI();
-    EXPECT_FALSE(Frame().Action(ID_EDIT_UNDO)->isEnabled() || Frame().Action(ID_EDIT_REDO)->isEnabled());
+    EXPECT_FALSE(Frame().Action(CommandId::EditUndo)->isEnabled() || Frame().Action(CommandId::EditRedo)->isEnabled());
     AddGraphs(1);
     Frame().Form().List().SetCurSel(0);
     Click(Frame(), 1030);
     answers = {IDNO};
     ASSERT_TRUE(Frame().Files().OpenPath(path));
     Frame().UpdateCommandUI();
-    EXPECT_FALSE(Frame().Action(ID_EDIT_UNDO)->isEnabled());
+    EXPECT_FALSE(Frame().Action(CommandId::EditUndo)->isEnabled());
 }
 
 // ---- Export and copy -----------------------------------------------------
@@ -224,7 +224,7 @@ protected:
         line.color = 0x0000FF;
         Doc().AddGraph(line);
         Doc().UpdateAllViews(nullptr, 0);
-        Frame().ExecuteCommand(ID_REFRESH);
+        Frame().ExecuteCommand(CommandId::Refresh);
         Settle();
     }
 
@@ -269,7 +269,7 @@ TEST_F(ExportTest, WritesEachFormatAndRemembersTheChoices)
             dialog.OnOK();
         });
         chosenPath = Path(row.name);
-        Frame().ExecuteCommand(ID_EXPORT_PICTURE);
+        Frame().ExecuteCommand(CommandId::ExportPicture);
         const QString written = chosenPath + (QFileInfo(chosenPath).suffix().isEmpty() ? ".png" : "");
         QFile file(written);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -319,17 +319,17 @@ TEST_F(ExportTest, RefusesAPictureLargerThanTheLimitAndWritesNothing)
         refusals = static_cast<int>(asked.size());
         dialog.reject();
     });
-    Frame().ExecuteCommand(ID_EXPORT_PICTURE);
+    Frame().ExecuteCommand(CommandId::ExportPicture);
     EXPECT_EQ(refusals, 1);
     ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].text, AppText(3800).arg(18000).arg(200));
+    EXPECT_EQ(asked[0].text, AppText(StringId::PictureTooLarge).arg(18000).arg(200));
     EXPECT_FALSE(QFile::exists(chosenPath));
 }
 
 TEST_F(ExportTest, CopyPutsTheVisiblePictureOnTheClipboard)
 {
     StartWithLine();
-    Frame().ExecuteCommand(ID_COPY_PICTURE);
+    Frame().ExecuteCommand(CommandId::CopyPicture);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(qvariant_cast<QImage>(data->imageData()).size(), Frame().View().viewport()->size());
@@ -338,12 +338,12 @@ TEST_F(ExportTest, CopyPutsTheVisiblePictureOnTheClipboard)
 
 // ---- Context menus ---------------------------------------------------------
 
-std::vector<std::pair<unsigned, bool>> Entries(QMenu* menu)
+std::vector<std::pair<CommandId, bool>> Entries(QMenu* menu)
 {
-    std::vector<std::pair<unsigned, bool>> entries;
+    std::vector<std::pair<CommandId, bool>> entries;
     for (QAction* action : menu->actions()) {
         if (!action->isSeparator())
-            entries.emplace_back(action->data().toUInt(), action->isEnabled());
+            entries.emplace_back(static_cast<CommandId>(action->data().toUInt()), action->isEnabled());
     }
     menu->hide();
     return entries;
@@ -354,32 +354,32 @@ TEST_F(EditMenu, ContextMenusFollowTheirCommands)
     ASSERT_TRUE(Start());
     Frame().resize(900, 700);
     FrameContextMenus& menus = Frame().ContextMenus();
-    using Entries_ = std::vector<std::pair<unsigned, bool>>;
+    using Entries_ = std::vector<std::pair<CommandId, bool>>;
 
     menus.ShowViewMenu({10, 10});
-    EXPECT_EQ(Entries(menus.Shown()), (Entries_{{ID_ZOOM_IN, false}, {ID_ZOOM_OUT, false},
-                                                {ID_CENTRE_ON_ORIGIN, true}, {ID_COPY_PICTURE, false},
-                                                {ID_EXPORT_PICTURE, false}, {ID_TOGGLE_GRID, true},
-                                                {ID_TOGGLE_CURR_POS, true}}));
+    EXPECT_EQ(Entries(menus.Shown()), (Entries_{{CommandId::ZoomIn, false}, {CommandId::ZoomOut, false},
+                                                {CommandId::CentreOnOrigin, true}, {CommandId::CopyPicture, false},
+                                                {CommandId::ExportPicture, false}, {CommandId::ToggleGrid, true},
+                                                {CommandId::ToggleCursorPosition, true}}));
 
     CGraphListBox& list = Frame().Form().List();
     menus.ShowListMenu({5, 5});
-    EXPECT_EQ(Entries(menus.Shown()), (Entries_{{ID_ADD_GRAPH, true}}));
+    EXPECT_EQ(Entries(menus.Shown()), (Entries_{{CommandId::AddGraph, true}}));
 
     AddGraphs(2);
-    Frame().ExecuteCommand(ID_REFRESH);
+    Frame().ExecuteCommand(CommandId::Refresh);
     Settle();
     list.SetCurSel(-1);
     menus.ShowListMenu(list.visualItemRect(list.item(1)).center());
     EXPECT_EQ(list.CurSel(), 1);
-    EXPECT_EQ(Frame().Action(ID_SELECTED_GRAPH_VISIBILITY)->text(), AppText(19808));
-    EXPECT_EQ(Entries(menus.Shown()), (Entries_{{ID_SELECTED_GRAPH_PROPERTIES, true},
-                                                {ID_SELECTED_GRAPH_VISIBILITY, true},
-                                                {ID_SELECTED_GRAPH_REMOVE, true}, {ID_TANGENT, true},
-                                                {ID_INTEGRAL, true}}));
-    Frame().ExecuteCommand(ID_SELECTED_GRAPH_VISIBILITY);
+    EXPECT_EQ(Frame().Action(CommandId::SelectedGraphVisibility)->text(), AppText(StringId::HideGraph));
+    EXPECT_EQ(Entries(menus.Shown()), (Entries_{{CommandId::SelectedGraphProperties, true},
+                                                {CommandId::SelectedGraphVisibility, true},
+                                                {CommandId::SelectedGraphRemove, true}, {CommandId::Tangent, true},
+                                                {CommandId::Integral, true}}));
+    Frame().ExecuteCommand(CommandId::SelectedGraphVisibility);
     menus.ShowListMenu(list.visualItemRect(list.item(1)).center());
-    EXPECT_EQ(Frame().Action(ID_SELECTED_GRAPH_VISIBILITY)->text(), AppText(19809));
+    EXPECT_EQ(Frame().Action(CommandId::SelectedGraphVisibility)->text(), AppText(StringId::ShowGraph));
     menus.Shown()->hide();
 
     menus.ShowViewMenu({10, 10});

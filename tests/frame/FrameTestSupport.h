@@ -13,6 +13,7 @@
 #include "FrameCommands.h"
 #include "FrameDocumentFiles.h"
 #include "GraphItem.h"
+#include "HelpContext.h"
 #include "MemorySettingsBackend.h"
 #include "MessageBoxStyle.h"
 #include "QtSettingsBackend.h"
@@ -29,6 +30,12 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+
+// Commands show by number in the messages of failed checks.
+inline std::ostream& operator<<(std::ostream& out, CommandId command)
+{
+    return out << NumberOf(command);
+}
 
 // The bytes of a document with the graphs y = x^2 and y = sin(x).
 inline std::vector<std::uint8_t> TwoGraphDocument(bool autoRefresh = false)

@@ -45,7 +45,7 @@ TEST_F(FrameTest, AddedGraphIsDrawnAfterAutomaticRefresh)
         SetEquation(sheet, "x^2");
         PressOk(sheet);
     });
-    Frame().ExecuteCommand(ID_ADD_GRAPH);
+    Frame().ExecuteCommand(CommandId::AddGraph);
     EXPECT_EQ(Frame().Form().List().CurSel(), 0);
     Settle();
     EXPECT_TRUE(Doc().autoRefresh);
@@ -64,8 +64,8 @@ TEST_F(FrameTest, AddedGraphIsDrawnAfterAutomaticRefresh)
 // so.
 TEST_F(FrameTest, AddingThroughTheSheet)
 {
-    const QString duplicate = AppText(18307);
-    const QString limit = AppText(3001);
+    const QString duplicate = AppText(StringId::DuplicateGraph);
+    const QString limit = AppText(StringId::TooManyGraphs);
     const struct {
         int visible;
         const char* expression;
@@ -98,7 +98,7 @@ TEST_F(FrameTest, AddingThroughTheSheet)
                 PressOk(sheet);
             }
         });
-        Frame().ExecuteCommand(ID_ADD_GRAPH);
+        Frame().ExecuteCommand(CommandId::AddGraph);
         EXPECT_EQ(AskedTexts(), row.messages);
         EXPECT_EQ(stayedOpen, row.messages == std::vector<QString>{duplicate});
         if (stayedOpen) {
@@ -108,7 +108,7 @@ TEST_F(FrameTest, AddingThroughTheSheet)
         EXPECT_EQ(Frame().Form().List().count(), row.visible + 1);
         EXPECT_EQ(Frame().Form().List().CurSel(), row.visible);
         EXPECT_EQ(Frame().Form().List().ItemGraph(row.visible)->hidden, row.addedHidden);
-        EXPECT_EQ(Frame().statusBar()->currentMessage() == AppText(3402), row.addedHidden);
+        EXPECT_EQ(Frame().statusBar()->currentMessage() == AppText(StringId::AddedHidden), row.addedHidden);
         Doc().SetModifiedFlag(false);
         app.reset();
     }
@@ -120,7 +120,7 @@ TEST_F(FrameTest, SixteenthVisibleGraphRefusedFromTheCheckBox)
     AddGraphs(15);
     AddGraphs(1, true);
     ClickCheckBox(Frame().Form().List(), 15);
-    EXPECT_EQ(AskedTexts(), std::vector<QString>{AppText(3001)});
+    EXPECT_EQ(AskedTexts(), std::vector<QString>{AppText(StringId::TooManyGraphs)});
     EXPECT_TRUE(Frame().Form().List().ItemGraph(15)->hidden);
     EXPECT_FALSE(Doc().IsModified());
 }
@@ -131,19 +131,19 @@ TEST_F(FrameTest, SixteenthVisibleGraphRefusedFromTheCheckBox)
 TEST_F(FrameTest, MenuDialogsRemoveAndEdit)
 {
     const struct {
-        unsigned command;
+        CommandId command;
         int row;
         int button;  // 0: Enter in the list
         bool accepted;
         std::vector<std::string> expressions;
     } rows[] = {
-        {ID_REMOVE_GRAPH, 1, 0, true, {"x+0", "x+2"}},
-        {ID_REMOVE_GRAPH, 1, IDCANCEL, false, {"x+0", "x+1", "x+2"}},
-        {ID_REMOVE_GRAPH, 1, IDHELP, false, {"x+0", "x+1", "x+2"}},
-        {ID_REMOVE_GRAPH, -1, 0, false, {"x+0", "x+1", "x+2"}},
-        {ID_GRAPH_PROPERTIES, 2, 0, true, {"x+0", "x+1", "x^3"}},
-        {ID_GRAPH_PROPERTIES, 2, IDCANCEL, false, {"x+0", "x+1", "x+2"}},
-        {ID_GRAPH_PROPERTIES, -1, 0, false, {"x+0", "x+1", "x+2"}},
+        {CommandId::RemoveGraph, 1, 0, true, {"x+0", "x+2"}},
+        {CommandId::RemoveGraph, 1, IDCANCEL, false, {"x+0", "x+1", "x+2"}},
+        {CommandId::RemoveGraph, 1, IDHELP, false, {"x+0", "x+1", "x+2"}},
+        {CommandId::RemoveGraph, -1, 0, false, {"x+0", "x+1", "x+2"}},
+        {CommandId::GraphProperties, 2, 0, true, {"x+0", "x+1", "x^3"}},
+        {CommandId::GraphProperties, 2, IDCANCEL, false, {"x+0", "x+1", "x+2"}},
+        {CommandId::GraphProperties, -1, 0, false, {"x+0", "x+1", "x+2"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.command << " row " << row.row << " button " << row.button);
@@ -208,7 +208,7 @@ TEST_F(FrameTest, ListPaneKeys)
 // list; the graphs before it are neither named nor selected.
 TEST_F(FrameTest, AFailingGraphIsNamedAndSelected)
 {
-    const QString tooLarge = AppText(3142);
+    const QString tooLarge = AppText(StringId::CoordSystemTooLarge);
     const std::string longFormula(300, '2');
     const auto graph = [](const std::string& expression, GraphKind kind = KindYofX, bool hidden = false) {
         GraphItem item;
@@ -236,7 +236,7 @@ TEST_F(FrameTest, AFailingGraphIsNamedAndSelected)
          "Graph:\nx = cos(t)\ny = sin(t\n\n[Syntax error] ')' expected.", 0},
         {"too large", {graph("x"), wide}, "Graph:\nr = 1\n\n" + tooLarge, 1},
         {"formula too long", {graph(longFormula)},
-         QString::fromStdString("Graph:\ny = " + longFormula.substr(0, 255) + "...\n\n") + AppText(3017), 0},
+         QString::fromStdString("Graph:\ny = " + longFormula.substr(0, 255) + "...\n\n") + AppText(StringId::FormulaTooLong), 0},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -246,7 +246,7 @@ TEST_F(FrameTest, AFailingGraphIsNamedAndSelected)
         Doc().UpdateAllViews(nullptr, 0);
         Frame().Form().List().SetCurSel(-1);
         asked.clear();
-        Frame().ExecuteCommand(ID_REFRESH);
+        Frame().ExecuteCommand(CommandId::Refresh);
         Computation().Wait(WorkerThread::kInfinite, {});
         for (int i = 0; i < 100 && Frame().View().ProgressDialog(); ++i)
             QApplication::processEvents(QEventLoop::AllEvents, 10);
@@ -262,12 +262,12 @@ TEST_F(FrameTest, RemovingTheOnlyGraphDisablesItsCommands)
     ASSERT_TRUE(Start());
     AddGraphs(1);
     Frame().UpdateCommandUI();
-    EXPECT_TRUE(Frame().Action(ID_REMOVE_GRAPH)->isEnabled());
+    EXPECT_TRUE(Frame().Action(CommandId::RemoveGraph)->isEnabled());
     Frame().Form().List().SetCurSel(0);
     Get<QPushButton>(&Frame().Form(), 1030)->click();
     Frame().UpdateCommandUI();
     EXPECT_EQ(Frame().Form().List().CurSel(), -1);
-    for (unsigned id : {ID_REMOVE_GRAPH, ID_GRAPH_PROPERTIES})
+    for (CommandId id : {CommandId::RemoveGraph, CommandId::GraphProperties})
         EXPECT_FALSE(Frame().Action(id)->isEnabled());
     EXPECT_FALSE(Get<QPushButton>(&Frame().Form(), 1031)->isEnabled());
     Doc().SetModifiedFlag(false);

@@ -18,7 +18,8 @@
 
 namespace {
 
-constexpr unsigned kZoomCommands[] = {ID_ZOOM_IN, ID_ZOOM_OUT, ID_ZOOM_IN_X, ID_ZOOM_OUT_X, ID_ZOOM_IN_Y, ID_ZOOM_OUT_Y};
+constexpr CommandId kZoomCommands[] = {CommandId::ZoomIn,  CommandId::ZoomOut, CommandId::ZoomInX,
+                                       CommandId::ZoomOutX, CommandId::ZoomInY, CommandId::ZoomOutY};
 
 class ComputedFrameTest : public FrameTest {
 protected:
@@ -39,24 +40,27 @@ protected:
 
 TEST_F(ComputedFrameTest, ZoomCommandsFollowTheComputedPicture)
 {
-    for (unsigned id : kZoomCommands)
+    for (CommandId id : kZoomCommands)
         EXPECT_FALSE(Frame().Action(id)->isEnabled()) << id;
-    EXPECT_FALSE(Frame().Action(ID_TANGENT)->isEnabled());
-    EXPECT_TRUE(Frame().Action(ID_REFRESH)->isEnabled());
+    EXPECT_FALSE(Frame().Action(CommandId::Tangent)->isEnabled());
+    EXPECT_TRUE(Frame().Action(CommandId::Refresh)->isEnabled());
     EXPECT_FALSE(Pane(2).isEnabled());
     EXPECT_FALSE(Pane(1).isEnabled());
 
-    Frame().ExecuteCommand(ID_REFRESH);
+    Frame().ExecuteCommand(CommandId::Refresh);
     Settle();
-    for (unsigned id : kZoomCommands)
+    for (CommandId id : kZoomCommands)
         EXPECT_TRUE(Frame().Action(id)->isEnabled()) << id;
     EXPECT_EQ(Pane(2).text(), "Current zoom: 100%");
 
     const struct {
-        unsigned command;
+        CommandId command;
         bool xChanges, yChanges;
     } rows[] = {
-        {ID_ZOOM_IN_X, true, false}, {ID_ZOOM_OUT_Y, false, true}, {ID_ZOOM_IN, true, true}, {ID_ZOOM_OUT, true, true},
+        {CommandId::ZoomInX, true, false},
+        {CommandId::ZoomOutY, false, true},
+        {CommandId::ZoomIn, true, true},
+        {CommandId::ZoomOut, true, true},
     };
     for (const auto& row : rows) {
         const int x = Doc().zoomX, y = Doc().zoomY;
@@ -75,21 +79,21 @@ TEST_F(ComputedFrameTest, ZoomCommandsFollowTheComputedPicture)
 // view; a text field keeps its keys.
 TEST_F(ComputedFrameTest, KeypadKeysZoomWhereverTheFocusIs)
 {
-    Frame().ExecuteCommand(ID_REFRESH);
+    Frame().ExecuteCommand(CommandId::Refresh);
     Settle();
     const struct {
         Qt::KeyboardModifiers modifiers;
         Qt::Key key;
         int zoomX, zoomY;
         const char* menuKey;
-        unsigned command;
+        CommandId command;
     } rows[] = {
-        {Qt::NoModifier, Qt::Key_Plus, 200, 200, "Num +", ID_ZOOM_IN},
-        {Qt::ControlModifier, Qt::Key_Plus, 400, 200, "Ctrl+Num +", ID_ZOOM_IN_X},
-        {Qt::AltModifier, Qt::Key_Plus, 400, 400, "Alt+Num +", ID_ZOOM_IN_Y},
-        {Qt::ControlModifier, Qt::Key_Minus, 200, 400, "Ctrl+Num -", ID_ZOOM_OUT_X},
-        {Qt::AltModifier, Qt::Key_Minus, 200, 200, "Alt+Num -", ID_ZOOM_OUT_Y},
-        {Qt::NoModifier, Qt::Key_Minus, 100, 100, "Num -", ID_ZOOM_OUT},
+        {Qt::NoModifier, Qt::Key_Plus, 200, 200, "Num +", CommandId::ZoomIn},
+        {Qt::ControlModifier, Qt::Key_Plus, 400, 200, "Ctrl+Num +", CommandId::ZoomInX},
+        {Qt::AltModifier, Qt::Key_Plus, 400, 400, "Alt+Num +", CommandId::ZoomInY},
+        {Qt::ControlModifier, Qt::Key_Minus, 200, 400, "Ctrl+Num -", CommandId::ZoomOutX},
+        {Qt::AltModifier, Qt::Key_Minus, 200, 200, "Alt+Num -", CommandId::ZoomOutY},
+        {Qt::NoModifier, Qt::Key_Minus, 100, 100, "Num -", CommandId::ZoomOut},
     };
     QWidget* targets[] = {&Frame().Form().List(), Frame().View().viewport()};
     for (QWidget* target : targets) {
@@ -114,11 +118,11 @@ TEST_F(ComputedFrameTest, KeypadKeysZoomWhereverTheFocusIs)
 TEST_F(ComputedFrameTest, HelpCommandsOpenLocalPages)
 {
     const struct {
-        unsigned command;
+        CommandId command;
         QString page;
     } rows[] = {
-        {ID_HELP_FINDER, HelpWindow::ContentsUrl().fileName()},
-        {ID_WEB_PAGE, HelpWindow::TopicUrl(0x10000 + ID_WEB_PAGE).fileName()},
+        {CommandId::HelpFinder, HelpWindow::ContentsUrl().fileName()},
+        {CommandId::WebPage, HelpWindow::TopicUrl(HelpContext::OfCommand(CommandId::WebPage)).fileName()},
     };
     for (const auto& row : rows) {
         Frame().ExecuteCommand(row.command);
@@ -129,7 +133,7 @@ TEST_F(ComputedFrameTest, HelpCommandsOpenLocalPages)
 
 TEST_F(ComputedFrameTest, PositionReadoutAndItsToggle)
 {
-    Frame().ExecuteCommand(ID_REFRESH);
+    Frame().ExecuteCommand(CommandId::Refresh);
     Settle();
     QWidget* viewport = Frame().View().viewport();
     const QPointF at(viewport->width() / 3, viewport->height() / 3);
@@ -140,10 +144,10 @@ TEST_F(ComputedFrameTest, PositionReadoutAndItsToggle)
     EXPECT_TRUE(Pane(1).isEnabled());
 
     const int width = Pane(1).maximumWidth();
-    Frame().ExecuteCommand(ID_TOGGLE_CURR_POS);
+    Frame().ExecuteCommand(CommandId::ToggleCursorPosition);
     EXPECT_EQ(Pane(1).maximumWidth(), 1);
-    EXPECT_FALSE(Frame().Action(ID_TOGGLE_CURR_POS)->isChecked());
-    Frame().ExecuteCommand(ID_TOGGLE_CURR_POS);
+    EXPECT_FALSE(Frame().Action(CommandId::ToggleCursorPosition)->isChecked());
+    Frame().ExecuteCommand(CommandId::ToggleCursorPosition);
     EXPECT_EQ(Pane(1).maximumWidth(), width);
 }
 
@@ -158,8 +162,8 @@ TEST_F(ComputedFrameTest, ListPaneHidesShowsAndSnapsBack)
         std::function<void()> act;
         int width;
     } rows[] = {
-        {[&] { Frame().ExecuteCommand(ID_HIDE_GRAPH_PANE); }, 0},
-        {[&] { Frame().ExecuteCommand(ID_SHOW_GRAPH_PANE); }, CGraphDataForm::kPaneWidth},
+        {[&] { Frame().ExecuteCommand(CommandId::HideGraphPane); }, 0},
+        {[&] { Frame().ExecuteCommand(CommandId::ShowGraphPane); }, CGraphDataForm::kPaneWidth},
         {[&] { splitter.setSizes({400, 400}); }, CGraphDataForm::kPaneWidth},
     };
     auto keys = [this](std::initializer_list<Qt::Key> sequence) {
@@ -176,7 +180,7 @@ TEST_F(ComputedFrameTest, ListPaneHidesShowsAndSnapsBack)
         {{Qt::Key_Left, Qt::Key_Escape}, CGraphDataForm::kPaneWidth - 16},
     };
     for (const auto& move : moves) {
-        Frame().ExecuteCommand(ID_WINDOW_SPLIT);
+        Frame().ExecuteCommand(CommandId::WindowSplit);
         keys(move.keys);
         EXPECT_EQ(splitter.sizes().value(0), move.width);
     }

@@ -65,7 +65,7 @@ TEST_F(RecoveryTest, CopyFollowsUnsavedChanges)
 // unsaved, untitled document, No discards it; a held copy is not offered.
 TEST_F(RecoveryTest, LostCopyIsOfferedAtStart)
 {
-    const QString question = AppText(3403).section('%', 0, 0);
+    const QString question = AppText(StringId::RestoreQuestion).section('%', 0, 0);
     const struct {
         int answer;
         int graphs;
@@ -88,7 +88,7 @@ TEST_F(RecoveryTest, LostCopyIsOfferedAtStart)
         EXPECT_FALSE(QFile::exists(lost)) << "restored or discarded, it is not offered again";
         if (row.answer == IDYES) {
             EXPECT_EQ(Doc().GetGraphCount(), row.graphs);
-            EXPECT_TRUE(Frame().Files().Title().startsWith(AppText(18200)));
+            EXPECT_TRUE(Frame().Files().Title().startsWith(AppText(StringId::Untitled)));
         } else {
             EXPECT_EQ(Doc().GetGraphCount(), 2) << "the file named on the command line opens";
         }

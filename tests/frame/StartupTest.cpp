@@ -25,7 +25,7 @@ TEST_F(FrameTest, CommandLineStarts)
     previous.graphs = {{false, 0x0000FF, "x^2"}, {true, 0x00FF00, "sin(x)"}};
     WriteFile(Path("old.cvx"), previous.Bytes());
     WriteFile(Path("new.cvx"), TwoGraphDocument());
-    const QString question = AppText(3140);
+    const QString question = AppText(StringId::ConvertQuestion);
     struct Row {
         QStringList arguments;
         int answer;
@@ -33,8 +33,8 @@ TEST_F(FrameTest, CommandLineStarts)
         std::vector<QString> messages;
         QString title;
     } rows[] = {
-        {{"/p", Path("new.cvx")}, IDOK, false, {AppText(3133)}, ""},
-        {{"-pt", Path("new.cvx"), "printer"}, IDOK, false, {AppText(3133)}, ""},
+        {{"/p", Path("new.cvx")}, IDOK, false, {AppText(StringId::PrintRefused)}, ""},
+        {{"-pt", Path("new.cvx"), "printer"}, IDOK, false, {AppText(StringId::PrintRefused)}, ""},
         {{}, IDOK, true, {}, "Untitled[*] - Curvix"},
         {{Path("new.cvx")}, IDOK, true, {}, "new.cvx[*] - Curvix"},
         {{Path("old.cvx")}, IDOK, true, {question}, "old.cvx[*] - Curvix"},
@@ -97,7 +97,7 @@ TEST_F(FrameTest, MissingFileEndsStartup)
 {
     EXPECT_FALSE(Start({Path("missing.cvx")}));
     ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].caption, AppText(102));
+    EXPECT_EQ(asked[0].caption, AppText(StringId::ErrorCaption));
     app.reset();
     // The window never showed: no placement was stored for it.
     EditStore([](AppSettings& stored) { EXPECT_EQ(stored.windowPlacement.length, 0); });
@@ -127,15 +127,15 @@ TEST_F(FrameTest, FrameworkMessagesTakeTheExclamationIcon)
 TEST_F(FrameTest, SettingsSurviveARestart)
 {
     ASSERT_TRUE(Start());
-    Frame().ExecuteCommand(ID_TOGGLE_GRID);
-    Frame().ExecuteCommand(ID_TOGGLE_CURR_POS);
-    Frame().ExecuteCommand(ID_VIEW_TOOLBAR);
-    Frame().ExecuteCommand(ID_VIEW_STATUS_BAR);
+    Frame().ExecuteCommand(CommandId::ToggleGrid);
+    Frame().ExecuteCommand(CommandId::ToggleCursorPosition);
+    Frame().ExecuteCommand(CommandId::ViewToolbar);
+    Frame().ExecuteCommand(CommandId::ViewStatusBar);
     SheetDriver driver([](CAdvPropertySheet& sheet) {
         Get<QCheckBox>(sheet.GetPage(0), 1181)->click();
         PressOk(sheet);
     });
-    Frame().ExecuteCommand(ID_SETTINGS);
+    Frame().ExecuteCommand(CommandId::Settings);
     Frame().showNormal();
     Frame().setGeometry(40, 50, 640, 480);
     QApplication::processEvents();
@@ -148,7 +148,7 @@ TEST_F(FrameTest, SettingsSurviveARestart)
     EXPECT_FALSE(app->Settings().ShowCurrPos);
     EXPECT_FALSE(app->Settings().ShowLogo);
     EXPECT_TRUE(Frame().ToolBar().isHidden());
-    EXPECT_FALSE(Frame().Action(ID_VIEW_STATUS_BAR)->isChecked());
+    EXPECT_FALSE(Frame().Action(CommandId::ViewStatusBar)->isChecked());
     EXPECT_EQ(Frame().geometry(), geometry);
 }
 

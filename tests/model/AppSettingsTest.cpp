@@ -114,7 +114,7 @@ TEST_F(Settings, OutOfRangeValuesAreMendedInTheStore)
         EXPECT_TRUE(settings.ExportFormat >= 0 && settings.ExportFormat <= 2 && settings.ExportScale >= 1
                     && settings.ExportScale <= 3 && settings.ExportWidth >= 1 && settings.ExportWidth <= 16384
                     && settings.ExportHeight >= 1 && settings.ExportHeight <= 16384);
-        EXPECT_EQ(RangeValidation::CheckStoredCoordSystem(settings.defaultCoordSystem), 0u);
+        EXPECT_FALSE(RangeValidation::CheckStoredCoordSystem(settings.defaultCoordSystem));
         EXPECT_EQ(settings.windowPlacement.showCmd, row.showCmd);
         // What was written back reads as it was mended, and is left alone then.
         backend.log.clear();

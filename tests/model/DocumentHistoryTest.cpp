@@ -19,7 +19,7 @@ std::vector<std::string> Expressions(CCurvixDoc& doc)
 
 // Makes one change the way the program's commands do: state before, change,
 // record.
-void Change(CCurvixDoc& doc, unsigned name, const std::function<void(CCurvixDoc&)>& change)
+void Change(CCurvixDoc& doc, StringId name, const std::function<void(CCurvixDoc&)>& change)
 {
     DocumentState before = doc.CaptureState();
     change(doc);
@@ -28,25 +28,26 @@ void Change(CCurvixDoc& doc, unsigned name, const std::function<void(CCurvixDoc&
 
 void AddNamed(CCurvixDoc& doc, const char* text)
 {
-    Change(doc, 1, [text](CCurvixDoc& d) { d.AddGraph(MakeGraph(KindYofX, text)); });
+    Change(doc, StringId::StepAddGraph, [text](CCurvixDoc& d) { d.AddGraph(MakeGraph(KindYofX, text)); });
 }
 
 TEST_F(History, EveryKindOfStepUndoesAndRedoes)
 {
     struct Row {
         const char* what;
-        unsigned name;
+        StringId name;
         std::function<void(CCurvixDoc&)> change;
     } rows[] = {
-        {"add", 1, [](CCurvixDoc& d) { d.AddGraph(MakeGraph(KindPolar, "t")); }},
-        {"remove", 2, [](CCurvixDoc& d) { d.RemoveGraph(0); }},
-        {"edit", 3, [](CCurvixDoc& d) { d.GetFirstGraph()->expression = "x^3"; }},
-        {"hide", 4, [](CCurvixDoc& d) { d.GetFirstGraph()->hidden = true; }},
-        {"colour", 5, [](CCurvixDoc& d) { d.GetFirstGraph()->color = 0x0000ff; }},
-        {"range", 3, [](CCurvixDoc& d) { d.GetFirstGraph()->useAdvanced = true; }},
-        {"white space", 3, [](CCurvixDoc& d) { d.GetFirstGraph()->expression = "x ^ 2"; }},
-        {"coordinate system", 6, [](CCurvixDoc& d) { d.coordSystem.left = -3, d.coordSystem.paramTimesPi = true; }},
-        {"refresh flag", 7, [](CCurvixDoc& d) { d.autoRefresh = !d.autoRefresh; }},
+        {"add", StringId::StepAddGraph, [](CCurvixDoc& d) { d.AddGraph(MakeGraph(KindPolar, "t")); }},
+        {"remove", StringId::StepRemoveGraph, [](CCurvixDoc& d) { d.RemoveGraph(0); }},
+        {"edit", StringId::StepEditGraph, [](CCurvixDoc& d) { d.GetFirstGraph()->expression = "x^3"; }},
+        {"hide", StringId::StepHideGraph, [](CCurvixDoc& d) { d.GetFirstGraph()->hidden = true; }},
+        {"colour", StringId::StepChangeColour, [](CCurvixDoc& d) { d.GetFirstGraph()->color = 0x0000ff; }},
+        {"range", StringId::StepEditGraph, [](CCurvixDoc& d) { d.GetFirstGraph()->useAdvanced = true; }},
+        {"white space", StringId::StepEditGraph, [](CCurvixDoc& d) { d.GetFirstGraph()->expression = "x ^ 2"; }},
+        {"coordinate system", StringId::StepEditCoordSystem,
+         [](CCurvixDoc& d) { d.coordSystem.left = -3, d.coordSystem.paramTimesPi = true; }},
+        {"refresh flag", StringId::StepAutoRefresh, [](CCurvixDoc& d) { d.autoRefresh = !d.autoRefresh; }},
     };
     for (const Row& row : rows) {
         doc.OnNewDocument();
@@ -75,7 +76,7 @@ TEST_F(History, StepsInOrderAndANewStepEndsRedo)
 {
     for (const char* text : {"a", "b", "c"})
         AddNamed(doc, text);
-    Change(doc, 2, [](CCurvixDoc& d) { d.RemoveGraph(1); });
+    Change(doc, StringId::StepRemoveGraph, [](CCurvixDoc& d) { d.RemoveGraph(1); });
     EXPECT_EQ(Expressions(doc), (std::vector<std::string>{"a", "c"}));
     doc.Undo();
     doc.Undo();
@@ -100,7 +101,7 @@ TEST_F(History, UndoKeepsTheZoom)
 
 TEST_F(History, AChangeThatChangedNothingIsNoStepButModifies)
 {
-    Change(doc, 6, [](CCurvixDoc&) {});
+    Change(doc, StringId::StepEditCoordSystem, [](CCurvixDoc&) {});
     EXPECT_FALSE(doc.History().CanUndo());
     EXPECT_TRUE(doc.IsModified());
 }

@@ -89,7 +89,7 @@ TEST(ComputeIntegral, KeepsEveryDigit)
 
 TEST(IntegralBounds, ReadsTypedBoundsOrNamesTheFault)
 {
-    const std::string range = LoadAppString(3138);
+    const std::string range = LoadAppString(StringId::WrongRange);
     const struct {
         const char* from;
         const char* to;
@@ -137,7 +137,7 @@ TEST(IntegralSteps, MoreThanTheLimitIsNamed)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.to);
-        const std::string message = IntegralStepsMessage(21413, row.from, row.to, row.precision);
+        const std::string message = IntegralStepsMessage(StringId::TooManySteps, row.from, row.to, row.precision);
         EXPECT_EQ(message, row.steps ? "The range holds " + std::string(row.steps) +
                                            " steps at the chosen precision, more than the 1000000000 a "
                                            "calculation may take.\nChoose a smaller range or a lower precision."

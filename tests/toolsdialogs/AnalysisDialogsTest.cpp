@@ -196,7 +196,7 @@ TEST_F(AnalysisDialogs, StopEndsASearchAndClosingWaitsForIt)
     while (dialog->IsSearching() && timer.elapsed() < 10000)
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     EXPECT_FALSE(dialog->IsSearching());
-    EXPECT_EQ(Control<QLabel>(*dialog, "status")->text(), AppText(22033));
+    EXPECT_EQ(Control<QLabel>(*dialog, "status")->text(), AppText(StringId::SearchStopped));
     EXPECT_TRUE(marked.empty());
     // A dialog destroyed during a search stops it first.
     dialog->OnSearch();
@@ -243,16 +243,16 @@ TEST_F(AnalysisDialogs, ValueTableListsEachKindAndRefusesAbsurdSteps)
         const char* from;
         const char* to;
         const char* step;
-        std::vector<unsigned> messages;
+        std::vector<StringId> messages;
         int rows;
         QString lastRow;
     } rows[] = {
         {0, "0", "1", "0.5", {}, 3, "1\t0.841470984808\t"},
         {1, "0", "3.141592653589793", "3.141592653589793", {}, 2, "3.14159265359\t-1\t1.22464679915e-16\t"},
         {3, "-1", "1", "1", {}, 3, "0\t1\t"},
-        {0, "0", "1", "abc", {22063}, 3, "0\t1\t"},
-        {0, "0", "1", "0", {22010}, 3, "0\t1\t"},
-        {0, "0", "1e6", "1e-6", {22011}, 3, "0\t1\t"},  // refused at once, not computed
+        {0, "0", "1", "abc", {StringId::BadStep}, 3, "0\t1\t"},
+        {0, "0", "1", "0", {StringId::BadTableRange}, 3, "0\t1\t"},
+        {0, "0", "1e6", "1e-6", {StringId::TooManyRows}, 3, "0\t1\t"},  // refused at once, not computed
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.step);

@@ -77,7 +77,7 @@ TEST_F(IntegralSheet, RunsAndShowsTheResultRoundedAsAsked)
         Get<QComboBox>(&page, 1216)->setCurrentIndex(0);
         Calculate(page, "-1", "0.25");
         EXPECT_FALSE(sheet.Button(IDCLOSE)->isEnabled());
-        EXPECT_EQ(Get<CImageButton>(&page, 1077)->text(), AppText(21202));
+        EXPECT_EQ(Get<CImageButton>(&page, 1077)->text(), AppText(StringId::Stop));
         WaitForRun(page);
         EXPECT_TRUE(sheet.Button(IDCLOSE)->isEnabled());
         auto* places = Get<QSpinBox>(&page, 1091);
@@ -99,7 +99,7 @@ TEST_F(IntegralSheet, StopsOnRequestAndWhenTheUserLeaves)
         Calculate(page, "0", "99999");
         Get<CImageButton>(&page, 1077)->click();  // now Stop
         WaitForRun(page);
-        EXPECT_EQ(Get<QLabel>(&page, 1085)->text(), AppText(21406));
+        EXPECT_EQ(Get<QLabel>(&page, 1085)->text(), AppText(StringId::UserBreak));
         EXPECT_FALSE(page.resultValid);
 
         Calculate(page, "0", "99999");
@@ -108,7 +108,7 @@ TEST_F(IntegralSheet, StopsOnRequestAndWhenTheUserLeaves)
         AppMessageBox::SetTestResponder([](const AppMessageBox::Request&) { return IDOK; });
         EXPECT_TRUE(sheet.SetActivePage(0));
         WaitForRun(page);
-        EXPECT_EQ(Get<QLabel>(&page, 1085)->text(), AppText(21406));
+        EXPECT_EQ(Get<QLabel>(&page, 1085)->text(), AppText(StringId::UserBreak));
     });
 }
 
@@ -123,10 +123,10 @@ TEST_F(IntegralSheet, RefusesUnusableChoicesAndBounds)
         QString message;  // the box shown, empty for none
         QString result;   // the result text afterwards, empty to skip
     } rows[] = {
-        {-1, "", "x", "0", "1", AppText(21403), ""},
-        {-1, "z", "z", "0", "1", AppText(21404), ""},
+        {-1, "", "x", "0", "1", AppText(StringId::NothingChosen), ""},
+        {-1, "z", "z", "0", "1", AppText(StringId::LetterNotSupported), ""},
         {-1, "x)", "x", "0", "1", "[Syntax error] Unexpected symbol was found", ""},
-        {-1, "1/x", "x", "-1", "1", "", AppText(21407)},
+        {-1, "1/x", "x", "-1", "1", "", AppText(StringId::NotContinuous)},
         {-1, "x", "x", "0,5", "1", "The string you have entered '0,5' contains incorrect characters ','.", ""},
         {1, "", "", "0", "1", "", "Result >> -0.5"},  // y = g(t) of the parametric graph
     };
@@ -248,7 +248,7 @@ TEST_F(IntegralSheet, AnotherIntegrandClearsTheResult)
             ASSERT_TRUE(sheet.SetActivePage(0));
             row.choose(selection);
             ASSERT_TRUE(sheet.SetActivePage(1));
-            EXPECT_EQ(Get<QLabel>(&page, 1085)->text(), row.cleared ? AppText(21211) : "Result >> 0.5");
+            EXPECT_EQ(Get<QLabel>(&page, 1085)->text(), row.cleared ? AppText(StringId::IntegralTip) : "Result >> 0.5");
             EXPECT_EQ(page.resultValid, !row.cleared);
             EXPECT_EQ(Get<QSpinBox>(&page, 1091)->isEnabled(), !row.cleared);
         });

@@ -73,8 +73,8 @@ TEST_F(TangentDialog, ShowsTheChosenLineOrWhyThereIsNone)
         {0, "0", false, true, IDOK, "0", "x =", {}},
         {0, "abc", false, false, IDOK, "0", "y =", {}},  // unreadable text is 0
         {1, "0.5", true, false, IDOK, "1", "y =", {}},
-        {0, "1e9", false, false, IDCANCEL, "1", "y =", {AppText(21410)}},  // the last line stays
-        {0, "1e9", false, false, IDOK, "[not calculated]", "y =", {AppText(21410), AppText(21411)}},
+        {0, "1e9", false, false, IDCANCEL, "1", "y =", {AppText(StringId::ArgumentOutsideRange)}},  // the last line stays
+        {0, "1e9", false, false, IDOK, "[not calculated]", "y =", {AppText(StringId::ArgumentOutsideRange), AppText(StringId::NoFunctionAtArgument)}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.argument);
@@ -86,7 +86,7 @@ TEST_F(TangentDialog, ShowsTheChosenLineOrWhyThereIsNone)
         EXPECT_EQ(result, row.result);
         EXPECT_EQ(label, row.label);
         EXPECT_EQ(messages.Take(), row.messages);
-        EXPECT_EQ(Get<CImageButton>(&Dialog(), 1141)->isEnabled(), row.result != AppText(21305));
+        EXPECT_EQ(Get<CImageButton>(&Dialog(), 1141)->isEnabled(), row.result != AppText(StringId::NotCalculated));
     }
 }
 
@@ -111,7 +111,7 @@ TEST_F(TangentDialog, AddsTheLineOnceThroughTheGraphSheet)
     Dialog().OnAddToList();
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(doc.GetGraphCount(), 3);
-    EXPECT_EQ(messages.Take(), MessageRecorder::Texts({21412}));
+    EXPECT_EQ(messages.Take(), MessageRecorder::Texts({StringId::DuplicateTangent}));
 
     // The added line, not yet computed, still has its tangent.
     EXPECT_EQ(Calculate(2, "0", false, false).first, "-0.5x + 1.5");
@@ -145,6 +145,6 @@ TEST_F(TangentDialog, EnterInTheArgumentFieldCalculates)
     Get(&Dialog(), 1096)->selectAll();
     QTest::keyClicks(QApplication::focusWidget(), "1e9");
     Type(Qt::Key_Return);
-    EXPECT_EQ(messages.Take(), std::vector<QString>{AppText(21410)});
+    EXPECT_EQ(messages.Take(), std::vector<QString>{AppText(StringId::ArgumentOutsideRange)});
     EXPECT_EQ(FocusedControl(), 1096);
 }

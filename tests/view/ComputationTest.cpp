@@ -10,7 +10,7 @@
 
 namespace {
 
-std::string Text(unsigned id)
+std::string Text(StringId id)
 {
     return LoadAppString(id);
 }
@@ -143,17 +143,18 @@ TEST_F(Computation, RefusalsTellWhatToShow)
         int graph;
     } const cases[] = {
         {"polar range too large", [](CCurvixDoc& changed) { changed.coordSystem.polarRange = {0, 10, 3200}; },
-         {Text(3142)}, -1},
-        {"edges too large", [](CCurvixDoc& changed) { changed.coordSystem.left = -1e9; }, {Text(3142)}, -1},
+         {Text(StringId::CoordSystemTooLarge)}, -1},
+        {"edges too large", [](CCurvixDoc& changed) { changed.coordSystem.left = -1e9; },
+         {Text(StringId::CoordSystemTooLarge)}, -1},
         {"own range too large", [](CCurvixDoc& changed) {
              GraphItem* graph = changed.GetFirstGraph();
              graph->kind = KindPolar;
              graph->useAdvanced = true;
              graph->advRange = {0, 1e12, 3200};
-         }, {AboutGraph("r = x", Text(3142))}, 0},
+         }, {AboutGraph("r = x", Text(StringId::CoordSystemTooLarge))}, 0},
         {"formula too long",
          [&](CCurvixDoc& changed) { changed.AddGraph(*changed.GetFirstGraph())->expression = tooLong; },
-         {AboutGraph("y = " + tooLong.substr(0, 255) + "...", Text(3017))}, 1},
+         {AboutGraph("y = " + tooLong.substr(0, 255) + "...", Text(StringId::FormulaTooLong))}, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -193,6 +194,7 @@ TEST(GraphSlotsTest, RefusesTheFirstGraphPastTheSampleBudget)
     const GraphItem wide = graph(KindPolar, {0, 60000, 3200});  // 192,000,001 samples
     const std::string longest(255, '1');
     const std::string tooLong(256, '1');
+    const auto TooLarge = [](int graph) { return GraphSlots::Refusal{graph, StringId::CoordSystemTooLarge}; };
     const struct {
         const char* what;
         std::list<GraphItem> graphs;
@@ -200,16 +202,16 @@ TEST(GraphSlotsTest, RefusesTheFirstGraphPastTheSampleBudget)
         std::optional<GraphSlots::Refusal> refusal;
     } rows[] = {
         {"buffers fit", {plain, plain}, 2 * 201 * 8, std::nullopt},
-        {"one byte short", {plain, plain}, 2 * 201 * 8 - 1, GraphSlots::Refusal{1, 3142}},
+        {"one byte short", {plain, plain}, 2 * 201 * 8 - 1, TooLarge(1)},
         {"two wide graphs", {wide, wide}, unlimited, std::nullopt},
-        {"a third one passes the ceiling", {plain, wide, wide, wide}, unlimited, GraphSlots::Refusal{3, 3142}},
-        {"pi counts", {graph(KindPolar, {0, 60000, 3200}, true)}, unlimited, GraphSlots::Refusal{0, 3142}},
+        {"a third one passes the ceiling", {plain, wide, wide, wide}, unlimited, TooLarge(3)},
+        {"pi counts", {graph(KindPolar, {0, 60000, 3200}, true)}, unlimited, TooLarge(0)},
         {"one graph past the ceiling", {graph(KindParametric, {0, 200000, 3200})}, unlimited,
-         GraphSlots::Refusal{0, 3142}},
-        {"count beyond 32 bits", {graph(KindPolar, {0, 1e12, 3200})}, unlimited, GraphSlots::Refusal{0, 3142}},
+         TooLarge(0)},
+        {"count beyond 32 bits", {graph(KindPolar, {0, 1e12, 3200})}, unlimited, TooLarge(0)},
         {"longest formula", {graph(KindParametric, {}, false, longest)}, unlimited, std::nullopt},
         {"formula too long, before the size", {plain, graph(KindPolar, {0, 1e12, 3200}, false, tooLong)}, unlimited,
-         GraphSlots::Refusal{1, 3017}},
+         GraphSlots::Refusal{1, StringId::FormulaTooLong}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
@@ -284,7 +286,7 @@ TEST_F(Computation, NewDuringAComputationStopsAndWaits)
     // A second start is refused and leaves the running worker its sink.
     RecordingSink second;
     EXPECT_FALSE(computation.Start(doc, second));
-    EXPECT_EQ(computation.StartFailure().Texts(), std::vector<std::string>{Text(3002)});
+    EXPECT_EQ(computation.StartFailure().Texts(), std::vector<std::string>{Text(StringId::CannotStartComputation)});
     doc.OnNewDocument();
     computation.Reset(settings.defaultCoordSystem);
     EXPECT_FALSE(computation.IsComputing());

@@ -22,9 +22,6 @@
 #include <clocale>
 
 namespace {
-
-constexpr unsigned kPrintRefused = 3133;
-constexpr unsigned kRestoreQuestion = 3403;
 constexpr int kSplashPasses = 10;
 constexpr int kSplashPassMs = 100;
 
@@ -80,7 +77,7 @@ QString CCurvixApp::FileArgument() const
 bool CCurvixApp::InitInstance()
 {
     if (IsPrintRequest()) {
-        AppMessageBox::Show(nullptr, kPrintRefused, kProgramNameCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(nullptr, StringId::PrintRefused, StringId::ProgramName, MB_ICONEXCLAMATION);
         return false;
     }
     // Numbers are read and written in the C locale, whatever Qt set up.
@@ -124,8 +121,8 @@ bool CCurvixApp::RestoreLostDocument()
         return false;
     const QString path = orphans.front().path;
     const std::string when = orphans.front().written.toLocalTime().toString(Qt::ISODate).toStdString();
-    const QString question = QString::fromStdString(FormatAppString(kRestoreQuestion, when));
-    const bool restore = AppMessageBox::Show(nullptr, question, kProgramNameCaption, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    const QString question = QString::fromStdString(FormatAppString(StringId::RestoreQuestion, when));
+    const bool restore = AppMessageBox::Show(nullptr, question, StringId::ProgramName, MB_YESNO | MB_ICONQUESTION) == IDYES;
     const bool restored = restore && frame->Files().RestoreCopy(path);
     DocumentRecovery::Remove(path);
     return restored;
@@ -137,7 +134,7 @@ bool CCurvixApp::RestoreLostDocument()
 bool CCurvixApp::EndClosedStartup()
 {
     if (!settings.SaveSettings(SettingAll))
-        AppMessageBox::Show(nullptr, QString::fromStdString(settings.LastError()), kErrorCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(nullptr, QString::fromStdString(settings.LastError()), StringId::ErrorCaption, MB_ICONEXCLAMATION);
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     return true;
 }
@@ -147,7 +144,7 @@ void CCurvixApp::LoadSettings()
 {
     if (settings.LoadSettings(SettingAll))
         return;
-    AppMessageBox::Show(nullptr, QString::fromStdString(settings.LastError()), kErrorCaption, MB_ICONEXCLAMATION);
+    AppMessageBox::Show(nullptr, QString::fromStdString(settings.LastError()), StringId::ErrorCaption, MB_ICONEXCLAMATION);
     settings.SetDefaultSettings(SettingAll);
 }
 
@@ -177,5 +174,5 @@ int CCurvixApp::DoMessageBox(const QString& text, unsigned style)
                                   buttons == MB_YESNO;
     if ((style & MB_ICONMASK) == 0 && takesExclamation)
         style |= MB_ICONEXCLAMATION;
-    return AppMessageBox::ShowRaw(QApplication::activeWindow(), text, AppText(kProgramNameCaption), style);
+    return AppMessageBox::ShowRaw(QApplication::activeWindow(), text, AppText(StringId::ProgramName), style);
 }

@@ -5,7 +5,9 @@
 #include "AppText.h"
 #include "DrivenModal.h"
 #include "ExportExtent.h"
+#include "HelpContext.h"
 #include "HelpKey.h"
+#include "IdConversions.h"
 #include "HelpRequests.h"
 #include "MessageBoxStyle.h"
 
@@ -22,24 +24,6 @@
 
 namespace {
 
-constexpr unsigned kCaption = 22200;
-constexpr unsigned kFormatGroup = 22201;
-constexpr unsigned kFormatNames = 22202;  // PNG, SVG, PDF
-constexpr unsigned kSizeGroup = 22205;
-constexpr unsigned kViewSize = 22206;
-constexpr unsigned kCustomSize = 22207;
-constexpr unsigned kTimes = 22208;
-constexpr unsigned kScaleLabel = 22209;
-constexpr unsigned kScaleNames = 22210;  // 1x, 2x, 3x
-constexpr unsigned kExtentGroup = 22213;
-constexpr unsigned kVisible = 22214;
-constexpr unsigned kWhole = 22215;
-constexpr unsigned kWholeTooLarge = 22216;
-constexpr unsigned kOKCaption = 22222;
-constexpr unsigned kCancelCaption = 22223;
-constexpr unsigned kHelpCaption = 13009;
-constexpr std::uint32_t kHelpId = 0x20000 + kCaption;  // the dialog's help topic
-constexpr unsigned kTooLarge = 3800;
 constexpr int kScales = 3;
 
 QSpinBox* SideBox(int value, QWidget* parent)
@@ -56,51 +40,51 @@ CExportPictureDlg::CExportPictureDlg(const AppSettings& settings, PixelSize view
                                      QWidget* parent)
     : QDialog(parent), viewClient(viewSize), wholeClient(wholeSize)
 {
-    setWindowTitle(AppText(kCaption));
-    InstallHelpKey(*this, kHelpId);
+    setWindowTitle(AppText(StringId::ExportCaption));
+    InstallHelpKey(*this, HelpContext::OfDialog(DialogId::ExportPicture));
     CreateControls(settings);
     EnableControls();
 }
 
 void CExportPictureDlg::CreateControls(const AppSettings& settings)
 {
-    auto* formatGroup = new QGroupBox(AppText(kFormatGroup), this);
+    auto* formatGroup = new QGroupBox(AppText(StringId::ExportFormatGroup), this);
     auto* formatLayout = new QVBoxLayout(formatGroup);
     formats = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
-        auto* button = new QRadioButton(AppText(kFormatNames + i), formatGroup);
+        auto* button = new QRadioButton(AppText(StringAfter(StringId::FirstExportFormat, static_cast<unsigned>(i))), formatGroup);
         formats->addButton(button, i);
         formatLayout->addWidget(button);
     }
     formats->button(settings.ExportFormat)->setChecked(true);
 
-    auto* sizeGroup = new QGroupBox(AppText(kSizeGroup), this);
+    auto* sizeGroup = new QGroupBox(AppText(StringId::ExportSizeGroup), this);
     auto* sizeLayout = new QGridLayout(sizeGroup);
-    viewSizeButton = new QRadioButton(AppText(kViewSize).arg(viewClient.width).arg(viewClient.height), sizeGroup);
-    customSizeButton = new QRadioButton(AppText(kCustomSize), sizeGroup);
+    viewSizeButton = new QRadioButton(AppText(StringId::ExportViewSize).arg(viewClient.width).arg(viewClient.height), sizeGroup);
+    customSizeButton = new QRadioButton(AppText(StringId::ExportCustomSize), sizeGroup);
     widthBox = SideBox(settings.ExportWidth, sizeGroup);
     heightBox = SideBox(settings.ExportHeight, sizeGroup);
     scaleBox = new QComboBox(sizeGroup);
     for (int i = 0; i < kScales; ++i)
-        scaleBox->addItem(AppText(kScaleNames + i), i + 1);
+        scaleBox->addItem(AppText(StringAfter(StringId::FirstExportScale, static_cast<unsigned>(i))), i + 1);
     scaleBox->setCurrentIndex(settings.ExportScale - 1);
     (settings.ExportViewSize ? viewSizeButton : customSizeButton)->setChecked(true);
-    auto* scaleLabel = new QLabel(AppText(kScaleLabel), sizeGroup);
+    auto* scaleLabel = new QLabel(AppText(StringId::ExportScaleLabel), sizeGroup);
     scaleLabel->setBuddy(scaleBox);
     sizeLayout->addWidget(viewSizeButton, 0, 0, 1, 4);
     sizeLayout->addWidget(customSizeButton, 1, 0);
     sizeLayout->addWidget(widthBox, 1, 1);
-    sizeLayout->addWidget(new QLabel(AppText(kTimes), sizeGroup), 1, 2);
+    sizeLayout->addWidget(new QLabel(AppText(StringId::ExportTimes), sizeGroup), 1, 2);
     sizeLayout->addWidget(heightBox, 1, 3);
     sizeLayout->addWidget(scaleLabel, 2, 0);
     sizeLayout->addWidget(scaleBox, 2, 1);
 
-    auto* extentGroup = new QGroupBox(AppText(kExtentGroup), this);
+    auto* extentGroup = new QGroupBox(AppText(StringId::ExportExtentGroup), this);
     auto* extentLayout = new QVBoxLayout(extentGroup);
-    visibleButton = new QRadioButton(AppText(kVisible), extentGroup);
+    visibleButton = new QRadioButton(AppText(StringId::ExportVisible), extentGroup);
     const bool wholeFits = ExportExtent::ScaledSize(wholeClient, 1).has_value();
     wholeButton = new QRadioButton(
-        wholeFits ? AppText(kWhole).arg(wholeClient.width).arg(wholeClient.height) : AppText(kWholeTooLarge),
+        wholeFits ? AppText(StringId::ExportWhole).arg(wholeClient.width).arg(wholeClient.height) : AppText(StringId::ExportWholeTooLarge),
         extentGroup);
     wholeButton->setEnabled(wholeFits);
     visibleButton->setChecked(true);
@@ -108,10 +92,10 @@ void CExportPictureDlg::CreateControls(const AppSettings& settings)
     extentLayout->addWidget(wholeButton);
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(AppText(kOKCaption), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(AppText(kCancelCaption), QDialogButtonBox::RejectRole);
-    buttons->addButton(AppText(kHelpCaption), QDialogButtonBox::HelpRole);
-    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { HelpRequests::Submit({kHelpId, 0, false}); });
+    buttons->addButton(AppText(StringId::ExportOk), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(AppText(StringId::ExportCancel), QDialogButtonBox::RejectRole);
+    buttons->addButton(AppText(StringId::HelpButton), QDialogButtonBox::HelpRole);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [] { HelpRequests::Submit({HelpContext::OfDialog(DialogId::ExportPicture), 0, false}); });
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { OnOK(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     for (QRadioButton* button : {viewSizeButton, customSizeButton, visibleButton, wholeButton})
@@ -186,10 +170,10 @@ void CExportPictureDlg::OnOK()
 {
     const Choice choice = Read();
     if (!ExportExtent::ScaledSize(choice.size, choice.scale)) {
-        const QString text = AppText(kTooLarge)
+        const QString text = AppText(StringId::PictureTooLarge)
                                  .arg(std::int64_t{choice.size.width} * choice.scale)
                                  .arg(std::int64_t{choice.size.height} * choice.scale);
-        AppMessageBox::Show(this, text, kErrorCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(this, text, StringId::ErrorCaption, MB_ICONEXCLAMATION);
         return;
     }
     chosen = choice;

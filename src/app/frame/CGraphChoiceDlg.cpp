@@ -6,6 +6,7 @@
 #include "CImageButton.h"
 #include "DrivenModal.h"
 #include "FieldFocus.h"
+#include "HelpContext.h"
 #include "HelpRequests.h"
 #include "MessageBoxStyle.h"
 
@@ -16,11 +17,7 @@
 
 namespace {
 
-constexpr unsigned kHelpCaption = 13009;
-constexpr unsigned kCancelCaption = 13002;
-constexpr std::uint32_t kDialogHelpBase = 0x20000;
-
-CImageButton* Button(QWidget* parent, unsigned captionId, int id, unsigned bitmap)
+CImageButton* Button(QWidget* parent, StringId captionId, int id, BitmapId bitmap)
 {
     auto* button = new CImageButton(AppText(captionId), parent);
     button->SetBitmap(bitmap);
@@ -31,7 +28,7 @@ CImageButton* Button(QWidget* parent, unsigned captionId, int id, unsigned bitma
 }  // namespace
 
 CGraphChoiceDlg::CGraphChoiceDlg(CCurvixDoc& doc, const Layout& layout, QWidget* parent)
-    : QDialog(parent), helpId(kDialogHelpBase + layout.dialogId)
+    : QDialog(parent), helpId(HelpContext::OfDialog(layout.dialogId))
 {
     setWindowTitle(AppText(layout.captionId));
     list = new CGraphListBox(this);
@@ -41,8 +38,8 @@ CGraphChoiceDlg::CGraphChoiceDlg(CCurvixDoc& doc, const Layout& layout, QWidget*
     list->FillFrom(doc);
     list->SetCurSel(0);
 
-    auto* help = Button(this, kHelpCaption, IDHELP, 1000 + IDHELP);
-    auto* cancel = Button(this, kCancelCaption, IDCANCEL, 1000 + IDCANCEL);
+    auto* help = Button(this, StringId::HelpButton, IDHELP, BitmapId::HelpButton);
+    auto* cancel = Button(this, StringId::CancelButton, IDCANCEL, BitmapId::CancelButton);
     action = Button(this, layout.actionCaptionId, layout.actionId, layout.actionBitmap);
     action->setDefault(true);
     connect(help, &QPushButton::clicked, this, [this] { OnHelp(); });

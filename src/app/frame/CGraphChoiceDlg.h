@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Ids.h"
+
 #include <QDialog>
 
 #include <cstdint>
@@ -15,13 +17,13 @@ class CImageButton;
 class CGraphChoiceDlg : public QDialog {
 public:
     struct Layout {
-        unsigned dialogId;   // also gives the context help id
-        unsigned captionId;
-        unsigned promptId;
+        DialogId dialogId;  // also gives the context help id
+        StringId captionId;
+        StringId promptId;
         int listId;
         int actionId;
-        unsigned actionCaptionId;
-        unsigned actionBitmap;
+        StringId actionCaptionId;
+        BitmapId actionBitmap;
     };
 
     CGraphChoiceDlg(CCurvixDoc& doc, const Layout& layout, QWidget* parent);

@@ -14,6 +14,7 @@
 #include "CSelectGraphDlg.h"
 #include "CoordSystemFlows.h"
 #include "GraphPalette.h"
+#include "HelpContext.h"
 #include "HistoryStepNames.h"
 #include "MessageBoxStyle.h"
 
@@ -42,11 +43,6 @@ enum Control {
     IDC_LOGO = 1173,
 };
 
-constexpr unsigned kButtonBitmapOffset = 1000;
-constexpr unsigned kLogoBitmap = 184;
-constexpr std::uint32_t kHelpId = 0x20066;
-constexpr unsigned kDuplicateGraph = 18307;
-constexpr unsigned kAddedHidden = 3402;
 constexpr int kStatusMessageMs = 10000;
 
 void Register(QWidget* control, int id)
@@ -61,7 +57,7 @@ CGraphDataForm::CGraphDataForm(CCurvixDoc& document, const GraphComputation& gra
                                AppSettings& appSettings, QWidget* parent)
     : QWidget(parent), doc(document), computation(graphComputation), settings(appSettings)
 {
-    setProperty(kHelpIdProperty, kHelpId);
+    setProperty(kHelpIdProperty, HelpContext::OfDialog(DialogId::GraphList));
     CreateControls();
     document.AddView(this);
     FillList(true);
@@ -74,7 +70,7 @@ CGraphDataForm::~CGraphDataForm()
 
 void CGraphDataForm::CreateControls()
 {
-    auto* group = new QGroupBox(AppText(18300), this);
+    auto* group = new QGroupBox(AppText(StringId::GraphDatabase), this);
     list = new CGraphListBox(group);
     Register(list, IDC_GRAPH_LIST);
     list->SetDocument(&doc);
@@ -83,13 +79,13 @@ void CGraphDataForm::CreateControls()
     connect(list, &QListWidget::itemDoubleClicked, this, [this] { OnGraphProperties(); });
 
     auto* buttons = new QGridLayout;
-    buttons->addWidget(AddButton(18301, IDC_ADD), 0, 0);
-    buttons->addWidget(removeButton = AddButton(18302, IDC_REMOVE), 0, 1);
-    buttons->addWidget(propertiesButton = AddButton(18303, IDC_PROPERTIES), 1, 0);
-    buttons->addWidget(AddButton(18305, IDC_REFRESH), 1, 1);
-    buttons->addWidget(AddButton(18304, IDC_EDIT_COORD_SYSTEM), 2, 0, 1, 2);
+    buttons->addWidget(AddButton(StringId::GraphListAdd, IDC_ADD, BitmapId::AddGraphButton), 0, 0);
+    buttons->addWidget(removeButton = AddButton(StringId::GraphListRemove, IDC_REMOVE, BitmapId::RemoveButton), 0, 1);
+    buttons->addWidget(propertiesButton = AddButton(StringId::GraphListProperties, IDC_PROPERTIES, BitmapId::PropertiesButton), 1, 0);
+    buttons->addWidget(AddButton(StringId::GraphListRefresh, IDC_REFRESH, BitmapId::RefreshButton), 1, 1);
+    buttons->addWidget(AddButton(StringId::GraphListCoordSystem, IDC_EDIT_COORD_SYSTEM, BitmapId::CoordSystemButton), 2, 0, 1, 2);
     propertiesButton->setDefault(true);
-    autoRefreshBox = new QCheckBox(AppText(18306), group);
+    autoRefreshBox = new QCheckBox(AppText(StringId::RefreshAutomatically), group);
     Register(autoRefreshBox, IDC_AUTO_REFRESH);
     connect(autoRefreshBox, &QCheckBox::clicked, this, [this] { OnAutoRefreshChanged(); });
 
@@ -100,17 +96,17 @@ void CGraphDataForm::CreateControls()
 
     auto* logo = new QLabel(this);
     Register(logo, IDC_LOGO);
-    logo->setPixmap(LoadAppBitmap(kLogoBitmap));
+    logo->setPixmap(LoadAppBitmap(BitmapId::Logo));
     logo->setAlignment(Qt::AlignCenter);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group, 1);
     layout->addWidget(logo);
 }
 
-CImageButton* CGraphDataForm::AddButton(unsigned captionId, int controlId)
+CImageButton* CGraphDataForm::AddButton(StringId captionId, int controlId, BitmapId bitmap)
 {
     auto* button = new CImageButton(AppText(captionId), this);
-    button->SetBitmap(controlId + kButtonBitmapOffset);
+    button->SetBitmap(bitmap);
     Register(button, controlId);
     static const std::map<int, void (CGraphDataForm::*)()> handlers = {
         {IDC_ADD, &CGraphDataForm::OnAddGraph},
@@ -177,7 +173,7 @@ bool CGraphDataForm::IsDuplicate(const GraphItem& graph, const GraphItem* except
 {
     for (const GraphItem* other = doc.GetFirstGraph(); other; other = doc.GetNextGraph()) {
         if (other != except && !other->ExpressionsDiffer(graph)) {
-            AppMessageBox::Show(this, kDuplicateGraph, kErrorCaption, MB_ICONEXCLAMATION);
+            AppMessageBox::Show(this, StringId::DuplicateGraph, StringId::ErrorCaption, MB_ICONEXCLAMATION);
             return true;
         }
     }
@@ -200,9 +196,9 @@ void CGraphDataForm::OnAddGraph()
         return;
     list->SetCurSel(list->AddItem(stored));
     FillList(false);
-    doc.RecordStep(HistoryStepNames::kAddGraph, std::move(before));
+    doc.RecordStep(StringId::StepAddGraph, std::move(before));
     if (!canBeShown)
-        ShowStatusMessage(AppText(kAddedHidden));
+        ShowStatusMessage(AppText(StringId::AddedHidden));
     ApplyAutoRefreshRule();
 }
 
@@ -222,7 +218,7 @@ void CGraphDataForm::RemoveAt(int index)
 {
     DocumentState before = doc.CaptureState();
     if (doc.RemoveGraph(index))
-        doc.RecordStep(HistoryStepNames::kRemoveGraph, std::move(before));
+        doc.RecordStep(StringId::StepRemoveGraph, std::move(before));
 }
 
 void CGraphDataForm::OnRemoveSelectedGraph()
@@ -272,7 +268,7 @@ void CGraphDataForm::RunPropertiesSheet(int index)
     // leaves the document unmodified.
     DocumentState before = doc.CaptureState();
     const bool changed = sheet.Graph().Differs(*stored);
-    const unsigned name = HistoryStepNames::ForGraphEdit(*stored, sheet.Graph());
+    const StringId name = HistoryStepNames::ForGraphEdit(*stored, sheet.Graph());
     *stored = sheet.Graph();
     if (changed)
         doc.RecordStep(name, std::move(before));
@@ -322,7 +318,7 @@ void CGraphDataForm::OnAutoRefreshChanged()
         PostRefresh();
     DocumentState before = doc.CaptureState();
     doc.autoRefresh = autoRefresh;
-    doc.RecordStep(HistoryStepNames::kAutoRefresh, std::move(before));
+    doc.RecordStep(StringId::StepAutoRefresh, std::move(before));
 }
 
 void CGraphDataForm::OnVisibilityChanged()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DocView.h"
+#include "Ids.h"
 
 #include <QWidget>
 
@@ -53,7 +54,7 @@ protected:
 
 private:
     void CreateControls();
-    CImageButton* AddButton(unsigned captionId, int controlId);
+    CImageButton* AddButton(StringId captionId, int controlId, BitmapId bitmap);
     void FillList(bool refill);
     void UpdateData();
     void ApplyAutoRefreshRule();

@@ -19,6 +19,7 @@
 #include "FrameContextMenus.h"
 #include "FrameEditCommands.h"
 #include "FrameStatusBar.h"
+#include "HelpContext.h"
 #include "HelpRequests.h"
 #include "HelpWindow.h"
 #include "MessageBoxStyle.h"
@@ -41,12 +42,8 @@
 #include <algorithm>
 
 namespace {
-
-constexpr unsigned kTitleFormat = 18201;
 constexpr int kViewInitialWidth = 100;
 constexpr int kIdleUpdateMs = 100;
-constexpr std::uint32_t kCommandHelpBase = 0x10000;
-constexpr std::uint32_t kMainFrameHelpId = 0x20000 + 128;
 
 // The context help id of the focused control or its nearest window.
 std::uint32_t FocusHelpId()
@@ -56,14 +53,14 @@ std::uint32_t FocusHelpId()
         if (id.isValid())
             return id.toUInt();
     }
-    return kMainFrameHelpId;
+    return HelpContext::OfDialog(DialogId::MainFrame);
 }
 
 }  // namespace
 
 CMainFrame::CMainFrame(CCurvixDoc& document, GraphComputation& graphComputation, AppSettings& appSettings)
     : doc(document), computation(graphComputation), settings(appSettings),
-      actions(*this, [this](unsigned id) { ExecuteCommand(id); }),
+      actions(*this, [this](CommandId id) { ExecuteCommand(id); }),
       files(document, *this, [this] { DocumentLoaded(); })
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -140,7 +137,7 @@ void CMainFrame::StoreSettings()
     settings.windowPlacement = ReadWindowPlacement(*this, placedRect);
     files.Recent().Save();
     if (!settings.SaveSettings(SettingAll))
-        AppMessageBox::Show(nullptr, QString::fromStdString(settings.LastError()), kErrorCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(nullptr, QString::fromStdString(settings.LastError()), StringId::ErrorCaption, MB_ICONEXCLAMATION);
 }
 
 void CMainFrame::SetCursorPosText(const QString& text)
@@ -202,60 +199,60 @@ void CMainFrame::dropEvent(QDropEvent* event)
 
 // ---- Commands ------------------------------------------------------------
 
-const std::map<unsigned, CMainFrame::Handler>& CMainFrame::Handlers()
+const std::map<CommandId, CMainFrame::Handler>& CMainFrame::Handlers()
 {
-    static const std::map<unsigned, Handler> handlers = {
-        {ID_FILE_NEW, &CMainFrame::OnFileNew},
-        {ID_FILE_OPEN, &CMainFrame::OnFileOpen},
-        {ID_FILE_SAVE, &CMainFrame::OnFileSave},
-        {ID_FILE_SAVE_AS, &CMainFrame::OnFileSaveAs},
-        {ID_APP_EXIT, &CMainFrame::OnAppExit},
-        {ID_EDIT_UNDO, &CMainFrame::OnUndo},
-        {ID_EDIT_REDO, &CMainFrame::OnRedo},
-        {ID_EDIT_REDO_SHIFT, &CMainFrame::OnRedo},
-        {ID_COPY_PICTURE, &CMainFrame::OnCopyPicture},
-        {ID_EXPORT_PICTURE, &CMainFrame::OnExportPicture},
-        {ID_SELECTED_GRAPH_PROPERTIES, &CMainFrame::OnSelectedGraphProperties},
-        {ID_SELECTED_GRAPH_VISIBILITY, &CMainFrame::OnSelectedGraphVisibility},
-        {ID_SELECTED_GRAPH_REMOVE, &CMainFrame::OnSelectedGraphRemove},
-        {ID_ADD_GRAPH, &CMainFrame::OnAddGraph},
-        {ID_REMOVE_GRAPH, &CMainFrame::OnRemoveGraph},
-        {ID_GRAPH_PROPERTIES, &CMainFrame::OnGraphProperties},
-        {ID_EDIT_COORD_SYSTEM, &CMainFrame::OnEditCoordSystem},
-        {ID_ZOOM_IN, &CMainFrame::OnZoomIn},
-        {ID_ZOOM_OUT, &CMainFrame::OnZoomOut},
-        {ID_ZOOM_IN_X, &CMainFrame::OnZoomInX},
-        {ID_ZOOM_OUT_X, &CMainFrame::OnZoomOutX},
-        {ID_ZOOM_IN_Y, &CMainFrame::OnZoomInY},
-        {ID_ZOOM_OUT_Y, &CMainFrame::OnZoomOutY},
-        {ID_REFRESH, &CMainFrame::OnRefresh},
-        {ID_CENTRE_ON_ORIGIN, &CMainFrame::OnCentreOnOrigin},
-        {ID_INTEGRAL, &CMainFrame::OnIntegral},
-        {ID_TANGENT, &CMainFrame::OnTangent},
-        {ID_FIND_POINTS, &CMainFrame::OnFindPoints},
-        {ID_VALUE_TABLE, &CMainFrame::OnValueTable},
-        {ID_TRACE, &CMainFrame::OnTrace},
-        {ID_SETTINGS, &CMainFrame::OnSettings},
-        {ID_DEFAULT_COORD_SYSTEM, &CMainFrame::OnDefaultCoordSystem},
-        {ID_VIEW_TOOLBAR, &CMainFrame::OnViewToolbar},
-        {ID_VIEW_STATUS_BAR, &CMainFrame::OnViewStatusBar},
-        {ID_WINDOW_SPLIT, &CMainFrame::OnSplit},
-        {ID_HIDE_GRAPH_PANE, &CMainFrame::HideGraphPane},
-        {ID_SHOW_GRAPH_PANE, &CMainFrame::ShowGraphPane},
-        {ID_TOGGLE_GRID, &CMainFrame::OnToggleGrid},
-        {ID_TOGGLE_CURR_POS, &CMainFrame::OnToggleCurrPos},
-        {ID_HELP, &CMainFrame::OnHelp},
-        {ID_CONTEXT_HELP, &CMainFrame::OnContextHelp},
-        {ID_HELP_FINDER, &CMainFrame::OnHelpTopics},
-        {ID_APP_ABOUT, &CMainFrame::OnAbout},
-        {ID_WEB_PAGE, &CMainFrame::OnWebPage},
-        {ID_NEXT_PANE, &CMainFrame::OnNextPane},
-        {ID_PREV_PANE, &CMainFrame::OnNextPane},
+    static const std::map<CommandId, Handler> handlers = {
+        {CommandId::FileNew, &CMainFrame::OnFileNew},
+        {CommandId::FileOpen, &CMainFrame::OnFileOpen},
+        {CommandId::FileSave, &CMainFrame::OnFileSave},
+        {CommandId::FileSaveAs, &CMainFrame::OnFileSaveAs},
+        {CommandId::AppExit, &CMainFrame::OnAppExit},
+        {CommandId::EditUndo, &CMainFrame::OnUndo},
+        {CommandId::EditRedo, &CMainFrame::OnRedo},
+        {CommandId::EditRedoShift, &CMainFrame::OnRedo},
+        {CommandId::CopyPicture, &CMainFrame::OnCopyPicture},
+        {CommandId::ExportPicture, &CMainFrame::OnExportPicture},
+        {CommandId::SelectedGraphProperties, &CMainFrame::OnSelectedGraphProperties},
+        {CommandId::SelectedGraphVisibility, &CMainFrame::OnSelectedGraphVisibility},
+        {CommandId::SelectedGraphRemove, &CMainFrame::OnSelectedGraphRemove},
+        {CommandId::AddGraph, &CMainFrame::OnAddGraph},
+        {CommandId::RemoveGraph, &CMainFrame::OnRemoveGraph},
+        {CommandId::GraphProperties, &CMainFrame::OnGraphProperties},
+        {CommandId::EditCoordSystem, &CMainFrame::OnEditCoordSystem},
+        {CommandId::ZoomIn, &CMainFrame::OnZoomIn},
+        {CommandId::ZoomOut, &CMainFrame::OnZoomOut},
+        {CommandId::ZoomInX, &CMainFrame::OnZoomInX},
+        {CommandId::ZoomOutX, &CMainFrame::OnZoomOutX},
+        {CommandId::ZoomInY, &CMainFrame::OnZoomInY},
+        {CommandId::ZoomOutY, &CMainFrame::OnZoomOutY},
+        {CommandId::Refresh, &CMainFrame::OnRefresh},
+        {CommandId::CentreOnOrigin, &CMainFrame::OnCentreOnOrigin},
+        {CommandId::Integral, &CMainFrame::OnIntegral},
+        {CommandId::Tangent, &CMainFrame::OnTangent},
+        {CommandId::FindPoints, &CMainFrame::OnFindPoints},
+        {CommandId::ValueTable, &CMainFrame::OnValueTable},
+        {CommandId::Trace, &CMainFrame::OnTrace},
+        {CommandId::Settings, &CMainFrame::OnSettings},
+        {CommandId::DefaultCoordSystem, &CMainFrame::OnDefaultCoordSystem},
+        {CommandId::ViewToolbar, &CMainFrame::OnViewToolbar},
+        {CommandId::ViewStatusBar, &CMainFrame::OnViewStatusBar},
+        {CommandId::WindowSplit, &CMainFrame::OnSplit},
+        {CommandId::HideGraphPane, &CMainFrame::HideGraphPane},
+        {CommandId::ShowGraphPane, &CMainFrame::ShowGraphPane},
+        {CommandId::ToggleGrid, &CMainFrame::OnToggleGrid},
+        {CommandId::ToggleCursorPosition, &CMainFrame::OnToggleCurrPos},
+        {CommandId::Help, &CMainFrame::OnHelp},
+        {CommandId::ContextHelp, &CMainFrame::OnContextHelp},
+        {CommandId::HelpFinder, &CMainFrame::OnHelpTopics},
+        {CommandId::AppAbout, &CMainFrame::OnAbout},
+        {CommandId::WebPage, &CMainFrame::OnWebPage},
+        {CommandId::NextPane, &CMainFrame::OnNextPane},
+        {CommandId::PrevPane, &CMainFrame::OnNextPane},
     };
     return handlers;
 }
 
-void CMainFrame::ExecuteCommand(unsigned id)
+void CMainFrame::ExecuteCommand(CommandId id)
 {
     const auto found = Handlers().find(id);
     if (found == Handlers().end() || !IsEnabled(id))
@@ -270,60 +267,60 @@ bool CMainFrame::IsComputed() const
     return computation.IsComputed() && computation.DisplayedCount() > 0;
 }
 
-bool CMainFrame::IsEnabled(unsigned id) const
+bool CMainFrame::IsEnabled(CommandId id) const
 {
     switch (id) {
-    case ID_REMOVE_GRAPH:
-    case ID_GRAPH_PROPERTIES:
+    case CommandId::RemoveGraph:
+    case CommandId::GraphProperties:
         return form->HasGraphs();
-    case ID_ZOOM_IN:
+    case CommandId::ZoomIn:
         return IsComputed() && view->CanZoomInX() && view->CanZoomInY();
-    case ID_ZOOM_OUT:
+    case CommandId::ZoomOut:
         return IsComputed() && view->CanZoomOutX() && view->CanZoomOutY();
-    case ID_ZOOM_IN_X:
+    case CommandId::ZoomInX:
         return IsComputed() && view->CanZoomInX();
-    case ID_ZOOM_OUT_X:
+    case CommandId::ZoomOutX:
         return IsComputed() && view->CanZoomOutX();
-    case ID_ZOOM_IN_Y:
+    case CommandId::ZoomInY:
         return IsComputed() && view->CanZoomInY();
-    case ID_ZOOM_OUT_Y:
+    case CommandId::ZoomOutY:
         return IsComputed() && view->CanZoomOutY();
-    case ID_INTEGRAL:
+    case CommandId::Integral:
         return !computation.IsComputing();
-    case ID_TANGENT:
+    case CommandId::Tangent:
         return IsComputed();
-    case ID_FIND_POINTS:
+    case CommandId::FindPoints:
         return IsComputed() && !computation.IsComputing() && HasFunctionGraph(computation);
-    case ID_VALUE_TABLE:
-    case ID_TRACE:
+    case CommandId::ValueTable:
+    case CommandId::Trace:
         return IsComputed() && !computation.IsComputing();
-    case ID_EDIT_UNDO:
+    case CommandId::EditUndo:
         return doc.History().CanUndo();
-    case ID_EDIT_REDO:
-    case ID_EDIT_REDO_SHIFT:
+    case CommandId::EditRedo:
+    case CommandId::EditRedoShift:
         return doc.History().CanRedo();
-    case ID_COPY_PICTURE:
-    case ID_EXPORT_PICTURE:
+    case CommandId::CopyPicture:
+    case CommandId::ExportPicture:
         return IsComputed() && !computation.IsComputing();
-    case ID_SELECTED_GRAPH_PROPERTIES:
-    case ID_SELECTED_GRAPH_VISIBILITY:
-    case ID_SELECTED_GRAPH_REMOVE:
+    case CommandId::SelectedGraphProperties:
+    case CommandId::SelectedGraphVisibility:
+    case CommandId::SelectedGraphRemove:
         return form->HasSelection();
     default:
         return Handlers().count(id) > 0;
     }
 }
 
-bool CMainFrame::IsChecked(unsigned id) const
+bool CMainFrame::IsChecked(CommandId id) const
 {
     switch (id) {
-    case ID_VIEW_TOOLBAR:
+    case CommandId::ViewToolbar:
         return !toolBar->isHidden();
-    case ID_VIEW_STATUS_BAR:
+    case CommandId::ViewStatusBar:
         return !status->isHidden();
-    case ID_TOGGLE_GRID:
+    case CommandId::ToggleGrid:
         return settings.ShowGrid;
-    case ID_TOGGLE_CURR_POS:
+    case CommandId::ToggleCursorPosition:
         return settings.ShowCurrPos;
     default:
         return false;
@@ -333,16 +330,16 @@ bool CMainFrame::IsChecked(unsigned id) const
 void CMainFrame::UpdateCommandUI()
 {
     for (const auto& [id, action] : actions.All()) {
-        if (id == ID_FILE_MRU_FILE1)
+        if (id == CommandId::FirstRecentFile)
             continue;
         action->setEnabled(IsEnabled(id));
         if (action->isCheckable())
             action->setChecked(IsChecked(id));
     }
-    editCommands->UpdateMenuTexts(*Action(ID_EDIT_UNDO), *Action(ID_EDIT_REDO));
+    editCommands->UpdateMenuTexts(*Action(CommandId::EditUndo), *Action(CommandId::EditRedo));
     status->UpdatePositionPane(settings.ShowCurrPos, IsComputed());
     status->UpdateZoomPane(IsComputed(), doc.zoomX, doc.zoomY);
-    setWindowTitle(AppText(kTitleFormat).replace(QStringLiteral("%s"), files.Title()));
+    setWindowTitle(AppText(StringId::TitleFormat).replace(QStringLiteral("%s"), files.Title()));
     setWindowModified(doc.IsModified());
 }
 
@@ -567,7 +564,7 @@ void CMainFrame::OnAbout()
 // the program stands in for it.
 void CMainFrame::OnWebPage()
 {
-    HelpWindow::ShowTopic(kCommandHelpBase + ID_WEB_PAGE, this);
+    HelpWindow::ShowTopic(HelpContext::OfCommand(CommandId::WebPage), this);
 }
 
 void CMainFrame::OnSplit()

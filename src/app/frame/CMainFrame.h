@@ -38,7 +38,7 @@ public:
 
     // Runs a command as its menu item, key or toolbar button does; a
     // disabled command does nothing.
-    void ExecuteCommand(unsigned id);
+    void ExecuteCommand(CommandId id);
     // Enables and ticks the commands, updates the status panes and the title
     // (the idle update; it also runs on a short timer).
     void UpdateCommandUI();
@@ -49,7 +49,7 @@ public:
     void HideGraphPane();
     void ShowGraphPane();
 
-    QAction* Action(unsigned id) const { return actions.Action(id); }
+    QAction* Action(CommandId id) const { return actions.Action(id); }
     CGraphDataForm& Form() const { return *form; }
     CCurvixView& View() const { return *view; }
     FrameStatusBar& StatusBar() const { return *status; }
@@ -66,15 +66,15 @@ protected:
 
 private:
     using Handler = void (CMainFrame::*)();
-    static const std::map<unsigned, Handler>& Handlers();
+    static const std::map<CommandId, Handler>& Handlers();
 
     void CreateClientArea();
     void CreateBars();
     void PlaceWindow();
     void StoreSettings();
     void DocumentLoaded();
-    bool IsEnabled(unsigned id) const;
-    bool IsChecked(unsigned id) const;
+    bool IsEnabled(CommandId id) const;
+    bool IsChecked(CommandId id) const;
     bool IsComputed() const;
     void RefreshRecentFiles();
 

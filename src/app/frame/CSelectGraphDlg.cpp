@@ -3,7 +3,8 @@
 #include "CGraphListBox.h"
 
 CSelectGraphDlg::CSelectGraphDlg(CCurvixDoc& doc, QWidget* parent)
-    : CGraphChoiceDlg(doc, {132, 18401, 18405, 1210, 1192, 18403, 2031}, parent)
+    : CGraphChoiceDlg(doc, {DialogId::SelectGraph, StringId::SelectGraphCaption, StringId::SelectGraphPrompt, 1210, 1192,
+                             StringId::PropertiesAction, BitmapId::PropertiesButton}, parent)
 {
     connect(&List(), &QListWidget::itemDoubleClicked, this, [this] { OnAction(); });
 }

@@ -3,6 +3,7 @@
 #include "AppText.h"
 #include "CMenuChrome.h"
 #include "FrameCommands.h"
+#include "IdConversions.h"
 #include "KeypadKeys.h"
 
 #include <QAction>
@@ -11,27 +12,21 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-namespace {
-
-constexpr unsigned kRecentFilePlaceholder = 18016;
-
-}  // namespace
-
-FrameActions::FrameActions(QWidget& owner, std::function<void(unsigned)> runCommand)
+FrameActions::FrameActions(QWidget& owner, std::function<void(CommandId)> runCommand)
     : run(std::move(runCommand)), keypad(new KeypadKeys(owner, this->run))
 {
     for (const FrameCommandInfo& command : FrameCommandTable())
-        CreateAction(owner, command.id, command.menuTextId, command.key, command.checkable);
-    CreateAction(owner, ID_FILE_MRU_FILE1, kRecentFilePlaceholder, "", false)->setEnabled(false);
+        CreateAction(owner, command.id, command.menuText, command.key, command.checkable);
+    CreateAction(owner, CommandId::FirstRecentFile, StringId::RecentFilePlaceholder, "", false)->setEnabled(false);
 }
 
 // The command's string holds "prompt\ntip"; the prompt goes to the status
 // bar, the tip to the toolbar button.
-QAction* FrameActions::CreateAction(QWidget& owner, unsigned id, unsigned menuTextId, const char* key,
+QAction* FrameActions::CreateAction(QWidget& owner, CommandId id, std::optional<StringId> menuText, const char* key,
                                     bool checkable)
 {
-    auto* action = new QAction(menuTextId ? AppText(menuTextId) : QString(), &owner);
-    const QStringList prompt = AppText(id).split(QLatin1Char('\n'));
+    auto* action = new QAction(menuText ? AppText(*menuText) : QString(), &owner);
+    const QStringList prompt = AppText(PromptOf(id)).split(QLatin1Char('\n'));
     action->setStatusTip(prompt.value(0));
     action->setToolTip(prompt.value(1, prompt.value(0)));
     if (const auto keypadKey = KeypadKeys::Parse(key)) {
@@ -42,7 +37,7 @@ QAction* FrameActions::CreateAction(QWidget& owner, unsigned id, unsigned menuTe
     }
     action->setShortcutContext(Qt::WindowShortcut);
     action->setCheckable(checkable);
-    action->setData(id);
+    action->setData(NumberOf(id));
     action->setIcon(CMenuChrome::CommandIcon(id));
     QObject::connect(action, &QAction::triggered, &owner, [this, id] { run(id); });
     // Commands without a menu item still answer their keys.
@@ -51,7 +46,7 @@ QAction* FrameActions::CreateAction(QWidget& owner, unsigned id, unsigned menuTe
     return action;
 }
 
-QAction* FrameActions::Action(unsigned id) const
+QAction* FrameActions::Action(CommandId id) const
 {
     const auto found = actions.find(id);
     return found == actions.end() ? nullptr : found->second;
@@ -66,18 +61,21 @@ QMenuBar* FrameActions::CreateMenuBar(QWidget* parent)
         QMenu* target = subMenu ? subMenu : menu;
         switch (entry.kind) {
         case MenuEntry::Title:
-            menu = bar->addMenu(AppText(entry.id));
+            menu = bar->addMenu(AppText(entry.text));
             fileMenu = fileMenu ? fileMenu : menu;
             break;
         case MenuEntry::SubMenu:
-            subMenu = entry.id ? menu->addMenu(AppText(entry.id)) : nullptr;
+            subMenu = menu->addMenu(AppText(entry.text));
+            break;
+        case MenuEntry::EndSubMenu:
+            subMenu = nullptr;
             break;
         case MenuEntry::Separator:
             target->addSeparator();
             break;
         case MenuEntry::Command:
         case MenuEntry::RecentFiles:
-            target->addAction(Action(entry.id));
+            target->addAction(Action(entry.command));
             break;
         }
     }
@@ -88,9 +86,9 @@ QToolBar* FrameActions::CreateToolBar(QWidget* parent)
 {
     auto* bar = new QToolBar(parent);
     bar->setObjectName(QStringLiteral("toolBar"));
-    for (unsigned id : FrameToolbarLayout()) {
+    for (const std::optional<CommandId>& id : FrameToolbarLayout()) {
         if (id)
-            bar->addAction(Action(id));
+            bar->addAction(Action(*id));
         else
             bar->addSeparator();
     }
@@ -104,12 +102,12 @@ void FrameActions::SetRecentFiles(const QStringList& files, const std::function<
     for (QAction* action : recentActions)
         delete action;
     recentActions.clear();
-    QAction* placeholder = Action(ID_FILE_MRU_FILE1);
+    QAction* placeholder = Action(CommandId::FirstRecentFile);
     placeholder->setVisible(files.isEmpty());
     for (int i = 0; i < files.size(); ++i) {
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])),
                                    fileMenu);
-        action->setStatusTip(AppText(ID_FILE_MRU_FILE1));
+        action->setStatusTip(AppText(PromptOf(CommandId::FirstRecentFile)));
         QObject::connect(action, &QAction::triggered, fileMenu, [open, path = files[i]] { open(path); });
         fileMenu->insertAction(placeholder, action);
         recentActions.push_back(action);

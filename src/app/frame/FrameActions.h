@@ -1,9 +1,12 @@
 #pragma once
 
+#include "Ids.h"
+
 #include <QStringList>
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 class KeypadKeys;
@@ -19,20 +22,21 @@ class QWidget;
 class FrameActions {
 public:
     // run is called with the command id whenever an action is triggered.
-    FrameActions(QWidget& owner, std::function<void(unsigned)> run);
+    FrameActions(QWidget& owner, std::function<void(CommandId)> run);
 
-    QAction* Action(unsigned id) const;
-    const std::map<unsigned, QAction*>& All() const { return actions; }
+    QAction* Action(CommandId id) const;
+    const std::map<CommandId, QAction*>& All() const { return actions; }
     QMenuBar* CreateMenuBar(QWidget* parent);
     QToolBar* CreateToolBar(QWidget* parent);
     // The recent files shown in the File menu; open is called with the path.
     void SetRecentFiles(const QStringList& files, const std::function<void(const QString&)>& open);
 
 private:
-    QAction* CreateAction(QWidget& owner, unsigned id, unsigned menuTextId, const char* key, bool checkable);
+    QAction* CreateAction(QWidget& owner, CommandId id, std::optional<StringId> menuText, const char* key,
+                          bool checkable);
 
-    std::function<void(unsigned)> run;
-    std::map<unsigned, QAction*> actions;
+    std::function<void(CommandId)> run;
+    std::map<CommandId, QAction*> actions;
     KeypadKeys* keypad;  // owned by the window
     QMenu* fileMenu = nullptr;
     std::vector<QAction*> recentActions;

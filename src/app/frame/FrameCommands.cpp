@@ -1,86 +1,97 @@
 #include "FrameCommands.h"
 
+#include "IdConversions.h"
+
 namespace {
 
-// Menu texts are numbered from here in the order of the table.
-constexpr unsigned kMenuText = 18100;
+using enum CommandId;
+
+// Menu texts are numbered from the first in the order of the table.
+constexpr StringId MenuText(unsigned offset)
+{
+    return StringAfter(StringId::FirstMenuText, offset);
+}
 
 constexpr FrameCommandInfo kCommands[] = {
-    {ID_FILE_NEW, kMenuText + 0, "Ctrl+N", false},
-    {ID_FILE_OPEN, kMenuText + 1, "Ctrl+O", false},
-    {ID_FILE_SAVE, kMenuText + 2, "Ctrl+S", false},
-    {ID_FILE_SAVE_AS, kMenuText + 3, "", false},
-    {ID_APP_EXIT, kMenuText + 4, "", false},
-    {ID_ADD_GRAPH, kMenuText + 5, "", false},
-    {ID_REMOVE_GRAPH, kMenuText + 6, "", false},
-    {ID_GRAPH_PROPERTIES, kMenuText + 7, "", false},
-    {ID_EDIT_COORD_SYSTEM, kMenuText + 8, "", false},
-    {ID_ZOOM_IN, kMenuText + 9, "Num++", false},
-    {ID_ZOOM_OUT, kMenuText + 10, "Num+-", false},
-    {ID_ZOOM_IN_X, kMenuText + 11, "Ctrl+Num++", false},
-    {ID_ZOOM_OUT_X, kMenuText + 12, "Ctrl+Num+-", false},
-    {ID_ZOOM_IN_Y, kMenuText + 13, "Alt+Num++", false},
-    {ID_ZOOM_OUT_Y, kMenuText + 14, "Alt+Num+-", false},
-    {ID_REFRESH, kMenuText + 15, "F5", false},
-    {ID_INTEGRAL, kMenuText + 16, "", false},
-    {ID_TANGENT, kMenuText + 17, "", false},
-    {ID_FIND_POINTS, 3700, "", false},
-    {ID_VALUE_TABLE, 3701, "", false},
-    {ID_TRACE, 3702, "", false},  // T in the graph view
-    {ID_SETTINGS, kMenuText + 18, "", false},
-    {ID_DEFAULT_COORD_SYSTEM, kMenuText + 19, "", false},
-    {ID_VIEW_TOOLBAR, kMenuText + 20, "", true},
-    {ID_VIEW_STATUS_BAR, kMenuText + 21, "", true},
-    {ID_WINDOW_SPLIT, kMenuText + 22, "", false},
-    {ID_HIDE_GRAPH_PANE, kMenuText + 23, "F7", false},
-    {ID_SHOW_GRAPH_PANE, kMenuText + 24, "F8", false},
-    {ID_HELP_FINDER, kMenuText + 25, "", false},
-    {ID_APP_ABOUT, kMenuText + 26, "", false},
-    {ID_WEB_PAGE, kMenuText + 27, "", false},
-    {ID_CENTRE_ON_ORIGIN, 19651, "", false},  // Home in the graph view
-    {ID_EDIT_UNDO, 19803, "Ctrl+Z", false},  // the text names the step to undo
-    {ID_EDIT_REDO, 19804, "Ctrl+Y", false},
-    {ID_COPY_PICTURE, 19805, "Ctrl+C", false},
-    {ID_EXPORT_PICTURE, 19806, "Ctrl+E", false},
-    {ID_SELECTED_GRAPH_PROPERTIES, 19807, "", false},
-    {ID_SELECTED_GRAPH_VISIBILITY, 19808, "", false},
-    {ID_SELECTED_GRAPH_REMOVE, 19810, "", false},
-    {ID_EDIT_REDO_SHIFT, 0, "Ctrl+Shift+Z", false},
-    {ID_TOGGLE_GRID, 19811, "", true},  // the graph view's context menu
-    {ID_TOGGLE_CURR_POS, 19812, "", true},
-    {ID_HELP, 0, "F1", false},
-    {ID_CONTEXT_HELP, 0, "Shift+F1", false},
-    {ID_NEXT_PANE, 0, "F6", false},
-    {ID_PREV_PANE, 0, "Shift+F6", false},
+    {FileNew, MenuText(0), "Ctrl+N", false},
+    {FileOpen, MenuText(1), "Ctrl+O", false},
+    {FileSave, MenuText(2), "Ctrl+S", false},
+    {FileSaveAs, MenuText(3), "", false},
+    {AppExit, MenuText(4), "", false},
+    {AddGraph, MenuText(5), "", false},
+    {RemoveGraph, MenuText(6), "", false},
+    {GraphProperties, MenuText(7), "", false},
+    {EditCoordSystem, MenuText(8), "", false},
+    {ZoomIn, MenuText(9), "Num++", false},
+    {ZoomOut, MenuText(10), "Num+-", false},
+    {ZoomInX, MenuText(11), "Ctrl+Num++", false},
+    {ZoomOutX, MenuText(12), "Ctrl+Num+-", false},
+    {ZoomInY, MenuText(13), "Alt+Num++", false},
+    {ZoomOutY, MenuText(14), "Alt+Num+-", false},
+    {Refresh, MenuText(15), "F5", false},
+    {Integral, MenuText(16), "", false},
+    {Tangent, MenuText(17), "", false},
+    {FindPoints, StringId::MenuFindPoints, "", false},
+    {ValueTable, StringId::MenuValueTable, "", false},
+    {Trace, StringId::MenuTrace, "", false},  // T in the graph view
+    {Settings, MenuText(18), "", false},
+    {DefaultCoordSystem, MenuText(19), "", false},
+    {ViewToolbar, MenuText(20), "", true},
+    {ViewStatusBar, MenuText(21), "", true},
+    {WindowSplit, MenuText(22), "", false},
+    {HideGraphPane, MenuText(23), "F7", false},
+    {ShowGraphPane, MenuText(24), "F8", false},
+    {HelpFinder, MenuText(25), "", false},
+    {AppAbout, MenuText(26), "", false},
+    {WebPage, MenuText(27), "", false},
+    {CentreOnOrigin, StringId::MenuCentreOnOrigin, "", false},  // Home in the graph view
+    {EditUndo, StringId::Undo, "Ctrl+Z", false},  // the text names the step to undo
+    {EditRedo, StringId::Redo, "Ctrl+Y", false},
+    {CopyPicture, StringId::MenuCopyPicture, "Ctrl+C", false},
+    {ExportPicture, StringId::MenuExportPicture, "Ctrl+E", false},
+    {SelectedGraphProperties, StringId::MenuSelectedGraphProperties, "", false},
+    {SelectedGraphVisibility, StringId::HideGraph, "", false},
+    {SelectedGraphRemove, StringId::MenuSelectedGraphRemove, "", false},
+    {EditRedoShift, {}, "Ctrl+Shift+Z", false},
+    {ToggleGrid, StringId::MenuToggleGrid, "", true},  // the graph view's context menu
+    {ToggleCursorPosition, StringId::MenuToggleCursorPosition, "", true},
+    {Help, {}, "F1", false},
+    {ContextHelp, {}, "Shift+F1", false},
+    {NextPane, {}, "F6", false},
+    {PrevPane, {}, "Shift+F6", false},
 };
 
-constexpr MenuEntry Title(unsigned id) { return {MenuEntry::Title, id}; }
-constexpr MenuEntry Item(unsigned id) { return {MenuEntry::Command, id}; }
-constexpr MenuEntry kSeparator{MenuEntry::Separator, 0};
+constexpr MenuEntry Title(StringId text) { return {MenuEntry::Title, text, {}}; }
+constexpr MenuEntry SubMenu(StringId text) { return {MenuEntry::SubMenu, text, {}}; }
+constexpr MenuEntry Item(CommandId command) { return {MenuEntry::Command, {}, command}; }
+constexpr MenuEntry kEndSubMenu{MenuEntry::EndSubMenu, {}, {}};
+constexpr MenuEntry kSeparator{MenuEntry::Separator, {}, {}};
 
 constexpr MenuEntry kMenus[] = {
-    Title(18010), Item(ID_FILE_NEW), Item(ID_FILE_OPEN), Item(ID_FILE_SAVE), Item(ID_FILE_SAVE_AS),
-    kSeparator, Item(ID_EXPORT_PICTURE), kSeparator, {MenuEntry::RecentFiles, ID_FILE_MRU_FILE1}, kSeparator,
-    Item(ID_APP_EXIT),
-    Title(19800), Item(ID_EDIT_UNDO), Item(ID_EDIT_REDO), kSeparator, Item(ID_COPY_PICTURE),
-    Item(ID_EXPORT_PICTURE),
-    Title(18011), Item(ID_ADD_GRAPH), Item(ID_REMOVE_GRAPH), Item(ID_GRAPH_PROPERTIES),
-    Item(ID_EDIT_COORD_SYSTEM), kSeparator, Item(ID_ZOOM_IN), Item(ID_ZOOM_OUT),
-    {MenuEntry::SubMenu, 18015}, Item(ID_ZOOM_IN_X), Item(ID_ZOOM_OUT_X), Item(ID_ZOOM_IN_Y),
-    Item(ID_ZOOM_OUT_Y), {MenuEntry::SubMenu, 0}, kSeparator, Item(ID_REFRESH), kSeparator,
-    Item(ID_INTEGRAL), Item(ID_TANGENT), kSeparator, Item(ID_FIND_POINTS), Item(ID_VALUE_TABLE), Item(ID_TRACE),
-    Title(18012), Item(ID_SETTINGS), Item(ID_DEFAULT_COORD_SYSTEM),
-    Title(18013), Item(ID_VIEW_TOOLBAR), Item(ID_VIEW_STATUS_BAR), Item(ID_WINDOW_SPLIT), kSeparator,
-    Item(ID_HIDE_GRAPH_PANE), Item(ID_SHOW_GRAPH_PANE), kSeparator, Item(ID_CENTRE_ON_ORIGIN),
-    Title(18014), Item(ID_HELP_FINDER), kSeparator, Item(ID_APP_ABOUT), kSeparator, Item(ID_WEB_PAGE),
+    Title(StringId::FileMenu), Item(FileNew), Item(FileOpen), Item(FileSave), Item(FileSaveAs),
+    kSeparator, Item(ExportPicture), kSeparator, {MenuEntry::RecentFiles, {}, FirstRecentFile}, kSeparator,
+    Item(AppExit),
+    Title(StringId::EditMenu), Item(EditUndo), Item(EditRedo), kSeparator, Item(CopyPicture),
+    Item(ExportPicture),
+    Title(StringId::GraphMenu), Item(AddGraph), Item(RemoveGraph), Item(GraphProperties),
+    Item(EditCoordSystem), kSeparator, Item(ZoomIn), Item(ZoomOut),
+    SubMenu(StringId::ZoomSubMenu), Item(ZoomInX), Item(ZoomOutX), Item(ZoomInY),
+    Item(ZoomOutY), kEndSubMenu, kSeparator, Item(Refresh), kSeparator,
+    Item(Integral), Item(Tangent), kSeparator, Item(FindPoints), Item(ValueTable), Item(Trace),
+    Title(StringId::OptionsMenu), Item(Settings), Item(DefaultCoordSystem),
+    Title(StringId::ViewMenu), Item(ViewToolbar), Item(ViewStatusBar), Item(WindowSplit), kSeparator,
+    Item(HideGraphPane), Item(ShowGraphPane), kSeparator, Item(CentreOnOrigin),
+    Title(StringId::HelpMenu), Item(HelpFinder), kSeparator, Item(AppAbout), kSeparator, Item(WebPage),
 };
 
-constexpr unsigned kToolbar[] = {
-    ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_EXPORT_PICTURE, 0, ID_EDIT_UNDO, ID_EDIT_REDO, 0,
-    ID_HIDE_GRAPH_PANE, ID_SHOW_GRAPH_PANE, 0,
-    ID_REFRESH, 0, ID_ZOOM_IN, ID_ZOOM_OUT, 0, ID_ZOOM_IN_X, ID_ZOOM_OUT_X, 0,
-    ID_ZOOM_IN_Y, ID_ZOOM_OUT_Y, 0, ID_TOGGLE_GRID, ID_TOGGLE_CURR_POS, 0, ID_SETTINGS, 0,
-    ID_HELP_FINDER, ID_CONTEXT_HELP,
+constexpr std::optional<CommandId> kSeparatorButton;
+
+constexpr std::optional<CommandId> kToolbar[] = {
+    FileNew, FileOpen, FileSave, ExportPicture, kSeparatorButton, EditUndo, EditRedo, kSeparatorButton,
+    HideGraphPane, ShowGraphPane, kSeparatorButton,
+    Refresh, kSeparatorButton, ZoomIn, ZoomOut, kSeparatorButton, ZoomInX, ZoomOutX, kSeparatorButton,
+    ZoomInY, ZoomOutY, kSeparatorButton, ToggleGrid, ToggleCursorPosition, kSeparatorButton, Settings, kSeparatorButton,
+    HelpFinder, ContextHelp,
 };
 
 }  // namespace
@@ -95,7 +106,7 @@ std::span<const MenuEntry> FrameMenuLayout()
     return kMenus;
 }
 
-std::span<const unsigned> FrameToolbarLayout()
+std::span<const std::optional<CommandId>> FrameToolbarLayout()
 {
     return kToolbar;
 }

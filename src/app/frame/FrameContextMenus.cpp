@@ -12,19 +12,17 @@
 #include <QMenu>
 
 #include <initializer_list>
+#include <optional>
 
 namespace {
 
-constexpr unsigned kHide = 19808;
-constexpr unsigned kShow = 19809;
-
-// 0 stands for a separator.
-QMenu* BuildMenu(CMainFrame& frame, std::initializer_list<unsigned> ids)
+// An empty entry stands for a separator.
+QMenu* BuildMenu(CMainFrame& frame, std::initializer_list<std::optional<CommandId>> ids)
 {
     auto* menu = new QMenu(&frame);
-    for (unsigned id : ids) {
+    for (const std::optional<CommandId>& id : ids) {
         if (id)
-            menu->addAction(frame.Action(id));
+            menu->addAction(frame.Action(*id));
         else
             menu->addSeparator();
     }
@@ -35,11 +33,12 @@ QMenu* BuildMenu(CMainFrame& frame, std::initializer_list<unsigned> ids)
 
 FrameContextMenus::FrameContextMenus(CMainFrame& mainFrame)
     : QObject(&mainFrame), frame(mainFrame),
-      viewMenu(BuildMenu(mainFrame, {ID_ZOOM_IN, ID_ZOOM_OUT, ID_CENTRE_ON_ORIGIN, 0, ID_COPY_PICTURE,
-                                 ID_EXPORT_PICTURE, 0, ID_TOGGLE_GRID, ID_TOGGLE_CURR_POS})),
-      itemMenu(BuildMenu(mainFrame, {ID_SELECTED_GRAPH_PROPERTIES, ID_SELECTED_GRAPH_VISIBILITY,
-                                 ID_SELECTED_GRAPH_REMOVE, 0, ID_TANGENT, ID_INTEGRAL})),
-      emptyMenu(BuildMenu(mainFrame, {ID_ADD_GRAPH}))
+      viewMenu(BuildMenu(mainFrame, {CommandId::ZoomIn, CommandId::ZoomOut, CommandId::CentreOnOrigin, {},
+                                     CommandId::CopyPicture, CommandId::ExportPicture, {}, CommandId::ToggleGrid,
+                                     CommandId::ToggleCursorPosition})),
+      itemMenu(BuildMenu(mainFrame, {CommandId::SelectedGraphProperties, CommandId::SelectedGraphVisibility,
+                                     CommandId::SelectedGraphRemove, {}, CommandId::Tangent, CommandId::Integral})),
+      emptyMenu(BuildMenu(mainFrame, {CommandId::AddGraph}))
 {
     CCurvixView& view = mainFrame.View();
     view.setContextMenuPolicy(Qt::CustomContextMenu);
@@ -65,7 +64,8 @@ void FrameContextMenus::ShowListMenu(const QPoint& at)
     }
     list.SetCurSel(row);
     const GraphItem* graph = list.ItemGraph(row);
-    frame.Action(ID_SELECTED_GRAPH_VISIBILITY)->setText(AppText(graph && graph->hidden ? kShow : kHide));
+    frame.Action(CommandId::SelectedGraphVisibility)
+        ->setText(AppText(graph && graph->hidden ? StringId::ShowGraph : StringId::HideGraph));
     Popup(itemMenu, list.viewport(), at);
 }
 

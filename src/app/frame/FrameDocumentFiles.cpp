@@ -13,10 +13,6 @@
 namespace {
 
 constexpr int kRecentFiles = 4;
-constexpr unsigned kDocString = 128;
-constexpr unsigned kUntitled = 18200;
-constexpr unsigned kAskToSave = 18202;
-constexpr unsigned kAllFilesFilter = 18203;
 
 FrameDocumentFiles::FileChooser& TestChooser()
 {
@@ -27,13 +23,13 @@ FrameDocumentFiles::FileChooser& TestChooser()
 // A field of the document string: 3 the filter, 4 the extension.
 QString DocStringField(int field)
 {
-    return AppText(kDocString).split(QLatin1Char('\n')).value(field);
+    return AppText(StringId::DocumentTypes).split(QLatin1Char('\n')).value(field);
 }
 
 void ReportFailure(QWidget* owner, const CDocFileException& error)
 {
     if (error.GetCause() != CDocFileException::Cause::UserCancelled)
-        AppMessageBox::Show(owner, QString::fromStdString(error.Text()), kErrorCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(owner, QString::fromStdString(error.Text()), StringId::ErrorCaption, MB_ICONEXCLAMATION);
 }
 
 }  // namespace
@@ -53,7 +49,7 @@ QString FrameDocumentFiles::ChooseFile(bool save) const
 {
     if (TestChooser())
         return TestChooser()(save);
-    const QString filter = DocStringField(3) + QStringLiteral(";;") + AppText(kAllFilesFilter);
+    const QString filter = DocStringField(3) + QStringLiteral(";;") + AppText(StringId::AllFilesFilter);
     return save ? QFileDialog::getSaveFileName(&owner, QString(), path, filter)
                 : QFileDialog::getOpenFileName(&owner, QString(), QString(), filter);
 }
@@ -137,8 +133,8 @@ bool FrameDocumentFiles::SaveModified()
 {
     if (!doc.IsModified())
         return true;
-    const QString name = path.isEmpty() ? AppText(kUntitled) : QFileInfo(path).fileName();
-    switch (CCurvixApp::DoMessageBox(AppText(kAskToSave).replace(QStringLiteral("%s"), name), MB_YESNOCANCEL)) {
+    const QString name = path.isEmpty() ? AppText(StringId::Untitled) : QFileInfo(path).fileName();
+    switch (CCurvixApp::DoMessageBox(AppText(StringId::AskToSave).replace(QStringLiteral("%s"), name), MB_YESNOCANCEL)) {
     case IDYES:
         return Save();
     case IDNO:
@@ -150,7 +146,7 @@ bool FrameDocumentFiles::SaveModified()
 
 QString FrameDocumentFiles::Title() const
 {
-    const QString name = path.isEmpty() ? AppText(kUntitled) : QFileInfo(path).fileName();
+    const QString name = path.isEmpty() ? AppText(StringId::Untitled) : QFileInfo(path).fileName();
     return name + QStringLiteral("[*]");
 }
 

@@ -9,6 +9,7 @@
 #include "DocView.h"
 #include "ExportExtent.h"
 #include "GraphRenderer.h"
+#include "IdConversions.h"
 #include "MessageBoxStyle.h"
 #include "ViewMapping.h"
 
@@ -21,14 +22,6 @@
 #include <QMimeData>
 
 namespace {
-
-constexpr unsigned kUndoNamed = 19801;
-constexpr unsigned kRedoNamed = 19802;
-constexpr unsigned kUndo = 19803;
-constexpr unsigned kRedo = 19804;
-constexpr unsigned kExportCaption = 22200;
-constexpr unsigned kFilters = 22217;  // PNG, SVG, PDF
-constexpr unsigned kDefaultName = 22220;
 
 FrameEditCommands::FileChooser& TestChooser()
 {
@@ -63,11 +56,11 @@ void FrameEditCommands::Redo()
 
 void FrameEditCommands::UpdateMenuTexts(QAction& undo, QAction& redo) const
 {
-    const auto text = [](unsigned name, unsigned named, unsigned plain) {
-        return name ? AppText(named).arg(AppText(name)) : AppText(plain);
+    const auto text = [](std::optional<StringId> name, StringId named, StringId plain) {
+        return name ? AppText(named).arg(AppText(*name)) : AppText(plain);
     };
-    undo.setText(text(doc.History().UndoName(), kUndoNamed, kUndo));
-    redo.setText(text(doc.History().RedoName(), kRedoNamed, kRedo));
+    undo.setText(text(doc.History().UndoName(), StringId::UndoNamed, StringId::Undo));
+    redo.setText(text(doc.History().RedoName(), StringId::RedoNamed, StringId::Redo));
 }
 
 void FrameEditCommands::CopyPicture() const
@@ -92,9 +85,9 @@ QString FrameEditCommands::ChooseFile(PictureFile::Format format) const
                                                          : QString::fromStdString(settings.ExportFolder);
     if (TestChooser())
         return TestChooser()(folder, format);
-    const QString name = QDir(folder).filePath(AppText(kDefaultName) + PictureFile::Extension(format));
-    return QFileDialog::getSaveFileName(&owner, AppText(kExportCaption), name,
-                                        AppText(kFilters + static_cast<unsigned>(format)));
+    const QString name = QDir(folder).filePath(AppText(StringId::ExportDefaultName) + PictureFile::Extension(format));
+    return QFileDialog::getSaveFileName(&owner, AppText(StringId::ExportCaption), name,
+                                        AppText(StringAfter(StringId::FirstExportFilter, static_cast<unsigned>(format))));
 }
 
 void FrameEditCommands::ExportPicture()
@@ -115,7 +108,7 @@ void FrameEditCommands::ExportPicture()
                                                       choice.scale, choice.format);
     const std::string failure = PictureFile::Write(path.toStdString(), contents);
     if (!failure.empty()) {
-        AppMessageBox::Show(&owner, QString::fromStdString(failure), kErrorCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(&owner, QString::fromStdString(failure), StringId::ErrorCaption, MB_ICONEXCLAMATION);
         return;
     }
     dialog.StoreTo(settings);

@@ -6,12 +6,8 @@
 
 namespace {
 
-constexpr unsigned kIdleMessage = 57345;
-constexpr unsigned kPositionWidth = 110;
-constexpr unsigned kZoomWidth = 109;
-constexpr unsigned kLockIndicators[] = {59137, 59138, 59139};
-constexpr unsigned kZoomEqual = 18001;
-constexpr unsigned kZoomBoth = 18002;
+constexpr StringId kLockIndicators[] = {StringId::CapsLockIndicator, StringId::NumLockIndicator,
+                                        StringId::ScrollLockIndicator};
 constexpr int kPanePadding = 8;
 
 }  // namespace
@@ -20,18 +16,18 @@ FrameStatusBar::FrameStatusBar(QWidget* parent)
     : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("statusBar"));
-    position = AddPane(kPositionWidth);
-    zoom = AddPane(kZoomWidth);
+    position = AddPane(StringId::PositionPaneWidth);
+    zoom = AddPane(StringId::ZoomPaneWidth);
     // Qt cannot read the lock keys' states here, so these stay in their
     // "off" look: sized to their text, but blank.
-    for (unsigned indicator : kLockIndicators)
+    for (StringId indicator : kLockIndicators)
         AddPane(indicator)->setEnabled(false);
     positionWidth = position->maximumWidth();
     connect(this, &QStatusBar::messageChanged, this, [this](const QString& message) { ShowIdleMessage(message); });
     ShowIdleMessage(QString());
 }
 
-QLabel* FrameStatusBar::AddPane(unsigned widthTextId)
+QLabel* FrameStatusBar::AddPane(StringId widthTextId)
 {
     auto* pane = new QLabel(this);
     pane->setFrameShape(QFrame::Panel);
@@ -44,7 +40,7 @@ QLabel* FrameStatusBar::AddPane(unsigned widthTextId)
 void FrameStatusBar::ShowIdleMessage(const QString& message)
 {
     if (message.isEmpty())
-        showMessage(AppText(kIdleMessage));
+        showMessage(AppText(StringId::IdleMessage));
 }
 
 void FrameStatusBar::SetCursorPosText(const QString& text)
@@ -72,6 +68,6 @@ void FrameStatusBar::UpdateZoomPane(bool computed, int zoomX, int zoomY)
     zoom->setEnabled(computed);
     if (!computed)
         return;
-    zoom->setText(zoomX == zoomY ? QString::asprintf(qPrintable(AppText(kZoomEqual)), zoomX)
-                                 : QString::asprintf(qPrintable(AppText(kZoomBoth)), zoomX, zoomY));
+    zoom->setText(zoomX == zoomY ? QString::asprintf(qPrintable(AppText(StringId::ZoomEqual)), zoomX)
+                                 : QString::asprintf(qPrintable(AppText(StringId::ZoomBoth)), zoomX, zoomY));
 }

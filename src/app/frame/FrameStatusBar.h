@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Ids.h"
+
 #include <QStatusBar>
 
 class QLabel;
@@ -23,7 +25,7 @@ public:
     const QLabel& ZoomPane() const { return *zoom; }
 
 private:
-    QLabel* AddPane(unsigned widthTextId);
+    QLabel* AddPane(StringId widthTextId);
     void ShowIdleMessage(const QString& message);
 
     QLabel* position;

@@ -21,7 +21,7 @@ bool TakesText(const QWidget* widget)
 
 }  // namespace
 
-KeypadKeys::KeypadKeys(QWidget& keyWindow, std::function<void(unsigned)> runCommand)
+KeypadKeys::KeypadKeys(QWidget& keyWindow, std::function<void(CommandId)> runCommand)
     : QObject(&keyWindow), window(keyWindow), run(std::move(runCommand))
 {
     qApp->installEventFilter(this);
@@ -45,7 +45,7 @@ QString KeypadKeys::MenuText(const char* text)
     return at < 0 ? shown : shown.left(at) + QStringLiteral("Num ") + shown.mid(at + kKeypadPrefix.size());
 }
 
-void KeypadKeys::Add(const Key& key, unsigned id)
+void KeypadKeys::Add(const Key& key, CommandId id)
 {
     keys.emplace_back(key, id);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Ids.h"
+
 #include <QObject>
 #include <QString>
 
@@ -20,7 +22,7 @@ public:
         int key;
     };
 
-    KeypadKeys(QWidget& window, std::function<void(unsigned)> run);
+    KeypadKeys(QWidget& window, std::function<void(CommandId)> run);
 
     // The keypad key of a table key text; none for other keys.
     static std::optional<Key> Parse(const char* text);
@@ -28,13 +30,13 @@ public:
     static QString MenuText(const char* text);
 
     // Runs the command when its keypad key is pressed in the window.
-    void Add(const Key& key, unsigned id);
+    void Add(const Key& key, CommandId id);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget& window;
-    std::function<void(unsigned)> run;
-    std::vector<std::pair<Key, unsigned>> keys;
+    std::function<void(CommandId)> run;
+    std::vector<std::pair<Key, CommandId>> keys;
 };

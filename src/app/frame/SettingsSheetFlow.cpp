@@ -5,15 +5,9 @@
 #include "CSettingsViewPage.h"
 #include "MessageBoxStyle.h"
 
-namespace {
-
-constexpr unsigned kSettingsCaption = 18204;
-
-}  // namespace
-
 bool EditApplicationSettings(QWidget* parent, AppSettings& settings)
 {
-    CAdvPropertySheet sheet(kSettingsCaption, parent);
+    CAdvPropertySheet sheet(StringId::SettingsCaption, parent);
     auto* page = new CSettingsViewPage;
     page->showCurrPos = settings.ShowCurrPos;
     page->gridSize = settings.GridSize;

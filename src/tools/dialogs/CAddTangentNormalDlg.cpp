@@ -12,6 +12,7 @@
 #include "FieldFocus.h"
 #include "GraphPalette.h"
 #include "HistoryStepNames.h"
+#include "HelpContext.h"
 #include "HelpRequests.h"
 #include "MessageBoxStyle.h"
 
@@ -25,34 +26,13 @@
 
 namespace {
 
-constexpr unsigned kCaption = 21300;  // "Add tangent/normal graph"
-constexpr unsigned kTangent = 21301;
-constexpr unsigned kNormal = 21302;
-constexpr unsigned kAdd = 21303;
-constexpr unsigned kKindLabel = 21304;
-constexpr unsigned kNotCalculated = 21305;
-constexpr unsigned kVerticalLabel = 21306;  // "x ="
-constexpr unsigned kLineLabel = 21307;      // "y ="
-constexpr unsigned kTimesPi = 21203;
-constexpr unsigned kCalculate = 21201;
-constexpr unsigned kGraphGroup = 21103;
-constexpr unsigned kClose = 13008;
-constexpr unsigned kHelp = 13009;
-constexpr unsigned kNotSelected = 21409;
-constexpr unsigned kOutsideRange = 21410;
-constexpr unsigned kNoFunction = 21411;
-constexpr unsigned kDuplicate = 21412;
-
-constexpr unsigned kCloseBitmap = 1001;
-constexpr unsigned kCalculateBitmap = 2077;
-constexpr unsigned kAddBitmap = 2001;
 // Pictures of the kinds y = f(x), x = f(y), parametric and polar.
-constexpr unsigned kKindBitmaps[] = {189, 190, 192, 191};
+constexpr BitmapId kKindBitmaps[] = {BitmapId::FunctionOfXKind, BitmapId::FunctionOfYKind, BitmapId::ParametricKind,
+                                     BitmapId::PolarKind};
 
 constexpr double kDialogPi = 3.141592654;  // this dialog's own ten-digit pi
-constexpr std::uint32_t kHelpContext = 0x2009A;
 
-CImageButton* Button(unsigned captionId, unsigned bitmapId, QWidget* parent)
+CImageButton* Button(StringId captionId, BitmapId bitmapId, QWidget* parent)
 {
     auto* button = new CImageButton(AppText(captionId), parent);
     button->SetBitmap(bitmapId);
@@ -71,17 +51,17 @@ CAddTangentNormalDlg::CAddTangentNormalDlg(CCurvixDoc& document, const GraphComp
       kindPicture(new QLabel(this)),
       argumentLabel(new QLabel(this)),
       argumentEdit(new QLineEdit("0", this)),
-      piBox(new QCheckBox(AppText(kTimesPi), this)),
-      tangentRadio(new QRadioButton(AppText(kTangent), this)),
-      normalRadio(new QRadioButton(AppText(kNormal), this)),
-      equationLabel(new QLabel(AppText(kLineLabel), this)),
-      resultText(new QLineEdit(AppText(kNotCalculated), this)),
-      calculateButton(Button(kCalculate, kCalculateBitmap, this)),
-      addButton(Button(kAdd, kAddBitmap, this))
+      piBox(new QCheckBox(AppText(StringId::TimesPiKey), this)),
+      tangentRadio(new QRadioButton(AppText(StringId::Tangent), this)),
+      normalRadio(new QRadioButton(AppText(StringId::Normal), this)),
+      equationLabel(new QLabel(AppText(StringId::LineLabel), this)),
+      resultText(new QLineEdit(AppText(StringId::NotCalculated), this)),
+      calculateButton(Button(StringId::Calculate, BitmapId::CalculateButton, this)),
+      addButton(Button(StringId::AddToList, BitmapId::AddButton, this))
 {
-    setWindowTitle(AppText(kCaption));
-    auto* closeButton = Button(kClose, kCloseBitmap, this);
-    auto* helpButton = Button(kHelp, 0, this);
+    setWindowTitle(AppText(StringId::TangentCaption));
+    auto* closeButton = Button(StringId::CloseButton, BitmapId::OkButton, this);
+    auto* helpButton = new CImageButton(AppText(StringId::HelpButton), this);
     const std::pair<QWidget*, int> controls[] = {
         {closeButton, 8},     {helpButton, 9},         {argumentEdit, 1096},  {graphList, 1139},
         {resultText, 1140},   {addButton, 1141},       {calculateButton, 1142}, {tangentRadio, 1148},
@@ -100,9 +80,9 @@ CAddTangentNormalDlg::CAddTangentNormalDlg(CCurvixDoc& document, const GraphComp
     calculateButton->setDefault(true);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(new QLabel(AppText(kGraphGroup), this), 0, 0, 1, 3);
+    layout->addWidget(new QLabel(AppText(StringId::SelectGraphGroup), this), 0, 0, 1, 3);
     layout->addWidget(graphList, 1, 0, 4, 3);
-    layout->addWidget(new QLabel(AppText(kKindLabel), this), 0, 3);
+    layout->addWidget(new QLabel(AppText(StringId::TangentKindLabel), this), 0, 3);
     layout->addWidget(kindPicture, 1, 3, 2, 1);
     layout->addWidget(argumentLabel, 5, 0);
     layout->addWidget(argumentEdit, 5, 1);
@@ -130,7 +110,7 @@ CAddTangentNormalDlg::CAddTangentNormalDlg(CCurvixDoc& document, const GraphComp
     connect(calculateButton, &QPushButton::clicked, this, &CAddTangentNormalDlg::OnCalculate);
     connect(addButton, &QPushButton::clicked, this, &CAddTangentNormalDlg::OnAddToList);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
-    connect(helpButton, &QPushButton::clicked, this, [] { HelpRequests::Submit({kHelpContext, 0, false}); });
+    connect(helpButton, &QPushButton::clicked, this, [] { HelpRequests::Submit({HelpContext::OfDialog(DialogId::Tangent), 0, false}); });
     FocusField(argumentEdit);
 }
 
@@ -153,7 +133,7 @@ void CAddTangentNormalDlg::OnCalculate()
     const int row = graphList->CurSel();
     const GraphItem* graph = graphList->ItemGraph(graphList->CurSel());
     if (!graph) {
-        AppMessageBox::Show(this, kNotSelected, kProgramNameCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(this, StringId::TangentNotSelected, StringId::ProgramName, MB_ICONEXCLAMATION);
         FocusField(graphList);
         return;
     }
@@ -174,7 +154,7 @@ void CAddTangentNormalDlg::OnCalculate()
     if (result != TangentComputed) {
         ForgetLines();
         if (result == TangentNoFunction)
-            AppMessageBox::Show(this, kNoFunction, kProgramNameCaption, MB_ICONEXCLAMATION);
+            AppMessageBox::Show(this, StringId::NoFunctionAtArgument, StringId::ProgramName, MB_ICONEXCLAMATION);
         else if (computed.error)
             AppMessageBox::ReportError(this, *computed.error);
         FocusField(argumentEdit);
@@ -195,7 +175,7 @@ bool CAddTangentNormalDlg::ConfirmRange(int row, double argument)
     const ArgRange& range = computation.Points(row).source.range;
     if (argument >= range.from && argument <= range.to)
         return true;
-    return AppMessageBox::Show(this, kOutsideRange, kProgramNameCaption, MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;
+    return AppMessageBox::Show(this, StringId::ArgumentOutsideRange, StringId::ProgramName, MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK;
 }
 
 void CAddTangentNormalDlg::ShowLine()
@@ -204,21 +184,21 @@ void CAddTangentNormalDlg::ShowLine()
         return;
     const TangentLine& line = tangentRadio->isChecked() ? lines.tangent : lines.normal;
     resultText->setText(QString::fromStdString(line.equation));
-    equationLabel->setText(AppText(line.vertical ? kVerticalLabel : kLineLabel));
+    equationLabel->setText(AppText(line.vertical ? StringId::VerticalLabel : StringId::LineLabel));
 }
 
 void CAddTangentNormalDlg::ForgetLines()
 {
     calculated = false;
     addButton->setEnabled(false);
-    resultText->setText(AppText(kNotCalculated));
+    resultText->setText(AppText(StringId::NotCalculated));
 }
 
 bool CAddTangentNormalDlg::IsDuplicate(const GraphItem& graph)
 {
     for (GraphItem* existing = doc.GetFirstGraph(); existing; existing = doc.GetNextGraph()) {
         if (!existing->ExpressionsDiffer(graph)) {
-            AppMessageBox::Show(this, kDuplicate, kErrorCaption, MB_ICONEXCLAMATION);
+            AppMessageBox::Show(this, StringId::DuplicateTangent, StringId::ErrorCaption, MB_ICONEXCLAMATION);
             return true;
         }
     }
@@ -239,7 +219,7 @@ void CAddTangentNormalDlg::OnAddToList()
     DocumentState before = doc.CaptureState();
     if (GraphItem* stored = doc.AddGraph(sheet.Graph())) {
         graphList->AddItem(stored);
-        doc.RecordStep(HistoryStepNames::kAddTangent, std::move(before));
+        doc.RecordStep(StringId::StepAddTangent, std::move(before));
         added = true;
     }
 }

@@ -9,6 +9,7 @@
 #include "FieldFocus.h"
 #include "FoundPointCells.h"
 #include "GraphChoice.h"
+#include "HelpContext.h"
 #include "HelpKey.h"
 #include "IntegralBounds.h"
 #include "IntegralChecks.h"
@@ -36,32 +37,6 @@
 namespace {
 
 // The dialog's help topic (F1).
-constexpr std::uint32_t kHelpContext = 0x20000 + 199;
-
-constexpr unsigned kCaption = 22020;
-constexpr unsigned kGraph = 22021;
-constexpr unsigned kFind = 22022;
-constexpr unsigned kRoots = 22023;
-constexpr unsigned kExtrema = 22024;
-constexpr unsigned kMeet = 22025;
-constexpr unsigned kPrecision = 22026;
-constexpr unsigned kSearch = 22027;
-constexpr unsigned kCopy = 22028;
-constexpr unsigned kSave = 22029;
-constexpr unsigned kNoneFound = 22030;
-constexpr unsigned kFoundFormat = 22031;      // "%s points found."
-constexpr unsigned kSearchingFormat = 22032;  // "Searching: %s %%"
-constexpr unsigned kStopped = 22033;
-constexpr unsigned kNoSecond = 22034;
-constexpr unsigned kNoGraph = 22038;
-constexpr unsigned kCannotStart = 22040;
-constexpr unsigned kTip = 22041;
-constexpr unsigned kFrom = 17003;
-constexpr unsigned kTo = 17004;
-constexpr unsigned kTimesPi = 21203;
-constexpr unsigned kStop = 21202;
-constexpr unsigned kManyStepsQuestion = 21414;
-constexpr unsigned kComputationRunning = 3181;
 constexpr int kDefaultPrecision = 200;
 constexpr int kMostPrecision = 1000000;
 
@@ -84,23 +59,23 @@ CFindPointsDlg::CFindPointsDlg(CCurvixDoc& document, const GraphComputation& gra
       computation(graphComputation),
       hooks(viewHooks),
       graphBox(new QComboBox(this)),
-      rootsRadio(new QRadioButton(AppText(kRoots), this)),
-      extremaRadio(new QRadioButton(AppText(kExtrema), this)),
-      meetRadio(new QRadioButton(AppText(kMeet), this)),
+      rootsRadio(new QRadioButton(AppText(StringId::FindRoots), this)),
+      extremaRadio(new QRadioButton(AppText(StringId::FindExtrema), this)),
+      meetRadio(new QRadioButton(AppText(StringId::FindIntersections), this)),
       secondBox(new QComboBox(this)),
       fromEdit(new QLineEdit(this)),
       toEdit(new QLineEdit(this)),
-      piBox(new QCheckBox(AppText(kTimesPi), this)),
+      piBox(new QCheckBox(AppText(StringId::TimesPiKey), this)),
       precisionBox(new QSpinBox(this)),
-      searchButton(new QPushButton(AppText(kSearch), this)),
+      searchButton(new QPushButton(AppText(StringId::Search), this)),
       progress(new QProgressBar(this)),
-      statusText(new QLabel(AppText(kTip), this)),
+      statusText(new QLabel(AppText(StringId::FindPointsTip), this)),
       table(NewResultTable(this)),
-      copyButton(new QPushButton(AppText(kCopy), this)),
-      saveButton(new QPushButton(AppText(kSave), this))
+      copyButton(new QPushButton(AppText(StringId::CopyTable), this)),
+      saveButton(new QPushButton(AppText(StringId::SaveTableCsv), this))
 {
-    setWindowTitle(AppText(kCaption));
-    InstallHelpKey(*this, kHelpContext);
+    setWindowTitle(AppText(StringId::FindPointsCaption));
+    InstallHelpKey(*this, HelpContext::OfDialog(DialogId::FindPoints));
     NameControls({{graphBox, "graph"}, {rootsRadio, "roots"}, {extremaRadio, "extrema"}, {meetRadio, "meet"},
                   {secondBox, "second"}, {fromEdit, "from"}, {toEdit, "to"}, {piBox, "pi"},
                   {precisionBox, "precision"}, {searchButton, "search"}, {statusText, "status"}, {table, "table"},
@@ -117,21 +92,21 @@ CFindPointsDlg::CFindPointsDlg(CCurvixDoc& document, const GraphComputation& gra
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
 
     auto* layout = new QGridLayout(this);
-    auto* graphLabel = new QLabel(AppText(kGraph), this);
+    auto* graphLabel = new QLabel(AppText(StringId::GraphLabel), this);
     graphLabel->setBuddy(graphBox);
     layout->addWidget(graphLabel, 0, 0);
     layout->addWidget(graphBox, 0, 1, 1, 4);
-    layout->addWidget(new QLabel(AppText(kFind), this), 1, 0);
+    layout->addWidget(new QLabel(AppText(StringId::FindGroup), this), 1, 0);
     layout->addWidget(rootsRadio, 1, 1);
     layout->addWidget(extremaRadio, 1, 2, 1, 3);
     layout->addWidget(meetRadio, 2, 1);
     layout->addWidget(secondBox, 2, 2, 1, 3);
-    layout->addWidget(new QLabel(AppText(kFrom), this), 3, 0);
+    layout->addWidget(new QLabel(AppText(StringId::From), this), 3, 0);
     layout->addWidget(fromEdit, 3, 1);
-    layout->addWidget(new QLabel(AppText(kTo), this), 3, 2);
+    layout->addWidget(new QLabel(AppText(StringId::To), this), 3, 2);
     layout->addWidget(toEdit, 3, 3);
     layout->addWidget(piBox, 3, 4);
-    auto* precisionLabel = new QLabel(AppText(kPrecision), this);
+    auto* precisionLabel = new QLabel(AppText(StringId::SearchPrecision), this);
     precisionLabel->setBuddy(precisionBox);
     layout->addWidget(precisionLabel, 4, 0, 1, 2);
     layout->addWidget(precisionBox, 4, 2);
@@ -218,7 +193,7 @@ void CFindPointsDlg::OnSearch()
         return;
     stop.Reset();
     if (!worker.Start([request] { PointSearchWorker(request); })) {
-        statusText->setText(AppText(kCannotStart));
+        statusText->setText(AppText(StringId::SearchCannotStart));
         return;
     }
     ShowRunning(true);
@@ -229,25 +204,25 @@ bool CFindPointsDlg::ReadRequest(PointRequest& request)
     const int first = ChosenGraph(*graphBox);
     const int second = meetRadio->isChecked() ? ChosenGraph(*secondBox) : first;
     if (first < 0 || second < 0) {
-        AppMessageBox::Show(this, first < 0 ? kNoGraph : kNoSecond, kErrorCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(this, first < 0 ? StringId::NoGraphToSearch : StringId::NoSecondGraph, StringId::ErrorCaption, MB_ICONEXCLAMATION);
         return false;
     }
     IntegralBounds bounds;
     const std::string refusal =
         ReadIntegralBounds(fromEdit->text().toStdString(), toEdit->text().toStdString(), piBox->isChecked(), bounds);
     if (!refusal.empty()) {
-        AppMessageBox::Show(this, QString::fromStdString(refusal), kErrorCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(this, QString::fromStdString(refusal), StringId::ErrorCaption, MB_ICONEXCLAMATION);
         FocusField(bounds.refused == IntegralBounds::From ? fromEdit : toEdit);
         return false;
     }
-    const std::string question = IntegralStepsMessage(kManyStepsQuestion, bounds.from, bounds.to, precisionBox->value());
+    const std::string question = IntegralStepsMessage(StringId::ManyStepsQuestion, bounds.from, bounds.to, precisionBox->value());
     if (!question.empty()
-        && AppMessageBox::Show(this, QString::fromStdString(question), kProgramNameCaption, MB_YESNO | MB_ICONQUESTION)
+        && AppMessageBox::Show(this, QString::fromStdString(question), StringId::ProgramName, MB_YESNO | MB_ICONQUESTION)
                != IDYES)
         return false;
     std::unique_lock lock(theVariables.Lock(), std::try_to_lock);
     if (!lock.owns_lock()) {
-        AppMessageBox::Show(this, kComputationRunning, kErrorCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(this, StringId::ComputationRunning, StringId::ErrorCaption, MB_ICONEXCLAMATION);
         return false;
     }
     const GraphItem& graph = computation.DisplayedGraph(first);
@@ -269,7 +244,7 @@ bool CFindPointsDlg::ReadRequest(PointRequest& request)
 void CFindPointsDlg::ShowRunning(bool running)
 {
     searching = running;
-    searchButton->setText(AppText(running ? kStop : kSearch));
+    searchButton->setText(AppText(running ? StringId::Stop : StringId::Search));
     progress->setVisible(running);
     progress->setValue(0);
     for (QWidget* control : std::initializer_list<QWidget*>{graphBox, rootsRadio, extremaRadio, meetRadio, fromEdit,
@@ -279,7 +254,7 @@ void CFindPointsDlg::ShowRunning(bool running)
         meetRadio->setEnabled(secondBox->count() > 0);
     ShowGoal();
     if (running) {
-        statusText->setText(QString::fromStdString(FormatAppString(kSearchingFormat, "0")));
+        statusText->setText(QString::fromStdString(FormatAppString(StringId::SearchingFormat, "0")));
         points.clear();
         ShowPoints();
     }
@@ -290,7 +265,7 @@ bool CFindPointsDlg::event(QEvent* event)
     if (event->type() == WM_POINTS_PROGRESS) {
         const int percent = static_cast<PointSearchEvent*>(event)->percent;
         progress->setValue(percent);
-        statusText->setText(QString::fromStdString(FormatAppString(kSearchingFormat, std::to_string(percent))));
+        statusText->setText(QString::fromStdString(FormatAppString(StringId::SearchingFormat, std::to_string(percent))));
         return true;
     }
     if (event->type() == WM_POINTS_DONE) {
@@ -311,7 +286,7 @@ void CFindPointsDlg::OnDone(const PointSearchEvent& done)
         return;
     }
     if (done.outcome != SearchOutcome::Finished) {
-        statusText->setText(AppText(kStopped));
+        statusText->setText(AppText(StringId::SearchStopped));
         return;
     }
     // An x = f(y) graph's argument is the world's y.
@@ -320,8 +295,8 @@ void CFindPointsDlg::OnDone(const PointSearchEvent& done)
         for (FoundPoint& p : points)
             std::swap(p.x, p.y);
     }
-    statusText->setText(points.empty() ? AppText(kNoneFound)
-                                       : QString::fromStdString(FormatAppString(kFoundFormat, std::to_string(points.size()))));
+    statusText->setText(points.empty() ? AppText(StringId::NoneFound)
+                                       : QString::fromStdString(FormatAppString(StringId::FoundFormat, std::to_string(points.size()))));
     ShowPoints();
     std::vector<WorldPoint> marks;
     for (const FoundPoint& p : points)

@@ -32,43 +32,12 @@
 
 namespace {
 
-constexpr unsigned kTemplate = 198;
-constexpr unsigned kCaption = 21200;  // "Calculate/Get Results"
-constexpr unsigned kCalculate = 21201;
-constexpr unsigned kStop = 21202;
-constexpr unsigned kTimesPi = 21203;
-constexpr unsigned kIntegral = 21204;
-constexpr unsigned kArea = 21205;
-constexpr unsigned kRoundTo = 21206;
-constexpr unsigned kPlaces = 21207;
-constexpr unsigned kCalculating = 21208;
-constexpr unsigned kComplete = 21209;
-constexpr unsigned kFor = 21210;
-constexpr unsigned kTip = 21211;
-constexpr unsigned kPercentFormat = 21212;  // "%d"
-constexpr unsigned kResultFormat = 21213;   // "Result >> %.10g"
-constexpr unsigned kFormulaFormat = 21214;  // "(%s) d%s"
-constexpr unsigned kErrorFormat = 21215;    // "Error >> %s"
-constexpr unsigned kPrecision = 21216;
-constexpr unsigned kFrom = 17003;
-constexpr unsigned kTo = 17004;
-constexpr unsigned kNothingChosen = 21403;
-constexpr unsigned kCannotStart = 21405;
-constexpr unsigned kLeaveWhileRunning = 21408;
-constexpr unsigned kManyStepsQuestion = 21414;
-constexpr unsigned kComputationRunning = 3181;
-
-constexpr unsigned kCalculateBitmap = 2077;
-constexpr unsigned kStopBitmap = 1002;
-constexpr unsigned kIntegralSignBitmap = 21001;
-constexpr unsigned kPiBitmap = 21002;
-
 // The most decimal places a result of each precision is worth.
 constexpr int kMostPlaces[kPrecisionCount] = {2, 3, 4, 4, 5, 6};
 constexpr int kFirstMostPlaces = 10;
 constexpr int kFirstPlaces = 8;
 
-QLabel* PictureLabel(unsigned bitmapId, QWidget* parent)
+QLabel* PictureLabel(BitmapId bitmapId, QWidget* parent)
 {
     auto* label = new QLabel(parent);
     label->setPixmap(LoadAppBitmap(bitmapId));
@@ -78,30 +47,30 @@ QLabel* PictureLabel(unsigned bitmapId, QWidget* parent)
 }  // namespace
 
 CIntegralCalcResultsPage::CIntegralCalcResultsPage(CIntegralSelGraphPage& selectionPage, CAdvPropertySheet& ownerSheet)
-    : CPropertyPage(kTemplate, kCaption),
+    : CPropertyPage(DialogId::IntegralResults, StringId::ResultsPage),
       selection(selectionPage),
       sheet(ownerSheet),
       formula(new QLabel(this)),
       letterLabel(new QLabel(this)),
       upperLimit(new QLabel(this)),
       lowerLimit(new QLabel(this)),
-      upperPi(PictureLabel(kPiBitmap, this)),
-      lowerPi(PictureLabel(kPiBitmap, this)),
+      upperPi(PictureLabel(BitmapId::Pi, this)),
+      lowerPi(PictureLabel(BitmapId::Pi, this)),
       fromEdit(new QLineEdit(this)),
       toEdit(new QLineEdit(this)),
-      piBox(new QCheckBox(AppText(kTimesPi), this)),
+      piBox(new QCheckBox(AppText(StringId::TimesPiKey), this)),
       precisionList(new CPrecisionList(this)),
-      integralRadio(new QRadioButton(AppText(kIntegral), this)),
-      areaRadio(new QRadioButton(AppText(kArea), this)),
-      calculateButton(new CImageButton(AppText(kCalculate), this)),
-      calculatingLabel(new QLabel(AppText(kCalculating), this)),
+      integralRadio(new QRadioButton(AppText(StringId::IntegralChoice), this)),
+      areaRadio(new QRadioButton(AppText(StringId::AreaChoice), this)),
+      calculateButton(new CImageButton(AppText(StringId::Calculate), this)),
+      calculatingLabel(new QLabel(AppText(StringId::Calculating), this)),
       percentText(new QLabel(this)),
-      completeLabel(new QLabel(AppText(kComplete), this)),
+      completeLabel(new QLabel(AppText(StringId::PercentComplete), this)),
       progress(new QProgressBar(this)),
       resultText(new QLabel(this)),
-      roundLabel(new QLabel(AppText(kRoundTo), this)),
+      roundLabel(new QLabel(AppText(StringId::RoundTo), this)),
       places(new QSpinBox(this)),
-      placesLabel(new QLabel(AppText(kPlaces), this))
+      placesLabel(new QLabel(AppText(StringId::DecimalPlaces), this))
 {
     const std::pair<QWidget*, int> controls[] = {
         {toEdit, 1074},          {fromEdit, 1075},        {calculateButton, 1077}, {formula, 1083},
@@ -113,30 +82,30 @@ CIntegralCalcResultsPage::CIntegralCalcResultsPage(CIntegralSelGraphPage& select
     };
     for (const auto& [control, id] : controls)
         RegisterControl(control, id);
-    calculateButton->SetBitmap(kCalculateBitmap);
+    calculateButton->SetBitmap(BitmapId::CalculateButton);
     resultText->setWordWrap(true);
     integralRadio->setChecked(true);
 
     // The integral sign with its limits, the function and its letter beside it.
     auto* sign = new QGridLayout;
-    sign->addWidget(PictureLabel(kIntegralSignBitmap, this), 0, 0, 2, 1);
+    sign->addWidget(PictureLabel(BitmapId::IntegralSign, this), 0, 0, 2, 1);
     sign->addWidget(upperLimit, 0, 1, Qt::AlignTop);
     sign->addWidget(upperPi, 0, 2, Qt::AlignTop);
     sign->addWidget(lowerLimit, 1, 1, Qt::AlignBottom);
     sign->addWidget(lowerPi, 1, 2, Qt::AlignBottom);
     sign->addWidget(formula, 0, 3, 2, 1);
-    sign->addWidget(new QLabel(AppText(kFor), this), 0, 4, 2, 1);
+    sign->addWidget(new QLabel(AppText(StringId::For), this), 0, 4, 2, 1);
     sign->addWidget(letterLabel, 0, 5, 2, 1);
     sign->setColumnStretch(6, 1);
 
     auto* layout = new QGridLayout(this);
     layout->addLayout(sign, 0, 0, 1, 5);
-    layout->addWidget(new QLabel(AppText(kFrom), this), 1, 0);
+    layout->addWidget(new QLabel(AppText(StringId::From), this), 1, 0);
     layout->addWidget(fromEdit, 1, 1, 1, 2);
-    layout->addWidget(new QLabel(AppText(kTo), this), 1, 3);
+    layout->addWidget(new QLabel(AppText(StringId::To), this), 1, 3);
     layout->addWidget(toEdit, 1, 4);
     layout->addWidget(piBox, 2, 0, 1, 2);
-    layout->addWidget(new QLabel(AppText(kPrecision), this), 2, 3);
+    layout->addWidget(new QLabel(AppText(StringId::IntegralPrecision), this), 2, 3);
     layout->addWidget(precisionList, 2, 4);
     layout->addWidget(integralRadio, 3, 0, 1, 2);
     layout->addWidget(areaRadio, 3, 3, 1, 2);
@@ -187,22 +156,22 @@ void CIntegralCalcResultsPage::OnSetActive()
         ClearResult();
     letter = selection.letter;
     expression = selection.expression;
-    formula->setText(QString::asprintf(LoadAppString(kFormulaFormat), expression.c_str(), letter.c_str()));
+    formula->setText(QString::asprintf(LoadAppString(StringId::FormulaFormat), expression.c_str(), letter.c_str()));
     letterLabel->setText(QString::fromStdString(letter));
 }
 
 // The chosen function must be usable, and compile for its letter.
 bool CIntegralCalcResultsPage::CheckChoice()
 {
-    const unsigned refusal =
-        selection.resultValid ? IntegralChoiceMessage(selection.expression, selection.letter) : kNothingChosen;
+    const std::optional<StringId> refusal =
+        selection.resultValid ? IntegralChoiceMessage(selection.expression, selection.letter) : StringId::NothingChosen;
     if (refusal) {
-        ShowMessage(refusal, kErrorCaption);
+        ShowMessage(*refusal, StringId::ErrorCaption);
         return false;
     }
     std::unique_lock lock(theVariables.Lock(), std::try_to_lock);
     if (!lock.owns_lock()) {
-        ShowMessage(kComputationRunning, kErrorCaption);
+        ShowMessage(StringId::ComputationRunning, StringId::ErrorCaption);
         return false;
     }
     try {
@@ -219,7 +188,7 @@ bool CIntegralCalcResultsPage::OnKillActive()
 {
     if (!calculating)
         return true;
-    if (AppMessageBox::Show(this, kLeaveWhileRunning, kProgramNameCaption, MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK)
+    if (AppMessageBox::Show(this, StringId::LeaveWhileRunning, StringId::ProgramName, MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK)
         return false;
     run.Stop();
     return true;
@@ -235,7 +204,7 @@ void CIntegralCalcResultsPage::OnCalculate()
     const std::string refusal =
         ReadIntegralBounds(fromEdit->text().toStdString(), toEdit->text().toStdString(), piBox->isChecked(), bounds);
     if (!refusal.empty()) {
-        AppMessageBox::Show(this, QString::fromStdString(refusal), kErrorCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(this, QString::fromStdString(refusal), StringId::ErrorCaption, MB_ICONEXCLAMATION);
         FocusField(bounds.refused == IntegralBounds::From ? fromEdit : toEdit);
         return;
     }
@@ -248,7 +217,7 @@ void CIntegralCalcResultsPage::OnCalculate()
     precisionList->setCurrentIndex(index);
     const IntegralRequest request{expression, letter[0], PrecisionFromIndex(index), bounds.from, bounds.to};
     if (!run.Start(request, sink)) {
-        resultText->setText(AppText(kCannotStart));
+        resultText->setText(AppText(StringId::IntegralCannotStart));
         return;
     }
     ShowRunning(true);
@@ -260,31 +229,31 @@ void CIntegralCalcResultsPage::OnCalculate()
 bool CIntegralCalcResultsPage::ConfirmSteps(const IntegralBounds& bounds, int precisionIndex)
 {
     const std::string question =
-        IntegralStepsMessage(kManyStepsQuestion, bounds.from, bounds.to, PrecisionFromIndex(precisionIndex));
+        IntegralStepsMessage(StringId::ManyStepsQuestion, bounds.from, bounds.to, PrecisionFromIndex(precisionIndex));
     return question.empty()
-        || AppMessageBox::Show(this, QString::fromStdString(question), kProgramNameCaption,
+        || AppMessageBox::Show(this, QString::fromStdString(question), StringId::ProgramName,
                                MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 void CIntegralCalcResultsPage::ClearResult()
 {
     resultValid = false;
-    resultText->setText(AppText(kTip));
+    resultText->setText(AppText(StringId::IntegralTip));
     EnableRounding(false);
 }
 
 void CIntegralCalcResultsPage::ShowRunning(bool running)
 {
     calculating = running;
-    calculateButton->SetCaption(AppText(running ? kStop : kCalculate));
-    calculateButton->SetBitmap(running ? kStopBitmap : kCalculateBitmap);
+    calculateButton->SetCaption(AppText(running ? StringId::Stop : StringId::Calculate));
+    calculateButton->SetBitmap(running ? BitmapId::CancelButton : BitmapId::CalculateButton);
     resultText->setVisible(!running);
     for (QWidget* control : {static_cast<QWidget*>(calculatingLabel), static_cast<QWidget*>(percentText),
                              static_cast<QWidget*>(completeLabel), static_cast<QWidget*>(progress)})
         control->setVisible(running);
     if (running) {
         progress->setValue(0);
-        percentText->setText(QString::asprintf(LoadAppString(kPercentFormat), 0));
+        percentText->setText(QString::asprintf(LoadAppString(StringId::PercentNumber), 0));
         lastPercent = 0;
         EnableRounding(false);
     }
@@ -310,11 +279,11 @@ void CIntegralCalcResultsPage::OnDone(const IntegralEvent& done)
     const IntegralResult& result = done.Result();
     if (const auto& error = result.error) {
         AppMessageBox::ReportError(this, *error);
-        resultText->setText(QString::asprintf(LoadAppString(kErrorFormat), error->Message().c_str()));
+        resultText->setText(QString::asprintf(LoadAppString(StringId::ErrorFormat), error->Message().c_str()));
         return;
     }
-    if (const unsigned message = IntegralOutcomeMessage(result.outcome)) {
-        resultText->setText(AppText(message));
+    if (const std::optional<StringId> message = IntegralOutcomeMessage(result.outcome)) {
+        resultText->setText(AppText(*message));
         return;
     }
     integralResult = result.integral;
@@ -326,7 +295,7 @@ void CIntegralCalcResultsPage::OnDone(const IntegralEvent& done)
 
 void CIntegralCalcResultsPage::OnProgress(int percent)
 {
-    percentText->setText(QString::asprintf(LoadAppString(kPercentFormat), percent));
+    percentText->setText(QString::asprintf(LoadAppString(StringId::PercentNumber), percent));
     progress->setValue(progress->value() + percent - lastPercent);
     lastPercent = percent;
 }
@@ -336,7 +305,7 @@ void CIntegralCalcResultsPage::ShowResult()
     if (!resultValid)
         return;
     const double value = integralRadio->isChecked() ? integralResult : areaResult;
-    resultText->setText(QString::asprintf(LoadAppString(kResultFormat), RoundToDecimals(value, places->value())));
+    resultText->setText(QString::asprintf(LoadAppString(StringId::ResultFormat), RoundToDecimals(value, places->value())));
 }
 
 void CIntegralCalcResultsPage::ShowLimits()

@@ -15,34 +15,22 @@
 #include <utility>
 
 namespace {
-
-constexpr unsigned kTemplate = 197;
-constexpr unsigned kCaption = 21100;  // "Select Graph"
-constexpr unsigned kExisting = 21101;
-constexpr unsigned kCustom = 21102;
-constexpr unsigned kGraphGroup = 21103;
-constexpr unsigned kQuestion = 21104;
-constexpr unsigned kFirstEquation = 21105;
-constexpr unsigned kSecondEquation = 21106;
-constexpr unsigned kCustomGroup = 21107;
-constexpr unsigned kOpen = 21108;   // "f ("
-constexpr unsigned kClose = 21109;  // ") ="
 constexpr int kMaxExpression = 128;
 
 }  // namespace
 
 CIntegralSelGraphPage::CIntegralSelGraphPage(CCurvixDoc& document, std::int32_t precision)
-    : CPropertyPage(kTemplate, kCaption),
+    : CPropertyPage(DialogId::IntegralSelectGraph, StringId::SelectGraphPage),
       doc(document),
       precisionInUse(precision),
-      existingRadio(new QRadioButton(AppText(kExisting), this)),
-      customRadio(new QRadioButton(AppText(kCustom), this)),
-      graphGroup(new QGroupBox(AppText(kGraphGroup), this)),
+      existingRadio(new QRadioButton(AppText(StringId::ExistingGraph), this)),
+      customRadio(new QRadioButton(AppText(StringId::CustomFunction), this)),
+      graphGroup(new QGroupBox(AppText(StringId::SelectGraphGroup), this)),
       graphList(new CGraphListBox(graphGroup)),
-      question(new QLabel(AppText(kQuestion), graphGroup)),
-      firstRadio(new QRadioButton(AppText(kFirstEquation), graphGroup)),
-      secondRadio(new QRadioButton(AppText(kSecondEquation), graphGroup)),
-      customGroup(new QGroupBox(AppText(kCustomGroup), this)),
+      question(new QLabel(AppText(StringId::WhichFunction), graphGroup)),
+      firstRadio(new QRadioButton(AppText(StringId::FirstEquation), graphGroup)),
+      secondRadio(new QRadioButton(AppText(StringId::SecondEquation), graphGroup)),
+      customGroup(new QGroupBox(AppText(StringId::CustomGroup), this)),
       customExpression(new QLineEdit(customGroup)),
       customLetter(new QLineEdit(customGroup)),
       customReading(new CReadingLine(*customExpression, [this] { return CustomArgument(); }, customGroup))
@@ -72,9 +60,9 @@ CIntegralSelGraphPage::CIntegralSelGraphPage(CCurvixDoc& document, std::int32_t 
     graphLayout->addWidget(firstRadio, 2, 0);
     graphLayout->addWidget(secondRadio, 2, 1);
     auto* customLayout = new QGridLayout(customGroup);
-    customLayout->addWidget(new QLabel(AppText(kOpen), customGroup), 0, 0);
+    customLayout->addWidget(new QLabel(AppText(StringId::FunctionOpen), customGroup), 0, 0);
     customLayout->addWidget(customLetter, 0, 1);
-    customLayout->addWidget(new QLabel(AppText(kClose), customGroup), 0, 2);
+    customLayout->addWidget(new QLabel(AppText(StringId::FunctionClose), customGroup), 0, 2);
     customLayout->addWidget(customExpression, 0, 3);
     customLayout->addWidget(customReading, 1, 3);
     auto* layout = new QGridLayout(this);

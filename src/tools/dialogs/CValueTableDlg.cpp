@@ -8,6 +8,7 @@
 #include "CVariableTable.h"
 #include "FieldFocus.h"
 #include "GraphChoice.h"
+#include "HelpContext.h"
 #include "HelpKey.h"
 #include "IntegralBounds.h"
 #include "MessageBoxStyle.h"
@@ -31,19 +32,6 @@
 namespace {
 
 // The dialog's help topic (F1).
-constexpr std::uint32_t kHelpContext = 0x20000 + 200;
-
-constexpr unsigned kCaption = 22060;
-constexpr unsigned kGraph = 22021;
-constexpr unsigned kStep = 22061;
-constexpr unsigned kMake = 22062;
-constexpr unsigned kBadStep = 22063;  // "The step '%s' is not a number."
-constexpr unsigned kNoGraph = 22064;
-constexpr unsigned kCopy = 22028;
-constexpr unsigned kSave = 22029;
-constexpr unsigned kFrom = 17003;
-constexpr unsigned kTo = 17004;
-constexpr unsigned kComputationRunning = 3181;
 constexpr int kDefaultSteps = 10;
 
 QString Number(double value)
@@ -74,26 +62,26 @@ CValueTableDlg::CValueTableDlg(CCurvixDoc& document, const GraphComputation& gra
       fromEdit(new QLineEdit(this)),
       toEdit(new QLineEdit(this)),
       stepEdit(new QLineEdit(this)),
-      makeButton(new QPushButton(AppText(kMake), this)),
+      makeButton(new QPushButton(AppText(StringId::MakeTable), this)),
       table(NewResultTable(this)),
-      copyButton(new QPushButton(AppText(kCopy), this)),
-      saveButton(new QPushButton(AppText(kSave), this))
+      copyButton(new QPushButton(AppText(StringId::CopyTable), this)),
+      saveButton(new QPushButton(AppText(StringId::SaveTableCsv), this))
 {
-    setWindowTitle(AppText(kCaption));
-    InstallHelpKey(*this, kHelpContext);
+    setWindowTitle(AppText(StringId::ValueTableCaption));
+    InstallHelpKey(*this, HelpContext::OfDialog(DialogId::ValueTable));
     NameControls({{graphBox, "graph"}, {fromEdit, "from"}, {toEdit, "to"}, {stepEdit, "step"}, {makeButton, "make"},
                   {table, "table"}, {copyButton, "copy"}, {saveButton, "save"}});
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto* layout = new QGridLayout(this);
-    auto* graphLabel = new QLabel(AppText(kGraph), this);
+    auto* graphLabel = new QLabel(AppText(StringId::GraphLabel), this);
     graphLabel->setBuddy(graphBox);
     layout->addWidget(graphLabel, 0, 0);
     layout->addWidget(graphBox, 0, 1, 1, 5);
-    layout->addWidget(new QLabel(AppText(kFrom), this), 1, 0);
+    layout->addWidget(new QLabel(AppText(StringId::From), this), 1, 0);
     layout->addWidget(fromEdit, 1, 1);
-    layout->addWidget(new QLabel(AppText(kTo), this), 1, 2);
+    layout->addWidget(new QLabel(AppText(StringId::To), this), 1, 2);
     layout->addWidget(toEdit, 1, 3);
-    auto* stepLabel = new QLabel(AppText(kStep), this);
+    auto* stepLabel = new QLabel(AppText(StringId::TableStep), this);
     stepLabel->setBuddy(stepEdit);
     layout->addWidget(stepLabel, 1, 4);
     layout->addWidget(stepEdit, 1, 5);
@@ -141,32 +129,32 @@ void CValueTableDlg::OnMakeTable()
 {
     const int chosen = ChosenGraph(*graphBox);
     if (chosen < 0) {
-        AppMessageBox::Show(this, kNoGraph, kErrorCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(this, StringId::NoComputedGraph, StringId::ErrorCaption, MB_ICONEXCLAMATION);
         return;
     }
     IntegralBounds bounds;
     const std::string refusal =
         ReadIntegralBounds(fromEdit->text().toStdString(), toEdit->text().toStdString(), false, bounds);
     if (!refusal.empty()) {
-        AppMessageBox::Show(this, QString::fromStdString(refusal), kErrorCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(this, QString::fromStdString(refusal), StringId::ErrorCaption, MB_ICONEXCLAMATION);
         FocusField(bounds.refused == IntegralBounds::From ? fromEdit : toEdit);
         return;
     }
     ValueTableRange range{bounds.from, bounds.to, 0};
     if (!ReadNumber(stepEdit->text().toStdString(), range.step)) {
-        AppMessageBox::Show(this, QString::fromStdString(FormatAppString(kBadStep, stepEdit->text().toStdString())),
-                            kErrorCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(this, QString::fromStdString(FormatAppString(StringId::BadStep, stepEdit->text().toStdString())),
+                            StringId::ErrorCaption, MB_ICONEXCLAMATION);
         FocusField(stepEdit);
         return;
     }
-    if (const unsigned message = ValueTableRefusal(range)) {
-        AppMessageBox::Show(this, message, kErrorCaption, MB_ICONEXCLAMATION);
+    if (const std::optional<StringId> message = ValueTableRefusal(range)) {
+        AppMessageBox::Show(this, *message, StringId::ErrorCaption, MB_ICONEXCLAMATION);
         FocusField(stepEdit);
         return;
     }
     std::unique_lock lock(theVariables.Lock(), std::try_to_lock);
     if (!lock.owns_lock()) {
-        AppMessageBox::Show(this, kComputationRunning, kErrorCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(this, StringId::ComputationRunning, StringId::ErrorCaption, MB_ICONEXCLAMATION);
         return;
     }
     const GraphItem graph = computation.DisplayedGraph(chosen);

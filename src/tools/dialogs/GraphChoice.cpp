@@ -8,12 +8,10 @@
 
 namespace {
 
-constexpr unsigned kParametricFormat = 22042;  // "x = %s; y = %s"
-
 QString Equation(const GraphItem& graph)
 {
     if (graph.kind == KindParametric)
-        return QString::fromStdString(FormatAppString(kParametricFormat, {graph.expression, graph.expression2}));
+        return QString::fromStdString(FormatAppString(StringId::ParametricFormat, {graph.expression, graph.expression2}));
     return QString::fromStdString(FormatAppString(GraphKindEquationId(graph.kind), graph.expression));
 }
 

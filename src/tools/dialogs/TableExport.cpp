@@ -15,9 +15,6 @@
 
 namespace {
 
-constexpr unsigned kFilter = 22035;   // "CSV files (*.csv)"
-constexpr unsigned kCaption = 22036;  // "Save the table as CSV"
-
 TableExport::FileChooser& TestChooser()
 {
     static TableExport::FileChooser chooser;
@@ -28,7 +25,7 @@ QString ChooseFile(QWidget* parent)
 {
     if (TestChooser())
         return TestChooser()();
-    return QFileDialog::getSaveFileName(parent, AppText(kCaption), QString(), AppText(kFilter));
+    return QFileDialog::getSaveFileName(parent, AppText(StringId::SaveCsvCaption), QString(), AppText(StringId::CsvFilter));
 }
 
 }  // namespace
@@ -48,7 +45,7 @@ bool TableExport::SaveCsv(QWidget* parent, const TableRows& rows)
     const std::string failure = FileBytes::WriteReplacing(path.toStdString(), std::span(bytes, text.size()));
     if (failure.empty())
         return true;
-    AppMessageBox::Show(parent, QString::fromStdString(failure), kErrorCaption, MB_ICONEXCLAMATION);
+    AppMessageBox::Show(parent, QString::fromStdString(failure), StringId::ErrorCaption, MB_ICONEXCLAMATION);
     return false;
 }
 

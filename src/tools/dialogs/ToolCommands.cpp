@@ -9,15 +9,9 @@
 #include "CIntegralSelGraphPage.h"
 #include "CValueTableDlg.h"
 
-namespace {
-
-constexpr unsigned kIntegralCaption = 21000;  // "Calculate a definite integral/area of a function"
-
-}  // namespace
-
 void OpenIntegralTool(CCurvixDoc& doc, const GraphComputation& computation, AppSettings&, QWidget* parent)
 {
-    CAdvPropertySheet sheet(kIntegralCaption, parent);
+    CAdvPropertySheet sheet(StringId::IntegralCaption, parent);
     auto* selection = new CIntegralSelGraphPage(doc, computation.InUse().precision);
     auto* results = new CIntegralCalcResultsPage(*selection, sheet);
     sheet.closeMode = true;

@@ -6,8 +6,6 @@
 #include <cstdio>
 
 namespace {
-
-constexpr unsigned kReadoutFormat = 3014;  // "(%8.04lf%s;%8.04lf%s)"
 constexpr double kOneOverPi = 0.3183098861837907;
 
 struct AxisValue {
@@ -36,7 +34,7 @@ int PiReadoutDecimals(std::int32_t zoom)
 std::string PointerReadout(WorldPoint world, std::int32_t zoomX, std::int32_t zoomY, bool xTimesPi,
                            bool yTimesPi)
 {
-    const char* format = LoadAppString(kReadoutFormat);
+    const char* format = LoadAppString(StringId::PointerReadout);
     if (!format)
         return {};
     const AxisValue x = OnAxis(world.x, zoomX, xTimesPi);

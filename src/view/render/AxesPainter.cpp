@@ -9,9 +9,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr unsigned kRightArrow = 141;  // 13 x 17, tip at the right
-constexpr unsigned kUpArrow = 142;     // 16 x 15, tip at the top
 // An axis is drawn while its band lies within this many pixels of the area.
 constexpr std::int64_t kAxisReach = 50;
 // The right arrowhead shows while the picture's right end is this near.
@@ -106,7 +103,7 @@ void AxesPainter::DrawHorizontalAxis()
     if (scrollX + w >= view.PictureSize().width - kRightArrowReach) {
         m_painter.save();
         m_painter.setClipRect(0, 0, w, h, Qt::IntersectClip);
-        m_painter.drawImage(Coordinate(view.PictureSize().width - scrollX - 13), y - 4, ViewBitmaps::Get(kRightArrow));
+        m_painter.drawImage(Coordinate(view.PictureSize().width - scrollX - 13), y - 4, ViewBitmaps::Get(BitmapId::RightArrow));
         m_painter.restore();
     }
     TickPainter ticks(m_painter, m_context);
@@ -129,7 +126,7 @@ void AxesPainter::DrawVerticalAxis()
     if (scrollY <= kUpArrowReach) {
         m_painter.save();
         m_painter.setClipRect(0, 0, w, h, Qt::IntersectClip);
-        m_painter.drawImage(x - 3, Coordinate(-scrollY), ViewBitmaps::Get(kUpArrow));
+        m_painter.drawImage(x - 3, Coordinate(-scrollY), ViewBitmaps::Get(BitmapId::UpArrow));
         m_painter.restore();
     }
     TickPainter ticks(m_painter, m_context);

@@ -10,8 +10,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr unsigned kLogo = 188;
 constexpr int kMessageFontPixels = 14;
 constexpr int kMessageTop = 5;
 constexpr int kTextFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
@@ -26,7 +24,7 @@ QFont MessageFont()
 
 }  // namespace
 
-void EmptyViewPainter::Draw(QPainter& painter, const ViewLayout& layout, unsigned textId, bool showLogo)
+void EmptyViewPainter::Draw(QPainter& painter, const ViewLayout& layout, StringId textId, bool showLogo)
 {
     const QString text = AppText(textId);
     const int areaWidth = layout.AreaWidth();
@@ -37,7 +35,7 @@ void EmptyViewPainter::Draw(QPainter& painter, const ViewLayout& layout, unsigne
     const QRect measured = painter.fontMetrics().boundingRect(QRect(0, 0, areaWidth, areaHeight), kTextFlags, text);
     const int textBottom = kMessageTop + std::min(measured.height(), areaHeight);
     painter.drawText(QRect(0, kMessageTop, areaWidth, textBottom - kMessageTop), kTextFlags, text);
-    const QImage logo = showLogo && textBottom < areaHeight ? ViewBitmaps::Get(kLogo) : QImage();
+    const QImage logo = showLogo && textBottom < areaHeight ? ViewBitmaps::Get(BitmapId::EmptyViewLogo) : QImage();
     if (!logo.isNull()) {
         painter.setClipRect(layout.Area());
         const int x = (areaWidth - logo.width()) / 2;

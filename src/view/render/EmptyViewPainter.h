@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Ids.h"
+
 class QPainter;
 class ViewLayout;
 
@@ -7,6 +9,6 @@ class ViewLayout;
 // of the drawing area and, when there is room below it, the logo.
 class EmptyViewPainter {
 public:
-    // textId: 3008 before anything is computed, 3009 with no graph to show.
-    static void Draw(QPainter& painter, const ViewLayout& layout, unsigned textId, bool showLogo);
+    // textId: NotComputed before anything is computed, NoGraphs with no graph to show.
+    static void Draw(QPainter& painter, const ViewLayout& layout, StringId textId, bool showLogo);
 };

@@ -12,13 +12,6 @@
 
 #include <QPainter>
 
-namespace {
-
-constexpr unsigned kNotComputed = 3008;
-constexpr unsigned kNoGraphs = 3009;
-
-}  // namespace
-
 GraphRenderer::GraphRenderer(const GraphComputation& computation, const AppSettings& settings, const ViewMapping& view,
                              CurveSummaries* summaries)
     : m_computation(computation), m_settings(settings), m_view(view), m_summaries(summaries)
@@ -54,7 +47,8 @@ void GraphRenderer::DrawBackground(QPainter& painter, const QRect& paint) const
 void GraphRenderer::DrawEmptyMessage(QPainter& painter) const
 {
     const ViewLayout layout(QSize(m_view.ClientSize().width, m_view.ClientSize().height));
-    EmptyViewPainter::Draw(painter, layout, m_computation.IsComputed() ? kNoGraphs : kNotComputed, m_settings.ShowLogo);
+    EmptyViewPainter::Draw(painter, layout, m_computation.IsComputed() ? StringId::NoGraphs : StringId::NotComputed,
+                           m_settings.ShowLogo);
 }
 
 void GraphRenderer::DrawGridAndAxes(QPainter& painter, const QRect& paint) const

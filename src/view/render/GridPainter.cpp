@@ -11,17 +11,14 @@
 #include <algorithm>
 
 namespace {
-
-constexpr unsigned kRowPattern = 148;     // 66 x 1
-constexpr unsigned kColumnPattern = 149;  // 1 x 66
 constexpr int kRunLength = 64;
 const QColor kDotColor(0xC0, 0xC0, 0xC0);
 
 }  // namespace
 
 GridPainter::GridPainter(QPainter& painter, const PaintContext& context)
-    : m_painter(painter), m_context(context), m_rowPattern(ViewBitmaps::Tinted(kRowPattern, kDotColor)),
-      m_columnPattern(ViewBitmaps::Tinted(kColumnPattern, kDotColor))
+    : m_painter(painter), m_context(context), m_rowPattern(ViewBitmaps::Tinted(BitmapId::GridRowPattern, kDotColor)),
+      m_columnPattern(ViewBitmaps::Tinted(BitmapId::GridColumnPattern, kDotColor))
 {
 }
 

@@ -18,7 +18,6 @@ namespace {
 
 constexpr int kPointsPerInch = 72;
 constexpr int kCssPixelsPerInch = 96;  // an SVG's size in its readers' pixels
-constexpr unsigned kTitle = 22225;
 
 QSize Scaled(QSize size, double scale)
 {
@@ -43,7 +42,7 @@ QByteArray Svg(const GraphRenderer& renderer, QSize size, double scale)
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
-    generator.setTitle(AppText(kTitle));
+    generator.setTitle(AppText(StringId::PictureTitle));
     generator.setResolution(kCssPixelsPerInch);
     generator.setSize(Scaled(size, scale));
     generator.setViewBox(QRect(QPoint(0, 0), size));

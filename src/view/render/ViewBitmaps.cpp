@@ -7,19 +7,19 @@
 #include <map>
 #include <utility>
 
-const QImage& ViewBitmaps::Get(unsigned id)
+const QImage& ViewBitmaps::Get(BitmapId id)
 {
-    static std::map<unsigned, QImage> loaded;
+    static std::map<BitmapId, QImage> loaded;
     auto found = loaded.find(id);
     if (found == loaded.end())
         found = loaded.emplace(id, LoadAppBitmap(id).toImage()).first;
     return found->second;
 }
 
-const QImage& ViewBitmaps::Tinted(unsigned id, const QColor& color)
+const QImage& ViewBitmaps::Tinted(BitmapId id, const QColor& color)
 {
-    static std::map<std::pair<unsigned, QRgb>, QImage> tinted;
-    const std::pair<unsigned, QRgb> key(id, color.rgba());
+    static std::map<std::pair<BitmapId, QRgb>, QImage> tinted;
+    const std::pair<BitmapId, QRgb> key(id, color.rgba());
     auto found = tinted.find(key);
     if (found == tinted.end()) {
         QImage image = Get(id).convertToFormat(QImage::Format_ARGB32_Premultiplied);

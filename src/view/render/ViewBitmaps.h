@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Ids.h"
+
 #include <QImage>
 
 // The view's bitmaps, loaded once: every paint of the view draws some of
@@ -9,7 +11,7 @@ class ViewBitmaps {
 public:
     // The program's bitmap (transparent where it has its top-left colour);
     // a null image when there is none.
-    static const QImage& Get(unsigned id);
+    static const QImage& Get(BitmapId id);
     // The set pixels of a monochrome pattern in color, the rest transparent.
-    static const QImage& Tinted(unsigned id, const QColor& color);
+    static const QImage& Tinted(BitmapId id, const QColor& color);
 };

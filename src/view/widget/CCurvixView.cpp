@@ -10,6 +10,7 @@
 #include "GraphComputation.h"
 #include "GraphDoneEvent.h"
 #include "GraphRenderer.h"
+#include "HelpContext.h"
 #include "MessageBoxStyle.h"
 #include "OutOfDateNotice.h"
 #include "PointerReadout.h"
@@ -33,15 +34,11 @@
 #include <limits>
 
 namespace {
-
-constexpr unsigned kViewCursor = 150;
 constexpr int kCursorHotSpot = 15;
-constexpr unsigned kTooManyGraphs = 3001;
-constexpr int kContextHelpId = 0x88888;
 
 QCursor ViewCursor()
 {
-    const QPixmap image = LoadAppBitmap(kViewCursor);
+    const QPixmap image = LoadAppBitmap(BitmapId::ViewCursor);
     if (image.isNull())
         return QCursor(Qt::CrossCursor);
     return QCursor(image, kCursorHotSpot, kCursorHotSpot);
@@ -99,7 +96,7 @@ CCurvixView::CCurvixView(CCurvixDoc& doc, GraphComputation& computation, AppSett
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setProperty("contextHelpId", kContextHelpId);
+    setProperty("contextHelpId", HelpContext::kGraphView);
     viewport()->setMouseTracking(true);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -154,7 +151,7 @@ void CCurvixView::Refresh()
     }
     viewport()->setCursor(Qt::ArrowCursor);
     if (!m_computation.Collect(m_doc)) {
-        AppMessageBox::Show(this, kTooManyGraphs, kProgramNameCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(this, StringId::TooManyGraphs, StringId::ProgramName, MB_ICONEXCLAMATION);
         DestroyProgressDialog();
         return;
     }
@@ -238,7 +235,7 @@ void CCurvixView::ReportFailure(const ComputationFailure& failure)
 {
     SelectGraph(failure);
     for (const std::string& text : failure.Texts())
-        AppMessageBox::Show(this, QString::fromStdString(text), kProgramNameCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(this, QString::fromStdString(text), StringId::ProgramName, MB_ICONEXCLAMATION);
 }
 
 void CCurvixView::SelectGraph(const ComputationFailure& failure)

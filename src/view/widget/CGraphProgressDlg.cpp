@@ -16,28 +16,19 @@
 #include <thread>
 
 namespace {
-
-constexpr unsigned kPercentFormat = 3004;  // "%d%%"
-constexpr unsigned kCountFormat = 3011;    // "%d / %d"
-constexpr unsigned kTitle = 13501;
-constexpr unsigned kCancel = 13502;
-constexpr unsigned kMessage = 13503;
-constexpr unsigned kCancellingNotice = 13504;
-constexpr unsigned kPercentCaption = 13505;
-constexpr unsigned kCountCaption = 13506;
 // 176 x 78 dialog units in the dialog font, plus the caption.
 constexpr int kWidth = 264;
 constexpr int kHeight = 160;
 const QColor kCaptionColor(10, 36, 106);
 
-QString Formatted(unsigned formatId, int first, int second = 0)
+QString Formatted(StringId formatId, int first, int second = 0)
 {
     return QString::asprintf(AppText(formatId).toUtf8().constData(), first, second);
 }
 
 QLabel* Caption(QWidget* parent)
 {
-    auto* caption = new QLabel(AppText(kTitle), parent);
+    auto* caption = new QLabel(AppText(StringId::ProgressTitle), parent);
     caption->setAutoFillBackground(true);
     caption->setBackgroundRole(QPalette::Window);
     caption->setForegroundRole(QPalette::WindowText);
@@ -68,21 +59,21 @@ CGraphProgressDlg::CGraphProgressDlg(QWidget* parent) : QFrame(parent)
     UpdateTexts();
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
-    m_percentText = Formatted(kPercentFormat, 0);
+    m_percentText = Formatted(StringId::ProgressPercent, 0);
     setFixedSize(kWidth, kHeight);
     hide();
 }
 
 void CGraphProgressDlg::BuildControls()
 {
-    m_message = new QLabel(AppText(kMessage), this);
-    m_cancelling = new QLabel(AppText(kCancellingNotice), this);
+    m_message = new QLabel(AppText(StringId::ProgressMessage), this);
+    m_cancelling = new QLabel(AppText(StringId::CancellingNotice), this);
     m_progress = new QProgressBar(this);
     m_percent = new QLabel(this);
-    m_percentCaption = new QLabel(AppText(kPercentCaption), this);
-    m_countCaption = new QLabel(AppText(kCountCaption), this);
+    m_percentCaption = new QLabel(AppText(StringId::PercentCaption), this);
+    m_countCaption = new QLabel(AppText(StringId::CountCaption), this);
     m_count = new QLabel(this);
-    m_cancelButton = new CImageButton(AppText(kCancel), this);
+    m_cancelButton = new CImageButton(AppText(StringId::ProgressCancel), this);
     m_cancelButton->setDefault(true);
     for (QLabel* centred : {m_message, m_cancelling}) {
         centred->setAlignment(Qt::AlignCenter);
@@ -135,9 +126,9 @@ void CGraphProgressDlg::hideEvent(QHideEvent* event)
 void CGraphProgressDlg::OnGraphProgress(int percent, int lParam)
 {
     m_progress->setValue(percent);
-    m_percentText = Formatted(kPercentFormat, percent);
+    m_percentText = Formatted(StringId::ProgressPercent, percent);
     const auto packed = static_cast<unsigned>(lParam);
-    m_countText = Formatted(kCountFormat, static_cast<int>(packed & 0xFFFF) + 1, static_cast<int>(packed >> 16));
+    m_countText = Formatted(StringId::ProgressCount, static_cast<int>(packed & 0xFFFF) + 1, static_cast<int>(packed >> 16));
     UpdateTexts();
 }
 
@@ -169,7 +160,7 @@ void CGraphProgressDlg::ResetProgress()
     m_cancelling->hide();
     m_progress->setRange(0, 100);
     m_progress->setValue(0);
-    m_percentText = Formatted(kPercentFormat, 0);
+    m_percentText = Formatted(StringId::ProgressPercent, 0);
     UpdateTexts();
 }
 

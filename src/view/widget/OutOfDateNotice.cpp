@@ -8,8 +8,6 @@
 #include <QPainter>
 
 namespace {
-
-constexpr unsigned kNoticeText = 3600;  // "Press F5 to redraw"
 constexpr int kFontPixels = 11;
 constexpr int kPadding = 4;
 constexpr int kMargin = 6;
@@ -25,7 +23,7 @@ QFont NoticeFont()
 
 QRect OutOfDateNotice::Rect(const ViewLayout& layout)
 {
-    const QSize text = QFontMetrics(NoticeFont()).size(Qt::TextSingleLine, AppText(kNoticeText));
+    const QSize text = QFontMetrics(NoticeFont()).size(Qt::TextSingleLine, AppText(StringId::OutOfDateNotice));
     const QSize box = text + QSize(2 * kPadding, 2 * kPadding);
     return QRect(QPoint(layout.AreaWidth() - kMargin - box.width(), kMargin), box);
 }
@@ -40,6 +38,6 @@ void OutOfDateNotice::Draw(QPainter& painter, const ViewLayout& layout)
     painter.drawRect(box.adjusted(0, 0, -1, -1));
     painter.setPen(QColor(0x50, 0x50, 0x50));
     painter.setFont(NoticeFont());
-    painter.drawText(box, Qt::AlignCenter, AppText(kNoticeText));
+    painter.drawText(box, Qt::AlignCenter, AppText(StringId::OutOfDateNotice));
     painter.restore();
 }
