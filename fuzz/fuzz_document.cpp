@@ -1,11 +1,11 @@
 // Feeds arbitrary bytes to the document reader. Every input must either be
-// refused with a CDocFileException or read into a document that writes back
+// refused with a DocFileException or read into a document that writes back
 // to a file that reads as the same document.
 
 #include "AppSettings.h"
 #include "Archive.h"
 #include "CCurvixDoc.h"
-#include "CDocFileException.h"
+#include "DocFileException.h"
 #include "ConversionPrompt.h"
 #include "MemorySettingsBackend.h"
 
@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size)
     Archive input(std::vector<std::uint8_t>(data, data + size), "input.cvx");
     try {
         doc.Serialize(input);
-    } catch (const CDocFileException&) {
+    } catch (const DocFileException&) {
         return 0;
     }
     const std::vector<std::uint8_t> written = Written(doc);

@@ -2,7 +2,7 @@
 
 #include "AppText.h"
 #include "CException.h"
-#include "CMessageBoxDialog.h"
+#include "MessageBoxDialog.h"
 #include "MessageBoxStyle.h"
 #include "StringTable.h"
 
@@ -65,7 +65,7 @@ int AppMessageBox::ShowRaw(QWidget* owner, const QString& text, const QString& c
     request.style = style;
     if (TestResponder())
         return TestResponder()(request);
-    CMessageBoxDialog dialog(request);
+    MessageBoxDialog dialog(request);
     return dialog.exec();
 }
 

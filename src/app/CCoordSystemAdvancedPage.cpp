@@ -1,8 +1,8 @@
 #include "CCoordSystemAdvancedPage.h"
 
 #include "AppText.h"
-#include "CPrecisionList.h"
-#include "CRangeGroup.h"
+#include "PrecisionBox.h"
+#include "RangeGroup.h"
 #include "CoordSystem.h"
 #include "RangeValidation.h"
 
@@ -12,7 +12,7 @@
 
 namespace {
 
-void StoreRange(const CRangeGroup& group, ArgRange& range, bool& timesPi)
+void StoreRange(const RangeGroup& group, ArgRange& range, bool& timesPi)
 {
     timesPi = group.TimesPi();
     range.from = RangeValidation::ReadNumber(group.FirstText().c_str());
@@ -24,8 +24,8 @@ void StoreRange(const CRangeGroup& group, ArgRange& range, bool& timesPi)
 
 CCoordSystemAdvancedPage::CCoordSystemAdvancedPage()
     : CPropertyPage(DialogId::CoordSystemAdvanced, StringId::AdvancedPage),
-      polar(new CRangeGroup({StringId::PolarDefaultsTitle, StringId::From, StringId::To, BitmapId::PolarPicture, true}, this)),
-      parametric(new CRangeGroup({StringId::ParametricDefaultsTitle, StringId::From, StringId::To, BitmapId::ParametricPicture,
+      polar(new RangeGroup({StringId::PolarDefaultsTitle, StringId::From, StringId::To, BitmapId::PolarPicture, true}, this)),
+      parametric(new RangeGroup({StringId::ParametricDefaultsTitle, StringId::From, StringId::To, BitmapId::ParametricPicture,
                                                true}, this))
 {
     RegisterControl(polar->first, 1150);
@@ -60,13 +60,13 @@ void CCoordSystemAdvancedPage::StoreTo(CoordSystem& cs) const
 bool CCoordSystemAdvancedPage::OnKillActive()
 {
     // Both precisions first, then both ranges.
-    for (CRangeGroup* group : {polar, parametric}) {
+    for (RangeGroup* group : {polar, parametric}) {
         if (const auto refusal = RangeValidation::CheckPrecisionSelected(group->precision->currentIndex())) {
             Refuse(*refusal, StringId::ProgramName, group->precision);
             return false;
         }
     }
-    for (CRangeGroup* group : {polar, parametric}) {
+    for (RangeGroup* group : {polar, parametric}) {
         if (const auto refusal = CheckGroup(*group)) {
             Refuse(*refusal, StringId::ProgramName, group->RefusedField(*refusal, group->precision));
             return false;
@@ -75,7 +75,7 @@ bool CCoordSystemAdvancedPage::OnKillActive()
     return true;
 }
 
-RangeValidation::Refusal CCoordSystemAdvancedPage::CheckGroup(const CRangeGroup& group)
+RangeValidation::Refusal CCoordSystemAdvancedPage::CheckGroup(const RangeGroup& group)
 {
     return RangeValidation::CheckRange(group.precision->currentIndex(), group.FirstText().c_str(),
                                        group.SecondText().c_str(), RangeValidation::Limit::ArgumentRange);

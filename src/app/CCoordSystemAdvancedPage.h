@@ -4,7 +4,7 @@
 #include "RangeValidation.h"
 
 class CoordSystem;
-class CRangeGroup;
+class RangeGroup;
 
 // The Advanced page of the coordinate-system sheet: the default argument
 // ranges and precisions of polar and parametric graphs.
@@ -20,8 +20,8 @@ public:
 
 private:
     // The refusal of one range as typed, none when it passes.
-    static RangeValidation::Refusal CheckGroup(const CRangeGroup& group);
+    static RangeValidation::Refusal CheckGroup(const RangeGroup& group);
 
-    CRangeGroup* polar;
-    CRangeGroup* parametric;
+    RangeGroup* polar;
+    RangeGroup* parametric;
 };

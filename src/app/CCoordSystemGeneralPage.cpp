@@ -3,8 +3,8 @@
 #include "AppBitmap.h"
 #include "AppText.h"
 #include "CCoordSystemAdvancedPage.h"
-#include "CPrecisionList.h"
-#include "CRangeGroup.h"
+#include "PrecisionBox.h"
+#include "RangeGroup.h"
 #include "CoordSystem.h"
 #include "RangeValidation.h"
 
@@ -16,10 +16,10 @@
 
 CCoordSystemGeneralPage::CCoordSystemGeneralPage()
     : CPropertyPage(DialogId::CoordSystemGeneral, StringId::GeneralPage),
-      vertical(new CRangeGroup({StringId::VerticalTitle, StringId::TopLabel, StringId::BottomLabel, BitmapId::VerticalPicture, false}, this)),
-      horizontal(new CRangeGroup({StringId::HorizontalTitle, StringId::LeftLabel, StringId::RightLabel, BitmapId::HorizontalPicture,
+      vertical(new RangeGroup({StringId::VerticalTitle, StringId::TopLabel, StringId::BottomLabel, BitmapId::VerticalPicture, false}, this)),
+      horizontal(new RangeGroup({StringId::HorizontalTitle, StringId::LeftLabel, StringId::RightLabel, BitmapId::HorizontalPicture,
                                                false}, this)),
-      precision(new CPrecisionList(this)),
+      precision(new PrecisionBox(this)),
       importButton(new QPushButton(AppText(StringId::ImportSettings), this))
 {
     RegisterControl(vertical->first, 1060);
@@ -79,7 +79,7 @@ bool CCoordSystemGeneralPage::OnKillActive()
     RangeValidation::Refusal refusal = RangeValidation::CheckRange(precision->currentIndex(), horizontal->FirstText().c_str(),
                                                    horizontal->SecondText().c_str(),
                                                    RangeValidation::Limit::CoordinateEdges);
-    const CRangeGroup* group = horizontal;
+    const RangeGroup* group = horizontal;
     if (!refusal) {
         refusal = RangeValidation::CheckVerticalEdges(vertical->FirstText().c_str(), vertical->SecondText().c_str());
         group = vertical;

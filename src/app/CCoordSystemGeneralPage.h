@@ -4,8 +4,8 @@
 
 class CCoordSystemAdvancedPage;
 class CoordSystem;
-class CPrecisionList;
-class CRangeGroup;
+class PrecisionBox;
+class RangeGroup;
 class QPushButton;
 
 // The General page of the coordinate-system sheet: the visible window's
@@ -30,8 +30,8 @@ public:
 private:
     void OnImport();
 
-    CRangeGroup* vertical;
-    CRangeGroup* horizontal;
-    CPrecisionList* precision;
+    RangeGroup* vertical;
+    RangeGroup* horizontal;
+    PrecisionBox* precision;
     QPushButton* importButton;
 };

@@ -2,10 +2,10 @@
 
 #include "AppText.h"
 #include "CGraphPropsGeneralPage.h"
-#include "CPrecisionList.h"
-#include "CRangeGroup.h"
+#include "PrecisionBox.h"
+#include "RangeGroup.h"
 #include "CoordSystem.h"
-#include "PrecisionList.h"
+#include "PrecisionSteps.h"
 #include "RangeValidation.h"
 
 #include <QBoxLayout>
@@ -50,9 +50,9 @@ CGraphPropsAdvancedPage::CGraphPropsAdvancedPage(CGraphPropsGeneralPage& general
       useAdvanced(new QCheckBox(AppText(StringId::UseAdvanced), this)),
       kindText(new QLabel(this)),
       argumentText(new QLabel(this)),
-      range(new CRangeGroup({StringId::ArgumentRangeTitle, StringId::From, StringId::To, std::nullopt, false}, this)),
+      range(new RangeGroup({StringId::ArgumentRangeTitle, StringId::From, StringId::To, std::nullopt, false}, this)),
       precisionGroup(new QGroupBox(AppText(StringId::GraphPrecisionTitle), this)),
-      precision(new CPrecisionList(precisionGroup))
+      precision(new PrecisionBox(precisionGroup))
 {
     RegisterControl(useAdvanced, 1167);
     RegisterControl(kindText, 1168);

@@ -5,8 +5,8 @@
 
 class CGraphPropsGeneralPage;
 class CoordSystem;
-class CPrecisionList;
-class CRangeGroup;
+class PrecisionBox;
+class RangeGroup;
 class GraphItem;
 class QCheckBox;
 class QGroupBox;
@@ -38,7 +38,7 @@ private:
     QCheckBox* useAdvanced;
     QLabel* kindText;
     QLabel* argumentText;
-    CRangeGroup* range;
+    RangeGroup* range;
     QGroupBox* precisionGroup;
-    CPrecisionList* precision;
+    PrecisionBox* precision;
 };

@@ -2,14 +2,14 @@
 
 #include "AppSettings.h"
 #include "CCoordSystemGeneralPage.h"
-#include "CCoordSystemSheet.h"
+#include "CoordSystemSheet.h"
 #include "CCurvixDoc.h"
 #include "HistoryStepNames.h"
 #include "MessageBoxStyle.h"
 
 bool EditCoordSystem(QWidget* parent, CCurvixDoc& document)
 {
-    CCoordSystemSheet sheet(StringId::EditCoordSystemCaption, document.coordSystem, parent);
+    CoordSystemSheet sheet(StringId::EditCoordSystemCaption, document.coordSystem, parent);
     if (sheet.DoModal() != IDOK)
         return false;
     DocumentState before = document.CaptureState();
@@ -20,7 +20,7 @@ bool EditCoordSystem(QWidget* parent, CCurvixDoc& document)
 
 bool EditDefaultCoordSystem(QWidget* parent, AppSettings& settings, const CoordSystem& current)
 {
-    CCoordSystemSheet sheet(StringId::EditDefaultCoordSystemCaption, settings.defaultCoordSystem, parent);
+    CoordSystemSheet sheet(StringId::EditDefaultCoordSystemCaption, settings.defaultCoordSystem, parent);
     sheet.generalPage->importAllowed = true;
     sheet.generalPage->importSource = &current;
     sheet.generalPage->advancedPage = sheet.advancedPage;

@@ -1,6 +1,6 @@
 #include "CliDocument.h"
 
-#include "CDocFileException.h"
+#include "DocFileException.h"
 #include "CliOutput.h"
 #include "StringTable.h"
 
@@ -29,7 +29,7 @@ int CliDocument::Open()
 {
     try {
         doc.OnOpenDocument(operands.front());
-    } catch (const CDocFileException& error) {
+    } catch (const DocFileException& error) {
         if (!error.Text().empty())
             std::fprintf(stderr, "%s\n", CliOutput::OneLine(error.Text()).c_str());
         return 3;

@@ -1,6 +1,6 @@
 #include "ConvertCommand.h"
 
-#include "CDocFileException.h"
+#include "DocFileException.h"
 #include "CliDocument.h"
 #include "CliOutput.h"
 
@@ -21,7 +21,7 @@ int RunConvertCommand(std::span<char* const> args)
         return status;
     try {
         file.Document().OnSaveDocument(file.Operands()[1]);
-    } catch (const CDocFileException& error) {
+    } catch (const DocFileException& error) {
         std::fprintf(stderr, "%s\n", CliOutput::OneLine(error.Text()).c_str());
         return 3;
     }

@@ -1,6 +1,6 @@
 #include "RangeOptions.h"
 
-#include "PrecisionList.h"
+#include "PrecisionSteps.h"
 
 #include <cstdlib>
 

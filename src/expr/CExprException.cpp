@@ -7,22 +7,22 @@
 #include <cstring>
 
 CExprException::CExprException(int code, const char* arg)
-    : m_nCode(code)
+    : m_code(code)
 {
-    std::snprintf(m_szArg, sizeof m_szArg, "%.255s", arg ? arg : "");
+    std::snprintf(m_argument, sizeof m_argument, "%.255s", arg ? arg : "");
 }
 
 bool CExprException::GetErrorMessage(char* buffer, unsigned maxChars,
                                      unsigned* helpContext) const
 {
-    const bool hasArg = m_szArg[0] != '\0';
-    const char* loaded = LoadAppStringNumber(static_cast<unsigned>(m_nCode + (hasArg ? 1000 : 0)));
+    const bool hasArg = m_argument[0] != '\0';
+    const char* loaded = LoadAppStringNumber(static_cast<unsigned>(m_code + (hasArg ? 1000 : 0)));
     if (!loaded)
         return false;
     char text[MAX_EXPR_TEXT + 1];
     std::snprintf(text, sizeof text, "%.255s", loaded);
 
-    if (std::strlen(m_szArg) + std::strlen(text) + 6 > maxChars)
+    if (std::strlen(m_argument) + std::strlen(text) + 6 > maxChars)
         return false;
     if (helpContext)
         *helpContext = 0;
@@ -31,7 +31,7 @@ bool CExprException::GetErrorMessage(char* buffer, unsigned maxChars,
     const char* slot = hasArg ? std::strstr(text, "%s") : nullptr;
     if (slot) {
         std::snprintf(buffer, maxChars, "%.*s%s%s", static_cast<int>(slot - text), text,
-                      m_szArg, slot + 2);
+                      m_argument, slot + 2);
     } else {
         std::snprintf(buffer, maxChars, "%s", text);
     }

@@ -15,8 +15,8 @@ public:
     bool GetErrorMessage(char* buffer, unsigned maxChars,
                          unsigned* helpContext = nullptr) const override;
 
-    int Code() const { return m_nCode; }
-    const char* Argument() const { return m_szArg; }
+    int Code() const { return m_code; }
+    const char* Argument() const { return m_argument; }
 
     // Where in the compiled text the error was found, as a byte offset; -1
     // when it is not known (errors thrown while evaluating). Extra data for
@@ -29,8 +29,8 @@ public:
     void AddOffset(size_t offset) { m_position = (m_position < 0 ? 0 : m_position) + static_cast<int>(offset); }
 
 private:
-    int m_nCode;
-    char m_szArg[256];  // cut to 255 characters
+    int m_code;
+    char m_argument[256];  // cut to 255 characters
     int m_position = -1;
 };
 

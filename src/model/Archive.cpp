@@ -1,6 +1,6 @@
 #include "Archive.h"
 
-#include "CDocFileException.h"
+#include "DocFileException.h"
 
 #include <algorithm>
 #include <bit>
@@ -140,5 +140,5 @@ std::string Archive::ReadString()
 
 void Archive::Fail() const
 {
-    throw CDocFileException::Damaged(path);
+    throw DocFileException::Damaged(path);
 }

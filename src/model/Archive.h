@@ -10,7 +10,7 @@
 // A byte buffer with the little-endian encodings of document files. A storing
 // archive appends to its buffer; a loading archive reads its buffer from the
 // start, and any read past the end, or any value the reader refuses, throws
-// CDocFileException::Damaged naming the archive's file.
+// DocFileException::Damaged naming the archive's file.
 class Archive {
 public:
     // A storing archive with an empty buffer.
@@ -51,7 +51,7 @@ public:
     // characters are narrowed: those without a single-byte form become '?'.
     std::string ReadString();
 
-    // Throws CDocFileException::Damaged for this archive's file.
+    // Throws DocFileException::Damaged for this archive's file.
     [[noreturn]] void Fail() const;
 
 private:

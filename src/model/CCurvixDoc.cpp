@@ -2,7 +2,7 @@
 
 #include "AppSettings.h"
 #include "Archive.h"
-#include "CDocFileException.h"
+#include "DocFileException.h"
 #include "DocView.h"
 #include "DocumentFormat.h"
 #include "FileBytes.h"
@@ -98,7 +98,7 @@ void CCurvixDoc::OnOpenDocument(const std::string& path)
         TakeContents(read);
         history.Clear();
     } catch (const std::bad_alloc&) {
-        throw CDocFileException::OutOfMemory(path);
+        throw DocFileException::OutOfMemory(path);
     }
     SetModifiedFlag(false);
 }
@@ -108,7 +108,7 @@ void CCurvixDoc::ReadFile(const std::string& path)
     std::vector<std::uint8_t> bytes;
     const std::string failure = FileBytes::Read(path, bytes);
     if (!failure.empty())
-        throw CDocFileException(CDocFileException::Cause::SystemError, failure);
+        throw DocFileException(DocFileException::Cause::SystemError, failure);
     Archive archive(std::move(bytes), path);
     Serialize(archive);
 }
@@ -131,7 +131,7 @@ void CCurvixDoc::OnSaveDocument(const std::string& path)
     Serialize(archive);
     const std::string failure = FileBytes::WriteReplacing(path, archive.Bytes());
     if (!failure.empty())
-        throw CDocFileException(CDocFileException::Cause::SystemError, failure);
+        throw DocFileException(DocFileException::Cause::SystemError, failure);
     SetModifiedFlag(false);
 }
 

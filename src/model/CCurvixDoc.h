@@ -79,11 +79,11 @@ public:
     bool OnNewDocument();
     // Reads the file into a document of its own and, once the whole file
     // was read, takes its contents over in place of the current ones. On
-    // failure (running out of memory included) throws CDocFileException and
+    // failure (running out of memory included) throws DocFileException and
     // the document, its contents and its modified flag stay as they were.
     void OnOpenDocument(const std::string& path);
     // Writes the file without ever destroying the previous one; on failure
-    // throws CDocFileException and the document stays modified.
+    // throws DocFileException and the document stays modified.
     void OnSaveDocument(const std::string& path);
     void OnCloseDocument();
 

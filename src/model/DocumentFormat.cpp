@@ -2,7 +2,7 @@
 
 #include "Archive.h"
 #include "CCurvixDoc.h"
-#include "CDocFileException.h"
+#include "DocFileException.h"
 #include "ConversionPrompt.h"
 
 #include <algorithm>
@@ -48,7 +48,7 @@ std::int32_t ReadZoom(Archive& archive)
 void AddGraph(CCurvixDoc& doc, const Archive& archive, const GraphItem& item)
 {
     if (!doc.AddGraph(item))
-        throw CDocFileException::OutOfMemory(archive.GetFilePath());
+        throw DocFileException::OutOfMemory(archive.GetFilePath());
 }
 
 }  // namespace
@@ -73,7 +73,7 @@ void DocumentFormat::Read(CCurvixDoc& doc, Archive& archive, ConversionPrompt* p
 {
     if (HasSignature(archive)) {
         if (archive.ReadDword() != kVersion)
-            throw CDocFileException::UnknownVersion(archive.GetFilePath());
+            throw DocFileException::UnknownVersion(archive.GetFilePath());
         ReadVersion2(doc, archive);
         return;
     }
@@ -85,7 +85,7 @@ void DocumentFormat::Read(CCurvixDoc& doc, Archive& archive, ConversionPrompt* p
     if (archive.Remaining() != 0)
         archive.Fail();
     if (!prompt || !prompt->AskToConvert())
-        throw CDocFileException::UserCancelled();
+        throw DocFileException::UserCancelled();
 }
 
 void DocumentFormat::ReadVersion2(CCurvixDoc& doc, Archive& archive)

@@ -11,7 +11,7 @@ class CoordSystem;
 class DocumentFormat {
 public:
     static void Write(CCurvixDoc& doc, Archive& archive);
-    // Reads into an emptied document. Throws CDocFileException when the file
+    // Reads into an emptied document. Throws DocFileException when the file
     // is damaged, of an unknown version, when a graph finds no memory, or
     // when the user declines the conversion (prompt null counts as
     // declining); the document then holds part of the file and is to be

@@ -1,7 +1,7 @@
 #include "RangeValidation.h"
 
 #include "CoordSystem.h"
-#include "PrecisionList.h"
+#include "PrecisionSteps.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #include "AppTestSupport.h"
 #include "CExprException.h"
 #include "CExpression.h"
-#include "CGraphPropsSheet.h"
+#include "GraphPropsSheet.h"
 #include "CVariableTable.h"
 #include "CoordSystem.h"
 #include "GraphItem.h"
@@ -29,7 +29,7 @@ protected:
     std::optional<GraphItem> Run(const GraphItem& graph, std::function<void(CAdvPropertySheet&)> drive)
     {
         SheetDriver driver(std::move(drive));
-        CGraphPropsSheet sheet(graph, {true, true, cs, colors}, nullptr);
+        GraphPropsSheet sheet(graph, {true, true, cs, colors}, nullptr);
         if (sheet.DoModal() != IDOK)
             return std::nullopt;
         return sheet.Graph();
@@ -211,7 +211,7 @@ TEST_F(GraphPropsPagesTest, UseAdvancedWithoutAPrecisionKeepsTheStoredOne)
         ASSERT_TRUE(sheet.SetActivePage(1));
         EXPECT_EQ(Get<QComboBox>(sheet.GetPage(1), 1212)->currentIndex(), -1);
         Get<QCheckBox>(sheet.GetPage(1), 1167)->click();
-        EXPECT_EQ(static_cast<CGraphPropsSheet&>(sheet).Graph().advRange.precision, 800);
+        EXPECT_EQ(static_cast<GraphPropsSheet&>(sheet).Graph().advRange.precision, 800);
         PressOk(sheet);
         EXPECT_TRUE(sheet.isVisible());
     });

@@ -1,5 +1,5 @@
 #include "AppTestSupport.h"
-#include "CMessageBoxDialog.h"
+#include "MessageBoxDialog.h"
 #include "HelpRequests.h"
 #include "KeyboardInput.h"
 
@@ -45,8 +45,8 @@ TEST(MessageBoxTest, ButtonsResultsAndDefaults)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.style);
-        CMessageBoxDialog dialog(MakeRequest("Text", row.style));
-        EXPECT_EQ(CMessageBoxDialog::ButtonResults(row.style), row.buttons);
+        MessageBoxDialog dialog(MakeRequest("Text", row.style));
+        EXPECT_EQ(MessageBoxDialog::ButtonResults(row.style), row.buttons);
         ASSERT_EQ(dialog.Buttons().size(), row.buttons.size());
         for (const CImageButton* button : dialog.Buttons()) {
             EXPECT_FALSE(button->Face().isNull()) << "every button shows its bitmap";
@@ -62,7 +62,7 @@ TEST(MessageBoxTest, ButtonsResultsAndDefaults)
 
         for (int pressed : row.buttons) {
             HelpRequests::ClearSubmitted();
-            CMessageBoxDialog box(MakeRequest("Text", row.style));
+            MessageBoxDialog box(MakeRequest("Text", row.style));
             box.show();
             box.Button(pressed)->click();
             // Help asks for help and leaves the box open.
@@ -70,7 +70,7 @@ TEST(MessageBoxTest, ButtonsResultsAndDefaults)
             EXPECT_EQ(box.result(), pressed == IDHELP ? 0 : pressed);
             EXPECT_EQ(HelpRequests::Submitted().size(), pressed == IDHELP ? 1u : 0u);
         }
-        CMessageBoxDialog escaped(MakeRequest("Text", row.style));
+        MessageBoxDialog escaped(MakeRequest("Text", row.style));
         escaped.show();
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(&escaped, &escape);
@@ -87,18 +87,18 @@ TEST(MessageBoxTest, OneLineBoxIsAsWideAsItsButtonsOrCaption)
         int buttons;
     } rows[] = {{MB_OK, 1}, {MB_YESNO, 2}, {MB_YESNOCANCEL | MB_HELP, 4}};
     for (const auto& row : rows) {
-        CMessageBoxDialog dialog(MakeRequest("Hi", row.style, ""));
+        MessageBoxDialog dialog(MakeRequest("Hi", row.style, ""));
         EXPECT_EQ(dialog.width(), row.buttons * 90 + 22 - 6 + 1) << row.style;
     }
     const QString caption(60, QLatin1Char('W'));
-    CMessageBoxDialog captioned(MakeRequest("Hi", MB_OK, caption));
+    MessageBoxDialog captioned(MakeRequest("Hi", MB_OK, caption));
     EXPECT_GT(captioned.width(), QFontMetrics(captioned.font()).horizontalAdvance(caption));
 }
 
 TEST(MessageBoxTest, LongLineWrapsAtTwoThirdsOfTheWorkArea)
 {
     const int work = QGuiApplication::primaryScreen()->availableGeometry().width();
-    CMessageBoxDialog dialog(MakeRequest(QString("word ").repeated(200).trimmed(), MB_OK));
+    MessageBoxDialog dialog(MakeRequest(QString("word ").repeated(200).trimmed(), MB_OK));
     const QLabel* label = dialog.TextLabel();
     EXPECT_LE(label->width(), work * 2 / 3 + 1);
     EXPECT_GT(label->width(), work * 2 / 3 * 9 / 10);
@@ -109,7 +109,7 @@ TEST(MessageBoxTest, LongLineWrapsAtTwoThirdsOfTheWorkArea)
 
 TEST(MessageBoxTest, LinesBreakAtCrLfAndLf)
 {
-    CMessageBoxDialog dialog(MakeRequest("one\r\ntwo\nthree", MB_OK));
+    MessageBoxDialog dialog(MakeRequest("one\r\ntwo\nthree", MB_OK));
     EXPECT_EQ(dialog.TextLabel()->text(), "one\ntwo\nthree");
 }
 
@@ -149,7 +149,7 @@ TEST(MessageBoxTest, KeysPressTheFocusedButton)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.style << " tabs " << row.tabs << " key " << row.key);
-        CMessageBoxDialog box(MakeRequest("Save changes?", row.style));
+        MessageBoxDialog box(MakeRequest("Save changes?", row.style));
         box.show();
         Activate(&box);
         for (int i = 0; i < row.tabs; ++i)

@@ -4,7 +4,7 @@
 
 #include "AppTestSupport.h"
 #include "CGraphListBox.h"
-#include "CGraphPropsSheet.h"
+#include "GraphPropsSheet.h"
 #include "CReadingLine.h"
 #include "CVariableTable.h"
 #include "CoordSystem.h"
@@ -74,7 +74,7 @@ protected:
             drive(sheet, Get(&sheet, 1158), Get(&sheet, 1159), static_cast<CReadingLine*>(labels[0]->parentWidget()),
                   static_cast<CReadingLine*>(labels[1]->parentWidget()));
         });
-        CGraphPropsSheet sheet(graph, {true, true, cs, colors}, nullptr);
+        GraphPropsSheet sheet(graph, {true, true, cs, colors}, nullptr);
         if (sheet.DoModal() != IDOK)
             return std::nullopt;
         return sheet.Graph();

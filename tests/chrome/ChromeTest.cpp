@@ -1,5 +1,5 @@
-#include "CChromeBand.h"
-#include "CMenuChrome.h"
+#include "ChromeBand.h"
+#include "MenuChrome.h"
 #include "IdConversions.h"
 
 #include <QApplication>
@@ -20,11 +20,11 @@ namespace {
 struct Frame {
     Frame()
     {
-        menuBar->addMenu("&File")->addAction(CMenuChrome::CommandIcon(CommandId::FileNew), "&New");
+        menuBar->addMenu("&File")->addAction(MenuChrome::CommandIcon(CommandId::FileNew), "&New");
         for (CommandId id : {CommandId::FileNew, CommandId::ToggleGrid})
-            toolBar->addAction(CMenuChrome::CommandIcon(id), QString::number(NumberOf(id)));
+            toolBar->addAction(MenuChrome::CommandIcon(id), QString::number(NumberOf(id)));
         toolBar->actions().back()->setEnabled(false);
-        chrome = std::make_unique<CMenuChrome>(&window, menuBar, toolBar);
+        chrome = std::make_unique<MenuChrome>(&window, menuBar, toolBar);
         window.resize(600, 300);
         window.show();
     }
@@ -33,7 +33,7 @@ struct Frame {
     QMainWindow window;
     QMenuBar* menuBar = new QMenuBar;
     QToolBar* toolBar = new QToolBar;
-    std::unique_ptr<CMenuChrome> chrome;
+    std::unique_ptr<MenuChrome> chrome;
 };
 
 // How far a picture is from grey: the largest channel spread of a pixel.
@@ -59,9 +59,9 @@ TEST(ChromeTest, CommandIconsExistForTheToolbarAndTheStrip)
                          ZoomInX, ZoomOutX, ZoomInY, ZoomOutY, ToggleGrid, ToggleCursorPosition, Settings,
                          HelpFinder, ContextHelp, WebPage, Tangent, Integral, DefaultCoordSystem,
                          EditCoordSystem, AddGraph, RemoveGraph, GraphProperties}) {
-        EXPECT_EQ(CMenuChrome::CommandIcon(id).availableSizes(), QList<QSize>{QSize(16, 15)}) << NumberOf(id);
+        EXPECT_EQ(MenuChrome::CommandIcon(id).availableSizes(), QList<QSize>{QSize(16, 15)}) << NumberOf(id);
     }
-    EXPECT_TRUE(CMenuChrome::CommandIcon(AppExit).isNull()) << "Exit has no picture";
+    EXPECT_TRUE(MenuChrome::CommandIcon(AppExit).isNull()) << "Exit has no picture";
 }
 
 TEST(ChromeTest, DisabledButtonsAreGreyedOrInColour)

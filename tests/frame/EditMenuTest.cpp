@@ -5,7 +5,7 @@
 #include "AppTestSupport.h"
 #include "CCurvixView.h"
 #include "CExportPictureDlg.h"
-#include "CGraphChoiceDlg.h"
+#include "GraphChoiceDialog.h"
 #include "CImageButton.h"
 #include "CMainFrame.h"
 #include "FrameContextMenus.h"
@@ -30,9 +30,9 @@ using EditMenu = FrameTest;
 struct ConfirmRemoval {
     ConfirmRemoval()
     {
-        CGraphChoiceDlg::SetTestDriver([](CGraphChoiceDlg& dialog) { dialog.ActionButton().click(); });
+        GraphChoiceDialog::SetTestDriver([](GraphChoiceDialog& dialog) { dialog.ActionButton().click(); });
     }
-    ~ConfirmRemoval() { CGraphChoiceDlg::SetTestDriver({}); }
+    ~ConfirmRemoval() { GraphChoiceDialog::SetTestDriver({}); }
 };
 
 void Click(CMainFrame& frame, int control)
@@ -144,7 +144,7 @@ TEST_F(EditMenu, DeleteInTheListRemovesTheSelectedGraphAfterConfirmation)
     } rows[] = {{false, {"x+0", "x+1", "x+2"}}, {true, {"x+0", "x+2"}}};
     for (const auto& row : rows) {
         int preselected = -1;
-        CGraphChoiceDlg::SetTestDriver([&](CGraphChoiceDlg& dialog) {
+        GraphChoiceDialog::SetTestDriver([&](GraphChoiceDialog& dialog) {
             preselected = dialog.List().CurSel();
             if (row.confirm)
                 dialog.ActionButton().click();
@@ -155,7 +155,7 @@ TEST_F(EditMenu, DeleteInTheListRemovesTheSelectedGraphAfterConfirmation)
         list.setFocus();
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
         QApplication::sendEvent(&list, &press);
-        CGraphChoiceDlg::SetTestDriver({});
+        GraphChoiceDialog::SetTestDriver({});
         EXPECT_EQ(preselected, 1);
         std::vector<std::string> left;
         for (GraphItem* graph = Doc().GetFirstGraph(); graph; graph = Doc().GetNextGraph())

@@ -1,6 +1,6 @@
 #include "AppTestSupport.h"
 #include "CCurvixView.h"
-#include "CGraphChoiceDlg.h"
+#include "GraphChoiceDialog.h"
 #include "CMainFrame.h"
 #include "FrameTestSupport.h"
 #include "KeyboardInput.h"
@@ -149,7 +149,7 @@ TEST_F(FrameTest, MenuDialogsRemoveAndEdit)
         SCOPED_TRACE(testing::Message() << row.command << " row " << row.row << " button " << row.button);
         ASSERT_TRUE(Start());
         AddGraphs(3);
-        CGraphChoiceDlg::SetTestDriver([&row](CGraphChoiceDlg& dialog) {
+        GraphChoiceDialog::SetTestDriver([&row](GraphChoiceDialog& dialog) {
             Activate(&dialog);
             EXPECT_EQ(QApplication::focusWidget(), &dialog.List());
             dialog.List().SetCurSel(row.row);
@@ -163,7 +163,7 @@ TEST_F(FrameTest, MenuDialogsRemoveAndEdit)
             PressOk(sheet);
         });
         Frame().ExecuteCommand(row.command);
-        CGraphChoiceDlg::SetTestDriver({});
+        GraphChoiceDialog::SetTestDriver({});
         std::vector<std::string> expressions;
         for (GraphItem* graph = Doc().GetFirstGraph(); graph; graph = Doc().GetNextGraph())
             expressions.push_back(graph->expression);

@@ -35,7 +35,7 @@ TEST(Archive, StringForms)
         Archive archive(bytes, "/docs/a.cvx");
         try {
             EXPECT_EQ(archive.ReadString(), text ? text : "<damaged>") << bytes.size() << " bytes";
-        } catch (const CDocFileException& error) {
+        } catch (const DocFileException& error) {
             EXPECT_FALSE(text) << bytes.size() << " bytes";
             EXPECT_EQ(error.GetCause(), Cause::Damaged);
             EXPECT_EQ(error.Text(),

@@ -194,10 +194,10 @@ TEST_F(DocumentFile, SaveIsAtomic)
 {
     std::filesystem::create_directories(folder / "busy" / "inside");  // a file cannot replace a folder
     doc.SetModifiedFlag();
-    EXPECT_THROW(doc.OnSaveDocument(File("busy")), CDocFileException);
+    EXPECT_THROW(doc.OnSaveDocument(File("busy")), DocFileException);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_TRUE(std::filesystem::is_directory(folder / "busy" / "inside"));
-    EXPECT_THROW(doc.OnSaveDocument(File("no/such/folder.cvx")), CDocFileException);
+    EXPECT_THROW(doc.OnSaveDocument(File("no/such/folder.cvx")), DocFileException);
 
     FileBytes::WriteReplacing(File("doc.cvx"), Bytes(1000, 0xAA));
     FileBytes::WriteReplacing(File("doc.cvx.tmp0"), Bytes{1});  // a name in the way

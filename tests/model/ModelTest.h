@@ -4,7 +4,7 @@
 #include "AppSettings.h"
 #include "Archive.h"
 #include "CCurvixDoc.h"
-#include "CDocFileException.h"
+#include "DocFileException.h"
 #include "ConversionPrompt.h"
 #include "FileBytes.h"
 #include "MemorySettingsBackend.h"
@@ -17,7 +17,7 @@
 #include <vector>
 
 using Bytes = std::vector<std::uint8_t>;
-using Cause = CDocFileException::Cause;
+using Cause = DocFileException::Cause;
 
 inline GraphItem MakeGraph(GraphKind kind, const char* expression, const char* expression2 = "")
 {
@@ -59,15 +59,15 @@ protected:
     std::string File(const char* name) const { return (folder / name).string(); }
 
     // Opens the file, or bytes as doc.cvx, and returns the error, if any.
-    std::optional<CDocFileException> Open(const std::string& path)
+    std::optional<DocFileException> Open(const std::string& path)
     {
         try {
             return doc.OnOpenDocument(path), std::nullopt;
-        } catch (const CDocFileException& error) {
+        } catch (const DocFileException& error) {
             return error;
         }
     }
-    std::optional<CDocFileException> OpenBytes(const Bytes& bytes)
+    std::optional<DocFileException> OpenBytes(const Bytes& bytes)
     {
         EXPECT_EQ(FileBytes::WriteReplacing(File("doc.cvx"), bytes), "");
         return Open(File("doc.cvx"));

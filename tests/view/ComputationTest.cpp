@@ -194,7 +194,7 @@ TEST(GraphSlotsTest, RefusesTheFirstGraphPastTheSampleBudget)
     const GraphItem wide = graph(KindPolar, {0, 60000, 3200});  // 192,000,001 samples
     const std::string longest(255, '1');
     const std::string tooLong(256, '1');
-    const auto TooLarge = [](int graph) { return GraphSlots::Refusal{graph, StringId::CoordSystemTooLarge}; };
+    const auto TooLarge = [](int refused) { return GraphSlots::Refusal{refused, StringId::CoordSystemTooLarge}; };
     const struct {
         const char* what;
         std::list<GraphItem> graphs;

@@ -7,7 +7,7 @@
 #include "CCurvixDoc.h"
 #include "GraphComputation.h"
 #include "CGraphListBox.h"
-#include "CGraphPropsSheet.h"
+#include "GraphPropsSheet.h"
 #include "CImageButton.h"
 #include "CPropertyPage.h"
 #include "CRemoveGraphDlg.h"
@@ -186,7 +186,7 @@ void CGraphDataForm::OnAddGraph()
     const bool canBeShown = doc.CanShowAnotherGraph();
     GraphItem graph;
     graph.color = GraphPalette::ForNewGraph(doc);
-    CGraphPropsSheet sheet(graph, {true, canBeShown, doc.coordSystem, settings.customColors}, this);
+    GraphPropsSheet sheet(graph, {true, canBeShown, doc.coordSystem, settings.customColors}, this);
     sheet.RefuseDuplicates([this](const GraphItem& candidate) { return IsDuplicate(candidate, nullptr); });
     if (sheet.DoModal() != IDOK)
         return;
@@ -260,7 +260,7 @@ void CGraphDataForm::RunPropertiesSheet(int index)
 {
     GraphItem* stored = list->ItemGraph(index);
     const bool canBeShown = stored->hidden ? doc.CanShowAnotherGraph() : true;
-    CGraphPropsSheet sheet(*stored, {false, canBeShown, doc.coordSystem, settings.customColors}, this);
+    GraphPropsSheet sheet(*stored, {false, canBeShown, doc.coordSystem, settings.customColors}, this);
     sheet.RefuseDuplicates([this, stored](const GraphItem& graph) { return IsDuplicate(graph, stored); });
     if (sheet.DoModal() != IDOK)
         return;

@@ -9,7 +9,7 @@
 #include "GraphComputation.h"
 #include "CGraphDataForm.h"
 #include "CGraphListBox.h"
-#include "CMenuChrome.h"
+#include "MenuChrome.h"
 #include "CPropertyPage.h"
 #include "CSplashWindow.h"
 #include "CoordSystemFlows.h"
@@ -113,7 +113,7 @@ void CMainFrame::CreateBars()
     setStatusBar(status);
     QMenuBar* menus = actions.CreateMenuBar(this);
     toolBar = actions.CreateToolBar(this);
-    chrome = std::make_unique<CMenuChrome>(this, menus, toolBar);
+    chrome = std::make_unique<MenuChrome>(this, menus, toolBar);
     chrome->SetDrawDisabledButtonsInColor(settings.DrawDisabledButtonsInColor);
     chrome->SetWatermark(settings.UseWatermarkBitmap);
     chrome->SetOneLine(settings.OneLineCoolbar);

@@ -14,7 +14,7 @@ class CCurvixDoc;
 class GraphComputation;
 class CCurvixView;
 class CGraphDataForm;
-class CMenuChrome;
+class MenuChrome;
 class DocumentRecovery;
 class FrameContextMenus;
 class FrameEditCommands;
@@ -133,7 +133,7 @@ private:
     CCurvixView* view = nullptr;
     FrameStatusBar* status = nullptr;
     QToolBar* toolBar = nullptr;
-    std::unique_ptr<CMenuChrome> chrome;
+    std::unique_ptr<MenuChrome> chrome;
     std::unique_ptr<DocumentRecovery> recovery;
     std::unique_ptr<FrameEditCommands> editCommands;
     FrameContextMenus* contextMenus = nullptr;

@@ -1,7 +1,7 @@
 #include "CRemoveGraphDlg.h"
 
 CRemoveGraphDlg::CRemoveGraphDlg(CCurvixDoc& doc, QWidget* parent)
-    : CGraphChoiceDlg(doc, {DialogId::RemoveGraph, StringId::RemoveGraphCaption, StringId::RemoveGraphPrompt, 1211, 1217,
+    : GraphChoiceDialog(doc, {DialogId::RemoveGraph, StringId::RemoveGraphCaption, StringId::RemoveGraphPrompt, 1211, 1217,
                              StringId::RemoveAction, BitmapId::RemoveButton}, parent)
 {
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CGraphChoiceDlg.h"
+#include "GraphChoiceDialog.h"
 
 // "Remove graph": picks the graph that the list pane then removes.
-class CRemoveGraphDlg : public CGraphChoiceDlg {
+class CRemoveGraphDlg : public GraphChoiceDialog {
 public:
     CRemoveGraphDlg(CCurvixDoc& doc, QWidget* parent);
 };

@@ -3,7 +3,7 @@
 #include "CGraphListBox.h"
 
 CSelectGraphDlg::CSelectGraphDlg(CCurvixDoc& doc, QWidget* parent)
-    : CGraphChoiceDlg(doc, {DialogId::SelectGraph, StringId::SelectGraphCaption, StringId::SelectGraphPrompt, 1210, 1192,
+    : GraphChoiceDialog(doc, {DialogId::SelectGraph, StringId::SelectGraphCaption, StringId::SelectGraphPrompt, 1210, 1192,
                              StringId::PropertiesAction, BitmapId::PropertiesButton}, parent)
 {
     connect(&List(), &QListWidget::itemDoubleClicked, this, [this] { OnAction(); });

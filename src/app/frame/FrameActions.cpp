@@ -1,7 +1,7 @@
 #include "FrameActions.h"
 
 #include "AppText.h"
-#include "CMenuChrome.h"
+#include "MenuChrome.h"
 #include "FrameCommands.h"
 #include "IdConversions.h"
 #include "KeypadKeys.h"
@@ -38,7 +38,7 @@ QAction* FrameActions::CreateAction(QWidget& owner, CommandId id, std::optional<
     action->setShortcutContext(Qt::WindowShortcut);
     action->setCheckable(checkable);
     action->setData(NumberOf(id));
-    action->setIcon(CMenuChrome::CommandIcon(id));
+    action->setIcon(MenuChrome::CommandIcon(id));
     QObject::connect(action, &QAction::triggered, &owner, [this, id] { run(id); });
     // Commands without a menu item still answer their keys.
     owner.addAction(action);

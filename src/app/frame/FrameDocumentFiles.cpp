@@ -4,7 +4,7 @@
 #include "AppText.h"
 #include "CCurvixApp.h"
 #include "CCurvixDoc.h"
-#include "CDocFileException.h"
+#include "DocFileException.h"
 #include "MessageBoxStyle.h"
 
 #include <QFileDialog>
@@ -26,9 +26,9 @@ QString DocStringField(int field)
     return AppText(StringId::DocumentTypes).split(QLatin1Char('\n')).value(field);
 }
 
-void ReportFailure(QWidget* owner, const CDocFileException& error)
+void ReportFailure(QWidget* owner, const DocFileException& error)
 {
-    if (error.GetCause() != CDocFileException::Cause::UserCancelled)
+    if (error.GetCause() != DocFileException::Cause::UserCancelled)
         AppMessageBox::Show(owner, QString::fromStdString(error.Text()), StringId::ErrorCaption, MB_ICONEXCLAMATION);
 }
 
@@ -67,7 +67,7 @@ bool FrameDocumentFiles::RestoreCopy(const QString& copyPath)
 {
     try {
         doc.OnOpenDocument(copyPath.toStdString());
-    } catch (const CDocFileException& error) {
+    } catch (const DocFileException& error) {
         ReportFailure(&owner, error);
         return false;
     }
@@ -88,7 +88,7 @@ bool FrameDocumentFiles::OpenPath(const QString& target)
         return false;
     try {
         doc.OnOpenDocument(target.toStdString());
-    } catch (const CDocFileException& error) {
+    } catch (const DocFileException& error) {
         // The document, its file name and its modified flag stay as they were.
         ReportFailure(&owner, error);
         recent.Remove(target);
@@ -122,7 +122,7 @@ bool FrameDocumentFiles::SaveTo(const QString& target)
 {
     try {
         doc.OnSaveDocument(target.toStdString());
-    } catch (const CDocFileException& error) {
+    } catch (const DocFileException& error) {
         ReportFailure(&owner, error);
         return false;
     }

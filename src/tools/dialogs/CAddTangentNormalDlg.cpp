@@ -7,7 +7,7 @@
 #include "CCurvixDoc.h"
 #include "GraphComputation.h"
 #include "CGraphListBox.h"
-#include "CGraphPropsSheet.h"
+#include "GraphPropsSheet.h"
 #include "CImageButton.h"
 #include "FieldFocus.h"
 #include "GraphPalette.h"
@@ -212,7 +212,7 @@ void CAddTangentNormalDlg::OnAddToList()
     graph.kind = line.vertical ? KindXofY : KindYofX;
     graph.expression = line.equation;
     graph.color = GraphPalette::ForNewGraph(doc);
-    CGraphPropsSheet sheet(graph, {true, doc.CanShowAnotherGraph(), doc.coordSystem, settings.customColors}, this);
+    GraphPropsSheet sheet(graph, {true, doc.CanShowAnotherGraph(), doc.coordSystem, settings.customColors}, this);
     sheet.RefuseDuplicates([this](const GraphItem& candidate) { return IsDuplicate(candidate); });
     if (sheet.DoModal() != IDOK)
         return;

@@ -7,14 +7,14 @@
 #include "CCurvixDoc.h"
 #include "CImageButton.h"
 #include "CIntegralSelGraphPage.h"
-#include "CPrecisionList.h"
+#include "PrecisionBox.h"
 #include "CVariableTable.h"
 #include "FieldFocus.h"
 #include "IntegralBounds.h"
 #include "IntegralChecks.h"
 #include "IntegralEvent.h"
 #include "MessageBoxStyle.h"
-#include "PrecisionList.h"
+#include "PrecisionSteps.h"
 #include "RoundToDecimals.h"
 #include "StringTable.h"
 
@@ -59,7 +59,7 @@ CIntegralCalcResultsPage::CIntegralCalcResultsPage(CIntegralSelGraphPage& select
       fromEdit(new QLineEdit(this)),
       toEdit(new QLineEdit(this)),
       piBox(new QCheckBox(AppText(StringId::TimesPiKey), this)),
-      precisionList(new CPrecisionList(this)),
+      precisionList(new PrecisionBox(this)),
       integralRadio(new QRadioButton(AppText(StringId::IntegralChoice), this)),
       areaRadio(new QRadioButton(AppText(StringId::AreaChoice), this)),
       calculateButton(new CImageButton(AppText(StringId::Calculate), this)),

@@ -10,7 +10,7 @@ class CAdvPropertySheet;
 class CCurvixDoc;
 class CImageButton;
 class CIntegralSelGraphPage;
-class CPrecisionList;
+class PrecisionBox;
 class IntegralEvent;
 struct IntegralBounds;
 class QCheckBox;
@@ -75,7 +75,7 @@ private:
     QLineEdit* fromEdit;
     QLineEdit* toEdit;
     QCheckBox* piBox;
-    CPrecisionList* precisionList;
+    PrecisionBox* precisionList;
     QRadioButton* integralRadio;
     QRadioButton* areaRadio;
     CImageButton* calculateButton;

@@ -1,4 +1,4 @@
-#include "CChromeBand.h"
+#include "ChromeBand.h"
 
 #include "AppText.h"
 
@@ -7,7 +7,7 @@
 #include <QMenu>
 #include <QPainter>
 
-CChromeBand::CChromeBand(QWidget* menuBar, QWidget* toolBar, QWidget* parent)
+ChromeBand::ChromeBand(QWidget* menuBar, QWidget* toolBar, QWidget* parent)
     : QWidget(parent), layout(new QBoxLayout(QBoxLayout::LeftToRight, this))
 {
     setObjectName(QStringLiteral("chromeBand"));
@@ -18,23 +18,23 @@ CChromeBand::CChromeBand(QWidget* menuBar, QWidget* toolBar, QWidget* parent)
     layout->addStretch(1);
 }
 
-void CChromeBand::SetOneLine(bool oneLine)
+void ChromeBand::SetOneLine(bool oneLine)
 {
     layout->setDirection(oneLine ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
 }
 
-bool CChromeBand::IsOneLine() const
+bool ChromeBand::IsOneLine() const
 {
     return layout->direction() == QBoxLayout::LeftToRight;
 }
 
-void CChromeBand::SetWatermark(const QPixmap& picture)
+void ChromeBand::SetWatermark(const QPixmap& picture)
 {
     watermark = picture;
     update();
 }
 
-void CChromeBand::paintEvent(QPaintEvent*)
+void ChromeBand::paintEvent(QPaintEvent*)
 {
     if (watermark.isNull())
         return;
@@ -42,7 +42,7 @@ void CChromeBand::paintEvent(QPaintEvent*)
     painter.drawTiledPixmap(rect(), watermark);
 }
 
-void CChromeBand::contextMenuEvent(QContextMenuEvent* event)
+void ChromeBand::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu menu(this);
     QAction* oneLine = menu.addAction(AppText(StringId::OneLineToolbar));

@@ -1,7 +1,7 @@
-#include "CMenuChrome.h"
+#include "MenuChrome.h"
 
 #include "AppBitmap.h"
-#include "CChromeBand.h"
+#include "ChromeBand.h"
 #include "IdConversions.h"
 
 #include <QCoreApplication>
@@ -38,7 +38,7 @@ QPalette SeeThrough(QPalette palette)
 
 }  // namespace
 
-CMenuChrome::CMenuChrome(QMainWindow* frame, QMenuBar* mainMenu, QToolBar* mainToolBar)
+MenuChrome::MenuChrome(QMainWindow* frame, QMenuBar* mainMenu, QToolBar* mainToolBar)
     : menuBar(mainMenu), toolBar(mainToolBar), menuBarPalette(mainMenu->palette()),
       toolBarPalette(mainToolBar->palette())
 {
@@ -46,7 +46,7 @@ CMenuChrome::CMenuChrome(QMainWindow* frame, QMenuBar* mainMenu, QToolBar* mainT
     mainMenu->setNativeMenuBar(false);
     mainToolBar->setMovable(false);
     mainToolBar->setIconSize(kButtonImageSize);
-    band = new CChromeBand(mainMenu, mainToolBar, frame);
+    band = new ChromeBand(mainMenu, mainToolBar, frame);
     const bool wasMenuWidget = frame->menuWidget() == mainMenu;
     frame->setMenuWidget(band);
     // Replacing the menu widget schedules the old one for deletion; the menu
@@ -57,13 +57,13 @@ CMenuChrome::CMenuChrome(QMainWindow* frame, QMenuBar* mainMenu, QToolBar* mainT
     RedrawIcons();
 }
 
-void CMenuChrome::SetDrawDisabledButtonsInColor(bool inColor)
+void MenuChrome::SetDrawDisabledButtonsInColor(bool inColor)
 {
     disabledInColor = inColor;
     RedrawIcons();
 }
 
-void CMenuChrome::SetWatermark(bool show)
+void MenuChrome::SetWatermark(bool show)
 {
     band->SetWatermark(show ? LoadAppImage(BitmapId::Watermark) : QPixmap());
     // The bars let the band's picture show through while it is there.
@@ -71,28 +71,28 @@ void CMenuChrome::SetWatermark(bool show)
     toolBar->setPalette(show ? SeeThrough(toolBarPalette) : toolBarPalette);
 }
 
-bool CMenuChrome::HasWatermark() const
+bool MenuChrome::HasWatermark() const
 {
     return band->HasWatermark();
 }
 
-void CMenuChrome::SetOneLine(bool oneLine)
+void MenuChrome::SetOneLine(bool oneLine)
 {
     band->SetOneLine(oneLine);
 }
 
-bool CMenuChrome::IsOneLine() const
+bool MenuChrome::IsOneLine() const
 {
     return band->IsOneLine();
 }
 
-QIcon CMenuChrome::CommandIcon(CommandId command)
+QIcon MenuChrome::CommandIcon(CommandId command)
 {
     const QPixmap picture = LoadAppImage(BitmapOf(command));
     return picture.isNull() ? QIcon() : QIcon(picture);
 }
 
-void CMenuChrome::RedrawIcons()
+void MenuChrome::RedrawIcons()
 {
     QList<QAction*> actions;
     CollectActions(toolBar->actions(), actions);
@@ -101,7 +101,7 @@ void CMenuChrome::RedrawIcons()
         RedrawIcon(action);
 }
 
-void CMenuChrome::RedrawIcon(QAction* action) const
+void MenuChrome::RedrawIcon(QAction* action) const
 {
     const QIcon icon = action->icon();
     if (icon.isNull())

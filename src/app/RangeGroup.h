@@ -8,13 +8,13 @@
 
 #include <string>
 
-class CPrecisionList;
+class PrecisionBox;
 class QCheckBox;
 class QLineEdit;
 
 // A group of two number fields (a range or a pair of edges), their "* PI"
 // box, optionally a precision list, and an illustration beside them.
-class CRangeGroup : public QGroupBox {
+class RangeGroup : public QGroupBox {
 public:
     struct Layout {
         StringId titleId;
@@ -24,7 +24,7 @@ public:
         bool withPrecision;
     };
 
-    CRangeGroup(const Layout& layout, QWidget* parent);
+    RangeGroup(const Layout& layout, QWidget* parent);
 
     // Shows two numbers with "%g" and the box's state.
     void SetValues(double first, double second, bool timesPi);
@@ -38,5 +38,5 @@ public:
     QLineEdit* first;
     QLineEdit* second;
     QCheckBox* timesPi;
-    CPrecisionList* precision = nullptr;
+    PrecisionBox* precision = nullptr;
 };

@@ -1,4 +1,4 @@
-#include "PrecisionList.h"
+#include "PrecisionSteps.h"
 
 std::int32_t PrecisionFromIndex(int index)
 {

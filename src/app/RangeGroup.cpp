@@ -1,8 +1,8 @@
-#include "CRangeGroup.h"
+#include "RangeGroup.h"
 
 #include "AppBitmap.h"
 #include "AppText.h"
-#include "CPrecisionList.h"
+#include "PrecisionBox.h"
 #include "RangeValidation.h"
 
 #include <QCheckBox>
@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-CRangeGroup::CRangeGroup(const Layout& layout, QWidget* parent)
+RangeGroup::RangeGroup(const Layout& layout, QWidget* parent)
     : QGroupBox(AppText(layout.titleId), parent),
       first(new QLineEdit(this)),
       second(new QLineEdit(this)),
@@ -23,7 +23,7 @@ CRangeGroup::CRangeGroup(const Layout& layout, QWidget* parent)
     grid->addWidget(second, 1, 1);
     grid->addWidget(timesPi, 2, 1);
     if (layout.withPrecision) {
-        precision = new CPrecisionList(this);
+        precision = new PrecisionBox(this);
         grid->addWidget(new QLabel(AppText(StringId::RangePrecisionLabel), this), 3, 0);
         grid->addWidget(precision, 3, 1);
     }
@@ -36,29 +36,29 @@ CRangeGroup::CRangeGroup(const Layout& layout, QWidget* parent)
     grid->setColumnStretch(1, 1);
 }
 
-void CRangeGroup::SetValues(double firstValue, double secondValue, bool piFactor)
+void RangeGroup::SetValues(double firstValue, double secondValue, bool piFactor)
 {
     first->setText(FormatNumber(firstValue));
     second->setText(FormatNumber(secondValue));
     timesPi->setChecked(piFactor);
 }
 
-std::string CRangeGroup::FirstText() const
+std::string RangeGroup::FirstText() const
 {
     return first->text().toStdString();
 }
 
-std::string CRangeGroup::SecondText() const
+std::string RangeGroup::SecondText() const
 {
     return second->text().toStdString();
 }
 
-bool CRangeGroup::TimesPi() const
+bool RangeGroup::TimesPi() const
 {
     return timesPi->isChecked();
 }
 
-QWidget* CRangeGroup::RefusedField(StringId refusal, QWidget* precisionList) const
+QWidget* RangeGroup::RefusedField(StringId refusal, QWidget* precisionList) const
 {
     if (refusal == StringId::NoPrecision)
         return precisionList;

@@ -7,7 +7,7 @@
 // A document file that could not be read or written. The caller shows the
 // message with the caption "Error" (string 102), except when the user
 // declined the load: then there is no message and nothing more is shown.
-class CDocFileException : public CException {
+class DocFileException : public CException {
 public:
     enum class Cause {
         UserCancelled,   // the user declined; no message
@@ -16,13 +16,13 @@ public:
         SystemError,     // a failed read or write, naming the file and the reason
     };
 
-    CDocFileException(Cause cause, std::string message);
+    DocFileException(Cause cause, std::string message);
 
-    static CDocFileException UserCancelled();
-    static CDocFileException Damaged(const std::string& path);
-    static CDocFileException UnknownVersion(const std::string& path);
+    static DocFileException UserCancelled();
+    static DocFileException Damaged(const std::string& path);
+    static DocFileException UnknownVersion(const std::string& path);
     // The memory ran out while the file was read or its document built.
-    static CDocFileException OutOfMemory(const std::string& path);
+    static DocFileException OutOfMemory(const std::string& path);
 
     Cause GetCause() const { return cause; }
     // The whole message; empty when the user cancelled.

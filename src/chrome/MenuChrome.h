@@ -5,7 +5,7 @@
 #include <QIcon>
 #include <QPalette>
 
-class CChromeBand;
+class ChromeBand;
 class QAction;
 class QMainWindow;
 class QMenuBar;
@@ -21,9 +21,9 @@ class QToolBar;
 // Give the actions their icons (CommandIcon) before constructing the
 // chrome: it redraws the disabled look of every icon in the two bars when
 // constructed and when the colour setting changes.
-class CMenuChrome {
+class MenuChrome {
 public:
-    CMenuChrome(QMainWindow* frame, QMenuBar* menuBar, QToolBar* toolBar);
+    MenuChrome(QMainWindow* frame, QMenuBar* menuBar, QToolBar* toolBar);
 
     void SetDrawDisabledButtonsInColor(bool inColor);
     bool DrawsDisabledButtonsInColor() const { return disabledInColor; }
@@ -42,7 +42,7 @@ private:
 
     QMenuBar* menuBar;
     QToolBar* toolBar;
-    CChromeBand* band;
+    ChromeBand* band;
     QPalette menuBarPalette;
     QPalette toolBarPalette;
     bool disabledInColor = true;

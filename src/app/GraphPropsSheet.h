@@ -14,7 +14,7 @@ class GraphItem;
 // The sheet that adds or edits one graph: "Add new graph" or "Edit graph
 // properties", General page then Advanced page. The pages work on a copy of
 // the graph; after OK the caller takes Graph() (and checks for duplicates).
-class CGraphPropsSheet : public CAdvPropertySheet {
+class GraphPropsSheet : public CAdvPropertySheet {
 public:
     struct Setup {
         bool newGraph;
@@ -23,7 +23,7 @@ public:
         std::array<std::uint32_t, 16>& customColors;    // the colour dialog's custom colours
     };
 
-    CGraphPropsSheet(const GraphItem& graph, const Setup& setup, QWidget* parent);
+    GraphPropsSheet(const GraphItem& graph, const Setup& setup, QWidget* parent);
 
     const GraphItem& Graph() const;
     // OK is refused while isDuplicate says the graph is already in the

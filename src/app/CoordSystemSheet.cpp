@@ -1,9 +1,9 @@
-#include "CCoordSystemSheet.h"
+#include "CoordSystemSheet.h"
 
 #include "CCoordSystemAdvancedPage.h"
 #include "CCoordSystemGeneralPage.h"
 
-CCoordSystemSheet::CCoordSystemSheet(StringId captionId, const CoordSystem& cs, QWidget* parent)
+CoordSystemSheet::CoordSystemSheet(StringId captionId, const CoordSystem& cs, QWidget* parent)
     : CAdvPropertySheet(captionId, parent),
       generalPage(new CCoordSystemGeneralPage),
       advancedPage(new CCoordSystemAdvancedPage)
@@ -14,7 +14,7 @@ CCoordSystemSheet::CCoordSystemSheet(StringId captionId, const CoordSystem& cs, 
     advancedPage->LoadFrom(cs);
 }
 
-void CCoordSystemSheet::StoreTo(CoordSystem& cs) const
+void CoordSystemSheet::StoreTo(CoordSystem& cs) const
 {
     generalPage->StoreTo(cs);
     advancedPage->StoreTo(cs);

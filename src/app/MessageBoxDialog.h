@@ -12,9 +12,9 @@ class QLabel;
 // The window of one message box: an optional icon, the text and a row of up
 // to four image buttons, sized to the text. exec() returns the identifier
 // of the pressed button; closing the window returns IDCANCEL.
-class CMessageBoxDialog : public QDialog {
+class MessageBoxDialog : public QDialog {
 public:
-    explicit CMessageBoxDialog(const AppMessageBox::Request& request);
+    explicit MessageBoxDialog(const AppMessageBox::Request& request);
 
     // The results of the buttons, in the order of the row.
     static std::vector<int> ButtonResults(unsigned style);

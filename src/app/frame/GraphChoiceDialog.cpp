@@ -1,4 +1,4 @@
-#include "CGraphChoiceDlg.h"
+#include "GraphChoiceDialog.h"
 
 #include "AppText.h"
 #include "CCurvixDoc.h"
@@ -27,7 +27,7 @@ CImageButton* Button(QWidget* parent, StringId captionId, int id, BitmapId bitma
 
 }  // namespace
 
-CGraphChoiceDlg::CGraphChoiceDlg(CCurvixDoc& doc, const Layout& layout, QWidget* parent)
+GraphChoiceDialog::GraphChoiceDialog(CCurvixDoc& doc, const Layout& layout, QWidget* parent)
     : QDialog(parent), helpId(HelpContext::OfDialog(layout.dialogId))
 {
     setWindowTitle(AppText(layout.captionId));
@@ -58,17 +58,17 @@ CGraphChoiceDlg::CGraphChoiceDlg(CCurvixDoc& doc, const Layout& layout, QWidget*
     FocusField(list);
 }
 
-int CGraphChoiceDlg::DoModal()
+int GraphChoiceDialog::DoModal()
 {
-    return DrivenModal<CGraphChoiceDlg>::Run(*this);
+    return DrivenModal<GraphChoiceDialog>::Run(*this);
 }
 
-void CGraphChoiceDlg::SetTestDriver(TestDriver driver)
+void GraphChoiceDialog::SetTestDriver(TestDriver driver)
 {
-    DrivenModal<CGraphChoiceDlg>::SetDriver(std::move(driver));
+    DrivenModal<GraphChoiceDialog>::SetDriver(std::move(driver));
 }
 
-void CGraphChoiceDlg::OnAction()
+void GraphChoiceDialog::OnAction()
 {
     const int row = list->CurSel();
     if (row < 0)
@@ -77,12 +77,12 @@ void CGraphChoiceDlg::OnAction()
     accept();
 }
 
-void CGraphChoiceDlg::Preselect(int row)
+void GraphChoiceDialog::Preselect(int row)
 {
     list->SetCurSel(row);
 }
 
-void CGraphChoiceDlg::keyPressEvent(QKeyEvent* event)
+void GraphChoiceDialog::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1)
         OnHelp();
@@ -90,7 +90,7 @@ void CGraphChoiceDlg::keyPressEvent(QKeyEvent* event)
         QDialog::keyPressEvent(event);
 }
 
-void CGraphChoiceDlg::OnHelp() const
+void GraphChoiceDialog::OnHelp() const
 {
     HelpRequests::Submit({helpId, 0, false});
 }

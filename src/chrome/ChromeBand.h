@@ -8,9 +8,9 @@ class QBoxLayout;
 // The strip at the top of the main window that holds the menu bar and the
 // toolbar, either side by side on one line or the toolbar below the menu
 // bar, and that can show a watermark picture behind both.
-class CChromeBand : public QWidget {
+class ChromeBand : public QWidget {
 public:
-    CChromeBand(QWidget* menuBar, QWidget* toolBar, QWidget* parent);
+    ChromeBand(QWidget* menuBar, QWidget* toolBar, QWidget* parent);
 
     void SetOneLine(bool oneLine);
     bool IsOneLine() const;

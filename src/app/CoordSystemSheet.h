@@ -8,9 +8,9 @@ class CoordSystem;
 
 // The sheet that edits a coordinate system: General page first, Advanced
 // second, both filled from the coordinate system it is given.
-class CCoordSystemSheet : public CAdvPropertySheet {
+class CoordSystemSheet : public CAdvPropertySheet {
 public:
-    CCoordSystemSheet(StringId captionId, const CoordSystem& cs, QWidget* parent);
+    CoordSystemSheet(StringId captionId, const CoordSystem& cs, QWidget* parent);
 
     // Writes both pages into cs, General first.
     void StoreTo(CoordSystem& cs) const;

@@ -1,4 +1,4 @@
-#include "CMessageBoxDialog.h"
+#include "MessageBoxDialog.h"
 
 #include "AppText.h"
 #include "CImageButton.h"
@@ -61,7 +61,7 @@ QRect WorkArea(const QWidget* owner)
 
 }  // namespace
 
-CMessageBoxDialog::CMessageBoxDialog(const AppMessageBox::Request& request)
+MessageBoxDialog::MessageBoxDialog(const AppMessageBox::Request& request)
     : QDialog(request.owner), owner(request.owner)
 {
     closeItem = KeepsCloseItem(request.style);
@@ -84,7 +84,7 @@ CMessageBoxDialog::CMessageBoxDialog(const AppMessageBox::Request& request)
     LayOut(text, request.caption);
 }
 
-std::vector<int> CMessageBoxDialog::ButtonResults(unsigned style)
+std::vector<int> MessageBoxDialog::ButtonResults(unsigned style)
 {
     std::vector<int> set;
     switch (style & MB_TYPEMASK) {
@@ -112,19 +112,19 @@ std::vector<int> CMessageBoxDialog::ButtonResults(unsigned style)
     return set;
 }
 
-CImageButton* CMessageBoxDialog::Button(int result) const
+CImageButton* MessageBoxDialog::Button(int result) const
 {
     const auto found = std::find(results.begin(), results.end(), result);
     return found == results.end() ? nullptr : buttons[found - results.begin()];
 }
 
-void CMessageBoxDialog::CreateIcon(unsigned style)
+void MessageBoxDialog::CreateIcon(unsigned style)
 {
     iconLabel = new QLabel(this);
     iconLabel->setPixmap(this->style()->standardIcon(IconOf(style), nullptr, this).pixmap(kIconSize, kIconSize));
 }
 
-void CMessageBoxDialog::CreateButtons(unsigned style)
+void MessageBoxDialog::CreateButtons(unsigned style)
 {
     results = ButtonResults(style);
     for (int result : results) {
@@ -142,7 +142,7 @@ void CMessageBoxDialog::CreateButtons(unsigned style)
     buttons[defaultIndex]->setFocus();
 }
 
-void CMessageBoxDialog::LayOut(const QString& text, const QString& caption)
+void MessageBoxDialog::LayOut(const QString& text, const QString& caption)
 {
     const QRect work = WorkArea(owner);
     const int limit = work.width() * 2 / 3;
@@ -193,7 +193,7 @@ void CMessageBoxDialog::LayOut(const QString& text, const QString& caption)
         move(work.x() + (work.width() - width()) / 2, work.y() + (work.height() - height()) / 2);
 }
 
-void CMessageBoxDialog::Press(int result)
+void MessageBoxDialog::Press(int result)
 {
     if (result != IDHELP) {
         done(result);
@@ -206,7 +206,7 @@ void CMessageBoxDialog::Press(int result)
     HelpRequests::Submit(request);
 }
 
-void CMessageBoxDialog::reject()
+void MessageBoxDialog::reject()
 {
     if (closeItem)
         done(IDCANCEL);
@@ -214,7 +214,7 @@ void CMessageBoxDialog::reject()
         done(IDOK);
 }
 
-void CMessageBoxDialog::closeEvent(QCloseEvent* event)
+void MessageBoxDialog::closeEvent(QCloseEvent* event)
 {
     if (!closeItem) {
         event->ignore();

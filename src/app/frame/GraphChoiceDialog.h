@@ -14,7 +14,7 @@ class CImageButton;
 // A modal dialog that lets the user pick one graph of the document: the
 // list of graphs (no check boxes) above Help, Cancel and the dialog's own
 // default button, which closes with OK when a graph is selected.
-class CGraphChoiceDlg : public QDialog {
+class GraphChoiceDialog : public QDialog {
 public:
     struct Layout {
         DialogId dialogId;  // also gives the context help id
@@ -26,7 +26,7 @@ public:
         BitmapId actionBitmap;
     };
 
-    CGraphChoiceDlg(CCurvixDoc& doc, const Layout& layout, QWidget* parent);
+    GraphChoiceDialog(CCurvixDoc& doc, const Layout& layout, QWidget* parent);
 
     // Runs the dialog: IDOK with selectedIndex set, or IDCANCEL.
     int DoModal();
@@ -35,7 +35,7 @@ public:
 
     // A test's stand-in for the user, as with the property sheets: DoModal
     // hands the shown dialog to the driver and returns its result.
-    using TestDriver = std::function<void(CGraphChoiceDlg&)>;
+    using TestDriver = std::function<void(GraphChoiceDialog&)>;
     static void SetTestDriver(TestDriver driver);
 
     CGraphListBox& List() const { return *list; }

@@ -1,10 +1,10 @@
-#include "CPrecisionList.h"
+#include "PrecisionBox.h"
 
 #include "AppText.h"
 #include "IdConversions.h"
-#include "PrecisionList.h"
+#include "PrecisionSteps.h"
 
-CPrecisionList::CPrecisionList(QWidget* parent)
+PrecisionBox::PrecisionBox(QWidget* parent)
     : QComboBox(parent)
 {
     for (int index = 0; index < kPrecisionCount; ++index)
@@ -12,12 +12,12 @@ CPrecisionList::CPrecisionList(QWidget* parent)
     setCurrentIndex(-1);
 }
 
-void CPrecisionList::SetPrecision(std::int32_t precision)
+void PrecisionBox::SetPrecision(std::int32_t precision)
 {
     setCurrentIndex(IndexFromPrecision(precision));
 }
 
-void CPrecisionList::StorePrecision(std::int32_t& precision) const
+void PrecisionBox::StorePrecision(std::int32_t& precision) const
 {
     if (currentIndex() >= 0)
         precision = PrecisionFromIndex(currentIndex());

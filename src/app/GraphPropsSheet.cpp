@@ -1,10 +1,10 @@
-#include "CGraphPropsSheet.h"
+#include "GraphPropsSheet.h"
 
 #include "CGraphPropsAdvancedPage.h"
 #include "CGraphPropsGeneralPage.h"
 #include "FieldFocus.h"
 
-CGraphPropsSheet::CGraphPropsSheet(const GraphItem& graph, const Setup& setup, QWidget* parent)
+GraphPropsSheet::GraphPropsSheet(const GraphItem& graph, const Setup& setup, QWidget* parent)
     : CAdvPropertySheet(setup.newGraph ? StringId::AddGraphCaption : StringId::EditGraphCaption, parent),
       generalPage(new CGraphPropsGeneralPage(setup.customColors))
 {
@@ -16,12 +16,12 @@ CGraphPropsSheet::CGraphPropsSheet(const GraphItem& graph, const Setup& setup, Q
     AddPage(advancedPage);
 }
 
-const GraphItem& CGraphPropsSheet::Graph() const
+const GraphItem& GraphPropsSheet::Graph() const
 {
     return generalPage->graph;
 }
 
-void CGraphPropsSheet::RefuseDuplicates(std::function<bool(const GraphItem&)> isDuplicate)
+void GraphPropsSheet::RefuseDuplicates(std::function<bool(const GraphItem&)> isDuplicate)
 {
     acceptCheck = [this, isDuplicate = std::move(isDuplicate)] {
         if (!isDuplicate(Graph()))
