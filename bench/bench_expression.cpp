@@ -1,9 +1,9 @@
 // Evaluation speed of compiled expressions over x in [-40, 40], against the
 // same formula written in C++ and the same formula in muparser.
 
-#include "CExpression.h"
-#include "CVariableTable.h"
-#include "InitExpressionEngine.h"
+#include "expr/CExpression.h"
+#include "expr/CVariableTable.h"
+#include "expr/InitExpressionEngine.h"
 #include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>

@@ -1,12 +1,12 @@
 // The definite integral at 3200 samples a unit over [0, 1000] (3.2 million
 // steps) against the same number of bare engine evaluations.
 
-#include "CExpression.h"
-#include "ComputeIntegral.h"
-#include "CVariableTable.h"
-#include "InitExpressionEngine.h"
-#include "IntegralRequest.h"
-#include "IntegralSink.h"
+#include "expr/CExpression.h"
+#include "tools/ComputeIntegral.h"
+#include "expr/CVariableTable.h"
+#include "expr/InitExpressionEngine.h"
+#include "tools/IntegralRequest.h"
+#include "tools/IntegralSink.h"
 #include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>

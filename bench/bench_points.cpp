@@ -3,11 +3,11 @@
 // graph alone for the view, as a refresh does. Target: at most 1.5 times.
 
 #include "QuietComputationSink.h"
-#include "SamplingRun.h"
-#include "InitExpressionEngine.h"
-#include "ManualResetEvent.h"
-#include "PointRequest.h"
-#include "PointSearchWorker.h"
+#include "view/SamplingRun.h"
+#include "expr/InitExpressionEngine.h"
+#include "model/ManualResetEvent.h"
+#include "tools/PointRequest.h"
+#include "tools/PointSearchWorker.h"
 #include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>

@@ -8,15 +8,15 @@
 // and a refresh after a colour change, which samples nothing. Times are by
 // the wall clock, the process on every processor.
 
-#include "AppSettings.h"
-#include "Archive.h"
-#include "CCurvixDoc.h"
+#include "model/AppSettings.h"
+#include "model/Archive.h"
+#include "model/CCurvixDoc.h"
 #include "QuietComputationSink.h"
-#include "GraphComputation.h"
-#include "FileBytes.h"
-#include "SamplingRun.h"
-#include "InitExpressionEngine.h"
-#include "MemorySettingsBackend.h"
+#include "view/GraphComputation.h"
+#include "model/FileBytes.h"
+#include "view/SamplingRun.h"
+#include "expr/InitExpressionEngine.h"
+#include "model/MemorySettingsBackend.h"
 #include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>

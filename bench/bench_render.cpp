@@ -10,16 +10,16 @@
 //    15 functions with the same number of samples into a PNG of the same
 //    size, both run as processes.
 
-#include "AppSettings.h"
-#include "Archive.h"
-#include "CCurvixDoc.h"
-#include "CCurvixView.h"
-#include "CGraphProgressDlg.h"
-#include "GraphComputation.h"
+#include "model/AppSettings.h"
+#include "model/Archive.h"
+#include "model/CCurvixDoc.h"
+#include "view/widget/CCurvixView.h"
+#include "view/widget/CGraphProgressDlg.h"
+#include "view/GraphComputation.h"
 #include "QuietComputationSink.h"
-#include "FileBytes.h"
-#include "InitExpressionEngine.h"
-#include "MemorySettingsBackend.h"
+#include "model/FileBytes.h"
+#include "expr/InitExpressionEngine.h"
+#include "model/MemorySettingsBackend.h"
 #include "RatioReporter.h"
 
 #include <QApplication>

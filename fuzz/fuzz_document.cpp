@@ -2,12 +2,12 @@
 // refused with a DocFileException or read into a document that writes back
 // to a file that reads as the same document.
 
-#include "AppSettings.h"
-#include "Archive.h"
-#include "CCurvixDoc.h"
-#include "DocFileException.h"
-#include "ConversionPrompt.h"
-#include "MemorySettingsBackend.h"
+#include "model/AppSettings.h"
+#include "model/Archive.h"
+#include "model/CCurvixDoc.h"
+#include "model/DocFileException.h"
+#include "model/ConversionPrompt.h"
+#include "model/MemorySettingsBackend.h"
 
 #include <cstdint>
 #include <cstdlib>

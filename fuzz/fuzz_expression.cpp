@@ -3,13 +3,13 @@
 // reading that the engine cannot compile again and a compiled program that
 // differs from the plain walk over terms and factors are not.
 
-#include "CExprException.h"
-#include "CExpression.h"
-#include "CVariableTable.h"
-#include "ExprConstants.h"
-#include "ExprExplanation.h"
-#include "ExprTreeWalk.h"
-#include "InitExpressionEngine.h"
+#include "expr/CExprException.h"
+#include "expr/CExpression.h"
+#include "expr/CVariableTable.h"
+#include "expr/ExprConstants.h"
+#include "expr/ExprExplanation.h"
+#include "expr/ExprTreeWalk.h"
+#include "expr/InitExpressionEngine.h"
 
 #include <cstdint>
 #include <cmath>

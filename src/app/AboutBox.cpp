@@ -1,8 +1,8 @@
-#include "AboutBox.h"
+#include "app/AboutBox.h"
 
-#include "AppBitmap.h"
-#include "AppText.h"
-#include "ProgramIcon.h"
+#include "gui/AppBitmap.h"
+#include "gui/AppText.h"
+#include "app/ProgramIcon.h"
 
 #include <QBoxLayout>
 #include <QDialog>

@@ -1,9 +1,9 @@
-#include "AppMessageBox.h"
+#include "app/AppMessageBox.h"
 
-#include "AppText.h"
-#include "CException.h"
-#include "MessageBoxDialog.h"
-#include "MessageBoxStyle.h"
+#include "gui/AppText.h"
+#include "expr/CException.h"
+#include "app/MessageBoxDialog.h"
+#include "app/MessageBoxStyle.h"
 #include "StringTable.h"
 
 #include <QApplication>

@@ -1,13 +1,13 @@
-#include "CAdvPropertySheet.h"
+#include "app/CAdvPropertySheet.h"
 
-#include "AppText.h"
-#include "CImageButton.h"
-#include "CPropertyPage.h"
-#include "FieldFocus.h"
+#include "gui/AppText.h"
+#include "app/CImageButton.h"
+#include "app/CPropertyPage.h"
+#include "app/FieldFocus.h"
 #include "HelpContext.h"
 #include "IdConversions.h"
-#include "HelpRequests.h"
-#include "MessageBoxStyle.h"
+#include "app/HelpRequests.h"
+#include "app/MessageBoxStyle.h"
 
 #include <QBoxLayout>
 #include <QCloseEvent>

@@ -1,10 +1,10 @@
-#include "CCoordSystemAdvancedPage.h"
+#include "app/CCoordSystemAdvancedPage.h"
 
-#include "AppText.h"
-#include "PrecisionBox.h"
-#include "RangeGroup.h"
-#include "CoordSystem.h"
-#include "RangeValidation.h"
+#include "gui/AppText.h"
+#include "app/PrecisionBox.h"
+#include "app/RangeGroup.h"
+#include "model/CoordSystem.h"
+#include "model/RangeValidation.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

@@ -1,12 +1,12 @@
-#include "CCoordSystemGeneralPage.h"
+#include "app/CCoordSystemGeneralPage.h"
 
-#include "AppBitmap.h"
-#include "AppText.h"
-#include "CCoordSystemAdvancedPage.h"
-#include "PrecisionBox.h"
-#include "RangeGroup.h"
-#include "CoordSystem.h"
-#include "RangeValidation.h"
+#include "gui/AppBitmap.h"
+#include "gui/AppText.h"
+#include "app/CCoordSystemAdvancedPage.h"
+#include "app/PrecisionBox.h"
+#include "app/RangeGroup.h"
+#include "model/CoordSystem.h"
+#include "model/RangeValidation.h"
 
 #include <QBoxLayout>
 #include <QLabel>

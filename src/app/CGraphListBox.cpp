@@ -1,12 +1,12 @@
-#include "CGraphListBox.h"
+#include "app/CGraphListBox.h"
 
-#include "AppMessageBox.h"
-#include "AppText.h"
-#include "CCurvixDoc.h"
-#include "GraphItem.h"
-#include "GraphListDelegate.h"
-#include "HistoryStepNames.h"
-#include "MessageBoxStyle.h"
+#include "app/AppMessageBox.h"
+#include "gui/AppText.h"
+#include "model/CCurvixDoc.h"
+#include "model/GraphItem.h"
+#include "app/GraphListDelegate.h"
+#include "model/HistoryStepNames.h"
+#include "app/MessageBoxStyle.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,12 +1,12 @@
-#include "CGraphPropsAdvancedPage.h"
+#include "app/CGraphPropsAdvancedPage.h"
 
-#include "AppText.h"
-#include "CGraphPropsGeneralPage.h"
-#include "PrecisionBox.h"
-#include "RangeGroup.h"
-#include "CoordSystem.h"
-#include "PrecisionSteps.h"
-#include "RangeValidation.h"
+#include "gui/AppText.h"
+#include "app/CGraphPropsGeneralPage.h"
+#include "app/PrecisionBox.h"
+#include "app/RangeGroup.h"
+#include "model/CoordSystem.h"
+#include "model/PrecisionSteps.h"
+#include "model/RangeValidation.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>

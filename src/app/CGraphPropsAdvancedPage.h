@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CPropertyPage.h"
-#include "RangeValidation.h"
+#include "app/CPropertyPage.h"
+#include "model/RangeValidation.h"
 
 class CGraphPropsGeneralPage;
 class CoordSystem;

@@ -1,13 +1,13 @@
-#include "CGraphPropsGeneralPage.h"
+#include "app/CGraphPropsGeneralPage.h"
 
-#include "AppStringFormat.h"
-#include "AppText.h"
-#include "CImageButton.h"
-#include "CReadingLine.h"
-#include "ColorChooser.h"
-#include "ExprConstants.h"
-#include "FieldFocus.h"
-#include "GraphSyntaxCheck.h"
+#include "model/AppStringFormat.h"
+#include "gui/AppText.h"
+#include "app/CImageButton.h"
+#include "app/CReadingLine.h"
+#include "app/ColorChooser.h"
+#include "expr/ExprConstants.h"
+#include "app/FieldFocus.h"
+#include "app/GraphSyntaxCheck.h"
 #include "IdConversions.h"
 
 #include <QCheckBox>

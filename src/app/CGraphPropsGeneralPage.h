@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CPropertyPage.h"
-#include "GraphItem.h"
+#include "app/CPropertyPage.h"
+#include "model/GraphItem.h"
 
 #include <array>
 #include <cstdint>

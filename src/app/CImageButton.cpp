@@ -1,9 +1,9 @@
-#include "CImageButton.h"
+#include "app/CImageButton.h"
 
-#include "AppBitmap.h"
-#include "AppMessageBox.h"
-#include "AppText.h"
-#include "MessageBoxStyle.h"
+#include "gui/AppBitmap.h"
+#include "app/AppMessageBox.h"
+#include "gui/AppText.h"
+#include "app/MessageBoxStyle.h"
 
 #include <QEvent>
 #include <QPainter>

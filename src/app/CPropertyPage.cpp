@@ -1,10 +1,10 @@
-#include "CPropertyPage.h"
+#include "app/CPropertyPage.h"
 
-#include "AppMessageBox.h"
-#include "AppText.h"
-#include "FieldFocus.h"
+#include "app/AppMessageBox.h"
+#include "gui/AppText.h"
+#include "app/FieldFocus.h"
 #include "HelpContext.h"
-#include "MessageBoxStyle.h"
+#include "app/MessageBoxStyle.h"
 
 CPropertyPage::CPropertyPage(DialogId pageTemplate, StringId titleId)
     : templateId(pageTemplate), captionId(titleId)

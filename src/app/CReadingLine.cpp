@@ -1,7 +1,7 @@
-#include "CReadingLine.h"
+#include "app/CReadingLine.h"
 
-#include "AppStringFormat.h"
-#include "ExprExplanation.h"
+#include "model/AppStringFormat.h"
+#include "expr/ExprExplanation.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
-#include "CSettingsViewPage.h"
+#include "app/CSettingsViewPage.h"
 
-#include "AppText.h"
+#include "gui/AppText.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CPropertyPage.h"
+#include "app/CPropertyPage.h"
 
 class QButtonGroup;
 class QComboBox;

@@ -1,6 +1,6 @@
-#include "CSplashWindow.h"
+#include "app/CSplashWindow.h"
 
-#include "AppBitmap.h"
+#include "gui/AppBitmap.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "ColorChooser.h"
+#include "app/ColorChooser.h"
 
 #include <QColorDialog>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColorRef.h"
+#include "gui/ColorRef.h"
 
 #include <array>
 #include <cstdint>

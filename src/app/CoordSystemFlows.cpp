@@ -1,11 +1,11 @@
-#include "CoordSystemFlows.h"
+#include "app/CoordSystemFlows.h"
 
-#include "AppSettings.h"
-#include "CCoordSystemGeneralPage.h"
-#include "CoordSystemSheet.h"
-#include "CCurvixDoc.h"
-#include "HistoryStepNames.h"
-#include "MessageBoxStyle.h"
+#include "model/AppSettings.h"
+#include "app/CCoordSystemGeneralPage.h"
+#include "app/CoordSystemSheet.h"
+#include "model/CCurvixDoc.h"
+#include "model/HistoryStepNames.h"
+#include "app/MessageBoxStyle.h"
 
 bool EditCoordSystem(QWidget* parent, CCurvixDoc& document)
 {

@@ -1,7 +1,7 @@
-#include "CoordSystemSheet.h"
+#include "app/CoordSystemSheet.h"
 
-#include "CCoordSystemAdvancedPage.h"
-#include "CCoordSystemGeneralPage.h"
+#include "app/CCoordSystemAdvancedPage.h"
+#include "app/CCoordSystemGeneralPage.h"
 
 CoordSystemSheet::CoordSystemSheet(StringId captionId, const CoordSystem& cs, QWidget* parent)
     : CAdvPropertySheet(captionId, parent),

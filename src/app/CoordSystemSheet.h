@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CAdvPropertySheet.h"
+#include "app/CAdvPropertySheet.h"
 
 class CCoordSystemAdvancedPage;
 class CCoordSystemGeneralPage;

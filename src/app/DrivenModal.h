@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MessageBoxStyle.h"
+#include "app/MessageBoxStyle.h"
 
 #include <QDialog>
 

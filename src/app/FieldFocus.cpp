@@ -1,4 +1,4 @@
-#include "FieldFocus.h"
+#include "app/FieldFocus.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,11 +1,11 @@
-#include "GraphListDelegate.h"
+#include "app/GraphListDelegate.h"
 
-#include "AppBitmap.h"
-#include "CGraphListBox.h"
-#include "ColorChooser.h"
-#include "GraphEquation.h"
-#include "GraphItem.h"
-#include "GraphReadingTip.h"
+#include "gui/AppBitmap.h"
+#include "app/CGraphListBox.h"
+#include "app/ColorChooser.h"
+#include "model/GraphEquation.h"
+#include "model/GraphItem.h"
+#include "app/GraphReadingTip.h"
 
 #include <QHelpEvent>
 #include <QPainter>

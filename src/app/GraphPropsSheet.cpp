@@ -1,8 +1,8 @@
-#include "GraphPropsSheet.h"
+#include "app/GraphPropsSheet.h"
 
-#include "CGraphPropsAdvancedPage.h"
-#include "CGraphPropsGeneralPage.h"
-#include "FieldFocus.h"
+#include "app/CGraphPropsAdvancedPage.h"
+#include "app/CGraphPropsGeneralPage.h"
+#include "app/FieldFocus.h"
 
 GraphPropsSheet::GraphPropsSheet(const GraphItem& graph, const Setup& setup, QWidget* parent)
     : CAdvPropertySheet(setup.newGraph ? StringId::AddGraphCaption : StringId::EditGraphCaption, parent),

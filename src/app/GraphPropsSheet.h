@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CAdvPropertySheet.h"
+#include "app/CAdvPropertySheet.h"
 
 #include <array>
 #include <cstdint>

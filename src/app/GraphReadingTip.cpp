@@ -1,8 +1,8 @@
-#include "GraphReadingTip.h"
+#include "app/GraphReadingTip.h"
 
-#include "AppStringFormat.h"
-#include "ExprExplanation.h"
-#include "GraphItem.h"
+#include "model/AppStringFormat.h"
+#include "expr/ExprExplanation.h"
+#include "model/GraphItem.h"
 
 #include <optional>
 

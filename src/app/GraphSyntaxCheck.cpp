@@ -1,11 +1,11 @@
-#include "GraphSyntaxCheck.h"
+#include "app/GraphSyntaxCheck.h"
 
-#include "AppMessageBox.h"
-#include "AppText.h"
-#include "CExprException.h"
-#include "CExpression.h"
-#include "CVariableTable.h"
-#include "MessageBoxStyle.h"
+#include "app/AppMessageBox.h"
+#include "gui/AppText.h"
+#include "expr/CExprException.h"
+#include "expr/CExpression.h"
+#include "expr/CVariableTable.h"
+#include "app/MessageBoxStyle.h"
 
 #include <mutex>
 

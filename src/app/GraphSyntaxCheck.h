@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GraphKind.h"
+#include "model/GraphKind.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "HelpKey.h"
+#include "app/HelpKey.h"
 
-#include "HelpRequests.h"
+#include "app/HelpRequests.h"
 
 #include <QEvent>
 #include <QKeyEvent>

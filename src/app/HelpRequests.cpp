@@ -1,4 +1,4 @@
-#include "HelpRequests.h"
+#include "app/HelpRequests.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "HelpTopics.h"
+#include "app/HelpTopics.h"
 
 #include "HelpContext.h"
 

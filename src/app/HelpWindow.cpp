@@ -1,9 +1,9 @@
-#include "HelpWindow.h"
+#include "app/HelpWindow.h"
 
-#include "AppText.h"
-#include "HelpRequests.h"
-#include "HelpTopics.h"
-#include "ProgramIcon.h"
+#include "gui/AppText.h"
+#include "app/HelpRequests.h"
+#include "app/HelpTopics.h"
+#include "app/ProgramIcon.h"
 
 #include <QApplication>
 #include <QBoxLayout>

@@ -1,10 +1,10 @@
-#include "MessageBoxDialog.h"
+#include "app/MessageBoxDialog.h"
 
-#include "AppText.h"
-#include "CImageButton.h"
-#include "HelpRequests.h"
+#include "gui/AppText.h"
+#include "app/CImageButton.h"
+#include "app/HelpRequests.h"
 #include "IdConversions.h"
-#include "MessageBoxStyle.h"
+#include "app/MessageBoxStyle.h"
 
 #include <QApplication>
 #include <QCloseEvent>

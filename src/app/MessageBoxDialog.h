@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppMessageBox.h"
+#include "app/AppMessageBox.h"
 
 #include <QDialog>
 

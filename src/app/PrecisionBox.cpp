@@ -1,8 +1,8 @@
-#include "PrecisionBox.h"
+#include "app/PrecisionBox.h"
 
-#include "AppText.h"
+#include "gui/AppText.h"
 #include "IdConversions.h"
-#include "PrecisionSteps.h"
+#include "model/PrecisionSteps.h"
 
 PrecisionBox::PrecisionBox(QWidget* parent)
     : QComboBox(parent)

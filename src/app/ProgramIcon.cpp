@@ -1,6 +1,6 @@
-#include "ProgramIcon.h"
+#include "app/ProgramIcon.h"
 
-#include "AppBitmap.h"
+#include "gui/AppBitmap.h"
 
 QIcon ProgramIcon()
 {

@@ -1,9 +1,9 @@
-#include "RangeGroup.h"
+#include "app/RangeGroup.h"
 
-#include "AppBitmap.h"
-#include "AppText.h"
-#include "PrecisionBox.h"
-#include "RangeValidation.h"
+#include "gui/AppBitmap.h"
+#include "gui/AppText.h"
+#include "app/PrecisionBox.h"
+#include "model/RangeValidation.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

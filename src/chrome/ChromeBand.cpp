@@ -1,6 +1,6 @@
-#include "ChromeBand.h"
+#include "chrome/ChromeBand.h"
 
-#include "AppText.h"
+#include "gui/AppText.h"
 
 #include <QBoxLayout>
 #include <QContextMenuEvent>

@@ -1,7 +1,7 @@
-#include "MenuChrome.h"
+#include "chrome/MenuChrome.h"
 
-#include "AppBitmap.h"
-#include "ChromeBand.h"
+#include "gui/AppBitmap.h"
+#include "chrome/ChromeBand.h"
 #include "IdConversions.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
-#include "CliComputation.h"
+#include "cli/CliComputation.h"
 
-#include "CCurvixDoc.h"
-#include "CliOutput.h"
-#include "ComputationSink.h"
-#include "GraphComputation.h"
+#include "model/CCurvixDoc.h"
+#include "cli/CliOutput.h"
+#include "model/ComputationSink.h"
+#include "view/GraphComputation.h"
 #include "StringTable.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "CliDocument.h"
+#include "cli/CliDocument.h"
 
-#include "DocFileException.h"
-#include "CliOutput.h"
+#include "model/DocFileException.h"
+#include "cli/CliOutput.h"
 #include "StringTable.h"
 
 #include <cstdio>

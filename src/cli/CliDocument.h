@@ -1,10 +1,10 @@
 #pragma once
 
-#include "AppSettings.h"
-#include "CCurvixDoc.h"
-#include "ConversionPrompt.h"
-#include "GraphComputation.h"
-#include "MemorySettingsBackend.h"
+#include "model/AppSettings.h"
+#include "model/CCurvixDoc.h"
+#include "model/ConversionPrompt.h"
+#include "view/GraphComputation.h"
+#include "model/MemorySettingsBackend.h"
 
 #include <span>
 #include <vector>

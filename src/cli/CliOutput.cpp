@@ -1,6 +1,6 @@
-#include "CliOutput.h"
+#include "cli/CliOutput.h"
 
-#include "CException.h"
+#include "expr/CException.h"
 
 #include <cmath>
 #include <cstdio>

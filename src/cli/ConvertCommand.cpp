@@ -1,8 +1,8 @@
-#include "ConvertCommand.h"
+#include "cli/ConvertCommand.h"
 
-#include "DocFileException.h"
-#include "CliDocument.h"
-#include "CliOutput.h"
+#include "model/DocFileException.h"
+#include "cli/CliDocument.h"
+#include "cli/CliOutput.h"
 
 #include <cstdio>
 

@@ -1,9 +1,9 @@
-#include "EvalCommand.h"
+#include "cli/EvalCommand.h"
 
-#include "CExprException.h"
-#include "CExpression.h"
-#include "CVariableTable.h"
-#include "CliOutput.h"
+#include "expr/CExprException.h"
+#include "expr/CExpression.h"
+#include "expr/CVariableTable.h"
+#include "cli/CliOutput.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,8 +1,8 @@
-#include "ExplainCommand.h"
+#include "cli/ExplainCommand.h"
 
-#include "CVariableTable.h"
-#include "CliOutput.h"
-#include "ExprExplanation.h"
+#include "expr/CVariableTable.h"
+#include "cli/CliOutput.h"
+#include "expr/ExprExplanation.h"
 
 #include <cstdio>
 #include <cstring>

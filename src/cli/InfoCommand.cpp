@@ -1,9 +1,9 @@
-#include "InfoCommand.h"
+#include "cli/InfoCommand.h"
 
-#include "CCurvixDoc.h"
-#include "CliDocument.h"
-#include "CliOutput.h"
-#include "JsonWriter.h"
+#include "model/CCurvixDoc.h"
+#include "cli/CliDocument.h"
+#include "cli/CliOutput.h"
+#include "cli/JsonWriter.h"
 
 #include <cstdio>
 #include <string>

@@ -1,13 +1,13 @@
-#include "IntegralCommand.h"
+#include "cli/IntegralCommand.h"
 
-#include "CVariableTable.h"
-#include "CliOutput.h"
-#include "ComputeIntegral.h"
-#include "IntegralBounds.h"
-#include "IntegralChecks.h"
-#include "IntegralRequest.h"
-#include "IntegralSink.h"
-#include "RangeOptions.h"
+#include "expr/CVariableTable.h"
+#include "cli/CliOutput.h"
+#include "tools/ComputeIntegral.h"
+#include "tools/IntegralBounds.h"
+#include "tools/IntegralChecks.h"
+#include "tools/IntegralRequest.h"
+#include "tools/IntegralSink.h"
+#include "cli/RangeOptions.h"
 #include "StringTable.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "JsonWriter.h"
+#include "cli/JsonWriter.h"
 
-#include "CliOutput.h"
+#include "cli/CliOutput.h"
 
 #include <cstdio>
 

@@ -1,12 +1,12 @@
-#include "PointCommands.h"
+#include "cli/PointCommands.h"
 
-#include "CVariableTable.h"
-#include "CliOutput.h"
-#include "IntegralBounds.h"
-#include "IntegralChecks.h"
-#include "PointRequest.h"
-#include "PointSearchWorker.h"
-#include "RangeOptions.h"
+#include "expr/CVariableTable.h"
+#include "cli/CliOutput.h"
+#include "tools/IntegralBounds.h"
+#include "tools/IntegralChecks.h"
+#include "tools/PointRequest.h"
+#include "tools/PointSearchWorker.h"
+#include "cli/RangeOptions.h"
 #include "StringTable.h"
 
 #include <cstdio>

@@ -1,9 +1,9 @@
-#include "PointsCommand.h"
+#include "cli/PointsCommand.h"
 
-#include "CCurvixDoc.h"
-#include "CliComputation.h"
-#include "CliDocument.h"
-#include "CliOutput.h"
+#include "model/CCurvixDoc.h"
+#include "cli/CliComputation.h"
+#include "cli/CliDocument.h"
+#include "cli/CliOutput.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "RangeOptions.h"
+#include "cli/RangeOptions.h"
 
-#include "PrecisionSteps.h"
+#include "model/PrecisionSteps.h"
 
 #include <cstdlib>
 

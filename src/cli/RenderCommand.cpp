@@ -1,14 +1,14 @@
-#include "RenderCommand.h"
+#include "cli/RenderCommand.h"
 
-#include "AppSettings.h"
-#include "CCurvixDoc.h"
-#include "CliComputation.h"
-#include "CliDocument.h"
-#include "CliOutput.h"
-#include "GraphRenderer.h"
-#include "MemorySettingsBackend.h"
-#include "PictureFile.h"
-#include "ViewMapping.h"
+#include "model/AppSettings.h"
+#include "model/CCurvixDoc.h"
+#include "cli/CliComputation.h"
+#include "cli/CliDocument.h"
+#include "cli/CliOutput.h"
+#include "view/render/GraphRenderer.h"
+#include "model/MemorySettingsBackend.h"
+#include "view/render/PictureFile.h"
+#include "view/geometry/ViewMapping.h"
 
 #include <QGuiApplication>
 

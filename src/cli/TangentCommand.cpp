@@ -1,9 +1,9 @@
-#include "TangentCommand.h"
+#include "cli/TangentCommand.h"
 
-#include "CliOutput.h"
-#include "GraphItem.h"
+#include "cli/CliOutput.h"
+#include "model/GraphItem.h"
 #include "StringTable.h"
-#include "TangentNormal.h"
+#include "tools/TangentNormal.h"
 
 #include <cstdio>
 #include <cstdlib>

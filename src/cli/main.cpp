@@ -1,16 +1,16 @@
 // curvix-cli: the program without a window, for scripting and checking.
 
-#include "CliOutput.h"
-#include "ConvertCommand.h"
-#include "EvalCommand.h"
-#include "ExplainCommand.h"
-#include "InfoCommand.h"
-#include "InitExpressionEngine.h"
-#include "IntegralCommand.h"
-#include "PointCommands.h"
-#include "PointsCommand.h"
-#include "RenderCommand.h"
-#include "TangentCommand.h"
+#include "cli/CliOutput.h"
+#include "cli/ConvertCommand.h"
+#include "cli/EvalCommand.h"
+#include "cli/ExplainCommand.h"
+#include "cli/InfoCommand.h"
+#include "expr/InitExpressionEngine.h"
+#include "cli/IntegralCommand.h"
+#include "cli/PointCommands.h"
+#include "cli/PointsCommand.h"
+#include "cli/RenderCommand.h"
+#include "cli/TangentCommand.h"
 
 #include <cstring>
 #include <span>

@@ -1,4 +1,4 @@
-#include "CException.h"
+#include "expr/CException.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "CExprException.h"
+#include "expr/CExprException.h"
 
-#include "ExprConstants.h"
+#include "expr/ExprConstants.h"
 #include "StringTable.h"
 
 #include <cstdio>

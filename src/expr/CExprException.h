@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CException.h"
+#include "expr/CException.h"
 
 #include <cstddef>
 

@@ -1,11 +1,11 @@
-#include "CExprFactor.h"
+#include "expr/CExprFactor.h"
 
-#include "CExprException.h"
-#include "CExpression.h"
-#include "CFunctionList.h"
-#include "CVariableTable.h"
-#include "ExprConstants.h"
-#include "ExprText.h"
+#include "expr/CExprException.h"
+#include "expr/CExpression.h"
+#include "expr/CFunctionList.h"
+#include "expr/CVariableTable.h"
+#include "expr/ExprConstants.h"
+#include "expr/ExprText.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
-#include "CExprTerm.h"
+#include "expr/CExprTerm.h"
 
-#include "CExprException.h"
-#include "CFunctionGroup.h"
-#include "CFunctionList.h"
-#include "ExprText.h"
+#include "expr/CExprException.h"
+#include "expr/CFunctionGroup.h"
+#include "expr/CFunctionList.h"
+#include "expr/ExprText.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CExprFactor.h"
-#include "TermWalk.h"
+#include "expr/CExprFactor.h"
+#include "expr/TermWalk.h"
 
 #include <memory>
 #include <string>

@@ -1,8 +1,8 @@
-#include "CExpression.h"
+#include "expr/CExpression.h"
 
-#include "CExprException.h"
-#include "CVariable.h"
-#include "ExprText.h"
+#include "expr/CExprException.h"
+#include "expr/CVariable.h"
+#include "expr/ExprText.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CExprTerm.h"
-#include "ExprProgram.h"
+#include "expr/CExprTerm.h"
+#include "expr/ExprProgram.h"
 
 #include <memory>
 #include <string>

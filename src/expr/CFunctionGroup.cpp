@@ -1,10 +1,10 @@
-#include "CFunctionGroup.h"
+#include "expr/CFunctionGroup.h"
 
-#include "CExprException.h"
-#include "ExprConstants.h"
+#include "expr/CExprException.h"
+#include "expr/ExprConstants.h"
 
 #include <cstdio>
-#include "ExprText.h"
+#include "expr/ExprText.h"
 
 void ThrowArityError(const BuiltinFunction& function)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExprConstants.h"
+#include "expr/ExprConstants.h"
 
 #include <span>
 

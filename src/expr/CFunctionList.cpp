@@ -1,8 +1,8 @@
-#include "CFunctionList.h"
+#include "expr/CFunctionList.h"
 
-#include "CExprException.h"
-#include "CFunctionGroup.h"
-#include "ExprText.h"
+#include "expr/CExprException.h"
+#include "expr/CFunctionGroup.h"
+#include "expr/ExprText.h"
 
 #include <string>
 

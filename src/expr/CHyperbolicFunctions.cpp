@@ -1,6 +1,6 @@
-#include "CHyperbolicFunctions.h"
+#include "expr/CHyperbolicFunctions.h"
 
-#include "ExprConstants.h"
+#include "expr/ExprConstants.h"
 
 #include <cmath>
 

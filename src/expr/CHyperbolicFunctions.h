@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CFunctionGroup.h"
+#include "expr/CFunctionGroup.h"
 
 // The "hyperbolical functions" group of built-in functions.
 class CHyperbolicFunctions : public CFunctionGroup {

@@ -1,7 +1,7 @@
-#include "CPowerFunctions.h"
+#include "expr/CPowerFunctions.h"
 
-#include "CExprException.h"
-#include "PowValue.h"
+#include "expr/CExprException.h"
+#include "expr/PowValue.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CFunctionGroup.h"
+#include "expr/CFunctionGroup.h"
 
 // The "power functions" group of built-in functions.
 class CPowerFunctions : public CFunctionGroup {

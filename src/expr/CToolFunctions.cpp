@@ -1,6 +1,6 @@
-#include "CToolFunctions.h"
+#include "expr/CToolFunctions.h"
 
-#include "ExprConstants.h"
+#include "expr/ExprConstants.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CFunctionGroup.h"
+#include "expr/CFunctionGroup.h"
 
 // The "tool functions" group of built-in functions.
 class CToolFunctions : public CFunctionGroup {

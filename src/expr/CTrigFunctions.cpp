@@ -1,6 +1,6 @@
-#include "CTrigFunctions.h"
+#include "expr/CTrigFunctions.h"
 
-#include "ExprConstants.h"
+#include "expr/ExprConstants.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CFunctionGroup.h"
+#include "expr/CFunctionGroup.h"
 
 // The "trigonometrical functions" group of built-in functions.
 class CTrigFunctions : public CFunctionGroup {

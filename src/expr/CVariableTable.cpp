@@ -1,7 +1,7 @@
-#include "CVariableTable.h"
+#include "expr/CVariableTable.h"
 
-#include "CExprException.h"
-#include "ExprText.h"
+#include "expr/CExprException.h"
+#include "expr/ExprText.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CVariable.h"
+#include "expr/CVariable.h"
 
 #include <memory>
 #include <mutex>

@@ -1,9 +1,9 @@
-#include "EvalNode.h"
+#include "expr/EvalNode.h"
 
-#include "CExprException.h"
-#include "CFunctionGroup.h"
-#include "CVariable.h"
-#include "PowValue.h"
+#include "expr/CExprException.h"
+#include "expr/CFunctionGroup.h"
+#include "expr/CVariable.h"
+#include "expr/PowValue.h"
 
 #include <cmath>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EvalContext.h"
-#include "TermWalk.h"
+#include "expr/EvalContext.h"
+#include "expr/TermWalk.h"
 
 #include <vector>
 

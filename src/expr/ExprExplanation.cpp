@@ -1,8 +1,8 @@
-#include "ExprExplanation.h"
+#include "expr/ExprExplanation.h"
 
-#include "CExpression.h"
-#include "CVariableTable.h"
-#include "ExprReading.h"
+#include "expr/CExpression.h"
+#include "expr/CVariableTable.h"
+#include "expr/ExprReading.h"
 
 #include <cstring>
 #include <mutex>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CExprException.h"
-#include "ExprWarnings.h"
+#include "expr/CExprException.h"
+#include "expr/ExprWarnings.h"
 
 #include <optional>
 #include <string>

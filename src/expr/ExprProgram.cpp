@@ -1,8 +1,8 @@
-#include "ExprProgram.h"
+#include "expr/ExprProgram.h"
 
-#include "CExpression.h"
-#include "CExprException.h"
-#include "CVariableTable.h"
+#include "expr/CExpression.h"
+#include "expr/CExprException.h"
+#include "expr/CVariableTable.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EvalNode.h"
+#include "expr/EvalNode.h"
 
 #include <memory>
 #include <vector>

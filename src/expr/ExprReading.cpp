@@ -1,9 +1,9 @@
-#include "ExprReading.h"
+#include "expr/ExprReading.h"
 
-#include "CExprFactor.h"
-#include "CExprTerm.h"
-#include "CExpression.h"
-#include "CFunctionGroup.h"
+#include "expr/CExprFactor.h"
+#include "expr/CExprTerm.h"
+#include "expr/CExpression.h"
+#include "expr/CFunctionGroup.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "ExprText.h"
+#include "expr/ExprText.h"
 
-#include "ExprConstants.h"
+#include "expr/ExprConstants.h"
 
 #include <charconv>
 #include <limits>

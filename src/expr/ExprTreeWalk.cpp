@@ -1,9 +1,9 @@
-#include "ExprTreeWalk.h"
+#include "expr/ExprTreeWalk.h"
 
-#include "CExprException.h"
-#include "CExpression.h"
-#include "CFunctionGroup.h"
-#include "CVariableTable.h"
+#include "expr/CExprException.h"
+#include "expr/CExpression.h"
+#include "expr/CFunctionGroup.h"
+#include "expr/CVariableTable.h"
 
 #include <cmath>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EvalContext.h"
+#include "expr/EvalContext.h"
 
 class CExpression;
 

@@ -1,7 +1,7 @@
-#include "ExprWarningScan.h"
+#include "expr/ExprWarningScan.h"
 
-#include "ExprText.h"
-#include "ExprWarningText.h"
+#include "expr/ExprText.h"
+#include "expr/ExprWarningText.h"
 
 #include <algorithm>
 

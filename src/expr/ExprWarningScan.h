@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ExprWarnings.h"
+#include "expr/ExprWarnings.h"
 #include "Ids.h"
 
 #include <string>

@@ -1,4 +1,4 @@
-#include "ExprWarningText.h"
+#include "expr/ExprWarningText.h"
 
 #include "StringTable.h"
 

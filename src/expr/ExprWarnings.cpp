@@ -1,11 +1,11 @@
-#include "ExprWarnings.h"
+#include "expr/ExprWarnings.h"
 
-#include "CExprException.h"
-#include "CFunctionList.h"
-#include "ExprConstants.h"
-#include "ExprText.h"
-#include "ExprWarningScan.h"
-#include "ExprWarningText.h"
+#include "expr/CExprException.h"
+#include "expr/CFunctionList.h"
+#include "expr/ExprConstants.h"
+#include "expr/ExprText.h"
+#include "expr/ExprWarningScan.h"
+#include "expr/ExprWarningText.h"
 
 #include <algorithm>
 

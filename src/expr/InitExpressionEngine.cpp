@@ -1,13 +1,13 @@
-#include "InitExpressionEngine.h"
+#include "expr/InitExpressionEngine.h"
 
-#include "CExprException.h"
-#include "CFunctionList.h"
-#include "CHyperbolicFunctions.h"
-#include "CPowerFunctions.h"
-#include "CToolFunctions.h"
-#include "CTrigFunctions.h"
-#include "CVariableTable.h"
-#include "ExprConstants.h"
+#include "expr/CExprException.h"
+#include "expr/CFunctionList.h"
+#include "expr/CHyperbolicFunctions.h"
+#include "expr/CPowerFunctions.h"
+#include "expr/CToolFunctions.h"
+#include "expr/CTrigFunctions.h"
+#include "expr/CVariableTable.h"
+#include "expr/ExprConstants.h"
 
 namespace {
 

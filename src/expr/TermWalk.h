@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CFunctionGroup.h"
-#include "ExprConstants.h"
+#include "expr/CFunctionGroup.h"
+#include "expr/ExprConstants.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "AppBitmap.h"
+#include "gui/AppBitmap.h"
 
 #include "IdConversions.h"
 

@@ -1,4 +1,4 @@
-#include "AppText.h"
+#include "gui/AppText.h"
 
 #include "StringTable.h"
 

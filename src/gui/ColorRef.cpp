@@ -1,4 +1,4 @@
-#include "ColorRef.h"
+#include "gui/ColorRef.h"
 
 #include <QColor>
 

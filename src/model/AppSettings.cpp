@@ -1,9 +1,9 @@
-#include "AppSettings.h"
+#include "model/AppSettings.h"
 
-#include "AppStringFormat.h"
-#include "Archive.h"
-#include "RangeValidation.h"
-#include "SettingsBackend.h"
+#include "model/AppStringFormat.h"
+#include "model/Archive.h"
+#include "model/RangeValidation.h"
+#include "model/SettingsBackend.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CoordSystem.h"
-#include "WindowPlacement.h"
+#include "model/CoordSystem.h"
+#include "model/WindowPlacement.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "AppStringFormat.h"
+#include "model/AppStringFormat.h"
 
 #include "StringTable.h"
 

@@ -1,6 +1,6 @@
-#include "Archive.h"
+#include "model/Archive.h"
 
-#include "DocFileException.h"
+#include "model/DocFileException.h"
 
 #include <algorithm>
 #include <bit>

@@ -1,6 +1,6 @@
-#include "ArgRange.h"
+#include "model/ArgRange.h"
 
-#include "Archive.h"
+#include "model/Archive.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "AvailableMemory.h"
+#include "model/AvailableMemory.h"
 
 #include <algorithm>
 #include <fstream>

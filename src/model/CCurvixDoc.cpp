@@ -1,11 +1,11 @@
-#include "CCurvixDoc.h"
+#include "model/CCurvixDoc.h"
 
-#include "AppSettings.h"
-#include "Archive.h"
-#include "DocFileException.h"
-#include "DocView.h"
-#include "DocumentFormat.h"
-#include "FileBytes.h"
+#include "model/AppSettings.h"
+#include "model/Archive.h"
+#include "model/DocFileException.h"
+#include "model/DocView.h"
+#include "model/DocumentFormat.h"
+#include "model/FileBytes.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "CoordSystem.h"
-#include "DocumentHistory.h"
-#include "DocumentState.h"
-#include "GraphItem.h"
-#include "GraphPoints.h"
+#include "model/CoordSystem.h"
+#include "model/DocumentHistory.h"
+#include "model/DocumentState.h"
+#include "model/GraphItem.h"
+#include "model/GraphPoints.h"
 
 #include <cstdint>
 #include <list>

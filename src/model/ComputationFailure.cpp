@@ -1,7 +1,7 @@
-#include "ComputationFailure.h"
+#include "model/ComputationFailure.h"
 
-#include "AppStringFormat.h"
-#include "GraphEquation.h"
+#include "model/AppStringFormat.h"
+#include "model/GraphEquation.h"
 #include "StringTable.h"
 
 #include <utility>

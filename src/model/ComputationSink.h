@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ComputationFailure.h"
+#include "model/ComputationFailure.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
-#include "CoordSystem.h"
+#include "model/CoordSystem.h"
 
-#include "Archive.h"
+#include "model/Archive.h"
 
 #include <algorithm>
 #include <cmath>

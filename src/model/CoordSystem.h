@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ArgRange.h"
-#include "GraphKind.h"
+#include "model/ArgRange.h"
+#include "model/GraphKind.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "DocFileException.h"
+#include "model/DocFileException.h"
 
-#include "AppStringFormat.h"
-#include "FileMessages.h"
+#include "model/AppStringFormat.h"
+#include "model/FileMessages.h"
 
 #include <cstring>
 #include <utility>

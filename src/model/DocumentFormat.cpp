@@ -1,9 +1,9 @@
-#include "DocumentFormat.h"
+#include "model/DocumentFormat.h"
 
-#include "Archive.h"
-#include "CCurvixDoc.h"
-#include "DocFileException.h"
-#include "ConversionPrompt.h"
+#include "model/Archive.h"
+#include "model/CCurvixDoc.h"
+#include "model/DocFileException.h"
+#include "model/ConversionPrompt.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "DocumentHistory.h"
+#include "model/DocumentHistory.h"
 
 #include <utility>
 

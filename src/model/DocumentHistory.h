@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DocumentState.h"
+#include "model/DocumentState.h"
 #include "Ids.h"
 
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "DocumentState.h"
+#include "model/DocumentState.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CoordSystem.h"
-#include "GraphItem.h"
+#include "model/CoordSystem.h"
+#include "model/GraphItem.h"
 
 #include <vector>
 

@@ -1,10 +1,10 @@
-#include "FileBytes.h"
+#include "model/FileBytes.h"
 
-#include "FileMessages.h"
-#include "LastSystemError.h"
-#include "OutputFile.h"
-#include "SaveTarget.h"
-#include "TemporaryFile.h"
+#include "model/FileMessages.h"
+#include "model/LastSystemError.h"
+#include "model/OutputFile.h"
+#include "model/SaveTarget.h"
+#include "model/TemporaryFile.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "FileMessages.h"
+#include "model/FileMessages.h"
 
-#include "AppStringFormat.h"
+#include "model/AppStringFormat.h"
 #include "StringTable.h"
 
 namespace FileMessages {

@@ -1,8 +1,8 @@
-#include "GraphEquation.h"
+#include "model/GraphEquation.h"
 
-#include "AppStringFormat.h"
-#include "ExprConstants.h"
-#include "GraphItem.h"
+#include "model/AppStringFormat.h"
+#include "expr/ExprConstants.h"
+#include "model/GraphItem.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "GraphItem.h"
+#include "model/GraphItem.h"
 
-#include "Archive.h"
-#include "CoordSystem.h"
-#include "ExprText.h"
+#include "model/Archive.h"
+#include "model/CoordSystem.h"
+#include "expr/ExprText.h"
 
 #include <cmath>
 #include <string_view>

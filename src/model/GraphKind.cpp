@@ -1,4 +1,4 @@
-#include "GraphKind.h"
+#include "model/GraphKind.h"
 
 #include "IdConversions.h"
 

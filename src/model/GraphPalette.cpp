@@ -1,6 +1,6 @@
-#include "GraphPalette.h"
+#include "model/GraphPalette.h"
 
-#include "CCurvixDoc.h"
+#include "model/CCurvixDoc.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "GraphPoints.h"
+#include "model/GraphPoints.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GraphItem.h"
-#include "ScaledPoint.h"
+#include "model/GraphItem.h"
+#include "model/ScaledPoint.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,8 +1,8 @@
-#include "GraphSlots.h"
+#include "model/GraphSlots.h"
 
-#include "GraphEquation.h"
-#include "RangeValidation.h"
-#include "SampleBudget.h"
+#include "model/GraphEquation.h"
+#include "model/RangeValidation.h"
+#include "model/SampleBudget.h"
 
 #include <utility>
 

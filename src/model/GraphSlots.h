@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CoordSystem.h"
-#include "GraphItem.h"
-#include "GraphPoints.h"
+#include "model/CoordSystem.h"
+#include "model/GraphItem.h"
+#include "model/GraphPoints.h"
 #include "Ids.h"
 
 #include <array>

@@ -1,6 +1,6 @@
-#include "HistoryStepNames.h"
+#include "model/HistoryStepNames.h"
 
-#include "GraphItem.h"
+#include "model/GraphItem.h"
 
 StringId HistoryStepNames::ForGraphEdit(const GraphItem& before, const GraphItem& after)
 {

@@ -1,4 +1,4 @@
-#include "MemorySettingsBackend.h"
+#include "model/MemorySettingsBackend.h"
 
 namespace {
 

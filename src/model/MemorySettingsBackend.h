@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsBackend.h"
+#include "model/SettingsBackend.h"
 
 #include <map>
 #include <string>

@@ -1,6 +1,6 @@
-#include "OutputFile.h"
+#include "model/OutputFile.h"
 
-#include "LastSystemError.h"
+#include "model/LastSystemError.h"
 
 #include <cerrno>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "PrecisionSteps.h"
+#include "model/PrecisionSteps.h"
 
 std::int32_t PrecisionFromIndex(int index)
 {

@@ -1,7 +1,7 @@
-#include "RangeValidation.h"
+#include "model/RangeValidation.h"
 
-#include "CoordSystem.h"
-#include "PrecisionSteps.h"
+#include "model/CoordSystem.h"
+#include "model/PrecisionSteps.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "SampleBudget.h"
+#include "model/SampleBudget.h"
 
-#include "ScaledPoint.h"
+#include "model/ScaledPoint.h"
 
 bool SampleBudget::Take(double graphSamples, bool newBuffer)
 {

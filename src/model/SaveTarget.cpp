@@ -1,4 +1,4 @@
-#include "SaveTarget.h"
+#include "model/SaveTarget.h"
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "TemporaryFile.h"
+#include "model/TemporaryFile.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OutputFile.h"
+#include "model/OutputFile.h"
 
 #include <filesystem>
 #include <optional>

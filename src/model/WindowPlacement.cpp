@@ -1,6 +1,6 @@
-#include "WindowPlacement.h"
+#include "model/WindowPlacement.h"
 
-#include "Archive.h"
+#include "model/Archive.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "WorkerThread.h"
+#include "model/WorkerThread.h"
 
 #include <system_error>
 #include <utility>

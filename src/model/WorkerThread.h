@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ManualResetEvent.h"
+#include "model/ManualResetEvent.h"
 
 #include <chrono>
 #include <functional>

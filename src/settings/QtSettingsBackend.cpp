@@ -1,4 +1,4 @@
-#include "QtSettingsBackend.h"
+#include "settings/QtSettingsBackend.h"
 
 #include <QFile>
 #include <QSettings>

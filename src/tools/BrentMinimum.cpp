@@ -1,4 +1,4 @@
-#include "BrentMinimum.h"
+#include "tools/BrentMinimum.h"
 
 #include <cmath>
 

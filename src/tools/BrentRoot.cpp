@@ -1,4 +1,4 @@
-#include "BrentRoot.h"
+#include "tools/BrentRoot.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,16 +1,16 @@
-#include "ComputeIntegral.h"
+#include "tools/ComputeIntegral.h"
 
-#include "CExpression.h"
-#include "CVariableTable.h"
-#include "EvalContext.h"
-#include "IntegralArguments.h"
-#include "IntegralChecks.h"
-#include "IntegralPercent.h"
-#include "IntegralRequest.h"
-#include "IntegralSink.h"
-#include "IntegralSum.h"
-#include "ManualResetEvent.h"
-#include "RoundToDecimals.h"
+#include "expr/CExpression.h"
+#include "expr/CVariableTable.h"
+#include "expr/EvalContext.h"
+#include "tools/IntegralArguments.h"
+#include "tools/IntegralChecks.h"
+#include "tools/IntegralPercent.h"
+#include "tools/IntegralRequest.h"
+#include "tools/IntegralSink.h"
+#include "tools/IntegralSum.h"
+#include "model/ManualResetEvent.h"
+#include "expr/RoundToDecimals.h"
 
 #include <cmath>
 #include <memory>

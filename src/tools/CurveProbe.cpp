@@ -1,10 +1,10 @@
-#include "CurveProbe.h"
+#include "tools/CurveProbe.h"
 
-#include "CExprException.h"
-#include "CExpression.h"
-#include "CVariableTable.h"
-#include "ExprConstants.h"
-#include "IntegralChecks.h"
+#include "expr/CExprException.h"
+#include "expr/CExpression.h"
+#include "expr/CVariableTable.h"
+#include "expr/ExprConstants.h"
+#include "tools/IntegralChecks.h"
 
 #include <cmath>
 

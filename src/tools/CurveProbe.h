@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GraphItem.h"
+#include "model/GraphItem.h"
 
 #include <memory>
 

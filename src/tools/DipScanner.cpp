@@ -1,4 +1,4 @@
-#include "DipScanner.h"
+#include "tools/DipScanner.h"
 
 void DipScanner::Record(double x, double value)
 {

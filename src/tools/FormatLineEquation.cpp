@@ -1,4 +1,4 @@
-#include "FormatLineEquation.h"
+#include "tools/FormatLineEquation.h"
 
 #include <cmath>
 #include <cstdio>

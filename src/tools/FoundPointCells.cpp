@@ -1,4 +1,4 @@
-#include "FoundPointCells.h"
+#include "tools/FoundPointCells.h"
 
 #include "StringTable.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FoundPoint.h"
-#include "PointRequest.h"
-#include "TableText.h"
+#include "tools/FoundPoint.h"
+#include "tools/PointRequest.h"
+#include "tools/TableText.h"
 
 #include <vector>
 

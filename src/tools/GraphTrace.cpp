@@ -1,13 +1,13 @@
-#include "GraphTrace.h"
+#include "tools/GraphTrace.h"
 
-#include "AppStringFormat.h"
-#include "CCurvixDoc.h"
-#include "GraphComputation.h"
-#include "CExprException.h"
-#include "CVariableTable.h"
-#include "GraphPoints.h"
-#include "RoundToDecimals.h"
-#include "TableText.h"
+#include "model/AppStringFormat.h"
+#include "model/CCurvixDoc.h"
+#include "view/GraphComputation.h"
+#include "expr/CExprException.h"
+#include "expr/CVariableTable.h"
+#include "model/GraphPoints.h"
+#include "expr/RoundToDecimals.h"
+#include "tools/TableText.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CurveProbe.h"
-#include "GraphItem.h"
+#include "tools/CurveProbe.h"
+#include "model/GraphItem.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
-#include "IntegralArguments.h"
+#include "tools/IntegralArguments.h"
 
-#include "RoundToDecimals.h"
+#include "expr/RoundToDecimals.h"
 
 int IntegralArguments::NextBlock()
 {

@@ -1,6 +1,6 @@
-#include "IntegralBounds.h"
+#include "tools/IntegralBounds.h"
 
-#include "AppStringFormat.h"
+#include "model/AppStringFormat.h"
 #include "StringTable.h"
 
 #include <cmath>

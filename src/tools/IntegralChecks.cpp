@@ -1,8 +1,8 @@
-#include "IntegralChecks.h"
+#include "tools/IntegralChecks.h"
 
-#include "AppStringFormat.h"
-#include "CExpression.h"
-#include "CVariableTable.h"
+#include "model/AppStringFormat.h"
+#include "expr/CExpression.h"
+#include "expr/CVariableTable.h"
 
 #include <cmath>
 #include <cstdio>

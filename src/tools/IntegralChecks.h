@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Ids.h"
-#include "IntegralResult.h"
+#include "tools/IntegralResult.h"
 
 #include <cstdint>
 #include <optional>

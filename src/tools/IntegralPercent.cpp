@@ -1,6 +1,6 @@
-#include "IntegralPercent.h"
+#include "tools/IntegralPercent.h"
 
-#include "IntegralSink.h"
+#include "tools/IntegralSink.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CExprException.h"
+#include "expr/CExprException.h"
 
 #include <optional>
 

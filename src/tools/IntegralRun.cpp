@@ -1,7 +1,7 @@
-#include "IntegralRun.h"
+#include "tools/IntegralRun.h"
 
-#include "ComputeIntegral.h"
-#include "IntegralSink.h"
+#include "tools/ComputeIntegral.h"
+#include "tools/IntegralSink.h"
 
 IntegralRun::~IntegralRun()
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "IntegralRequest.h"
-#include "ManualResetEvent.h"
-#include "WorkerThread.h"
+#include "tools/IntegralRequest.h"
+#include "model/ManualResetEvent.h"
+#include "model/WorkerThread.h"
 
 #include <chrono>
 #include <functional>

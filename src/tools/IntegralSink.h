@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IntegralResult.h"
+#include "tools/IntegralResult.h"
 
 // Where an integral run reports, from its own thread. Implementations only
 // hand the report on; they never block the run.

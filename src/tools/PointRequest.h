@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FoundPoint.h"
-#include "CExprException.h"
+#include "tools/FoundPoint.h"
+#include "expr/CExprException.h"
 
 #include <cstdint>
 #include <optional>

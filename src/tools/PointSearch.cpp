@@ -1,7 +1,7 @@
-#include "PointSearch.h"
+#include "tools/PointSearch.h"
 
-#include "BrentMinimum.h"
-#include "BrentRoot.h"
+#include "tools/BrentMinimum.h"
+#include "tools/BrentRoot.h"
 
 #include <algorithm>
 #include <cfloat>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DipScanner.h"
-#include "FoundPoint.h"
+#include "tools/DipScanner.h"
+#include "tools/FoundPoint.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,12 +1,12 @@
-#include "PointSearchWorker.h"
+#include "tools/PointSearchWorker.h"
 
-#include "CExpression.h"
-#include "CVariableTable.h"
-#include "ExprConstants.h"
-#include "IntegralChecks.h"
-#include "ManualResetEvent.h"
-#include "PointRequest.h"
-#include "PointSearch.h"
+#include "expr/CExpression.h"
+#include "expr/CVariableTable.h"
+#include "expr/ExprConstants.h"
+#include "tools/IntegralChecks.h"
+#include "model/ManualResetEvent.h"
+#include "tools/PointRequest.h"
+#include "tools/PointSearch.h"
 
 #include <cmath>
 #include <memory>

@@ -1,11 +1,11 @@
-#include "TangentNormal.h"
+#include "tools/TangentNormal.h"
 
-#include "GraphComputation.h"
-#include "CExpression.h"
-#include "CVariableTable.h"
-#include "FormatLineEquation.h"
-#include "GraphItem.h"
-#include "RoundToDecimals.h"
+#include "view/GraphComputation.h"
+#include "expr/CExpression.h"
+#include "expr/CVariableTable.h"
+#include "tools/FormatLineEquation.h"
+#include "model/GraphItem.h"
+#include "expr/RoundToDecimals.h"
 
 #include <cmath>
 #include <memory>

@@ -1,7 +1,7 @@
-#include "ValueTable.h"
+#include "tools/ValueTable.h"
 
-#include "CVariableTable.h"
-#include "GraphItem.h"
+#include "expr/CVariableTable.h"
+#include "model/GraphItem.h"
 #include "StringTable.h"
 
 #include <algorithm>

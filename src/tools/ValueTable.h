@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CurveProbe.h"
+#include "tools/CurveProbe.h"
 #include "Ids.h"
-#include "TableText.h"
+#include "tools/TableText.h"
 
 #include <cstdint>
 #include <optional>

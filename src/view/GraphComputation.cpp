@@ -1,9 +1,9 @@
-#include "GraphComputation.h"
+#include "view/GraphComputation.h"
 
-#include "AvailableMemory.h"
-#include "CCurvixDoc.h"
-#include "ComputationSink.h"
-#include "RangeValidation.h"
+#include "model/AvailableMemory.h"
+#include "model/CCurvixDoc.h"
+#include "model/ComputationSink.h"
+#include "model/RangeValidation.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "ComputationFailure.h"
-#include "CoordSystem.h"
-#include "GraphSlots.h"
-#include "ManualResetEvent.h"
-#include "SamplingRun.h"
-#include "WorkerThread.h"
+#include "model/ComputationFailure.h"
+#include "model/CoordSystem.h"
+#include "model/GraphSlots.h"
+#include "model/ManualResetEvent.h"
+#include "view/SamplingRun.h"
+#include "model/WorkerThread.h"
 
 #include <atomic>
 #include <chrono>

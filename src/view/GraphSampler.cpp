@@ -1,7 +1,7 @@
-#include "GraphSampler.h"
+#include "view/GraphSampler.h"
 
-#include "CVariableTable.h"
-#include "RoundToDecimals.h"
+#include "expr/CVariableTable.h"
+#include "expr/RoundToDecimals.h"
 
 #include <algorithm>
 #include <cmath>

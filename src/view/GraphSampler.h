@@ -1,9 +1,9 @@
 #pragma once
 
-#include "CExpression.h"
-#include "GraphPoints.h"
-#include "ManualResetEvent.h"
-#include "PointScale.h"
+#include "expr/CExpression.h"
+#include "model/GraphPoints.h"
+#include "model/ManualResetEvent.h"
+#include "view/PointScale.h"
 
 #include <cstdint>
 #include <memory>

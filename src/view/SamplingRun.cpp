@@ -1,8 +1,8 @@
-#include "SamplingRun.h"
+#include "view/SamplingRun.h"
 
-#include "CVariableTable.h"
-#include "ComputationSink.h"
-#include "ManualResetEvent.h"
+#include "expr/CVariableTable.h"
+#include "model/ComputationSink.h"
+#include "model/ManualResetEvent.h"
 
 #include <algorithm>
 #include <new>

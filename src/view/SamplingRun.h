@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CExprException.h"
-#include "GraphPoints.h"
-#include "GraphSampler.h"
+#include "expr/CExprException.h"
+#include "model/GraphPoints.h"
+#include "view/GraphSampler.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,7 +1,7 @@
-#include "AppBitmap.h"
+#include "gui/AppBitmap.h"
 #include "IdConversions.h"
 #include "IdLists.h"
-#include "MessageBoxStyle.h"
+#include "app/MessageBoxStyle.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The dialogs need a QApplication; tests run on the offscreen platform
 // unless the environment names another.
-#include "InitExpressionEngine.h"
+#include "expr/InitExpressionEngine.h"
 
 #include <QApplication>
 

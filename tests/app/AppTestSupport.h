@@ -4,11 +4,11 @@
 // message box and keeps what it was asked; a SheetDriver hands each sheet's
 // DoModal to the test's function.
 
-#include "AppMessageBox.h"
-#include "CAdvPropertySheet.h"
-#include "CImageButton.h"
-#include "CPropertyPage.h"
-#include "MessageBoxStyle.h"
+#include "app/AppMessageBox.h"
+#include "app/CAdvPropertySheet.h"
+#include "app/CImageButton.h"
+#include "app/CPropertyPage.h"
+#include "app/MessageBoxStyle.h"
 #include "StringTable.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "AppSettings.h"
+#include "model/AppSettings.h"
 #include "AppTestSupport.h"
-#include "CCurvixDoc.h"
-#include "CoordSystemFlows.h"
+#include "model/CCurvixDoc.h"
+#include "app/CoordSystemFlows.h"
 #include "KeyboardInput.h"
-#include "MemorySettingsBackend.h"
+#include "model/MemorySettingsBackend.h"
 
 #include <QPushButton>
 

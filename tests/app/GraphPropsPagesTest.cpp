@@ -1,10 +1,10 @@
 #include "AppTestSupport.h"
-#include "CExprException.h"
-#include "CExpression.h"
-#include "GraphPropsSheet.h"
-#include "CVariableTable.h"
-#include "CoordSystem.h"
-#include "GraphItem.h"
+#include "expr/CExprException.h"
+#include "expr/CExpression.h"
+#include "app/GraphPropsSheet.h"
+#include "expr/CVariableTable.h"
+#include "model/CoordSystem.h"
+#include "model/GraphItem.h"
 #include "KeyboardInput.h"
 
 #include <future>

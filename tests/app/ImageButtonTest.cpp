@@ -1,4 +1,4 @@
-#include "CImageButton.h"
+#include "app/CImageButton.h"
 
 #include <QFontMetrics>
 

@@ -1,6 +1,6 @@
 #include "AppTestSupport.h"
-#include "MessageBoxDialog.h"
-#include "HelpRequests.h"
+#include "app/MessageBoxDialog.h"
+#include "app/HelpRequests.h"
 #include "KeyboardInput.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 #include "AppTestSupport.h"
-#include "HelpRequests.h"
+#include "app/HelpRequests.h"
 #include "KeyboardInput.h"
 
 #include <QApplication>

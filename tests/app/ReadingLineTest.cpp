@@ -3,13 +3,13 @@
 // spot for a formula that does not compile; and the list's tooltip.
 
 #include "AppTestSupport.h"
-#include "CGraphListBox.h"
-#include "GraphPropsSheet.h"
-#include "CReadingLine.h"
-#include "CVariableTable.h"
-#include "CoordSystem.h"
-#include "ExprExplanation.h"
-#include "GraphItem.h"
+#include "app/CGraphListBox.h"
+#include "app/GraphPropsSheet.h"
+#include "app/CReadingLine.h"
+#include "expr/CVariableTable.h"
+#include "model/CoordSystem.h"
+#include "expr/ExprExplanation.h"
+#include "model/GraphItem.h"
 
 #include <QHelpEvent>
 #include <QTest>

@@ -1,11 +1,11 @@
 // The settings page, the splash window, the About box and the help topics.
 #include "AppTestSupport.h"
-#include "AboutBox.h"
-#include "CSettingsViewPage.h"
-#include "CSplashWindow.h"
-#include "HelpRequests.h"
-#include "HelpTopics.h"
-#include "HelpWindow.h"
+#include "app/AboutBox.h"
+#include "app/CSettingsViewPage.h"
+#include "app/CSplashWindow.h"
+#include "app/HelpRequests.h"
+#include "app/HelpTopics.h"
+#include "app/HelpWindow.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,5 +1,5 @@
-#include "ChromeBand.h"
-#include "MenuChrome.h"
+#include "chrome/ChromeBand.h"
+#include "chrome/MenuChrome.h"
 #include "IdConversions.h"
 
 #include <QApplication>

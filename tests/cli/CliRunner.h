@@ -3,11 +3,11 @@
 // Runs the built curvix-cli as a user would in a scratch folder of its own,
 // where documents are written with the program's own writer.
 
-#include "AppSettings.h"
-#include "Archive.h"
-#include "CCurvixDoc.h"
-#include "FileBytes.h"
-#include "MemorySettingsBackend.h"
+#include "model/AppSettings.h"
+#include "model/Archive.h"
+#include "model/CCurvixDoc.h"
+#include "model/FileBytes.h"
+#include "model/MemorySettingsBackend.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>

@@ -5,7 +5,7 @@
 // both.
 
 #include "EvaluatorRows.h"
-#include "ExprTreeWalk.h"
+#include "expr/ExprTreeWalk.h"
 
 #include <cstdint>
 #include <filesystem>

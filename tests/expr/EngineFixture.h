@@ -2,11 +2,11 @@
 // Helpers of the engine tests: start-up of the process-wide tables, compiling
 // and evaluating by the callers' protocol, catching errors, comparing values.
 
-#include "CExprException.h"
-#include "CExpression.h"
-#include "CVariableTable.h"
-#include "ExprConstants.h"
-#include "InitExpressionEngine.h"
+#include "expr/CExprException.h"
+#include "expr/CExpression.h"
+#include "expr/CVariableTable.h"
+#include "expr/ExprConstants.h"
+#include "expr/InitExpressionEngine.h"
 
 #include <gtest/gtest.h>
 

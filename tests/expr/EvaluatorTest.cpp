@@ -1,5 +1,5 @@
 #include "EvaluatorRows.h"
-#include "RoundToDecimals.h"
+#include "expr/RoundToDecimals.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "CFunctionList.h"
+#include "expr/CFunctionList.h"
 #include "EngineFixture.h"
 
 namespace {

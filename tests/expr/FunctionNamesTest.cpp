@@ -3,7 +3,7 @@
 // inverse trigonometric functions. The functions that were there keep
 // their ids.
 
-#include "CFunctionList.h"
+#include "expr/CFunctionList.h"
 #include "EngineFixture.h"
 
 namespace {

@@ -4,7 +4,7 @@
 // surprises.
 
 #include "EngineFixture.h"
-#include "ExprExplanation.h"
+#include "expr/ExprExplanation.h"
 
 #include <bit>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // its position when the formula does not compile.
 
 #include "EngineFixture.h"
-#include "ExprExplanation.h"
+#include "expr/ExprExplanation.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
-#include "CFunctionGroup.h"
-#include "CFunctionList.h"
-#include "CPowerFunctions.h"
-#include "CTrigFunctions.h"
+#include "expr/CFunctionGroup.h"
+#include "expr/CFunctionList.h"
+#include "expr/CPowerFunctions.h"
+#include "expr/CTrigFunctions.h"
 #include "EngineFixture.h"
 
 #include <vector>

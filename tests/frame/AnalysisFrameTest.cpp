@@ -1,10 +1,10 @@
 // The analysis commands in the main window: when they are enabled, and
 // tracing with the keys of the graph view while the document changes.
 
-#include "CCurvixView.h"
-#include "CMainFrame.h"
-#include "DocView.h"
-#include "FrameStatusBar.h"
+#include "view/widget/CCurvixView.h"
+#include "app/frame/CMainFrame.h"
+#include "model/DocView.h"
+#include "app/frame/FrameStatusBar.h"
 #include "FrameTestSupport.h"
 
 #include <QClipboard>

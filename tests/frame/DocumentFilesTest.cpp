@@ -2,11 +2,11 @@
 // declined open leaves the current document, its name and its modified
 // flag alone.
 
-#include "Archive.h"
-#include "CCurvixDoc.h"
-#include "CMainFrame.h"
+#include "model/Archive.h"
+#include "model/CCurvixDoc.h"
+#include "app/frame/CMainFrame.h"
 #include "FrameTestSupport.h"
-#include "MemorySettingsBackend.h"
+#include "model/MemorySettingsBackend.h"
 #include "PreviousVersionFile.h"
 
 #include <QBuffer>

@@ -3,13 +3,13 @@
 // copying the picture, and the context menus.
 
 #include "AppTestSupport.h"
-#include "CCurvixView.h"
-#include "CExportPictureDlg.h"
-#include "GraphChoiceDialog.h"
-#include "CImageButton.h"
-#include "CMainFrame.h"
-#include "FrameContextMenus.h"
-#include "FrameEditCommands.h"
+#include "view/widget/CCurvixView.h"
+#include "app/frame/CExportPictureDlg.h"
+#include "app/frame/GraphChoiceDialog.h"
+#include "app/CImageButton.h"
+#include "app/frame/CMainFrame.h"
+#include "app/frame/FrameContextMenus.h"
+#include "app/frame/FrameEditCommands.h"
 #include "FrameTestSupport.h"
 #include "PixelProbe.h"
 

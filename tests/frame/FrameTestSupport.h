@@ -3,20 +3,20 @@
 // Starts the program in the test's process with a fresh settings store and
 // answers every message box from a script, recording what it was asked.
 
-#include "AppMessageBox.h"
-#include "AppSettings.h"
-#include "AppText.h"
-#include "Archive.h"
-#include "CCurvixApp.h"
-#include "CGraphDataForm.h"
-#include "CGraphListBox.h"
-#include "FrameCommands.h"
-#include "FrameDocumentFiles.h"
-#include "GraphItem.h"
+#include "app/AppMessageBox.h"
+#include "model/AppSettings.h"
+#include "gui/AppText.h"
+#include "model/Archive.h"
+#include "app/frame/CCurvixApp.h"
+#include "app/frame/CGraphDataForm.h"
+#include "app/CGraphListBox.h"
+#include "app/frame/FrameCommands.h"
+#include "app/frame/FrameDocumentFiles.h"
+#include "model/GraphItem.h"
 #include "HelpContext.h"
-#include "MemorySettingsBackend.h"
-#include "MessageBoxStyle.h"
-#include "QtSettingsBackend.h"
+#include "model/MemorySettingsBackend.h"
+#include "app/MessageBoxStyle.h"
+#include "settings/QtSettingsBackend.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "AppTestSupport.h"
-#include "CCurvixView.h"
-#include "GraphChoiceDialog.h"
-#include "CMainFrame.h"
+#include "view/widget/CCurvixView.h"
+#include "app/frame/GraphChoiceDialog.h"
+#include "app/frame/CMainFrame.h"
 #include "FrameTestSupport.h"
 #include "KeyboardInput.h"
 

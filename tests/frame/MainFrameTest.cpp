@@ -1,8 +1,8 @@
-#include "CCurvixView.h"
-#include "CMainFrame.h"
-#include "FrameStatusBar.h"
+#include "view/widget/CCurvixView.h"
+#include "app/frame/CMainFrame.h"
+#include "app/frame/FrameStatusBar.h"
 #include "FrameTestSupport.h"
-#include "HelpWindow.h"
+#include "app/HelpWindow.h"
 #include "KeyboardInput.h"
 
 #include <QAbstractButton>

@@ -1,10 +1,10 @@
 // Recovery copies: kept while changes are unsaved, offered after a crash.
 
-#include "AppText.h"
-#include "CMainFrame.h"
-#include "DocumentRecovery.h"
+#include "gui/AppText.h"
+#include "app/frame/CMainFrame.h"
+#include "app/frame/DocumentRecovery.h"
 #include "FrameTestSupport.h"
-#include "MemorySettingsBackend.h"
+#include "model/MemorySettingsBackend.h"
 
 #include <QDir>
 #include <QFile>

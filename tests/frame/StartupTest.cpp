@@ -1,12 +1,12 @@
 #include "AppTestSupport.h"
-#include "CCurvixView.h"
-#include "CMainFrame.h"
-#include "CSplashWindow.h"
+#include "view/widget/CCurvixView.h"
+#include "app/frame/CMainFrame.h"
+#include "app/CSplashWindow.h"
 #include "FrameTestSupport.h"
-#include "MemorySettingsBackend.h"
+#include "model/MemorySettingsBackend.h"
 #include "PreviousVersionFile.h"
-#include "ViewMapping.h"
-#include "WindowPlacementQt.h"
+#include "view/geometry/ViewMapping.h"
+#include "app/frame/WindowPlacementQt.h"
 
 #include <QDropEvent>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
 #include "ModelTest.h"
-#include "RangeValidation.h"
+#include "model/RangeValidation.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // The graph list and the document's life cycle.
 
 #include "ModelTest.h"
-#include "ManualResetEvent.h"
-#include "WorkerThread.h"
+#include "model/ManualResetEvent.h"
+#include "model/WorkerThread.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The colour proposed for a new graph.
 
-#include "GraphPalette.h"
+#include "model/GraphPalette.h"
 #include "ModelTest.h"
 
 #include <set>

@@ -1,13 +1,13 @@
 #pragma once
 // A document on default settings, a recording conversion prompt, a fresh folder.
 
-#include "AppSettings.h"
-#include "Archive.h"
-#include "CCurvixDoc.h"
-#include "DocFileException.h"
-#include "ConversionPrompt.h"
-#include "FileBytes.h"
-#include "MemorySettingsBackend.h"
+#include "model/AppSettings.h"
+#include "model/Archive.h"
+#include "model/CCurvixDoc.h"
+#include "model/DocFileException.h"
+#include "model/ConversionPrompt.h"
+#include "model/FileBytes.h"
+#include "model/MemorySettingsBackend.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "PreviousVersionFile.h"
 
-#include "Archive.h"
+#include "model/Archive.h"
 
 std::vector<std::uint8_t> PreviousVersionFile::Bytes() const
 {

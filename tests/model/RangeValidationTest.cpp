@@ -1,4 +1,4 @@
-#include "RangeValidation.h"
+#include "model/RangeValidation.h"
 
 #include <gtest/gtest.h>
 

@@ -2,12 +2,12 @@
 // the program's own writer, or checks that the stored copies are current:
 //   write_sample_documents [--check] EXAMPLES_DIR SEEDS_DIR
 
-#include "AppSettings.h"
-#include "Archive.h"
-#include "CCurvixDoc.h"
-#include "CoordSystem.h"
-#include "FileBytes.h"
-#include "MemorySettingsBackend.h"
+#include "model/AppSettings.h"
+#include "model/Archive.h"
+#include "model/CCurvixDoc.h"
+#include "model/CoordSystem.h"
+#include "model/FileBytes.h"
+#include "model/MemorySettingsBackend.h"
 #include "PreviousVersionFile.h"
 
 #include <cstdio>

@@ -1,5 +1,5 @@
-#include "AppSettings.h"
-#include "QtSettingsBackend.h"
+#include "model/AppSettings.h"
+#include "settings/QtSettingsBackend.h"
 
 #include <gtest/gtest.h>
 

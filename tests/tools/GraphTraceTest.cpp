@@ -1,7 +1,7 @@
 // Tracing graphs of each kind, moving between graphs, and a trace that
 // outlives changes of the document.
 
-#include "GraphTrace.h"
+#include "tools/GraphTrace.h"
 #include "ViewTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 // from + i * h every 100 positions, x + h in between, and the end one step
 // or less before `to`.
 
-#include "IntegralArguments.h"
-#include "RoundToDecimals.h"
+#include "tools/IntegralArguments.h"
+#include "expr/RoundToDecimals.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,10 @@
 // it stops on request, at destruction included, and it evaluates without
 // the computation lock.
 
-#include "CVariableTable.h"
-#include "ComputeIntegral.h"
-#include "IntegralRun.h"
-#include "ManualResetEvent.h"
+#include "expr/CVariableTable.h"
+#include "tools/ComputeIntegral.h"
+#include "tools/IntegralRun.h"
+#include "model/ManualResetEvent.h"
 #include "ToolsTestSupport.h"
 
 #include <gtest/gtest.h>

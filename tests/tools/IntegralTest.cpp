@@ -1,10 +1,10 @@
 // The definite integral: sums and signs, breaks in the function, bounds as
 // typed.
 
-#include "ComputeIntegral.h"
-#include "IntegralBounds.h"
-#include "IntegralChecks.h"
-#include "IntegralRequest.h"
+#include "tools/ComputeIntegral.h"
+#include "tools/IntegralBounds.h"
+#include "tools/IntegralChecks.h"
+#include "tools/IntegralRequest.h"
 #include "StringTable.h"
 #include "ToolsTestSupport.h"
 

@@ -1,10 +1,10 @@
 // Points of interest: roots, touching roots, extrema and intersections with
 // known answers; poles, jumps and undefined stretches; stop and progress.
 
-#include "ManualResetEvent.h"
-#include "PointRequest.h"
-#include "PointSearch.h"
-#include "PointSearchWorker.h"
+#include "model/ManualResetEvent.h"
+#include "tools/PointRequest.h"
+#include "tools/PointSearch.h"
+#include "tools/PointSearchWorker.h"
 #include "ToolsTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Tangent and normal lines of the four kinds of graph, and their equations.
 
-#include "GraphItem.h"
-#include "TangentNormal.h"
+#include "model/GraphItem.h"
+#include "tools/TangentNormal.h"
 #include "ToolsTestSupport.h"
 
 #include <gtest/gtest.h>

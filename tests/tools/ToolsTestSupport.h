@@ -3,8 +3,8 @@
 // The engine started once, and a sink that records an integral run's
 // reports (read after the run has ended).
 
-#include "InitExpressionEngine.h"
-#include "IntegralSink.h"
+#include "expr/InitExpressionEngine.h"
+#include "tools/IntegralSink.h"
 
 #include <functional>
 #include <utility>

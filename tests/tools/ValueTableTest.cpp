@@ -1,10 +1,10 @@
 // Tables of values: the rows a range gives, the values of each kind of
 // graph, and the text of the tables.
 
-#include "GraphItem.h"
-#include "TableText.h"
+#include "model/GraphItem.h"
+#include "tools/TableText.h"
 #include "ToolsTestSupport.h"
-#include "ValueTable.h"
+#include "tools/ValueTable.h"
 
 #include <gtest/gtest.h>
 

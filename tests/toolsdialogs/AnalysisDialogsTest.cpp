@@ -2,17 +2,17 @@
 // list, their refusals, Stop, the marks and scrolling they ask of the view,
 // and copying and saving their tables.
 
-#include "AppSettings.h"
+#include "model/AppSettings.h"
 #include "AppTestSupport.h"
-#include "AppText.h"
-#include "CCurvixDoc.h"
-#include "GraphComputation.h"
-#include "CFindPointsDlg.h"
-#include "CValueTableDlg.h"
-#include "HelpRequests.h"
-#include "HelpTopics.h"
-#include "MemorySettingsBackend.h"
-#include "TableExport.h"
+#include "gui/AppText.h"
+#include "model/CCurvixDoc.h"
+#include "view/GraphComputation.h"
+#include "tools/dialogs/CFindPointsDlg.h"
+#include "tools/dialogs/CValueTableDlg.h"
+#include "app/HelpRequests.h"
+#include "app/HelpTopics.h"
+#include "model/MemorySettingsBackend.h"
+#include "tools/dialogs/TableExport.h"
 
 #include <QClipboard>
 #include <QElapsedTimer>

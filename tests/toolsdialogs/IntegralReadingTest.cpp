@@ -1,12 +1,12 @@
 // The integral's custom function shows how the engine reads it, for the
 // argument letter typed beside it.
 
-#include "AppSettings.h"
+#include "model/AppSettings.h"
 #include "AppTestSupport.h"
-#include "CCurvixDoc.h"
-#include "GraphComputation.h"
-#include "CIntegralSelGraphPage.h"
-#include "MemorySettingsBackend.h"
+#include "model/CCurvixDoc.h"
+#include "view/GraphComputation.h"
+#include "tools/dialogs/CIntegralSelGraphPage.h"
+#include "model/MemorySettingsBackend.h"
 
 #include <QLabel>
 #include <QTest>

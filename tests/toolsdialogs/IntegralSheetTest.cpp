@@ -1,15 +1,15 @@
 // The integral sheet: runs, stops, refusals and the redisplay of results.
 
-#include "AppSettings.h"
+#include "model/AppSettings.h"
 #include "AppTestSupport.h"
-#include "AppText.h"
-#include "CCurvixDoc.h"
-#include "GraphComputation.h"
-#include "CIntegralCalcResultsPage.h"
-#include "CIntegralSelGraphPage.h"
+#include "gui/AppText.h"
+#include "model/CCurvixDoc.h"
+#include "view/GraphComputation.h"
+#include "tools/dialogs/CIntegralCalcResultsPage.h"
+#include "tools/dialogs/CIntegralSelGraphPage.h"
 #include "KeyboardInput.h"
-#include "MemorySettingsBackend.h"
-#include "ToolCommands.h"
+#include "model/MemorySettingsBackend.h"
+#include "tools/dialogs/ToolCommands.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,15 +1,15 @@
 // The tangent dialog: the equations shown, its refusals and adding a line.
 
-#include "AppSettings.h"
+#include "model/AppSettings.h"
 #include "AppTestSupport.h"
-#include "AppText.h"
-#include "CAddTangentNormalDlg.h"
-#include "CCurvixDoc.h"
-#include "GraphComputation.h"
-#include "CGraphListBox.h"
+#include "gui/AppText.h"
+#include "tools/dialogs/CAddTangentNormalDlg.h"
+#include "model/CCurvixDoc.h"
+#include "view/GraphComputation.h"
+#include "app/CGraphListBox.h"
 #include "KeyboardInput.h"
-#include "MemorySettingsBackend.h"
-#include "ToolCommands.h"
+#include "model/MemorySettingsBackend.h"
+#include "tools/dialogs/ToolCommands.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // Which graphs are sampled again, cancellation, failures, refusals, New,
 // and where the sample buffers are allocated.
 
-#include "GraphSlots.h"
-#include "ManualResetEvent.h"
+#include "model/GraphSlots.h"
+#include "model/ManualResetEvent.h"
 #include "StringTable.h"
 #include "ViewTestSupport.h"
 

@@ -1,8 +1,8 @@
 // The worker's reports arrive as posted events on the user interface thread.
 
-#include "GraphDoneEvent.h"
-#include "GraphProgressEvent.h"
-#include "QtComputationSink.h"
+#include "view/qt/GraphDoneEvent.h"
+#include "view/qt/GraphProgressEvent.h"
+#include "view/qt/QtComputationSink.h"
 #include "ViewTestSupport.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 // Sampling on several threads: the samples of any number of threads are
 // the samples of one; progress, failures and cancelling keep their meaning.
 
-#include "CVariableTable.h"
-#include "SamplingRun.h"
+#include "expr/CVariableTable.h"
+#include "view/SamplingRun.h"
 #include "ViewTestSupport.h"
 
 #include <chrono>

@@ -1,6 +1,6 @@
 // What the worker stores: sample counts, argument coordinates, markers.
 
-#include "PointScale.h"
+#include "view/PointScale.h"
 #include "ViewTestSupport.h"
 
 #include <cmath>

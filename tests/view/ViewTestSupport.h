@@ -3,12 +3,12 @@
 // A document on default settings with the computation of its graphs,
 // and a sink that records what the worker reports.
 
-#include "AppSettings.h"
-#include "CCurvixDoc.h"
-#include "ComputationSink.h"
-#include "GraphComputation.h"
-#include "InitExpressionEngine.h"
-#include "MemorySettingsBackend.h"
+#include "model/AppSettings.h"
+#include "model/CCurvixDoc.h"
+#include "model/ComputationSink.h"
+#include "view/GraphComputation.h"
+#include "expr/InitExpressionEngine.h"
+#include "model/MemorySettingsBackend.h"
 
 #include <gtest/gtest.h>
 

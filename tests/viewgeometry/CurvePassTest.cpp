@@ -1,12 +1,12 @@
 // The curve pass: which samples become lines and pixels.
 
-#include "CoordSystem.h"
-#include "CurvePass.h"
-#include "CurveSink.h"
-#include "CurveSummary.h"
-#include "GraphPoints.h"
-#include "RoundToDecimals.h"
-#include "ViewMapping.h"
+#include "model/CoordSystem.h"
+#include "view/geometry/CurvePass.h"
+#include "view/geometry/CurveSink.h"
+#include "view/geometry/CurveSummary.h"
+#include "model/GraphPoints.h"
+#include "expr/RoundToDecimals.h"
+#include "view/geometry/ViewMapping.h"
 
 #include <gtest/gtest.h>
 

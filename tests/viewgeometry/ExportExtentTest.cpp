@@ -1,7 +1,7 @@
 // The views an exported picture is drawn through, and the size limit.
 
-#include "CoordSystem.h"
-#include "ExportExtent.h"
+#include "model/CoordSystem.h"
+#include "view/geometry/ExportExtent.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "PointerReadout.h"
+#include "view/geometry/PointerReadout.h"
 
-#include "CoordSystem.h"
+#include "model/CoordSystem.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // straight stretches, and the same values whatever the clip, the order or
 // the split of the segments.
 
-#include "StrokeMask.h"
+#include "view/geometry/StrokeMask.h"
 
 #include <gtest/gtest.h>
 

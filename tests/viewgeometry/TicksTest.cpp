@@ -1,8 +1,8 @@
 // Grid and tick spacing, tick positions over a painted span, label texts.
 
-#include "TickLabelText.h"
-#include "TickRuler.h"
-#include "TickSpacing.h"
+#include "view/geometry/TickLabelText.h"
+#include "view/geometry/TickRuler.h"
+#include "view/geometry/TickSpacing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Picture size, origin, window mapping, scroll bars and zoom steps of the
 // graph view.
 
-#include "CoordSystem.h"
-#include "ScrollAxis.h"
-#include "ViewMapping.h"
-#include "ZoomSteps.h"
+#include "model/CoordSystem.h"
+#include "view/geometry/ScrollAxis.h"
+#include "view/geometry/ViewMapping.h"
+#include "view/geometry/ZoomSteps.h"
 
 #include <gtest/gtest.h>
 

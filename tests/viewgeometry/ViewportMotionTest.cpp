@@ -1,10 +1,10 @@
 // Where the view scrolls on a zoom about the pointer, a drag, a resize and
 // Centre on origin; how wheel and pinch movement becomes zoom steps.
 
-#include "CoordSystem.h"
-#include "ViewMapping.h"
-#include "ViewportMotion.h"
-#include "WheelSteps.h"
+#include "model/CoordSystem.h"
+#include "view/geometry/ViewMapping.h"
+#include "view/geometry/ViewportMotion.h"
+#include "view/geometry/WheelSteps.h"
 
 #include <gtest/gtest.h>
 

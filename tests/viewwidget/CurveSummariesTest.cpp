@@ -1,8 +1,8 @@
 // The block bounds a view keeps per slot: left out on the first pass over
 // new samples, made on the second, made again for a new buffer.
 
-#include "CurveSummaries.h"
-#include "GraphPoints.h"
+#include "view/render/CurveSummaries.h"
+#include "model/GraphPoints.h"
 
 #include <gtest/gtest.h>
 

@@ -1,21 +1,21 @@
 // The graph view on the offscreen platform: what it paints after Refresh,
 // what a scroll redraws, and the pointer read-out.
 
-#include "AppMessageBox.h"
-#include "AppSettings.h"
-#include "CCurvixDoc.h"
-#include "CCurvixView.h"
-#include "CGraphProgressDlg.h"
-#include "CVariableTable.h"
-#include "GraphComputation.h"
-#include "CursorPosFrame.h"
-#include "GraphRenderer.h"
-#include "ManualResetEvent.h"
-#include "MessageBoxStyle.h"
-#include "MemorySettingsBackend.h"
-#include "PictureCache.h"
+#include "app/AppMessageBox.h"
+#include "model/AppSettings.h"
+#include "model/CCurvixDoc.h"
+#include "view/widget/CCurvixView.h"
+#include "view/widget/CGraphProgressDlg.h"
+#include "expr/CVariableTable.h"
+#include "view/GraphComputation.h"
+#include "view/widget/CursorPosFrame.h"
+#include "view/render/GraphRenderer.h"
+#include "model/ManualResetEvent.h"
+#include "app/MessageBoxStyle.h"
+#include "model/MemorySettingsBackend.h"
+#include "view/widget/PictureCache.h"
 #include "PixelProbe.h"
-#include "ViewMapping.h"
+#include "view/geometry/ViewMapping.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "AppSettings.h"
-#include "CCurvixDoc.h"
-#include "CMainFrame.h"
-#include "GraphComputation.h"
-#include "QtSettingsBackend.h"
+#include "model/AppSettings.h"
+#include "model/CCurvixDoc.h"
+#include "app/frame/CMainFrame.h"
+#include "view/GraphComputation.h"
+#include "settings/QtSettingsBackend.h"
 
 #include <QPointer>
 #include <QStringList>

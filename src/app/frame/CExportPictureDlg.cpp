@@ -1,15 +1,15 @@
-#include "CExportPictureDlg.h"
+#include "app/frame/CExportPictureDlg.h"
 
-#include "AppMessageBox.h"
-#include "AppSettings.h"
-#include "AppText.h"
-#include "DrivenModal.h"
-#include "ExportExtent.h"
+#include "app/AppMessageBox.h"
+#include "model/AppSettings.h"
+#include "gui/AppText.h"
+#include "app/DrivenModal.h"
+#include "view/geometry/ExportExtent.h"
 #include "HelpContext.h"
-#include "HelpKey.h"
+#include "app/HelpKey.h"
 #include "IdConversions.h"
-#include "HelpRequests.h"
-#include "MessageBoxStyle.h"
+#include "app/HelpRequests.h"
+#include "app/MessageBoxStyle.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

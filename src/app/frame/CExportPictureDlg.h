@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GeometryTypes.h"
-#include "PictureFile.h"
+#include "view/geometry/GeometryTypes.h"
+#include "view/render/PictureFile.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DocView.h"
+#include "model/DocView.h"
 #include "Ids.h"
 
 #include <QWidget>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CursorPosFrame.h"
-#include "FrameActions.h"
-#include "FrameDocumentFiles.h"
+#include "view/widget/CursorPosFrame.h"
+#include "app/frame/FrameActions.h"
+#include "app/frame/FrameDocumentFiles.h"
 
 #include <QMainWindow>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GraphChoiceDialog.h"
+#include "app/frame/GraphChoiceDialog.h"
 
 // "Remove graph": picks the graph that the list pane then removes.
 class CRemoveGraphDlg : public GraphChoiceDialog {

@@ -1,6 +1,6 @@
-#include "CSelectGraphDlg.h"
+#include "app/frame/CSelectGraphDlg.h"
 
-#include "CGraphListBox.h"
+#include "app/CGraphListBox.h"
 
 CSelectGraphDlg::CSelectGraphDlg(CCurvixDoc& doc, QWidget* parent)
     : GraphChoiceDialog(doc, {DialogId::SelectGraph, StringId::SelectGraphCaption, StringId::SelectGraphPrompt, 1210, 1192,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GraphChoiceDialog.h"
+#include "app/frame/GraphChoiceDialog.h"
 
 // "Graph Properties": picks the graph whose properties the list pane then
 // edits; a double click in the list picks it as well.

@@ -1,8 +1,8 @@
-#include "DocumentRecovery.h"
+#include "app/frame/DocumentRecovery.h"
 
-#include "Archive.h"
-#include "CCurvixDoc.h"
-#include "FileBytes.h"
+#include "model/Archive.h"
+#include "model/CCurvixDoc.h"
+#include "model/FileBytes.h"
 
 #include <QCoreApplication>
 #include <QDir>

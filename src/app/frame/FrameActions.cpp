@@ -1,10 +1,10 @@
-#include "FrameActions.h"
+#include "app/frame/FrameActions.h"
 
-#include "AppText.h"
-#include "MenuChrome.h"
-#include "FrameCommands.h"
+#include "gui/AppText.h"
+#include "chrome/MenuChrome.h"
+#include "app/frame/FrameCommands.h"
 #include "IdConversions.h"
-#include "KeypadKeys.h"
+#include "app/frame/KeypadKeys.h"
 
 #include <QAction>
 #include <QDir>

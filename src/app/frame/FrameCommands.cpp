@@ -1,4 +1,4 @@
-#include "FrameCommands.h"
+#include "app/frame/FrameCommands.h"
 
 #include "IdConversions.h"
 

@@ -1,12 +1,12 @@
-#include "FrameContextMenus.h"
+#include "app/frame/FrameContextMenus.h"
 
-#include "AppText.h"
-#include "CCurvixView.h"
-#include "CGraphDataForm.h"
-#include "CGraphListBox.h"
-#include "CMainFrame.h"
-#include "FrameCommands.h"
-#include "GraphItem.h"
+#include "gui/AppText.h"
+#include "view/widget/CCurvixView.h"
+#include "app/frame/CGraphDataForm.h"
+#include "app/CGraphListBox.h"
+#include "app/frame/CMainFrame.h"
+#include "app/frame/FrameCommands.h"
+#include "model/GraphItem.h"
 
 #include <QAction>
 #include <QMenu>

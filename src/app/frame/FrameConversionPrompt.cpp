@@ -1,7 +1,7 @@
-#include "FrameConversionPrompt.h"
+#include "app/frame/FrameConversionPrompt.h"
 
-#include "AppMessageBox.h"
-#include "MessageBoxStyle.h"
+#include "app/AppMessageBox.h"
+#include "app/MessageBoxStyle.h"
 
 bool FrameConversionPrompt::AskToConvert()
 {

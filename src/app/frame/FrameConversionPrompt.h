@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConversionPrompt.h"
+#include "model/ConversionPrompt.h"
 
 // Asks with the program's message box whether a previous-version file may
 // be converted.

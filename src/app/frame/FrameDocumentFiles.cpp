@@ -1,11 +1,11 @@
-#include "FrameDocumentFiles.h"
+#include "app/frame/FrameDocumentFiles.h"
 
-#include "AppMessageBox.h"
-#include "AppText.h"
-#include "CCurvixApp.h"
-#include "CCurvixDoc.h"
-#include "DocFileException.h"
-#include "MessageBoxStyle.h"
+#include "app/AppMessageBox.h"
+#include "gui/AppText.h"
+#include "app/frame/CCurvixApp.h"
+#include "model/CCurvixDoc.h"
+#include "model/DocFileException.h"
+#include "app/MessageBoxStyle.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecentFileList.h"
+#include "app/frame/RecentFileList.h"
 
 #include <QString>
 

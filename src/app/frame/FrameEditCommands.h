@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PictureFile.h"
+#include "view/render/PictureFile.h"
 
 #include <QString>
 

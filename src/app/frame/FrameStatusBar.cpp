@@ -1,6 +1,6 @@
-#include "FrameStatusBar.h"
+#include "app/frame/FrameStatusBar.h"
 
-#include "AppText.h"
+#include "gui/AppText.h"
 
 #include <QLabel>
 

@@ -1,14 +1,14 @@
-#include "GraphChoiceDialog.h"
+#include "app/frame/GraphChoiceDialog.h"
 
-#include "AppText.h"
-#include "CCurvixDoc.h"
-#include "CGraphListBox.h"
-#include "CImageButton.h"
-#include "DrivenModal.h"
-#include "FieldFocus.h"
+#include "gui/AppText.h"
+#include "model/CCurvixDoc.h"
+#include "app/CGraphListBox.h"
+#include "app/CImageButton.h"
+#include "app/DrivenModal.h"
+#include "app/FieldFocus.h"
 #include "HelpContext.h"
-#include "HelpRequests.h"
-#include "MessageBoxStyle.h"
+#include "app/HelpRequests.h"
+#include "app/MessageBoxStyle.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

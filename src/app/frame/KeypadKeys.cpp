@@ -1,4 +1,4 @@
-#include "KeypadKeys.h"
+#include "app/frame/KeypadKeys.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>

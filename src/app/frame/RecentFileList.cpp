@@ -1,4 +1,4 @@
-#include "RecentFileList.h"
+#include "app/frame/RecentFileList.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
-#include "SettingsSheetFlow.h"
+#include "app/frame/SettingsSheetFlow.h"
 
-#include "AppSettings.h"
-#include "CAdvPropertySheet.h"
-#include "CSettingsViewPage.h"
-#include "MessageBoxStyle.h"
+#include "model/AppSettings.h"
+#include "app/CAdvPropertySheet.h"
+#include "app/CSettingsViewPage.h"
+#include "app/MessageBoxStyle.h"
 
 bool EditApplicationSettings(QWidget* parent, AppSettings& settings)
 {

@@ -1,4 +1,4 @@
-#include "SplitterKeyMover.h"
+#include "app/frame/SplitterKeyMover.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "WindowPlacementQt.h"
+#include "app/frame/WindowPlacementQt.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "WindowPlacement.h"
+#include "model/WindowPlacement.h"
 
 class QRect;
 class QWidget;

@@ -1,5 +1,5 @@
 // The Curvix program: the application object on a QApplication.
-#include "CCurvixApp.h"
+#include "app/frame/CCurvixApp.h"
 
 #include <QApplication>
 

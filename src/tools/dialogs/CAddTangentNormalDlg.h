@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TangentNormal.h"
+#include "tools/TangentNormal.h"
 
 #include <QDialog>
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "FoundPoint.h"
-#include "GraphKind.h"
-#include "ManualResetEvent.h"
-#include "PointRequest.h"
-#include "QtPointSearchSink.h"
-#include "ToolCommands.h"
-#include "WorkerThread.h"
+#include "tools/FoundPoint.h"
+#include "model/GraphKind.h"
+#include "model/ManualResetEvent.h"
+#include "tools/PointRequest.h"
+#include "tools/dialogs/QtPointSearchSink.h"
+#include "tools/dialogs/ToolCommands.h"
+#include "model/WorkerThread.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CPropertyPage.h"
-#include "IntegralRun.h"
-#include "QtIntegralSink.h"
+#include "app/CPropertyPage.h"
+#include "tools/IntegralRun.h"
+#include "tools/dialogs/QtIntegralSink.h"
 
 #include <string>
 

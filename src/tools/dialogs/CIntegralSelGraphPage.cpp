@@ -1,9 +1,9 @@
-#include "CIntegralSelGraphPage.h"
+#include "tools/dialogs/CIntegralSelGraphPage.h"
 
-#include "AppText.h"
-#include "CCurvixDoc.h"
-#include "CGraphListBox.h"
-#include "CReadingLine.h"
+#include "gui/AppText.h"
+#include "model/CCurvixDoc.h"
+#include "app/CGraphListBox.h"
+#include "app/CReadingLine.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

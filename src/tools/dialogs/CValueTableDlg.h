@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CurveProbe.h"
-#include "ToolCommands.h"
+#include "tools/CurveProbe.h"
+#include "tools/dialogs/ToolCommands.h"
 
 #include <QDialog>
 

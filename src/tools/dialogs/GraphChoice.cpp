@@ -1,8 +1,8 @@
-#include "GraphChoice.h"
+#include "tools/dialogs/GraphChoice.h"
 
-#include "AppStringFormat.h"
-#include "CCurvixDoc.h"
-#include "GraphComputation.h"
+#include "model/AppStringFormat.h"
+#include "model/CCurvixDoc.h"
+#include "view/GraphComputation.h"
 
 #include <QComboBox>
 

@@ -1,4 +1,4 @@
-#include "IntegralEvent.h"
+#include "tools/dialogs/IntegralEvent.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IntegralResult.h"
+#include "tools/IntegralResult.h"
 
 #include <QEvent>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CExprException.h"
-#include "FoundPoint.h"
-#include "PointRequest.h"
+#include "expr/CExprException.h"
+#include "tools/FoundPoint.h"
+#include "tools/PointRequest.h"
 
 #include <QEvent>
 

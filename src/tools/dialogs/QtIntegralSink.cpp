@@ -1,6 +1,6 @@
-#include "QtIntegralSink.h"
+#include "tools/dialogs/QtIntegralSink.h"
 
-#include "IntegralEvent.h"
+#include "tools/dialogs/IntegralEvent.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IntegralSink.h"
+#include "tools/IntegralSink.h"
 
 class QObject;
 

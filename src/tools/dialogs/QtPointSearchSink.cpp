@@ -1,6 +1,6 @@
-#include "QtPointSearchSink.h"
+#include "tools/dialogs/QtPointSearchSink.h"
 
-#include "PointSearchEvent.h"
+#include "tools/dialogs/PointSearchEvent.h"
 
 #include <QCoreApplication>
 

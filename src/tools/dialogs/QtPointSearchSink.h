@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PointRequest.h"
+#include "tools/PointRequest.h"
 
 class QObject;
 

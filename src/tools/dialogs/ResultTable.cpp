@@ -1,4 +1,4 @@
-#include "ResultTable.h"
+#include "tools/dialogs/ResultTable.h"
 
 #include <QHeaderView>
 #include <QTableWidget>

@@ -1,9 +1,9 @@
-#include "TableExport.h"
+#include "tools/dialogs/TableExport.h"
 
-#include "AppMessageBox.h"
-#include "AppText.h"
-#include "FileBytes.h"
-#include "MessageBoxStyle.h"
+#include "app/AppMessageBox.h"
+#include "gui/AppText.h"
+#include "model/FileBytes.h"
+#include "app/MessageBoxStyle.h"
 
 #include <QClipboard>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TableText.h"
+#include "tools/TableText.h"
 
 #include <QString>
 

@@ -1,13 +1,13 @@
-#include "ToolCommands.h"
+#include "tools/dialogs/ToolCommands.h"
 
-#include "CAddTangentNormalDlg.h"
-#include "CAdvPropertySheet.h"
-#include "CCurvixDoc.h"
-#include "GraphComputation.h"
-#include "CFindPointsDlg.h"
-#include "CIntegralCalcResultsPage.h"
-#include "CIntegralSelGraphPage.h"
-#include "CValueTableDlg.h"
+#include "tools/dialogs/CAddTangentNormalDlg.h"
+#include "app/CAdvPropertySheet.h"
+#include "model/CCurvixDoc.h"
+#include "view/GraphComputation.h"
+#include "tools/dialogs/CFindPointsDlg.h"
+#include "tools/dialogs/CIntegralCalcResultsPage.h"
+#include "tools/dialogs/CIntegralSelGraphPage.h"
+#include "tools/dialogs/CValueTableDlg.h"
 
 void OpenIntegralTool(CCurvixDoc& doc, const GraphComputation& computation, AppSettings&, QWidget* parent)
 {

@@ -1,10 +1,10 @@
-#include "CurvePass.h"
+#include "view/geometry/CurvePass.h"
 
-#include "CurveSink.h"
-#include "CurveSummary.h"
-#include "GraphPoints.h"
-#include "RoundToDecimals.h"
-#include "ViewMapping.h"
+#include "view/geometry/CurveSink.h"
+#include "view/geometry/CurveSummary.h"
+#include "model/GraphPoints.h"
+#include "expr/RoundToDecimals.h"
+#include "view/geometry/ViewMapping.h"
 
 #include <algorithm>
 #include <cmath>

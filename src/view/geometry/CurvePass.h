@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GeometryTypes.h"
-#include "GraphKind.h"
-#include "ScaledPoint.h"
+#include "view/geometry/GeometryTypes.h"
+#include "model/GraphKind.h"
+#include "model/ScaledPoint.h"
 
 #include <cstdint>
 #include <span>

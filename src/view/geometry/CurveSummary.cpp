@@ -1,4 +1,4 @@
-#include "CurveSummary.h"
+#include "view/geometry/CurveSummary.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScaledPoint.h"
+#include "model/ScaledPoint.h"
 
 #include <cstdint>
 #include <span>

@@ -1,4 +1,4 @@
-#include "ExportExtent.h"
+#include "view/geometry/ExportExtent.h"
 
 #include <algorithm>
 #include <cstdint>

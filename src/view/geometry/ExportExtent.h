@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ViewMapping.h"
+#include "view/geometry/ViewMapping.h"
 
 #include <cstdint>
 #include <optional>

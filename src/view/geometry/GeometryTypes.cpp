@@ -1,4 +1,4 @@
-#include "GeometryTypes.h"
+#include "view/geometry/GeometryTypes.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "PointerReadout.h"
+#include "view/geometry/PointerReadout.h"
 
-#include "RoundToDecimals.h"
+#include "expr/RoundToDecimals.h"
 #include "StringTable.h"
 
 #include <cstdio>

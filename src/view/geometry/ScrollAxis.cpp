@@ -1,4 +1,4 @@
-#include "ScrollAxis.h"
+#include "view/geometry/ScrollAxis.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "StrokeMask.h"
+#include "view/geometry/StrokeMask.h"
 
 #include <algorithm>
 #include <cmath>

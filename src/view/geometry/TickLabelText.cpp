@@ -1,6 +1,6 @@
-#include "TickLabelText.h"
+#include "view/geometry/TickLabelText.h"
 
-#include "RoundToDecimals.h"
+#include "expr/RoundToDecimals.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
-#include "TickRuler.h"
+#include "view/geometry/TickRuler.h"
 
-#include "GeometryTypes.h"
-#include "RoundToDecimals.h"
+#include "view/geometry/GeometryTypes.h"
+#include "expr/RoundToDecimals.h"
 
 #include <algorithm>
 #include <cmath>

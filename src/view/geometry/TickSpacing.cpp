@@ -1,6 +1,6 @@
-#include "TickSpacing.h"
+#include "view/geometry/TickSpacing.h"
 
-#include "CoordSystem.h"
+#include "model/CoordSystem.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
-#include "ViewMapping.h"
+#include "view/geometry/ViewMapping.h"
 
-#include "CoordSystem.h"
-#include "RoundToDecimals.h"
-#include "ScrollAxis.h"
+#include "model/CoordSystem.h"
+#include "expr/RoundToDecimals.h"
+#include "view/geometry/ScrollAxis.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GeometryTypes.h"
+#include "view/geometry/GeometryTypes.h"
 
 #include <cstdint>
 

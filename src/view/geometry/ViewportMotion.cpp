@@ -1,6 +1,6 @@
-#include "ViewportMotion.h"
+#include "view/geometry/ViewportMotion.h"
 
-#include "ViewMapping.h"
+#include "view/geometry/ViewMapping.h"
 
 PixelPoint ViewportMotion::KeepPointUnder(const ViewMapping& before, const ViewMapping& after, PixelPoint at)
 {

@@ -1,4 +1,4 @@
-#include "WheelSteps.h"
+#include "view/geometry/WheelSteps.h"
 
 int WheelSteps::Add(int delta)
 {

@@ -1,4 +1,4 @@
-#include "ZoomSteps.h"
+#include "view/geometry/ZoomSteps.h"
 
 #include <cstdio>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "GraphDoneEvent.h"
+#include "view/qt/GraphDoneEvent.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ComputationFailure.h"
-#include "GraphEvents.h"
+#include "model/ComputationFailure.h"
+#include "view/qt/GraphEvents.h"
 
 #include <QEvent>
 

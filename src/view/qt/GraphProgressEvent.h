@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GraphEvents.h"
+#include "view/qt/GraphEvents.h"
 
 #include <QEvent>
 

@@ -1,7 +1,7 @@
-#include "QtComputationSink.h"
+#include "view/qt/QtComputationSink.h"
 
-#include "GraphDoneEvent.h"
-#include "GraphProgressEvent.h"
+#include "view/qt/GraphDoneEvent.h"
+#include "view/qt/GraphProgressEvent.h"
 
 #include <QCoreApplication>
 

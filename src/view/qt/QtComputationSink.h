@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ComputationSink.h"
+#include "model/ComputationSink.h"
 
 #include <chrono>
 

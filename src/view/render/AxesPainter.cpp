@@ -1,8 +1,8 @@
-#include "AxesPainter.h"
+#include "view/render/AxesPainter.h"
 
-#include "PaintContext.h"
-#include "TickPainter.h"
-#include "ViewBitmaps.h"
+#include "view/render/PaintContext.h"
+#include "view/render/TickPainter.h"
+#include "view/render/ViewBitmaps.h"
 
 #include <QPainter>
 

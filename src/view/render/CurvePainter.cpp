@@ -1,13 +1,13 @@
-#include "CurvePainter.h"
+#include "view/render/CurvePainter.h"
 
-#include "GraphComputation.h"
-#include "ColorRef.h"
-#include "CurvePass.h"
-#include "CurveStyle.h"
-#include "CurveSummaries.h"
-#include "MaskCurveSink.h"
-#include "PaintContext.h"
-#include "PainterCurveSink.h"
+#include "view/GraphComputation.h"
+#include "gui/ColorRef.h"
+#include "view/geometry/CurvePass.h"
+#include "view/render/CurveStyle.h"
+#include "view/render/CurveSummaries.h"
+#include "view/render/MaskCurveSink.h"
+#include "view/render/PaintContext.h"
+#include "view/render/PainterCurveSink.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "CurveStyle.h"
+#include "view/render/CurveStyle.h"
 
-#include "AppSettings.h"
+#include "model/AppSettings.h"
 
 #include <QPainter>
 #include <QPen>

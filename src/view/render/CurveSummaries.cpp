@@ -1,7 +1,7 @@
-#include "CurveSummaries.h"
+#include "view/render/CurveSummaries.h"
 
-#include "CurvePass.h"
-#include "GraphPoints.h"
+#include "view/geometry/CurvePass.h"
+#include "model/GraphPoints.h"
 
 const CurveSummary* CurveSummaries::For(int slot, const GraphPoints& points)
 {

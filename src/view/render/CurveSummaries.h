@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CurveSummary.h"
+#include "view/geometry/CurveSummary.h"
 
 #include <memory>
 #include <vector>

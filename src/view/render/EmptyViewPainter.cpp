@@ -1,8 +1,8 @@
-#include "EmptyViewPainter.h"
+#include "view/render/EmptyViewPainter.h"
 
-#include "AppText.h"
-#include "ViewBitmaps.h"
-#include "ViewLayout.h"
+#include "gui/AppText.h"
+#include "view/render/ViewBitmaps.h"
+#include "view/render/ViewLayout.h"
 
 #include <QFontMetrics>
 #include <QPainter>

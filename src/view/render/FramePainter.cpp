@@ -1,6 +1,6 @@
-#include "FramePainter.h"
+#include "view/render/FramePainter.h"
 
-#include "ViewLayout.h"
+#include "view/render/ViewLayout.h"
 
 #include <QGuiApplication>
 #include <QPainter>

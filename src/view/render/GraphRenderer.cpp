@@ -1,14 +1,14 @@
-#include "GraphRenderer.h"
+#include "view/render/GraphRenderer.h"
 
-#include "AppSettings.h"
-#include "AxesPainter.h"
-#include "GraphComputation.h"
-#include "CurvePainter.h"
-#include "CurveStyle.h"
-#include "EmptyViewPainter.h"
-#include "FramePainter.h"
-#include "GridPainter.h"
-#include "PaintContext.h"
+#include "model/AppSettings.h"
+#include "view/render/AxesPainter.h"
+#include "view/GraphComputation.h"
+#include "view/render/CurvePainter.h"
+#include "view/render/CurveStyle.h"
+#include "view/render/EmptyViewPainter.h"
+#include "view/render/FramePainter.h"
+#include "view/render/GridPainter.h"
+#include "view/render/PaintContext.h"
 
 #include <QPainter>
 

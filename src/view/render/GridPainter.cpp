@@ -1,9 +1,9 @@
-#include "GridPainter.h"
+#include "view/render/GridPainter.h"
 
-#include "PaintContext.h"
-#include "TickRuler.h"
-#include "TickSpacing.h"
-#include "ViewBitmaps.h"
+#include "view/render/PaintContext.h"
+#include "view/geometry/TickRuler.h"
+#include "view/geometry/TickSpacing.h"
+#include "view/render/ViewBitmaps.h"
 
 #include <QPaintEngine>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "MaskCurveSink.h"
+#include "view/render/MaskCurveSink.h"
 
 #include <QColor>
 #include <QImage>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CurveSink.h"
-#include "StrokeMask.h"
+#include "view/geometry/CurveSink.h"
+#include "view/geometry/StrokeMask.h"
 
 #include <QTransform>
 

@@ -1,4 +1,4 @@
-#include "PaintContext.h"
+#include "view/render/PaintContext.h"
 
 PaintContext::PaintContext(const ViewMapping& view, const QRect& paint)
     : m_view(view),

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GeometryTypes.h"
-#include "ViewLayout.h"
-#include "ViewMapping.h"
+#include "view/geometry/GeometryTypes.h"
+#include "view/render/ViewLayout.h"
+#include "view/geometry/ViewMapping.h"
 
 #include <QPoint>
 #include <QRect>

@@ -1,4 +1,4 @@
-#include "PainterCurveSink.h"
+#include "view/render/PainterCurveSink.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CurveSink.h"
+#include "view/geometry/CurveSink.h"
 
 #include <QPolygon>
 

@@ -1,9 +1,9 @@
-#include "PictureFile.h"
+#include "view/render/PictureFile.h"
 
-#include "AppText.h"
-#include "FileBytes.h"
-#include "FileMessages.h"
-#include "GraphRenderer.h"
+#include "gui/AppText.h"
+#include "model/FileBytes.h"
+#include "model/FileMessages.h"
+#include "view/render/GraphRenderer.h"
 
 #include <QBuffer>
 #include <QPageSize>

@@ -1,8 +1,8 @@
-#include "TickPainter.h"
+#include "view/render/TickPainter.h"
 
-#include "PaintContext.h"
-#include "TickLabelText.h"
-#include "TickRuler.h"
+#include "view/render/PaintContext.h"
+#include "view/geometry/TickLabelText.h"
+#include "view/geometry/TickRuler.h"
 
 #include <QFontMetrics>
 #include <QPainter>

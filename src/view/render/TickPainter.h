@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TickSpacing.h"
+#include "view/geometry/TickSpacing.h"
 
 #include <QFont>
 #include <QFontMetrics>

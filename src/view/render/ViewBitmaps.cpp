@@ -1,6 +1,6 @@
-#include "ViewBitmaps.h"
+#include "view/render/ViewBitmaps.h"
 
-#include "AppBitmap.h"
+#include "gui/AppBitmap.h"
 
 #include <QPainter>
 

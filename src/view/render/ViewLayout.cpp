@@ -1,6 +1,6 @@
-#include "ViewLayout.h"
+#include "view/render/ViewLayout.h"
 
-#include "ViewMapping.h"
+#include "view/geometry/ViewMapping.h"
 
 #include <algorithm>
 

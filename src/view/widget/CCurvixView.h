@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CurveSummaries.h"
-#include "DocView.h"
-#include "GeometryTypes.h"
-#include "PictureCache.h"
-#include "ViewAnalysis.h"
-#include "WheelSteps.h"
+#include "view/render/CurveSummaries.h"
+#include "model/DocView.h"
+#include "view/geometry/GeometryTypes.h"
+#include "view/widget/PictureCache.h"
+#include "view/widget/ViewAnalysis.h"
+#include "view/geometry/WheelSteps.h"
 
 #include <QAbstractScrollArea>
 #include <QCursor>

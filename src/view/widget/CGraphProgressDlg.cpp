@@ -1,9 +1,9 @@
-#include "CGraphProgressDlg.h"
+#include "view/widget/CGraphProgressDlg.h"
 
-#include "AppText.h"
-#include "CImageButton.h"
-#include "GraphProgressEvent.h"
-#include "ManualResetEvent.h"
+#include "gui/AppText.h"
+#include "app/CImageButton.h"
+#include "view/qt/GraphProgressEvent.h"
+#include "model/ManualResetEvent.h"
 
 #include <QApplication>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
-#include "OutOfDateNotice.h"
+#include "view/widget/OutOfDateNotice.h"
 
-#include "AppText.h"
-#include "ViewLayout.h"
+#include "gui/AppText.h"
+#include "view/render/ViewLayout.h"
 
 #include <QFont>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
-#include "PictureCache.h"
+#include "view/widget/PictureCache.h"
 
-#include "ViewLayout.h"
+#include "view/render/ViewLayout.h"
 
 #include <algorithm>
 #include <cmath>

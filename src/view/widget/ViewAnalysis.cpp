@@ -1,9 +1,9 @@
-#include "ViewAnalysis.h"
+#include "view/widget/ViewAnalysis.h"
 
-#include "CCurvixDoc.h"
-#include "ColorRef.h"
-#include "GraphComputation.h"
-#include "ViewMapping.h"
+#include "model/CCurvixDoc.h"
+#include "gui/ColorRef.h"
+#include "view/GraphComputation.h"
+#include "view/geometry/ViewMapping.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GeometryTypes.h"
-#include "GraphTrace.h"
+#include "view/geometry/GeometryTypes.h"
+#include "tools/GraphTrace.h"
 
 #include <QString>
 
