@@ -21,7 +21,9 @@ CCurvixDoc::CCurvixDoc(const AppSettings& appSettings)
 GraphItem* CCurvixDoc::AddGraph(const GraphItem& item)
 {
     try {
-        return &graphs.emplace_back(item);
+        GraphItem* added = &graphs.emplace_back(item);
+        Changed();
+        return added;
     } catch (const std::bad_alloc&) {
         return nullptr;
     }
@@ -35,6 +37,7 @@ bool CCurvixDoc::RemoveGraph(int index)
     if (cursor == node)
         cursor = graphs.end();
     graphs.erase(node);
+    Changed();
     return true;
 }
 
@@ -42,6 +45,7 @@ void CCurvixDoc::RemoveAllGraphs()
 {
     graphs.clear();
     cursor = graphs.end();
+    Changed();
 }
 
 GraphItem* CCurvixDoc::GetFirstGraph()
@@ -158,6 +162,13 @@ void CCurvixDoc::UpdateAllViews(DocView* sender, int hint)
         if (view != sender)
             view->OnUpdate(sender, hint);
     }
+    Changed();
+}
+
+void CCurvixDoc::Changed() const
+{
+    if (m_changeListener)
+        m_changeListener();
 }
 
 void CCurvixDoc::SetModifiedFlag(bool flag)
@@ -166,6 +177,7 @@ void CCurvixDoc::SetModifiedFlag(bool flag)
     savedState.reset();
     if (!flag)
         savedState = CaptureState();
+    Changed();
 }
 
 DocumentState CCurvixDoc::CaptureState() const
@@ -176,14 +188,15 @@ DocumentState CCurvixDoc::CaptureState() const
 void CCurvixDoc::RecordStep(StringId name, DocumentState before)
 {
     modified = true;
-    if (before.SameAs(CaptureState()))
-        return;
-    try {
-        history.Record(name, std::move(before));
-    } catch (const std::bad_alloc&) {
-        // A history that cannot grow loses its steps rather than the change.
-        history.Clear();
+    if (!before.SameAs(CaptureState())) {
+        try {
+            history.Record(name, std::move(before));
+        } catch (const std::bad_alloc&) {
+            // A history that cannot grow loses its steps rather than the change.
+            history.Clear();
+        }
     }
+    Changed();
 }
 
 bool CCurvixDoc::Undo()
@@ -205,5 +218,6 @@ bool CCurvixDoc::Restore(std::optional<DocumentState> state)
     coordSystem = state->coordSystem;
     autoRefresh = state->autoRefresh;
     modified = !savedState || !savedState->SameAs(*state);
+    Changed();
     return true;
 }

@@ -7,6 +7,7 @@
 #include "model/GraphPoints.h"
 
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <optional>
 #include <string>
@@ -94,6 +95,12 @@ public:
     void RemoveView(DocView* view);
     void UpdateAllViews(DocView* sender, int hint);
 
+    // Told after every change a reader of the document may show: a graph
+    // added or removed, the contents replaced, the modified flag, a step
+    // recorded, undone or redone, and every update of the views (the end of
+    // a computation among them). Called on the thread that made the change.
+    void SetChangeListener(std::function<void()> listener) { m_changeListener = std::move(listener); }
+
     CoordSystem coordSystem;       // edited by the user, stored in the file
     std::int32_t zoomX = 100;      // percent
     std::int32_t zoomY = 100;
@@ -106,6 +113,7 @@ private:
     // the zoom and the refresh flag of source into it.
     void TakeContents(CCurvixDoc& source);
     bool Restore(std::optional<DocumentState> state);
+    void Changed() const;
 
     const AppSettings& settings;
     ConversionPrompt* conversionPrompt = nullptr;
@@ -115,4 +123,5 @@ private:
     DocumentHistory history;
     std::optional<DocumentState> savedState;
     std::vector<DocView*> views;
+    std::function<void()> m_changeListener;
 };

@@ -54,6 +54,13 @@ bool GraphComputation::Prepare(const CCurvixDoc& doc)
 
 bool GraphComputation::Start(const CCurvixDoc& doc, ComputationSink& to)
 {
+    const bool started = Launch(doc, to);
+    StateChanged();
+    return started;
+}
+
+bool GraphComputation::Launch(const CCurvixDoc& doc, ComputationSink& to)
+{
     // Preparing refuses while a worker runs, so that worker keeps its sink
     // and its stop request.
     if (!Prepare(doc))
@@ -95,6 +102,7 @@ void GraphComputation::Reset(const CoordSystem& coordSystem)
     computed.store(false);
     graphSlots.Clear();
     inUse = coordSystem;
+    StateChanged();
 }
 
 int GraphComputation::ListPositionOfDisplayed(const CCurvixDoc& doc, int i) const
@@ -135,6 +143,12 @@ void GraphComputation::Finish(bool ok, std::optional<ComputationFailure> failure
 {
     computed.store(ok);
     sink->GraphDone(ok, std::move(failure));
+}
+
+void GraphComputation::StateChanged() const
+{
+    if (m_stateListener)
+        m_stateListener();
 }
 
 bool GraphComputation::Refuse(ComputationFailure failure)

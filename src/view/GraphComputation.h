@@ -15,13 +15,13 @@ class CCurvixDoc;
 class ComputationSink;
 
 // The graphs of the last refresh and the computation that samples them: the
-// displayed graphs and their point graphSlots, the coordinate system the
+// displayed graphs and their point slots, the coordinate system the
 // computation used, and the worker thread that runs a SamplingRun over the
-// graphSlots on every hardware thread and reports to a sink.
+// slots on every hardware thread and reports to a sink.
 //
 // The document hands over what a computation needs when it starts (its
 // visible graphs and its coordinate system); the worker reads only the
-// copies kept here and writes only the graphSlots' points, counts and completion
+// copies kept here and writes only the slots' points, counts and completion
 // flags and the computed flag. Only the user interface thread calls the
 // operations.
 class GraphComputation {
@@ -42,7 +42,7 @@ public:
     // Whether the picture no longer matches the document.
     bool NeedsRecompute(const CCurvixDoc& doc) const;
     // Fixes the coordinate system in use, the effective ranges and the
-    // graphSlots. False while a computation runs, when the coordinate system is
+    // slots. False while a computation runs, when the coordinate system is
     // too large, or when a displayed graph has a formula longer than the
     // engine reads or more samples than the computation may take.
     bool Prepare(const CCurvixDoc& doc);
@@ -75,11 +75,18 @@ public:
     // visible graph while it is still that function; -1 otherwise.
     int ListPositionOfDisplayed(const CCurvixDoc& doc, int i) const;
 
+    // Told on the calling thread after Start and Reset, which change whether
+    // graphs are being computed or are computed. The end of a run is
+    // reported through the sink instead.
+    void SetStateListener(std::function<void()> listener) { m_stateListener = std::move(listener); }
+
 private:
     // The worker's body: samples every incomplete slot and reports the end.
+    bool Launch(const CCurvixDoc& doc, ComputationSink& to);
     void Run();
     void Finish(bool ok, std::optional<ComputationFailure> failure = std::nullopt);
     bool Refuse(ComputationFailure failure);
+    void StateChanged() const;
 
     GraphSlots graphSlots;
     CoordSystem inUse;
@@ -88,5 +95,6 @@ private:
     ManualResetEvent stop;
     ComputationSink* sink = nullptr;
     ComputationFailure startFailure;
+    std::function<void()> m_stateListener;
     WorkerThread worker;  // last: joined before the members it uses go
 };

@@ -34,7 +34,7 @@ protected:
 
 TEST_F(AnalysisFrameTest, CommandsNeedAComputedPicture)
 {
-    Frame().UpdateCommandUI();
+    QApplication::processEvents();
     for (CommandId id : {CommandId::FindPoints, CommandId::ValueTable, CommandId::Trace})
         EXPECT_FALSE(Frame().Action(id)->isEnabled()) << id;
     Key(Qt::Key_T);

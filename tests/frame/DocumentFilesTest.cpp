@@ -44,7 +44,7 @@ protected:
     }
     QString Title()
     {
-        Frame().UpdateCommandUI();
+        QApplication::processEvents();
         return Frame().windowTitle();
     }
     QString Opening(const QString& path, const QString& reason) const

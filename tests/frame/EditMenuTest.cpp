@@ -42,7 +42,7 @@ void Click(CMainFrame& frame, int control)
 
 QString MenuText(CMainFrame& frame, CommandId id)
 {
-    frame.UpdateCommandUI();
+    QApplication::processEvents();
     return frame.Action(id)->text();
 }
 
@@ -184,14 +184,14 @@ TEST_F(EditMenu, SaveNewAndOpenAgainstTheHistory)
     Frame().ExecuteCommand(CommandId::EditUndo);
     answers = {IDNO};  // New asks to save the modified document
     Frame().ExecuteCommand(CommandId::FileNew);
-    Frame().UpdateCommandUI();
+    QApplication::processEvents();
     EXPECT_FALSE(Frame().Action(CommandId::EditUndo)->isEnabled() || Frame().Action(CommandId::EditRedo)->isEnabled());
     AddGraphs(1);
     Frame().Form().List().SetCurSel(0);
     Click(Frame(), 1030);
     answers = {IDNO};
     ASSERT_TRUE(Frame().Files().OpenPath(path));
-    Frame().UpdateCommandUI();
+    QApplication::processEvents();
     EXPECT_FALSE(Frame().Action(CommandId::EditUndo)->isEnabled());
 }
 

@@ -104,8 +104,8 @@ protected:
         do {
             QApplication::processEvents();
         } while ((Computation().IsComputing() || !Computation().IsComputed()) && timer.elapsed() < 10000);
-        QApplication::processEvents();
-        Frame().UpdateCommandUI();
+        // The end report, and what it posts in turn (the commands' update).
+        QApplication::processEvents(QEventLoop::AllEvents, 100);
     }
 
     void AddGraphs(int count, bool hidden = false)

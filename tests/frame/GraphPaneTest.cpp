@@ -261,11 +261,11 @@ TEST_F(FrameTest, RemovingTheOnlyGraphDisablesItsCommands)
 {
     ASSERT_TRUE(Start());
     AddGraphs(1);
-    Frame().UpdateCommandUI();
+    QApplication::processEvents();
     EXPECT_TRUE(Frame().Action(CommandId::RemoveGraph)->isEnabled());
     Frame().Form().List().SetCurSel(0);
     Get<QPushButton>(&Frame().Form(), 1030)->click();
-    Frame().UpdateCommandUI();
+    QApplication::processEvents();
     EXPECT_EQ(Frame().Form().List().CurSel(), -1);
     for (CommandId id : {CommandId::RemoveGraph, CommandId::GraphProperties})
         EXPECT_FALSE(Frame().Action(id)->isEnabled());

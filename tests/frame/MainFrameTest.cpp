@@ -3,6 +3,7 @@
 #include "app/frame/FrameStatusBar.h"
 #include "FrameTestSupport.h"
 #include "app/HelpWindow.h"
+#include "model/DocView.h"
 #include "KeyboardInput.h"
 
 #include <QAbstractButton>
@@ -15,6 +16,7 @@
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QSplitter>
+#include <QToolBar>
 
 namespace {
 
@@ -28,7 +30,7 @@ protected:
         ASSERT_TRUE(Start());
         Frame().resize(900, 700);
         AddGraphs(1);
-        Frame().UpdateCommandUI();
+        QApplication::processEvents();
     }
     void TearDown() override { Doc().SetModifiedFlag(false); }
 
@@ -65,13 +67,59 @@ TEST_F(ComputedFrameTest, ZoomCommandsFollowTheComputedPicture)
     for (const auto& row : rows) {
         const int x = Doc().zoomX, y = Doc().zoomY;
         Frame().ExecuteCommand(row.command);
-        Frame().UpdateCommandUI();
+        QApplication::processEvents();
         EXPECT_EQ(Doc().zoomX != x, row.xChanges) << row.command;
         EXPECT_EQ(Doc().zoomY != y, row.yChanges) << row.command;
         const QString expected = Doc().zoomX == Doc().zoomY
                                      ? QString("Current zoom: %1%").arg(Doc().zoomX)
                                      : QString("Current zoom: (X: %1%; Y: %2%)").arg(Doc().zoomX).arg(Doc().zoomY);
         EXPECT_EQ(Pane(2).text(), expected);
+    }
+}
+
+// Each command's state follows its inputs as they change, within one pass
+// of the event loop: the document, the computation, the selected graph, the
+// toolbar. Nothing polls for them.
+TEST_F(ComputedFrameTest, CommandsFollowTheirInputsAtOnce)
+{
+    Frame().ExecuteCommand(CommandId::Refresh);
+    Settle();
+    const auto enabled = [this](CommandId id) { return Frame().Action(id)->isEnabled(); };
+    const auto computeAgain = [this] {
+        Frame().View().Refresh();
+        Settle();
+    };
+    const struct {
+        const char* change;
+        std::function<void()> make;
+        std::function<bool()> holds;
+    } rows[] = {
+        {"no graph selected", [this] { Frame().Form().List().SetCurSel(-1); },
+         [&] { return !enabled(CommandId::SelectedGraphProperties); }},
+        {"a graph selected", [this] { Frame().Form().List().SetCurSel(0); },
+         [&] { return enabled(CommandId::SelectedGraphProperties) && !enabled(CommandId::EditUndo); }},
+        {"a graph hidden in the list", [this] { Frame().Form().List().ToggleVisibility(0); },
+         [&] { return enabled(CommandId::EditUndo) && Frame().isWindowModified(); }},
+        {"undone", [this] { Doc().Undo(); }, [&] { return enabled(CommandId::EditRedo); }},
+        {"saved", [this] { Doc().OnSaveDocument(Path("saved.cvx").toStdString()); },
+         [this] { return !Frame().isWindowModified(); }},
+        {"the picture dropped", [this] { Computation().Reset(Doc().coordSystem); },
+         [&] { return !enabled(CommandId::CopyPicture) && !enabled(CommandId::ZoomIn); }},
+        {"computed again", computeAgain,
+         [&] { return enabled(CommandId::CopyPicture) && enabled(CommandId::ZoomIn); }},
+        {"toolbar hidden", [this] { Frame().ToolBar().hide(); },
+         [this] { return !Frame().Action(CommandId::ViewToolbar)->isChecked(); }},
+        {"every graph removed",
+         [this] {
+             Doc().RemoveAllGraphs();
+             Doc().UpdateAllViews(nullptr, DocView::HintGraphsChanged);
+         },
+         [&] { return !enabled(CommandId::RemoveGraph) && !enabled(CommandId::GraphProperties); }},
+    };
+    for (const auto& row : rows) {
+        row.make();
+        QApplication::processEvents();
+        EXPECT_TRUE(row.holds()) << row.change;
     }
 }
 

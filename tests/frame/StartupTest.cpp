@@ -268,7 +268,7 @@ TEST_F(FrameTest, FailedSaveKeepsTheDocument)
     EXPECT_TRUE(Frame().isVisible());
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_EQ(Doc().GetGraphCount(), 2);
-    Frame().UpdateCommandUI();
+    QApplication::processEvents();
     EXPECT_EQ(Frame().windowTitle(), "Untitled[*] - Curvix");
     Doc().SetModifiedFlag(false);
 }

@@ -1,8 +1,11 @@
 // The graph list and the document's life cycle.
 
 #include "ModelTest.h"
+#include "model/DocView.h"
 #include "model/ManualResetEvent.h"
 #include "model/WorkerThread.h"
+
+#include <functional>
 
 namespace {
 
@@ -46,6 +49,49 @@ TEST_F(Document, NewDocumentEmptiesAndKeepsAutoRefresh)
     EXPECT_EQ(doc.GetFirstGraph(), nullptr);
     EXPECT_FALSE(doc.coordSystem.Differs(settings.defaultCoordSystem));
     EXPECT_TRUE(doc.zoomX == 100 && doc.zoomY == 100 && doc.autoRefresh && !doc.IsModified());
+}
+
+// Whatever a reader of the document may show tells the change listener, so
+// the window's commands follow the document without polling it. Reading
+// alone, or a change that failed, tells nothing.
+TEST_F(Document, EveryChangeTellsTheListener)
+{
+    doc.OnSaveDocument(File("saved.cvx"));
+    using Change = std::function<void(CCurvixDoc&)>;
+    const Change nothing = [](CCurvixDoc&) {};
+    struct Row {
+        const char* change;
+        Change prepare;
+        Change make;
+        bool told;
+    } rows[] = {
+        {"add", nothing, [](CCurvixDoc& d) { d.AddGraph(MakeGraph(KindYofX, "x")); }, true},
+        {"remove", nothing, [](CCurvixDoc& d) { d.RemoveGraph(0); }, true},
+        {"remove a missing graph", nothing, [](CCurvixDoc& d) { d.RemoveGraph(9); }, false},
+        {"remove all", nothing, [](CCurvixDoc& d) { d.RemoveAllGraphs(); }, true},
+        {"modified flag", nothing, [](CCurvixDoc& d) { d.SetModifiedFlag(); }, true},
+        {"step", nothing, [](CCurvixDoc& d) { d.RecordStep(StringId::StepAddGraph, d.CaptureState()); }, true},
+        {"undo", nothing, [](CCurvixDoc& d) { d.Undo(); }, true},
+        {"redo", [](CCurvixDoc& d) { d.Undo(); }, [](CCurvixDoc& d) { d.Redo(); }, true},
+        {"undo with no step", [](CCurvixDoc& d) { d.OnNewDocument(); }, [](CCurvixDoc& d) { d.Undo(); }, false},
+        {"views updated", nothing, [](CCurvixDoc& d) { d.UpdateAllViews(nullptr, DocView::HintComputed); }, true},
+        {"new", nothing, [](CCurvixDoc& d) { d.OnNewDocument(); }, true},
+        {"open", nothing, [this](CCurvixDoc& d) { d.OnOpenDocument(File("saved.cvx")); }, true},
+        {"failed open", nothing, [this](CCurvixDoc& d) { EXPECT_ANY_THROW(d.OnOpenDocument(File("none.cvx"))); }, false},
+        {"save", nothing, [this](CCurvixDoc& d) { d.OnSaveDocument(File("again.cvx")); }, true},
+        {"read", nothing, [](CCurvixDoc& d) { d.GetFirstGraph(), d.CaptureState(), Written(d); }, false},
+    };
+    for (const Row& row : rows) {
+        const DocumentState before = doc.CaptureState();
+        doc.AddGraph(MakeGraph(KindYofX, "x^2"));
+        doc.RecordStep(StringId::StepAddGraph, before);
+        row.prepare(doc);
+        int told = 0;
+        doc.SetChangeListener([&told] { ++told; });
+        row.make(doc);
+        EXPECT_EQ(told > 0, row.told) << row.change;
+        doc.SetChangeListener({});
+    }
 }
 
 // A wait that the dispatch of another wait starts (a window's handler that

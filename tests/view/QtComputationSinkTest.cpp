@@ -9,6 +9,7 @@
 #include <QThread>
 
 #include <chrono>
+#include <utility>
 #include <thread>
 
 namespace {
@@ -20,11 +21,12 @@ public:
     {
         onOwnThread = onOwnThread && QThread::currentThread() == thread();
         if (e->type() == WM_GRAPH_PROGRESS) {
-            percents.push_back(static_cast<GraphProgressEvent*>(e)->wParam());
-            lParams.push_back(static_cast<GraphProgressEvent*>(e)->lParam());
+            const auto* report = static_cast<GraphProgressEvent*>(e);
+            percents.push_back(report->Percent());
+            counts.push_back({report->CompleteCount(), report->DisplayedCount()});
         } else if (e->type() == WM_GRAPH_DONE) {
             const auto* done = static_cast<GraphDoneEvent*>(e);
-            results.push_back(done->wParam());
+            results.push_back(done->Succeeded() ? 1 : 0);
             const auto& failure = done->Failure();
             errors.push_back(failure && failure->Error() ? failure->Error()->Code() : 0);
             failedGraphs.push_back(failure ? failure->Graph() : -1);
@@ -34,7 +36,8 @@ public:
         return true;
     }
 
-    std::vector<int> percents, lParams, results, errors, failedGraphs;
+    std::vector<int> percents, results, errors, failedGraphs;
+    std::vector<std::pair<int, int>> counts;  // complete of displayed
     bool onOwnThread = true;
 };
 
@@ -58,7 +61,7 @@ TEST_F(ComputationFixture, QtSinkSendsProgressToTheProgressWindowAndTheEndWithIt
     ASSERT_FALSE(progress.percents.empty());
     EXPECT_GE(progress.percents.front(), 1);
     EXPECT_LE(progress.percents.front(), 99);
-    EXPECT_EQ(progress.lParams.front(), 3 << 16);
+    EXPECT_EQ(progress.counts.front(), std::make_pair(0, 3));
     EXPECT_TRUE(progress.results.empty());
     EXPECT_TRUE(view.percents.empty());
     EXPECT_EQ(view.results, std::vector<int>{0});
@@ -86,7 +89,7 @@ TEST(QtComputationSinkTest, ProgressReachesTheWindowAtMostOnceAnInterval)
     EXPECT_GE(progress.percents.size(), 1u);
     EXPECT_LE(progress.percents.size(), 1 + intervals);
     EXPECT_EQ(progress.percents.front(), 2);
-    EXPECT_EQ(progress.lParams.front(), (15 << 16) | 1);
+    EXPECT_EQ(progress.counts.front(), std::make_pair(1, 15));
 
     std::this_thread::sleep_for(QtComputationSink::kProgressInterval);
     const size_t before = progress.percents.size();
@@ -94,7 +97,7 @@ TEST(QtComputationSinkTest, ProgressReachesTheWindowAtMostOnceAnInterval)
     QCoreApplication::sendPostedEvents();
     ASSERT_EQ(progress.percents.size(), before + 1);
     EXPECT_EQ(progress.percents.back(), 42);
-    EXPECT_EQ(progress.lParams.back(), (15 << 16) | 7);
+    EXPECT_EQ(progress.counts.back(), std::make_pair(7, 15));
 }
 
 }  // namespace

@@ -208,17 +208,17 @@ TEST_F(ViewWidgetTest, ProgressDialogFollowsReportsAndCancels)
     ManualResetEvent stop;
     dialog.SetStopEvent(&stop);
     struct Case {
-        int percent, lParam, bar;
+        int percent, complete, displayed, bar;
         const char* percentText;
         const char* countText;
     };
     const Case cases[] = {
-        {40, (3 << 16) | 1, 40, "40%", "2 / 3"},
-        {99, (3 << 16) | 1, 99, "99%", "2 / 3"},
-        {3, (3 << 16) | 2, 3, "3%", "3 / 3"},  // the next graph starts lower
+        {40, 1, 3, 40, "40%", "2 / 3"},
+        {99, 1, 3, 99, "99%", "2 / 3"},
+        {3, 2, 3, 3, "3%", "3 / 3"},  // the next graph starts lower
     };
     for (const Case& c : cases) {
-        dialog.OnGraphProgress(c.percent, c.lParam);
+        dialog.OnGraphProgress(c.percent, c.complete, c.displayed);
         EXPECT_EQ(dialog.Progress(), c.bar);
         EXPECT_EQ(dialog.PercentText(), c.percentText);
         EXPECT_EQ(dialog.CountText(), c.countText);

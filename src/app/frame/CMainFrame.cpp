@@ -35,7 +35,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSplitter>
-#include <QTimer>
 #include <QToolBar>
 #include <QWhatsThis>
 
@@ -43,7 +42,6 @@
 
 namespace {
 constexpr int kViewInitialWidth = 100;
-constexpr int kIdleUpdateMs = 100;
 
 // The context help id of the focused control or its nearest window.
 std::uint32_t FocusHelpId()
@@ -69,9 +67,7 @@ CMainFrame::CMainFrame(CCurvixDoc& document, GraphComputation& graphComputation,
     CreateBars();
     contextMenus = new FrameContextMenus(*this);
     PlaceWindow();
-    idleTimer = new QTimer(this);
-    connect(idleTimer, &QTimer::timeout, this, [this] { UpdateCommandUI(); });
-    idleTimer->start(kIdleUpdateMs);
+    ListenForCommandInputs();
     RefreshRecentFiles();
     UpdateCommandUI();
     recovery = std::make_unique<DocumentRecovery>(document, DocumentRecovery::DefaultFolder());
@@ -83,6 +79,8 @@ CMainFrame::~CMainFrame()
     // A start that failed before the window showed leaves the store alone.
     if (testAttribute(Qt::WA_WState_ExplicitShowHide))
         StoreSettings();
+    doc.SetChangeListener({});
+    computation.SetStateListener({});
     computation.Stop();
     doc.OnCloseDocument();
 }
@@ -119,6 +117,25 @@ void CMainFrame::CreateBars()
     chrome->SetOneLine(settings.OneLineCoolbar);
     toolBar->setVisible(settings.ShowToolbar);
     status->setVisible(settings.ShowStatusbar);
+}
+
+void CMainFrame::ListenForCommandInputs()
+{
+    doc.SetChangeListener([this] { RequestCommandUpdate(); });
+    computation.SetStateListener([this] { RequestCommandUpdate(); });
+    connect(&form->List(), &QListWidget::currentRowChanged, this, [this] { RequestCommandUpdate(); });
+    connect(toolBar, &QToolBar::visibilityChanged, this, [this] { RequestCommandUpdate(); });
+}
+
+void CMainFrame::RequestCommandUpdate()
+{
+    if (m_updateRequested)
+        return;
+    m_updateRequested = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_updateRequested = false;
+        UpdateCommandUI();
+    }, Qt::QueuedConnection);
 }
 
 // The saved placement, else the whole work area.

@@ -21,7 +21,6 @@ class FrameEditCommands;
 class FrameStatusBar;
 class QSplitter;
 class SplitterKeyMover;
-class QTimer;
 class QToolBar;
 
 // The program's main window: the graph list pane and the graph view side by
@@ -39,9 +38,14 @@ public:
     // Runs a command as its menu item, key or toolbar button does; a
     // disabled command does nothing.
     void ExecuteCommand(CommandId id);
-    // Enables and ticks the commands, updates the status panes and the title
-    // (the idle update; it also runs on a short timer).
+    // Enables and ticks the commands, updates the status panes and the title.
+    // It runs after every command and, through RequestCommandUpdate, once
+    // after any change of what the commands depend on: the document, the
+    // computation, the selected graph, the toolbar's visibility.
     void UpdateCommandUI();
+    // Asks for one UpdateCommandUI from the event loop; requests made before
+    // it runs share it.
+    void RequestCommandUpdate();
 
     // Whether the window accepted a close request (it may not be deleted yet).
     bool IsClosed() const { return closed; }
@@ -70,6 +74,7 @@ private:
 
     void CreateClientArea();
     void CreateBars();
+    void ListenForCommandInputs();
     void PlaceWindow();
     void StoreSettings();
     void DocumentLoaded();
@@ -137,7 +142,7 @@ private:
     std::unique_ptr<DocumentRecovery> recovery;
     std::unique_ptr<FrameEditCommands> editCommands;
     FrameContextMenus* contextMenus = nullptr;
-    QTimer* idleTimer = nullptr;
+    bool m_updateRequested = false;
     QRect placedRect;  // where the window was put at its creation
     bool closed = false;
 };

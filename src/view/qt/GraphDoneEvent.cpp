@@ -3,6 +3,6 @@
 #include <utility>
 
 GraphDoneEvent::GraphDoneEvent(bool succeeded, std::optional<ComputationFailure> why)
-    : QEvent(WM_GRAPH_DONE), ok(succeeded), failure(std::move(why))
+    : QEvent(WM_GRAPH_DONE), m_succeeded(succeeded), m_failure(std::move(why))
 {
 }

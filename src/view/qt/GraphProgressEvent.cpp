@@ -1,6 +1,6 @@
 #include "view/qt/GraphProgressEvent.h"
 
-GraphProgressEvent::GraphProgressEvent(int percentDone, int displayedCount, int complete)
-    : QEvent(WM_GRAPH_PROGRESS), percent(percentDone), packed((displayedCount << 16) | (complete & 0xFFFF))
+GraphProgressEvent::GraphProgressEvent(int percent, int displayedCount, int completeCount)
+    : QEvent(WM_GRAPH_PROGRESS), m_percent(percent), m_displayed(displayedCount), m_complete(completeCount)
 {
 }

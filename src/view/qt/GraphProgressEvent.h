@@ -4,17 +4,19 @@
 
 #include <QEvent>
 
-// WM_GRAPH_PROGRESS: wParam is the percent of the samples done (1-99),
-// lParam the number of displayed graphs << 16 OR the number of complete
-// graphs (the window counts the graph after them).
+// WM_GRAPH_PROGRESS: the percent of the samples done (1-99), the number of
+// displayed graphs and the number of complete ones (the window counts the
+// graph after them).
 class GraphProgressEvent : public QEvent {
 public:
-    GraphProgressEvent(int percent, int displayedCount, int complete);
+    GraphProgressEvent(int percent, int displayedCount, int completeCount);
 
-    int wParam() const { return percent; }
-    int lParam() const { return packed; }
+    int Percent() const { return m_percent; }
+    int DisplayedCount() const { return m_displayed; }
+    int CompleteCount() const { return m_complete; }
 
 private:
-    int percent;
-    int packed;
+    int m_percent;
+    int m_displayed;
+    int m_complete;
 };

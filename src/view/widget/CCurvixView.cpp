@@ -224,9 +224,9 @@ void CCurvixView::OnGraphDone(const GraphDoneEvent& done)
     // Again: the list pane has refilled its list.
     if (failure)
         SelectGraph(*failure);
-    if (done.wParam() == 1 && isVisible())
+    if (done.Succeeded() && isVisible())
         SetScrollPosition(Mapping().ScrollCentredOnOrigin(), true, true);
-    else if (done.wParam() == 1)
+    else if (done.Succeeded())
         m_centreOnShow = true;
 }
 

@@ -123,12 +123,11 @@ void CGraphProgressDlg::hideEvent(QHideEvent* event)
         m_previousFocus->setFocus();
 }
 
-void CGraphProgressDlg::OnGraphProgress(int percent, int lParam)
+void CGraphProgressDlg::OnGraphProgress(int percent, int completeCount, int displayedCount)
 {
     m_progress->setValue(percent);
     m_percentText = Formatted(StringId::ProgressPercent, percent);
-    const auto packed = static_cast<unsigned>(lParam);
-    m_countText = Formatted(StringId::ProgressCount, static_cast<int>(packed & 0xFFFF) + 1, static_cast<int>(packed >> 16));
+    m_countText = Formatted(StringId::ProgressCount, completeCount + 1, displayedCount);
     UpdateTexts();
 }
 
@@ -184,7 +183,7 @@ void CGraphProgressDlg::customEvent(QEvent* event)
 {
     if (event->type() == WM_GRAPH_PROGRESS) {
         const auto* progress = static_cast<GraphProgressEvent*>(event);
-        OnGraphProgress(progress->wParam(), progress->lParam());
+        OnGraphProgress(progress->Percent(), progress->CompleteCount(), progress->DisplayedCount());
     }
 }
 

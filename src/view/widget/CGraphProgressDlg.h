@@ -21,9 +21,9 @@ public:
     void ShowCentred();
     // Set once the computation has started; Cancel signals it.
     void SetStopEvent(ManualResetEvent* stopEvent) { m_stopEvent = stopEvent; }
-    // WM_GRAPH_PROGRESS: percent of the samples; lParam holds the number of
-    // displayed graphs << 16 OR the number of complete ones.
-    void OnGraphProgress(int percent, int lParam);
+    // WM_GRAPH_PROGRESS: percent of the samples, the number of complete
+    // graphs of all displayed ones.
+    void OnGraphProgress(int percent, int completeCount, int displayedCount);
     // The Cancel button and the Escape key.
     void OnCancel();
     void ShowCancelling();
