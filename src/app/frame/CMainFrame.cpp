@@ -58,7 +58,7 @@ std::uint32_t FocusHelpId()
 
 CMainFrame::CMainFrame(CCurvixDoc& document, GraphComputation& graphComputation, AppSettings& appSettings)
     : doc(document), computation(graphComputation), settings(appSettings),
-      actions(*this, [this](CommandId id) { ExecuteCommand(id); }),
+      actions(*this, [this](CommandId id) { ExecuteCommand(id); }), m_state(*this, document, graphComputation, appSettings),
       files(document, *this, [this] { DocumentLoaded(); })
 {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -219,52 +219,53 @@ void CMainFrame::dropEvent(QDropEvent* event)
 const std::map<CommandId, CMainFrame::Handler>& CMainFrame::Handlers()
 {
     static const std::map<CommandId, Handler> handlers = {
-        {CommandId::FileNew, &CMainFrame::OnFileNew},
-        {CommandId::FileOpen, &CMainFrame::OnFileOpen},
-        {CommandId::FileSave, &CMainFrame::OnFileSave},
-        {CommandId::FileSaveAs, &CMainFrame::OnFileSaveAs},
-        {CommandId::AppExit, &CMainFrame::OnAppExit},
-        {CommandId::EditUndo, &CMainFrame::OnUndo},
-        {CommandId::EditRedo, &CMainFrame::OnRedo},
-        {CommandId::EditRedoShift, &CMainFrame::OnRedo},
-        {CommandId::CopyPicture, &CMainFrame::OnCopyPicture},
-        {CommandId::ExportPicture, &CMainFrame::OnExportPicture},
-        {CommandId::SelectedGraphProperties, &CMainFrame::OnSelectedGraphProperties},
-        {CommandId::SelectedGraphVisibility, &CMainFrame::OnSelectedGraphVisibility},
-        {CommandId::SelectedGraphRemove, &CMainFrame::OnSelectedGraphRemove},
-        {CommandId::AddGraph, &CMainFrame::OnAddGraph},
-        {CommandId::RemoveGraph, &CMainFrame::OnRemoveGraph},
-        {CommandId::GraphProperties, &CMainFrame::OnGraphProperties},
-        {CommandId::EditCoordSystem, &CMainFrame::OnEditCoordSystem},
-        {CommandId::ZoomIn, &CMainFrame::OnZoomIn},
-        {CommandId::ZoomOut, &CMainFrame::OnZoomOut},
-        {CommandId::ZoomInX, &CMainFrame::OnZoomInX},
-        {CommandId::ZoomOutX, &CMainFrame::OnZoomOutX},
-        {CommandId::ZoomInY, &CMainFrame::OnZoomInY},
-        {CommandId::ZoomOutY, &CMainFrame::OnZoomOutY},
-        {CommandId::Refresh, &CMainFrame::OnRefresh},
-        {CommandId::CentreOnOrigin, &CMainFrame::OnCentreOnOrigin},
-        {CommandId::Integral, &CMainFrame::OnIntegral},
-        {CommandId::Tangent, &CMainFrame::OnTangent},
-        {CommandId::FindPoints, &CMainFrame::OnFindPoints},
-        {CommandId::ValueTable, &CMainFrame::OnValueTable},
-        {CommandId::Trace, &CMainFrame::OnTrace},
-        {CommandId::Settings, &CMainFrame::OnSettings},
-        {CommandId::DefaultCoordSystem, &CMainFrame::OnDefaultCoordSystem},
-        {CommandId::ViewToolbar, &CMainFrame::OnViewToolbar},
-        {CommandId::ViewStatusBar, &CMainFrame::OnViewStatusBar},
-        {CommandId::WindowSplit, &CMainFrame::OnSplit},
-        {CommandId::HideGraphPane, &CMainFrame::HideGraphPane},
-        {CommandId::ShowGraphPane, &CMainFrame::ShowGraphPane},
-        {CommandId::ToggleGrid, &CMainFrame::OnToggleGrid},
-        {CommandId::ToggleCursorPosition, &CMainFrame::OnToggleCurrPos},
-        {CommandId::Help, &CMainFrame::OnHelp},
-        {CommandId::ContextHelp, &CMainFrame::OnContextHelp},
-        {CommandId::HelpFinder, &CMainFrame::OnHelpTopics},
-        {CommandId::AppAbout, &CMainFrame::OnAbout},
-        {CommandId::WebPage, &CMainFrame::OnWebPage},
-        {CommandId::NextPane, &CMainFrame::OnNextPane},
-        {CommandId::PrevPane, &CMainFrame::OnNextPane},
+        {CommandId::FileNew, [](CMainFrame& f) { f.files.NewDocument(); }},
+        {CommandId::FileOpen, [](CMainFrame& f) { f.files.OpenDocument(), f.RefreshRecentFiles(); }},
+        {CommandId::FileSave, [](CMainFrame& f) { f.files.Save(); }},
+        {CommandId::FileSaveAs, [](CMainFrame& f) { f.files.SaveAs(), f.RefreshRecentFiles(); }},
+        {CommandId::AppExit, [](CMainFrame& f) { f.close(); }},
+        {CommandId::EditUndo, [](CMainFrame& f) { f.editCommands->Undo(); }},
+        {CommandId::EditRedo, [](CMainFrame& f) { f.editCommands->Redo(); }},
+        {CommandId::EditRedoShift, [](CMainFrame& f) { f.editCommands->Redo(); }},
+        {CommandId::CopyPicture, [](CMainFrame& f) { f.editCommands->CopyPicture(); }},
+        {CommandId::ExportPicture, [](CMainFrame& f) { f.editCommands->ExportPicture(); }},
+        {CommandId::SelectedGraphProperties, [](CMainFrame& f) { f.form->OnGraphProperties(); }},
+        {CommandId::SelectedGraphVisibility, [](CMainFrame& f) { f.form->ToggleSelectedVisibility(); }},
+        {CommandId::SelectedGraphRemove, [](CMainFrame& f) { f.form->OnRemoveSelectedGraph(); }},
+        {CommandId::AddGraph, [](CMainFrame& f) { f.form->OnAddGraph(); }},
+        {CommandId::RemoveGraph, [](CMainFrame& f) { f.form->OnRemoveGraphDialog(); }},
+        {CommandId::GraphProperties, [](CMainFrame& f) { f.form->OnGraphPropertiesDialog(); }},
+        {CommandId::EditCoordSystem, [](CMainFrame& f) { f.form->OnEditCoordSystem(); }},
+        {CommandId::ZoomIn, [](CMainFrame& f) { f.view->ZoomIn(true, true); }},
+        {CommandId::ZoomOut, [](CMainFrame& f) { f.view->ZoomOut(true, true); }},
+        {CommandId::ZoomInX, [](CMainFrame& f) { f.view->ZoomIn(true, false); }},
+        {CommandId::ZoomOutX, [](CMainFrame& f) { f.view->ZoomOut(true, false); }},
+        {CommandId::ZoomInY, [](CMainFrame& f) { f.view->ZoomIn(false, true); }},
+        {CommandId::ZoomOutY, [](CMainFrame& f) { f.view->ZoomOut(false, true); }},
+        {CommandId::Refresh, [](CMainFrame& f) { f.view->Refresh(); }},
+        {CommandId::CentreOnOrigin, [](CMainFrame& f) { f.view->CentreOnOrigin(); }},
+        {CommandId::Integral, [](CMainFrame& f) { OpenIntegralTool(f.doc, f.computation, f.settings, &f); }},
+        {CommandId::Tangent, [](CMainFrame& f) { f.OnTangent(); }},
+        {CommandId::FindPoints, [](CMainFrame& f) { OpenPointsTool(f.doc, f.computation, &f, f.ViewHooks()); }},
+        {CommandId::ValueTable, [](CMainFrame& f) { OpenValueTableTool(f.doc, f.computation, &f, f.ViewHooks()); }},
+        {CommandId::Trace, [](CMainFrame& f) { f.OnTrace(); }},
+        {CommandId::Settings, [](CMainFrame& f) { f.OnSettings(); }},
+        {CommandId::DefaultCoordSystem,
+         [](CMainFrame& f) { EditDefaultCoordSystem(&f, f.settings, f.doc.coordSystem); }},
+        {CommandId::ViewToolbar, [](CMainFrame& f) { f.toolBar->setVisible(f.toolBar->isHidden()); }},
+        {CommandId::ViewStatusBar, [](CMainFrame& f) { f.status->setVisible(f.status->isHidden()); }},
+        {CommandId::WindowSplit, [](CMainFrame& f) { f.splitMover->Start(); }},
+        {CommandId::HideGraphPane, [](CMainFrame& f) { f.HideGraphPane(); }},
+        {CommandId::ShowGraphPane, [](CMainFrame& f) { f.ShowGraphPane(); }},
+        {CommandId::ToggleGrid, [](CMainFrame& f) { f.OnToggleGrid(); }},
+        {CommandId::ToggleCursorPosition, [](CMainFrame& f) { f.settings.ShowCurrPos = !f.settings.ShowCurrPos; }},
+        {CommandId::Help, [](CMainFrame&) { HelpRequests::Submit({FocusHelpId(), 0, false}); }},
+        {CommandId::ContextHelp, [](CMainFrame&) { QWhatsThis::enterWhatsThisMode(); }},
+        {CommandId::HelpFinder, [](CMainFrame& f) { HelpWindow::ShowContents(&f); }},
+        {CommandId::AppAbout, [](CMainFrame& f) { ShowAboutBox(&f); }},
+        {CommandId::WebPage, [](CMainFrame& f) { f.OnWebPage(); }},
+        {CommandId::NextPane, [](CMainFrame& f) { f.OnNextPane(); }},
+        {CommandId::PrevPane, [](CMainFrame& f) { f.OnNextPane(); }},
     };
     return handlers;
 }
@@ -272,76 +273,10 @@ const std::map<CommandId, CMainFrame::Handler>& CMainFrame::Handlers()
 void CMainFrame::ExecuteCommand(CommandId id)
 {
     const auto found = Handlers().find(id);
-    if (found == Handlers().end() || !IsEnabled(id))
+    if (found == Handlers().end() || !m_state.IsEnabled(id))
         return;
-    (this->*found->second)();
+    found->second(*this);
     UpdateCommandUI();
-}
-
-// The displayed graphs are computed and there is at least one.
-bool CMainFrame::IsComputed() const
-{
-    return computation.IsComputed() && computation.DisplayedCount() > 0;
-}
-
-bool CMainFrame::IsEnabled(CommandId id) const
-{
-    switch (id) {
-    case CommandId::RemoveGraph:
-    case CommandId::GraphProperties:
-        return form->HasGraphs();
-    case CommandId::ZoomIn:
-        return IsComputed() && view->CanZoomInX() && view->CanZoomInY();
-    case CommandId::ZoomOut:
-        return IsComputed() && view->CanZoomOutX() && view->CanZoomOutY();
-    case CommandId::ZoomInX:
-        return IsComputed() && view->CanZoomInX();
-    case CommandId::ZoomOutX:
-        return IsComputed() && view->CanZoomOutX();
-    case CommandId::ZoomInY:
-        return IsComputed() && view->CanZoomInY();
-    case CommandId::ZoomOutY:
-        return IsComputed() && view->CanZoomOutY();
-    case CommandId::Integral:
-        return !computation.IsComputing();
-    case CommandId::Tangent:
-        return IsComputed();
-    case CommandId::FindPoints:
-        return IsComputed() && !computation.IsComputing() && HasFunctionGraph(computation);
-    case CommandId::ValueTable:
-    case CommandId::Trace:
-        return IsComputed() && !computation.IsComputing();
-    case CommandId::EditUndo:
-        return doc.History().CanUndo();
-    case CommandId::EditRedo:
-    case CommandId::EditRedoShift:
-        return doc.History().CanRedo();
-    case CommandId::CopyPicture:
-    case CommandId::ExportPicture:
-        return IsComputed() && !computation.IsComputing();
-    case CommandId::SelectedGraphProperties:
-    case CommandId::SelectedGraphVisibility:
-    case CommandId::SelectedGraphRemove:
-        return form->HasSelection();
-    default:
-        return Handlers().count(id) > 0;
-    }
-}
-
-bool CMainFrame::IsChecked(CommandId id) const
-{
-    switch (id) {
-    case CommandId::ViewToolbar:
-        return !toolBar->isHidden();
-    case CommandId::ViewStatusBar:
-        return !status->isHidden();
-    case CommandId::ToggleGrid:
-        return settings.ShowGrid;
-    case CommandId::ToggleCursorPosition:
-        return settings.ShowCurrPos;
-    default:
-        return false;
-    }
 }
 
 void CMainFrame::UpdateCommandUI()
@@ -349,142 +284,15 @@ void CMainFrame::UpdateCommandUI()
     for (const auto& [id, action] : actions.All()) {
         if (id == CommandId::FirstRecentFile)
             continue;
-        action->setEnabled(IsEnabled(id));
+        action->setEnabled(Handlers().count(id) > 0 && m_state.IsEnabled(id));
         if (action->isCheckable())
-            action->setChecked(IsChecked(id));
+            action->setChecked(m_state.IsChecked(id));
     }
     editCommands->UpdateMenuTexts(*Action(CommandId::EditUndo), *Action(CommandId::EditRedo));
-    status->UpdatePositionPane(settings.ShowCurrPos, IsComputed());
-    status->UpdateZoomPane(IsComputed(), doc.zoomX, doc.zoomY);
+    status->UpdatePositionPane(settings.ShowCurrPos, m_state.IsComputed());
+    status->UpdateZoomPane(m_state.IsComputed(), doc.zoomX, doc.zoomY);
     setWindowTitle(AppText(StringId::TitleFormat).replace(QStringLiteral("%s"), files.Title()));
     setWindowModified(doc.IsModified());
-}
-
-void CMainFrame::OnFileNew()
-{
-    files.NewDocument();
-}
-
-void CMainFrame::OnFileOpen()
-{
-    files.OpenDocument();
-    RefreshRecentFiles();
-}
-
-void CMainFrame::OnFileSave()
-{
-    files.Save();
-}
-
-void CMainFrame::OnFileSaveAs()
-{
-    files.SaveAs();
-    RefreshRecentFiles();
-}
-
-void CMainFrame::OnUndo()
-{
-    editCommands->Undo();
-}
-
-void CMainFrame::OnRedo()
-{
-    editCommands->Redo();
-}
-
-void CMainFrame::OnCopyPicture()
-{
-    editCommands->CopyPicture();
-}
-
-void CMainFrame::OnExportPicture()
-{
-    editCommands->ExportPicture();
-}
-
-void CMainFrame::OnSelectedGraphProperties()
-{
-    form->OnGraphProperties();
-}
-
-void CMainFrame::OnSelectedGraphVisibility()
-{
-    form->ToggleSelectedVisibility();
-}
-
-void CMainFrame::OnSelectedGraphRemove()
-{
-    form->OnRemoveSelectedGraph();
-}
-
-void CMainFrame::OnAppExit()
-{
-    close();
-}
-
-void CMainFrame::OnAddGraph()
-{
-    form->OnAddGraph();
-}
-
-void CMainFrame::OnRemoveGraph()
-{
-    form->OnRemoveGraphDialog();
-}
-
-void CMainFrame::OnGraphProperties()
-{
-    form->OnGraphPropertiesDialog();
-}
-
-void CMainFrame::OnEditCoordSystem()
-{
-    form->OnEditCoordSystem();
-}
-
-void CMainFrame::OnCentreOnOrigin()
-{
-    view->CentreOnOrigin();
-}
-
-void CMainFrame::OnZoomIn()
-{
-    view->ZoomIn(true, true);
-}
-
-void CMainFrame::OnZoomOut()
-{
-    view->ZoomOut(true, true);
-}
-
-void CMainFrame::OnZoomInX()
-{
-    view->ZoomIn(true, false);
-}
-
-void CMainFrame::OnZoomOutX()
-{
-    view->ZoomOut(true, false);
-}
-
-void CMainFrame::OnZoomInY()
-{
-    view->ZoomIn(false, true);
-}
-
-void CMainFrame::OnZoomOutY()
-{
-    view->ZoomOut(false, true);
-}
-
-void CMainFrame::OnRefresh()
-{
-    view->Refresh();
-}
-
-void CMainFrame::OnIntegral()
-{
-    OpenIntegralTool(doc, computation, settings, this);
 }
 
 void CMainFrame::OnTangent()
@@ -493,16 +301,6 @@ void CMainFrame::OnTangent()
     doc.UpdateAllViews(view, DocView::HintGraphsChanged);
     if (added)
         view->Refresh();
-}
-
-void CMainFrame::OnFindPoints()
-{
-    OpenPointsTool(doc, computation, this, ViewHooks());
-}
-
-void CMainFrame::OnValueTable()
-{
-    OpenValueTableTool(doc, computation, this, ViewHooks());
 }
 
 void CMainFrame::OnTrace()
@@ -531,50 +329,10 @@ void CMainFrame::OnSettings()
     doc.UpdateAllViews(nullptr, DocView::HintSettingsChanged);
 }
 
-void CMainFrame::OnDefaultCoordSystem()
-{
-    EditDefaultCoordSystem(this, settings, doc.coordSystem);
-}
-
-void CMainFrame::OnViewToolbar()
-{
-    toolBar->setVisible(toolBar->isHidden());
-}
-
-void CMainFrame::OnViewStatusBar()
-{
-    status->setVisible(status->isHidden());
-}
-
 void CMainFrame::OnToggleGrid()
 {
     settings.ShowGrid = !settings.ShowGrid;
     doc.UpdateAllViews(nullptr, DocView::HintSettingsChanged);
-}
-
-void CMainFrame::OnToggleCurrPos()
-{
-    settings.ShowCurrPos = !settings.ShowCurrPos;
-}
-
-void CMainFrame::OnHelp()
-{
-    HelpRequests::Submit({FocusHelpId(), 0, false});
-}
-
-void CMainFrame::OnContextHelp()
-{
-    QWhatsThis::enterWhatsThisMode();
-}
-
-void CMainFrame::OnHelpTopics()
-{
-    HelpWindow::ShowContents(this);
-}
-
-void CMainFrame::OnAbout()
-{
-    ShowAboutBox(this);
 }
 
 // No address of the product's page is configured: the help's page about
@@ -582,11 +340,6 @@ void CMainFrame::OnAbout()
 void CMainFrame::OnWebPage()
 {
     HelpWindow::ShowTopic(HelpContext::OfCommand(CommandId::WebPage), this);
-}
-
-void CMainFrame::OnSplit()
-{
-    splitMover->Start();
 }
 
 // F6 and Shift+F6: with two panes, both move the focus to the other one.

@@ -2,10 +2,13 @@
 
 #include "view/widget/CursorPosFrame.h"
 #include "app/frame/FrameActions.h"
+#include "app/frame/FrameCommandState.h"
 #include "app/frame/FrameDocumentFiles.h"
 
 #include <QMainWindow>
 
+#include <functional>
+#include <map>
 #include <memory>
 
 struct AnalysisViewHooks;
@@ -69,7 +72,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    using Handler = void (CMainFrame::*)();
+    using Handler = std::function<void(CMainFrame&)>;
     static const std::map<CommandId, Handler>& Handlers();
 
     void CreateClientArea();
@@ -78,59 +81,21 @@ private:
     void PlaceWindow();
     void StoreSettings();
     void DocumentLoaded();
-    bool IsEnabled(CommandId id) const;
-    bool IsChecked(CommandId id) const;
-    bool IsComputed() const;
     void RefreshRecentFiles();
 
-    void OnFileNew();
-    void OnFileOpen();
-    void OnFileSave();
-    void OnFileSaveAs();
-    void OnUndo();
-    void OnRedo();
-    void OnCopyPicture();
-    void OnExportPicture();
-    void OnSelectedGraphProperties();
-    void OnSelectedGraphVisibility();
-    void OnSelectedGraphRemove();
-    void OnAppExit();
-    void OnAddGraph();
-    void OnRemoveGraph();
-    void OnGraphProperties();
-    void OnEditCoordSystem();
-    void OnZoomIn();
-    void OnCentreOnOrigin();
-    void OnZoomOut();
-    void OnZoomInX();
-    void OnZoomOutX();
-    void OnZoomInY();
-    void OnZoomOutY();
-    void OnRefresh();
-    void OnIntegral();
     void OnTangent();
-    void OnFindPoints();
-    void OnValueTable();
     void OnTrace();
     AnalysisViewHooks ViewHooks();
     void OnSettings();
-    void OnDefaultCoordSystem();
-    void OnViewToolbar();
-    void OnViewStatusBar();
     void OnToggleGrid();
-    void OnToggleCurrPos();
-    void OnHelp();
-    void OnContextHelp();
-    void OnHelpTopics();
-    void OnAbout();
     void OnWebPage();
     void OnNextPane();
-    void OnSplit();
 
     CCurvixDoc& doc;
     GraphComputation& computation;
     AppSettings& settings;
     FrameActions actions;
+    FrameCommandState m_state;
     FrameDocumentFiles files;
     QSplitter* splitter = nullptr;
     SplitterKeyMover* splitMover = nullptr;
