@@ -1,28 +1,20 @@
 #include "view/widget/CCurvixView.h"
 
 #include "gui/AppBitmap.h"
-#include "app/AppMessageBox.h"
 #include "model/AppSettings.h"
-#include "gui/AppText.h"
 #include "model/CCurvixDoc.h"
-#include "view/widget/CGraphProgressDlg.h"
 #include "view/widget/CursorPosFrame.h"
 #include "view/GraphComputation.h"
 #include "view/qt/GraphDoneEvent.h"
 #include "view/render/GraphRenderer.h"
 #include "HelpContext.h"
-#include "app/MessageBoxStyle.h"
 #include "view/widget/OutOfDateNotice.h"
 #include "view/geometry/PointerReadout.h"
-#include "view/qt/QtComputationSink.h"
-#include "view/geometry/ScrollAxis.h"
 #include "view/render/ViewLayout.h"
 #include "view/geometry/ViewMapping.h"
 #include "view/geometry/ViewportMotion.h"
 #include "view/geometry/ZoomSteps.h"
 
-#include <QApplication>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -30,8 +22,6 @@
 #include <QNativeGestureEvent>
 #include <QWheelEvent>
 
-#include <algorithm>
-#include <limits>
 
 namespace {
 constexpr int kCursorHotSpot = 15;
@@ -42,24 +32,6 @@ QCursor ViewCursor()
     if (image.isNull())
         return QCursor(Qt::CrossCursor);
     return QCursor(image, kCursorHotSpot, kCursorHotSpot);
-}
-
-void DispatchEvents()
-{
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
-void ConfigureBar(QScrollBar& bar, const ScrollAxis& axis)
-{
-    bar.setPageStep(std::max(axis.Page(), 1));
-    bar.setSingleStep(std::max(axis.Page() / 10, 1));
-    bar.setRange(0, axis.Enabled() ? axis.Clamp(axis.Maximum()) : 0);
-    bar.setEnabled(axis.Enabled());
-}
-
-int BarValue(std::int64_t position)
-{
-    return static_cast<int>(std::clamp<std::int64_t>(position, 0, std::numeric_limits<int>::max()));
 }
 
 QRect ToQRect(const PixelRect& rect)
@@ -86,7 +58,7 @@ constexpr double kPinchPerStep = 0.25;
 
 CCurvixView::CCurvixView(CCurvixDoc& doc, GraphComputation& computation, AppSettings& settings, QWidget* parent)
     : QAbstractScrollArea(parent), m_doc(doc), m_computation(computation), m_settings(settings),
-      m_viewCursor(ViewCursor()),
+      m_viewCursor(ViewCursor()), m_refresher(doc, computation, *this),
       m_analysis(doc, computation, [this] { viewport()->update(); },
                  [this](const QString& text) {
                      if (m_frame)
@@ -124,7 +96,7 @@ ViewMapping CCurvixView::Mapping() const
     ViewMapping view(m_computation.InUse(), m_doc.zoomX, m_doc.zoomY);
     view.SetPictureSize(m_picture);
     view.SetClientSize(viewport()->width(), viewport()->height());
-    view.SetScrollPosition({horizontalScrollBar()->value(), verticalScrollBar()->value()});
+    view.SetScrollPosition(m_bars.Position());
     return view;
 }
 
@@ -140,65 +112,14 @@ void CCurvixView::Refresh()
     m_summaries.Clear();
     m_analysis.ClearFoundPoints();
     const bool restart = m_computation.IsComputing();
-    if (restart) {
-        if (!m_computation.NeedsRecompute(m_doc))
-            return;  // let it finish
-        if (!RestartComputation())
-            return;
-    } else if (!m_computation.NeedsRecompute(m_doc)) {
-        viewport()->update();
+    if (!m_computation.NeedsRecompute(m_doc)) {
+        if (!restart)  // else it may finish
+            viewport()->update();
         return;
     }
     viewport()->setCursor(Qt::ArrowCursor);
-    if (!m_computation.Collect(m_doc)) {
-        AppMessageBox::Show(this, StringId::TooManyGraphs, StringId::ProgramName, MB_ICONEXCLAMATION);
-        DestroyProgressDialog();
-        return;
-    }
-    ShowProgressDialog(restart);
-    m_sink = std::make_unique<QtComputationSink>(this, m_progressDlg.get());
-    if (!m_computation.Start(m_doc, *m_sink)) {
-        ReportFailure(m_computation.StartFailure());
-        DestroyProgressDialog();
-        return;
-    }
-    viewport()->update();
-    m_progressDlg->update();
-    m_progressDlg->SetStopEvent(&m_computation.StopEvent());
-}
-
-// Cancels the running worker and waits for it. The end report it posts
-// then sets the completion flags again instead of waiting or taking down
-// the dialog the new computation uses.
-bool CCurvixView::RestartComputation()
-{
-    m_doneFirst = false;
-    m_doneSecond = false;
-    if (m_progressDlg)
-        m_progressDlg->OnCancel();
-    else
-        m_computation.StopEvent().Set();
-    return m_computation.Wait(WorkerThread::kInfinite, DispatchEvents);
-}
-
-void CCurvixView::ShowProgressDialog(bool restart)
-{
-    if (restart && m_progressDlg) {
-        m_progressDlg->ResetProgress();
-        return;
-    }
-    DestroyProgressDialog();
-    m_progressDlg = std::make_unique<CGraphProgressDlg>(viewport());
-    m_progressDlg->ShowCentred();
-}
-
-void CCurvixView::DestroyProgressDialog()
-{
-    if (!m_progressDlg)
-        return;
-    // Deleted from the event loop: its own handlers may be running.
-    m_progressDlg->hide();
-    m_progressDlg.release()->deleteLater();
+    if (m_refresher.Start(restart))
+        viewport()->update();
 }
 
 void CCurvixView::customEvent(QEvent* event)
@@ -209,40 +130,11 @@ void CCurvixView::customEvent(QEvent* event)
 
 void CCurvixView::OnGraphDone(const GraphDoneEvent& done)
 {
-    const std::optional<ComputationFailure>& failure = done.Failure();
-    if (failure)
-        ReportFailure(*failure);
-    // The worker posted its last report and is ending. This handler may run
-    // inside another wait for it; the thread is joined once.
-    if (m_doneFirst)
-        m_computation.Wait(WorkerThread::kInfinite, {});
-    m_doneFirst = true;
-    if (m_doneSecond)
-        DestroyProgressDialog();
-    m_doneSecond = true;
-    m_doc.UpdateAllViews(nullptr, HintComputed);
-    // Again: the list pane has refilled its list.
-    if (failure)
-        SelectGraph(*failure);
+    m_refresher.Finish(done);
     if (done.Succeeded() && isVisible())
-        SetScrollPosition(Mapping().ScrollCentredOnOrigin(), true, true);
+        m_bars.SetPosition(Mapping().ScrollCentredOnOrigin(), true, true);
     else if (done.Succeeded())
         m_centreOnShow = true;
-}
-
-// The graph is selected first, so that the user sees it while reading.
-void CCurvixView::ReportFailure(const ComputationFailure& failure)
-{
-    SelectGraph(failure);
-    for (const std::string& text : failure.Texts())
-        AppMessageBox::Show(this, QString::fromStdString(text), StringId::ProgramName, MB_ICONEXCLAMATION);
-}
-
-void CCurvixView::SelectGraph(const ComputationFailure& failure)
-{
-    const int position = m_computation.ListPositionOfDisplayed(m_doc, failure.Graph());
-    if (position >= 0 && m_selectGraph)
-        m_selectGraph(position);
 }
 
 void CCurvixView::OnUpdate(DocView*, int)
@@ -266,26 +158,7 @@ void CCurvixView::SetScrollSizes(PixelSize picture)
 {
     m_picture = picture;
     const ViewLayout layout(viewport()->size());
-    ConfigureBar(*horizontalScrollBar(), ScrollAxis(picture.width, layout.AreaWidth()));
-    ConfigureBar(*verticalScrollBar(), ScrollAxis(picture.height, layout.AreaHeight()));
-}
-
-void CCurvixView::SetScrollPosition(PixelPoint position, bool xAxis, bool yAxis)
-{
-    if (xAxis)
-        horizontalScrollBar()->setValue(BarValue(position.x));
-    if (yAxis)
-        verticalScrollBar()->setValue(BarValue(position.y));
-}
-
-void CCurvixView::ZoomIn(bool xAxis, bool yAxis)
-{
-    Zoom(xAxis, yAxis, true);
-}
-
-void CCurvixView::ZoomOut(bool xAxis, bool yAxis)
-{
-    Zoom(xAxis, yAxis, false);
+    m_bars.Configure(picture, {layout.AreaWidth(), layout.AreaHeight()});
 }
 
 // Keeps the world point in the middle of the drawing area where it is.
@@ -293,7 +166,7 @@ void CCurvixView::Zoom(bool xAxis, bool yAxis, bool in)
 {
     const WorldPoint centre = Mapping().ViewCentre();
     StepZoom(xAxis, yAxis, in);
-    SetScrollPosition(Mapping().ScrollForViewCentre(centre), xAxis, yAxis);
+    m_bars.SetPosition(Mapping().ScrollForViewCentre(centre), xAxis, yAxis);
     viewport()->update();
 }
 
@@ -330,7 +203,7 @@ void CCurvixView::ZoomAt(QPoint at, int steps, Qt::KeyboardModifiers modifiers)
             break;
         const ViewMapping before = Mapping();
         StepZoom(zoomX, zoomY, in);
-        SetScrollPosition(ViewportMotion::KeepPointUnder(before, Mapping(), ToPixelPoint(at)), true, true);
+        m_bars.SetPosition(ViewportMotion::KeepPointUnder(before, Mapping(), ToPixelPoint(at)), true, true);
     }
     viewport()->update();
 }
@@ -339,7 +212,7 @@ void CCurvixView::CentreOnOrigin()
 {
     m_centreOnShow = false;
     if (HasPicture())
-        SetScrollPosition(ViewportMotion::CentreOnOrigin(Mapping()), true, true);
+        m_bars.SetPosition(ViewportMotion::CentreOnOrigin(Mapping()), true, true);
 }
 
 bool CCurvixView::CanZoomInX() const
@@ -374,7 +247,7 @@ void CCurvixView::resizeEvent(QResizeEvent* event)
     if (m_centreOnShow)
         CentreIfPending();
     else if (HasPicture() && before.ClientSize().width > 0)
-        SetScrollPosition(ViewportMotion::KeepCentre(before, Mapping()), true, true);
+        m_bars.SetPosition(ViewportMotion::KeepCentre(before, Mapping()), true, true);
 }
 
 void CCurvixView::showEvent(QShowEvent* event)
@@ -389,7 +262,7 @@ void CCurvixView::showEvent(QShowEvent* event)
 void CCurvixView::CentreIfPending()
 {
     if (m_centreOnShow && isVisible())
-        SetScrollPosition(Mapping().ScrollCentredOnOrigin(), true, true);
+        m_bars.SetPosition(Mapping().ScrollCentredOnOrigin(), true, true);
 }
 
 // Moves the pixels of the drawing area and the label strip along the
@@ -496,7 +369,7 @@ void CCurvixView::DragTo(QPoint at)
         return;
     m_centreOnShow = false;
     const QPoint moved = at - *m_dragFrom;
-    SetScrollPosition(ViewportMotion::Dragged(Mapping(), m_dragScroll, ToPixelPoint(moved)), true, true);
+    m_bars.SetPosition(ViewportMotion::Dragged(Mapping(), m_dragScroll, ToPixelPoint(moved)), true, true);
 }
 
 // The left button held over the picture drags it; a click that does not
@@ -532,19 +405,12 @@ void CCurvixView::wheelEvent(QWheelEvent* event)
         ZoomAt(*m_pointer, m_zoomWheel.Add(WheelDelta(*event)), modifiers);
         event->accept();
     } else if (modifiers & Qt::ShiftModifier) {
-        ScrollHorizontally(m_sideWheel.Add(WheelDelta(*event)));
+        m_centreOnShow = false;
+        m_bars.ScrollSideways(m_sideWheel.Add(WheelDelta(*event)));
         event->accept();
     } else {
         QAbstractScrollArea::wheelEvent(event);
     }
-}
-
-// A step of the wheel moves as many lines as the desktop asks for.
-void CCurvixView::ScrollHorizontally(int steps)
-{
-    QScrollBar* bar = horizontalScrollBar();
-    m_centreOnShow = false;
-    bar->setValue(bar->value() - steps * QApplication::wheelScrollLines() * bar->singleStep());
 }
 
 void CCurvixView::keyPressEvent(QKeyEvent* event)
@@ -625,6 +491,6 @@ void CCurvixView::RevealWorldPoint(WorldPoint point)
         return;
     m_centreOnShow = false;
     const ViewMapping view = Mapping();
-    SetScrollPosition(view.ClampedScroll(view.ScrollForViewCentre(point)), true, true);
+    m_bars.SetPosition(view.ClampedScroll(view.ScrollForViewCentre(point)), true, true);
     viewport()->update();
 }

@@ -5,6 +5,8 @@
 #include "view/geometry/GeometryTypes.h"
 #include "view/widget/PictureCache.h"
 #include "view/widget/ViewAnalysis.h"
+#include "view/widget/ViewRefresher.h"
+#include "view/widget/ViewScrollBars.h"
 #include "view/geometry/WheelSteps.h"
 
 #include <QAbstractScrollArea>
@@ -16,13 +18,11 @@
 
 class AppSettings;
 class CCurvixDoc;
-class ComputationFailure;
 class CGraphProgressDlg;
 class CursorPosFrame;
 class GraphComputation;
 class GraphDoneEvent;
 class GraphRenderer;
-class QtComputationSink;
 class ViewMapping;
 
 // The graph view: the picture of the coordinate system in use with its
@@ -40,11 +40,11 @@ public:
     void SetFrame(CursorPosFrame* frame);
     // How the view selects, in the graph list, a graph it reports a failure
     // of: called with the graph's list position.
-    void SetGraphSelector(std::function<void(int)> select) { m_selectGraph = std::move(select); }
+    void SetGraphSelector(std::function<void(int)> select) { m_refresher.SetGraphSelector(std::move(select)); }
     // Command 32775: computes what changed and redraws.
     void Refresh();
-    void ZoomIn(bool xAxis, bool yAxis);
-    void ZoomOut(bool xAxis, bool yAxis);
+    void ZoomIn(bool xAxis, bool yAxis) { Zoom(xAxis, yAxis, true); }
+    void ZoomOut(bool xAxis, bool yAxis) { Zoom(xAxis, yAxis, false); }
     bool CanZoomInX() const;
     bool CanZoomInY() const;
     bool CanZoomOutX() const;
@@ -59,7 +59,7 @@ public:
     // position.
     ViewMapping Mapping() const;
     // The progress dialog while a computation is shown; null otherwise.
-    CGraphProgressDlg* ProgressDialog() const { return m_progressDlg.get(); }
+    CGraphProgressDlg* ProgressDialog() const { return m_refresher.ProgressDialog(); }
     // The region the last paint drew into the cached picture, in window
     // pixels (empty when it only copied the cache).
     PixelRect LastDrawnRect() const { return m_lastDrawn; }
@@ -86,14 +86,7 @@ protected:
 private:
     // The completion handler of WM_GRAPH_DONE.
     void OnGraphDone(const GraphDoneEvent& done);
-    // Selects the graph a failure is about and shows its messages.
-    void ReportFailure(const ComputationFailure& failure);
-    void SelectGraph(const ComputationFailure& failure);
-    bool RestartComputation();
-    void ShowProgressDialog(bool restart);
-    void DestroyProgressDialog();
     void SetScrollSizes(PixelSize picture);
-    void SetScrollPosition(PixelPoint position, bool xAxis, bool yAxis);
     void CentreIfPending();
     void Zoom(bool xAxis, bool yAxis, bool in);
     // Ctrl+wheel and pinch: steps zoom in (positive) or out about a window
@@ -101,7 +94,6 @@ private:
     void ZoomAt(QPoint at, int steps, Qt::KeyboardModifiers modifiers);
     // One zoom step on the axes asked for; marks the document modified.
     void StepZoom(bool xAxis, bool yAxis, bool in);
-    void ScrollHorizontally(int steps);
     // Scrolls a drag in progress to follow the pointer at a window point.
     void DragTo(QPoint at);
     // Brings the cache up to the mapping; the region (window pixels) left to
@@ -116,7 +108,6 @@ private:
     GraphComputation& m_computation;
     AppSettings& m_settings;
     CursorPosFrame* m_frame = nullptr;
-    std::function<void(int)> m_selectGraph;
     bool m_trackingLeave = false;
     QCursor m_viewCursor;
     // The last pointer position over the view, while the pointer is there,
@@ -131,17 +122,13 @@ private:
     WheelSteps m_sideWheel;
     WheelSteps m_pinch;
     PixelSize m_picture{1, 1};
-    // Completion flags: a restart clears both so that the end report of the
-    // cancelled worker neither waits nor destroys the new dialog.
-    bool m_doneFirst = true;
-    bool m_doneSecond = true;
     // A computation ended while the view was hidden (at start-up, before the
     // window is laid out): the origin is centred once the view shows, and
     // again at every size it takes until the user scrolls, zooms or
     // refreshes.
     bool m_centreOnShow = false;
-    std::unique_ptr<CGraphProgressDlg> m_progressDlg;
-    std::unique_ptr<QtComputationSink> m_sink;
+    ViewRefresher m_refresher;
+    ViewScrollBars m_bars{*this};
     PictureCache m_cache;
     CurveSummaries m_summaries;
     PixelRect m_lastDrawn;
