@@ -1,8 +1,6 @@
 // The graph list and the document's life cycle.
 
 #include "ModelTest.h"
-#include "model/ManualResetEvent.h"
-#include "model/WorkerThread.h"
 
 namespace {
 
@@ -46,24 +44,6 @@ TEST_F(Document, NewDocumentEmptiesAndKeepsAutoRefresh)
     EXPECT_EQ(doc.GetFirstGraph(), nullptr);
     EXPECT_FALSE(doc.coordSystem.Differs(settings.defaultCoordSystem));
     EXPECT_TRUE(doc.zoomX == 100 && doc.zoomY == 100 && doc.autoRefresh && !doc.IsModified());
-}
-
-// A wait that the dispatch of another wait starts (a window's handler that
-// waits too) ends both waits without joining the thread twice.
-TEST(WorkerThreadWait, NestedInDispatchEndsBoth)
-{
-    WorkerThread worker;
-    ManualResetEvent release;
-    ASSERT_TRUE(worker.Start([&] { release.Wait(); }));
-    bool innerDone = false;
-    const bool outerDone = worker.Wait(WorkerThread::kInfinite, [&] {
-        release.Set();
-        if (!innerDone)
-            innerDone = worker.Wait(WorkerThread::kInfinite, {});
-    });
-    EXPECT_TRUE(innerDone);
-    EXPECT_TRUE(outerDone);
-    EXPECT_FALSE(worker.IsRunning());
 }
 
 }  // namespace

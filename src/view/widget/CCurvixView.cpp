@@ -1,7 +1,7 @@
 #include "view/widget/CCurvixView.h"
 
 #include "gui/AppBitmap.h"
-#include "app/AppMessageBox.h"
+#include "kit/AppMessageBox.h"
 #include "model/AppSettings.h"
 #include "gui/AppText.h"
 #include "model/CCurvixDoc.h"
@@ -11,7 +11,7 @@
 #include "view/qt/GraphDoneEvent.h"
 #include "view/render/GraphRenderer.h"
 #include "HelpContext.h"
-#include "app/MessageBoxStyle.h"
+#include "kit/MessageBoxStyle.h"
 #include "view/widget/OutOfDateNotice.h"
 #include "view/geometry/PointerReadout.h"
 #include "view/qt/QtComputationSink.h"
