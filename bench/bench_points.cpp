@@ -5,7 +5,7 @@
 #include "QuietComputationSink.h"
 #include "view/SamplingRun.h"
 #include "expr/InitExpressionEngine.h"
-#include "model/ManualResetEvent.h"
+#include "base/ManualResetEvent.h"
 #include "tools/PointRequest.h"
 #include "tools/PointSearchWorker.h"
 #include "RatioReporter.h"

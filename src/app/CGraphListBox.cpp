@@ -1,12 +1,12 @@
 #include "app/CGraphListBox.h"
 
-#include "app/AppMessageBox.h"
+#include "kit/AppMessageBox.h"
 #include "gui/AppText.h"
 #include "model/CCurvixDoc.h"
 #include "model/GraphItem.h"
 #include "app/GraphListDelegate.h"
 #include "model/HistoryStepNames.h"
-#include "app/MessageBoxStyle.h"
+#include "kit/MessageBoxStyle.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -2,11 +2,11 @@
 
 #include "model/AppStringFormat.h"
 #include "gui/AppText.h"
-#include "app/CImageButton.h"
+#include "kit/CImageButton.h"
 #include "app/CReadingLine.h"
 #include "app/ColorChooser.h"
 #include "expr/ExprConstants.h"
-#include "app/FieldFocus.h"
+#include "kit/FieldFocus.h"
 #include "app/GraphSyntaxCheck.h"
 #include "IdConversions.h"
 

@@ -5,7 +5,7 @@
 #include "app/CoordSystemSheet.h"
 #include "model/CCurvixDoc.h"
 #include "model/HistoryStepNames.h"
-#include "app/MessageBoxStyle.h"
+#include "kit/MessageBoxStyle.h"
 
 bool EditCoordSystem(QWidget* parent, CCurvixDoc& document)
 {

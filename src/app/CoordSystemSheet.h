@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CAdvPropertySheet.h"
+#include "kit/CAdvPropertySheet.h"
 
 class CCoordSystemAdvancedPage;
 class CCoordSystemGeneralPage;

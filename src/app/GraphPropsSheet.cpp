@@ -2,7 +2,7 @@
 
 #include "app/CGraphPropsAdvancedPage.h"
 #include "app/CGraphPropsGeneralPage.h"
-#include "app/FieldFocus.h"
+#include "kit/FieldFocus.h"
 
 GraphPropsSheet::GraphPropsSheet(const GraphItem& graph, const Setup& setup, QWidget* parent)
     : CAdvPropertySheet(setup.newGraph ? StringId::AddGraphCaption : StringId::EditGraphCaption, parent),

@@ -1,11 +1,11 @@
 #include "app/GraphSyntaxCheck.h"
 
-#include "app/AppMessageBox.h"
+#include "kit/AppMessageBox.h"
 #include "gui/AppText.h"
 #include "expr/CExprException.h"
 #include "expr/CExpression.h"
 #include "expr/CVariableTable.h"
-#include "app/MessageBoxStyle.h"
+#include "kit/MessageBoxStyle.h"
 
 #include <mutex>
 

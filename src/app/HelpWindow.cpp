@@ -1,7 +1,7 @@
 #include "app/HelpWindow.h"
 
 #include "gui/AppText.h"
-#include "app/HelpRequests.h"
+#include "kit/HelpRequests.h"
 #include "app/HelpTopics.h"
 #include "app/ProgramIcon.h"
 

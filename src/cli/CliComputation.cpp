@@ -2,7 +2,7 @@
 
 #include "model/CCurvixDoc.h"
 #include "cli/CliOutput.h"
-#include "model/ComputationSink.h"
+#include "view/ComputationSink.h"
 #include "view/GraphComputation.h"
 #include "StringTable.h"
 

@@ -1,10 +1,10 @@
 #include "model/FileBytes.h"
 
 #include "model/FileMessages.h"
-#include "model/LastSystemError.h"
-#include "model/OutputFile.h"
-#include "model/SaveTarget.h"
-#include "model/TemporaryFile.h"
+#include "base/LastSystemError.h"
+#include "base/OutputFile.h"
+#include "base/SaveTarget.h"
+#include "base/TemporaryFile.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -9,7 +9,7 @@
 #include "tools/IntegralRequest.h"
 #include "tools/IntegralSink.h"
 #include "tools/IntegralSum.h"
-#include "model/ManualResetEvent.h"
+#include "base/ManualResetEvent.h"
 #include "expr/RoundToDecimals.h"
 
 #include <cmath>

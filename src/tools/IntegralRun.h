@@ -1,8 +1,8 @@
 #pragma once
 
 #include "tools/IntegralRequest.h"
-#include "model/ManualResetEvent.h"
-#include "model/WorkerThread.h"
+#include "base/ManualResetEvent.h"
+#include "base/WorkerThread.h"
 
 #include <chrono>
 #include <functional>

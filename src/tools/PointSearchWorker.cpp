@@ -4,7 +4,7 @@
 #include "expr/CVariableTable.h"
 #include "expr/ExprConstants.h"
 #include "tools/IntegralChecks.h"
-#include "model/ManualResetEvent.h"
+#include "base/ManualResetEvent.h"
 #include "tools/PointRequest.h"
 #include "tools/PointSearch.h"
 

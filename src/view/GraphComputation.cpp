@@ -1,8 +1,8 @@
 #include "view/GraphComputation.h"
 
-#include "model/AvailableMemory.h"
+#include "base/AvailableMemory.h"
 #include "model/CCurvixDoc.h"
-#include "model/ComputationSink.h"
+#include "view/ComputationSink.h"
 #include "model/RangeValidation.h"
 
 #include <algorithm>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "model/ComputationFailure.h"
+#include "view/ComputationFailure.h"
 #include "model/CoordSystem.h"
-#include "model/GraphSlots.h"
-#include "model/ManualResetEvent.h"
+#include "view/GraphSlots.h"
+#include "base/ManualResetEvent.h"
 #include "view/SamplingRun.h"
-#include "model/WorkerThread.h"
+#include "base/WorkerThread.h"
 
 #include <atomic>
 #include <chrono>

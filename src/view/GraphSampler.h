@@ -2,7 +2,7 @@
 
 #include "expr/CExpression.h"
 #include "model/GraphPoints.h"
-#include "model/ManualResetEvent.h"
+#include "base/ManualResetEvent.h"
 #include "view/PointScale.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "view/SamplingRun.h"
 
 #include "expr/CVariableTable.h"
-#include "model/ComputationSink.h"
-#include "model/ManualResetEvent.h"
+#include "view/ComputationSink.h"
+#include "base/ManualResetEvent.h"
 
 #include <algorithm>
 #include <new>

@@ -3,7 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/CSettingsViewPage.h"
 #include "app/CSplashWindow.h"
-#include "app/HelpRequests.h"
+#include "kit/HelpRequests.h"
 #include "app/HelpTopics.h"
 #include "app/HelpWindow.h"
 

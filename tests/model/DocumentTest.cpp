@@ -2,8 +2,6 @@
 
 #include "ModelTest.h"
 #include "model/DocView.h"
-#include "model/ManualResetEvent.h"
-#include "model/WorkerThread.h"
 
 #include <functional>
 
@@ -92,24 +90,6 @@ TEST_F(Document, EveryChangeTellsTheListener)
         EXPECT_EQ(told > 0, row.told) << row.change;
         doc.SetChangeListener({});
     }
-}
-
-// A wait that the dispatch of another wait starts (a window's handler that
-// waits too) ends both waits without joining the thread twice.
-TEST(WorkerThreadWait, NestedInDispatchEndsBoth)
-{
-    WorkerThread worker;
-    ManualResetEvent release;
-    ASSERT_TRUE(worker.Start([&] { release.Wait(); }));
-    bool innerDone = false;
-    const bool outerDone = worker.Wait(WorkerThread::kInfinite, [&] {
-        release.Set();
-        if (!innerDone)
-            innerDone = worker.Wait(WorkerThread::kInfinite, {});
-    });
-    EXPECT_TRUE(innerDone);
-    EXPECT_TRUE(outerDone);
-    EXPECT_FALSE(worker.IsRunning());
 }
 
 }  // namespace

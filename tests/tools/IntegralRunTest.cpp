@@ -5,7 +5,7 @@
 #include "expr/CVariableTable.h"
 #include "tools/ComputeIntegral.h"
 #include "tools/IntegralRun.h"
-#include "model/ManualResetEvent.h"
+#include "base/ManualResetEvent.h"
 #include "ToolsTestSupport.h"
 
 #include <gtest/gtest.h>

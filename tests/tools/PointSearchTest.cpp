@@ -1,7 +1,7 @@
 // Points of interest: roots, touching roots, extrema and intersections with
 // known answers; poles, jumps and undefined stretches; stop and progress.
 
-#include "model/ManualResetEvent.h"
+#include "base/ManualResetEvent.h"
 #include "tools/PointRequest.h"
 #include "tools/PointSearch.h"
 #include "tools/PointSearchWorker.h"

@@ -1,8 +1,8 @@
 // Which graphs are sampled again, cancellation, failures, refusals, New,
 // and where the sample buffers are allocated.
 
-#include "model/GraphSlots.h"
-#include "model/ManualResetEvent.h"
+#include "view/GraphSlots.h"
+#include "base/ManualResetEvent.h"
 #include "StringTable.h"
 #include "ViewTestSupport.h"
 

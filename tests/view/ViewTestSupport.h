@@ -5,7 +5,7 @@
 
 #include "model/AppSettings.h"
 #include "model/CCurvixDoc.h"
-#include "model/ComputationSink.h"
+#include "view/ComputationSink.h"
 #include "view/GraphComputation.h"
 #include "expr/InitExpressionEngine.h"
 #include "model/MemorySettingsBackend.h"

@@ -1,6 +1,6 @@
 #include "app/frame/CCurvixApp.h"
 
-#include "app/AppMessageBox.h"
+#include "kit/AppMessageBox.h"
 #include "model/AppStringFormat.h"
 #include "gui/AppText.h"
 #include "expr/CException.h"
@@ -10,7 +10,7 @@
 #include "app/frame/FrameConversionPrompt.h"
 #include "app/HelpWindow.h"
 #include "expr/InitExpressionEngine.h"
-#include "app/MessageBoxStyle.h"
+#include "kit/MessageBoxStyle.h"
 #include "app/frame/WindowPlacementQt.h"
 
 #include <QApplication>

@@ -1,15 +1,15 @@
 #include "app/frame/CExportPictureDlg.h"
 
-#include "app/AppMessageBox.h"
+#include "kit/AppMessageBox.h"
 #include "model/AppSettings.h"
 #include "gui/AppText.h"
-#include "app/DrivenModal.h"
+#include "kit/DrivenModal.h"
 #include "view/geometry/ExportExtent.h"
 #include "HelpContext.h"
-#include "app/HelpKey.h"
+#include "kit/HelpKey.h"
 #include "IdConversions.h"
-#include "app/HelpRequests.h"
-#include "app/MessageBoxStyle.h"
+#include "kit/HelpRequests.h"
+#include "kit/MessageBoxStyle.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

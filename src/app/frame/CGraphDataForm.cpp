@@ -1,22 +1,22 @@
 #include "app/frame/CGraphDataForm.h"
 
 #include "gui/AppBitmap.h"
-#include "app/AppMessageBox.h"
+#include "kit/AppMessageBox.h"
 #include "model/AppSettings.h"
 #include "gui/AppText.h"
 #include "model/CCurvixDoc.h"
 #include "view/GraphComputation.h"
 #include "app/CGraphListBox.h"
 #include "app/GraphPropsSheet.h"
-#include "app/CImageButton.h"
-#include "app/CPropertyPage.h"
+#include "kit/CImageButton.h"
+#include "kit/CPropertyPage.h"
 #include "app/frame/CRemoveGraphDlg.h"
 #include "app/frame/CSelectGraphDlg.h"
 #include "app/CoordSystemFlows.h"
 #include "model/GraphPalette.h"
 #include "HelpContext.h"
 #include "model/HistoryStepNames.h"
-#include "app/MessageBoxStyle.h"
+#include "kit/MessageBoxStyle.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

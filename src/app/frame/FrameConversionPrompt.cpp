@@ -1,7 +1,7 @@
 #include "app/frame/FrameConversionPrompt.h"
 
-#include "app/AppMessageBox.h"
-#include "app/MessageBoxStyle.h"
+#include "kit/AppMessageBox.h"
+#include "kit/MessageBoxStyle.h"
 
 bool FrameConversionPrompt::AskToConvert()
 {

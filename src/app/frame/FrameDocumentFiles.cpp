@@ -1,11 +1,11 @@
 #include "app/frame/FrameDocumentFiles.h"
 
-#include "app/AppMessageBox.h"
+#include "kit/AppMessageBox.h"
 #include "gui/AppText.h"
 #include "app/frame/CCurvixApp.h"
 #include "model/CCurvixDoc.h"
 #include "model/DocFileException.h"
-#include "app/MessageBoxStyle.h"
+#include "kit/MessageBoxStyle.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "app/frame/FrameEditCommands.h"
 
-#include "app/AppMessageBox.h"
+#include "kit/AppMessageBox.h"
 #include "model/AppSettings.h"
 #include "gui/AppText.h"
 #include "model/CCurvixDoc.h"
@@ -10,7 +10,7 @@
 #include "view/geometry/ExportExtent.h"
 #include "view/render/GraphRenderer.h"
 #include "IdConversions.h"
-#include "app/MessageBoxStyle.h"
+#include "kit/MessageBoxStyle.h"
 #include "view/geometry/ViewMapping.h"
 
 #include <QAction>

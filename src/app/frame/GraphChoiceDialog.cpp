@@ -3,12 +3,12 @@
 #include "gui/AppText.h"
 #include "model/CCurvixDoc.h"
 #include "app/CGraphListBox.h"
-#include "app/CImageButton.h"
-#include "app/DrivenModal.h"
-#include "app/FieldFocus.h"
+#include "kit/CImageButton.h"
+#include "kit/DrivenModal.h"
+#include "kit/FieldFocus.h"
 #include "HelpContext.h"
-#include "app/HelpRequests.h"
-#include "app/MessageBoxStyle.h"
+#include "kit/HelpRequests.h"
+#include "kit/MessageBoxStyle.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #include "app/frame/SettingsSheetFlow.h"
 
 #include "model/AppSettings.h"
-#include "app/CAdvPropertySheet.h"
+#include "kit/CAdvPropertySheet.h"
 #include "app/CSettingsViewPage.h"
-#include "app/MessageBoxStyle.h"
+#include "kit/MessageBoxStyle.h"
 
 bool EditApplicationSettings(QWidget* parent, AppSettings& settings)
 {

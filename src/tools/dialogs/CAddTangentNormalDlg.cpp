@@ -1,20 +1,20 @@
 #include "tools/dialogs/CAddTangentNormalDlg.h"
 
 #include "gui/AppBitmap.h"
-#include "app/AppMessageBox.h"
+#include "kit/AppMessageBox.h"
 #include "model/AppSettings.h"
 #include "gui/AppText.h"
 #include "model/CCurvixDoc.h"
 #include "view/GraphComputation.h"
 #include "app/CGraphListBox.h"
 #include "app/GraphPropsSheet.h"
-#include "app/CImageButton.h"
-#include "app/FieldFocus.h"
+#include "kit/CImageButton.h"
+#include "kit/FieldFocus.h"
 #include "model/GraphPalette.h"
 #include "model/HistoryStepNames.h"
 #include "HelpContext.h"
-#include "app/HelpRequests.h"
-#include "app/MessageBoxStyle.h"
+#include "kit/HelpRequests.h"
+#include "kit/MessageBoxStyle.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -2,11 +2,11 @@
 
 #include "tools/FoundPoint.h"
 #include "model/GraphKind.h"
-#include "model/ManualResetEvent.h"
+#include "base/ManualResetEvent.h"
 #include "tools/PointRequest.h"
 #include "tools/dialogs/QtPointSearchSink.h"
 #include "tools/dialogs/ToolCommands.h"
-#include "model/WorkerThread.h"
+#include "base/WorkerThread.h"
 
 #include <QDialog>
 

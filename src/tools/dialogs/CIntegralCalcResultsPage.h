@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CPropertyPage.h"
+#include "kit/CPropertyPage.h"
 #include "tools/IntegralRun.h"
 #include "tools/dialogs/QtIntegralSink.h"
 

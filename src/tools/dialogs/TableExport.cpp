@@ -1,9 +1,9 @@
 #include "tools/dialogs/TableExport.h"
 
-#include "app/AppMessageBox.h"
+#include "kit/AppMessageBox.h"
 #include "gui/AppText.h"
 #include "model/FileBytes.h"
-#include "app/MessageBoxStyle.h"
+#include "kit/MessageBoxStyle.h"
 
 #include <QClipboard>
 #include <QFileDialog>

@@ -1,7 +1,7 @@
 #include "tools/dialogs/ToolCommands.h"
 
 #include "tools/dialogs/CAddTangentNormalDlg.h"
-#include "app/CAdvPropertySheet.h"
+#include "kit/CAdvPropertySheet.h"
 #include "model/CCurvixDoc.h"
 #include "view/GraphComputation.h"
 #include "tools/dialogs/CFindPointsDlg.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ComputationFailure.h"
+#include "view/ComputationFailure.h"
 #include "view/qt/GraphEvents.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ComputationSink.h"
+#include "view/ComputationSink.h"
 
 #include <chrono>
 

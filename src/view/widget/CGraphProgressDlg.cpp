@@ -1,9 +1,9 @@
 #include "view/widget/CGraphProgressDlg.h"
 
 #include "gui/AppText.h"
-#include "app/CImageButton.h"
+#include "kit/CImageButton.h"
 #include "view/qt/GraphProgressEvent.h"
-#include "model/ManualResetEvent.h"
+#include "base/ManualResetEvent.h"
 
 #include <QApplication>
 #include <QGridLayout>

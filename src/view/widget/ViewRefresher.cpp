@@ -1,7 +1,7 @@
 #include "view/widget/ViewRefresher.h"
 
-#include "app/AppMessageBox.h"
-#include "app/MessageBoxStyle.h"
+#include "kit/AppMessageBox.h"
+#include "kit/MessageBoxStyle.h"
 #include "model/CCurvixDoc.h"
 #include "model/DocView.h"
 #include "view/GraphComputation.h"
