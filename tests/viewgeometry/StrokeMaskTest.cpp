@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <map>
 #include <utility>
@@ -28,9 +29,9 @@ Coverage Cover(const PixelRect& clip, double halfWidth, const std::vector<Segmen
     for (const Segment& s : segments)
         mask.AddSegment(s.x0, s.y0, s.x1, s.y1);
     Coverage covered;
-    const auto collect = [&](int x, int y, const float* values, int count) {
+    const auto collect = [&](int x, int y, const std::uint8_t* values, int count) {
         for (int i = 0; i < count; ++i) {
-            const int value = static_cast<int>(values[i] * 255.0f + 0.5f);
+            const int value = values[i];
             EXPECT_GE(x + i, clip.left);
             EXPECT_LT(x + i, clip.right);
             EXPECT_GE(y, clip.top);
@@ -41,7 +42,7 @@ Coverage Cover(const PixelRect& clip, double halfWidth, const std::vector<Segmen
     };
     mask.Drain(collect);
     int later = 0;
-    mask.Drain([&](int, int, const float*, int) { ++later; });
+    mask.Drain([&](int, int, const std::uint8_t*, int) { ++later; });
     EXPECT_EQ(later, 0);
     return covered;
 }
