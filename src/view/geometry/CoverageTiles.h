@@ -65,12 +65,11 @@ void CoverageTiles::Raise(int y, int from, int to, Cover&& cover)
         const int end = std::min(last, base + kTile - 1);
         std::uint8_t* cells = TileRow(column / kTile, row);
         for (int i = column; i <= end; ++i) {
-            const float value = cover(m_clip.left + i);
-            const float low = value < 0.0f ? 0.0f : value;
-            const float unit = low > 1.0f ? 1.0f : low;
-            const auto level = static_cast<std::uint8_t>(unit * 255.0f + 0.5f);
+            // Rounded as a fraction limited to [0, 1] would be: the cover of
+            // a pixel of the row lies well within the int range.
+            const int level = std::clamp(static_cast<int>(cover(m_clip.left + i) * 255.0f + 0.5f), 0, 255);
             std::uint8_t& cell = cells[i - base];
-            cell = cell < level ? level : cell;
+            cell = static_cast<std::uint8_t>(std::max<int>(cell, level));
         }
         column = end + 1;
     }

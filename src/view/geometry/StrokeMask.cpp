@@ -6,24 +6,17 @@
 
 namespace {
 
-// A segment is covered piece by piece, so that distances are measured from a
-// nearby point in single precision. The pieces are cut from the whole
-// segment, wherever the clip lies, so that a band gets exactly the values of
-// the whole picture.
+// A run is covered piece by piece, so that distances are measured from a
+// nearby point in single precision. Pieces of runs on the grid start on
+// whole steps, where offsets and distances are exact; any other run is one
+// segment, cut wherever the clip lies. Either way a band gets exactly the
+// values of the whole picture.
 constexpr double kPieceLength = 32.0;
 
 // How far a segment's pixels and a corner's pixels reach past the line that
 // parts them, so that rounding leaves no pixel to neither. Either measures a
 // true distance to the line there, so the overlap changes no value.
 constexpr float kOverlap = 1.0f / 1024;
-
-// The length of a vector, without the cost of avoiding an overflow that only
-// lengths beyond 1e150 would meet.
-double Length(double dx, double dy)
-{
-    const double length = std::sqrt(dx * dx + dy * dy);
-    return std::isfinite(length) ? length : std::hypot(dx, dy);
-}
 
 // Farther than any pixel of a clip from the point offsets are measured from.
 constexpr float kFar = 1e7f;
@@ -173,45 +166,52 @@ StrokeMask::StrokeMask(const PixelRect& clip, double halfWidth)
 
 void StrokeMask::AddSegment(double x0, double y0, double x1, double y1)
 {
-    const double length = Length(x1 - x0, y1 - y0);
-    if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(length))
+    const std::optional<StraightRun> run = StraightRun::Between({x0, y0}, {x1, y1});
+    if (!run)
         return;
-    const Point from{x0, y0};
-    if (length == 0.0) {
-        AddCorner(from, {}, {});
+    if (run->IsDot()) {
+        AddCorner(run->from, {}, {});
         return;
     }
-    const Direction along{(x1 - x0) / length, (y1 - y0) / length};
+    if (m_end && m_end->Extend(*run))
+        return;
     Direction before;  // none where the line starts
-    if (m_end && m_end->at.x == x0 && m_end->at.y == y0)
-        before = m_end->along.Reversed();
-    else
+    if (m_end && m_end->to.x == x0 && m_end->to.y == y0) {
+        before = {-m_end->alongX, -m_end->alongY};
+        AddStretch(*m_end);
+    } else {
         EndLine();
-    AddCorner(from, along, before);
-    AddStretch(from, {x1, y1}, length, along);
-    m_end = LineEnd{{x1, y1}, along};
+    }
+    AddCorner(run->from, {run->alongX, run->alongY}, before);
+    m_end = run;
 }
 
-// The round end of the line being drawn, if any.
+// The last run of the line being drawn, if any, and its round end.
 void StrokeMask::EndLine()
 {
-    if (m_end)
-        AddCorner(m_end->at, m_end->along.Reversed(), {});
+    if (!m_end)
+        return;
+    AddStretch(*m_end);
+    AddCorner(m_end->to, {-m_end->alongX, -m_end->alongY}, {});
     m_end.reset();
 }
 
-void StrokeMask::AddStretch(Point from, Point to, double length, Direction along)
+// The run piece by piece, each piece a whole number of steps where the steps
+// are short.
+void StrokeMask::AddStretch(const StraightRun& run)
 {
     double enter = 0.0;
     double leave = 1.0;
-    if (!ClipToReach(from.x, from.y, to.x, to.y, enter, leave))
+    if (!ClipToReach(run.from.x, run.from.y, run.to.x, run.to.y, enter, leave))
         return;
-    const double dx = to.x - from.x;
-    const double dy = to.y - from.y;
-    const double pieces = std::max(1.0, std::ceil(length / kPieceLength));
+    const double step = run.length / run.steps;
+    const double perPiece = step <= kPieceLength ? std::floor(kPieceLength / step) : 1 / std::ceil(step / kPieceLength);
+    const double pieces = std::ceil(run.steps / perPiece);
     const double last = std::min(pieces - 1, std::ceil(leave * pieces) - 1);
     for (double i = std::max(0.0, std::floor(enter * pieces)); i <= last; ++i) {
-        AddPiece({from.x + dx * (i / pieces), from.y + dy * (i / pieces)}, length / pieces, along);
+        const double start = i * perPiece;
+        AddPiece({run.from.x + run.stepX * start, run.from.y + run.stepY * start},
+                 std::min(perPiece, run.steps - start) * step, run);
     }
 }
 
@@ -262,28 +262,30 @@ bool StrokeMask::RowsWithin(double low, double high, int& top, int& bottom) cons
 // The pixels beside a piece of a segment, those whose nearest point of the
 // segment's line lies on the piece: their distance is the one from the line,
 // linear along a row.
-void StrokeMask::AddPiece(Point from, double length, Direction along)
+void StrokeMask::AddPiece(Point from, double length, const StraightRun& run)
 {
-    const double ends[2] = {-kOverlap * along.y, (length + kOverlap) * along.y};
-    const double side = m_reach * std::abs(along.x);
+    const double ends[2] = {-kOverlap * run.alongY, (length + kOverlap) * run.alongY};
+    const double side = m_reach * std::abs(run.alongX);
     int top = 0;
     int bottom = 0;
     if (!RowsWithin(from.y + std::min(ends[0], ends[1]) - side, from.y + std::max(ends[0], ends[1]) + side, top, bottom))
         return;
     const Offsets columns(from.x);
     const Offsets rows(from.y);
-    const auto ux = static_cast<float>(along.x);
-    const auto uy = static_cast<float>(along.y);
+    const float lx = run.lineX;
+    const float ly = run.lineY;
+    const float scale = run.lineLength;
+    const float inverse = 1.0f / scale;
     const auto reach = static_cast<float>(m_reach);
     // Along the piece, and within the reach of its line, in each row.
-    const Strip lengthwise(ux, -kOverlap, static_cast<float>(length) + kOverlap, -uy);
-    const Strip across(uy, -reach, reach, ux);
+    const Strip lengthwise(lx, -kOverlap * scale, (static_cast<float>(length) + kOverlap) * scale, -ly);
+    const Strip across(ly, -reach * scale, reach * scale, lx);
     for (int y = top; y <= bottom; ++y) {
         const float py = rows.At(y);
-        const float offset = py * ux;
+        const float offset = py * lx;
         const Range beside = Meet(lengthwise.At(py), across.At(py));
         m_cells.Raise(y, columns.First(beside), columns.Last(beside),
-                      [&](int x) { return reach - std::abs(offset - columns.At(x) * uy); });
+                      [&](int x) { return reach - std::abs(offset - columns.At(x) * ly) * inverse; });
     }
 }
 

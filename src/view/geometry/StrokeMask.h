@@ -2,6 +2,7 @@
 
 #include "view/geometry/CoverageTiles.h"
 #include "view/geometry/GeometryTypes.h"
+#include "view/geometry/StraightRun.h"
 
 #include <optional>
 
@@ -35,25 +36,17 @@ public:
     void Drain(Draw&& draw);
 
 private:
+    using Point = StraightRun::Point;
     struct Direction {
         double x = 0.0;
         double y = 0.0;
         Direction Reversed() const { return {-x, -y}; }
     };
-    struct Point {
-        double x = 0.0;
-        double y = 0.0;
-    };
-    // The end of the last segment, where the next one may continue.
-    struct LineEnd {
-        Point at;
-        Direction along;
-    };
 
     bool ClipToReach(double x0, double y0, double x1, double y1, double& enter, double& leave) const;
     void EndLine();
-    void AddStretch(Point from, Point to, double length, Direction along);
-    void AddPiece(Point from, double length, Direction along);
+    void AddStretch(const StraightRun& run);
+    void AddPiece(Point from, double length, const StraightRun& run);
     void AddCorner(Point at, Direction behind, Direction alsoBehind);
     bool RowsWithin(double low, double high, int& top, int& bottom) const;
 
@@ -63,7 +56,7 @@ private:
     int m_width;
     int m_height;
     double m_reach;
-    std::optional<LineEnd> m_end;
+    std::optional<StraightRun> m_end;  // the last run of the line, not yet covered
 };
 
 template <class Draw>
