@@ -3,6 +3,7 @@
 // the split of the segments.
 
 #include "view/geometry/StrokeMask.h"
+#include "view/geometry/WedgeBounds.h"
 
 #include <gtest/gtest.h>
 
@@ -253,5 +254,36 @@ TEST(StrokeMask, StraightStretchesAreOneLineWhereverTheyStart)
             EXPECT_EQ(Within(Cover(kClip, halfWidth, later), beyond), Within(covered, beyond));
             EXPECT_EQ(Cover(beyond, halfWidth, later), Within(covered, beyond));
         }
+    }
+}
+
+// The part of a disc behind two directions: a dot's whole disc, the half
+// disc at a line's end, the quarter behind a right angle, the thin strip
+// between two segments that go straight on, and a sharp turn's tip reaching
+// past the corner.
+TEST(StrokeMask, CornerWedgeBounds)
+{
+    constexpr double kRadius = 2.0;
+    constexpr double kSlack = 0.01;
+    const double turn = std::sqrt(0.5);
+    struct Case {
+        double ax, ay, bx, by;
+        double left, top, right, bottom;
+    };
+    const double edge = std::sqrt(kRadius * kRadius - kSlack * kSlack);  // from the crossing to the circle
+    const Case cases[] = {
+        {0, 0, 0, 0, -2, -2, 2, 2},
+        {1, 0, 0, 0, -2, -2, kSlack, 2},
+        {1, 0, 0, 1, -2, -2, kSlack, kSlack},
+        {1, 0, -1, 0, -kSlack, -2, kSlack, 2},
+        {turn, turn, -turn, turn, -kSlack * turn - edge * turn, -2, kSlack * turn + edge * turn, kSlack / turn},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.ax << "," << c.ay << " " << c.bx << "," << c.by);
+        const WedgeBounds bounds = WedgeBounds::Of(kRadius, c.ax, c.ay, c.bx, c.by, kSlack);
+        EXPECT_NEAR(bounds.left, c.left, 1e-9);
+        EXPECT_NEAR(bounds.top, c.top, 1e-9);
+        EXPECT_NEAR(bounds.right, c.right, 1e-9);
+        EXPECT_NEAR(bounds.bottom, c.bottom, 1e-9);
     }
 }

@@ -1,8 +1,9 @@
 #include "view/geometry/StrokeMask.h"
 
+#include "view/geometry/WedgeBounds.h"
+
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace {
 
@@ -99,58 +100,6 @@ private:
     int m_anchor;
     float m_fraction;
 };
-
-// The bounds of a part of a disc round the origin.
-struct Bounds {
-    void Take(double x, double y)
-    {
-        left = std::min(left, x);
-        right = std::max(right, x);
-        top = std::min(top, y);
-        bottom = std::max(bottom, y);
-    }
-
-    double left = 0.0;
-    double top = 0.0;
-    double right = 0.0;
-    double bottom = 0.0;
-};
-
-// The bounds of the points p of the disc of the radius round the origin with
-// p . a <= slack and p . b <= slack (a zero direction sets no bound). The
-// part is convex, so its extremes lie among the origin, the crossing of the
-// two edges, the edges' ends on the circle and the circle's own extremes,
-// wherever these lie in the part.
-Bounds WedgeBounds(double radius, double ax, double ay, double bx, double by, double slack)
-{
-    constexpr double kTolerance = 1e-9;
-    const auto inside = [&](double x, double y) {
-        return x * ax + y * ay <= slack + kTolerance && x * bx + y * by <= slack + kTolerance;
-    };
-    Bounds bounds;
-    const double cosine = ax * bx + ay * by;
-    if (cosine > -1.0 + kTolerance) {
-        const double scale = slack / (1.0 + cosine);
-        const double x = (ax + bx) * scale;
-        const double y = (ay + by) * scale;
-        if (x * x + y * y <= radius * radius)
-            bounds.Take(x, y);
-    }
-    const double edge = std::sqrt(std::max(radius * radius - slack * slack, 0.0));
-    for (const auto& [wx, wy] : {std::pair{ax, ay}, std::pair{bx, by}}) {
-        for (const double side : {-edge, edge}) {
-            const double x = slack * wx - side * wy;
-            const double y = slack * wy + side * wx;
-            if ((wx != 0.0 || wy != 0.0) && inside(x, y))
-                bounds.Take(x, y);
-        }
-    }
-    for (const auto& [x, y] : {std::pair{radius, 0.0}, {-radius, 0.0}, {0.0, radius}, {0.0, -radius}}) {
-        if (inside(x, y))
-            bounds.Take(x, y);
-    }
-    return bounds;
-}
 
 }  // namespace
 
@@ -297,7 +246,7 @@ void StrokeMask::AddCorner(Point at, Direction behind, Direction alsoBehind)
     if (at.x + m_reach < m_left || at.x - m_reach > m_left + m_width || at.y + m_reach < m_top
         || at.y - m_reach > m_top + m_height)
         return;
-    const Bounds wedge = WedgeBounds(m_reach, behind.x, behind.y, alsoBehind.x, alsoBehind.y, kOverlap);
+    const WedgeBounds wedge = WedgeBounds::Of(m_reach, behind.x, behind.y, alsoBehind.x, alsoBehind.y, kOverlap);
     int top = 0;
     int bottom = 0;
     if (std::ceil(at.x + wedge.left - 0.5) > std::floor(at.x + wedge.right - 0.5)
