@@ -2,6 +2,7 @@
 // straight stretches, and the same values whatever the clip, the order or
 // the split of the segments.
 
+#include "view/geometry/StraightRun.h"
 #include "view/geometry/StrokeMask.h"
 #include "view/geometry/WedgeBounds.h"
 
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <limits>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -286,4 +288,38 @@ TEST(StrokeMask, CornerWedgeBounds)
         EXPECT_NEAR(bounds.right, c.right, 1e-9);
         EXPECT_NEAR(bounds.bottom, c.bottom, 1e-9);
     }
+}
+
+// A run takes in the next segment only where both lie on the quarter-pixel
+// grid, the next starts at the run's end and steps the same way.
+TEST(StraightRun, JoinsOnlyStraightContinuationsOnTheGrid)
+{
+    struct Case {
+        StraightRun::Point a0, a1, b0, b1;
+        bool joins;
+        double steps;  // of the run afterwards
+    };
+    const Case cases[] = {
+        {{0, 0}, {2, 0}, {2, 0}, {5.5, 0}, true, 22},       // quarter steps along x
+        {{1, 1}, {3, 2}, {3, 2}, {7, 4}, true, 12},         // (2, 1) and (4, 2)
+        {{0, 0}, {2, 2}, {2, 2}, {4, 2}, false, 8},         // a turn
+        {{0, 0}, {2, 0}, {2, 0}, {0, 0}, false, 8},         // back again
+        {{0, 0}, {2, 0}, {2.25, 0}, {4, 0}, false, 8},      // a gap
+        {{0.1, 0}, {2.1, 0}, {2.1, 0}, {4.1, 0}, false, 1},  // off the grid
+        {{0, 0}, {300, 0.25}, {300, 0.25}, {600, 0.5}, false, 1},  // a step too long to keep
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.a0.x << "," << c.a0.y << " " << c.b1.x << "," << c.b1.y);
+        std::optional<StraightRun> run = StraightRun::Between(c.a0, c.a1);
+        const std::optional<StraightRun> next = StraightRun::Between(c.b0, c.b1);
+        ASSERT_TRUE(run && next);
+        EXPECT_EQ(run->Extend(*next), c.joins);
+        EXPECT_EQ(run->steps, c.steps);
+        EXPECT_EQ(run->to.x, c.joins ? c.b1.x : c.a1.x);
+        EXPECT_NEAR(run->length, std::hypot(run->to.x - run->from.x, run->to.y - run->from.y), 1e-12);
+    }
+    const double huge = std::numeric_limits<double>::max();
+    EXPECT_FALSE(StraightRun::Between({0, 0}, {std::numeric_limits<double>::infinity(), 0}));
+    EXPECT_FALSE(StraightRun::Between({-huge, 0}, {huge, 0}));
+    EXPECT_TRUE(StraightRun::Between({-1e200, 0}, {1e200, 1e200}));
 }

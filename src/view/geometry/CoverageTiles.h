@@ -40,7 +40,7 @@ private:
     int m_width;
     int m_height;
     int m_tileColumns;
-    std::vector<std::int32_t> m_slot;  // of each tile in m_cells, -1 for none
+    std::vector<std::int32_t> m_slot;   // of each tile in m_cells, -1 for none
     std::vector<std::int32_t> m_tiles;  // the tiles with a slot, in slot order
     std::vector<std::uint8_t> m_cells;
 };

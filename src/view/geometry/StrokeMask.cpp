@@ -215,9 +215,11 @@ void StrokeMask::AddPiece(Point from, double length, const StraightRun& run)
 {
     const double ends[2] = {-kOverlap * run.alongY, (length + kOverlap) * run.alongY};
     const double side = m_reach * std::abs(run.alongX);
+    const double low = from.y + std::min(ends[0], ends[1]) - side;
+    const double high = from.y + std::max(ends[0], ends[1]) + side;
     int top = 0;
     int bottom = 0;
-    if (!RowsWithin(from.y + std::min(ends[0], ends[1]) - side, from.y + std::max(ends[0], ends[1]) + side, top, bottom))
+    if (!RowsWithin(low, high, top, bottom))
         return;
     const Offsets columns(from.x);
     const Offsets rows(from.y);
