@@ -1,67 +1,166 @@
 #include "view/geometry/StrokeMask.h"
 
+#include "view/geometry/WedgeBounds.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-// A segment is covered piece by piece, so that the pixels tried for each
-// piece stay close to the pixels it covers and distances are measured from
-// a nearby point. The pieces are cut from the whole segment, wherever the
-// clip lies, so that a band gets exactly the values of the whole picture.
+// A run is covered piece by piece, so that distances are measured from a
+// nearby point in single precision. Pieces of runs on the grid start on
+// whole steps, where offsets and distances are exact; any other run is one
+// segment, cut wherever the clip lies. Either way a band gets exactly the
+// values of the whole picture.
 constexpr double kPieceLength = 32.0;
 
-// The value limited to [0, 1], written so that the compiler can use the
-// processor's minimum and maximum on several values at once.
-inline float Unit(float value)
-{
-    const float low = value < 0.0f ? 0.0f : value;
-    return low > 1.0f ? 1.0f : low;
-}
+// How far a segment's pixels and a corner's pixels reach past the line that
+// parts them, so that rounding leaves no pixel to neither. Either measures a
+// true distance to the line there, so the overlap changes no value.
+constexpr float kOverlap = 1.0f / 1024;
+
+// Farther than any pixel of a clip from the point offsets are measured from.
+constexpr float kFar = 1e7f;
 
 // Whole numbers next to a value that lies well within the int range, without
 // a library call each.
-inline int Floor(double value)
+inline int Floor(float value)
 {
     const int whole = static_cast<int>(value);
     return whole > value ? whole - 1 : whole;
 }
 
-inline int Ceiling(double value)
+inline int Ceiling(float value)
 {
     const int whole = static_cast<int>(value);
     return whole < value ? whole + 1 : whole;
 }
 
+// The offsets v from a point with low <= v <= high.
+struct Range {
+    float low;
+    float high;
+};
+
+Range Meet(Range a, Range b)
+{
+    return {std::max(a.low, b.low), std::min(a.high, b.high)};
+}
+
+// The offsets px along a row with low + slope * py <= k * px <= high +
+// slope * py, py the row's offset: a range that moves linearly from row to
+// row. A factor k of (nearly) zero sets no bound: the callers choose the
+// rows where that holds, or cover more pixels than needed without harm.
+class Strip {
+public:
+    Strip(float k, float low, float high, float slope)
+    {
+        if (std::abs(k) < kNoFactor)
+            return;
+        m_low = (k > 0.0f ? low : high) / k;
+        m_high = (k > 0.0f ? high : low) / k;
+        m_slope = slope / k;
+    }
+
+    Range At(float py) const { return {m_low + m_slope * py, m_high + m_slope * py}; }
+
+private:
+    static constexpr float kNoFactor = 1e-20f;
+
+    float m_low = -kFar;
+    float m_high = kFar;
+    float m_slope = 0.0f;
+};
+
+// The offsets of pixel centres along one axis from a coordinate, in single
+// precision: a whole number of pixels from a whole-numbered anchor plus the
+// anchor's offset, so that a pixel gets the same value in any clip.
+class Offsets {
+public:
+    explicit Offsets(double coordinate)
+        : m_anchor(static_cast<int>(std::floor(coordinate))),
+          m_fraction(static_cast<float>(m_anchor + 0.5 - coordinate))
+    {
+    }
+
+    // The offset of the centre of column (or row) i.
+    float At(int i) const { return static_cast<float>(i - m_anchor) + m_fraction; }
+
+    // The first and last columns whose centres lie in the range.
+    int First(const Range& range) const { return m_anchor + Ceiling(Limited(range.low) - m_fraction); }
+    int Last(const Range& range) const { return m_anchor + Floor(Limited(range.high) - m_fraction); }
+
+private:
+    static float Limited(float value)
+    {
+        const float low = value < -kFar ? -kFar : value;
+        return low > kFar ? kFar : low;
+    }
+
+    int m_anchor;
+    float m_fraction;
+};
+
 }  // namespace
 
 StrokeMask::StrokeMask(const PixelRect& clip, double halfWidth)
-    : m_left(clip.left),
-      m_top(clip.top),
-      m_width(std::max(clip.right - clip.left, 0)),
-      m_height(std::max(clip.bottom - clip.top, 0)),
-      m_reach(std::max(halfWidth, 0.5) + 0.5),
-      m_tileColumns((m_width + kTile - 1) / kTile),
-      m_slot(static_cast<std::size_t>(m_tileColumns) * ((m_height + kTile - 1) / kTile), -1)
+    : m_cells(clip),
+      m_left(m_cells.Clip().left),
+      m_top(m_cells.Clip().top),
+      m_width(m_cells.Clip().right - m_left),
+      m_height(m_cells.Clip().bottom - m_top),
+      m_reach(std::max(halfWidth, 0.5) + 0.5)
 {
 }
 
 void StrokeMask::AddSegment(double x0, double y0, double x1, double y1)
 {
-    if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1))
+    const std::optional<StraightRun> run = StraightRun::Between({x0, y0}, {x1, y1});
+    if (!run)
         return;
+    if (run->IsDot()) {
+        AddCorner(run->from, {}, {});
+        return;
+    }
+    if (m_end && m_end->Extend(*run))
+        return;
+    Direction before;  // none where the line starts
+    if (m_end && m_end->to.x == x0 && m_end->to.y == y0) {
+        before = {-m_end->alongX, -m_end->alongY};
+        AddStretch(*m_end);
+    } else {
+        EndLine();
+    }
+    AddCorner(run->from, {run->alongX, run->alongY}, before);
+    m_end = run;
+}
+
+// The last run of the line being drawn, if any, and its round end.
+void StrokeMask::EndLine()
+{
+    if (!m_end)
+        return;
+    AddStretch(*m_end);
+    AddCorner(m_end->to, {-m_end->alongX, -m_end->alongY}, {});
+    m_end.reset();
+}
+
+// The run piece by piece, each piece a whole number of steps where the steps
+// are short.
+void StrokeMask::AddStretch(const StraightRun& run)
+{
     double enter = 0.0;
     double leave = 1.0;
-    if (!ClipToReach(x0, y0, x1, y1, enter, leave))
+    if (!ClipToReach(run.from.x, run.from.y, run.to.x, run.to.y, enter, leave))
         return;
-    const double dx = x1 - x0;
-    const double dy = y1 - y0;
-    const double pieces = std::max(1.0, std::ceil(std::hypot(dx, dy) / kPieceLength));
+    const double step = run.length / run.steps;
+    const double perPiece = step <= kPieceLength ? std::floor(kPieceLength / step) : 1 / std::ceil(step / kPieceLength);
+    const double pieces = std::ceil(run.steps / perPiece);
     const double last = std::min(pieces - 1, std::ceil(leave * pieces) - 1);
     for (double i = std::max(0.0, std::floor(enter * pieces)); i <= last; ++i) {
-        const double from = i / pieces;
-        const double to = (i + 1) / pieces;
-        AddPiece(x0 + dx * from, y0 + dy * from, x0 + dx * to, y0 + dy * to);
+        const double start = i * perPiece;
+        AddPiece({run.from.x + run.stepX * start, run.from.y + run.stepY * start},
+                 std::min(perPiece, run.steps - start) * step, run);
     }
 }
 
@@ -71,6 +170,12 @@ void StrokeMask::AddSegment(double x0, double y0, double x1, double y1)
 bool StrokeMask::ClipToReach(double x0, double y0, double x1, double y1, double& enter, double& leave) const
 {
     const double margin = m_reach + 1.0;
+    const auto near = [&](double x, double y) {
+        return x >= m_left - margin && x <= m_left + m_width + margin && y >= m_top - margin
+               && y <= m_top + m_height + margin;
+    };
+    if (near(x0, y0) && near(x1, y1))
+        return true;
     const double dx = x1 - x0;
     const double dy = y1 - y0;
     const double p[4] = {-dx, dx, -dy, dy};
@@ -91,60 +196,79 @@ bool StrokeMask::ClipToReach(double x0, double y0, double x1, double y1, double&
     return enter <= leave;
 }
 
-// The cells of a row of the mask in a tile, the tile made when first used.
-inline float* StrokeMask::TileRow(int column, int row)
+// The rows of the clip whose centres lie in [low, high]; false for none.
+bool StrokeMask::RowsWithin(double low, double high, int& top, int& bottom) const
 {
-    const int tile = row / kTile * m_tileColumns + column;
-    std::int32_t slot = m_slot[tile];
-    if (slot < 0)
-        slot = NewTile(tile);
-    return &m_cells[static_cast<std::size_t>(slot) * kTilePixels + static_cast<std::size_t>(row % kTile) * kTile];
+    const double first = std::max<double>(m_top, std::ceil(low - 0.5));
+    const double last = std::min<double>(m_top + m_height - 1, std::floor(high - 0.5));
+    if (!(first <= last))
+        return false;
+    top = static_cast<int>(first);
+    bottom = static_cast<int>(last);
+    return true;
 }
 
-std::int32_t StrokeMask::NewTile(int tile)
+// The pixels beside a piece of a segment, those whose nearest point of the
+// segment's line lies on the piece: their distance is the one from the line,
+// linear along a row.
+void StrokeMask::AddPiece(Point from, double length, const StraightRun& run)
 {
-    const auto slot = static_cast<std::int32_t>(m_tiles.size());
-    m_slot[tile] = slot;
-    m_tiles.push_back(tile);
-    m_cells.resize(m_cells.size() + kTilePixels, 0.0f);
-    return slot;
-}
-
-// Each row tries the tiles where the piece passes within the reach of the
-// row's centres, a whole tile row at a time, which the compiler can work on
-// several pixels at once. Single precision is plenty for distances of a few
-// pixels measured from the piece's start.
-void StrokeMask::AddPiece(double x0, double y0, double x1, double y1)
-{
-    const int top = std::max(0, Ceiling(std::min(y0, y1) - m_reach - 0.5 - m_top));
-    const int bottom = std::min(m_height - 1, Floor(std::max(y0, y1) + m_reach - 0.5 - m_top));
-    const auto dx = static_cast<float>(x1 - x0);
-    const auto dy = static_cast<float>(y1 - y0);
-    const float squared = dx * dx + dy * dy;
-    const float inverse = squared > 0.0f ? 1.0f / squared : 0.0f;
-    const float inverseDy = dy != 0.0f ? 1.0f / dy : 0.0f;
+    const double ends[2] = {-kOverlap * run.alongY, (length + kOverlap) * run.alongY};
+    const double side = m_reach * std::abs(run.alongX);
+    const double low = from.y + std::min(ends[0], ends[1]) - side;
+    const double high = from.y + std::max(ends[0], ends[1]) + side;
+    int top = 0;
+    int bottom = 0;
+    if (!RowsWithin(low, high, top, bottom))
+        return;
+    const Offsets columns(from.x);
+    const Offsets rows(from.y);
+    const float lx = run.lineX;
+    const float ly = run.lineY;
+    const float scale = run.lineLength;
+    const float inverse = 1.0f / scale;
     const auto reach = static_cast<float>(m_reach);
-    // Column of a distance from the piece's start, less half a pixel.
-    const double columnOrigin = x0 - m_left - 0.5;
-    for (int row = top; row <= bottom; ++row) {
-        const auto py = static_cast<float>(m_top + row + 0.5 - y0);
-        // The part of the piece within the reach above or below the centres.
-        const float from = dy != 0.0f ? Unit((py - reach) * inverseDy) : 0.0f;
-        const float to = dy != 0.0f ? Unit((py + reach) * inverseDy) : 1.0f;
-        const int left = std::max(0, Ceiling(columnOrigin + std::min(dx * from, dx * to) - reach));
-        const int right = std::min(m_width - 1, Floor(columnOrigin + std::max(dx * from, dx * to) + reach));
-        for (int column = left / kTile; column <= right / kTile && left <= right; ++column) {
-            float* cells = TileRow(column, row);
-            const auto firstX = static_cast<float>(m_left + column * kTile + 0.5 - x0);
-            for (int i = 0; i < kTile; ++i) {
-                const float px = firstX + static_cast<float>(i);
-                const float t = Unit((px * dx + py * dy) * inverse);
-                const float ex = px - t * dx;
-                const float ey = py - t * dy;
-                const float cover = Unit(reach - std::sqrt(ex * ex + ey * ey));
-                cells[i] = cells[i] < cover ? cover : cells[i];
-            }
-        }
+    // Along the piece, and within the reach of its line, in each row.
+    const Strip lengthwise(lx, -kOverlap * scale, (static_cast<float>(length) + kOverlap) * scale, -ly);
+    const Strip across(ly, -reach * scale, reach * scale, lx);
+    for (int y = top; y <= bottom; ++y) {
+        const float py = rows.At(y);
+        const float offset = py * lx;
+        const Range beside = Meet(lengthwise.At(py), across.At(py));
+        m_cells.Raise(y, columns.First(beside), columns.Last(beside),
+                      [&](int x) { return reach - std::abs(offset - columns.At(x) * ly) * inverse; });
     }
 }
 
+// The pixels round a corner of the line that lie behind both directions
+// (those with a zero length set no bound): their nearest point of the line
+// is the corner.
+void StrokeMask::AddCorner(Point at, Direction behind, Direction alsoBehind)
+{
+    if (at.x + m_reach < m_left || at.x - m_reach > m_left + m_width || at.y + m_reach < m_top
+        || at.y - m_reach > m_top + m_height)
+        return;
+    const WedgeBounds wedge = WedgeBounds::Of(m_reach, behind.x, behind.y, alsoBehind.x, alsoBehind.y, kOverlap);
+    int top = 0;
+    int bottom = 0;
+    if (std::ceil(at.x + wedge.left - 0.5) > std::floor(at.x + wedge.right - 0.5)
+        || !RowsWithin(at.y + wedge.top, at.y + wedge.bottom, top, bottom))
+        return;
+    const Offsets columns(at.x);
+    const Offsets rows(at.y);
+    const auto reach = static_cast<float>(m_reach);
+    const Strip first(static_cast<float>(behind.x), -kFar, kOverlap, static_cast<float>(-behind.y));
+    const Strip second(static_cast<float>(alsoBehind.x), -kFar, kOverlap, static_cast<float>(-alsoBehind.y));
+    for (int y = top; y <= bottom; ++y) {
+        const float py = rows.At(y);
+        const float chord = reach * reach - py * py;
+        if (chord <= 0.0f)
+            continue;
+        const float half = std::sqrt(chord);
+        const Range inside = Meet(Meet({-half, half}, first.At(py)), second.At(py));
+        m_cells.Raise(y, columns.First(inside), columns.Last(inside), [&](int x) {
+            const float px = columns.At(x);
+            return reach - std::sqrt(px * px + py * py);
+        });
+    }
+}

@@ -80,10 +80,10 @@ void MaskCurveSink::Paint(const QColor& colour)
     const QRgb source = qPremultiply(colour.rgba());
     uchar* const bits = m_image.bits();
     const qsizetype stride = m_image.bytesPerLine();
-    m_mask.Drain([&](int x, int y, const float* coverage, int count) {
+    m_mask.Drain([&](int x, int y, const std::uint8_t* coverage, int count) {
         auto* pixels = reinterpret_cast<QRgb*>(bits + y * stride) + x;
         for (int i = 0; i < count; ++i) {
-            const auto alpha = static_cast<unsigned>(coverage[i] * 255.0f + 0.5f);
+            const unsigned alpha = coverage[i];
             if (alpha == 255)
                 pixels[i] = source;
             else if (alpha)
