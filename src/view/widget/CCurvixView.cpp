@@ -307,16 +307,17 @@ void CCurvixView::paintEvent(QPaintEvent* event)
         return;
     }
     const QRect region = PrepareCache(view);
-    if (m_cache.Image().isNull()) {
+    if (m_cache.IsEmpty()) {
         // No off-screen image: straight to the screen.
         DrawPicture(screen, renderer, exposed);
     } else {
         if (!region.isEmpty()) {
-            QPainter cached(&m_cache.Image());
-            DrawPicture(cached, renderer, region);
+            m_cache.Draw(region, [&renderer](QPainter& cached, const QRect& piece) {
+                DrawPicture(cached, renderer, piece);
+            });
             m_lastDrawn = {region.left(), region.top(), region.right() + 1, region.bottom() + 1};
         }
-        screen.drawImage(exposed, m_cache.Image(), m_cache.ImageRect(exposed));
+        m_cache.CopyTo(screen, exposed);
     }
     m_analysis.Draw(screen, view);
     if (IsOutOfDate())

@@ -2,10 +2,11 @@
 
 #include "view/render/ViewLayout.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -42,6 +43,7 @@ bool PictureCache::Rebuild(PixelSize picture, PixelSize client, PixelPoint scrol
     m_client = client;
     m_scroll = scroll;
     m_ratio = ratio;
+    m_shift = {};
     return !m_image.isNull();
 }
 
@@ -54,26 +56,15 @@ PixelRect PictureCache::Scroll(PixelPoint scroll)
     // At a fractional ratio a move of whole window pixels is not one of whole
     // image pixels: the picture is drawn afresh instead of shifted.
     const bool wholeRatio = m_ratio == std::round(m_ratio);
-    if (!wholeRatio || std::llabs(dx) >= m_client.width || std::llabs(dy) >= m_client.height)
+    if (!wholeRatio || std::llabs(dx) >= m_client.width || std::llabs(dy) >= m_client.height
+        || (dx != 0 && dy != 0)) {
+        m_shift = {};  // all of it is drawn again
         return whole;
-    if (dy == 0)
-        return ScrollAlong(static_cast<int>(dx), true);
-    if (dx == 0)
-        return ScrollAlong(static_cast<int>(dy), false);
-    ScrollAlong(static_cast<int>(dx), true);
-    ScrollAlong(static_cast<int>(dy), false);
-    return whole;
-}
-
-// The image scrolls in its own pixels.
-PixelRect PictureCache::ScrollAlong(int delta, bool horizontal)
-{
+    }
+    const bool horizontal = dy == 0;
+    const int delta = static_cast<int>(horizontal ? dx : dy);
+    MoveShift(delta, horizontal);
     const ViewLayout layout(QSize(m_client.width, m_client.height));
-    const int step = static_cast<int>(std::lround(delta * m_ratio));
-    const int dx = horizontal ? step : 0;
-    const int dy = horizontal ? 0 : step;
-    ScrollPixels(dx, dy, ImageRect(layout.Area()));
-    ScrollPixels(dx, dy, ImageRect(horizontal ? layout.BottomStrip() : layout.RightStrip()));
     const int extent = horizontal ? layout.AreaWidth() : layout.AreaHeight();
     const int band = std::min(std::abs(delta) + kBandSlack, extent);
     const int start = delta < 0 ? extent - band : 0;
@@ -82,26 +73,82 @@ PixelRect PictureCache::ScrollAlong(int delta, bool horizontal)
     return {0, start, m_client.width, start + band};
 }
 
-// Moves the image's pixels inside the rectangle by (dx, dy); what moves out
-// of it is lost, what it uncovers keeps its old pixels.
-void PictureCache::ScrollPixels(int dx, int dy, const QRect& rect)
+// The picture moves by delta: what is now at a window pixel was delta
+// before it, and is stored where that was.
+void PictureCache::MoveShift(int delta, bool horizontal)
 {
-    const QRect target = rect.translated(dx, dy) & rect & m_image.rect();
-    if (target.isEmpty())
+    const ViewLayout layout(QSize(m_client.width, m_client.height));
+    const int extent = horizontal ? layout.AreaWidth() : layout.AreaHeight();
+    if (extent <= 0)
         return;
-    const QRect source = target.translated(-dx, -dy);
-    const auto bytes = static_cast<std::size_t>(target.width()) * sizeof(QRgb);
-    const auto copyRow = [&](int row) {
-        std::memmove(m_image.scanLine(target.top() + row) + target.left() * sizeof(QRgb),
-                     m_image.constScanLine(source.top() + row) + source.left() * sizeof(QRgb), bytes);
-    };
-    if (dy > 0) {
-        for (int row = target.height() - 1; row >= 0; --row)
-            copyRow(row);
-    } else {
-        for (int row = 0; row < target.height(); ++row)
-            copyRow(row);
+    int& shift = horizontal ? m_shift.rx() : m_shift.ry();
+    shift = ((shift - delta) % extent + extent) % extent;
+}
+
+namespace {
+
+// A run [from, to) of window pixels along one axis, stored moved by shift.
+struct Span {
+    int from;
+    int to;
+    int shift;
+};
+
+void Append(std::vector<Span>& spans, Span span)
+{
+    if (!spans.empty() && spans.back().to == span.from && spans.back().shift == span.shift)
+        spans.back().to = span.to;
+    else
+        spans.push_back(span);
+}
+
+// The runs of [from, to) along an axis whose first extent pixels are stored
+// wrapped around from shift; the pixels after them are not moved.
+std::vector<Span> SpansAlong(int from, int to, int extent, int shift)
+{
+    std::vector<Span> spans;
+    const int end = std::min(to, extent);
+    for (int at = from; at < end;) {
+        const int stored = (at + shift) % extent;
+        const int length = std::min(end - at, extent - stored);
+        Append(spans, {at, at + length, stored - at});
+        at += length;
     }
+    if (to > std::max(from, extent))
+        Append(spans, {std::max(from, extent), to, 0});
+    return spans;
+}
+
+}  // namespace
+
+std::vector<PictureCache::Piece> PictureCache::Pieces(const QRect& window) const
+{
+    const ViewLayout layout(QSize(m_client.width, m_client.height));
+    std::vector<Piece> pieces;
+    const QRect clipped = window & QRect(0, 0, m_client.width, m_client.height);
+    if (clipped.isEmpty())
+        return pieces;
+    for (const Span& across : SpansAlong(clipped.left(), clipped.right() + 1, layout.AreaWidth(), m_shift.x())) {
+        for (const Span& down : SpansAlong(clipped.top(), clipped.bottom() + 1, layout.AreaHeight(), m_shift.y()))
+            pieces.push_back({QRect(QPoint(across.from, down.from), QPoint(across.to - 1, down.to - 1)),
+                              QPoint(across.shift, down.shift)});
+    }
+    return pieces;
+}
+
+void PictureCache::Draw(const QRect& window, const std::function<void(QPainter&, const QRect&)>& draw)
+{
+    for (const Piece& piece : Pieces(window)) {
+        QPainter painter(&m_image);
+        painter.translate(piece.shift);
+        draw(painter, piece.window);
+    }
+}
+
+void PictureCache::CopyTo(QPainter& target, const QRect& window) const
+{
+    for (const Piece& piece : Pieces(window))
+        target.drawImage(piece.window, m_image, ImageRect(piece.window.translated(piece.shift)));
 }
 
 QRect PictureCache::ImageRect(const QRect& window) const
@@ -120,4 +167,5 @@ void PictureCache::Empty()
     m_client = {};
     m_scroll = {};
     m_ratio = 1.0;
+    m_shift = {};
 }

@@ -484,49 +484,69 @@ TEST_F(ViewMotionTest, OutOfDateNoticeUntilTheNextComputation)
 }
 
 // The cache at a device pixel ratio holds ratio times the client's pixels;
-// after a one-line scroll it shows what a fresh drawing at that ratio shows,
-// having drawn only the uncovered band where the ratio is whole.
+// after one-line scrolls, the area wrapping around in its image many times
+// over in both directions, it shows what a fresh drawing shows, having drawn
+// only the uncovered bands where the ratio is whole.
 TEST_F(ViewMotionTest, PictureCacheAtDevicePixelRatios)
 {
     struct Case {
         double ratio;
-        int drawnWidth;  // of the region drawn after the scroll
+        std::vector<QPoint> scrolls;
+        int drawnWidth;  // of the region drawn after the last scroll
     };
-    const Case cases[] = {{1.0, 42}, {2.0, 42}, {3.0, 42}, {1.5, 465}};
+    const std::vector<QPoint> wrapping = {{40, 0}, {40, 0}, {-170, 0}, {0, 150}, {0, 150}, {0, 150}, {-40, 0},
+                                          {0, -90}, {200, 0}, {200, 0}, {200, 0}};
+    const Case cases[] = {
+        {1.0, {{40, 0}}, 42},
+        {2.0, {{40, 0}}, 42},
+        {3.0, {{40, 0}}, 42},
+        {1.5, {{40, 0}}, 465},
+        {1.0, wrapping, 202},
+        {2.0, wrapping, 202},
+        {2.0, {{30, 20}, {-10, 0}}, 12},  // both at once: drawn whole, then a band
+    };
+    const auto draw = [](PictureCache& cache, const GraphRenderer& renderer, const QRect& region) {
+        cache.Draw(region, [&renderer](QPainter& painter, const QRect& piece) {
+            renderer.DrawBackground(painter, piece);
+            renderer.DrawGridAndAxes(painter, piece);
+            renderer.DrawCurves(painter, piece);
+        });
+    };
+    const auto picture = [](const QSize& size, double ratio, const std::function<void(QPainter&)>& paint) {
+        QImage image(size, QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        QPainter painter(&image);
+        paint(painter);
+        return image;
+    };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.ratio);
-        const ViewMapping start = view.Mapping();
+        SCOPED_TRACE(testing::Message() << c.ratio << " after " << c.scrolls.size() << " scrolls");
+        const QRect whole(0, 0, 465, 440);
+        const QSize pixels(std::ceil(465 * c.ratio), std::ceil(440 * c.ratio));
+        ViewMapping mapping = view.Mapping();
+        mapping.SetScrollPosition({500, 500});
         PictureCache cache;
-        ASSERT_TRUE(cache.Rebuild(start.PictureSize(), start.ClientSize(), start.ScrollPosition(), c.ratio));
-        EXPECT_EQ(cache.Image().size(), QSize(std::ceil(465 * c.ratio), std::ceil(440 * c.ratio)));
-        {
-            QPainter painter(&cache.Image());
-            GraphRenderer(computation, settings, start).DrawAll(painter);
+        ASSERT_TRUE(cache.Rebuild(mapping.PictureSize(), mapping.ClientSize(), mapping.ScrollPosition(), c.ratio));
+        draw(cache, GraphRenderer(computation, settings, mapping), whole);
+        PixelRect band;
+        for (QPoint scroll : c.scrolls) {
+            const PixelPoint at = mapping.ScrollPosition();
+            mapping.SetScrollPosition({at.x + scroll.x(), at.y + scroll.y()});
+            ASSERT_EQ(cache.Compare(mapping.PictureSize(), mapping.ClientSize(), mapping.ScrollPosition(), c.ratio),
+                      PictureCache::State::Scrolled);
+            band = cache.Scroll(mapping.ScrollPosition());
+            draw(cache, GraphRenderer(computation, settings, mapping),
+                 QRect(band.left, band.top, band.right - band.left, band.bottom - band.top));
         }
-        ViewMapping scrolled = start;
-        scrolled.SetScrollPosition({start.ScrollPosition().x + 40, start.ScrollPosition().y});
-        ASSERT_EQ(cache.Compare(start.PictureSize(), start.ClientSize(), scrolled.ScrollPosition(), c.ratio),
-                  PictureCache::State::Scrolled);
-        const PixelRect band = cache.Scroll(scrolled.ScrollPosition());
         EXPECT_EQ(band.right - band.left, c.drawnWidth);
-        const QRect region(band.left, band.top, band.right - band.left, band.bottom - band.top);
-        const GraphRenderer renderer(computation, settings, scrolled);
-        {
-            QPainter painter(&cache.Image());
-            renderer.DrawBackground(painter, region);
-            renderer.DrawGridAndAxes(painter, region);
-            renderer.DrawCurves(painter, region);
-        }
-        QImage fresh(cache.Image().size(), QImage::Format_RGB32);
-        fresh.setDevicePixelRatio(c.ratio);
-        {
-            QPainter painter(&fresh);
-            renderer.DrawAll(painter);
-        }
+        const GraphRenderer renderer(computation, settings, mapping);
+        const QImage shown = picture(pixels, c.ratio, [&](QPainter& p) { cache.CopyTo(p, whole); });
+        const QImage fresh = picture(pixels, c.ratio, [&](QPainter& p) { renderer.DrawAll(p); });
         // Where the picture's edge cuts a line, the curve pass starts it at
         // another sample than in the picture scrolled in: a smoothed line
         // may blend a few pixels there otherwise.
-        EXPECT_LE(DifferingPixels(cache.Image(), fresh), static_cast<int>(16 * c.ratio * c.ratio));
+        const int edges = static_cast<int>(c.scrolls.size());
+        EXPECT_LE(DifferingPixels(shown, fresh), static_cast<int>(16 * c.ratio * c.ratio) * edges);
     }
 }
 
