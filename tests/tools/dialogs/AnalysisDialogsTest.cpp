@@ -48,7 +48,7 @@ protected:
         }
         computation.Collect(doc);
         computation.Prepare(doc);
-        hooks.visible = [this] { return std::pair{WorldPoint{0.5, -2}, WorldPoint{10, 2}}; };
+        hooks.visible = [] { return std::pair{WorldPoint{0.5, -2}, WorldPoint{10, 2}}; };
         hooks.selected = [this] { return selected; };
         hooks.mark = [this](std::vector<WorldPoint> points) { marked = std::move(points); };
         hooks.reveal = [this](WorldPoint point) { revealed.push_back(point); };
