@@ -24,49 +24,49 @@ void StoreRange(const RangeGroup& group, ArgRange& range, bool& timesPi)
 
 CCoordSystemAdvancedPage::CCoordSystemAdvancedPage()
     : CPropertyPage(DialogId::CoordSystemAdvanced, StringId::AdvancedPage),
-      polar(new RangeGroup({StringId::PolarDefaultsTitle, StringId::From, StringId::To, BitmapId::PolarPicture, true}, this)),
-      parametric(new RangeGroup({StringId::ParametricDefaultsTitle, StringId::From, StringId::To, BitmapId::ParametricPicture,
+      m_polar(new RangeGroup({StringId::PolarDefaultsTitle, StringId::From, StringId::To, BitmapId::PolarPicture, true}, this)),
+      m_parametric(new RangeGroup({StringId::ParametricDefaultsTitle, StringId::From, StringId::To, BitmapId::ParametricPicture,
                                                true}, this))
 {
-    RegisterControl(polar->first, 1150);
-    RegisterControl(polar->second, 1151);
-    RegisterControl(polar->timesPi, 1152);
-    RegisterControl(polar->precision, 1153);
-    RegisterControl(parametric->first, 1158);
-    RegisterControl(parametric->second, 1159);
-    RegisterControl(parametric->timesPi, 1160);
-    RegisterControl(parametric->precision, 1161);
+    RegisterControl(m_polar->first, 1150);
+    RegisterControl(m_polar->second, 1151);
+    RegisterControl(m_polar->timesPi, 1152);
+    RegisterControl(m_polar->precision, 1153);
+    RegisterControl(m_parametric->first, 1158);
+    RegisterControl(m_parametric->second, 1159);
+    RegisterControl(m_parametric->timesPi, 1160);
+    RegisterControl(m_parametric->precision, 1161);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(polar);
-    layout->addWidget(parametric);
+    layout->addWidget(m_polar);
+    layout->addWidget(m_parametric);
     layout->addStretch();
 }
 
 void CCoordSystemAdvancedPage::LoadFrom(const CoordSystem& cs)
 {
-    polar->SetValues(cs.polarRange.from, cs.polarRange.to, cs.polarTimesPi);
-    polar->precision->SetPrecision(cs.polarRange.precision);
-    parametric->SetValues(cs.paramRange.from, cs.paramRange.to, cs.paramTimesPi);
-    parametric->precision->SetPrecision(cs.paramRange.precision);
+    m_polar->SetValues(cs.polarRange.from, cs.polarRange.to, cs.polarTimesPi);
+    m_polar->precision->SetPrecision(cs.polarRange.precision);
+    m_parametric->SetValues(cs.paramRange.from, cs.paramRange.to, cs.paramTimesPi);
+    m_parametric->precision->SetPrecision(cs.paramRange.precision);
 }
 
 void CCoordSystemAdvancedPage::StoreTo(CoordSystem& cs) const
 {
-    StoreRange(*polar, cs.polarRange, cs.polarTimesPi);
-    StoreRange(*parametric, cs.paramRange, cs.paramTimesPi);
+    StoreRange(*m_polar, cs.polarRange, cs.polarTimesPi);
+    StoreRange(*m_parametric, cs.paramRange, cs.paramTimesPi);
 }
 
 bool CCoordSystemAdvancedPage::OnKillActive()
 {
     // Both precisions first, then both ranges.
-    for (RangeGroup* group : {polar, parametric}) {
+    for (RangeGroup* group : {m_polar, m_parametric}) {
         if (const auto refusal = RangeValidation::CheckPrecisionSelected(group->precision->currentIndex())) {
             Refuse(*refusal, StringId::ProgramName, group->precision);
             return false;
         }
     }
-    for (RangeGroup* group : {polar, parametric}) {
+    for (RangeGroup* group : {m_polar, m_parametric}) {
         if (const auto refusal = CheckGroup(*group)) {
             Refuse(*refusal, StringId::ProgramName, group->RefusedField(*refusal, group->precision));
             return false;

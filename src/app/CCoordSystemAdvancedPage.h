@@ -22,6 +22,6 @@ private:
     // The refusal of one range as typed, none when it passes.
     static RangeValidation::Refusal CheckGroup(const RangeGroup& group);
 
-    RangeGroup* polar;
-    RangeGroup* parametric;
+    RangeGroup* m_polar;
+    RangeGroup* m_parametric;
 };

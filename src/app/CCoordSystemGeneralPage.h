@@ -30,8 +30,8 @@ public:
 private:
     void OnImport();
 
-    RangeGroup* vertical;
-    RangeGroup* horizontal;
-    PrecisionBox* precision;
-    QPushButton* importButton;
+    RangeGroup* m_vertical;
+    RangeGroup* m_horizontal;
+    PrecisionBox* m_precision;
+    QPushButton* m_importButton;
 };

@@ -66,7 +66,7 @@ QRect CGraphListBox::CheckBoxHitArea(int row) const
 void CGraphListBox::mouseReleaseEvent(QMouseEvent* event)
 {
     QListWidget::mouseReleaseEvent(event);
-    if (!withCheckBoxes || event->button() != Qt::LeftButton)
+    if (!m_withCheckBoxes || event->button() != Qt::LeftButton)
         return;
     const QPoint point = event->position().toPoint();
     const int row = indexAt(point).row();
@@ -76,13 +76,13 @@ void CGraphListBox::mouseReleaseEvent(QMouseEvent* event)
 
 void CGraphListBox::keyPressEvent(QKeyEvent* event)
 {
-    if (withCheckBoxes && event->key() == Qt::Key_Space && currentRow() >= 0) {
+    if (m_withCheckBoxes && event->key() == Qt::Key_Space && currentRow() >= 0) {
         ToggleVisibility(currentRow());
         return;
     }
-    if (deletePressed && event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier
+    if (m_deletePressed && event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier
         && currentRow() >= 0) {
-        deletePressed();
+        m_deletePressed();
         return;
     }
     QListWidget::keyPressEvent(event);
@@ -94,16 +94,16 @@ void CGraphListBox::ToggleVisibility(int row)
     GraphItem* graph = ItemGraph(row);
     if (!graph)
         return;
-    if (graph->hidden && document && !document->CanShowAnotherGraph()) {
+    if (graph->hidden && m_document && !m_document->CanShowAnotherGraph()) {
         AppMessageBox::Show(this, StringId::TooManyGraphs, StringId::ErrorCaption, MB_ICONEXCLAMATION);
     } else {
-        DocumentState before = document ? document->CaptureState() : DocumentState{};
+        DocumentState before = m_document ? m_document->CaptureState() : DocumentState{};
         graph->hidden = !graph->hidden;
-        if (document)
-            document->RecordStep(graph->hidden ? StringId::StepHideGraph : StringId::StepShowGraph,
+        if (m_document)
+            m_document->RecordStep(graph->hidden ? StringId::StepHideGraph : StringId::StepShowGraph,
                                  std::move(before));
-        if (visibilityChanged)
-            QTimer::singleShot(0, this, visibilityChanged);
+        if (m_visibilityChanged)
+            QTimer::singleShot(0, this, m_visibilityChanged);
     }
     viewport()->update(visualItemRect(item(row)));
 }

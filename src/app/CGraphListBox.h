@@ -30,13 +30,13 @@ public:
     void SetCurSel(int row);
 
     // The document whose visible-graph limit the check boxes honour.
-    void SetDocument(CCurvixDoc* doc) { document = doc; }
-    bool HasCheckBoxes() const { return withCheckBoxes; }
-    void SetCheckBoxes(bool on) { withCheckBoxes = on; }
+    void SetDocument(CCurvixDoc* doc) { m_document = doc; }
+    bool HasCheckBoxes() const { return m_withCheckBoxes; }
+    void SetCheckBoxes(bool on) { m_withCheckBoxes = on; }
     // Called, after the event, whenever the user changed a graph's visibility.
-    void SetVisibilityHandler(std::function<void()> handler) { visibilityChanged = std::move(handler); }
+    void SetVisibilityHandler(std::function<void()> handler) { m_visibilityChanged = std::move(handler); }
     // Called when Delete is pressed on a selected row.
-    void SetDeleteHandler(std::function<void()> handler) { deletePressed = std::move(handler); }
+    void SetDeleteHandler(std::function<void()> handler) { m_deletePressed = std::move(handler); }
 
     // The check box's hit area of a row, in the list's viewport.
     QRect CheckBoxHitArea(int row) const;
@@ -49,8 +49,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    CCurvixDoc* document = nullptr;
-    bool withCheckBoxes = true;
-    std::function<void()> visibilityChanged;
-    std::function<void()> deletePressed;
+    CCurvixDoc* m_document = nullptr;
+    bool m_withCheckBoxes = true;
+    std::function<void()> m_visibilityChanged;
+    std::function<void()> m_deletePressed;
 };

@@ -43,80 +43,80 @@ DefaultRange DefaultRangeOf(const CoordSystem& cs, GraphKind kind)
 
 CGraphPropsAdvancedPage::CGraphPropsAdvancedPage(CGraphPropsGeneralPage& general, const CoordSystem& cs)
     : CPropertyPage(DialogId::GraphPropsAdvanced, StringId::AdvancedPage),
-      generalPage(general),
-      coordSystem(cs),
-      graph(general.graph),
-      caption(new QLabel(this)),
-      useAdvanced(new QCheckBox(AppText(StringId::UseAdvanced), this)),
-      kindText(new QLabel(this)),
-      argumentText(new QLabel(this)),
-      range(new RangeGroup({StringId::ArgumentRangeTitle, StringId::From, StringId::To, std::nullopt, false}, this)),
-      precisionGroup(new QGroupBox(AppText(StringId::GraphPrecisionTitle), this)),
-      precision(new PrecisionBox(precisionGroup))
+      m_generalPage(general),
+      m_coordSystem(cs),
+      m_graph(general.graph),
+      m_caption(new QLabel(this)),
+      m_useAdvanced(new QCheckBox(AppText(StringId::UseAdvanced), this)),
+      m_kindText(new QLabel(this)),
+      m_argumentText(new QLabel(this)),
+      m_range(new RangeGroup({StringId::ArgumentRangeTitle, StringId::From, StringId::To, std::nullopt, false}, this)),
+      m_precisionGroup(new QGroupBox(AppText(StringId::GraphPrecisionTitle), this)),
+      m_precision(new PrecisionBox(m_precisionGroup))
 {
-    RegisterControl(useAdvanced, 1167);
-    RegisterControl(kindText, 1168);
-    RegisterControl(argumentText, 1169);
-    RegisterControl(caption, 1170);
-    RegisterControl(range, 1116);
-    RegisterControl(range->first, 1164);
-    RegisterControl(range->second, 1166);
-    RegisterControl(range->timesPi, 1213);
-    RegisterControl(precisionGroup, 1119);
-    RegisterControl(precision, 1212);
+    RegisterControl(m_useAdvanced, 1167);
+    RegisterControl(m_kindText, 1168);
+    RegisterControl(m_argumentText, 1169);
+    RegisterControl(m_caption, 1170);
+    RegisterControl(m_range, 1116);
+    RegisterControl(m_range->first, 1164);
+    RegisterControl(m_range->second, 1166);
+    RegisterControl(m_range->timesPi, 1213);
+    RegisterControl(m_precisionGroup, 1119);
+    RegisterControl(m_precision, 1212);
 
     auto* information = new QGroupBox(AppText(StringId::InformationTitle), this);
     auto* informationForm = new QFormLayout(information);
-    informationForm->addRow(AppText(StringId::AdvancedKindLabel), kindText);
-    informationForm->addRow(AppText(StringId::ArgumentLabel), argumentText);
-    auto* precisionRow = new QHBoxLayout(precisionGroup);
-    precisionRow->addWidget(precision);
+    informationForm->addRow(AppText(StringId::AdvancedKindLabel), m_kindText);
+    informationForm->addRow(AppText(StringId::ArgumentLabel), m_argumentText);
+    auto* precisionRow = new QHBoxLayout(m_precisionGroup);
+    precisionRow->addWidget(m_precision);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(caption);
-    layout->addWidget(useAdvanced);
-    layout->addWidget(range);
-    layout->addWidget(precisionGroup);
+    layout->addWidget(m_caption);
+    layout->addWidget(m_useAdvanced);
+    layout->addWidget(m_range);
+    layout->addWidget(m_precisionGroup);
     layout->addWidget(information);
     layout->addStretch();
 
-    connect(useAdvanced, &QCheckBox::clicked, this, &CGraphPropsAdvancedPage::OnUseAdvancedClicked);
+    connect(m_useAdvanced, &QCheckBox::clicked, this, &CGraphPropsAdvancedPage::OnUseAdvancedClicked);
 }
 
 void CGraphPropsAdvancedPage::OnInitDialog()
 {
-    useAdvanced->setChecked(graph.useAdvanced);
-    if (graph.useAdvanced) {
-        range->SetValues(graph.advRange.from, graph.advRange.to, graph.advTimesPi);
-        precision->SetPrecision(graph.advRange.precision);
+    m_useAdvanced->setChecked(m_graph.useAdvanced);
+    if (m_graph.useAdvanced) {
+        m_range->SetValues(m_graph.advRange.from, m_graph.advRange.to, m_graph.advTimesPi);
+        m_precision->SetPrecision(m_graph.advRange.precision);
     } else {
         FillDefaults();
     }
-    caption->setText(AppText(generalPage.newGraph ? StringId::NewGraphAdvancedTitle : StringId::EditGraphAdvancedTitle));
-    ShowAdvanced(graph.useAdvanced);
+    m_caption->setText(AppText(m_generalPage.newGraph ? StringId::NewGraphAdvancedTitle : StringId::EditGraphAdvancedTitle));
+    ShowAdvanced(m_graph.useAdvanced);
 }
 
 void CGraphPropsAdvancedPage::OnSetActive()
 {
-    if (IsKnownGraphKind(graph.kind)) {
-        argumentText->setText(QString::fromLatin1(GraphKindArgument(graph.kind)));
-        kindText->setText(AppText(GraphKindLabelId(graph.kind)));
+    if (IsKnownGraphKind(m_graph.kind)) {
+        m_argumentText->setText(QString::fromLatin1(GraphKindArgument(m_graph.kind)));
+        m_kindText->setText(AppText(GraphKindLabelId(m_graph.kind)));
     }
-    if (!useAdvanced->isChecked())
+    if (!m_useAdvanced->isChecked())
         FillDefaults();
 }
 
 void CGraphPropsAdvancedPage::FillDefaults()
 {
-    const DefaultRange defaults = DefaultRangeOf(coordSystem, graph.kind);
-    range->SetValues(defaults.from, defaults.to, defaults.timesPi);
-    precision->SetPrecision(defaults.precision);
+    const DefaultRange defaults = DefaultRangeOf(m_coordSystem, m_graph.kind);
+    m_range->SetValues(defaults.from, defaults.to, defaults.timesPi);
+    m_precision->SetPrecision(defaults.precision);
 }
 
 void CGraphPropsAdvancedPage::ShowAdvanced(bool on)
 {
-    range->setEnabled(on);
-    precisionGroup->setEnabled(on);
+    m_range->setEnabled(on);
+    m_precisionGroup->setEnabled(on);
 }
 
 void CGraphPropsAdvancedPage::OnUseAdvancedClicked(bool on)
@@ -130,29 +130,29 @@ void CGraphPropsAdvancedPage::OnUseAdvancedClicked(bool on)
 
 void CGraphPropsAdvancedPage::StoreRange()
 {
-    graph.advTimesPi = range->TimesPi();
-    graph.advRange.to = RangeValidation::ReadNumber(range->SecondText().c_str());
-    graph.advRange.from = RangeValidation::ReadNumber(range->FirstText().c_str());
-    precision->StorePrecision(graph.advRange.precision);
+    m_graph.advTimesPi = m_range->TimesPi();
+    m_graph.advRange.to = RangeValidation::ReadNumber(m_range->SecondText().c_str());
+    m_graph.advRange.from = RangeValidation::ReadNumber(m_range->FirstText().c_str());
+    m_precision->StorePrecision(m_graph.advRange.precision);
 }
 
 bool CGraphPropsAdvancedPage::OnKillActive()
 {
-    if (const auto refusal = RangeValidation::CheckPrecisionSelected(precision->currentIndex())) {
-        Refuse(*refusal, StringId::ProgramName, precision);
+    if (const auto refusal = RangeValidation::CheckPrecisionSelected(m_precision->currentIndex())) {
+        Refuse(*refusal, StringId::ProgramName, m_precision);
         return false;
     }
-    if (const auto refusal = RangeValidation::CheckRangeTexts(range->FirstText().c_str(),
-                                                                  range->SecondText().c_str())) {
-        Refuse(*refusal, StringId::ProgramName, range->RefusedField(*refusal, precision));
+    if (const auto refusal = RangeValidation::CheckRangeTexts(m_range->FirstText().c_str(),
+                                                                  m_range->SecondText().c_str())) {
+        Refuse(*refusal, StringId::ProgramName, m_range->RefusedField(*refusal, m_precision));
         return false;
     }
-    if (const auto refusal = useAdvanced->isChecked() ? CheckSize() : RangeValidation::Refusal()) {
-        Refuse(*refusal, StringId::ProgramName, range->RefusedField(*refusal, precision));
+    if (const auto refusal = m_useAdvanced->isChecked() ? CheckSize() : RangeValidation::Refusal()) {
+        Refuse(*refusal, StringId::ProgramName, m_range->RefusedField(*refusal, m_precision));
         return false;
     }
     StoreRange();
-    graph.useAdvanced = useAdvanced->isChecked();
+    m_graph.useAdvanced = m_useAdvanced->isChecked();
     return true;
 }
 
@@ -162,10 +162,10 @@ bool CGraphPropsAdvancedPage::OnKillActive()
 RangeValidation::Refusal CGraphPropsAdvancedPage::CheckSize() const
 {
     using RangeValidation::Limit;
-    const bool argument = graph.kind == KindParametric || graph.kind == KindPolar;
-    const double factor = range->TimesPi() ? kPi : 1.0;
-    return RangeValidation::CheckRangeSize(RangeValidation::ReadNumber(range->FirstText().c_str()) * factor,
-                                           RangeValidation::ReadNumber(range->SecondText().c_str()) * factor,
-                                           PrecisionFromIndex(precision->currentIndex()),
+    const bool argument = m_graph.kind == KindParametric || m_graph.kind == KindPolar;
+    const double factor = m_range->TimesPi() ? kPi : 1.0;
+    return RangeValidation::CheckRangeSize(RangeValidation::ReadNumber(m_range->FirstText().c_str()) * factor,
+                                           RangeValidation::ReadNumber(m_range->SecondText().c_str()) * factor,
+                                           PrecisionFromIndex(m_precision->currentIndex()),
                                            argument ? Limit::ArgumentRange : Limit::CoordinateEdges);
 }

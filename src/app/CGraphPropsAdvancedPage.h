@@ -31,14 +31,14 @@ private:
     void StoreRange();
     RangeValidation::Refusal CheckSize() const;
 
-    CGraphPropsGeneralPage& generalPage;
-    const CoordSystem& coordSystem;
-    GraphItem& graph;
-    QLabel* caption;
-    QCheckBox* useAdvanced;
-    QLabel* kindText;
-    QLabel* argumentText;
-    RangeGroup* range;
-    QGroupBox* precisionGroup;
-    PrecisionBox* precision;
+    CGraphPropsGeneralPage& m_generalPage;
+    const CoordSystem& m_coordSystem;
+    GraphItem& m_graph;
+    QLabel* m_caption;
+    QCheckBox* m_useAdvanced;
+    QLabel* m_kindText;
+    QLabel* m_argumentText;
+    RangeGroup* m_range;
+    QGroupBox* m_precisionGroup;
+    PrecisionBox* m_precision;
 };

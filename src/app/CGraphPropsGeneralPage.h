@@ -41,16 +41,16 @@ private:
     void ShowColor();
     std::string Argument() const;
 
-    std::array<std::uint32_t, 16>& customColors;
-    QGroupBox* group;
-    QComboBox* kindList;
-    QLabel* firstLabel;
-    QLineEdit* firstEquation;
-    CReadingLine* firstReading;
-    QLabel* secondLabel;
-    QLineEdit* secondEquation;
-    CReadingLine* secondReading;
-    QFrame* swatch;
-    CImageButton* selectButton;
-    QCheckBox* hiddenBox;
+    std::array<std::uint32_t, 16>& m_customColors;
+    QGroupBox* m_group;
+    QComboBox* m_kindList;
+    QLabel* m_firstLabel;
+    QLineEdit* m_firstEquation;
+    CReadingLine* m_firstReading;
+    QLabel* m_secondLabel;
+    QLineEdit* m_secondEquation;
+    CReadingLine* m_secondReading;
+    QFrame* m_swatch;
+    CImageButton* m_selectButton;
+    QCheckBox* m_hiddenBox;
 };

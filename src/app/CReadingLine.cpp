@@ -43,51 +43,51 @@ void SetColor(QLabel* label, const QColor& color)
 
 CReadingLine::CReadingLine(QLineEdit& input, std::function<std::string()> currentArgument, QWidget* parent)
     : QWidget(parent),
-      field(input),
-      argument(std::move(currentArgument)),
-      reading(new QLabel(this)),
-      warningIcon(new QLabel(this)),
-      warnings(new QLabel(this))
+      m_field(input),
+      m_argument(std::move(currentArgument)),
+      m_reading(new QLabel(this)),
+      m_warningIcon(new QLabel(this)),
+      m_warnings(new QLabel(this))
 {
-    reading->setObjectName("reading");
-    warnings->setObjectName("warnings");
-    for (QLabel* label : {reading, warnings}) {
+    m_reading->setObjectName("reading");
+    m_warnings->setObjectName("warnings");
+    for (QLabel* label : {m_reading, m_warnings}) {
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Maximum);
     }
     // The line takes the height its text needs and no more.
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
-    SetColor(warnings, kWarningColor);
-    warningIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(kIconSize));
-    warningIcon->setAlignment(Qt::AlignTop);
+    SetColor(m_warnings, kWarningColor);
+    m_warningIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this).pixmap(kIconSize));
+    m_warningIcon->setAlignment(Qt::AlignTop);
 
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setVerticalSpacing(2);
-    layout->addWidget(reading, 0, 0, 1, 2);
-    layout->addWidget(warningIcon, 1, 0);
-    layout->addWidget(warnings, 1, 1);
+    layout->addWidget(m_reading, 0, 0, 1, 2);
+    layout->addWidget(m_warningIcon, 1, 0);
+    layout->addWidget(m_warnings, 1, 1);
     layout->setColumnStretch(1, 1);
     Clear();
 
-    retry.setSingleShot(true);
-    retry.setInterval(kRetryMilliseconds);
-    connect(&retry, &QTimer::timeout, this, &CReadingLine::Refresh);
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(kRetryMilliseconds);
+    connect(&m_retry, &QTimer::timeout, this, &CReadingLine::Refresh);
     connect(&input, &QLineEdit::textChanged, this, &CReadingLine::Refresh);
 }
 
 void CReadingLine::Refresh()
 {
-    const std::string text = field.text().toStdString();
+    const std::string text = m_field.text().toStdString();
     if (text.empty()) {
-        retry.stop();
+        m_retry.stop();
         Clear();
         return;
     }
-    const auto explanation = TryExplainExpression(text, argument().c_str());
+    const auto explanation = TryExplainExpression(text, m_argument().c_str());
     if (!explanation) {
-        retry.start();
+        m_retry.start();
         return;
     }
     Show(*explanation);
@@ -96,19 +96,19 @@ void CReadingLine::Refresh()
 void CReadingLine::Show(const ExprExplanation& explanation)
 {
     if (explanation.error) {
-        reading->setText(QString::fromStdString(explanation.error->Message()));
-        SetColor(reading, kErrorColor);
+        m_reading->setText(QString::fromStdString(explanation.error->Message()));
+        SetColor(m_reading, kErrorColor);
     } else {
-        reading->setText(Breakable(FormatAppString(StringId::ReadsAs, explanation.reading)));
-        SetColor(reading, palette().color(QPalette::WindowText));
+        m_reading->setText(Breakable(FormatAppString(StringId::ReadsAs, explanation.reading)));
+        SetColor(m_reading, palette().color(QPalette::WindowText));
     }
     QStringList lines;
     for (const ExprWarning& warning : explanation.warnings)
         lines << QString::fromStdString(warning.text);
-    warnings->setText(lines.join('\n'));
-    reading->show();
-    warningIcon->setVisible(!lines.isEmpty());
-    warnings->setVisible(!lines.isEmpty());
+    m_warnings->setText(lines.join('\n'));
+    m_reading->show();
+    m_warningIcon->setVisible(!lines.isEmpty());
+    m_warnings->setVisible(!lines.isEmpty());
     FitHeights();
     MarkError(explanation);
 }
@@ -124,7 +124,7 @@ void CReadingLine::resizeEvent(QResizeEvent* event)
 // height that depends on the width up to their window.
 void CReadingLine::FitHeights()
 {
-    for (QLabel* label : {reading, warnings}) {
+    for (QLabel* label : {m_reading, m_warnings}) {
         const int width = label->width() > 0 ? label->width() : this->width();
         // A label's height for a width is at least its minimum height.
         label->setMinimumHeight(0);
@@ -134,7 +134,7 @@ void CReadingLine::FitHeights()
 
 void CReadingLine::Clear()
 {
-    for (QLabel* label : {reading, warningIcon, warnings})
+    for (QLabel* label : {m_reading, m_warningIcon, m_warnings})
         label->hide();
     Mark(0, 0);
 }
@@ -147,8 +147,8 @@ void CReadingLine::MarkError(const ExprExplanation& explanation)
         Mark(0, 0);
         return;
     }
-    const QByteArray typed = field.text().toUtf8();
-    const QString text = field.text();
+    const QByteArray typed = m_field.text().toUtf8();
+    const QString text = m_field.text();
     const int start = static_cast<int>(QString::fromUtf8(typed.left(position)).size());
     int end = start;
     while (end < text.size() && text[end].isLetter() && text[end].unicode() < 128)
@@ -160,16 +160,16 @@ void CReadingLine::MarkError(const ExprExplanation& explanation)
 // text; the formats count from the cursor.
 void CReadingLine::Mark(int start, int length)
 {
-    markStart = start;
-    markLength = length;
+    m_markStart = start;
+    m_markLength = length;
     QList<QInputMethodEvent::Attribute> attributes;
     if (length > 0) {
         QTextCharFormat format;
         format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
         format.setUnderlineColor(kErrorColor);
         format.setBackground(kMarkBackground);
-        attributes.append({QInputMethodEvent::TextFormat, start - field.cursorPosition(), length, format});
+        attributes.append({QInputMethodEvent::TextFormat, start - m_field.cursorPosition(), length, format});
     }
     QInputMethodEvent event(QString(), attributes);
-    QCoreApplication::sendEvent(&field, &event);
+    QCoreApplication::sendEvent(&m_field, &event);
 }

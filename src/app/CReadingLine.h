@@ -31,7 +31,7 @@ public:
 
     // The marked part of the field, as (start, length) in characters;
     // length 0 when nothing is marked.
-    std::pair<int, int> MarkedSpan() const { return {markStart, markLength}; }
+    std::pair<int, int> MarkedSpan() const { return {m_markStart, m_markLength}; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -43,12 +43,12 @@ private:
     void MarkError(const ExprExplanation& explanation);
     void Mark(int start, int length);
 
-    QLineEdit& field;
-    std::function<std::string()> argument;
-    QLabel* reading;
-    QLabel* warningIcon;
-    QLabel* warnings;
-    QTimer retry;
-    int markStart = 0;
-    int markLength = 0;
+    QLineEdit& m_field;
+    std::function<std::string()> m_argument;
+    QLabel* m_reading;
+    QLabel* m_warningIcon;
+    QLabel* m_warnings;
+    QTimer m_retry;
+    int m_markStart = 0;
+    int m_markLength = 0;
 };

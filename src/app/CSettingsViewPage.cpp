@@ -33,49 +33,49 @@ QGroupBox* NewGroup(StringId titleId, QWidget* parent)
 CSettingsViewPage::CSettingsViewPage() : CPropertyPage(DialogId::SettingsView, StringId::ViewPage)
 {
     QGroupBox* general = NewGroup(StringId::GeneralGroup, this);
-    currPosBox = AddCheck(general, StringId::ShowCursorPosition, 1179);
-    gridBox = AddCheck(general, StringId::ShowGrid, 1180);
-    splashBox = AddCheck(general, StringId::ShowSplash, 1174);
-    logoBox = AddCheck(general, StringId::ShowLogo, 1181);
+    m_currPosBox = AddCheck(general, StringId::ShowCursorPosition, 1179);
+    m_gridBox = AddCheck(general, StringId::ShowGrid, 1180);
+    m_splashBox = AddCheck(general, StringId::ShowSplash, 1174);
+    m_logoBox = AddCheck(general, StringId::ShowLogo, 1181);
 
-    gridSizeGroup = NewGroup(StringId::GridSizeGroup, this);
-    RegisterControl(gridSizeGroup, 1182);
-    gridSizeButtons = new QButtonGroup(this);
+    m_gridSizeGroup = NewGroup(StringId::GridSizeGroup, this);
+    RegisterControl(m_gridSizeGroup, 1182);
+    m_gridSizeButtons = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
-        auto* radio = new QRadioButton(AppText(kGridSizeRadios[i].textId), gridSizeGroup);
+        auto* radio = new QRadioButton(AppText(kGridSizeRadios[i].textId), m_gridSizeGroup);
         RegisterControl(radio, kGridSizeRadios[i].controlId);
-        gridSizeGroup->layout()->addWidget(radio);
-        gridSizeButtons->addButton(radio, i);
+        m_gridSizeGroup->layout()->addWidget(radio);
+        m_gridSizeButtons->addButton(radio, i);
     }
 
     QGroupBox* curves = NewGroup(StringId::CurvesGroup, this);
-    smoothBox = AddCheck(curves, StringId::SmoothCurves, kSmoothCurvesBox);
-    widthList = new QComboBox(curves);
-    RegisterControl(widthList, kCurveWidthList);
+    m_smoothBox = AddCheck(curves, StringId::SmoothCurves, kSmoothCurvesBox);
+    m_widthList = new QComboBox(curves);
+    RegisterControl(m_widthList, kCurveWidthList);
     for (int width = 1; width <= kWidestCurve; ++width)
-        widthList->addItem(AppText(StringId::CurveWidthItem).arg(width));  // "%1 px"
+        m_widthList->addItem(AppText(StringId::CurveWidthItem).arg(width));  // "%1 px"
     auto* widthLabel = new QLabel(AppText(StringId::CurveWidthLabel), curves);  // "Curve &width:"
-    widthLabel->setBuddy(widthList);
+    widthLabel->setBuddy(m_widthList);
     auto* widthRow = new QHBoxLayout;
     widthRow->addWidget(widthLabel);
-    widthRow->addWidget(widthList);
+    widthRow->addWidget(m_widthList);
     widthRow->addStretch();
     static_cast<QVBoxLayout*>(curves->layout())->addLayout(widthRow);
 
     QGroupBox* chrome = NewGroup(StringId::ChromeGroup, this);
-    colorButtonsBox = AddCheck(chrome, StringId::ColourDisabledButtons, 1243);
-    watermarkBox = AddCheck(chrome, StringId::UseWatermark, 1242);
+    m_colorButtonsBox = AddCheck(chrome, StringId::ColourDisabledButtons, 1243);
+    m_watermarkBox = AddCheck(chrome, StringId::UseWatermark, 1242);
 
     auto* top = new QHBoxLayout;
     top->addWidget(general, 1);
-    top->addWidget(gridSizeGroup);
+    top->addWidget(m_gridSizeGroup);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(curves);
     layout->addWidget(chrome);
     layout->addStretch();
 
-    QObject::connect(gridBox, &QCheckBox::clicked, this, [this] {
+    QObject::connect(m_gridBox, &QCheckBox::clicked, this, [this] {
         ReadControls();
         EnableGridSize();
     });
@@ -103,36 +103,36 @@ bool CSettingsViewPage::OnKillActive()
 
 void CSettingsViewPage::WriteControls()
 {
-    currPosBox->setChecked(showCurrPos);
-    gridBox->setChecked(showGrid);
-    splashBox->setChecked(showSplash);
-    logoBox->setChecked(showLogo);
-    colorButtonsBox->setChecked(drawDisabledButtonsInColor);
-    watermarkBox->setChecked(useWatermark);
-    smoothBox->setChecked(smoothCurves);
-    widthList->setCurrentIndex(curveWidth - 1);
+    m_currPosBox->setChecked(showCurrPos);
+    m_gridBox->setChecked(showGrid);
+    m_splashBox->setChecked(showSplash);
+    m_logoBox->setChecked(showLogo);
+    m_colorButtonsBox->setChecked(drawDisabledButtonsInColor);
+    m_watermarkBox->setChecked(useWatermark);
+    m_smoothBox->setChecked(smoothCurves);
+    m_widthList->setCurrentIndex(curveWidth - 1);
     // An exclusive group cannot show "none chosen"; lift that while writing.
-    gridSizeButtons->setExclusive(false);
-    for (QAbstractButton* radio : gridSizeButtons->buttons())
-        radio->setChecked(gridSizeButtons->id(radio) == gridSize);
-    gridSizeButtons->setExclusive(true);
+    m_gridSizeButtons->setExclusive(false);
+    for (QAbstractButton* radio : m_gridSizeButtons->buttons())
+        radio->setChecked(m_gridSizeButtons->id(radio) == gridSize);
+    m_gridSizeButtons->setExclusive(true);
 }
 
 void CSettingsViewPage::ReadControls()
 {
-    showCurrPos = currPosBox->isChecked();
-    showGrid = gridBox->isChecked();
-    showSplash = splashBox->isChecked();
-    showLogo = logoBox->isChecked();
-    drawDisabledButtonsInColor = colorButtonsBox->isChecked();
-    useWatermark = watermarkBox->isChecked();
-    smoothCurves = smoothBox->isChecked();
-    curveWidth = widthList->currentIndex() + 1;
-    gridSize = gridSizeButtons->checkedId();
+    showCurrPos = m_currPosBox->isChecked();
+    showGrid = m_gridBox->isChecked();
+    showSplash = m_splashBox->isChecked();
+    showLogo = m_logoBox->isChecked();
+    drawDisabledButtonsInColor = m_colorButtonsBox->isChecked();
+    useWatermark = m_watermarkBox->isChecked();
+    smoothCurves = m_smoothBox->isChecked();
+    curveWidth = m_widthList->currentIndex() + 1;
+    gridSize = m_gridSizeButtons->checkedId();
 }
 
 void CSettingsViewPage::EnableGridSize()
 {
     // Disabling the group disables its radios too; they keep their value.
-    gridSizeGroup->setEnabled(showGrid);
+    m_gridSizeGroup->setEnabled(showGrid);
 }

@@ -35,14 +35,14 @@ private:
     // The grid size can be chosen only while the grid is shown.
     void EnableGridSize();
 
-    QCheckBox* currPosBox;
-    QCheckBox* gridBox;
-    QCheckBox* splashBox;
-    QCheckBox* logoBox;
-    QCheckBox* colorButtonsBox;
-    QCheckBox* watermarkBox;
-    QCheckBox* smoothBox;
-    QComboBox* widthList;
-    QGroupBox* gridSizeGroup;
-    QButtonGroup* gridSizeButtons;
+    QCheckBox* m_currPosBox;
+    QCheckBox* m_gridBox;
+    QCheckBox* m_splashBox;
+    QCheckBox* m_logoBox;
+    QCheckBox* m_colorButtonsBox;
+    QCheckBox* m_watermarkBox;
+    QCheckBox* m_smoothBox;
+    QComboBox* m_widthList;
+    QGroupBox* m_gridSizeGroup;
+    QButtonGroup* m_gridSizeButtons;
 };

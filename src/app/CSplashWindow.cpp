@@ -72,7 +72,7 @@ bool CSplashWindow::IsShown()
 
 CSplashWindow::CSplashWindow(QWidget* frame, const QPixmap& image)
     : QWidget(frame, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus),
-      picture(image)
+      m_picture(image)
 {
     // The splash never takes the input: keys keep going to the window that
     // has them, and the application-wide filter sees them all.
@@ -80,9 +80,9 @@ CSplashWindow::CSplashWindow(QWidget* frame, const QPixmap& image)
     setFixedSize(image.size());
     setCursor(Qt::ArrowCursor);
     CenterOverOwner();
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, &timer, [] { HideSplashWindow(); });
-    timer.start(kShowMilliseconds);
+    m_timer.setSingleShot(true);
+    QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [] { HideSplashWindow(); });
+    m_timer.start(kShowMilliseconds);
     qApp->installEventFilter(this);
 }
 
@@ -108,7 +108,7 @@ void CSplashWindow::CenterOverOwner()
 void CSplashWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture);
+    painter.drawPixmap(0, 0, m_picture);
 }
 
 bool CSplashWindow::eventFilter(QObject* watched, QEvent* event)

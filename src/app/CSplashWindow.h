@@ -27,6 +27,6 @@ private:
     CSplashWindow(QWidget* frame, const QPixmap& picture);
     void CenterOverOwner();
 
-    QPixmap picture;
-    QTimer timer;
+    QPixmap m_picture;
+    QTimer m_timer;
 };

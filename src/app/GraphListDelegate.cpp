@@ -66,19 +66,19 @@ void DrawEquation(QPainter& painter, QRect r, const GraphItem& graph)
 }  // namespace
 
 GraphListDelegate::GraphListDelegate(CGraphListBox& listBox)
-    : QStyledItemDelegate(&listBox), list(listBox)
+    : QStyledItemDelegate(&listBox), m_list(listBox)
 {
 }
 
 void GraphListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const
 {
-    const GraphItem* graph = list.ItemGraph(index.row());
+    const GraphItem* graph = m_list.ItemGraph(index.row());
     QRect r = option.rect;
     const int middle = (r.top() + r.bottom() + 1) / 2;
     painter->save();
     if (graph) {
-        if (list.HasCheckBoxes()) {
+        if (m_list.HasCheckBoxes()) {
             const BitmapId check = graph->hidden ? BitmapId::HiddenGraph : BitmapId::VisibleGraph;
             painter->drawPixmap(r.left(), middle - kImageHeight / 2, Bitmap(check));
             r.setLeft(r.left() + kCheckBoxWidth);
@@ -115,7 +115,7 @@ QSize GraphListDelegate::sizeHint(const QStyleOptionViewItem& option, const QMod
 bool GraphListDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                                   const QModelIndex& index)
 {
-    const GraphItem* graph = list.ItemGraph(index.row());
+    const GraphItem* graph = m_list.ItemGraph(index.row());
     if (event->type() != QEvent::ToolTip || !graph)
         return QStyledItemDelegate::helpEvent(event, view, option, index);
     const QString tip = GraphReadingTip(*graph);

@@ -23,5 +23,5 @@ public:
     static constexpr int kRowHeightRole = Qt::UserRole + 1;
 
 private:
-    CGraphListBox& list;
+    CGraphListBox& m_list;
 };

@@ -94,37 +94,37 @@ HelpWindow* HelpWindow::WindowFor(QWidget* parent)
     return window;
 }
 
-HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), browser(new QTextBrowser(this))
+HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window), m_browser(new QTextBrowser(this))
 {
     static const bool initialised = (InitHelpPages(), true);
     (void)initialised;
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(AppText(StringId::HelpWindowCaption));
     setWindowIcon(ProgramIcon());
-    browser->setOpenExternalLinks(true);
+    m_browser->setOpenExternalLinks(true);
 
     auto* row = new QHBoxLayout;
     QPushButton* contents = AddButton(row, StringId::HelpContents, this);
     QPushButton* back = AddButton(row, StringId::HelpBack, this);
     QPushButton* forward = AddButton(row, StringId::HelpForward, this);
     row->addStretch();
-    QObject::connect(contents, &QPushButton::clicked, browser, [this] { browser->setSource(ContentsUrl()); });
-    QObject::connect(back, &QPushButton::clicked, browser, &QTextBrowser::backward);
-    QObject::connect(forward, &QPushButton::clicked, browser, &QTextBrowser::forward);
-    QObject::connect(browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
-    QObject::connect(browser, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
+    QObject::connect(contents, &QPushButton::clicked, m_browser, [this] { m_browser->setSource(ContentsUrl()); });
+    QObject::connect(back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+    QObject::connect(forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
+    QObject::connect(m_browser, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    QObject::connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
     back->setEnabled(false);
     forward->setEnabled(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
-    layout->addWidget(browser);
+    layout->addWidget(m_browser);
     resize(640, 560);
 }
 
 void HelpWindow::Open(const QUrl& url)
 {
-    browser->setSource(url);
+    m_browser->setSource(url);
     show();
     raise();
     activateWindow();
@@ -132,10 +132,10 @@ void HelpWindow::Open(const QUrl& url)
 
 QUrl HelpWindow::Source() const
 {
-    return browser->source();
+    return m_browser->source();
 }
 
 QString HelpWindow::PageTitle() const
 {
-    return browser->documentTitle();
+    return m_browser->documentTitle();
 }

@@ -36,5 +36,5 @@ private:
     static HelpWindow* WindowFor(QWidget* parent);
     void Open(const QUrl& url);
 
-    QTextBrowser* browser;
+    QTextBrowser* m_browser;
 };

@@ -3,26 +3,26 @@
 void ManualResetEvent::Set()
 {
     {
-        std::lock_guard lock(mutex);
-        signalled.store(true, std::memory_order_release);
+        std::lock_guard lock(m_mutex);
+        m_signalled.store(true, std::memory_order_release);
     }
-    changed.notify_all();
+    m_changed.notify_all();
 }
 
 void ManualResetEvent::Reset()
 {
-    std::lock_guard lock(mutex);
-    signalled.store(false, std::memory_order_release);
+    std::lock_guard lock(m_mutex);
+    m_signalled.store(false, std::memory_order_release);
 }
 
 void ManualResetEvent::Wait()
 {
-    std::unique_lock lock(mutex);
-    changed.wait(lock, [this] { return IsSet(); });
+    std::unique_lock lock(m_mutex);
+    m_changed.wait(lock, [this] { return IsSet(); });
 }
 
 bool ManualResetEvent::WaitFor(std::chrono::milliseconds timeout)
 {
-    std::unique_lock lock(mutex);
-    return changed.wait_for(lock, timeout, [this] { return IsSet(); });
+    std::unique_lock lock(m_mutex);
+    return m_changed.wait_for(lock, timeout, [this] { return IsSet(); });
 }

@@ -12,13 +12,13 @@ public:
     void Set();
     void Reset();
     // Tests without waiting.
-    bool IsSet() const { return signalled.load(std::memory_order_acquire); }
+    bool IsSet() const { return m_signalled.load(std::memory_order_acquire); }
     void Wait();
     // True when the event is signalled within the timeout.
     bool WaitFor(std::chrono::milliseconds timeout);
 
 private:
-    std::atomic<bool> signalled{false};
-    std::mutex mutex;
-    std::condition_variable changed;
+    std::atomic<bool> m_signalled{false};
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
 };

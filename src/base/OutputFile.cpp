@@ -25,35 +25,35 @@ bool SyncToDisk(std::FILE* file)
 
 }  // namespace
 
-OutputFile::OutputFile(const std::filesystem::path& targetPath, Mode openMode) : path(targetPath), mode(openMode)
+OutputFile::OutputFile(const std::filesystem::path& targetPath, Mode openMode) : m_path(targetPath), m_mode(openMode)
 {
     errno = 0;
-    file = std::fopen(targetPath.string().c_str(), openMode == Mode::CreateNew ? "wbx" : "r+b");
-    if (!file)
-        openError = LastSystemError();
+    m_file = std::fopen(targetPath.string().c_str(), openMode == Mode::CreateNew ? "wbx" : "r+b");
+    if (!m_file)
+        m_openError = LastSystemError();
 }
 
 OutputFile::~OutputFile()
 {
-    if (file)
-        std::fclose(file);
+    if (m_file)
+        std::fclose(m_file);
 }
 
 std::error_code OutputFile::WriteAll(std::span<const std::uint8_t> bytes)
 {
-    if (!file)
-        return openError ? openError : std::make_error_code(std::errc::bad_file_descriptor);
+    if (!m_file)
+        return m_openError ? m_openError : std::make_error_code(std::errc::bad_file_descriptor);
     errno = 0;
     std::error_code failure;
-    const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (!written || std::fflush(file) != 0)
+    const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), m_file) == bytes.size();
+    if (!written || std::fflush(m_file) != 0)
         failure = LastSystemError();
     // What is left of a longer old content goes.
-    if (!failure && mode == Mode::Overwrite)
-        std::filesystem::resize_file(path, bytes.size(), failure);
-    if (!failure && !SyncToDisk(file))
+    if (!failure && m_mode == Mode::Overwrite)
+        std::filesystem::resize_file(m_path, bytes.size(), failure);
+    if (!failure && !SyncToDisk(m_file))
         failure = LastSystemError();
-    if (std::fclose(std::exchange(file, nullptr)) != 0 && !failure)
+    if (std::fclose(std::exchange(m_file, nullptr)) != 0 && !failure)
         failure = LastSystemError();
     return failure;
 }

@@ -23,13 +23,13 @@ public:
     ~OutputFile();
 
     // Why the file could not be opened; no error when it is open.
-    std::error_code OpenError() const { return openError; }
+    std::error_code OpenError() const { return m_openError; }
     // Writes, cuts, flushes and closes; the first failure.
     std::error_code WriteAll(std::span<const std::uint8_t> bytes);
 
 private:
-    std::filesystem::path path;
-    Mode mode;
-    std::FILE* file = nullptr;
-    std::error_code openError;
+    std::filesystem::path m_path;
+    Mode m_mode;
+    std::FILE* m_file = nullptr;
+    std::error_code m_openError;
 };

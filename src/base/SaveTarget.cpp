@@ -31,7 +31,7 @@ bool CopyOwner(const fs::path& from, const fs::path& to)
 
 }  // namespace
 
-SaveTarget::SaveTarget(fs::path requested) : file(std::move(requested))
+SaveTarget::SaveTarget(fs::path requested) : m_file(std::move(requested))
 {
     FollowLinks();
 }
@@ -39,26 +39,26 @@ SaveTarget::SaveTarget(fs::path requested) : file(std::move(requested))
 void SaveTarget::FollowLinks()
 {
     for (int links = 0; links <= kMostLinks; ++links) {
-        status = fs::symlink_status(file, error);
-        if (status.type() == fs::file_type::not_found) {
+        m_status = fs::symlink_status(m_file, m_error);
+        if (m_status.type() == fs::file_type::not_found) {
             // A new file, or the missing file a link leads to.
-            error.clear();
+            m_error.clear();
             return;
         }
-        if (error || !fs::is_symlink(status))
+        if (m_error || !fs::is_symlink(m_status))
             return;
-        const fs::path link = fs::read_symlink(file, error);
-        if (error)
+        const fs::path link = fs::read_symlink(m_file, m_error);
+        if (m_error)
             return;
-        file = link.is_absolute() ? link : file.parent_path() / link;
+        m_file = link.is_absolute() ? link : m_file.parent_path() / link;
     }
-    error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+    m_error = std::make_error_code(std::errc::too_many_symbolic_link_levels);
 }
 
 std::error_code SaveTarget::GiveAttributesTo(const fs::path& replacement) const
 {
-    CopyOwner(file, replacement);
+    CopyOwner(m_file, replacement);
     std::error_code failure;
-    fs::permissions(replacement, status.permissions(), fs::perm_options::replace, failure);
+    fs::permissions(replacement, m_status.permissions(), fs::perm_options::replace, failure);
     return failure;
 }

@@ -12,11 +12,11 @@ public:
     explicit SaveTarget(std::filesystem::path requested);
 
     // Why the links could not be followed (a loop, an unreadable link).
-    std::error_code Error() const { return error; }
+    std::error_code Error() const { return m_error; }
     // The path after every link was followed.
-    const std::filesystem::path& File() const { return file; }
-    bool Exists() const { return std::filesystem::exists(status); }
-    bool IsRegular() const { return std::filesystem::is_regular_file(status); }
+    const std::filesystem::path& File() const { return m_file; }
+    bool Exists() const { return std::filesystem::exists(m_status); }
+    bool IsRegular() const { return std::filesystem::is_regular_file(m_status); }
 
     // Gives replacement the old file's owner where permitted, then its
     // permission bits; the failure to set the permission bits.
@@ -25,7 +25,7 @@ public:
 private:
     void FollowLinks();
 
-    std::filesystem::path file;
-    std::filesystem::file_status status;
-    std::error_code error;
+    std::filesystem::path m_file;
+    std::filesystem::file_status m_status;
+    std::error_code m_error;
 };

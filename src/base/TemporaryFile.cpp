@@ -9,30 +9,30 @@ constexpr int kNameAttempts = 100;
 
 }  // namespace
 
-TemporaryFile::TemporaryFile(const std::filesystem::path& finalPath) : target(finalPath)
+TemporaryFile::TemporaryFile(const std::filesystem::path& finalPath) : m_target(finalPath)
 {
     for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
-        path = finalPath;
-        path += ".tmp" + std::to_string(attempt);
-        file.emplace(path, OutputFile::Mode::CreateNew);
-        if (file->OpenError() != std::errc::file_exists)
+        m_path = finalPath;
+        m_path += ".tmp" + std::to_string(attempt);
+        m_file.emplace(m_path, OutputFile::Mode::CreateNew);
+        if (m_file->OpenError() != std::errc::file_exists)
             return;
     }
 }
 
 TemporaryFile::~TemporaryFile()
 {
-    const bool created = !file->OpenError();
-    file.reset();
+    const bool created = !m_file->OpenError();
+    m_file.reset();
     std::error_code ignored;
-    if (created && !replaced)
-        std::filesystem::remove(path, ignored);
+    if (created && !m_replaced)
+        std::filesystem::remove(m_path, ignored);
 }
 
 std::error_code TemporaryFile::ReplaceTarget()
 {
     std::error_code error;
-    std::filesystem::rename(path, target, error);
-    replaced = !error;
+    std::filesystem::rename(m_path, m_target, error);
+    m_replaced = !error;
     return error;
 }

@@ -19,14 +19,14 @@ public:
     ~TemporaryFile();
 
     // Why no temporary file could be created beside the target.
-    std::error_code CreateError() const { return file->OpenError(); }
-    const std::filesystem::path& Path() const { return path; }
-    std::error_code Write(std::span<const std::uint8_t> bytes) { return file->WriteAll(bytes); }
+    std::error_code CreateError() const { return m_file->OpenError(); }
+    const std::filesystem::path& Path() const { return m_path; }
+    std::error_code Write(std::span<const std::uint8_t> bytes) { return m_file->WriteAll(bytes); }
     std::error_code ReplaceTarget();
 
 private:
-    std::filesystem::path target;
-    std::filesystem::path path;
-    std::optional<OutputFile> file;
-    bool replaced = false;
+    std::filesystem::path m_target;
+    std::filesystem::path m_path;
+    std::optional<OutputFile> m_file;
+    bool m_replaced = false;
 };

@@ -6,11 +6,11 @@
 bool WorkerThread::Start(std::function<void()> body)
 {
     Delete();
-    ended.Reset();
+    m_ended.Reset();
     try {
-        thread = std::thread([this, body = std::move(body)] {
+        m_thread = std::thread([this, body = std::move(body)] {
             body();
-            ended.Set();
+            m_ended.Set();
         });
     } catch (const std::system_error&) {
         return false;
@@ -20,18 +20,18 @@ bool WorkerThread::Start(std::function<void()> body)
 
 bool WorkerThread::Wait(std::chrono::milliseconds timeout, const std::function<void()>& dispatch)
 {
-    if (!thread.joinable())
+    if (!m_thread.joinable())
         return true;
     bool done = true;
     if (dispatch)
         done = WaitDispatching(timeout, dispatch);
     else if (timeout == kInfinite)
-        ended.Wait();
+        m_ended.Wait();
     else
-        done = ended.WaitFor(timeout);
+        done = m_ended.WaitFor(timeout);
     // A wait nested in dispatch may have joined the thread already.
-    if (done && thread.joinable())
-        thread.join();
+    if (done && m_thread.joinable())
+        m_thread.join();
     return done;
 }
 
@@ -40,16 +40,16 @@ bool WorkerThread::WaitDispatching(std::chrono::milliseconds timeout,
 {
     constexpr std::chrono::milliseconds kSlice{10};
     const auto start = std::chrono::steady_clock::now();
-    while (!ended.WaitFor(kSlice)) {
+    while (!m_ended.WaitFor(kSlice)) {
         dispatch();
         if (timeout != kInfinite && std::chrono::steady_clock::now() - start >= timeout)
-            return ended.IsSet();
+            return m_ended.IsSet();
     }
     return true;
 }
 
 void WorkerThread::Delete()
 {
-    if (thread.joinable())
-        thread.join();
+    if (m_thread.joinable())
+        m_thread.join();
 }

@@ -22,7 +22,7 @@ public:
     // the system has no thread to give.
     bool Start(std::function<void()> body);
     // A thread was started and has not reached its end.
-    bool IsRunning() const { return thread.joinable() && !ended.IsSet(); }
+    bool IsRunning() const { return m_thread.joinable() && !m_ended.IsSet(); }
     // Waits for the thread to end, calling dispatch (when given) about every
     // 10 ms meanwhile. True when it ended (or none was started), false when
     // the timeout passed first.
@@ -33,6 +33,6 @@ public:
 private:
     bool WaitDispatching(std::chrono::milliseconds timeout, const std::function<void()>& dispatch);
 
-    std::thread thread;
-    ManualResetEvent ended;
+    std::thread m_thread;
+    ManualResetEvent m_ended;
 };

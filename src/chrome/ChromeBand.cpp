@@ -8,38 +8,38 @@
 #include <QPainter>
 
 ChromeBand::ChromeBand(QWidget* menuBar, QWidget* toolBar, QWidget* parent)
-    : QWidget(parent), layout(new QBoxLayout(QBoxLayout::LeftToRight, this))
+    : QWidget(parent), m_layout(new QBoxLayout(QBoxLayout::LeftToRight, this))
 {
     setObjectName(QStringLiteral("chromeBand"));
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(menuBar);
-    layout->addWidget(toolBar);
-    layout->addStretch(1);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+    m_layout->setSpacing(0);
+    m_layout->addWidget(menuBar);
+    m_layout->addWidget(toolBar);
+    m_layout->addStretch(1);
 }
 
 void ChromeBand::SetOneLine(bool oneLine)
 {
-    layout->setDirection(oneLine ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+    m_layout->setDirection(oneLine ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
 }
 
 bool ChromeBand::IsOneLine() const
 {
-    return layout->direction() == QBoxLayout::LeftToRight;
+    return m_layout->direction() == QBoxLayout::LeftToRight;
 }
 
 void ChromeBand::SetWatermark(const QPixmap& picture)
 {
-    watermark = picture;
+    m_watermark = picture;
     update();
 }
 
 void ChromeBand::paintEvent(QPaintEvent*)
 {
-    if (watermark.isNull())
+    if (m_watermark.isNull())
         return;
     QPainter painter(this);
-    painter.drawTiledPixmap(rect(), watermark);
+    painter.drawTiledPixmap(rect(), m_watermark);
 }
 
 void ChromeBand::contextMenuEvent(QContextMenuEvent* event)

@@ -16,13 +16,13 @@ public:
     bool IsOneLine() const;
     // A null picture shows the window's plain background.
     void SetWatermark(const QPixmap& picture);
-    bool HasWatermark() const { return !watermark.isNull(); }
+    bool HasWatermark() const { return !m_watermark.isNull(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    QBoxLayout* layout;
-    QPixmap watermark;
+    QBoxLayout* m_layout;
+    QPixmap m_watermark;
 };

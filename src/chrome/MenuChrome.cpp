@@ -39,16 +39,16 @@ QPalette SeeThrough(QPalette palette)
 }  // namespace
 
 MenuChrome::MenuChrome(QMainWindow* frame, QMenuBar* mainMenu, QToolBar* mainToolBar)
-    : menuBar(mainMenu), toolBar(mainToolBar), menuBarPalette(mainMenu->palette()),
-      toolBarPalette(mainToolBar->palette())
+    : m_menuBar(mainMenu), m_toolBar(mainToolBar), m_menuBarPalette(mainMenu->palette()),
+      m_toolBarPalette(mainToolBar->palette())
 {
     frame->removeToolBar(mainToolBar);
     mainMenu->setNativeMenuBar(false);
     mainToolBar->setMovable(false);
     mainToolBar->setIconSize(kButtonImageSize);
-    band = new ChromeBand(mainMenu, mainToolBar, frame);
+    m_band = new ChromeBand(mainMenu, mainToolBar, frame);
     const bool wasMenuWidget = frame->menuWidget() == mainMenu;
-    frame->setMenuWidget(band);
+    frame->setMenuWidget(m_band);
     // Replacing the menu widget schedules the old one for deletion; the menu
     // bar lives on inside the band.
     if (wasMenuWidget)
@@ -59,31 +59,31 @@ MenuChrome::MenuChrome(QMainWindow* frame, QMenuBar* mainMenu, QToolBar* mainToo
 
 void MenuChrome::SetDrawDisabledButtonsInColor(bool inColor)
 {
-    disabledInColor = inColor;
+    m_disabledInColor = inColor;
     RedrawIcons();
 }
 
 void MenuChrome::SetWatermark(bool show)
 {
-    band->SetWatermark(show ? LoadAppImage(BitmapId::Watermark) : QPixmap());
+    m_band->SetWatermark(show ? LoadAppImage(BitmapId::Watermark) : QPixmap());
     // The bars let the band's picture show through while it is there.
-    menuBar->setPalette(show ? SeeThrough(menuBarPalette) : menuBarPalette);
-    toolBar->setPalette(show ? SeeThrough(toolBarPalette) : toolBarPalette);
+    m_menuBar->setPalette(show ? SeeThrough(m_menuBarPalette) : m_menuBarPalette);
+    m_toolBar->setPalette(show ? SeeThrough(m_toolBarPalette) : m_toolBarPalette);
 }
 
 bool MenuChrome::HasWatermark() const
 {
-    return band->HasWatermark();
+    return m_band->HasWatermark();
 }
 
 void MenuChrome::SetOneLine(bool oneLine)
 {
-    band->SetOneLine(oneLine);
+    m_band->SetOneLine(oneLine);
 }
 
 bool MenuChrome::IsOneLine() const
 {
-    return band->IsOneLine();
+    return m_band->IsOneLine();
 }
 
 QIcon MenuChrome::CommandIcon(CommandId command)
@@ -95,8 +95,8 @@ QIcon MenuChrome::CommandIcon(CommandId command)
 void MenuChrome::RedrawIcons()
 {
     QList<QAction*> actions;
-    CollectActions(toolBar->actions(), actions);
-    CollectActions(menuBar->actions(), actions);
+    CollectActions(m_toolBar->actions(), actions);
+    CollectActions(m_menuBar->actions(), actions);
     for (QAction* action : actions)
         RedrawIcon(action);
 }
@@ -112,11 +112,11 @@ void MenuChrome::RedrawIcon(QAction* action) const
         plain = icon.pixmap(kButtonImageSize);
 
     QStyleOption option;
-    option.initFrom(toolBar);
+    option.initFrom(m_toolBar);
     QIcon redrawn(plain);
-    redrawn.addPixmap(disabledInColor
+    redrawn.addPixmap(m_disabledInColor
                           ? plain
-                          : toolBar->style()->generatedIconPixmap(QIcon::Disabled, plain, &option),
+                          : m_toolBar->style()->generatedIconPixmap(QIcon::Disabled, plain, &option),
                       QIcon::Disabled);
     action->setIcon(redrawn);
     action->setProperty(kPlainPicture, plain);

@@ -26,7 +26,7 @@ public:
     MenuChrome(QMainWindow* frame, QMenuBar* menuBar, QToolBar* toolBar);
 
     void SetDrawDisabledButtonsInColor(bool inColor);
-    bool DrawsDisabledButtonsInColor() const { return disabledInColor; }
+    bool DrawsDisabledButtonsInColor() const { return m_disabledInColor; }
     void SetWatermark(bool show);
     bool HasWatermark() const;
     void SetOneLine(bool oneLine);
@@ -40,10 +40,10 @@ private:
     void RedrawIcons();
     void RedrawIcon(QAction* action) const;
 
-    QMenuBar* menuBar;
-    QToolBar* toolBar;
-    ChromeBand* band;
-    QPalette menuBarPalette;
-    QPalette toolBarPalette;
-    bool disabledInColor = true;
+    QMenuBar* m_menuBar;
+    QToolBar* m_toolBar;
+    ChromeBand* m_band;
+    QPalette m_menuBarPalette;
+    QPalette m_toolBarPalette;
+    bool m_disabledInColor = true;
 };

@@ -7,28 +7,28 @@
 #include <cstdio>
 #include <cstring>
 
-CliDocument::CliDocument() : settings(backend), doc(settings), computation(settings.defaultCoordSystem)
+CliDocument::CliDocument() : m_settings(m_backend), m_doc(m_settings), m_computation(m_settings.defaultCoordSystem)
 {
-    doc.SetConversionPrompt(this);
+    m_doc.SetConversionPrompt(this);
 }
 
 bool CliDocument::ParseArgs(std::span<char* const> args, size_t operandCount)
 {
     for (const char* arg : args) {
         if (std::strcmp(arg, "--convert") == 0)
-            convert = true;
+            m_convert = true;
         else if (std::strncmp(arg, "--", 2) == 0)
             return false;
         else
-            operands.push_back(arg);
+            m_operands.push_back(arg);
     }
-    return operands.size() == operandCount;
+    return m_operands.size() == operandCount;
 }
 
 int CliDocument::Open()
 {
     try {
-        doc.OnOpenDocument(operands.front());
+        m_doc.OnOpenDocument(m_operands.front());
     } catch (const DocFileException& error) {
         if (!error.Text().empty())
             std::fprintf(stderr, "%s\n", CliOutput::OneLine(error.Text()).c_str());
@@ -39,8 +39,8 @@ int CliDocument::Open()
 
 bool CliDocument::AskToConvert()
 {
-    if (!convert)
+    if (!m_convert)
         std::fprintf(stderr, "%s\n", CliOutput::OneLine(LoadAppString(StringId::ConvertQuestion)).c_str());
-    converted = convert;
-    return convert;
+    m_converted = m_convert;
+    return m_convert;
 }

@@ -6,28 +6,28 @@
 
 void JsonWriter::BeforeValue()
 {
-    if (afterKey) {
-        afterKey = false;
+    if (m_afterKey) {
+        m_afterKey = false;
         return;
     }
-    if (!hasValue.empty()) {
-        if (hasValue.back())
-            text += ',';
-        hasValue.back() = true;
+    if (!m_hasValue.empty()) {
+        if (m_hasValue.back())
+            m_text += ',';
+        m_hasValue.back() = true;
     }
 }
 
 void JsonWriter::Open(char bracket)
 {
     BeforeValue();
-    text += bracket;
-    hasValue.push_back(false);
+    m_text += bracket;
+    m_hasValue.push_back(false);
 }
 
 void JsonWriter::Close(char bracket)
 {
-    text += bracket;
-    hasValue.pop_back();
+    m_text += bracket;
+    m_hasValue.pop_back();
 }
 
 void JsonWriter::BeginObject() { Open('{'); }
@@ -39,8 +39,8 @@ void JsonWriter::Key(std::string_view name)
 {
     BeforeValue();
     AppendString(name);
-    text += ':';
-    afterKey = true;
+    m_text += ':';
+    m_afterKey = true;
 }
 
 void JsonWriter::String(std::string_view value)
@@ -52,36 +52,36 @@ void JsonWriter::String(std::string_view value)
 void JsonWriter::Flag(bool flag)
 {
     BeforeValue();
-    text += flag ? "true" : "false";
+    m_text += flag ? "true" : "false";
 }
 
 void JsonWriter::Integer(std::int64_t number)
 {
     BeforeValue();
-    text += std::to_string(number);
+    m_text += std::to_string(number);
 }
 
 void JsonWriter::Number(double number)
 {
     BeforeValue();
-    text += CliOutput::Number(number);
+    m_text += CliOutput::Number(number);
 }
 
 void JsonWriter::AppendString(std::string_view value)
 {
-    text += '"';
+    m_text += '"';
     for (char c : value) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
-            text += '\\';
-            text += c;
+            m_text += '\\';
+            m_text += c;
         } else if (byte < 0x20 || byte >= 0x7F) {
             char escape[8];
             std::snprintf(escape, sizeof escape, "\\u%04x", byte);
-            text += escape;
+            m_text += escape;
         } else {
-            text += c;
+            m_text += c;
         }
     }
-    text += '"';
+    m_text += '"';
 }

@@ -23,7 +23,7 @@ public:
     // A double as CliOutput::Number writes it.
     void Number(double number);
 
-    const std::string& Text() const { return text; }
+    const std::string& Text() const { return m_text; }
 
 private:
     void BeforeValue();
@@ -31,8 +31,8 @@ private:
     void Close(char bracket);
     void AppendString(std::string_view value);
 
-    std::string text;
+    std::string m_text;
     // For each open object or array: whether it holds a value yet.
-    std::vector<bool> hasValue;
-    bool afterKey = false;
+    std::vector<bool> m_hasValue;
+    bool m_afterKey = false;
 };

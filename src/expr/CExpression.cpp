@@ -30,7 +30,7 @@ CExprException ErrorAt(size_t position, int code, const char* arg)
 }  // namespace
 
 CExpression::CExpression(const char* source, bool now)
-    : text(ExprText::Prepare(source ? source : "")), evaluateNow(now)
+    : m_text(ExprText::Prepare(source ? source : "")), m_evaluateNow(now)
 {
     try {
         SplitTerms();
@@ -39,11 +39,11 @@ CExpression::CExpression(const char* source, bool now)
         throw;
     }
     // Built now so that Evaluate never has to ask; Simplify builds again.
-    program.Build(*this);
-    if (evaluateNow) {
-        result = 0.0;
-        for (const auto& term : terms) {
-            if (!AddSignedTerm(result, term->value, term->sign))
+    m_program.Build(*this);
+    if (m_evaluateNow) {
+        m_result = 0.0;
+        for (const auto& term : m_terms) {
+            if (!AddSignedTerm(m_result, term->value, term->sign))
                 break;
         }
     }
@@ -54,11 +54,11 @@ CExpression::~CExpression() = default;
 void CExpression::Evaluate()
 {
     EvalContext context;
-    if (const CVariable* argument = program.Argument()) {
+    if (const CVariable* argument = m_program.Argument()) {
         context.argument = argument->value;
         context.argumentUnavailable = !argument->available;
     }
-    result = program.Run(context);
+    m_result = m_program.Run(context);
 }
 
 // expression := ["+"|"-"] term { ("+"|"-") term }, split only outside
@@ -71,8 +71,8 @@ void CExpression::SplitTerms()
     size_t start = 0;
     size_t outerBracket = 0;  // where the outermost open bracket opened
     size_t openBar = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
+    for (size_t i = 0; i < m_text.size(); ++i) {
+        const char c = m_text[i];
         if (c == '(') {
             if (depth++ == 0)
                 outerBracket = i;
@@ -95,7 +95,7 @@ void CExpression::SplitTerms()
         throw ErrorAt(outerBracket, 1004, ")");
     if (inBars)
         throw ErrorAt(openBar, 1004, "|");
-    AddTerm(start, text.size(), sign);
+    AddTerm(start, m_text.size(), sign);
 }
 
 void CExpression::AddTerm(size_t begin, size_t end, char sign)
@@ -103,7 +103,7 @@ void CExpression::AddTerm(size_t begin, size_t end, char sign)
     if (end <= begin)
         return;
     try {
-        terms.push_back(std::make_unique<CExprTerm>(text.substr(begin, end - begin), sign, evaluateNow));
+        m_terms.push_back(std::make_unique<CExprTerm>(m_text.substr(begin, end - begin), sign, m_evaluateNow));
     } catch (CExprException& error) {
         error.AddOffset(begin);
         throw;
@@ -112,12 +112,12 @@ void CExpression::AddTerm(size_t begin, size_t end, char sign)
 
 void CExpression::Simplify()
 {
-    for (const auto& term : terms) {
+    for (const auto& term : m_terms) {
         if (term->usesArgument)
             term->FoldConstants();
     }
     MergeConstantTerms();
-    program.Build(*this);
+    m_program.Build(*this);
 }
 
 // All terms that do not use the argument become one term, with their signed
@@ -127,19 +127,19 @@ void CExpression::MergeConstantTerms()
     double sum = 0.0;
     size_t count = 0;
     size_t last = 0;
-    for (size_t i = 0; i < terms.size(); ++i) {
-        if (!terms[i]->usesArgument) {
-            sum = terms[i]->sign == '-' ? sum - terms[i]->value : sum + terms[i]->value;
+    for (size_t i = 0; i < m_terms.size(); ++i) {
+        if (!m_terms[i]->usesArgument) {
+            sum = m_terms[i]->sign == '-' ? sum - m_terms[i]->value : sum + m_terms[i]->value;
             ++count;
             last = i;
         }
     }
     if (count == 0)
         return;
-    const CExprTerm* merged = terms[last].get();
-    terms[last]->value = sum;
-    terms[last]->sign = '+';
-    std::erase_if(terms, [merged](const std::unique_ptr<CExprTerm>& term) {
+    const CExprTerm* merged = m_terms[last].get();
+    m_terms[last]->value = sum;
+    m_terms[last]->sign = '+';
+    std::erase_if(m_terms, [merged](const std::unique_ptr<CExprTerm>& term) {
         return !term->usesArgument && term.get() != merged;
     });
 }

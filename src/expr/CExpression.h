@@ -34,25 +34,25 @@ public:
     void Evaluate();
     // The result for the context's argument, the same as Evaluate gives for
     // that value. Changes nothing.
-    double Value(const EvalContext& context) const { return program.Run(context); }
+    double Value(const EvalContext& context) const { return m_program.Run(context); }
     double GetResult(double* out) const
     {
         if (out)
-            *out = result;
-        return result;
+            *out = m_result;
+        return m_result;
     }
 
-    const std::string& Text() const { return text; }
-    const std::vector<std::unique_ptr<CExprTerm>>& Terms() const { return terms; }
+    const std::string& Text() const { return m_text; }
+    const std::vector<std::unique_ptr<CExprTerm>>& Terms() const { return m_terms; }
 
 private:
     void SplitTerms();
     void AddTerm(size_t begin, size_t end, char sign);
     void MergeConstantTerms();
 
-    std::string text;
-    std::vector<std::unique_ptr<CExprTerm>> terms;
-    double result = 0.0;
-    bool evaluateNow;
-    ExprProgram program;
+    std::string m_text;
+    std::vector<std::unique_ptr<CExprTerm>> m_terms;
+    double m_result = 0.0;
+    bool m_evaluateNow;
+    ExprProgram m_program;
 };

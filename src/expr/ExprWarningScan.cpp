@@ -37,24 +37,24 @@ size_t OperandEnd(std::string_view text, size_t i)
 }  // namespace
 
 ExprWarningScan::ExprWarningScan(std::string_view source)
-    : typed(source), text(ExprText::Prepare(source)), offsets(ExprText::SourceOffsets(source))
+    : m_typed(source), m_text(ExprText::Prepare(source)), m_offsets(ExprText::SourceOffsets(source))
 {
 }
 
 std::vector<ExprWarning> ExprWarningScan::Run()
 {
-    levels.push_back({Level::Top, 0});
-    for (size_t i = 0; i < text.size();)
+    m_levels.push_back({Level::Top, 0});
+    for (size_t i = 0; i < m_text.size();)
         i = Step(i);
-    while (levels.size() > 1)
+    while (m_levels.size() > 1)
         PopLevel();
-    FinishChain(levels.back());
-    return std::move(warnings);
+    FinishChain(m_levels.back());
+    return std::move(m_warnings);
 }
 
 size_t ExprWarningScan::Step(size_t i)
 {
-    const char c = text[i];
+    const char c = m_text[i];
     if (IsDigit(c))
         return Number(i);
     if (IsLetter(c))
@@ -71,20 +71,20 @@ size_t ExprWarningScan::Step(size_t i)
         return Sign(i);
     if (c == ',')
         return Comma(i);
-    if (c == '.' && i + 1 < text.size() && IsDigit(text[i + 1]))
+    if (c == '.' && i + 1 < m_text.size() && IsDigit(m_text[i + 1]))
         return Point(i);
     return Skipped(i);
 }
 
 size_t ExprWarningScan::Number(size_t i)
 {
-    const size_t end = i + ExprText::NumberLength(text, i);
-    if (end + 2 < text.size() && text[end] == 'e' && IsSign(text[end + 1]) && IsDigit(text[end + 2])) {
+    const size_t end = i + ExprText::NumberLength(m_text, i);
+    if (end + 2 < m_text.size() && m_text[end] == 'e' && IsSign(m_text[end + 1]) && IsDigit(m_text[end + 2])) {
         size_t digits = end + 2;
-        while (digits < text.size() && IsDigit(text[digits]))
+        while (digits < m_text.size() && IsDigit(m_text[digits]))
             ++digits;
         const std::string exponent = Snip(end + 2, digits);
-        const std::string power = text[end + 1] == '-' ? "(-" + exponent + ")" : exponent;
+        const std::string power = m_text[end + 1] == '-' ? "(-" + exponent + ")" : exponent;
         Warn(StringId::WarnSignedExponent, i, {Snip(i, digits), Snip(end + 1, digits), Snip(i, end) + "*10^" + power});
     }
     Factor(i, end);
@@ -94,9 +94,9 @@ size_t ExprWarningScan::Number(size_t i)
 size_t ExprWarningScan::Name(size_t i)
 {
     size_t end = i;
-    while (end < text.size() && IsLetter(text[end]))
+    while (end < m_text.size() && IsLetter(m_text[end]))
         ++end;
-    if (end < text.size() && text[end] == '(')
+    if (end < m_text.size() && m_text[end] == '(')
         return Push(Level::Call, i, end);
     Factor(i, end);
     return end;
@@ -104,21 +104,21 @@ size_t ExprWarningScan::Name(size_t i)
 
 size_t ExprWarningScan::Open(size_t i)
 {
-    if (i + 1 < text.size() && text[i + 1] == ')')
+    if (i + 1 < m_text.size() && m_text[i + 1] == ')')
         Warn(StringId::WarnEmptyBrackets, i, {Snip(i, i + 2)});
     return Push(Level::Brackets, i, i);
 }
 
 size_t ExprWarningScan::Close(size_t i)
 {
-    const bool inBrackets = std::any_of(levels.begin(), levels.end(), [](const Level& level) {
+    const bool inBrackets = std::any_of(m_levels.begin(), m_levels.end(), [](const Level& level) {
         return level.kind == Level::Brackets || level.kind == Level::Call;
     });
     if (!inBrackets) {
         Break();  // the compiler refuses the unmatched ')'
         return i + 1;
     }
-    while (levels.back().kind == Level::Bars)
+    while (m_levels.back().kind == Level::Bars)
         PopLevel();
     Factor(PopLevel(), i + 1);
     return i + 1;
@@ -126,28 +126,28 @@ size_t ExprWarningScan::Close(size_t i)
 
 size_t ExprWarningScan::Bar(size_t i)
 {
-    if (levels.back().kind == Level::Bars) {
+    if (m_levels.back().kind == Level::Bars) {
         Factor(PopLevel(), i + 1);
         return i + 1;
     }
-    if (i + 1 < text.size() && text[i + 1] == '|')
+    if (i + 1 < m_text.size() && m_text[i + 1] == '|')
         Warn(StringId::WarnEmptyBars, i, {Snip(i, i + 2)});
     return Push(Level::Bars, i, i);
 }
 
 size_t ExprWarningScan::Operator(size_t i)
 {
-    const char before = i > 0 ? text[i - 1] : '\0';
+    const char before = i > 0 ? m_text[i - 1] : '\0';
     if (IsJoin(before)) {
-        if (i < 2 || !IsJoin(text[i - 2]))
-            Warn(StringId::WarnTwoOperators, i - 1, {Snip(i - 1, JoinRunEnd(text, i))});
+        if (i < 2 || !IsJoin(m_text[i - 2]))
+            Warn(StringId::WarnTwoOperators, i - 1, {Snip(i - 1, JoinRunEnd(m_text, i))});
     } else if (i == 0 || before == '(' || before == ',' || JustOpenedBars(i - 1)) {
         Warn(StringId::WarnNothingBefore, i, {Snip(i, i + 1)});
     } else if (NothingAfter(i + 1)) {
         Warn(StringId::WarnNothingAfter, i, {Snip(i, i + 1)});
     }
-    if (text[i] == '^')
-        levels.back().afterCaret = true;
+    if (m_text[i] == '^')
+        m_levels.back().afterCaret = true;
     else
         Break();
     return i + 1;
@@ -156,15 +156,15 @@ size_t ExprWarningScan::Operator(size_t i)
 size_t ExprWarningScan::Sign(size_t i)
 {
     size_t signs = i;
-    while (signs < text.size() && IsSign(text[signs]))
+    while (signs < m_text.size() && IsSign(m_text[signs]))
         ++signs;
-    const char before = i > 0 ? text[i - 1] : '\0';
-    const size_t end = OperandEnd(text, signs);
+    const char before = i > 0 ? m_text[i - 1] : '\0';
+    const size_t end = OperandEnd(m_text, signs);
     if (IsOperator(before) && end > signs) {
         const std::string op(1, before);
-        Warn(StringId::WarnSignAfterOperator, i - 1, {Snip(i - 1, end), op, op + "(" + text[signs - 1] + Snip(signs, end) + ")"});
+        Warn(StringId::WarnSignAfterOperator, i - 1, {Snip(i - 1, end), op, op + "(" + m_text[signs - 1] + Snip(signs, end) + ")"});
     } else if (signs - i > 1 && !IsOperator(before)) {
-        Warn(StringId::WarnTwoOperators, i, {Snip(i, JoinRunEnd(text, i))});
+        Warn(StringId::WarnTwoOperators, i, {Snip(i, JoinRunEnd(m_text, i))});
     } else if (NothingAfter(signs)) {
         Warn(StringId::WarnNothingAfter, i, {Snip(i, signs)});
     }
@@ -174,7 +174,7 @@ size_t ExprWarningScan::Sign(size_t i)
 
 size_t ExprWarningScan::Comma(size_t i)
 {
-    auto level = levels.rbegin();
+    auto level = m_levels.rbegin();
     while (level->kind == Level::Bars)
         ++level;
     if (level->kind == Level::Call)
@@ -187,7 +187,7 @@ size_t ExprWarningScan::Comma(size_t i)
 
 size_t ExprWarningScan::Point(size_t i)
 {
-    const size_t end = i + 1 + ExprText::NumberLength(text, i + 1);
+    const size_t end = i + 1 + ExprText::NumberLength(m_text, i + 1);
     Warn(StringId::WarnLeadingPoint, i, {Snip(i, end), Snip(i + 1, end), "0" + Snip(i, end)});
     Break();
     return i + 1;
@@ -196,8 +196,8 @@ size_t ExprWarningScan::Point(size_t i)
 size_t ExprWarningScan::Skipped(size_t i)
 {
     size_t end = i + 1;
-    if (IsSkipped(text[i])) {
-        while (end < text.size() && IsSkipped(text[end]))
+    if (IsSkipped(m_text[i])) {
+        while (end < m_text.size() && IsSkipped(m_text[end]))
             ++end;
     }
     Warn(StringId::WarnSkipped, i, {Snip(i, end)});
@@ -208,13 +208,13 @@ size_t ExprWarningScan::Skipped(size_t i)
 void ExprWarningScan::StrayComma(size_t i)
 {
     size_t begin = i;
-    while (begin > 0 && IsDigit(text[begin - 1]))
+    while (begin > 0 && IsDigit(m_text[begin - 1]))
         --begin;
     size_t end = i + 1;
-    while (end < text.size() && IsDigit(text[end]))
+    while (end < m_text.size() && IsDigit(m_text[end]))
         ++end;
     // Whole digits on both sides: probably a decimal comma.
-    if (begin == i || end == i + 1 || (begin > 0 && text[begin - 1] == '.')) {
+    if (begin == i || end == i + 1 || (begin > 0 && m_text[begin - 1] == '.')) {
         Warn(StringId::WarnStrayComma, i, {});
         return;
     }
@@ -224,37 +224,37 @@ void ExprWarningScan::StrayComma(size_t i)
 
 bool ExprWarningScan::NothingAfter(size_t i) const
 {
-    return i >= text.size() || text[i] == ')' || text[i] == ',' ||
-           (text[i] == '|' && levels.back().kind == Level::Bars);
+    return i >= m_text.size() || m_text[i] == ')' || m_text[i] == ',' ||
+           (m_text[i] == '|' && m_levels.back().kind == Level::Bars);
 }
 
 bool ExprWarningScan::JustOpenedBars(size_t at) const
 {
-    return levels.back().kind == Level::Bars && levels.back().start == at;
+    return m_levels.back().kind == Level::Bars && m_levels.back().start == at;
 }
 
 // A group opens at start; its contents begin after text[open].
 size_t ExprWarningScan::Push(Level::Kind kind, size_t start, size_t open)
 {
-    levels.push_back({kind, start, {}, {}});
+    m_levels.push_back({kind, start, {}, {}});
     return open + 1;
 }
 
 // Ends the innermost group; where it started.
 size_t ExprWarningScan::PopLevel()
 {
-    Level& level = levels.back();
+    Level& level = m_levels.back();
     FinishChain(level);
     for (size_t k = 0; k + 1 < level.commas.size(); ++k)
         StrayComma(level.commas[k]);
     const size_t start = level.start;
-    levels.pop_back();
+    m_levels.pop_back();
     return start;
 }
 
 void ExprWarningScan::Factor(size_t begin, size_t end)
 {
-    Level& level = levels.back();
+    Level& level = m_levels.back();
     if (!level.afterCaret)
         FinishChain(level);
     level.chain.emplace_back(begin, end);
@@ -264,8 +264,8 @@ void ExprWarningScan::Factor(size_t begin, size_t end)
 // Anything but '^' between two factors ends a power chain.
 void ExprWarningScan::Break()
 {
-    FinishChain(levels.back());
-    levels.back().afterCaret = false;
+    FinishChain(m_levels.back());
+    m_levels.back().afterCaret = false;
 }
 
 void ExprWarningScan::FinishChain(Level& level)
@@ -289,13 +289,13 @@ std::string ExprWarningScan::Snip(size_t begin, size_t end) const
 {
     if (end <= begin)
         return {};
-    return std::string(typed.substr(offsets[begin], offsets[end - 1] + 1 - offsets[begin]));
+    return std::string(m_typed.substr(m_offsets[begin], m_offsets[end - 1] + 1 - m_offsets[begin]));
 }
 
 // A warning at the prepared character at; its text gets the position
 // first, then args.
 void ExprWarningScan::Warn(StringId id, size_t at, std::vector<std::string> args)
 {
-    args.insert(args.begin(), ExprWarningText::CharacterNumber(typed, offsets[at]));
-    warnings.push_back({offsets[at], ExprWarningText::Format(id, args)});
+    args.insert(args.begin(), ExprWarningText::CharacterNumber(m_typed, m_offsets[at]));
+    m_warnings.push_back({m_offsets[at], ExprWarningText::Format(id, args)});
 }

@@ -52,9 +52,9 @@ private:
     std::string Snip(size_t begin, size_t end) const;
     void Warn(StringId id, size_t at, std::vector<std::string> args);
 
-    std::string_view typed;
-    std::string text;             // as the compiler sees it
-    std::vector<size_t> offsets;  // where each character of text stands in typed
-    std::vector<Level> levels;
-    std::vector<ExprWarning> warnings;
+    std::string_view m_typed;
+    std::string m_text;             // as the compiler sees it
+    std::vector<size_t> m_offsets;  // where each character of text stands in typed
+    std::vector<Level> m_levels;
+    std::vector<ExprWarning> m_warnings;
 };

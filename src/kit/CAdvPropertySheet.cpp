@@ -30,19 +30,19 @@ CAdvPropertySheet::TestDriver& Driver()
 }  // namespace
 
 CAdvPropertySheet::CAdvPropertySheet(StringId captionId, QWidget* parent, int startPage)
-    : QDialog(parent), tabs(new QTabWidget(this)), firstPage(startPage)
+    : QDialog(parent), m_tabs(new QTabWidget(this)), m_firstPage(startPage)
 {
     setWindowTitle(AppText(captionId));
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs);
-    connect(tabs, &QTabWidget::currentChanged, this, &CAdvPropertySheet::OnTabChanged);
+    layout->addWidget(m_tabs);
+    connect(m_tabs, &QTabWidget::currentChanged, this, &CAdvPropertySheet::OnTabChanged);
 }
 
 void CAdvPropertySheet::AddPage(CPropertyPage* page)
 {
-    pages.push_back(page);
-    tabs->addTab(page, page->Caption());
+    m_pages.push_back(page);
+    m_tabs->addTab(page, page->Caption());
 }
 
 int CAdvPropertySheet::DoModal()
@@ -62,7 +62,7 @@ int CAdvPropertySheet::DoModal()
 void CAdvPropertySheet::InitSheet()
 {
     // A sheet run a second time keeps its buttons and current page.
-    if (!buttons.empty())
+    if (!m_buttons.empty())
         return;
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -75,18 +75,18 @@ void CAdvPropertySheet::InitSheet()
     }
     if (hasHelp)
         AddButton(IDHELP, BitmapId::HelpButton, HelpContext::kHelpButton);
-    for (const SheetButton& entry : buttons)
+    for (const SheetButton& entry : m_buttons)
         row->addWidget(entry.button);
-    buttons.front().button->setDefault(true);
+    m_buttons.front().button->setDefault(true);
 
-    if (pages.empty())
+    if (m_pages.empty())
         return;
-    activeIndex = firstPage >= 0 && firstPage < GetPageCount() ? firstPage : 0;
+    m_activeIndex = m_firstPage >= 0 && m_firstPage < GetPageCount() ? m_firstPage : 0;
     {
-        const QSignalBlocker blocker(tabs);
-        tabs->setCurrentIndex(activeIndex);
+        const QSignalBlocker blocker(m_tabs);
+        m_tabs->setCurrentIndex(m_activeIndex);
     }
-    pages[activeIndex]->Activate();
+    m_pages[m_activeIndex]->Activate();
 }
 
 void CAdvPropertySheet::AddButton(int id, BitmapId bitmapId, std::uint32_t helpId)
@@ -107,40 +107,40 @@ void CAdvPropertySheet::AddButton(int id, BitmapId bitmapId, std::uint32_t helpI
         connect(button, &QPushButton::clicked, this, &CAdvPropertySheet::reject);
         break;
     }
-    buttons.push_back({id, button});
+    m_buttons.push_back({id, button});
 }
 
 CPropertyPage* CAdvPropertySheet::GetActivePage() const
 {
-    return activeIndex < 0 ? nullptr : pages[activeIndex];
+    return m_activeIndex < 0 ? nullptr : m_pages[m_activeIndex];
 }
 
 bool CAdvPropertySheet::SetActivePage(int index)
 {
-    tabs->setCurrentIndex(index);
-    return activeIndex == index;
+    m_tabs->setCurrentIndex(index);
+    return m_activeIndex == index;
 }
 
 void CAdvPropertySheet::OnTabChanged(int index)
 {
     // Tabs added before the sheet starts change nothing.
-    if (activeIndex < 0 || index == activeIndex)
+    if (m_activeIndex < 0 || index == m_activeIndex)
         return;
-    if (!pages[activeIndex]->OnKillActive()) {
-        const QSignalBlocker blocker(tabs);
-        tabs->setCurrentIndex(activeIndex);
+    if (!m_pages[m_activeIndex]->OnKillActive()) {
+        const QSignalBlocker blocker(m_tabs);
+        m_tabs->setCurrentIndex(m_activeIndex);
         return;
     }
-    activeIndex = index;
-    pages[activeIndex]->Activate();
+    m_activeIndex = index;
+    m_pages[m_activeIndex]->Activate();
     if (closeMode)
         Button(IDCLOSE)->setDefault(true);
 }
 
 void CAdvPropertySheet::EnableButtons(bool enable)
 {
-    buttonsEnabled = enable;
-    for (const SheetButton& entry : buttons) {
+    m_buttonsEnabled = enable;
+    for (const SheetButton& entry : m_buttons) {
         if (entry.id != IDHELP)
             entry.button->setEnabled(enable);
     }
@@ -148,7 +148,7 @@ void CAdvPropertySheet::EnableButtons(bool enable)
 
 CImageButton* CAdvPropertySheet::Button(int id) const
 {
-    for (const SheetButton& entry : buttons) {
+    for (const SheetButton& entry : m_buttons) {
         if (entry.id == id)
             return entry.button;
     }
@@ -157,7 +157,7 @@ CImageButton* CAdvPropertySheet::Button(int id) const
 
 void CAdvPropertySheet::accept()
 {
-    if (!buttonsEnabled || closeMode)
+    if (!m_buttonsEnabled || closeMode)
         return;
     if (CPropertyPage* page = GetActivePage(); page && !page->OnKillActive())
         return;
@@ -168,13 +168,13 @@ void CAdvPropertySheet::accept()
 
 void CAdvPropertySheet::reject()
 {
-    if (buttonsEnabled)
+    if (m_buttonsEnabled)
         done(IDCANCEL);
 }
 
 void CAdvPropertySheet::closeEvent(QCloseEvent* event)
 {
-    if (!buttonsEnabled) {
+    if (!m_buttonsEnabled) {
         event->ignore();
         return;
     }

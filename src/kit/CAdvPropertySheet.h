@@ -28,10 +28,10 @@ public:
 
     // Makes a page current; false when the current page refuses to be left.
     bool SetActivePage(int index);
-    int GetActiveIndex() const { return activeIndex; }
+    int GetActiveIndex() const { return m_activeIndex; }
     CPropertyPage* GetActivePage() const;
-    CPropertyPage* GetPage(int index) const { return pages.at(index); }
-    int GetPageCount() const { return static_cast<int>(pages.size()); }
+    CPropertyPage* GetPage(int index) const { return m_pages.at(index); }
+    int GetPageCount() const { return static_cast<int>(m_pages.size()); }
 
     // Enables or disables OK, Cancel (or Close) and closing the window,
     // while a calculation runs.
@@ -76,10 +76,10 @@ private:
     void SubmitControlHelp(QWidget* control) const;
     void SubmitPageHelp(int controlId) const;
 
-    QTabWidget* tabs;
-    std::vector<CPropertyPage*> pages;
-    std::vector<SheetButton> buttons;
-    int firstPage;
-    int activeIndex = -1;
-    bool buttonsEnabled = true;
+    QTabWidget* m_tabs;
+    std::vector<CPropertyPage*> m_pages;
+    std::vector<SheetButton> m_buttons;
+    int m_firstPage;
+    int m_activeIndex = -1;
+    bool m_buttonsEnabled = true;
 };

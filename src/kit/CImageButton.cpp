@@ -31,7 +31,7 @@ CImageButton::CImageButton(const QString& caption, QWidget* parent)
 
 void CImageButton::SetBitmap(BitmapId bitmapId)
 {
-    bitmap = LoadAppBitmap(bitmapId);
+    m_bitmap = LoadAppBitmap(bitmapId);
     ComposeFace();
     update();
 }
@@ -45,13 +45,13 @@ void CImageButton::SetCaption(const QString& caption)
 
 void CImageButton::ComposeFace()
 {
-    if (bitmap.isNull()) {
-        face = QPixmap();
+    if (m_bitmap.isNull()) {
+        m_face = QPixmap();
         return;
     }
     const QSize size = rect().size().shrunkBy(QMargins(kBorder, kBorder, kBorder, kBorder));
     if (size.isEmpty()) {
-        face = QPixmap();
+        m_face = QPixmap();
         return;
     }
     QPixmap composed(size);
@@ -69,17 +69,17 @@ void CImageButton::ComposeFace()
     const QString caption = text().left(kMaxCaption);
     const QFontMetrics metrics(font());
     const int captionWidth = metrics.size(Qt::TextShowMnemonic | Qt::TextSingleLine, caption).width();
-    const int x = std::max(0, (size.width() - captionWidth - bitmap.width() - kSlack) / 2);
-    bitmapPosition = QPoint(x, (size.height() - bitmap.height()) / 2);
-    painter.drawPixmap(bitmapPosition, bitmap);
+    const int x = std::max(0, (size.width() - captionWidth - m_bitmap.width() - kSlack) / 2);
+    m_bitmapPosition = QPoint(x, (size.height() - m_bitmap.height()) / 2);
+    painter.drawPixmap(m_bitmapPosition, m_bitmap);
 
-    const QRect captionRect(x + bitmap.width() + kCaptionGap, 0, size.width(), size.height());
+    const QRect captionRect(x + m_bitmap.width() + kCaptionGap, 0, size.width(), size.height());
     painter.setFont(font());
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(captionRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic | Qt::TextSingleLine,
                      caption);
     painter.end();
-    face = composed;
+    m_face = composed;
 }
 
 void CImageButton::ReportNoFace()
@@ -90,15 +90,15 @@ void CImageButton::ReportNoFace()
 QSize CImageButton::sizeHint() const
 {
     const QSize plain = QPushButton::sizeHint();
-    if (bitmap.isNull())
+    if (m_bitmap.isNull())
         return plain;
-    return QSize(plain.width() + bitmap.width() + kCaptionGap + kSlack,
-                 std::max(plain.height(), bitmap.height() + 2 * kBorder + 4));
+    return QSize(plain.width() + m_bitmap.width() + kCaptionGap + kSlack,
+                 std::max(plain.height(), m_bitmap.height() + 2 * kBorder + 4));
 }
 
 void CImageButton::paintEvent(QPaintEvent* event)
 {
-    if (face.isNull()) {
+    if (m_face.isNull()) {
         QPushButton::paintEvent(event);
         return;
     }
@@ -112,11 +112,11 @@ void CImageButton::paintEvent(QPaintEvent* event)
     if (isDown())
         origin += QPoint(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
                          style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));
-    painter.drawPixmap(origin, face);
+    painter.drawPixmap(origin, m_face);
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = QRect(origin, face.size()).adjusted(1, 1, -1, -1);
+        focus.rect = QRect(origin, m_face.size()).adjusted(1, 1, -1, -1);
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }

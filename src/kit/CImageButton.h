@@ -20,9 +20,9 @@ public:
     // Changes the caption and composes the face again.
     void SetCaption(const QString& caption);
     // The composed face; null for a plain text button.
-    const QPixmap& Face() const { return face; }
+    const QPixmap& Face() const { return m_face; }
     // Where the bitmap sits in the face.
-    QPoint BitmapPosition() const { return bitmapPosition; }
+    QPoint BitmapPosition() const { return m_bitmapPosition; }
     QSize sizeHint() const override;
 
 protected:
@@ -34,7 +34,7 @@ private:
     void ComposeFace();
     void ReportNoFace();
 
-    QPixmap bitmap;
-    QPixmap face;
-    QPoint bitmapPosition;
+    QPixmap m_bitmap;
+    QPixmap m_face;
+    QPoint m_bitmapPosition;
 };

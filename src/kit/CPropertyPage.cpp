@@ -7,19 +7,19 @@
 #include "kit/MessageBoxStyle.h"
 
 CPropertyPage::CPropertyPage(DialogId pageTemplate, StringId titleId)
-    : templateId(pageTemplate), captionId(titleId)
+    : m_templateId(pageTemplate), m_captionId(titleId)
 {
 }
 
 QString CPropertyPage::Caption() const
 {
-    return AppText(captionId);
+    return AppText(m_captionId);
 }
 
 void CPropertyPage::Activate()
 {
-    if (!initialised) {
-        initialised = true;
+    if (!m_initialised) {
+        m_initialised = true;
         OnInitDialog();
     }
     OnSetActive();
@@ -27,7 +27,7 @@ void CPropertyPage::Activate()
 
 std::uint32_t CPropertyPage::ControlHelpId(int controlId) const
 {
-    return HelpContext::OfControl(templateId, controlId);
+    return HelpContext::OfControl(m_templateId, controlId);
 }
 
 void CPropertyPage::RegisterControl(QWidget* control, int controlId) const

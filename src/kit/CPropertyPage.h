@@ -16,7 +16,7 @@ class CPropertyPage : public QWidget {
 public:
     CPropertyPage(DialogId templateId, StringId captionId);
 
-    DialogId TemplateId() const { return templateId; }
+    DialogId TemplateId() const { return m_templateId; }
     QString Caption() const;
 
     // Runs OnInitDialog the first time, then OnSetActive.
@@ -43,9 +43,9 @@ protected:
     void Refuse(StringId textId, StringId captionId, QWidget* field);
 
 private:
-    DialogId templateId;
-    StringId captionId;
-    bool initialised = false;
+    DialogId m_templateId;
+    StringId m_captionId;
+    bool m_initialised = false;
 };
 
 // The properties that carry a control's id and help id.

@@ -12,7 +12,7 @@ namespace {
 // to it included.
 class HelpKeyFilter : public QObject {
 public:
-    HelpKeyFilter(QWidget& window, std::uint32_t helpId) : QObject(&window), contextId(helpId) {}
+    HelpKeyFilter(QWidget& window, std::uint32_t helpId) : QObject(&window), m_contextId(helpId) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -21,12 +21,12 @@ public:
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
             return false;
-        HelpRequests::Submit({contextId, 0, false});
+        HelpRequests::Submit({m_contextId, 0, false});
         return true;
     }
 
 private:
-    std::uint32_t contextId;
+    std::uint32_t m_contextId;
 };
 
 }  // namespace

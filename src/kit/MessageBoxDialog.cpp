@@ -62,22 +62,22 @@ QRect WorkArea(const QWidget* owner)
 }  // namespace
 
 MessageBoxDialog::MessageBoxDialog(const AppMessageBox::Request& request)
-    : QDialog(request.owner), owner(request.owner)
+    : QDialog(request.owner), m_owner(request.owner)
 {
-    closeItem = KeepsCloseItem(request.style);
+    m_closeItem = KeepsCloseItem(request.style);
     Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                             | Qt::MSWindowsFixedSizeDialogHint;
-    if (closeItem)
+    if (m_closeItem)
         flags |= Qt::WindowCloseButtonHint;
     setWindowFlags(flags);
     setWindowTitle(request.caption);
 
     QString text = request.text;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    textLabel = new QLabel(text, this);
-    textLabel->setTextFormat(Qt::PlainText);
-    textLabel->setWordWrap(true);
-    textLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_textLabel = new QLabel(text, this);
+    m_textLabel->setTextFormat(Qt::PlainText);
+    m_textLabel->setWordWrap(true);
+    m_textLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (HasIcon(request.style))
         CreateIcon(request.style);
     CreateButtons(request.style);
@@ -114,41 +114,41 @@ std::vector<int> MessageBoxDialog::ButtonResults(unsigned style)
 
 CImageButton* MessageBoxDialog::Button(int result) const
 {
-    const auto found = std::find(results.begin(), results.end(), result);
-    return found == results.end() ? nullptr : buttons[found - results.begin()];
+    const auto found = std::find(m_results.begin(), m_results.end(), result);
+    return found == m_results.end() ? nullptr : m_buttons[found - m_results.begin()];
 }
 
 void MessageBoxDialog::CreateIcon(unsigned style)
 {
-    iconLabel = new QLabel(this);
-    iconLabel->setPixmap(this->style()->standardIcon(IconOf(style), nullptr, this).pixmap(kIconSize, kIconSize));
+    m_iconLabel = new QLabel(this);
+    m_iconLabel->setPixmap(this->style()->standardIcon(IconOf(style), nullptr, this).pixmap(kIconSize, kIconSize));
 }
 
 void MessageBoxDialog::CreateButtons(unsigned style)
 {
-    results = ButtonResults(style);
-    for (int result : results) {
+    m_results = ButtonResults(style);
+    for (int result : m_results) {
         auto* button = new CImageButton(AppText(ButtonCaptionOf(result)), this);
         button->resize(kButtonWidth, kButtonHeight);
         button->SetBitmap(ButtonBitmapOf(result));
         connect(button, &QPushButton::clicked, this, [this, result] { Press(result); });
-        buttons.push_back(button);
+        m_buttons.push_back(button);
     }
     // A default position beyond the row falls back to the first button.
     size_t defaultIndex = (style & MB_DEFMASK) >> 8;
-    if (defaultIndex >= buttons.size())
+    if (defaultIndex >= m_buttons.size())
         defaultIndex = 0;
-    buttons[defaultIndex]->setDefault(true);
-    buttons[defaultIndex]->setFocus();
+    m_buttons[defaultIndex]->setDefault(true);
+    m_buttons[defaultIndex]->setFocus();
 }
 
 void MessageBoxDialog::LayOut(const QString& text, const QString& caption)
 {
-    const QRect work = WorkArea(owner);
+    const QRect work = WorkArea(m_owner);
     const int limit = work.width() * 2 / 3;
 
     // The text's width: its widest line, wrapped at the limit when longer.
-    const QFontMetrics metrics(textLabel->font());
+    const QFontMetrics metrics(m_textLabel->font());
     int widest = 0;
     for (const QString& line : text.split(QLatin1Char('\n'))) {
         int lineWidth = metrics.horizontalAdvance(line);
@@ -159,7 +159,7 @@ void MessageBoxDialog::LayOut(const QString& text, const QString& caption)
     const int textHeight = metrics.boundingRect(QRect(0, 0, widest, kTallText), Qt::TextWordWrap, text).height();
 
     // The width the buttons and the caption need.
-    const int count = static_cast<int>(buttons.size());
+    const int count = static_cast<int>(m_buttons.size());
     const int buttonsWidth = (kButtonWidth + kButtonGap) * count + 2 * kMargin - kButtonGap;
     QFont captionFont = font();
     captionFont.setBold(true);
@@ -167,29 +167,29 @@ void MessageBoxDialog::LayOut(const QString& text, const QString& caption)
                              + 3 * style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this);
     const int needed = std::max(buttonsWidth, captionWidth);
 
-    const int textLeft = iconLabel ? kMargin + kIconSize + kIconGap : kMargin;
+    const int textLeft = m_iconLabel ? kMargin + kIconSize + kIconGap : kMargin;
     const int textWidth = std::max(widest, needed - textLeft - kMargin);
     int textTop = kMargin;
     int bodyHeight = textHeight;
-    if (iconLabel) {
-        iconLabel->setGeometry(kMargin, kMargin, kIconSize, kIconSize);
+    if (m_iconLabel) {
+        m_iconLabel->setGeometry(kMargin, kMargin, kIconSize, kIconSize);
         if (textHeight < kIconSize)
             textTop += (kIconSize - textHeight) / 2;
         bodyHeight = std::max(textHeight, kIconSize);
     }
-    textLabel->setGeometry(textLeft, textTop, textWidth + 1, textHeight);
+    m_textLabel->setGeometry(textLeft, textTop, textWidth + 1, textHeight);
 
     const int clientWidth = textLeft + textWidth + kMargin + 1;
     const int buttonTop = kMargin + bodyHeight + kTextToButtons;
     const int rowWidth = (kButtonWidth + kButtonGap) * count - kButtonGap;
     int x = (clientWidth - rowWidth) / 2;
-    for (CImageButton* button : buttons) {
+    for (CImageButton* button : m_buttons) {
         button->move(x, buttonTop);
         x += kButtonWidth + kButtonGap;
     }
     setFixedSize(clientWidth, buttonTop + kButtonHeight + kMargin);
 
-    if (!owner)
+    if (!m_owner)
         move(work.x() + (work.width() - width()) / 2, work.y() + (work.height() - height()) / 2);
 }
 
@@ -208,15 +208,15 @@ void MessageBoxDialog::Press(int result)
 
 void MessageBoxDialog::reject()
 {
-    if (closeItem)
+    if (m_closeItem)
         done(IDCANCEL);
-    else if (results.front() == IDOK && (results.size() == 1 || results[1] == IDHELP))
+    else if (m_results.front() == IDOK && (m_results.size() == 1 || m_results[1] == IDHELP))
         done(IDOK);
 }
 
 void MessageBoxDialog::closeEvent(QCloseEvent* event)
 {
-    if (!closeItem) {
+    if (!m_closeItem) {
         event->ignore();
         return;
     }

@@ -19,13 +19,13 @@ public:
     // The results of the buttons, in the order of the row.
     static std::vector<int> ButtonResults(unsigned style);
 
-    const std::vector<CImageButton*>& Buttons() const { return buttons; }
+    const std::vector<CImageButton*>& Buttons() const { return m_buttons; }
     // The button that ends the dialog with this result, or null.
     CImageButton* Button(int result) const;
-    QLabel* TextLabel() const { return textLabel; }
-    QLabel* IconLabel() const { return iconLabel; }
+    QLabel* TextLabel() const { return m_textLabel; }
+    QLabel* IconLabel() const { return m_iconLabel; }
     // Whether the title bar offers to close the box.
-    bool HasCloseItem() const { return closeItem; }
+    bool HasCloseItem() const { return m_closeItem; }
 
     // Escape: IDCANCEL where the box may be closed, IDOK for a lone OK.
     void reject() override;
@@ -39,10 +39,10 @@ private:
     void LayOut(const QString& text, const QString& caption);
     void Press(int result);
 
-    QWidget* owner;
-    QLabel* iconLabel = nullptr;
-    QLabel* textLabel = nullptr;
-    std::vector<CImageButton*> buttons;
-    std::vector<int> results;
-    bool closeItem = false;
+    QWidget* m_owner;
+    QLabel* m_iconLabel = nullptr;
+    QLabel* m_textLabel = nullptr;
+    std::vector<CImageButton*> m_buttons;
+    std::vector<int> m_results;
+    bool m_closeItem = false;
 };

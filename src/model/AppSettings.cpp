@@ -102,7 +102,7 @@ std::vector<std::uint8_t> Bytes(const std::array<std::uint8_t, N>& image)
 
 }  // namespace
 
-AppSettings::AppSettings(SettingsBackend& store) : backend(store)
+AppSettings::AppSettings(SettingsBackend& store) : m_backend(store)
 {
     customColors.fill(kWhite);
     SetDefaultSettings(SettingAll);
@@ -130,13 +130,13 @@ void AppSettings::SetDefaultSettings(int mask)
 bool AppSettings::LoadSettings(int mask)
 {
     std::string errorText;
-    if (!backend.Open(errorText))
+    if (!m_backend.Open(errorText))
         return Fail(errorText);
     const int repaired = LoadValues(mask);
     SaveValues(repaired);
-    if (!backend.Close(errorText) && repaired)
+    if (!m_backend.Close(errorText) && repaired)
         return Fail(errorText);
-    lastError.clear();
+    m_lastError.clear();
     return true;
 }
 
@@ -146,7 +146,7 @@ int AppSettings::LoadValues(int mask)
     for (const DwordSetting& setting : kLoadOrder) {
         if (!(mask & setting.bit))
             continue;
-        const auto value = backend.QueryDword(setting.name);
+        const auto value = m_backend.QueryDword(setting.name);
         if (!value)
             SetDefaultSettings(setting.bit);
         else if (setting.flag)
@@ -168,11 +168,11 @@ int AppSettings::LoadValues(int mask)
     if ((mask & SettingWndPlacement) && !LoadWindowPlacement())
         repaired |= SettingWndPlacement;
     if (mask & SettingExportFolder) {
-        const auto bytes = backend.QueryBinary(kExportFolder);
+        const auto bytes = m_backend.QueryBinary(kExportFolder);
         ExportFolder = bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
     }
     if (mask & SettingCustColors) {
-        if (const auto bytes = QueryExact(backend, kCustColors, kCustColorsSize)) {
+        if (const auto bytes = QueryExact(m_backend, kCustColors, kCustColorsSize)) {
             Archive archive(*bytes, {});
             for (std::uint32_t& color : customColors)
                 color = archive.ReadDword();
@@ -187,7 +187,7 @@ int AppSettings::LoadValues(int mask)
 // replaced.
 bool AppSettings::LoadDefaultCoordSystem()
 {
-    const auto image = QueryExact(backend, kDefCS, CoordSystem::kImageSize);
+    const auto image = QueryExact(m_backend, kDefCS, CoordSystem::kImageSize);
     CoordSystem cs;
     if (image)
         cs.SetFromImage(Fixed<CoordSystem::kImageSize>(*image));
@@ -202,7 +202,7 @@ bool AppSettings::LoadDefaultCoordSystem()
 // False when a stored record had to be mended.
 bool AppSettings::LoadWindowPlacement()
 {
-    const auto image = QueryExact(backend, kWndPlacement, WindowPlacement::kImageSize);
+    const auto image = QueryExact(m_backend, kWndPlacement, WindowPlacement::kImageSize);
     if (image)
         windowPlacement.SetFromImage(Fixed<WindowPlacement::kImageSize>(*image));
     // A record saved without a placement (length 0) is no placement.
@@ -216,12 +216,12 @@ bool AppSettings::LoadWindowPlacement()
 bool AppSettings::SaveSettings(int mask)
 {
     std::string errorText;
-    if (!backend.Open(errorText))
+    if (!m_backend.Open(errorText))
         return Fail(errorText);
     SaveValues(mask);
-    if (!backend.Close(errorText))
+    if (!m_backend.Close(errorText))
         return Fail(errorText);
-    lastError.clear();
+    m_lastError.clear();
     return true;
 }
 
@@ -232,24 +232,24 @@ void AppSettings::SaveValues(int mask)
             continue;
         const auto value = setting.flag ? std::uint32_t{this->*setting.flag}
                                         : static_cast<std::uint32_t>(this->*setting.number);
-        backend.SetDword(setting.name, value);
+        m_backend.SetDword(setting.name, value);
     }
     if (mask & SettingDefCS)
-        backend.SetBinary(kDefCS, Bytes(defaultCoordSystem.GetImage()));
+        m_backend.SetBinary(kDefCS, Bytes(defaultCoordSystem.GetImage()));
     if (mask & SettingWndPlacement)
-        backend.SetBinary(kWndPlacement, Bytes(windowPlacement.GetImage()));
+        m_backend.SetBinary(kWndPlacement, Bytes(windowPlacement.GetImage()));
     if (mask & SettingExportFolder)
-        backend.SetBinary(kExportFolder, {ExportFolder.begin(), ExportFolder.end()});
+        m_backend.SetBinary(kExportFolder, {ExportFolder.begin(), ExportFolder.end()});
     if (mask & SettingCustColors) {
         Archive archive;
         for (std::uint32_t color : customColors)
             archive.WriteDword(color);
-        backend.SetBinary(kCustColors, archive.Bytes());
+        m_backend.SetBinary(kCustColors, archive.Bytes());
     }
 }
 
 bool AppSettings::Fail(const std::string& systemText)
 {
-    lastError = FormatAppString(StringId::SettingsError, systemText);
+    m_lastError = FormatAppString(StringId::SettingsError, systemText);
     return false;
 }

@@ -58,7 +58,7 @@ public:
     // Sets the selected values to their defaults. The custom colours and the
     // window placement have none and are left alone.
     void SetDefaultSettings(int mask);
-    const std::string& LastError() const { return lastError; }
+    const std::string& LastError() const { return m_lastError; }
 
     bool ShowSplash = true;
     bool ShowGrid = true;
@@ -95,6 +95,6 @@ private:
     void SaveValues(int mask);
     bool Fail(const std::string& systemText);
 
-    SettingsBackend& backend;
-    std::string lastError;
+    SettingsBackend& m_backend;
+    std::string m_lastError;
 };

@@ -23,19 +23,19 @@ char Narrow(std::uint16_t wide)
 
 }  // namespace
 
-Archive::Archive() : storing(true)
+Archive::Archive() : m_storing(true)
 {
 }
 
 Archive::Archive(std::vector<std::uint8_t> bytes, std::string sourcePath)
-    : buffer(std::move(bytes)), storing(false), path(std::move(sourcePath))
+    : m_buffer(std::move(bytes)), m_storing(false), m_path(std::move(sourcePath))
 {
 }
 
 void Archive::WriteUnsigned(std::uint64_t value, size_t size)
 {
     for (size_t i = 0; i < size; ++i)
-        buffer.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+        m_buffer.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
 void Archive::WriteByte(std::uint8_t value) { WriteUnsigned(value, 1); }
@@ -46,12 +46,12 @@ void Archive::WriteDouble(double value) { WriteUnsigned(std::bit_cast<std::uint6
 
 void Archive::WriteBytes(std::span<const std::uint8_t> bytes)
 {
-    buffer.insert(buffer.end(), bytes.begin(), bytes.end());
+    m_buffer.insert(m_buffer.end(), bytes.begin(), bytes.end());
 }
 
 void Archive::WriteZeros(size_t count)
 {
-    buffer.insert(buffer.end(), count, 0);
+    m_buffer.insert(m_buffer.end(), count, 0);
 }
 
 void Archive::WriteString(std::string_view text)
@@ -75,8 +75,8 @@ const std::uint8_t* Archive::Take(size_t count)
 {
     if (count > Remaining())
         Fail();
-    const std::uint8_t* bytes = buffer.data() + position;
-    position += count;
+    const std::uint8_t* bytes = m_buffer.data() + m_position;
+    m_position += count;
     return bytes;
 }
 
@@ -140,5 +140,5 @@ std::string Archive::ReadString()
 
 void Archive::Fail() const
 {
-    throw DocFileException::Damaged(path);
+    throw DocFileException::Damaged(m_path);
 }

@@ -18,14 +18,14 @@ public:
     // A loading archive over bytes read from the file at path.
     Archive(std::vector<std::uint8_t> bytes, std::string path);
 
-    bool IsStoring() const { return storing; }
-    bool IsLoading() const { return !storing; }
-    const std::string& GetFilePath() const { return path; }
-    const std::vector<std::uint8_t>& Bytes() const { return buffer; }
+    bool IsStoring() const { return m_storing; }
+    bool IsLoading() const { return !m_storing; }
+    const std::string& GetFilePath() const { return m_path; }
+    const std::vector<std::uint8_t>& Bytes() const { return m_buffer; }
     // Bytes not yet read.
-    size_t Remaining() const { return buffer.size() - position; }
+    size_t Remaining() const { return m_buffer.size() - m_position; }
     // Reading starts again at the first byte.
-    void Rewind() { position = 0; }
+    void Rewind() { m_position = 0; }
 
     void WriteByte(std::uint8_t value);
     void WriteWord(std::uint16_t value);
@@ -60,8 +60,8 @@ private:
     size_t ReadLength(bool allowWide, bool& wide);
     const std::uint8_t* Take(size_t count);
 
-    std::vector<std::uint8_t> buffer;
-    size_t position = 0;
-    bool storing;
-    std::string path;
+    std::vector<std::uint8_t> m_buffer;
+    size_t m_position = 0;
+    bool m_storing;
+    std::string m_path;
 };

@@ -14,14 +14,14 @@
 
 CCurvixDoc::CCurvixDoc(const AppSettings& appSettings)
     : coordSystem(appSettings.defaultCoordSystem),
-      settings(appSettings)
+      m_settings(appSettings)
 {
 }
 
 GraphItem* CCurvixDoc::AddGraph(const GraphItem& item)
 {
     try {
-        GraphItem* added = &graphs.emplace_back(item);
+        GraphItem* added = &m_graphs.emplace_back(item);
         Changed();
         return added;
     } catch (const std::bad_alloc&) {
@@ -33,32 +33,32 @@ bool CCurvixDoc::RemoveGraph(int index)
 {
     if (index < 0 || index >= GetGraphCount())
         return false;
-    const auto node = std::next(graphs.begin(), index);
-    if (cursor == node)
-        cursor = graphs.end();
-    graphs.erase(node);
+    const auto node = std::next(m_graphs.begin(), index);
+    if (m_cursor == node)
+        m_cursor = m_graphs.end();
+    m_graphs.erase(node);
     Changed();
     return true;
 }
 
 void CCurvixDoc::RemoveAllGraphs()
 {
-    graphs.clear();
-    cursor = graphs.end();
+    m_graphs.clear();
+    m_cursor = m_graphs.end();
     Changed();
 }
 
 GraphItem* CCurvixDoc::GetFirstGraph()
 {
-    cursor = graphs.begin();
-    return cursor == graphs.end() ? nullptr : &*cursor;
+    m_cursor = m_graphs.begin();
+    return m_cursor == m_graphs.end() ? nullptr : &*m_cursor;
 }
 
 GraphItem* CCurvixDoc::GetNextGraph()
 {
-    if (cursor == graphs.end() || ++cursor == graphs.end())
+    if (m_cursor == m_graphs.end() || ++m_cursor == m_graphs.end())
         return nullptr;
-    return &*cursor;
+    return &*m_cursor;
 }
 
 void CCurvixDoc::Serialize(Archive& archive)
@@ -66,12 +66,12 @@ void CCurvixDoc::Serialize(Archive& archive)
     if (archive.IsStoring())
         DocumentFormat::Write(*this, archive);
     else
-        DocumentFormat::Read(*this, archive, conversionPrompt, settings.defaultCoordSystem);
+        DocumentFormat::Read(*this, archive, m_conversionPrompt, m_settings.defaultCoordSystem);
 }
 
 bool CCurvixDoc::CanShowAnotherGraph() const
 {
-    const auto visible = std::count_if(graphs.begin(), graphs.end(),
+    const auto visible = std::count_if(m_graphs.begin(), m_graphs.end(),
                                        [](const GraphItem& graph) { return !graph.hidden; });
     return visible < MAX_DISPLAYED_GRAPHS;
 }
@@ -79,7 +79,7 @@ bool CCurvixDoc::CanShowAnotherGraph() const
 void CCurvixDoc::DeleteContents()
 {
     RemoveAllGraphs();
-    coordSystem = settings.defaultCoordSystem;
+    coordSystem = m_settings.defaultCoordSystem;
     zoomX = 100;
     zoomY = 100;
 }
@@ -87,8 +87,8 @@ void CCurvixDoc::DeleteContents()
 bool CCurvixDoc::OnNewDocument()
 {
     DeleteContents();
-    history.Clear();
-    coordSystem = settings.defaultCoordSystem;
+    m_history.Clear();
+    coordSystem = m_settings.defaultCoordSystem;
     SetModifiedFlag(false);
     return true;
 }
@@ -96,11 +96,11 @@ bool CCurvixDoc::OnNewDocument()
 void CCurvixDoc::OnOpenDocument(const std::string& path)
 {
     try {
-        CCurvixDoc read(settings);
-        read.SetConversionPrompt(conversionPrompt);
+        CCurvixDoc read(m_settings);
+        read.SetConversionPrompt(m_conversionPrompt);
         read.ReadFile(path);
         TakeContents(read);
-        history.Clear();
+        m_history.Clear();
     } catch (const std::bad_alloc&) {
         throw DocFileException::OutOfMemory(path);
     }
@@ -121,8 +121,8 @@ void CCurvixDoc::TakeContents(CCurvixDoc& source)
 {
     DeleteContents();
     // Splicing moves the nodes, so the graphs keep their addresses.
-    graphs.splice(graphs.end(), source.graphs);
-    cursor = graphs.end();
+    m_graphs.splice(m_graphs.end(), source.m_graphs);
+    m_cursor = m_graphs.end();
     coordSystem = source.coordSystem;
     zoomX = source.zoomX;
     zoomY = source.zoomY;
@@ -146,18 +146,18 @@ void CCurvixDoc::OnCloseDocument()
 
 void CCurvixDoc::AddView(DocView* view)
 {
-    views.push_back(view);
+    m_views.push_back(view);
 }
 
 void CCurvixDoc::RemoveView(DocView* view)
 {
-    std::erase(views, view);
+    std::erase(m_views, view);
 }
 
 void CCurvixDoc::UpdateAllViews(DocView* sender, int hint)
 {
     // A copy: a view may add or remove views while it updates.
-    const std::vector<DocView*> current = views;
+    const std::vector<DocView*> current = m_views;
     for (DocView* view : current) {
         if (view != sender)
             view->OnUpdate(sender, hint);
@@ -173,27 +173,27 @@ void CCurvixDoc::Changed() const
 
 void CCurvixDoc::SetModifiedFlag(bool flag)
 {
-    modified = flag;
-    savedState.reset();
+    m_modified = flag;
+    m_savedState.reset();
     if (!flag)
-        savedState = CaptureState();
+        m_savedState = CaptureState();
     Changed();
 }
 
 DocumentState CCurvixDoc::CaptureState() const
 {
-    return {{graphs.begin(), graphs.end()}, coordSystem, autoRefresh};
+    return {{m_graphs.begin(), m_graphs.end()}, coordSystem, autoRefresh};
 }
 
 void CCurvixDoc::RecordStep(StringId name, DocumentState before)
 {
-    modified = true;
+    m_modified = true;
     if (!before.SameAs(CaptureState())) {
         try {
-            history.Record(name, std::move(before));
+            m_history.Record(name, std::move(before));
         } catch (const std::bad_alloc&) {
             // A history that cannot grow loses its steps rather than the change.
-            history.Clear();
+            m_history.Clear();
         }
     }
     Changed();
@@ -201,23 +201,23 @@ void CCurvixDoc::RecordStep(StringId name, DocumentState before)
 
 bool CCurvixDoc::Undo()
 {
-    return Restore(history.Undo(CaptureState()));
+    return Restore(m_history.Undo(CaptureState()));
 }
 
 bool CCurvixDoc::Redo()
 {
-    return Restore(history.Redo(CaptureState()));
+    return Restore(m_history.Redo(CaptureState()));
 }
 
 bool CCurvixDoc::Restore(std::optional<DocumentState> state)
 {
     if (!state)
         return false;
-    graphs.assign(state->graphs.begin(), state->graphs.end());
-    cursor = graphs.end();
+    m_graphs.assign(state->graphs.begin(), state->graphs.end());
+    m_cursor = m_graphs.end();
     coordSystem = state->coordSystem;
     autoRefresh = state->autoRefresh;
-    modified = !savedState || !savedState->SameAs(*state);
+    m_modified = !m_savedState || !m_savedState->SameAs(*state);
     Changed();
     return true;
 }

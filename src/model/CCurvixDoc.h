@@ -43,13 +43,13 @@ public:
     // at the end. Iterations are not nested.
     GraphItem* GetFirstGraph();
     GraphItem* GetNextGraph();
-    int GetGraphCount() const { return static_cast<int>(graphs.size()); }
+    int GetGraphCount() const { return static_cast<int>(m_graphs.size()); }
     // The list itself, for readers that must not move the cursor.
-    const std::list<GraphItem>& Graphs() const { return graphs; }
+    const std::list<GraphItem>& Graphs() const { return m_graphs; }
     // Fewer than 15 graphs of the list are visible.
     bool CanShowAnotherGraph() const;
 
-    bool IsModified() const { return modified; }
+    bool IsModified() const { return m_modified; }
     // Clearing the flag marks the current contents as the saved ones, which
     // undo and redo compare with; setting it from outside the history (a
     // zoom, a recovered copy) leaves no saved state to come back to.
@@ -66,13 +66,13 @@ public:
     void RecordStep(StringId name, DocumentState before);
     bool Undo();
     bool Redo();
-    const DocumentHistory& History() const { return history; }
+    const DocumentHistory& History() const { return m_history; }
 
     // Writes the document, or reads it into the emptied document.
     void Serialize(Archive& archive);
     // The question asked before a previous-version file is converted; with
     // none set, such files are declined.
-    void SetConversionPrompt(ConversionPrompt* prompt) { conversionPrompt = prompt; }
+    void SetConversionPrompt(ConversionPrompt* prompt) { m_conversionPrompt = prompt; }
 
     // Empties the document: no graphs, the default coordinate system, zoom
     // 100/100. autoRefresh keeps its value.
@@ -115,13 +115,13 @@ private:
     bool Restore(std::optional<DocumentState> state);
     void Changed() const;
 
-    const AppSettings& settings;
-    ConversionPrompt* conversionPrompt = nullptr;
-    std::list<GraphItem> graphs;
-    std::list<GraphItem>::iterator cursor = graphs.end();
-    bool modified = false;
-    DocumentHistory history;
-    std::optional<DocumentState> savedState;
-    std::vector<DocView*> views;
+    const AppSettings& m_settings;
+    ConversionPrompt* m_conversionPrompt = nullptr;
+    std::list<GraphItem> m_graphs;
+    std::list<GraphItem>::iterator m_cursor = m_graphs.end();
+    bool m_modified = false;
+    DocumentHistory m_history;
+    std::optional<DocumentState> m_savedState;
+    std::vector<DocView*> m_views;
     std::function<void()> m_changeListener;
 };

@@ -7,7 +7,7 @@
 #include <utility>
 
 DocFileException::DocFileException(Cause reason, std::string text)
-    : cause(reason), message(std::move(text))
+    : m_cause(reason), m_message(std::move(text))
 {
 }
 
@@ -33,9 +33,9 @@ DocFileException DocFileException::OutOfMemory(const std::string& path)
 
 bool DocFileException::GetErrorMessage(char* buffer, unsigned maxChars, unsigned* helpContext) const
 {
-    if (message.empty() || message.size() >= maxChars)
+    if (m_message.empty() || m_message.size() >= maxChars)
         return false;
-    std::memcpy(buffer, message.c_str(), message.size() + 1);
+    std::memcpy(buffer, m_message.c_str(), m_message.size() + 1);
     if (helpContext)
         *helpContext = 0;
     return true;

@@ -24,14 +24,14 @@ public:
     // The memory ran out while the file was read or its document built.
     static DocFileException OutOfMemory(const std::string& path);
 
-    Cause GetCause() const { return cause; }
+    Cause GetCause() const { return m_cause; }
     // The whole message; empty when the user cancelled.
-    const std::string& Text() const { return message; }
+    const std::string& Text() const { return m_message; }
 
     bool GetErrorMessage(char* buffer, unsigned maxChars,
                          unsigned* helpContext = nullptr) const override;
 
 private:
-    Cause cause;
-    std::string message;
+    Cause m_cause;
+    std::string m_message;
 };

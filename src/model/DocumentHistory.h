@@ -15,7 +15,7 @@ class DocumentHistory {
 public:
     static constexpr std::size_t kDefaultCapacity = 100;
 
-    explicit DocumentHistory(std::size_t limit = kDefaultCapacity) : capacity(limit) {}
+    explicit DocumentHistory(std::size_t limit = kDefaultCapacity) : m_capacity(limit) {}
 
     // A change named name was made; before is the state it started from.
     // Forgets every step that could have been redone.
@@ -27,12 +27,12 @@ public:
     std::optional<DocumentState> Redo(DocumentState current);
     void Clear();
 
-    bool CanUndo() const { return !undoSteps.empty(); }
-    bool CanRedo() const { return !redoSteps.empty(); }
+    bool CanUndo() const { return !m_undoSteps.empty(); }
+    bool CanRedo() const { return !m_redoSteps.empty(); }
     // The string id of the step Undo or Redo would take; 0 when none.
     std::optional<StringId> UndoName() const;
     std::optional<StringId> RedoName() const;
-    std::size_t UndoCount() const { return undoSteps.size(); }
+    std::size_t UndoCount() const { return m_undoSteps.size(); }
 
 private:
     struct Step {
@@ -40,7 +40,7 @@ private:
         DocumentState state;
     };
 
-    std::size_t capacity;
-    std::deque<Step> undoSteps;
-    std::vector<Step> redoSteps;
+    std::size_t m_capacity;
+    std::deque<Step> m_undoSteps;
+    std::vector<Step> m_redoSteps;
 };

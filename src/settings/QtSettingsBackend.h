@@ -30,6 +30,6 @@ private:
     std::unique_ptr<QSettings> Create() const;
     std::string ErrorText() const;
 
-    QString fileName;  // empty for the user's store
-    std::unique_ptr<QSettings> settings;
+    QString m_fileName;  // empty for the user's store
+    std::unique_ptr<QSettings> m_settings;
 };

@@ -19,14 +19,14 @@ std::unique_ptr<CExpression> Compile(const std::string& text)
 
 }  // namespace
 
-CurveProbe::CurveProbe(const GraphItem& graph) : kind(graph.kind)
+CurveProbe::CurveProbe(const GraphItem& graph) : m_kind(graph.kind)
 {
-    if (!IsKnownGraphKind(kind))
+    if (!IsKnownGraphKind(m_kind))
         throw CExprException(1003, nullptr);
-    SelectIntegralArgument(GraphKindArgument(kind)[0]);
-    first = Compile(graph.expression);
-    if (kind == KindParametric)
-        second = Compile(graph.expression2);
+    SelectIntegralArgument(GraphKindArgument(m_kind)[0]);
+    m_first = Compile(graph.expression);
+    if (m_kind == KindParametric)
+        m_second = Compile(graph.expression2);
 }
 
 CurveProbe::~CurveProbe() = default;
@@ -47,8 +47,8 @@ double CurveProbe::Value(CExpression& expression, double argument)
 CurvePoint CurveProbe::At(double argument)
 {
     CurvePoint point{argument, false, 0, 0};
-    const double a = Value(*first, argument);
-    switch (kind) {
+    const double a = Value(*m_first, argument);
+    switch (m_kind) {
     case KindYofX:
         point.x = argument;
         point.y = a;
@@ -59,7 +59,7 @@ CurvePoint CurveProbe::At(double argument)
         break;
     case KindParametric:
         point.x = a;
-        point.y = Value(*second, argument);
+        point.y = Value(*m_second, argument);
         break;
     case KindPolar:
         point.x = a * std::cos(argument);

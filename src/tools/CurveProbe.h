@@ -33,7 +33,7 @@ public:
 private:
     double Value(CExpression& expression, double argument);
 
-    const GraphKind kind;
-    std::unique_ptr<CExpression> first;
-    std::unique_ptr<CExpression> second;  // y = g(t) of a parametric graph
+    const GraphKind m_kind;
+    std::unique_ptr<CExpression> m_first;
+    std::unique_ptr<CExpression> m_second;  // y = g(t) of a parametric graph
 };

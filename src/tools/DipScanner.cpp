@@ -2,16 +2,16 @@
 
 void DipScanner::Record(double x, double value)
 {
-    const double higher = haveBefore && valueBefore > value ? valueBefore : value;
-    found = Dip{haveBefore ? before : runFirst, x, runFirst, runValue, higher - runValue};
+    const double higher = m_haveBefore && m_valueBefore > value ? m_valueBefore : value;
+    m_found = Dip{m_haveBefore ? m_before : m_runFirst, x, m_runFirst, m_runValue, higher - m_runValue};
 }
 
 bool DipScanner::Break()
 {
-    const bool dip = edges && haveRun && haveBefore && runLength <= 2 && valueBefore > runValue;
+    const bool dip = m_edges && m_haveRun && m_haveBefore && m_runLength <= 2 && m_valueBefore > m_runValue;
     if (dip)
-        found = Dip{before, runLast, runLast, runValue, valueBefore - runValue};
-    haveRun = false;
-    atEdge = true;
+        m_found = Dip{m_before, m_runLast, m_runLast, m_runValue, m_valueBefore - m_runValue};
+    m_haveRun = false;
+    m_atEdge = true;
     return dip;
 }

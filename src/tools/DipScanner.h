@@ -17,27 +17,27 @@ struct Dip {
 // (after Break, or at End) counts too, with the bracket on its one side.
 class DipScanner {
 public:
-    explicit DipScanner(bool withEdges) : edges(withEdges) {}
+    explicit DipScanner(bool withEdges) : m_edges(withEdges) {}
 
     // The next sample; true when it completes a dip, which Found then
     // holds. Inline: it runs once a sample.
     bool Add(double x, double value)
     {
-        if (haveRun && value == runValue) {
-            ++runLength;
-            runLast = x;
+        if (m_haveRun && value == m_runValue) {
+            ++m_runLength;
+            m_runLast = x;
             return false;
         }
-        const bool dip = haveRun && value > runValue && RunIsDip();
+        const bool dip = m_haveRun && value > m_runValue && RunIsDip();
         if (dip) [[unlikely]]
             Record(x, value);
-        haveBefore = haveRun;
-        before = runLast;
-        valueBefore = runValue;
-        haveRun = true;
-        runFirst = runLast = x;
-        runValue = value;
-        runLength = 1;
+        m_haveBefore = m_haveRun;
+        m_before = m_runLast;
+        m_valueBefore = m_runValue;
+        m_haveRun = true;
+        m_runFirst = m_runLast = x;
+        m_runValue = value;
+        m_runLength = 1;
         return dip;
     }
     // The stretch ends before the next sample (an undefined one, say); true
@@ -47,28 +47,28 @@ public:
     // sign change, say): no dip on either side of it.
     void Cut()
     {
-        haveRun = false;
-        atEdge = false;
+        m_haveRun = false;
+        m_atEdge = false;
     }
     // The last dip completed.
-    const Dip& Found() const { return found; }
+    const Dip& Found() const { return m_found; }
 
 private:
     bool RunIsDip() const
     {
-        if (runLength > 2)
+        if (m_runLength > 2)
             return false;
-        return haveBefore ? valueBefore > runValue : edges && atEdge;
+        return m_haveBefore ? m_valueBefore > m_runValue : m_edges && m_atEdge;
     }
     // The open run followed by the higher sample at x.
     [[gnu::cold]] void Record(double x, double value);
 
-    const bool edges;
-    bool haveRun = false;     // a run of equal samples is open
-    bool haveBefore = false;  // a sample lies before the run
-    bool atEdge = true;       // no sample before the run, and that is an edge
-    double before = 0, valueBefore = 0;
-    double runFirst = 0, runLast = 0, runValue = 0;
-    int runLength = 0;
-    Dip found;
+    const bool m_edges;
+    bool m_haveRun = false;     // a run of equal samples is open
+    bool m_haveBefore = false;  // a sample lies before the run
+    bool m_atEdge = true;       // no sample before the run, and that is an edge
+    double m_before = 0, m_valueBefore = 0;
+    double m_runFirst = 0, m_runLast = 0, m_runValue = 0;
+    int m_runLength = 0;
+    Dip m_found;
 };

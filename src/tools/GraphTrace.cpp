@@ -32,37 +32,37 @@ bool IsPosition(const ScaledPoint& p)
 
 bool GraphTrace::Traceable(int i) const
 {
-    if (i < 0 || i >= computation.DisplayedCount() || computation.ListPositionOfDisplayed(doc, i) < 0)
+    if (i < 0 || i >= m_computation.DisplayedCount() || m_computation.ListPositionOfDisplayed(m_doc, i) < 0)
         return false;
-    const GraphPoints& slot = computation.Points(i);
+    const GraphPoints& slot = m_computation.Points(i);
     return slot.complete && slot.count > 0 && slot.HasPoints();
 }
 
 bool GraphTrace::Ready() const
 {
-    return active && !computation.IsComputing() && computation.IsComputed();
+    return m_active && !m_computation.IsComputing() && m_computation.IsComputed();
 }
 
 bool GraphTrace::Start(int preferred)
 {
-    active = false;
-    if (computation.IsComputing() || !computation.IsComputed())
+    m_active = false;
+    if (m_computation.IsComputing() || !m_computation.IsComputed())
         return false;
     int first = Traceable(preferred) ? preferred : -1;
-    for (int i = 0; first < 0 && i < computation.DisplayedCount(); ++i)
+    for (int i = 0; first < 0 && i < m_computation.DisplayedCount(); ++i)
         first = Traceable(i) ? i : -1;
     if (first < 0)
         return false;
-    active = true;
-    displayed = first;
-    graph = computation.DisplayedGraph(first);
+    m_active = true;
+    m_displayed = first;
+    m_graph = m_computation.DisplayedGraph(first);
     GoToSample(LastSample() / 2);
     return true;
 }
 
 const GraphPoints& GraphTrace::Slot() const
 {
-    return computation.Points(displayed);
+    return m_computation.Points(m_displayed);
 }
 
 std::int64_t GraphTrace::LastSample() const
@@ -72,14 +72,14 @@ std::int64_t GraphTrace::LastSample() const
 
 void GraphTrace::NextGraph(int direction)
 {
-    const int count = computation.DisplayedCount();
+    const int count = m_computation.DisplayedCount();
     for (int k = 1; Ready() && k <= count; ++k) {
-        const int i = ((displayed + direction * k) % count + count) % count;
+        const int i = ((m_displayed + direction * k) % count + count) % count;
         if (!Traceable(i))
             continue;
-        displayed = i;
-        graph = computation.DisplayedGraph(i);
-        GoToArgument(point.argument);
+        m_displayed = i;
+        m_graph = m_computation.DisplayedGraph(i);
+        GoToArgument(m_point.argument);
         return;
     }
 }
@@ -88,7 +88,7 @@ void GraphTrace::MoveToPointer(double x, double y, double zoomX, double zoomY)
 {
     if (!Ready())
         return;
-    switch (graph.kind) {
+    switch (m_graph.kind) {
     case KindYofX:
         return GoToArgument(x);
     case KindXofY:
@@ -100,32 +100,32 @@ void GraphTrace::MoveToPointer(double x, double y, double zoomX, double zoomY)
 
 bool GraphTrace::Revalidate()
 {
-    if (!active || computation.IsComputing())
+    if (!m_active || m_computation.IsComputing())
         return false;
-    if (!computation.IsComputed()) {
-        active = false;
+    if (!m_computation.IsComputed()) {
+        m_active = false;
         return false;
     }
     int found = -1;
-    for (int i = 0; i < computation.DisplayedCount(); ++i) {
-        if (Traceable(i) && !computation.DisplayedGraph(i).ExpressionsDiffer(graph) && (found < 0 || i == displayed))
+    for (int i = 0; i < m_computation.DisplayedCount(); ++i) {
+        if (Traceable(i) && !m_computation.DisplayedGraph(i).ExpressionsDiffer(m_graph) && (found < 0 || i == m_displayed))
             found = i;
     }
-    active = found >= 0;
-    if (active) {
-        displayed = found;
-        graph = computation.DisplayedGraph(found);
-        GoToArgument(point.argument);
+    m_active = found >= 0;
+    if (m_active) {
+        m_displayed = found;
+        m_graph = m_computation.DisplayedGraph(found);
+        GoToArgument(m_point.argument);
     }
-    return active;
+    return m_active;
 }
 
 // At a sample the argument is the one the graph was drawn with.
 void GraphTrace::GoToSample(std::int64_t to)
 {
-    sample = std::clamp<std::int64_t>(to, 0, LastSample());
-    between = false;
-    Evaluate(RoundToDecimals(Slot().ArgumentAt(sample), kSampleDecimals));
+    m_sample = std::clamp<std::int64_t>(to, 0, LastSample());
+    m_between = false;
+    Evaluate(RoundToDecimals(Slot().ArgumentAt(m_sample), kSampleDecimals));
 }
 
 // A function's argument within the graph's samples keeps its value; one
@@ -137,20 +137,20 @@ void GraphTrace::GoToArgument(double argument)
     const double last = slot.ArgumentAt(LastSample());
     if (!(argument > first) || !(argument < last))
         return GoToSample(argument > first ? LastSample() : 0);
-    const double position = (argument - first) * graph.range.precision;
+    const double position = (argument - first) * m_graph.range.precision;
     const double nearest = std::round(position);
-    if (std::fabs(position - nearest) < kOnSample || (graph.kind != KindYofX && graph.kind != KindXofY))
+    if (std::fabs(position - nearest) < kOnSample || (m_graph.kind != KindYofX && m_graph.kind != KindXofY))
         return GoToSample(static_cast<std::int64_t>(nearest));
     // Between two samples: a step goes to the one on its side.
-    sample = static_cast<std::int64_t>(std::floor(position));
-    between = true;
+    m_sample = static_cast<std::int64_t>(std::floor(position));
+    m_between = true;
     Evaluate(argument);
 }
 
 void GraphTrace::Step(int samples)
 {
     if (Ready())
-        GoToSample(sample + samples + (between && samples < 0 ? 1 : 0));
+        GoToSample(m_sample + samples + (m_between && samples < 0 ? 1 : 0));
 }
 
 void GraphTrace::Evaluate(double argument)
@@ -159,20 +159,20 @@ void GraphTrace::Evaluate(double argument)
     if (!lock.owns_lock())
         return;
     try {
-        CurveProbe probe(graph);
-        point = probe.At(argument);
+        CurveProbe probe(m_graph);
+        m_point = probe.At(argument);
     } catch (const CExprException&) {
-        point = CurvePoint{argument, false, NAN, NAN};
+        m_point = CurvePoint{argument, false, NAN, NAN};
     }
 }
 
 std::int64_t GraphTrace::NearestSample(double x, double y, double zoomX, double zoomY) const
 {
     const GraphPoints& slot = Slot();
-    const double unit = 4.0 * graph.range.precision;  // stored units a world unit
+    const double unit = 4.0 * m_graph.range.precision;  // stored units a world unit
     const double px = x * unit, py = y * unit;
     double best = std::numeric_limits<double>::infinity();
-    std::int64_t nearest = sample;
+    std::int64_t nearest = m_sample;
     for (std::int32_t i = 0; i < slot.count; ++i) {
         const ScaledPoint& p = slot.points[i];
         if (!IsPosition(p))
@@ -189,9 +189,9 @@ std::int64_t GraphTrace::NearestSample(double x, double y, double zoomX, double 
 
 std::string GraphTrace::Readout() const
 {
-    const std::string x = SignificantText(point.x, kReadoutDigits);
-    const std::string y = SignificantText(point.y, kReadoutDigits);
-    if (graph.kind == KindParametric || graph.kind == KindPolar)
-        return FormatAppString(StringId::CurveReadout, {SignificantText(point.argument, kReadoutDigits), x, y});
+    const std::string x = SignificantText(m_point.x, kReadoutDigits);
+    const std::string y = SignificantText(m_point.y, kReadoutDigits);
+    if (m_graph.kind == KindParametric || m_graph.kind == KindPolar)
+        return FormatAppString(StringId::CurveReadout, {SignificantText(m_point.argument, kReadoutDigits), x, y});
     return FormatAppString(StringId::FunctionReadout, {x, y});
 }

@@ -23,7 +23,7 @@ class GraphPoints;
 class GraphTrace {
 public:
     GraphTrace(const CCurvixDoc& document, const GraphComputation& graphComputation)
-        : doc(document), computation(graphComputation)
+        : m_doc(document), m_computation(graphComputation)
     {
     }
 
@@ -31,15 +31,15 @@ public:
     // is not a traceable graph; at its middle sample. False, inactive, when
     // no graph can be traced.
     bool Start(int preferred);
-    void End() { active = false; }
-    bool IsActive() const { return active; }
+    void End() { m_active = false; }
+    bool IsActive() const { return m_active; }
     // Active and its graph's samples may be read: the graphs are computed
     // and no computation runs. A trace survives a computation as long as
     // Revalidate finds its function again afterwards.
     bool Ready() const;
     // The traced graph's displayed position and its current point.
-    int Displayed() const { return displayed; }
-    const CurvePoint& Point() const { return point; }
+    int Displayed() const { return m_displayed; }
+    const CurvePoint& Point() const { return m_point; }
 
     // The next (direction 1) or previous (-1) displayed graph, cycling; at
     // the sample nearest the current argument.
@@ -68,13 +68,13 @@ private:
     void Evaluate(double argument);
     std::int64_t NearestSample(double x, double y, double zoomX, double zoomY) const;
 
-    const CCurvixDoc& doc;
-    const GraphComputation& computation;
-    bool active = false;
-    int displayed = -1;
-    GraphItem graph;
+    const CCurvixDoc& m_doc;
+    const GraphComputation& m_computation;
+    bool m_active = false;
+    int m_displayed = -1;
+    GraphItem m_graph;
     // The current sample, or the one below an argument between two.
-    std::int64_t sample = 0;
-    bool between = false;
-    CurvePoint point;
+    std::int64_t m_sample = 0;
+    bool m_between = false;
+    CurvePoint m_point;
 };

@@ -4,19 +4,19 @@
 
 int IntegralArguments::NextBlock()
 {
-    double x = first == 0 ? from : from + static_cast<double>(first) * h;
+    double x = m_first == 0 ? m_from : m_from + static_cast<double>(m_first) * m_h;
     int count = 0;
     while (count < kBlock) {
-        positions[count] = x;
-        arguments[count] = RoundToDecimals(x, 7);
+        m_positions[count] = x;
+        m_arguments[count] = RoundToDecimals(x, 7);
         ++count;
-        x += h;
-        if (x >= to) {
-            ended = true;
-            end = x;
+        x += m_h;
+        if (x >= m_to) {
+            m_ended = true;
+            m_end = x;
             break;
         }
     }
-    first += count;
+    m_first += count;
     return count;
 }

@@ -11,25 +11,25 @@ class IntegralArguments {
 public:
     static constexpr int kBlock = 100;
 
-    IntegralArguments(double start, double stop, double step) : from(start), to(stop), h(step) {}
+    IntegralArguments(double start, double stop, double step) : m_from(start), m_to(stop), m_h(step) {}
 
     // Works out the next block and returns its size; the last block is the
     // one whose last position is one step or less before `to`.
     int NextBlock();
-    bool Ended() const { return ended; }
-    double Position(int k) const { return positions[k]; }
-    double Argument(int k) const { return arguments[k]; }
+    bool Ended() const { return m_ended; }
+    double Position(int k) const { return m_positions[k]; }
+    double Argument(int k) const { return m_arguments[k]; }
     // One step past the last position: where the shorter last step starts
     // plus h.
-    double EndPosition() const { return end; }
+    double EndPosition() const { return m_end; }
 
 private:
-    const double from;
-    const double to;
-    const double h;
-    std::int64_t first = 0;  // index of the block's first position
-    bool ended = false;
-    double end = 0;
-    double positions[kBlock];
-    double arguments[kBlock];
+    const double m_from;
+    const double m_to;
+    const double m_h;
+    std::int64_t m_first = 0;  // index of the block's first position
+    bool m_ended = false;
+    double m_end = 0;
+    double m_positions[kBlock];
+    double m_arguments[kBlock];
 };

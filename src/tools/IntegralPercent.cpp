@@ -11,22 +11,22 @@ constexpr double kSlack = 1e-9;
 }  // namespace
 
 IntegralPercent::IntegralPercent(double start, double to, IntegralSink& reports)
-    : from(start), span(to - start), sink(reports)
+    : m_from(start), m_span(to - start), m_sink(reports)
 {
     PlanNextCheck();
 }
 
 void IntegralPercent::Check(double x)
 {
-    const int percent = static_cast<int>((x - from) / span * 100);
-    if (percent == last)
+    const int percent = static_cast<int>((x - m_from) / m_span * 100);
+    if (percent == m_last)
         return;
-    last = percent;
-    sink.IntegralProgress(percent);
+    m_last = percent;
+    m_sink.IntegralProgress(percent);
     PlanNextCheck();
 }
 
 void IntegralPercent::PlanNextCheck()
 {
-    nextCheck = from + (last + 1) * span / 100 - span * kSlack;
+    m_nextCheck = m_from + (m_last + 1) * m_span / 100 - m_span * kSlack;
 }

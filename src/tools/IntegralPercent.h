@@ -12,7 +12,7 @@ public:
     // The sample at x has been taken.
     void At(double x)
     {
-        if (x >= nextCheck)
+        if (x >= m_nextCheck)
             Check(x);
     }
 
@@ -20,9 +20,9 @@ private:
     void Check(double x);
     void PlanNextCheck();
 
-    const double from;
-    const double span;
-    IntegralSink& sink;
-    int last = 0;
-    double nextCheck = 0;
+    const double m_from;
+    const double m_span;
+    IntegralSink& m_sink;
+    int m_last = 0;
+    double m_nextCheck = 0;
 };

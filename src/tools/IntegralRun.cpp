@@ -6,13 +6,13 @@
 IntegralRun::~IntegralRun()
 {
     Stop();
-    thread.Delete();
+    m_thread.Delete();
 }
 
 bool IntegralRun::Start(const IntegralRequest& request, IntegralSink& sink)
 {
     if (IsRunning())
         return false;
-    stop.Reset();
-    return thread.Start([this, request, &sink] { sink.IntegralDone(ComputeIntegral(request, sink, &stop)); });
+    m_stop.Reset();
+    return m_thread.Start([this, request, &sink] { sink.IntegralDone(ComputeIntegral(request, sink, &m_stop)); });
 }

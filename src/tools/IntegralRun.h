@@ -26,15 +26,15 @@ public:
     bool Start(const IntegralRequest& request, IntegralSink& sink);
     // Asks a running computation to stop and returns at once; it ends at its
     // next step and reports IntegralStopped.
-    void Stop() { stop.Set(); }
-    bool IsRunning() const { return thread.IsRunning(); }
+    void Stop() { m_stop.Set(); }
+    bool IsRunning() const { return m_thread.IsRunning(); }
     // Waits for the run as WorkerThread::Wait does.
     bool Wait(std::chrono::milliseconds timeout, const std::function<void()>& dispatch)
     {
-        return thread.Wait(timeout, dispatch);
+        return m_thread.Wait(timeout, dispatch);
     }
 
 private:
-    ManualResetEvent stop;
-    WorkerThread thread;
+    ManualResetEvent m_stop;
+    WorkerThread m_thread;
 };

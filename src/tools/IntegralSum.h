@@ -17,7 +17,7 @@ public:
         // right sample. Rounding is symmetric, so for a falling step this
         // is exactly aPrev * w - (aPrev - a) * w * 0.5.
         const double piece = aPrev * w + (a - aPrev) * w * 0.5;
-        area += piece;
+        m_area += piece;
         // A step whose samples lie strictly on both sides of the axis adds
         // nothing to the integral. Otherwise the left sample gives the sign;
         // one exactly on the axis leaves it to the right sample, so that the
@@ -26,13 +26,13 @@ public:
         // spares a branch on the data.
         const bool crosses = (y > 0 && yPrev < 0) || (y < 0 && yPrev > 0);
         const double side = yPrev == 0 ? y : yPrev;
-        integral += crosses ? 0.0 : (side < 0 ? -piece : piece);
+        m_integral += crosses ? 0.0 : (side < 0 ? -piece : piece);
     }
 
-    double Integral() const { return integral; }
-    double Area() const { return area; }
+    double Integral() const { return m_integral; }
+    double Area() const { return m_area; }
 
 private:
-    double integral = 0;
-    double area = 0;
+    double m_integral = 0;
+    double m_area = 0;
 };

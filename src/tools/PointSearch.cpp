@@ -46,11 +46,11 @@ double Magnitude(double v) { return std::fabs(v); }
 bool PointSearch::Run(SearchGoal goal, const Monitor& monitor)
 {
     for (std::int64_t i = 0;; ++i) {
-        double x = from + static_cast<double>(i) * step;
-        const bool last = !(x < to);
+        double x = m_from + static_cast<double>(i) * m_step;
+        const bool last = !(x < m_to);
         if (last)
-            x = to;
-        const double value = f(x);
+            x = m_to;
+        const double value = m_f(x);
         if (goal == SearchGoal::Roots)
             AddRootSample(x, value);
         else
@@ -58,7 +58,7 @@ bool PointSearch::Run(SearchGoal goal, const Monitor& monitor)
         if (last)
             break;
         if (i % kMonitorEvery == kMonitorEvery - 1 && monitor &&
-            !monitor(static_cast<int>((x - from) / (to - from) * 100)))
+            !monitor(static_cast<int>((x - m_from) / (m_to - m_from) * 100)))
             return false;
     }
     EndStretch(goal);
@@ -69,7 +69,7 @@ bool PointSearch::Run(SearchGoal goal, const Monitor& monitor)
 
 std::vector<FoundPoint> PointSearch::Points() const
 {
-    std::vector<FoundPoint> sorted = found;
+    std::vector<FoundPoint> sorted = m_found;
     std::stable_sort(sorted.begin(), sorted.end(), [](const FoundPoint& a, const FoundPoint& b) { return a.x < b.x; });
     std::vector<FoundPoint> points;
     for (const FoundPoint& point : sorted) {
@@ -89,79 +89,79 @@ void PointSearch::AddRootSample(double x, double value)
     if (!defined) {
         EndStretch(SearchGoal::Roots);
     } else if (value == 0) {
-        if (zeros++ == 0)
-            found.push_back({PointKind::Root, x, 0});
-        lastZero = x;
-        smallest.Cut();
+        if (m_zeros++ == 0)
+            m_found.push_back({PointKind::Root, x, 0});
+        m_lastZero = x;
+        m_smallest.Cut();
     } else {
-        if (lastDefined && (lastValue < 0) != (value < 0) && lastValue != 0) {
-            RefineCrossing(lastX, lastValue, x, value);
-            smallest.Cut();
+        if (m_lastDefined && (m_lastValue < 0) != (value < 0) && m_lastValue != 0) {
+            RefineCrossing(m_lastX, m_lastValue, x, value);
+            m_smallest.Cut();
         }
-        if (smallest.Add(x, std::fabs(value)))
-            RefineTouching(smallest.Found());
+        if (m_smallest.Add(x, std::fabs(value)))
+            RefineTouching(m_smallest.Found());
     }
-    lastX = x;
-    lastValue = value;
-    lastDefined = defined;
+    m_lastX = x;
+    m_lastValue = value;
+    m_lastDefined = defined;
 }
 
 void PointSearch::AddExtremumSample(double x, double value)
 {
     if (!std::isfinite(value))
         return EndStretch(SearchGoal::Extrema);
-    if (lowest.Add(x, value))
-        RefineExtremum(lowest.Found(), PointKind::Minimum);
-    if (highest.Add(x, -value))
-        RefineExtremum(highest.Found(), PointKind::Maximum);
+    if (m_lowest.Add(x, value))
+        RefineExtremum(m_lowest.Found(), PointKind::Minimum);
+    if (m_highest.Add(x, -value))
+        RefineExtremum(m_highest.Found(), PointKind::Maximum);
 }
 
 // An undefined sample or the end of the range.
 void PointSearch::EndStretch(SearchGoal goal)
 {
     if (goal == SearchGoal::Extrema) {
-        lowest.Break();
-        highest.Break();
+        m_lowest.Break();
+        m_highest.Break();
         return;
     }
     EndZeros();
-    if (smallest.Break())
-        RefineTouching(smallest.Found());
+    if (m_smallest.Break())
+        RefineTouching(m_smallest.Found());
 }
 
 void PointSearch::EndZeros()
 {
-    if (zeros >= 2)
-        found.push_back({PointKind::Root, lastZero, 0});
-    zeros = 0;
+    if (m_zeros >= 2)
+        m_found.push_back({PointKind::Root, m_lastZero, 0});
+    m_zeros = 0;
 }
 
 void PointSearch::RefineCrossing(double x1, double f1, double x2, double f2)
 {
-    const RootBracket bracket = BrentRoot(f, x1, f1, x2, f2);
+    const RootBracket bracket = BrentRoot(m_f, x1, f1, x2, f2);
     if (bracket.undefined)
         return;
     if (bracket.fx == 0 || std::fabs(bracket.fx - bracket.fOther) <= kLargestJumpShare * std::fabs(f2 - f1))
-        found.push_back({PointKind::Root, bracket.x, bracket.fx});
+        m_found.push_back({PointKind::Root, bracket.x, bracket.fx});
 }
 
 void PointSearch::RefineTouching(const Dip& dip)
 {
-    const Minimum minimum = BrentMinimum(Minimised(f, Magnitude), dip.from, dip.to, dip.x, dip.value,
+    const Minimum minimum = BrentMinimum(Minimised(m_f, Magnitude), dip.from, dip.to, dip.x, dip.value,
                                          kTouchingTolerance);
     if (minimum.value <= kTouchingRoot)
-        found.push_back({PointKind::Root, minimum.x, f(minimum.x)});
+        m_found.push_back({PointKind::Root, minimum.x, m_f(minimum.x)});
 }
 
 void PointSearch::RefineExtremum(const Dip& dip, PointKind kind)
 {
-    const Minimum minimum = BrentMinimum(Minimised(f, kind == PointKind::Minimum ? Same : Negated), dip.from,
+    const Minimum minimum = BrentMinimum(Minimised(m_f, kind == PointKind::Minimum ? Same : Negated), dip.from,
                                          dip.to, dip.x, dip.value, kExtremumTolerance);
     const double margin = 4 * (kExtremumTolerance.relative * std::fabs(minimum.x) + kExtremumTolerance.absolute);
     // Running into the end of the bracket is a jump; falling further below
     // the lowest sample than the samples rise around it is a pole.
     const bool turns = minimum.x - dip.from > margin && dip.to - minimum.x > margin &&
                        dip.value - minimum.value <= dip.rise;
-    if (turns && minimum.x > from && minimum.x < to)
-        found.push_back({kind, minimum.x, kind == PointKind::Minimum ? minimum.value : -minimum.value});
+    if (turns && minimum.x > m_from && minimum.x < m_to)
+        m_found.push_back({kind, minimum.x, kind == PointKind::Minimum ? minimum.value : -minimum.value});
 }

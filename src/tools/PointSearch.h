@@ -33,7 +33,7 @@ public:
     using Monitor = std::function<bool(int percent)>;
 
     PointSearch(Function function, double start, double stop, std::int32_t samplesPerUnit)
-        : f(std::move(function)), from(start), to(stop), step(1.0 / samplesPerUnit)
+        : m_f(std::move(function)), m_from(start), m_to(stop), m_step(1.0 / samplesPerUnit)
     {
     }
 
@@ -51,20 +51,20 @@ private:
     void RefineTouching(const Dip& dip);
     void RefineExtremum(const Dip& dip, PointKind kind);
 
-    const Function f;
-    const double from;
-    const double to;
-    const double step;
-    std::vector<FoundPoint> found;
+    const Function m_f;
+    const double m_from;
+    const double m_to;
+    const double m_step;
+    std::vector<FoundPoint> m_found;
 
     // The last sample, and whether it had a value.
-    double lastX = 0;
-    double lastValue = 0;
-    bool lastDefined = false;
+    double m_lastX = 0;
+    double m_lastValue = 0;
+    bool m_lastDefined = false;
     // Exact zeros in a row so far, and the last of them.
-    int zeros = 0;
-    double lastZero = 0;
-    DipScanner smallest{true};  // |f| for touching roots
-    DipScanner lowest{false};   // f for minima
-    DipScanner highest{false};  // -f for maxima
+    int m_zeros = 0;
+    double m_lastZero = 0;
+    DipScanner m_smallest{true};  // |f| for touching roots
+    DipScanner m_lowest{false};   // f for minima
+    DipScanner m_highest{false};  // -f for maxima
 };

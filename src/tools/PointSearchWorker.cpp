@@ -34,20 +34,20 @@ double ValueAt(CExpression& expression, double x)
 // Reports each new whole percent and tells whether to go on.
 class SearchMonitor {
 public:
-    explicit SearchMonitor(const PointRequest& searched) : request(searched) {}
+    explicit SearchMonitor(const PointRequest& searched) : m_request(searched) {}
 
     bool operator()(int percent)
     {
-        if (percent != last) {
-            last = percent;
-            request.sink->SearchProgress(percent);
+        if (percent != m_last) {
+            m_last = percent;
+            m_request.sink->SearchProgress(percent);
         }
-        return !(request.stop && request.stop->IsSet());
+        return !(m_request.stop && m_request.stop->IsSet());
     }
 
 private:
-    const PointRequest& request;
-    int last = 0;
+    const PointRequest& m_request;
+    int m_last = 0;
 };
 
 // Compiles and searches, all under the computation lock.

@@ -32,16 +32,16 @@ struct Point {
 class TangentProbe {
 public:
     TangentProbe(const GraphItem& probed, std::int32_t density)
-        : graph(probed), samplesPerUnit(density), argument(GraphKindArgument(probed.kind))
+        : m_graph(probed), m_samplesPerUnit(density), m_argument(GraphKindArgument(probed.kind))
     {
         for (const char* name : {"x", "y", "t"})
-            theVariables.SetAvailable(name, name == std::string_view(argument));
-        theVariables.SetCurrent(argument);
+            theVariables.SetAvailable(name, name == std::string_view(m_argument));
+        theVariables.SetCurrent(m_argument);
     }
 
     void Compute(double v, TangentNormal& out)
     {
-        switch (graph.kind) {
+        switch (m_graph.kind) {
         case KindYofX:
             return ComputeYofX(v, out);
         case KindXofY:
@@ -55,7 +55,7 @@ public:
 private:
     void ComputeYofX(double x0, TangentNormal& out)
     {
-        auto f = Compile(graph.expression);
+        auto f = Compile(m_graph.expression);
         const double y0 = Sample(*f, x0), y1 = Sample(*f, x0 - kStep), y2 = Sample(*f, x0 + kStep);
         out.tangent = Through(x0, y0, (y2 - y1) * kInverseDoubleStep);
         out.normal = out.tangent.slope == 0 ? Vertical(x0) : Secant(x0, y0, y1 - y2, kDoubleStep);
@@ -63,7 +63,7 @@ private:
 
     void ComputeXofY(double y0, TangentNormal& out)
     {
-        auto f = Compile(graph.expression);
+        auto f = Compile(m_graph.expression);
         const double x0 = Sample(*f, y0), x1 = Sample(*f, y0 - kStep), x2 = Sample(*f, y0 + kStep);
         out.tangent = Secant(x0, y0, x2 - x1, kDoubleStep);
         out.normal = Through(x0, y0, (x1 - x2) * kInverseDoubleStep);
@@ -72,8 +72,8 @@ private:
     // Parametric and polar curves: the points at t0 and one step to each side.
     void ComputeCurve(double t0, TangentNormal& out)
     {
-        auto f = Compile(graph.expression);
-        auto g = graph.kind == KindParametric ? Compile(graph.expression2) : nullptr;
+        auto f = Compile(m_graph.expression);
+        auto g = m_graph.kind == KindParametric ? Compile(m_graph.expression2) : nullptr;
         const Point p0 = CurvePoint(*f, g.get(), t0);
         const Point p1 = CurvePoint(*f, g.get(), t0 - kStep);
         const Point p2 = CurvePoint(*f, g.get(), t0 + kStep);
@@ -101,7 +101,7 @@ private:
 
     double Sample(CExpression& f, double v) const
     {
-        theVariables.SetValue(argument, v);
+        theVariables.SetValue(m_argument, v);
         f.Evaluate();
         const double value = f.GetResult(nullptr);
         if (!Fits(value))
@@ -111,7 +111,7 @@ private:
 
     bool Fits(double value) const
     {
-        const double scaled = samplesPerUnit * value;
+        const double scaled = m_samplesPerUnit * value;
         return std::isfinite(value) && scaled >= -kLargestScaled && scaled <= kLargestScaled;
     }
 
@@ -143,9 +143,9 @@ private:
         return line;
     }
 
-    const GraphItem& graph;
-    const std::int32_t samplesPerUnit;
-    const char* const argument;
+    const GraphItem& m_graph;
+    const std::int32_t m_samplesPerUnit;
+    const char* const m_argument;
 };
 
 }  // namespace

@@ -6,30 +6,30 @@
 
 #include <utility>
 
-ComputationFailure::ComputationFailure(std::vector<StringId> messageIds) : messages(std::move(messageIds))
+ComputationFailure::ComputationFailure(std::vector<StringId> messageIds) : m_messages(std::move(messageIds))
 {
 }
 
 ComputationFailure::ComputationFailure(int displayed, const GraphItem& item, std::vector<StringId> messageIds)
-    : messages(std::move(messageIds)), graph(displayed), equation(GraphEquation::Shown(item))
+    : m_messages(std::move(messageIds)), m_graph(displayed), m_equation(GraphEquation::Shown(item))
 {
 }
 
 ComputationFailure::ComputationFailure(int displayed, const GraphItem& item, const CExprException& exception)
-    : error(exception), graph(displayed), equation(GraphEquation::Shown(item))
+    : m_error(exception), m_graph(displayed), m_equation(GraphEquation::Shown(item))
 {
 }
 
 std::vector<std::string> ComputationFailure::Texts() const
 {
     std::vector<std::string> texts;
-    if (error)
-        texts.push_back(error->Message());
-    for (StringId id : messages) {
+    if (m_error)
+        texts.push_back(m_error->Message());
+    for (StringId id : m_messages) {
         const char* text = LoadAppString(id);
         texts.emplace_back(text ? text : "");
     }
-    if (graph >= 0 && !texts.empty())
-        texts.front() = FormatAppString(StringId::AboutGraph, {equation, texts.front()});
+    if (m_graph >= 0 && !texts.empty())
+        texts.front() = FormatAppString(StringId::AboutGraph, {m_equation, texts.front()});
     return texts;
 }

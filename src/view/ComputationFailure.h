@@ -22,17 +22,17 @@ public:
     ComputationFailure(int displayed, const GraphItem& graph, const CExprException& error);
 
     // The displayed graph's position, -1 for none.
-    int Graph() const { return graph; }
-    const std::optional<CExprException>& Error() const { return error; }
-    const std::vector<StringId>& Messages() const { return messages; }
+    int Graph() const { return m_graph; }
+    const std::optional<CExprException>& Error() const { return m_error; }
+    const std::vector<StringId>& Messages() const { return m_messages; }
     // What to show, one box or line each: the engine's message or the
     // program's messages in order, the first preceded by the graph's
     // equation when it is about a graph.
     std::vector<std::string> Texts() const;
 
 private:
-    std::vector<StringId> messages;
-    std::optional<CExprException> error;
-    int graph = -1;
-    std::string equation;  // the graph as a message names it
+    std::vector<StringId> m_messages;
+    std::optional<CExprException> m_error;
+    int m_graph = -1;
+    std::string m_equation;  // the graph as a message names it
 };

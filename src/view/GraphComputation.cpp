@@ -10,7 +10,7 @@
 #include <vector>
 
 GraphComputation::GraphComputation(const CoordSystem& initial, unsigned threadCount)
-    : inUse(initial), threads(std::max(1u, threadCount))
+    : m_inUse(initial), m_threads(std::max(1u, threadCount))
 {
 }
 
@@ -21,19 +21,19 @@ GraphComputation::~GraphComputation()
 
 void GraphComputation::SetThreads(unsigned count)
 {
-    threads = std::max(1u, count);
+    m_threads = std::max(1u, count);
 }
 
 bool GraphComputation::Collect(const CCurvixDoc& doc)
 {
-    return graphSlots.Collect(doc.Graphs());
+    return m_graphSlots.Collect(doc.Graphs());
 }
 
 bool GraphComputation::NeedsRecompute(const CCurvixDoc& doc) const
 {
     if (!IsComputing() && !IsComputed())
         return true;
-    return doc.coordSystem.Differs(inUse) || graphSlots.DifferFrom(doc.Graphs());
+    return doc.coordSystem.Differs(m_inUse) || m_graphSlots.DifferFrom(doc.Graphs());
 }
 
 bool GraphComputation::Prepare(const CCurvixDoc& doc)
@@ -43,9 +43,9 @@ bool GraphComputation::Prepare(const CCurvixDoc& doc)
     // Only a file can bring a coordinate system the pages would refuse.
     if (RangeValidation::CheckCoordSystemSize(doc.coordSystem))
         return Refuse(ComputationFailure({StringId::CoordSystemTooLarge}));
-    computed.store(false);
-    inUse = doc.coordSystem;
-    if (const auto refusal = graphSlots.Prepare(inUse, AvailableMemory::Bytes())) {
+    m_computed.store(false);
+    m_inUse = doc.coordSystem;
+    if (const auto refusal = m_graphSlots.Prepare(m_inUse, AvailableMemory::Bytes())) {
         const int i = refusal->graph;
         return Refuse(ComputationFailure(i, DisplayedGraph(i), {refusal->message}));
     }
@@ -65,43 +65,43 @@ bool GraphComputation::Launch(const CCurvixDoc& doc, ComputationSink& to)
     // and its stop request.
     if (!Prepare(doc))
         return false;
-    sink = &to;
-    stop.Reset();
+    m_sink = &to;
+    m_stop.Reset();
     if (DisplayedCount() == 0) {
         Finish(true);
         return true;
     }
-    if (!worker.Start([this] { Run(); }))
+    if (!m_worker.Start([this] { Run(); }))
         return Refuse(ComputationFailure({StringId::CannotStartComputation}));
     return true;
 }
 
 bool GraphComputation::Wait(std::chrono::milliseconds timeout, const std::function<void()>& dispatch)
 {
-    return worker.Wait(timeout, dispatch);
+    return m_worker.Wait(timeout, dispatch);
 }
 
 void GraphComputation::Stop()
 {
     if (IsComputing())
-        stop.Set();
-    worker.Delete();
+        m_stop.Set();
+    m_worker.Delete();
 }
 
 void GraphComputation::FreePoints()
 {
     Stop();
-    graphSlots.FreeAll();
+    m_graphSlots.FreeAll();
 }
 
 void GraphComputation::Reset(const CoordSystem& coordSystem)
 {
     Stop();
-    stop.Reset();
-    sink = nullptr;
-    computed.store(false);
-    graphSlots.Clear();
-    inUse = coordSystem;
+    m_stop.Reset();
+    m_sink = nullptr;
+    m_computed.store(false);
+    m_graphSlots.Clear();
+    m_inUse = coordSystem;
     StateChanged();
 }
 
@@ -124,7 +124,7 @@ void GraphComputation::Run()
     std::vector<GraphPoints*> run;
     for (int i = 0; i < DisplayedCount(); ++i)
         run.push_back(&Points(i));
-    SamplingRun sampling(std::move(run), stop, *sink, threads);
+    SamplingRun sampling(std::move(run), m_stop, *m_sink, m_threads);
     const SamplingRun::Outcome outcome = sampling.Run();
     const int slot = sampling.FailedSlot();
     switch (outcome) {
@@ -141,8 +141,8 @@ void GraphComputation::Run()
 
 void GraphComputation::Finish(bool ok, std::optional<ComputationFailure> failure)
 {
-    computed.store(ok);
-    sink->GraphDone(ok, std::move(failure));
+    m_computed.store(ok);
+    m_sink->GraphDone(ok, std::move(failure));
 }
 
 void GraphComputation::StateChanged() const
@@ -153,6 +153,6 @@ void GraphComputation::StateChanged() const
 
 bool GraphComputation::Refuse(ComputationFailure failure)
 {
-    startFailure = std::move(failure);
+    m_startFailure = std::move(failure);
     return false;
 }

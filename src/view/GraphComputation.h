@@ -50,10 +50,10 @@ public:
     // the worker). With no displayed graph it reports success at once and
     // starts no thread. On false, StartFailure tells what to show.
     bool Start(const CCurvixDoc& doc, ComputationSink& sink);
-    const ComputationFailure& StartFailure() const { return startFailure; }
-    bool IsComputing() const { return worker.IsRunning(); }
+    const ComputationFailure& StartFailure() const { return m_startFailure; }
+    bool IsComputing() const { return m_worker.IsRunning(); }
     // The event that stops a running worker.
-    ManualResetEvent& StopEvent() { return stop; }
+    ManualResetEvent& StopEvent() { return m_stop; }
     // Waits for the worker; dispatch, when given, keeps the windows alive
     // meanwhile. False when the timeout passed first.
     bool Wait(std::chrono::milliseconds timeout, const std::function<void()>& dispatch);
@@ -65,12 +65,12 @@ public:
     // computed, its coordinate system in use.
     void Reset(const CoordSystem& inUse);
 
-    bool IsComputed() const { return computed.load(); }
-    const CoordSystem& InUse() const { return inUse; }
-    int DisplayedCount() const { return graphSlots.DisplayedCount(); }
-    const GraphItem& DisplayedGraph(int i) const { return graphSlots.DisplayedGraph(i); }
-    GraphPoints& Points(int i) { return graphSlots.Slot(i); }
-    const GraphPoints& Points(int i) const { return graphSlots.Slot(i); }
+    bool IsComputed() const { return m_computed.load(); }
+    const CoordSystem& InUse() const { return m_inUse; }
+    int DisplayedCount() const { return m_graphSlots.DisplayedCount(); }
+    const GraphItem& DisplayedGraph(int i) const { return m_graphSlots.DisplayedGraph(i); }
+    GraphPoints& Points(int i) { return m_graphSlots.Slot(i); }
+    const GraphPoints& Points(int i) const { return m_graphSlots.Slot(i); }
     // The document list's position of displayed graph i: the list's i-th
     // visible graph while it is still that function; -1 otherwise.
     int ListPositionOfDisplayed(const CCurvixDoc& doc, int i) const;
@@ -88,13 +88,13 @@ private:
     bool Refuse(ComputationFailure failure);
     void StateChanged() const;
 
-    GraphSlots graphSlots;
-    CoordSystem inUse;
-    std::atomic<bool> computed{false};
-    unsigned threads;
-    ManualResetEvent stop;
-    ComputationSink* sink = nullptr;
-    ComputationFailure startFailure;
+    GraphSlots m_graphSlots;
+    CoordSystem m_inUse;
+    std::atomic<bool> m_computed{false};
+    unsigned m_threads;
+    ManualResetEvent m_stop;
+    ComputationSink* m_sink = nullptr;
+    ComputationFailure m_startFailure;
     std::function<void()> m_stateListener;
-    WorkerThread worker;  // last: joined before the members it uses go
+    WorkerThread m_worker;  // last: joined before the members it uses go
 };

@@ -7,12 +7,12 @@
 #include <cmath>
 #include <cstring>
 
-GraphSampler::GraphSampler(GraphPoints& graphSlot) : slot(graphSlot), scale(graphSlot.source.range.precision)
+GraphSampler::GraphSampler(GraphPoints& graphSlot) : m_slot(graphSlot), m_scale(graphSlot.source.range.precision)
 {
     SelectArgument(GraphKindArgument(graphSlot.source.kind));
-    f = Compile(graphSlot.source.expression);
+    m_f = Compile(graphSlot.source.expression);
     if (graphSlot.source.kind == KindParametric)
-        g = Compile(graphSlot.source.expression2);
+        m_g = Compile(graphSlot.source.expression2);
 }
 
 void GraphSampler::SelectArgument(const char* name)
@@ -31,11 +31,11 @@ std::unique_ptr<CExpression> GraphSampler::Compile(const std::string& text)
 
 std::vector<double> GraphSampler::PartStarts(std::int32_t length) const
 {
-    const double a0 = slot.ArgumentAt(0);
-    const double step = 1.0 / slot.source.range.precision;
+    const double a0 = m_slot.ArgumentAt(0);
+    const double step = 1.0 / m_slot.source.range.precision;
     std::vector<double> starts;
     double a = a0;
-    for (std::int64_t begin = 0; begin < slot.count; begin += length) {
+    for (std::int64_t begin = 0; begin < m_slot.count; begin += length) {
         if (Rederives()) {
             starts.push_back(a0 + static_cast<std::int32_t>(begin) * step);
             continue;
@@ -50,30 +50,30 @@ std::vector<double> GraphSampler::PartStarts(std::int32_t length) const
 bool GraphSampler::SamplePart(std::int32_t begin, std::int32_t end, double start, const ManualResetEvent& stop,
                               SampleWatch& watch) const
 {
-    switch (slot.source.kind) {
+    switch (m_slot.source.kind) {
     case KindYofX:
         return Run(begin, end, start, stop, watch, [&](const EvalContext& c, double a) {
-            return ScaledPoint{scale.Scale(a), scale.ScaleDefined(f->Value(c))};
+            return ScaledPoint{m_scale.Scale(a), m_scale.ScaleDefined(m_f->Value(c))};
         });
     case KindXofY:
         return Run(begin, end, start, stop, watch, [&](const EvalContext& c, double a) {
-            return ScaledPoint{scale.ScaleDefined(f->Value(c)), scale.Scale(a)};
+            return ScaledPoint{m_scale.ScaleDefined(m_f->Value(c)), m_scale.Scale(a)};
         });
     case KindParametric:
         return Run(begin, end, start, stop, watch, [&](const EvalContext& c, double) {
-            const double x = f->Value(c);
-            const double y = g->Value(c);
+            const double x = m_f->Value(c);
+            const double y = m_g->Value(c);
             if (!std::isfinite(x) || !std::isfinite(y))
                 return ScaledPoint{POINT_UNDEFINED, POINT_UNDEFINED};
-            return ScaledPoint{scale.Scale(x), scale.Scale(y)};
+            return ScaledPoint{m_scale.Scale(x), m_scale.Scale(y)};
         });
     case KindPolar:
         // The polar angle is the running argument itself, not its rounding.
         return Run(begin, end, start, stop, watch, [&](const EvalContext& c, double a) {
-            const double r = f->Value(c);
+            const double r = m_f->Value(c);
             if (!std::isfinite(r))
                 return ScaledPoint{POINT_UNDEFINED, POINT_UNDEFINED};
-            return ScaledPoint{scale.Scale(r * std::cos(a)), scale.Scale(r * std::sin(a))};
+            return ScaledPoint{m_scale.Scale(r * std::cos(a)), m_scale.Scale(r * std::sin(a))};
         });
     }
     return true;
@@ -87,9 +87,9 @@ template <typename Fill>
 bool GraphSampler::Run(std::int32_t begin, std::int32_t end, double start, const ManualResetEvent& stop,
                        SampleWatch& watch, Fill fill) const
 {
-    const double a0 = slot.ArgumentAt(0);
-    const double step = 1.0 / slot.source.range.precision;
-    ScaledPoint* const points = slot.points.get();
+    const double a0 = m_slot.ArgumentAt(0);
+    const double step = 1.0 / m_slot.source.range.precision;
+    ScaledPoint* const points = m_slot.points.get();
     EvalContext context;
     double a = start;
     double arguments[kBlock];

@@ -54,10 +54,10 @@ private:
              Fill fill) const;
     // The y = f(x) kind derives the argument from the index at every block;
     // the others accumulate the step.
-    bool Rederives() const { return slot.source.kind == KindYofX; }
+    bool Rederives() const { return m_slot.source.kind == KindYofX; }
 
-    GraphPoints& slot;
-    const PointScale scale;
-    std::unique_ptr<CExpression> f;
-    std::unique_ptr<CExpression> g;  // the parametric kind's y
+    GraphPoints& m_slot;
+    const PointScale m_scale;
+    std::unique_ptr<CExpression> m_f;
+    std::unique_ptr<CExpression> m_g;  // the parametric kind's y
 };

@@ -8,14 +8,14 @@
 
 bool GraphSlots::Collect(const std::list<GraphItem>& graphs)
 {
-    const int oldCount = displayedCount;
-    displayedCount = 0;
+    const int oldCount = m_displayedCount;
+    m_displayedCount = 0;
     for (const GraphItem& graph : graphs) {
         if (graph.hidden)
             continue;
-        if (displayedCount == MAX_DISPLAYED_GRAPHS)
+        if (m_displayedCount == MAX_DISPLAYED_GRAPHS)
             return false;
-        displayed[displayedCount++] = graph;
+        m_displayed[m_displayedCount++] = graph;
     }
     MatchSlots(oldCount);
     return true;
@@ -28,12 +28,12 @@ bool GraphSlots::Collect(const std::list<GraphItem>& graphs)
 void GraphSlots::MatchSlots(int oldCount)
 {
     std::array<bool, MAX_DISPLAYED_GRAPHS> settled{};
-    for (int i = 0; i < displayedCount; ++i) {
-        for (int j = 0; j < oldCount && slotPoints[i].source.ExpressionsDiffer(displayed[i]); ++j) {
-            if (j != i && !settled[j] && !slotPoints[j].source.ExpressionsDiffer(displayed[i]))
-                std::swap(slotPoints[i], slotPoints[j]);
+    for (int i = 0; i < m_displayedCount; ++i) {
+        for (int j = 0; j < oldCount && m_slotPoints[i].source.ExpressionsDiffer(m_displayed[i]); ++j) {
+            if (j != i && !settled[j] && !m_slotPoints[j].source.ExpressionsDiffer(m_displayed[i]))
+                std::swap(m_slotPoints[i], m_slotPoints[j]);
         }
-        settled[i] = !slotPoints[i].source.ExpressionsDiffer(displayed[i]);
+        settled[i] = !m_slotPoints[i].source.ExpressionsDiffer(m_displayed[i]);
     }
 }
 
@@ -43,41 +43,41 @@ bool GraphSlots::DifferFrom(const std::list<GraphItem>& graphs) const
     for (const GraphItem& graph : graphs) {
         if (graph.hidden)
             continue;
-        if (visible == MAX_DISPLAYED_GRAPHS || visible >= displayedCount)
+        if (visible == MAX_DISPLAYED_GRAPHS || visible >= m_displayedCount)
             return true;
-        if (graph.Differs(displayed[visible++]))
+        if (graph.Differs(m_displayed[visible++]))
             return true;
     }
-    return visible != displayedCount;
+    return visible != m_displayedCount;
 }
 
 std::optional<GraphSlots::Refusal> GraphSlots::Prepare(const CoordSystem& cs, double availableBytes)
 {
-    for (int i = 0; i < displayedCount; ++i)
-        displayed[i].ComputeRange(cs);
+    for (int i = 0; i < m_displayedCount; ++i)
+        m_displayed[i].ComputeRange(cs);
     if (std::optional<Refusal> refusal = Check(availableBytes)) {
         FreeAll();
         return refusal;
     }
-    for (int i = 0; i < displayedCount; ++i)
+    for (int i = 0; i < m_displayedCount; ++i)
         AdoptSource(i);
-    for (int i = displayedCount; i < MAX_DISPLAYED_GRAPHS; ++i)
-        slotPoints[i].Free();
+    for (int i = m_displayedCount; i < MAX_DISPLAYED_GRAPHS; ++i)
+        m_slotPoints[i].Free();
     return std::nullopt;
 }
 
 bool GraphSlots::NeedsBuffer(int i) const
 {
-    return !slotPoints[i].HasPoints() || slotPoints[i].source.RangeDiffers(displayed[i]);
+    return !m_slotPoints[i].HasPoints() || m_slotPoints[i].source.RangeDiffers(m_displayed[i]);
 }
 
 std::optional<GraphSlots::Refusal> GraphSlots::Check(double availableBytes) const
 {
     SampleBudget budget(availableBytes);
-    for (int i = 0; i < displayedCount; ++i) {
-        if (GraphEquation::TooLong(displayed[i]))
+    for (int i = 0; i < m_displayedCount; ++i) {
+        if (GraphEquation::TooLong(m_displayed[i]))
             return Refusal{i, StringId::FormulaTooLong};
-        if (!budget.Take(GraphPoints::SampleCount(displayed[i].range), NeedsBuffer(i)))
+        if (!budget.Take(GraphPoints::SampleCount(m_displayed[i].range), NeedsBuffer(i)))
             return Refusal{i, StringId::CoordSystemTooLarge};
     }
     return std::nullopt;
@@ -87,23 +87,23 @@ std::optional<GraphSlots::Refusal> GraphSlots::Check(double availableBytes) cons
 // complete only for the same function; colour and flags follow the graph.
 void GraphSlots::AdoptSource(int i)
 {
-    GraphPoints& slot = slotPoints[i];
-    if (slot.HasPoints() && slot.source.RangeDiffers(displayed[i]))
+    GraphPoints& slot = m_slotPoints[i];
+    if (slot.HasPoints() && slot.source.RangeDiffers(m_displayed[i]))
         slot.Free();
-    if (!slot.HasPoints() || slot.source.ExpressionsDiffer(displayed[i]))
+    if (!slot.HasPoints() || slot.source.ExpressionsDiffer(m_displayed[i]))
         slot.complete = false;
-    slot.source = displayed[i];
+    slot.source = m_displayed[i];
     slot.UpdatePointCount();
 }
 
 void GraphSlots::FreeAll()
 {
-    for (GraphPoints& slot : slotPoints)
+    for (GraphPoints& slot : m_slotPoints)
         slot.Free();
 }
 
 void GraphSlots::Clear()
 {
     FreeAll();
-    displayedCount = 0;
+    m_displayedCount = 0;
 }

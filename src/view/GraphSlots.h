@@ -40,10 +40,10 @@ public:
     // No displayed graphs, every slot freed.
     void Clear();
 
-    int DisplayedCount() const { return displayedCount; }
-    const GraphItem& DisplayedGraph(int i) const { return displayed[i]; }
-    GraphPoints& Slot(int i) { return slotPoints[i]; }
-    const GraphPoints& Slot(int i) const { return slotPoints[i]; }
+    int DisplayedCount() const { return m_displayedCount; }
+    const GraphItem& DisplayedGraph(int i) const { return m_displayed[i]; }
+    GraphPoints& Slot(int i) { return m_slotPoints[i]; }
+    const GraphPoints& Slot(int i) const { return m_slotPoints[i]; }
 
 private:
     // A slot whose points must be (re)allocated for displayed graph i.
@@ -52,7 +52,7 @@ private:
     void MatchSlots(int oldCount);
     void AdoptSource(int i);
 
-    std::array<GraphItem, MAX_DISPLAYED_GRAPHS> displayed;
-    int displayedCount = 0;
-    std::array<GraphPoints, MAX_DISPLAYED_GRAPHS> slotPoints;
+    std::array<GraphItem, MAX_DISPLAYED_GRAPHS> m_displayed;
+    int m_displayedCount = 0;
+    std::array<GraphPoints, MAX_DISPLAYED_GRAPHS> m_slotPoints;
 };

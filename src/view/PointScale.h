@@ -10,7 +10,7 @@
 // toward zero.
 class PointScale {
 public:
-    explicit PointScale(std::int32_t precision) : factor(4.0 * precision) {}
+    explicit PointScale(std::int32_t precision) : m_factor(4.0 * precision) {}
 
     // precision * w * 4 rounded; POINT_ABOVE beyond 2147483647 and
     // POINT_BELOW below -2147483647 (infinities included), so that no value
@@ -19,7 +19,7 @@ public:
     std::int32_t Scale(double w) const
     {
         constexpr double kLimit = 2147483647.0;
-        const double s = factor * w;
+        const double s = m_factor * w;
         const double a = std::fabs(s);
         if (!(a <= kLimit)) [[unlikely]]
             return s > 0.0 ? POINT_ABOVE : s < 0.0 ? POINT_BELOW : POINT_UNDEFINED;
@@ -33,5 +33,5 @@ public:
     std::int32_t ScaleDefined(double w) const { return std::isfinite(w) ? Scale(w) : POINT_UNDEFINED; }
 
 private:
-    double factor;
+    double m_factor;
 };

@@ -4,9 +4,9 @@
 
 bool SampleBudget::Take(double graphSamples, bool newBuffer)
 {
-    samples += graphSamples;
+    m_samples += graphSamples;
     if (newBuffer)
-        bytes += graphSamples * sizeof(ScaledPoint);
+        m_bytes += graphSamples * sizeof(ScaledPoint);
     // Written so that a NaN count fails as well.
-    return samples <= kMostSamples && bytes <= availableBytes;
+    return m_samples <= kMostSamples && m_bytes <= m_availableBytes;
 }

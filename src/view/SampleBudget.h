@@ -10,7 +10,7 @@ public:
     // 2^31 - 1 stored units apart, four units a sample, both ends sampled.
     static constexpr double kMostSamples = 2147483647.0 / 4 + 2;
 
-    explicit SampleBudget(double available) : availableBytes(available) {}
+    explicit SampleBudget(double available) : m_availableBytes(available) {}
 
     // Counts one graph's samples (a double, so that no range of a file can
     // overflow the sum), which need a new buffer or keep theirs. False once
@@ -18,7 +18,7 @@ public:
     bool Take(double samples, bool newBuffer);
 
 private:
-    const double availableBytes;
-    double samples = 0;
-    double bytes = 0;
+    const double m_availableBytes;
+    double m_samples = 0;
+    double m_bytes = 0;
 };

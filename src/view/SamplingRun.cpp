@@ -32,23 +32,23 @@ struct SamplingRun::Part {
 // or part before it has failed.
 class SamplingRun::Worker : public SampleWatch {
 public:
-    Worker(SamplingRun& owner, std::int64_t partPosition) : computation(owner), position(partPosition) {}
+    Worker(SamplingRun& owner, std::int64_t partPosition) : m_computation(owner), m_position(partPosition) {}
 
     bool BlockDone(std::int32_t samples) override
     {
-        computation.CountSamples(samples);
-        return !computation.FailedBefore(position);
+        m_computation.CountSamples(samples);
+        return !m_computation.FailedBefore(m_position);
     }
 
 private:
-    SamplingRun& computation;
-    const std::int64_t position;
+    SamplingRun& m_computation;
+    const std::int64_t m_position;
 };
 
 SamplingRun::SamplingRun(std::vector<GraphPoints*> graphSlots, const ManualResetEvent& stopEvent,
                          ComputationSink& reports, unsigned threadCount)
-    : targets(std::move(graphSlots)), stop(stopEvent), sink(reports), threads(std::max(1u, threadCount)),
-      samplers(this->targets.size()), partsLeft(this->targets.size())
+    : m_targets(std::move(graphSlots)), m_stop(stopEvent), m_sink(reports), m_threads(std::max(1u, threadCount)),
+      m_samplers(this->m_targets.size()), m_partsLeft(this->m_targets.size())
 {
 }
 
@@ -62,8 +62,8 @@ unsigned SamplingRun::HardwareThreads()
 SamplingRun::Outcome SamplingRun::Run()
 {
     Prepare();
-    if (!parts.empty()) {
-        const size_t helpers = std::min<size_t>(threads, parts.size()) - 1;
+    if (!m_parts.empty()) {
+        const size_t helpers = std::min<size_t>(m_threads, m_parts.size()) - 1;
         std::vector<std::thread> pool;
         pool.reserve(helpers);
         for (size_t i = 0; i < helpers; ++i) {
@@ -77,21 +77,21 @@ SamplingRun::Outcome SamplingRun::Run()
         for (std::thread& thread : pool)
             thread.join();
     }
-    if (failure != Outcome::Computed)
-        return failure;
-    return stopped.load() ? Outcome::Stopped : Outcome::Computed;
+    if (m_failure != Outcome::Computed)
+        return m_failure;
+    return m_stopped.load() ? Outcome::Stopped : Outcome::Computed;
 }
 
 void SamplingRun::Prepare()
 {
-    for (int i = 0; i < static_cast<int>(targets.size()); ++i) {
-        GraphPoints& slot = *targets[static_cast<size_t>(i)];
-        if (stop.IsSet()) {
-            stopped = true;
+    for (int i = 0; i < static_cast<int>(m_targets.size()); ++i) {
+        GraphPoints& slot = *m_targets[static_cast<size_t>(i)];
+        if (m_stop.IsSet()) {
+            m_stopped = true;
             return;
         }
         if (slot.complete) {
-            ++completeSlots;
+            ++m_completeSlots;
             continue;
         }
         // The buffer is allocated here rather than on the user interface
@@ -101,9 +101,9 @@ void SamplingRun::Prepare()
         try {
             {
                 std::lock_guard lock(theVariables.Lock());
-                samplers[static_cast<size_t>(i)] = std::make_unique<GraphSampler>(slot);
+                m_samplers[static_cast<size_t>(i)] = std::make_unique<GraphSampler>(slot);
             }
-            AddParts(i, *samplers[static_cast<size_t>(i)]);
+            AddParts(i, *m_samplers[static_cast<size_t>(i)]);
         } catch (const CExprException& why) {
             return Fail(PositionOf(i, 0), i, why);
         } catch (const std::bad_alloc&) {
@@ -115,17 +115,17 @@ void SamplingRun::Prepare()
 
 void SamplingRun::AddParts(int slot, const GraphSampler& sampler)
 {
-    const std::int32_t count = targets[static_cast<size_t>(slot)]->count;
+    const std::int32_t count = m_targets[static_cast<size_t>(slot)]->count;
     const std::vector<double> starts = sampler.PartStarts(kPartLength);
     for (size_t k = 0; k < starts.size(); ++k) {
         const auto begin = static_cast<std::int32_t>(k) * kPartLength;
-        parts.push_back({slot, begin, std::min(count - begin, kPartLength) + begin, starts[k]});
-        totalSamples += parts.back().end - begin;
+        m_parts.push_back({slot, begin, std::min(count - begin, kPartLength) + begin, starts[k]});
+        m_totalSamples += m_parts.back().end - begin;
     }
-    partsLeft[static_cast<size_t>(slot)] = static_cast<std::int32_t>(starts.size());
+    m_partsLeft[static_cast<size_t>(slot)] = static_cast<std::int32_t>(starts.size());
     if (starts.empty()) {
-        targets[static_cast<size_t>(slot)]->complete = true;
-        ++completeSlots;
+        m_targets[static_cast<size_t>(slot)]->complete = true;
+        ++m_completeSlots;
     }
 }
 
@@ -134,15 +134,15 @@ void SamplingRun::AddParts(int slot, const GraphSampler& sampler)
 void SamplingRun::Work()
 {
     for (;;) {
-        const size_t next = nextPart.fetch_add(1);
-        if (next >= parts.size())
+        const size_t next = m_nextPart.fetch_add(1);
+        if (next >= m_parts.size())
             return;
-        const Part& part = parts[next];
+        const Part& part = m_parts[next];
         if (FailedBefore(part.Position()))
             return;
-        if (stop.IsSet() || !SamplePart(part)) {
-            if (stop.IsSet())
-                stopped = true;
+        if (m_stop.IsSet() || !SamplePart(part)) {
+            if (m_stop.IsSet())
+                m_stopped = true;
             return;
         }
     }
@@ -152,7 +152,7 @@ bool SamplingRun::SamplePart(const Part& part)
 {
     Worker watch(*this, part.Position());
     try {
-        if (!samplers[static_cast<size_t>(part.slot)]->SamplePart(part.begin, part.end, part.start, stop, watch))
+        if (!m_samplers[static_cast<size_t>(part.slot)]->SamplePart(part.begin, part.end, part.start, m_stop, watch))
             return false;
     } catch (const CExprException& why) {
         Fail(part.Position(), part.slot, why);
@@ -164,33 +164,33 @@ bool SamplingRun::SamplePart(const Part& part)
 
 void SamplingRun::PartDone(const Part& part)
 {
-    if (partsLeft[static_cast<size_t>(part.slot)].fetch_sub(1) == 1) {
-        targets[static_cast<size_t>(part.slot)]->complete = true;
-        ++completeSlots;
+    if (m_partsLeft[static_cast<size_t>(part.slot)].fetch_sub(1) == 1) {
+        m_targets[static_cast<size_t>(part.slot)]->complete = true;
+        ++m_completeSlots;
     }
 }
 
 void SamplingRun::Fail(std::int64_t position, int slot, std::optional<CExprException> why)
 {
-    std::lock_guard lock(failureLock);
-    if (position >= failedAt.load())
+    std::lock_guard lock(m_failureLock);
+    if (position >= m_failedAt.load())
         return;
-    failedAt.store(position);
-    failure = why ? Outcome::Failed : Outcome::NoMemory;
-    failedSlot = slot;
-    error = std::move(why);
+    m_failedAt.store(position);
+    m_failure = why ? Outcome::Failed : Outcome::NoMemory;
+    m_failedSlot = slot;
+    m_error = std::move(why);
 }
 
 void SamplingRun::CountSamples(std::int32_t samples)
 {
-    const std::int64_t done = samplesDone.fetch_add(samples) + samples;
-    const int percent = static_cast<int>(done * 100 / totalSamples);
-    if (percent <= reportedPercent.load(std::memory_order_relaxed) || percent >= 100)
+    const std::int64_t done = m_samplesDone.fetch_add(samples) + samples;
+    const int percent = static_cast<int>(done * 100 / m_totalSamples);
+    if (percent <= m_reportedPercent.load(std::memory_order_relaxed) || percent >= 100)
         return;
-    std::lock_guard lock(reportLock);
-    if (percent <= reportedPercent.load(std::memory_order_relaxed))
+    std::lock_guard lock(m_reportLock);
+    if (percent <= m_reportedPercent.load(std::memory_order_relaxed))
         return;
-    reportedPercent.store(percent, std::memory_order_relaxed);
-    const int displayed = static_cast<int>(targets.size());
-    sink.GraphProgress(percent, displayed, std::min(completeSlots.load(), displayed - 1));
+    m_reportedPercent.store(percent, std::memory_order_relaxed);
+    const int displayed = static_cast<int>(m_targets.size());
+    m_sink.GraphProgress(percent, displayed, std::min(m_completeSlots.load(), displayed - 1));
 }

@@ -44,9 +44,9 @@ public:
     // one has ended.
     Outcome Run();
     // The slot that failed or had no memory.
-    int FailedSlot() const { return failedSlot; }
+    int FailedSlot() const { return m_failedSlot; }
     // The engine error of a failed slot; 1003 when compiling ran out of memory.
-    const std::optional<CExprException>& Error() const { return error; }
+    const std::optional<CExprException>& Error() const { return m_error; }
 
 private:
     struct Part;
@@ -59,31 +59,31 @@ private:
     bool SamplePart(const Part& part);
     // Keeps the failure that comes first in slot and sample order.
     void Fail(std::int64_t position, int slot, std::optional<CExprException> why);
-    bool FailedBefore(std::int64_t position) const { return failedAt.load(std::memory_order_acquire) < position; }
+    bool FailedBefore(std::int64_t position) const { return m_failedAt.load(std::memory_order_acquire) < position; }
     void CountSamples(std::int32_t samples);
     void PartDone(const Part& part);
 
-    std::vector<GraphPoints*> targets;
-    const ManualResetEvent& stop;
-    ComputationSink& sink;
-    const unsigned threads;
+    std::vector<GraphPoints*> m_targets;
+    const ManualResetEvent& m_stop;
+    ComputationSink& m_sink;
+    const unsigned m_threads;
 
-    std::vector<std::unique_ptr<GraphSampler>> samplers;
-    std::vector<Part> parts;
-    std::vector<std::atomic<std::int32_t>> partsLeft;  // by slot
-    std::atomic<size_t> nextPart{0};
-    std::atomic<bool> stopped{false};
+    std::vector<std::unique_ptr<GraphSampler>> m_samplers;
+    std::vector<Part> m_parts;
+    std::vector<std::atomic<std::int32_t>> m_partsLeft;  // by slot
+    std::atomic<size_t> m_nextPart{0};
+    std::atomic<bool> m_stopped{false};
 
-    std::int64_t totalSamples = 0;
-    std::atomic<std::int64_t> samplesDone{0};
-    std::atomic<int> completeSlots{0};
-    std::mutex reportLock;
-    std::atomic<int> reportedPercent{0};
+    std::int64_t m_totalSamples = 0;
+    std::atomic<std::int64_t> m_samplesDone{0};
+    std::atomic<int> m_completeSlots{0};
+    std::mutex m_reportLock;
+    std::atomic<int> m_reportedPercent{0};
 
     static constexpr std::int64_t kNoFailure = INT64_MAX;
-    std::atomic<std::int64_t> failedAt{kNoFailure};  // slot << 32 | sample
-    std::mutex failureLock;
-    Outcome failure = Outcome::Computed;
-    int failedSlot = -1;
-    std::optional<CExprException> error;
+    std::atomic<std::int64_t> m_failedAt{kNoFailure};  // slot << 32 | sample
+    std::mutex m_failureLock;
+    Outcome m_failure = Outcome::Computed;
+    int m_failedSlot = -1;
+    std::optional<CExprException> m_error;
 };

@@ -16,13 +16,13 @@ protected:
     bool EditDocument(std::function<void(CAdvPropertySheet&)> drive)
     {
         SheetDriver driver(std::move(drive));
-        return EditCoordSystem(nullptr, document);
+        return EditCoordSystem(nullptr, m_document);
     }
 
-    MemorySettingsBackend backend;
-    AppSettings settings{backend};
-    CCurvixDoc document{settings};
-    MessageRecorder messages;
+    MemorySettingsBackend m_backend;
+    AppSettings m_settings{m_backend};
+    CCurvixDoc m_document{m_settings};
+    MessageRecorder m_messages;
 };
 
 }  // namespace
@@ -70,9 +70,9 @@ TEST_F(CoordSystemPagesTest, GeneralPageRefusesInOrderAndKeepsTheSheetOpen)
             refused = FocusedControl();
         });
         EXPECT_EQ(stayed, row.messages.size() != 0);
-        for (const AppMessageBox::Request& request : messages.requests)
+        for (const AppMessageBox::Request& request : m_messages.requests)
             EXPECT_EQ(request.style, MB_ICONEXCLAMATION);
-        EXPECT_EQ(messages.Take(), MessageRecorder::Texts(row.messages));
+        EXPECT_EQ(m_messages.Take(), MessageRecorder::Texts(row.messages));
         if (stayed) {
             EXPECT_EQ(refused, row.field);
         }
@@ -109,14 +109,14 @@ TEST_F(CoordSystemPagesTest, AdvancedPageChecksPolarBeforeParametric)
             Get<QComboBox>(page, 1161)->setCurrentIndex(row.paramIndex);
             EXPECT_EQ(sheet.SetActivePage(0), row.messages.size() == 0);
         });
-        EXPECT_EQ(messages.Take(), MessageRecorder::Texts(row.messages));
+        EXPECT_EQ(m_messages.Take(), MessageRecorder::Texts(row.messages));
     }
 }
 
 TEST_F(CoordSystemPagesTest, OkStoresBothPagesAndMarksTheDocument)
 {
-    document.coordSystem.precision = 300;  // not listed: no selection until one is chosen
-    document.coordSystem.polarRange.precision = 800;
+    m_document.coordSystem.precision = 300;  // not listed: no selection until one is chosen
+    m_document.coordSystem.polarRange.precision = 800;
     EXPECT_TRUE(EditDocument([](CAdvPropertySheet& sheet) {
         QWidget* general = sheet.GetPage(0);
         EXPECT_EQ(Get<QComboBox>(general, 1064)->currentIndex(), -1);
@@ -128,14 +128,14 @@ TEST_F(CoordSystemPagesTest, OkStoresBothPagesAndMarksTheDocument)
         Get(sheet.GetPage(1), 1158)->setText("-2.5");
         PressOk(sheet);
     }));
-    const CoordSystem& cs = document.coordSystem;
+    const CoordSystem& cs = m_document.coordSystem;
     EXPECT_EQ(cs.top, 4);
     EXPECT_EQ(cs.bottom, -2);
     EXPECT_TRUE(cs.xTimesPi);
     EXPECT_EQ(cs.precision, 400);
     EXPECT_EQ(cs.paramRange.from, -2.5);
     EXPECT_EQ(cs.polarRange.precision, 800);
-    EXPECT_TRUE(document.IsModified());
+    EXPECT_TRUE(m_document.IsModified());
 }
 
 TEST_F(CoordSystemPagesTest, ImportFillsTheUnseenAdvancedPageOfTheDefault)
@@ -156,12 +156,12 @@ TEST_F(CoordSystemPagesTest, ImportFillsTheUnseenAdvancedPageOfTheDefault)
             }
             sheet.Button(button)->click();
         });
-        return EditDefaultCoordSystem(nullptr, settings, current);
+        return EditDefaultCoordSystem(nullptr, m_settings, current);
     };
-    const CoordSystem before = settings.defaultCoordSystem;
+    const CoordSystem before = m_settings.defaultCoordSystem;
     EXPECT_FALSE(runDefault(IDCANCEL));
-    EXPECT_FALSE(settings.defaultCoordSystem.Differs(before));
+    EXPECT_FALSE(m_settings.defaultCoordSystem.Differs(before));
     EXPECT_TRUE(runDefault(IDOK));
-    EXPECT_FALSE(settings.defaultCoordSystem.Differs(current));
-    EXPECT_TRUE(messages.requests.empty());
+    EXPECT_FALSE(m_settings.defaultCoordSystem.Differs(current));
+    EXPECT_TRUE(m_messages.requests.empty());
 }

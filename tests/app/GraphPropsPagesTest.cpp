@@ -29,15 +29,15 @@ protected:
     std::optional<GraphItem> Run(const GraphItem& graph, std::function<void(CAdvPropertySheet&)> drive)
     {
         SheetDriver driver(std::move(drive));
-        GraphPropsSheet sheet(graph, {true, true, cs, colors}, nullptr);
+        GraphPropsSheet sheet(graph, {true, true, m_cs, m_colors}, nullptr);
         if (sheet.DoModal() != IDOK)
             return std::nullopt;
         return sheet.Graph();
     }
 
-    CoordSystem cs;
-    std::array<std::uint32_t, 16> colors{};
-    MessageRecorder messages;
+    CoordSystem m_cs;
+    std::array<std::uint32_t, 16> m_colors{};
+    MessageRecorder m_messages;
 };
 
 // The engine's own message for a text compiled for one argument alone.
@@ -93,7 +93,7 @@ TEST_F(GraphPropsPagesTest, GeneralPageRefusesInOrder)
         EXPECT_EQ(result.has_value(), row.message.isEmpty());
         EXPECT_EQ(result.value_or(Graph(row.kind, "")).kind, row.kind);
         EXPECT_NE(row.message, "accepted");
-        EXPECT_EQ(messages.Take(), row.message.isEmpty() ? std::vector<QString>{}
+        EXPECT_EQ(m_messages.Take(), row.message.isEmpty() ? std::vector<QString>{}
                                                          : std::vector<QString>{row.message});
         if (!row.message.isEmpty()) {
             EXPECT_EQ(refused, row.field);
@@ -118,7 +118,7 @@ TEST_F(GraphPropsPagesTest, SyntaxCheckRefusesWhileAComputationHoldsTheLock)
     release.set_value();
     computation.join();
     EXPECT_TRUE(stayed);
-    EXPECT_EQ(messages.Take(), MessageRecorder::Texts({StringId::ComputationRunning}));
+    EXPECT_EQ(m_messages.Take(), MessageRecorder::Texts({StringId::ComputationRunning}));
     EXPECT_TRUE(Run(Graph(KindYofX, "x^2"), PressOk).has_value()) << "passes once the lock is free";
 }
 
@@ -161,7 +161,7 @@ TEST_F(GraphPropsPagesTest, AdvancedPageRefusesInOrder)
             Get<QComboBox>(page, 1212)->setCurrentIndex(row.precisionIndex);
             PressOk(sheet);
         });
-        EXPECT_EQ(messages.Take(), MessageRecorder::Texts(row.messages));
+        EXPECT_EQ(m_messages.Take(), MessageRecorder::Texts(row.messages));
         ASSERT_EQ(result.has_value(), row.messages.size() == 0);
         if (result) {
             EXPECT_TRUE(result->useAdvanced);
@@ -175,14 +175,14 @@ TEST_F(GraphPropsPagesTest, AdvancedPageRefusesInOrder)
 // range, which only the coordinate-system pages can change.
 TEST_F(GraphPropsPagesTest, AdvancedPageChecksOnlyTheGraphsOwnRange)
 {
-    cs.left = -1e6;
-    cs.right = 1e6;
-    cs.precision = 3200;
+    m_cs.left = -1e6;
+    m_cs.right = 1e6;
+    m_cs.precision = 3200;
     const auto result = Run(Graph(KindYofX, "x"), [&](CAdvPropertySheet& sheet) {
         ASSERT_TRUE(sheet.SetActivePage(1));
         PressOk(sheet);
     });
-    EXPECT_TRUE(messages.Take().empty());
+    EXPECT_TRUE(m_messages.Take().empty());
     ASSERT_TRUE(result.has_value());
     EXPECT_FALSE(result->useAdvanced);
 }
@@ -204,7 +204,7 @@ TEST_F(GraphPropsPagesTest, EquationFieldsTakeWhatTheEngineReads)
 
 TEST_F(GraphPropsPagesTest, UseAdvancedWithoutAPrecisionKeepsTheStoredOne)
 {
-    cs.precision = 300;  // not listed: the list shows no selection
+    m_cs.precision = 300;  // not listed: the list shows no selection
     GraphItem graph = Graph(KindYofX, "x");
     graph.advRange.precision = 800;
     Run(graph, [&](CAdvPropertySheet& sheet) {
@@ -215,5 +215,5 @@ TEST_F(GraphPropsPagesTest, UseAdvancedWithoutAPrecisionKeepsTheStoredOne)
         PressOk(sheet);
         EXPECT_TRUE(sheet.isVisible());
     });
-    EXPECT_EQ(messages.Take(), MessageRecorder::Texts({StringId::NoPrecision}));
+    EXPECT_EQ(m_messages.Take(), MessageRecorder::Texts({StringId::NoPrecision}));
 }

@@ -74,15 +74,15 @@ protected:
             drive(sheet, Get(&sheet, 1158), Get(&sheet, 1159), static_cast<CReadingLine*>(labels[0]->parentWidget()),
                   static_cast<CReadingLine*>(labels[1]->parentWidget()));
         });
-        GraphPropsSheet sheet(graph, {true, true, cs, colors}, nullptr);
+        GraphPropsSheet sheet(graph, {true, true, m_cs, m_colors}, nullptr);
         if (sheet.DoModal() != IDOK)
             return std::nullopt;
         return sheet.Graph();
     }
 
-    CoordSystem cs;
-    std::array<std::uint32_t, 16> colors{};
-    MessageRecorder messages;
+    CoordSystem m_cs;
+    std::array<std::uint32_t, 16> m_colors{};
+    MessageRecorder m_messages;
 };
 
 TEST_F(ReadingLineTest, ShowsTheReadingAndWarningsWhileTypingAndOkStaysAllowed)
@@ -114,7 +114,7 @@ TEST_F(ReadingLineTest, ShowsTheReadingAndWarningsWhileTypingAndOkStaysAllowed)
     });
     ASSERT_TRUE(result.has_value());
     EXPECT_EQ(result->expression, "e^-x");
-    EXPECT_TRUE(messages.Take().empty());
+    EXPECT_TRUE(m_messages.Take().empty());
 }
 
 TEST_F(ReadingLineTest, ReadsForTheKindsArgument)

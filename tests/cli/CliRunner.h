@@ -25,14 +25,14 @@ protected:
     {
         const auto* test = testing::UnitTest::GetInstance()->current_test_info();
         // The process id keeps two test runs at once (two build trees) apart.
-        folder = std::filesystem::temp_directory_path()
+        m_folder = std::filesystem::temp_directory_path()
                  / ("curvix-cli-" + std::to_string(getpid()) + "-" + test->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
+        std::filesystem::remove_all(m_folder);
+        std::filesystem::create_directories(m_folder);
     }
-    ~CliRunner() override { std::filesystem::remove_all(folder); }
+    ~CliRunner() override { std::filesystem::remove_all(m_folder); }
 
-    std::string Path(const char* name) const { return (folder / name).string(); }
+    std::string Path(const char* name) const { return (m_folder / name).string(); }
 
     static std::string Read(const std::string& path)
     {
@@ -61,7 +61,7 @@ protected:
         return {WEXITSTATUS(status), Read(Path("out")), Read(Path("err"))};
     }
 
-    MemorySettingsBackend backend;
-    AppSettings settings{backend};
-    std::filesystem::path folder;
+    MemorySettingsBackend m_backend;
+    AppSettings m_settings{m_backend};
+    std::filesystem::path m_folder;
 };

@@ -54,7 +54,7 @@ TEST_F(PointsCommand, SamplesSummariesAndRefusals)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.err);
         // y = f(x) over 0 to 0.02 at precision 100 (three samples), then the edit.
-        CCurvixDoc doc(settings);
+        CCurvixDoc doc(m_settings);
         for (const std::string& expression : row.graphs) {
             GraphItem* item = doc.AddGraph(GraphItem());
             item->expression = expression;

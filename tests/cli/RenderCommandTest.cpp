@@ -14,7 +14,7 @@ using RenderCommand = CliRunner;
 
 TEST_F(RenderCommand, WritesThePictureAtTheSize)
 {
-    CCurvixDoc doc(settings);
+    CCurvixDoc doc(m_settings);
     doc.coordSystem.left = doc.coordSystem.bottom = -1;
     doc.coordSystem.right = doc.coordSystem.top = 1;
     GraphItem item;
@@ -122,7 +122,7 @@ SvgCounts ReadSvg(const std::string& text)
 // client size as the PNG, with the curve as a path and the labels as text.
 TEST_F(RenderCommand, WritesSvgOrPdfByTheOutputName)
 {
-    CCurvixDoc doc(settings);
+    CCurvixDoc doc(m_settings);
     GraphItem item;
     item.expression = "sin(x)";
     item.color = 0x0000FF;

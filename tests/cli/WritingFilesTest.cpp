@@ -19,36 +19,36 @@ protected:
     WritingFiles()
     {
         // One graph to draw, and hidden ones that make the file over 1 KB.
-        CCurvixDoc doc(settings);
+        CCurvixDoc doc(m_settings);
         doc.AddGraph(GraphItem())->expression = "x^2";
         for (int i = 0; i < 40; ++i) {
             GraphItem* hidden = doc.AddGraph(GraphItem());
             hidden->expression = "x+" + std::to_string(i), hidden->hidden = true;
         }
-        source = Write("source.cvx", doc);
+        m_source = Write("source.cvx", doc);
         // Without a runtime folder of its own Qt warns on stderr.
-        fs::create_directory(folder / "runtime");
-        fs::permissions(folder / "runtime", fs::perms::owner_all);
+        fs::create_directory(m_folder / "runtime");
+        fs::permissions(m_folder / "runtime", fs::perms::owner_all);
     }
 
     // convert or render writing target; before is shell text put in front.
     CliResult RunCommand(bool render, const fs::path& target, const std::string& before = "") const
     {
-        const std::string command = render ? "render " + source + " -o " + target.string()
-                                           : "convert " + source + " " + target.string();
-        return Run(command, before + "env XDG_RUNTIME_DIR=" + (folder / "runtime").string() + " ");
+        const std::string command = render ? "render " + m_source + " -o " + target.string()
+                                           : "convert " + m_source + " " + target.string();
+        return Run(command, before + "env XDG_RUNTIME_DIR=" + (m_folder / "runtime").string() + " ");
     }
     // The document's own bytes, or a PNG picture.
     bool HoldsOutput(bool render, const fs::path& path) const
     {
         const std::string bytes = Read(path.string());
-        return render ? bytes.rfind("\x89PNG", 0) == 0 : bytes == Read(source);
+        return render ? bytes.rfind("\x89PNG", 0) == 0 : bytes == Read(m_source);
     }
     // Temporary files left anywhere below the test's folder.
     int LeftOvers() const
     {
         int count = 0;
-        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder))
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(m_folder))
             count += entry.path().filename().string().find(".tmp") != std::string::npos;
         return count;
     }
@@ -58,7 +58,7 @@ protected:
         fs::permissions(path, fs::perms(mode));
     }
 
-    std::string source;
+    std::string m_source;
 };
 
 // A regular file, or the file a link leads to, gets the output with its old
@@ -80,7 +80,7 @@ TEST_F(WritingFiles, ReplacesTheFileALinkLeadsToAndKeepsModeAndOwner)
     };
     for (bool render : {false, true}) {
         for (const auto& row : rows) {
-            const fs::path dir = folder / (std::string(render ? "render-" : "convert-") + row.name);
+            const fs::path dir = m_folder / (std::string(render ? "render-" : "convert-") + row.name);
             SCOPED_TRACE(dir.string());
             fs::create_directories(dir / "real");
             if (row.link)
@@ -158,7 +158,7 @@ TEST_F(WritingFiles, WritesInPlaceWhenTheFolderTakesNoNewFile)
     // owner may enter, as in some build roots), there is nothing to check.
     if (kSuperuser && WEXITSTATUS(std::system((asUser + CURVIX_CLI " >/dev/null 2>&1").c_str())) != 1)
         GTEST_SKIP() << "an unprivileged user cannot run the program here";
-    const fs::path locked = folder / "locked";
+    const fs::path locked = m_folder / "locked";
     fs::create_directory(locked);
     WriteText(locked / "open.cvx", std::string(5000, 'z'), 0666);
     WriteText(locked / "closed.cvx", "closed", 0444);

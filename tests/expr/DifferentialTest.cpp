@@ -99,7 +99,7 @@ TEST(Differential, EveryFuzzSeed)
 // ones too), the argument, calls, bars and brackets.
 class FormulaMaker {
 public:
-    explicit FormulaMaker(unsigned seed) : random(seed) {}
+    explicit FormulaMaker(unsigned seed) : m_random(seed) {}
 
     // A formula of at most MAX_EXPR_TEXT characters.
     std::string Formula()
@@ -155,13 +155,13 @@ private:
         }
     }
 
-    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
+    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
     std::string Pick(std::initializer_list<const char*> choices)
     {
         return *(choices.begin() + Below(static_cast<int>(choices.size())));
     }
 
-    std::mt19937 random;
+    std::mt19937 m_random;
 };
 
 TEST(Differential, GeneratedFormulas)

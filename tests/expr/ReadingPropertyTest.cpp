@@ -114,9 +114,9 @@ private:
     std::string Pick(std::initializer_list<const char*> choices)
     {
         std::uniform_int_distribution<size_t> pick(0, choices.size() - 1);
-        return *(choices.begin() + pick(random));
+        return *(choices.begin() + pick(m_random));
     }
-    int Count(int most) { return std::uniform_int_distribution<int>(1, most)(random); }
+    int Count(int most) { return std::uniform_int_distribution<int>(1, most)(m_random); }
 
     std::string Sum(int depth)
     {
@@ -141,7 +141,7 @@ private:
 
     std::string Factor(int depth)
     {
-        const int kind = std::uniform_int_distribution<int>(0, depth > 0 ? 9 : 4)(random);
+        const int kind = std::uniform_int_distribution<int>(0, depth > 0 ? 9 : 4)(m_random);
         if (kind <= 1)
             return Pick({"1", "2", "3", "0.5", ".5", "2.", "1e3", "2e2", "10", "0", "1.5e-3", "3,5", "007", "0.1"});
         if (kind <= 3)
@@ -160,7 +160,7 @@ private:
                Pick({"2", "3", "1", "0", "x", "-1"}) + ")";
     }
 
-    std::mt19937 random{20240615};
+    std::mt19937 m_random{20240615};
 };
 
 TEST(ReadingProperty, AgreesWithRandomFormulas)

@@ -39,18 +39,18 @@ class PropertySheetTest : public testing::Test {
 protected:
     PropertySheetTest()
     {
-        sheet.AddPage(first);
-        sheet.AddPage(second);
+        m_sheet.AddPage(m_first);
+        m_sheet.AddPage(m_second);
     }
     int Run(std::function<void(CAdvPropertySheet&)> drive)
     {
         SheetDriver driver(std::move(drive));
-        return sheet.DoModal();
+        return m_sheet.DoModal();
     }
 
-    CAdvPropertySheet sheet{StringId::EditCoordSystemCaption};
-    ProbePage* first = new ProbePage(DialogId::CoordSystemGeneral);
-    ProbePage* second = new ProbePage(DialogId::CoordSystemAdvanced);
+    CAdvPropertySheet m_sheet{StringId::EditCoordSystemCaption};
+    ProbePage* m_first = new ProbePage(DialogId::CoordSystemGeneral);
+    ProbePage* m_second = new ProbePage(DialogId::CoordSystemAdvanced);
 };
 
 void Press(QWidget* target, int key)
@@ -64,38 +64,38 @@ void Press(QWidget* target, int key)
 TEST_F(PropertySheetTest, RefusingPageKeepsTheTabAndOk)
 {
     EXPECT_EQ(Run([&](CAdvPropertySheet& shown) {
-        EXPECT_EQ(first->activations, 1);
-        first->mayLeave = false;
+        EXPECT_EQ(m_first->activations, 1);
+        m_first->mayLeave = false;
         EXPECT_FALSE(shown.SetActivePage(1));
-        EXPECT_EQ(shown.GetActivePage(), first);
-        EXPECT_EQ(second->inits, 0);
+        EXPECT_EQ(shown.GetActivePage(), m_first);
+        EXPECT_EQ(m_second->inits, 0);
         PressOk(shown);
         EXPECT_TRUE(shown.isVisible()) << "OK is refused as well";
 
-        first->mayLeave = true;
+        m_first->mayLeave = true;
         EXPECT_TRUE(shown.SetActivePage(1));
         EXPECT_TRUE(shown.SetActivePage(0));
         EXPECT_TRUE(shown.SetActivePage(1));
-        EXPECT_EQ(second->inits, 1) << "initialised once";
-        EXPECT_EQ(second->activations, 2);
+        EXPECT_EQ(m_second->inits, 1) << "initialised once";
+        EXPECT_EQ(m_second->activations, 2);
         PressOk(shown);
     }), IDOK);
-    EXPECT_EQ(second->kills, 2) << "leaving by tab, then by OK";
+    EXPECT_EQ(m_second->kills, 2) << "leaving by tab, then by OK";
 }
 
 TEST_F(PropertySheetTest, CancelNeverAsksThePageAndASecondRunAddsNoButtons)
 {
-    first->mayLeave = false;
+    m_first->mayLeave = false;
     EXPECT_EQ(Run([](CAdvPropertySheet& shown) { shown.Button(IDCANCEL)->click(); }), IDCANCEL);
     EXPECT_EQ(Run([](CAdvPropertySheet&) {}), IDCANCEL) << "left open by the driver";
-    EXPECT_EQ(first->kills, 0);
-    EXPECT_EQ(first->inits, 1);
-    EXPECT_EQ(sheet.findChildren<CImageButton*>().size(), 2);
+    EXPECT_EQ(m_first->kills, 0);
+    EXPECT_EQ(m_first->inits, 1);
+    EXPECT_EQ(m_sheet.findChildren<CImageButton*>().size(), 2);
 }
 
 TEST_F(PropertySheetTest, CloseModeHasOneDefaultCloseButton)
 {
-    sheet.closeMode = true;
+    m_sheet.closeMode = true;
     EXPECT_EQ(Run([](CAdvPropertySheet& shown) {
         EXPECT_EQ(shown.Button(IDOK), nullptr);
         EXPECT_EQ(shown.Button(IDCANCEL), nullptr);
@@ -123,16 +123,16 @@ TEST_F(PropertySheetTest, DisabledButtonsAlsoStopClosing)
 
 TEST_F(PropertySheetTest, HelpRequestsCarryTheirContext)
 {
-    sheet.hasHelp = true;
+    m_sheet.hasHelp = true;
     HelpRequests::ClearSubmitted();
     Run([&](CAdvPropertySheet& shown) {
         shown.activateWindow();
-        first->field->setFocus();
-        Press(first->field, Qt::Key_F1);
+        m_first->field->setFocus();
+        Press(m_first->field, Qt::Key_F1);
         shown.Button(IDOK)->setFocus();
         Press(shown.Button(IDOK), Qt::Key_F1);
         shown.Button(IDHELP)->click();
-        const QPoint inField = first->field->mapTo(&shown, QPoint(2, 2));
+        const QPoint inField = m_first->field->mapTo(&shown, QPoint(2, 2));
         QHelpEvent whatsThis(QEvent::WhatsThis, inField, shown.mapToGlobal(inField));
         QApplication::sendEvent(&shown, &whatsThis);
         EXPECT_TRUE(shown.isVisible()) << "help leaves the sheet open";
@@ -154,7 +154,7 @@ TEST_F(PropertySheetTest, HelpRequestsCarryTheirContext)
 // presses that button, never OK.
 TEST_F(PropertySheetTest, FocusStartsInTheFirstFieldAndEnterPressesTheFocusedButton)
 {
-    sheet.hasHelp = true;
+    m_sheet.hasHelp = true;
     const struct {
         int button;  // 0: Enter in the field
         int result;
@@ -166,19 +166,19 @@ TEST_F(PropertySheetTest, FocusStartsInTheFirstFieldAndEnterPressesTheFocusedBut
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.button);
-        first->kills = 0;
-        first->field->setText("typed");
+        m_first->kills = 0;
+        m_first->field->setText("typed");
         HelpRequests::ClearSubmitted();
         EXPECT_EQ(Run([&](CAdvPropertySheet& shown) {
             Activate(&shown);
-            EXPECT_EQ(QApplication::focusWidget(), first->field);
-            EXPECT_EQ(first->field->selectedText(), "typed") << "typing replaces the text";
+            EXPECT_EQ(QApplication::focusWidget(), m_first->field);
+            EXPECT_EQ(m_first->field->selectedText(), "typed") << "typing replaces the text";
             if (row.button) {
                 ASSERT_TRUE(TabTo(shown.Button(row.button)));
             }
             Type(Qt::Key_Return);
         }), row.result);
-        EXPECT_EQ(first->kills, row.kills);
+        EXPECT_EQ(m_first->kills, row.kills);
         EXPECT_EQ(HelpRequests::Submitted().size(), row.button == IDHELP ? 1u : 0u);
     }
 }

@@ -41,14 +41,14 @@ TEST_F(Settings, MissingAndMalformedValuesTakeTheirDefaults)
     };
     for (const auto& [name, value] : rows) {
         SCOPED_TRACE(name);
-        ClearEveryField(settings);
-        backend.values = {{name, value}};
-        EXPECT_TRUE(settings.LoadSettings(SettingAll) && settings.LastError().empty());
+        ClearEveryField(m_settings);
+        m_backend.values = {{name, value}};
+        EXPECT_TRUE(m_settings.LoadSettings(SettingAll) && m_settings.LastError().empty());
         for (auto [mask, flag] : kFlags)
-            EXPECT_TRUE(settings.*flag) << mask;
-        EXPECT_TRUE(settings.GridSize == 0 && settings.CurveWidth == 2 && settings.windowPlacement.length == 0);
-        EXPECT_FALSE(settings.defaultCoordSystem.Differs(AppDefault()));
-        EXPECT_EQ(settings.customColors[3], 0x123456u);
+            EXPECT_TRUE(m_settings.*flag) << mask;
+        EXPECT_TRUE(m_settings.GridSize == 0 && m_settings.CurveWidth == 2 && m_settings.windowPlacement.length == 0);
+        EXPECT_FALSE(m_settings.defaultCoordSystem.Differs(AppDefault()));
+        EXPECT_EQ(m_settings.customColors[3], 0x123456u);
     }
 }
 
@@ -104,22 +104,22 @@ TEST_F(Settings, OutOfRangeValuesAreMendedInTheStore)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << row.name << " row " << (&row - rows));
-        backend.values = {{row.name, row.stored}};
-        backend.log.clear();
-        ASSERT_TRUE(settings.LoadSettings(SettingAll));
-        const bool written = std::count(backend.log.begin(), backend.log.end(), std::string("set ") + row.name) > 0;
+        m_backend.values = {{row.name, row.stored}};
+        m_backend.log.clear();
+        ASSERT_TRUE(m_settings.LoadSettings(SettingAll));
+        const bool written = std::count(m_backend.log.begin(), m_backend.log.end(), std::string("set ") + row.name) > 0;
         EXPECT_EQ(written, row.mended);
-        EXPECT_TRUE(settings.GridSize >= 0 && settings.GridSize <= 2);
-        EXPECT_TRUE(settings.CurveWidth >= 1 && settings.CurveWidth <= 3);
-        EXPECT_TRUE(settings.ExportFormat >= 0 && settings.ExportFormat <= 2 && settings.ExportScale >= 1
-                    && settings.ExportScale <= 3 && settings.ExportWidth >= 1 && settings.ExportWidth <= 16384
-                    && settings.ExportHeight >= 1 && settings.ExportHeight <= 16384);
-        EXPECT_FALSE(RangeValidation::CheckStoredCoordSystem(settings.defaultCoordSystem));
-        EXPECT_EQ(settings.windowPlacement.showCmd, row.showCmd);
+        EXPECT_TRUE(m_settings.GridSize >= 0 && m_settings.GridSize <= 2);
+        EXPECT_TRUE(m_settings.CurveWidth >= 1 && m_settings.CurveWidth <= 3);
+        EXPECT_TRUE(m_settings.ExportFormat >= 0 && m_settings.ExportFormat <= 2 && m_settings.ExportScale >= 1
+                    && m_settings.ExportScale <= 3 && m_settings.ExportWidth >= 1 && m_settings.ExportWidth <= 16384
+                    && m_settings.ExportHeight >= 1 && m_settings.ExportHeight <= 16384);
+        EXPECT_FALSE(RangeValidation::CheckStoredCoordSystem(m_settings.defaultCoordSystem));
+        EXPECT_EQ(m_settings.windowPlacement.showCmd, row.showCmd);
         // What was written back reads as it was mended, and is left alone then.
-        backend.log.clear();
-        ASSERT_TRUE(settings.LoadSettings(SettingAll));
-        EXPECT_EQ(std::count(backend.log.begin(), backend.log.end(), std::string("set ") + row.name), 0);
+        m_backend.log.clear();
+        ASSERT_TRUE(m_settings.LoadSettings(SettingAll));
+        EXPECT_EQ(std::count(m_backend.log.begin(), m_backend.log.end(), std::string("set ") + row.name), 0);
     }
 }
 
@@ -127,58 +127,58 @@ TEST_F(Settings, OutOfRangeValuesAreMendedInTheStore)
 TEST_F(Settings, DefaultsByMask)
 {
     for (auto [mask, field] : kFlags) {
-        ClearEveryField(settings);
-        settings.SetDefaultSettings(mask);
+        ClearEveryField(m_settings);
+        m_settings.SetDefaultSettings(mask);
         for (auto [other, flag] : kFlags)
-            EXPECT_EQ(settings.*flag, flag == field) << mask << " " << other;
-        EXPECT_TRUE(settings.GridSize == 2 && settings.CurveWidth == 3
-                    && settings.defaultCoordSystem.Differs(AppDefault()));
+            EXPECT_EQ(m_settings.*flag, flag == field) << mask << " " << other;
+        EXPECT_TRUE(m_settings.GridSize == 2 && m_settings.CurveWidth == 3
+                    && m_settings.defaultCoordSystem.Differs(AppDefault()));
     }
-    ClearEveryField(settings);
-    settings.SetDefaultSettings(SettingGridSize | SettingCurveWidth | SettingDefCS | SettingWndPlacement
+    ClearEveryField(m_settings);
+    m_settings.SetDefaultSettings(SettingGridSize | SettingCurveWidth | SettingDefCS | SettingWndPlacement
                                 | SettingCustColors);
-    EXPECT_TRUE(settings.GridSize == 0 && settings.CurveWidth == 2 && !settings.ShowGrid && !settings.defaultCoordSystem.Differs(AppDefault()));
-    EXPECT_TRUE(settings.windowPlacement.length == 44 && settings.customColors[3] == 0x123456u);
+    EXPECT_TRUE(m_settings.GridSize == 0 && m_settings.CurveWidth == 2 && !m_settings.ShowGrid && !m_settings.defaultCoordSystem.Differs(AppDefault()));
+    EXPECT_TRUE(m_settings.windowPlacement.length == 44 && m_settings.customColors[3] == 0x123456u);
 }
 
 // Every value differs from its default, so a value not written or not read
 // back shows.
 TEST_F(Settings, EveryValueRoundTrips)
 {
-    ClearEveryField(settings);
-    settings.GridSize = 1, settings.CurveWidth = 1;
-    CoordSystem& cs = settings.defaultCoordSystem;  // the others on the defaults
+    ClearEveryField(m_settings);
+    m_settings.GridSize = 1, m_settings.CurveWidth = 1;
+    CoordSystem& cs = m_settings.defaultCoordSystem;  // the others on the defaults
     cs.left = -1.5, cs.precision = 3200, cs.xTimesPi = cs.yTimesPi = cs.paramTimesPi = true;
     cs.paramRange = {-3, 3, 400}, cs.polarRange = {1, 2, 1600};
-    settings.windowPlacement = {44, 2, 3, {4, 5}, {6, 7}, {8, 9, 10, 11}};
+    m_settings.windowPlacement = {44, 2, 3, {4, 5}, {6, 7}, {8, 9, 10, 11}};
     for (std::uint32_t i = 0; i < 16; ++i)
-        settings.customColors[i] = i * 0x010101;
-    EXPECT_TRUE(settings.SaveSettings(SettingAll));
-    EXPECT_TRUE(std::get<Bytes>(backend.values["DefCS"]).size() == 104
-                && std::get<Bytes>(backend.values["WndPlacement"]).size() == 44
-                && std::get<Bytes>(backend.values["CustColors"]).size() == 64);
+        m_settings.customColors[i] = i * 0x010101;
+    EXPECT_TRUE(m_settings.SaveSettings(SettingAll));
+    EXPECT_TRUE(std::get<Bytes>(m_backend.values["DefCS"]).size() == 104
+                && std::get<Bytes>(m_backend.values["WndPlacement"]).size() == 44
+                && std::get<Bytes>(m_backend.values["CustColors"]).size() == 64);
 
-    AppSettings back(backend);
+    AppSettings back(m_backend);
     EXPECT_TRUE(back.LoadSettings(SettingAll));
     for (auto [mask, flag] : kFlags)
         EXPECT_FALSE(back.*flag) << mask;
     EXPECT_TRUE(back.GridSize == 1 && back.CurveWidth == 1 && !back.defaultCoordSystem.Differs(cs));
-    EXPECT_EQ(back.windowPlacement.GetImage(), settings.windowPlacement.GetImage());
-    EXPECT_EQ(back.customColors, settings.customColors);
+    EXPECT_EQ(back.windowPlacement.GetImage(), m_settings.windowPlacement.GetImage());
+    EXPECT_EQ(back.customColors, m_settings.customColors);
 }
 
 TEST_F(Settings, StoreThatCannotBeUsedIsReported)
 {
-    backend.openError = "Permission denied";
-    settings.GridSize = 2;
-    EXPECT_FALSE(settings.LoadSettings(SettingAll));
-    EXPECT_EQ(settings.LastError(), "Curvix has encountered the following error while accessing its registry "
+    m_backend.openError = "Permission denied";
+    m_settings.GridSize = 2;
+    EXPECT_FALSE(m_settings.LoadSettings(SettingAll));
+    EXPECT_EQ(m_settings.LastError(), "Curvix has encountered the following error while accessing its registry "
                                     "settings:\n\n>> Permission denied\n\nYou may need to re-install Curvix.");
-    EXPECT_EQ(settings.GridSize, 2);  // nothing read
-    EXPECT_TRUE(!settings.SaveSettings(SettingAll) && backend.values.empty());
-    backend.openError.clear();
-    backend.closeError = "No space left on device";  // a failed flush fails the save
-    EXPECT_FALSE(settings.SaveSettings(SettingAll));
+    EXPECT_EQ(m_settings.GridSize, 2);  // nothing read
+    EXPECT_TRUE(!m_settings.SaveSettings(SettingAll) && m_backend.values.empty());
+    m_backend.openError.clear();
+    m_backend.closeError = "No space left on device";  // a failed flush fails the save
+    EXPECT_FALSE(m_settings.SaveSettings(SettingAll));
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ void FillSample(CCurvixDoc& doc)
 
 TEST_F(DocumentFile, WrittenLayout)
 {
-    Bytes bytes = Written(doc);
+    Bytes bytes = Written(m_doc);
     ASSERT_EQ(bytes.size(), 139u);
     EXPECT_EQ(std::memcmp(bytes.data(), "CurvixFile\x00\x00\x02\x00\x04\xD0\x42\x00", 18), 0);
     const Bytes tail = {0, 0, 0, 0, 0, 100, 0, 0, 0, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
@@ -40,8 +40,8 @@ TEST_F(DocumentFile, WrittenLayout)
 
     GraphItem item = MakeGraph(KindPolar, std::string(255, 'x').c_str());
     item.hidden = true, item.color = 0x00112233, item.advRange = {1.0, 2.0, 400};
-    doc.AddGraph(item);
-    bytes = Written(doc);
+    m_doc.AddGraph(item);
+    bytes = Written(m_doc);
     const std::uint8_t* record = bytes.data() + kFirstGraphOffset;
     EXPECT_EQ(std::memcmp(record, "\xFF\xFF\x00", 3), 0);
     const std::uint8_t fields[] = {0x00, 0x03, 0x00, 1, 0, 0, 0x33, 0x22, 0x11, 0x00};
@@ -53,18 +53,18 @@ TEST_F(DocumentFile, WrittenLayout)
 // stored field came back; the effective range is not stored.
 TEST_F(DocumentFile, RoundTripRestoresEveryStoredField)
 {
-    FillSample(doc);
-    for (GraphItem* item = doc.GetFirstGraph(); item; item = doc.GetNextGraph())
-        item->ComputeRange(doc.coordSystem);
-    doc.SetModifiedFlag();
-    doc.OnSaveDocument(File("sample.cvx"));
-    EXPECT_FALSE(doc.IsModified());
+    FillSample(m_doc);
+    for (GraphItem* item = m_doc.GetFirstGraph(); item; item = m_doc.GetNextGraph())
+        item->ComputeRange(m_doc.coordSystem);
+    m_doc.SetModifiedFlag();
+    m_doc.OnSaveDocument(File("sample.cvx"));
+    EXPECT_FALSE(m_doc.IsModified());
 
-    CCurvixDoc back(settings);
+    CCurvixDoc back(m_settings);
     back.SetModifiedFlag();
     back.OnOpenDocument(File("sample.cvx"));
     EXPECT_FALSE(back.IsModified());
-    EXPECT_EQ(Written(back), Written(doc));
+    EXPECT_EQ(Written(back), Written(m_doc));
     for (GraphItem* item = back.GetFirstGraph(); item; item = back.GetNextGraph())
         EXPECT_FALSE(item->range.Differs(ArgRange()));
 }
@@ -77,46 +77,46 @@ TEST_F(DocumentFile, PreviousVersionIsConvertedAfterTheQuestion)
     old.xTimesPi = old.autoRefresh = true;
     old.graphs = {{true, 0x0000FF, "x^2"}, {false, 0x00FF00, "sin(x)"}};
     old.zoom = 150;
-    EXPECT_TRUE(!OpenBytes(old.Bytes()) && prompt.asked == 1);
-    CoordSystem expected = settings.defaultCoordSystem;
+    EXPECT_TRUE(!OpenBytes(old.Bytes()) && m_prompt.asked == 1);
+    CoordSystem expected = m_settings.defaultCoordSystem;
     expected.left = -10, expected.top = 5, expected.right = 10, expected.bottom = -5, expected.precision = 400;
     expected.xTimesPi = true;
-    EXPECT_FALSE(doc.coordSystem.Differs(expected));
-    EXPECT_TRUE(doc.autoRefresh && doc.zoomX == 150 && doc.zoomY == 150);
-    ASSERT_EQ(doc.GetGraphCount(), 2);
-    const GraphItem* first = doc.GetFirstGraph();
+    EXPECT_FALSE(m_doc.coordSystem.Differs(expected));
+    EXPECT_TRUE(m_doc.autoRefresh && m_doc.zoomX == 150 && m_doc.zoomY == 150);
+    ASSERT_EQ(m_doc.GetGraphCount(), 2);
+    const GraphItem* first = m_doc.GetFirstGraph();
     EXPECT_TRUE(first->hidden && first->color == 0xFF && first->expression == "x^2" && !first->useAdvanced);
-    EXPECT_EQ(doc.GetNextGraph()->expression, "sin(x)");
+    EXPECT_EQ(m_doc.GetNextGraph()->expression, "sin(x)");
 
     old.zoom = -3;
     ASSERT_FALSE(OpenBytes(old.Bytes()));
-    EXPECT_TRUE(doc.zoomX == 100 && doc.zoomY == 100);
-    doc.zoomX = 0, doc.zoomY = 2;
-    ASSERT_FALSE(OpenBytes(Written(doc)));
-    EXPECT_TRUE(doc.zoomX == 100 && doc.zoomY == 2);
+    EXPECT_TRUE(m_doc.zoomX == 100 && m_doc.zoomY == 100);
+    m_doc.zoomX = 0, m_doc.zoomY = 2;
+    ASSERT_FALSE(OpenBytes(Written(m_doc)));
+    EXPECT_TRUE(m_doc.zoomX == 100 && m_doc.zoomY == 2);
 }
 
 // A declined conversion (or no one to ask) says nothing; an unknown version
 // names the path. Either way the document keeps what it held.
 TEST_F(DocumentFile, RefusalsBeforeReading)
 {
-    Bytes newer = Written(doc);
+    Bytes newer = Written(m_doc);
     newer[12] = 0x01;  // version 0x00010000
-    prompt.answer = false;
+    m_prompt.answer = false;
     const std::tuple<ConversionPrompt*, Bytes, Cause, std::string> rows[] = {
-        {&prompt, PreviousVersionFile().Bytes(), Cause::UserCancelled, ""},
+        {&m_prompt, PreviousVersionFile().Bytes(), Cause::UserCancelled, ""},
         {nullptr, PreviousVersionFile().Bytes(), Cause::UserCancelled, ""},
-        {&prompt, newer, Cause::UnknownVersion,
+        {&m_prompt, newer, Cause::UnknownVersion,
          "Error opening file '" + File("doc.cvx") + "'.\nThe file was created by unknown version of Curvix."},
     };
     for (const auto& [asking, bytes, cause, text] : rows) {
-        doc.SetConversionPrompt(asking);
-        doc.AddGraph(GraphItem());
-        const int count = doc.GetGraphCount();
+        m_doc.SetConversionPrompt(asking);
+        m_doc.AddGraph(GraphItem());
+        const int count = m_doc.GetGraphCount();
         const auto error = OpenBytes(bytes);
         ASSERT_TRUE(error && error->GetCause() == cause);
         EXPECT_EQ(error->Message(), text);
-        EXPECT_TRUE(doc.GetGraphCount() == count && prompt.asked == 1);
+        EXPECT_TRUE(m_doc.GetGraphCount() == count && m_prompt.asked == 1);
     }
 }
 
@@ -140,7 +140,7 @@ TEST_F(DocumentFile, RefusesDamageAndUnusableValuesOnly)
     };
     std::vector<std::pair<Bytes, bool>> rows;
     for (const auto& [change, refused] : changes) {
-        CCurvixDoc source(settings);
+        CCurvixDoc source(m_settings);
         FillSample(source);
         change(source);
         rows.emplace_back(Written(source), refused);
@@ -162,50 +162,50 @@ TEST_F(DocumentFile, RefusesDamageAndUnusableValuesOnly)
     rows.back().first.push_back(0);  // a byte after the end
     for (size_t i = 0; i < rows.size(); ++i) {
         const auto& [bytes, refused] = rows[i];
-        doc.autoRefresh = !doc.autoRefresh;
-        const Bytes before = Written(doc);
+        m_doc.autoRefresh = !m_doc.autoRefresh;
+        const Bytes before = Written(m_doc);
         const auto error = OpenBytes(bytes);
         ASSERT_EQ(error.has_value(), refused) << "row " << i;
         if (!error) {
-            EXPECT_EQ(Written(doc), i < std::size(changes) ? bytes : valid);
+            EXPECT_EQ(Written(m_doc), i < std::size(changes) ? bytes : valid);
             continue;
         }
         EXPECT_EQ(error->GetCause(), Cause::Damaged);
         EXPECT_EQ(error->Text(), "Error opening file '" + File("doc.cvx")
                                      + "'.\nThe file is damaged or is not a Curvix document.");
         // Nothing of the file is taken over, not even its flag.
-        EXPECT_EQ(Written(doc), before) << "row " << i;
+        EXPECT_EQ(Written(m_doc), before) << "row " << i;
     }
-    EXPECT_EQ(prompt.asked, 0);
+    EXPECT_EQ(m_prompt.asked, 0);
 }
 
 TEST_F(DocumentFile, OpeningAMissingFileLeavesTheDocumentAlone)
 {
-    doc.AddGraph(GraphItem());
-    doc.SetModifiedFlag();
+    m_doc.AddGraph(GraphItem());
+    m_doc.SetModifiedFlag();
     const auto error = Open(File("missing.cvx"));
     ASSERT_TRUE(error && error->GetCause() == Cause::SystemError);
     EXPECT_EQ(error->Text(), "Error opening file '" + File("missing.cvx") + "'.\nNo such file or directory");
-    EXPECT_TRUE(doc.GetGraphCount() == 1 && doc.IsModified());
+    EXPECT_TRUE(m_doc.GetGraphCount() == 1 && m_doc.IsModified());
 }
 
 // Saving replaces the file whole or not at all, and leaves no temporaries.
 TEST_F(DocumentFile, SaveIsAtomic)
 {
-    std::filesystem::create_directories(folder / "busy" / "inside");  // a file cannot replace a folder
-    doc.SetModifiedFlag();
-    EXPECT_THROW(doc.OnSaveDocument(File("busy")), DocFileException);
-    EXPECT_TRUE(doc.IsModified());
-    EXPECT_TRUE(std::filesystem::is_directory(folder / "busy" / "inside"));
-    EXPECT_THROW(doc.OnSaveDocument(File("no/such/folder.cvx")), DocFileException);
+    std::filesystem::create_directories(m_folder / "busy" / "inside");  // a file cannot replace a folder
+    m_doc.SetModifiedFlag();
+    EXPECT_THROW(m_doc.OnSaveDocument(File("busy")), DocFileException);
+    EXPECT_TRUE(m_doc.IsModified());
+    EXPECT_TRUE(std::filesystem::is_directory(m_folder / "busy" / "inside"));
+    EXPECT_THROW(m_doc.OnSaveDocument(File("no/such/folder.cvx")), DocFileException);
 
     FileBytes::WriteReplacing(File("doc.cvx"), Bytes(1000, 0xAA));
     FileBytes::WriteReplacing(File("doc.cvx.tmp0"), Bytes{1});  // a name in the way
-    doc.OnSaveDocument(File("doc.cvx"));
+    m_doc.OnSaveDocument(File("doc.cvx"));
     Bytes bytes;
     EXPECT_EQ(FileBytes::Read(File("doc.cvx"), bytes), "");
-    EXPECT_EQ(bytes, Written(doc));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 3);  // busy and the two files
+    EXPECT_EQ(bytes, Written(m_doc));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder), {}), 3);  // busy and the two files
 }
 
 }  // namespace

@@ -50,71 +50,71 @@ TEST_F(History, EveryKindOfStepUndoesAndRedoes)
         {"refresh flag", StringId::StepAutoRefresh, [](CCurvixDoc& d) { d.autoRefresh = !d.autoRefresh; }},
     };
     for (const Row& row : rows) {
-        doc.OnNewDocument();
-        doc.AddGraph(MakeGraph(KindYofX, "x^2"));
-        doc.AddGraph(MakeGraph(KindYofX, "sin(x)"));
-        const DocumentState before = doc.CaptureState();
-        Change(doc, row.name, row.change);
-        const DocumentState after = doc.CaptureState();
+        m_doc.OnNewDocument();
+        m_doc.AddGraph(MakeGraph(KindYofX, "x^2"));
+        m_doc.AddGraph(MakeGraph(KindYofX, "sin(x)"));
+        const DocumentState before = m_doc.CaptureState();
+        Change(m_doc, row.name, row.change);
+        const DocumentState after = m_doc.CaptureState();
         ASSERT_FALSE(after.SameAs(before)) << row.what;
-        EXPECT_EQ(doc.History().UndoName(), row.name) << row.what;
+        EXPECT_EQ(m_doc.History().UndoName(), row.name) << row.what;
 
-        ASSERT_TRUE(doc.Undo()) << row.what;
-        EXPECT_TRUE(doc.CaptureState().SameAs(before)) << row.what;
-        EXPECT_FALSE(doc.History().CanUndo()) << row.what;
-        EXPECT_EQ(doc.History().RedoName(), row.name) << row.what;
-        EXPECT_FALSE(doc.Undo()) << row.what;
+        ASSERT_TRUE(m_doc.Undo()) << row.what;
+        EXPECT_TRUE(m_doc.CaptureState().SameAs(before)) << row.what;
+        EXPECT_FALSE(m_doc.History().CanUndo()) << row.what;
+        EXPECT_EQ(m_doc.History().RedoName(), row.name) << row.what;
+        EXPECT_FALSE(m_doc.Undo()) << row.what;
 
-        ASSERT_TRUE(doc.Redo()) << row.what;
-        EXPECT_TRUE(doc.CaptureState().SameAs(after)) << row.what;
-        EXPECT_FALSE(doc.Redo()) << row.what;
-        EXPECT_EQ(doc.History().UndoName(), row.name) << row.what;
+        ASSERT_TRUE(m_doc.Redo()) << row.what;
+        EXPECT_TRUE(m_doc.CaptureState().SameAs(after)) << row.what;
+        EXPECT_FALSE(m_doc.Redo()) << row.what;
+        EXPECT_EQ(m_doc.History().UndoName(), row.name) << row.what;
     }
 }
 
 TEST_F(History, StepsInOrderAndANewStepEndsRedo)
 {
     for (const char* text : {"a", "b", "c"})
-        AddNamed(doc, text);
-    Change(doc, StringId::StepRemoveGraph, [](CCurvixDoc& d) { d.RemoveGraph(1); });
-    EXPECT_EQ(Expressions(doc), (std::vector<std::string>{"a", "c"}));
-    doc.Undo();
-    doc.Undo();
-    EXPECT_EQ(Expressions(doc), (std::vector<std::string>{"a", "b"}));
-    AddNamed(doc, "d");
-    EXPECT_FALSE(doc.History().CanRedo());
-    doc.Undo();
-    doc.Undo();
-    doc.Undo();
-    EXPECT_TRUE(Expressions(doc).empty());
-    EXPECT_FALSE(doc.Undo());
+        AddNamed(m_doc, text);
+    Change(m_doc, StringId::StepRemoveGraph, [](CCurvixDoc& d) { d.RemoveGraph(1); });
+    EXPECT_EQ(Expressions(m_doc), (std::vector<std::string>{"a", "c"}));
+    m_doc.Undo();
+    m_doc.Undo();
+    EXPECT_EQ(Expressions(m_doc), (std::vector<std::string>{"a", "b"}));
+    AddNamed(m_doc, "d");
+    EXPECT_FALSE(m_doc.History().CanRedo());
+    m_doc.Undo();
+    m_doc.Undo();
+    m_doc.Undo();
+    EXPECT_TRUE(Expressions(m_doc).empty());
+    EXPECT_FALSE(m_doc.Undo());
 }
 
 // The zoom is view state: undo leaves it alone.
 TEST_F(History, UndoKeepsTheZoom)
 {
-    AddNamed(doc, "a");
-    doc.zoomX = 250;
-    doc.Undo();
-    EXPECT_EQ(doc.zoomX, 250);
+    AddNamed(m_doc, "a");
+    m_doc.zoomX = 250;
+    m_doc.Undo();
+    EXPECT_EQ(m_doc.zoomX, 250);
 }
 
 TEST_F(History, AChangeThatChangedNothingIsNoStepButModifies)
 {
-    Change(doc, StringId::StepEditCoordSystem, [](CCurvixDoc&) {});
-    EXPECT_FALSE(doc.History().CanUndo());
-    EXPECT_TRUE(doc.IsModified());
+    Change(m_doc, StringId::StepEditCoordSystem, [](CCurvixDoc&) {});
+    EXPECT_FALSE(m_doc.History().CanUndo());
+    EXPECT_TRUE(m_doc.IsModified());
 }
 
 TEST_F(History, KeepsTheNewestHundredSteps)
 {
     for (int i = 0; i < 130; ++i)
-        AddNamed(doc, std::to_string(i).c_str());
-    EXPECT_EQ(doc.History().UndoCount(), DocumentHistory::kDefaultCapacity);
-    while (doc.Undo()) {
+        AddNamed(m_doc, std::to_string(i).c_str());
+    EXPECT_EQ(m_doc.History().UndoCount(), DocumentHistory::kDefaultCapacity);
+    while (m_doc.Undo()) {
     }
-    EXPECT_EQ(doc.GetGraphCount(), 30);
-    EXPECT_EQ(doc.GetFirstGraph()->expression, "0");
+    EXPECT_EQ(m_doc.GetGraphCount(), 30);
+    EXPECT_EQ(m_doc.GetFirstGraph()->expression, "0");
 }
 
 // The modified flag follows the history back and forth around the saved
@@ -122,51 +122,51 @@ TEST_F(History, KeepsTheNewestHundredSteps)
 TEST_F(History, ModifiedFlagFollowsTheSavedState)
 {
     const std::string path = File("saved.cvx");
-    AddNamed(doc, "a");
-    doc.OnSaveDocument(path);
+    AddNamed(m_doc, "a");
+    m_doc.OnSaveDocument(path);
     struct Step {
         const char* what;
         std::function<void()> act;
         bool modified;
     } steps[] = {
-        {"add b", [&] { AddNamed(doc, "b"); }, true},
-        {"undo to saved", [&] { doc.Undo(); }, false},
-        {"undo before saved", [&] { doc.Undo(); }, true},
-        {"redo to saved", [&] { doc.Redo(); }, false},
-        {"redo after saved", [&] { doc.Redo(); }, true},
-        {"save", [&] { doc.OnSaveDocument(path); }, false},
-        {"undo after saving", [&] { doc.Undo(); }, true},
-        {"redo to saved again", [&] { doc.Redo(); }, false},
-        {"undo, then a new step", [&] { doc.Undo(), AddNamed(doc, "c"); }, true},
-        {"undo to the state before the saved one", [&] { doc.Undo(); }, true},
-        {"zoom", [&] { doc.SetModifiedFlag(); }, true},
-        {"steps back and forth after a zoom", [&] { AddNamed(doc, "d"), doc.Undo(); }, true},
+        {"add b", [&] { AddNamed(m_doc, "b"); }, true},
+        {"undo to saved", [&] { m_doc.Undo(); }, false},
+        {"undo before saved", [&] { m_doc.Undo(); }, true},
+        {"redo to saved", [&] { m_doc.Redo(); }, false},
+        {"redo after saved", [&] { m_doc.Redo(); }, true},
+        {"save", [&] { m_doc.OnSaveDocument(path); }, false},
+        {"undo after saving", [&] { m_doc.Undo(); }, true},
+        {"redo to saved again", [&] { m_doc.Redo(); }, false},
+        {"undo, then a new step", [&] { m_doc.Undo(), AddNamed(m_doc, "c"); }, true},
+        {"undo to the state before the saved one", [&] { m_doc.Undo(); }, true},
+        {"zoom", [&] { m_doc.SetModifiedFlag(); }, true},
+        {"steps back and forth after a zoom", [&] { AddNamed(m_doc, "d"), m_doc.Undo(); }, true},
     };
     for (const Step& step : steps) {
         step.act();
-        EXPECT_EQ(doc.IsModified(), step.modified) << step.what;
+        EXPECT_EQ(m_doc.IsModified(), step.modified) << step.what;
     }
 }
 
 TEST_F(History, NewAndOpenStartAnEmptyHistoryAFailedOpenKeepsIt)
 {
     const std::string path = File("one.cvx");
-    AddNamed(doc, "a");
-    doc.OnSaveDocument(path);
-    AddNamed(doc, "b");
+    AddNamed(m_doc, "a");
+    m_doc.OnSaveDocument(path);
+    AddNamed(m_doc, "b");
 
     EXPECT_TRUE(Open(File("missing.cvx")).has_value());
-    EXPECT_TRUE(doc.History().CanUndo());
+    EXPECT_TRUE(m_doc.History().CanUndo());
 
     EXPECT_FALSE(Open(path).has_value());
-    EXPECT_FALSE(doc.History().CanUndo() || doc.History().CanRedo());
-    AddNamed(doc, "c");
-    doc.Undo();
-    EXPECT_FALSE(doc.IsModified());  // back to the opened file
+    EXPECT_FALSE(m_doc.History().CanUndo() || m_doc.History().CanRedo());
+    AddNamed(m_doc, "c");
+    m_doc.Undo();
+    EXPECT_FALSE(m_doc.IsModified());  // back to the opened file
 
-    AddNamed(doc, "d");
-    doc.OnNewDocument();
-    EXPECT_FALSE(doc.History().CanUndo() || doc.History().CanRedo());
+    AddNamed(m_doc, "d");
+    m_doc.OnNewDocument();
+    EXPECT_FALSE(m_doc.History().CanUndo() || m_doc.History().CanRedo());
 }
 
 }  // namespace

@@ -15,38 +15,38 @@ TEST_F(Document, RemoveGraphByPosition)
 {
     const auto expressions = [this] {
         Texts texts;
-        for (GraphItem* item = doc.GetFirstGraph(); item; item = doc.GetNextGraph())
+        for (GraphItem* item = m_doc.GetFirstGraph(); item; item = m_doc.GetNextGraph())
             texts.push_back(item->expression);
         return texts;
     };
     struct Row { int index; bool removed; Texts left; } rows[] = {
         {-1, false, {"a", "b", "c"}}, {3, false, {"a", "b", "c"}}, {0, true, {"b", "c"}}, {2, true, {"a", "b"}}};
     for (Row row : rows) {
-        doc.RemoveAllGraphs();
+        m_doc.RemoveAllGraphs();
         for (const char* text : {"a", "b", "c"})
-            doc.AddGraph(MakeGraph(KindYofX, text));
-        EXPECT_EQ(doc.RemoveGraph(row.index), row.removed) << row.index;
+            m_doc.AddGraph(MakeGraph(KindYofX, text));
+        EXPECT_EQ(m_doc.RemoveGraph(row.index), row.removed) << row.index;
         EXPECT_EQ(expressions(), row.left) << row.index;
-        EXPECT_EQ(doc.GetGraphCount(), static_cast<int>(row.left.size()));
-        doc.AddGraph(MakeGraph(KindYofX, "z"));
+        EXPECT_EQ(m_doc.GetGraphCount(), static_cast<int>(row.left.size()));
+        m_doc.AddGraph(MakeGraph(KindYofX, "z"));
         row.left.push_back("z");
         EXPECT_EQ(expressions(), row.left) << row.index;
     }
-    doc.GetFirstGraph();
-    doc.RemoveGraph(0);
-    EXPECT_EQ(doc.GetNextGraph(), nullptr);  // iteration stops after the removed cursor
+    m_doc.GetFirstGraph();
+    m_doc.RemoveGraph(0);
+    EXPECT_EQ(m_doc.GetNextGraph(), nullptr);  // iteration stops after the removed cursor
 }
 
 TEST_F(Document, NewDocumentEmptiesAndKeepsAutoRefresh)
 {
-    doc.AddGraph(MakeGraph(KindYofX, "a"));
-    doc.coordSystem.right = 99, settings.defaultCoordSystem.left = -7;
-    doc.zoomX = 300, doc.zoomY = 50, doc.autoRefresh = true;
-    doc.SetModifiedFlag();
-    EXPECT_TRUE(doc.OnNewDocument());
-    EXPECT_EQ(doc.GetFirstGraph(), nullptr);
-    EXPECT_FALSE(doc.coordSystem.Differs(settings.defaultCoordSystem));
-    EXPECT_TRUE(doc.zoomX == 100 && doc.zoomY == 100 && doc.autoRefresh && !doc.IsModified());
+    m_doc.AddGraph(MakeGraph(KindYofX, "a"));
+    m_doc.coordSystem.right = 99, m_settings.defaultCoordSystem.left = -7;
+    m_doc.zoomX = 300, m_doc.zoomY = 50, m_doc.autoRefresh = true;
+    m_doc.SetModifiedFlag();
+    EXPECT_TRUE(m_doc.OnNewDocument());
+    EXPECT_EQ(m_doc.GetFirstGraph(), nullptr);
+    EXPECT_FALSE(m_doc.coordSystem.Differs(m_settings.defaultCoordSystem));
+    EXPECT_TRUE(m_doc.zoomX == 100 && m_doc.zoomY == 100 && m_doc.autoRefresh && !m_doc.IsModified());
 }
 
 // Whatever a reader of the document may show tells the change listener, so
@@ -54,7 +54,7 @@ TEST_F(Document, NewDocumentEmptiesAndKeepsAutoRefresh)
 // alone, or a change that failed, tells nothing.
 TEST_F(Document, EveryChangeTellsTheListener)
 {
-    doc.OnSaveDocument(File("saved.cvx"));
+    m_doc.OnSaveDocument(File("saved.cvx"));
     using Change = std::function<void(CCurvixDoc&)>;
     const Change nothing = [](CCurvixDoc&) {};
     struct Row {
@@ -80,15 +80,15 @@ TEST_F(Document, EveryChangeTellsTheListener)
         {"read", nothing, [](CCurvixDoc& d) { d.GetFirstGraph(), d.CaptureState(), Written(d); }, false},
     };
     for (const Row& row : rows) {
-        const DocumentState before = doc.CaptureState();
-        doc.AddGraph(MakeGraph(KindYofX, "x^2"));
-        doc.RecordStep(StringId::StepAddGraph, before);
-        row.prepare(doc);
+        const DocumentState before = m_doc.CaptureState();
+        m_doc.AddGraph(MakeGraph(KindYofX, "x^2"));
+        m_doc.RecordStep(StringId::StepAddGraph, before);
+        row.prepare(m_doc);
         int told = 0;
-        doc.SetChangeListener([&told] { ++told; });
-        row.make(doc);
+        m_doc.SetChangeListener([&told] { ++told; });
+        row.make(m_doc);
         EXPECT_EQ(told > 0, row.told) << row.change;
-        doc.SetChangeListener({});
+        m_doc.SetChangeListener({});
     }
 }
 

@@ -41,11 +41,11 @@ TEST(GraphPalette, FirstColourNoGraphUses)
 
 TEST_F(DocumentFixture, NewGraphColourSkipsTheDocumentsColours)
 {
-    EXPECT_EQ(GraphPalette::ForNewGraph(doc), GraphPalette::Colour(0));
+    EXPECT_EQ(GraphPalette::ForNewGraph(m_doc), GraphPalette::Colour(0));
     for (std::uint32_t colour : {GraphPalette::Colour(1), GraphPalette::Colour(0)}) {
         GraphItem item = MakeGraph(KindYofX, "x");
         item.color = colour;
-        doc.AddGraph(item);
+        m_doc.AddGraph(item);
     }
-    EXPECT_EQ(GraphPalette::ForNewGraph(doc), GraphPalette::Colour(2));
+    EXPECT_EQ(GraphPalette::ForNewGraph(m_doc), GraphPalette::Colour(2));
 }

@@ -51,18 +51,18 @@ protected:
 
     DocumentFixture()
     {
-        std::filesystem::remove_all(folder), std::filesystem::create_directories(folder);
-        doc.SetConversionPrompt(&prompt);
+        std::filesystem::remove_all(m_folder), std::filesystem::create_directories(m_folder);
+        m_doc.SetConversionPrompt(&m_prompt);
     }
-    ~DocumentFixture() override { std::filesystem::remove_all(folder); }
+    ~DocumentFixture() override { std::filesystem::remove_all(m_folder); }
 
-    std::string File(const char* name) const { return (folder / name).string(); }
+    std::string File(const char* name) const { return (m_folder / name).string(); }
 
     // Opens the file, or bytes as doc.cvx, and returns the error, if any.
     std::optional<DocFileException> Open(const std::string& path)
     {
         try {
-            return doc.OnOpenDocument(path), std::nullopt;
+            return m_doc.OnOpenDocument(path), std::nullopt;
         } catch (const DocFileException& error) {
             return error;
         }
@@ -73,11 +73,11 @@ protected:
         return Open(File("doc.cvx"));
     }
 
-    MemorySettingsBackend backend;
-    AppSettings settings{backend};
-    CCurvixDoc doc{settings};
-    Prompt prompt;
-    const std::filesystem::path folder = std::filesystem::temp_directory_path()
+    MemorySettingsBackend m_backend;
+    AppSettings m_settings{m_backend};
+    CCurvixDoc m_doc{m_settings};
+    Prompt m_prompt;
+    const std::filesystem::path m_folder = std::filesystem::temp_directory_path()
         / (std::string("curvix-") + testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() + "-"
            + testing::UnitTest::GetInstance()->current_test_info()->name());
 };

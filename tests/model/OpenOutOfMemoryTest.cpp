@@ -50,13 +50,13 @@ using OpenOutOfMemory = DocumentFixture;
 TEST_F(OpenOutOfMemory, IsReportedAndKeepsTheDocument)
 {
     {
-        CCurvixDoc large(settings);
+        CCurvixDoc large(m_settings);
         large.AddGraph(MakeGraph(KindYofX, std::string(2 * kLarge, 'x').c_str()));
         large.OnSaveDocument(File("large.cvx"));
     }
-    doc.AddGraph(MakeGraph(KindYofX, "x^2"));
-    doc.SetModifiedFlag();
-    const Bytes before = Written(doc);
+    m_doc.AddGraph(MakeGraph(KindYofX, "x^2"));
+    m_doc.SetModifiedFlag();
+    const Bytes before = Written(m_doc);
     for (int largeAllowed : {0, 1, 2}) {
         SCOPED_TRACE(largeAllowed);
         largeLeft = largeAllowed;
@@ -64,12 +64,12 @@ TEST_F(OpenOutOfMemory, IsReportedAndKeepsTheDocument)
         largeLeft = INT_MAX;
         ASSERT_TRUE(error.has_value());
         EXPECT_EQ(error->Text(), "Error opening file '" + File("large.cvx") + "'.\nOut of memory.");
-        EXPECT_EQ(Written(doc), before);
-        EXPECT_TRUE(doc.IsModified());
+        EXPECT_EQ(Written(m_doc), before);
+        EXPECT_TRUE(m_doc.IsModified());
     }
     // With the memory back, the same file opens.
     ASSERT_FALSE(Open(File("large.cvx")).has_value());
-    EXPECT_EQ(doc.GetFirstGraph()->expression.size(), 2 * kLarge);
+    EXPECT_EQ(m_doc.GetFirstGraph()->expression.size(), 2 * kLarge);
 }
 
 }  // namespace

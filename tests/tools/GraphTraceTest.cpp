@@ -22,9 +22,9 @@ std::string G10(double v)
 
 class GraphTraceTest : public ComputationFixture {
 protected:
-    void Compute() { ASSERT_TRUE(Refresh(sink)); }
+    void Compute() { ASSERT_TRUE(Refresh(m_sink)); }
 
-    GraphTrace trace{doc, computation};
+    GraphTrace m_trace{m_doc, m_computation};
 };
 
 // One move of the trace and the read-out it gives.
@@ -74,18 +74,18 @@ TEST_F(GraphTraceTest, ReadsEachKindAtSamplesAndUnderThePointer)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.expression);
-        doc.RemoveAllGraphs();
+        m_doc.RemoveAllGraphs();
         Add(row.expression, row.kind, row.range, row.expression2);
         Compute();
-        ASSERT_TRUE(trace.Start(0));
-        EXPECT_EQ(trace.Readout(), row.start);
+        ASSERT_TRUE(m_trace.Start(0));
+        EXPECT_EQ(m_trace.Readout(), row.start);
         for (const Move& move : row.moves) {
             if (move.kind == Move::Step)
-                trace.Step(static_cast<int>(move.a));
+                m_trace.Step(static_cast<int>(move.a));
             else
-                trace.MoveToPointer(move.a, move.b, 100, 100);
-            EXPECT_EQ(trace.Readout(), move.readout);
-            EXPECT_EQ(trace.Point().defined, move.readout.find("undefined") == std::string::npos);
+                m_trace.MoveToPointer(move.a, move.b, 100, 100);
+            EXPECT_EQ(m_trace.Readout(), move.readout);
+            EXPECT_EQ(m_trace.Point().defined, move.readout.find("undefined") == std::string::npos);
         }
     }
 }
@@ -97,19 +97,19 @@ TEST_F(GraphTraceTest, TabCyclesThroughTheDisplayedGraphsKeepingTheArgument)
     Add("3*x", KindYofX, {-2, 2, 10});
     Add("t", KindPolar, {0, 3, 10});
     Compute();
-    ASSERT_TRUE(trace.Start(7));  // no such graph: the first
-    trace.Step(5);
-    EXPECT_EQ(trace.Readout(), "x = 0.5; y = 0.5");
-    trace.NextGraph(1);
-    EXPECT_EQ(trace.Displayed(), 1);
-    EXPECT_EQ(trace.Readout(), "x = 0.5; y = 1.5");
-    trace.NextGraph(1);
-    EXPECT_EQ(trace.Displayed(), 2);
-    EXPECT_EQ(trace.Readout(), "t = 0.5; x = " + G10(0.5 * std::cos(0.5)) + "; y = " + G10(0.5 * std::sin(0.5)));
-    trace.NextGraph(1);
-    EXPECT_EQ(trace.Displayed(), 0);
-    trace.NextGraph(-1);
-    EXPECT_EQ(trace.Displayed(), 2);
+    ASSERT_TRUE(m_trace.Start(7));  // no such graph: the first
+    m_trace.Step(5);
+    EXPECT_EQ(m_trace.Readout(), "x = 0.5; y = 0.5");
+    m_trace.NextGraph(1);
+    EXPECT_EQ(m_trace.Displayed(), 1);
+    EXPECT_EQ(m_trace.Readout(), "x = 0.5; y = 1.5");
+    m_trace.NextGraph(1);
+    EXPECT_EQ(m_trace.Displayed(), 2);
+    EXPECT_EQ(m_trace.Readout(), "t = 0.5; x = " + G10(0.5 * std::cos(0.5)) + "; y = " + G10(0.5 * std::sin(0.5)));
+    m_trace.NextGraph(1);
+    EXPECT_EQ(m_trace.Displayed(), 0);
+    m_trace.NextGraph(-1);
+    EXPECT_EQ(m_trace.Displayed(), 2);
 }
 
 TEST_F(GraphTraceTest, EndsOrFollowsItsGraphWhenTheDocumentChanges)
@@ -138,33 +138,33 @@ TEST_F(GraphTraceTest, EndsOrFollowsItsGraphWhenTheDocumentChanges)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.change);
-        doc.RemoveAllGraphs();
+        m_doc.RemoveAllGraphs();
         Add("x", KindYofX, {-2, 2, 10});
         Add("2*x", KindYofX, {-2, 2, 10});
         Compute();
-        ASSERT_TRUE(trace.Start(1));
-        trace.Step(5);
-        row.apply(doc);
+        ASSERT_TRUE(m_trace.Start(1));
+        m_trace.Step(5);
+        row.apply(m_doc);
         if (row.refresh)
             Compute();
-        EXPECT_EQ(trace.Revalidate(), row.stillActive);
-        EXPECT_EQ(trace.IsActive(), row.stillActive);
+        EXPECT_EQ(m_trace.Revalidate(), row.stillActive);
+        EXPECT_EQ(m_trace.IsActive(), row.stillActive);
         if (row.stillActive) {
-            EXPECT_EQ(trace.Readout(), row.readout);
+            EXPECT_EQ(m_trace.Readout(), row.readout);
         }
         // Nothing an ended trace is asked reads the document.
-        trace.Step(1);
-        trace.NextGraph(1);
-        trace.MoveToPointer(0, 0, 100, 100);
+        m_trace.Step(1);
+        m_trace.NextGraph(1);
+        m_trace.MoveToPointer(0, 0, 100, 100);
     }
 }
 
 TEST_F(GraphTraceTest, NothingToTraceWithoutAComputedGraph)
 {
-    EXPECT_FALSE(trace.Start(0));
+    EXPECT_FALSE(m_trace.Start(0));
     Add("x", KindYofX, {-2, 2, 10})->hidden = true;
     Compute();
-    EXPECT_FALSE(trace.Start(0));
+    EXPECT_FALSE(m_trace.Start(0));
 }
 
 }  // namespace

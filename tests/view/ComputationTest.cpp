@@ -51,17 +51,17 @@ TEST_F(Computation, OnlyChangedGraphsAreSampledAgain)
         Add("x");
         Add("x^2");
         Add("sin(x)");
-        ASSERT_TRUE(Refresh(sink));
-        c.apply(doc);
-        EXPECT_TRUE(computation.NeedsRecompute(doc));
+        ASSERT_TRUE(Refresh(m_sink));
+        c.apply(m_doc);
+        EXPECT_TRUE(m_computation.NeedsRecompute(m_doc));
         RecordingSink again;
         EXPECT_EQ(RefreshListingSampled(again), c.sampled);
         EXPECT_EQ(again.done, std::vector<bool>{true});
-        EXPECT_FALSE(computation.NeedsRecompute(doc));
+        EXPECT_FALSE(m_computation.NeedsRecompute(m_doc));
         // Every displayed graph has the slot computed for its function.
-        for (int i = 0; i < computation.DisplayedCount(); ++i) {
+        for (int i = 0; i < m_computation.DisplayedCount(); ++i) {
             EXPECT_TRUE(Slot(i).complete);
-            EXPECT_FALSE(Slot(i).source.Differs(computation.DisplayedGraph(i)));
+            EXPECT_FALSE(Slot(i).source.Differs(m_computation.DisplayedGraph(i)));
         }
     }
 }
@@ -70,21 +70,21 @@ TEST_F(Computation, OnlyChangedGraphsAreSampledAgain)
 // first graph is complete, in the second one's first block.
 TEST_F(Computation, CancellingKeepsFinishedGraphsAndResumesWithTheRest)
 {
-    computation.SetThreads(1);  // the graphs in order, the reports in order
+    m_computation.SetThreads(1);  // the graphs in order, the reports in order
     Add("x");
     Add("x^2");
     Add("x^3");
-    sink.onProgress = [this](int, int complete) {
+    m_sink.onProgress = [this](int, int complete) {
         if (complete == 1)
-            computation.StopEvent().Set();
+            m_computation.StopEvent().Set();
     };
-    ASSERT_TRUE(Refresh(sink));
-    EXPECT_EQ(sink.done, std::vector<bool>{false});
-    EXPECT_TRUE(sink.failures.empty());
+    ASSERT_TRUE(Refresh(m_sink));
+    EXPECT_EQ(m_sink.done, std::vector<bool>{false});
+    EXPECT_TRUE(m_sink.failures.empty());
     EXPECT_TRUE(Slot(0).complete);
     EXPECT_FALSE(Slot(1).complete);
     EXPECT_FALSE(Slot(2).complete);
-    EXPECT_TRUE(computation.NeedsRecompute(doc));
+    EXPECT_TRUE(m_computation.NeedsRecompute(m_doc));
 
     RecordingSink again;
     EXPECT_EQ(RefreshListingSampled(again), (std::vector<int>{1, 2}));
@@ -97,40 +97,40 @@ TEST_F(Computation, AnEngineErrorEndsTheRunAndKeepsTheGraphsBeforeIt)
     Add("x")->hidden = true;  // not displayed: the failing graph is the third displayed one
     for (const char* expression : {"x", "x^2", "sin(x", "x^3"})
         Add(expression);
-    ASSERT_TRUE(Refresh(sink));
-    EXPECT_EQ(sink.done, std::vector<bool>{false});
-    ASSERT_EQ(sink.failures.size(), 1u);
-    const ComputationFailure& failure = sink.failures[0];
+    ASSERT_TRUE(Refresh(m_sink));
+    EXPECT_EQ(m_sink.done, std::vector<bool>{false});
+    ASSERT_EQ(m_sink.failures.size(), 1u);
+    const ComputationFailure& failure = m_sink.failures[0];
     ASSERT_TRUE(failure.Error());
     EXPECT_EQ(failure.Error()->Code(), 1004);
     EXPECT_EQ(failure.Graph(), 2);
-    EXPECT_EQ(computation.ListPositionOfDisplayed(doc, failure.Graph()), 3);
+    EXPECT_EQ(m_computation.ListPositionOfDisplayed(m_doc, failure.Graph()), 3);
     EXPECT_EQ(failure.Texts(), std::vector<std::string>{AboutGraph("y = sin(x", failure.Error()->Message())});
     EXPECT_EQ((std::vector<bool>{Slot(0).complete, Slot(1).complete, Slot(2).complete, Slot(3).complete}),
               (std::vector<bool>{true, true, false, false}));
-    EXPECT_FALSE(computation.IsComputed());
+    EXPECT_FALSE(m_computation.IsComputed());
 }
 
 TEST_F(Computation, AtMostFifteenVisibleGraphs)
 {
     for (int i = 0; i < 16; ++i)
         Add("x+" + std::to_string(i));
-    EXPECT_FALSE(computation.Collect(doc));
-    doc.GetFirstGraph()->hidden = true;
-    EXPECT_FALSE(doc.CanShowAnotherGraph());
-    ASSERT_TRUE(Refresh(sink));
-    EXPECT_EQ(sink.done, std::vector<bool>{true});
-    EXPECT_EQ(computation.DisplayedCount(), 15);
+    EXPECT_FALSE(m_computation.Collect(m_doc));
+    m_doc.GetFirstGraph()->hidden = true;
+    EXPECT_FALSE(m_doc.CanShowAnotherGraph());
+    ASSERT_TRUE(Refresh(m_sink));
+    EXPECT_EQ(m_sink.done, std::vector<bool>{true});
+    EXPECT_EQ(m_computation.DisplayedCount(), 15);
 }
 
 TEST_F(Computation, NoVisibleGraphCompletesAtOnceWithoutAThread)
 {
     Add("x")->hidden = true;
-    ASSERT_TRUE(computation.Collect(doc));
-    ASSERT_TRUE(computation.Start(doc, sink));
-    EXPECT_FALSE(computation.IsComputing());
-    EXPECT_EQ(sink.done, std::vector<bool>{true});
-    EXPECT_FALSE(computation.NeedsRecompute(doc));
+    ASSERT_TRUE(m_computation.Collect(m_doc));
+    ASSERT_TRUE(m_computation.Start(m_doc, m_sink));
+    EXPECT_FALSE(m_computation.IsComputing());
+    EXPECT_EQ(m_sink.done, std::vector<bool>{true});
+    EXPECT_FALSE(m_computation.NeedsRecompute(m_doc));
 }
 
 TEST_F(Computation, RefusalsTellWhatToShow)
@@ -160,14 +160,14 @@ TEST_F(Computation, RefusalsTellWhatToShow)
         SCOPED_TRACE(c.what);
         NewContents();
         Add("x");
-        ASSERT_TRUE(Refresh(sink));
-        c.apply(doc);
+        ASSERT_TRUE(Refresh(m_sink));
+        c.apply(m_doc);
         RecordingSink again;
         EXPECT_FALSE(Refresh(again));
-        EXPECT_EQ(computation.StartFailure().Texts(), c.texts);
-        EXPECT_EQ(computation.StartFailure().Graph(), c.graph);
+        EXPECT_EQ(m_computation.StartFailure().Texts(), c.texts);
+        EXPECT_EQ(m_computation.StartFailure().Graph(), c.graph);
         EXPECT_TRUE(again.done.empty());
-        EXPECT_FALSE(computation.IsComputing());
+        EXPECT_FALSE(m_computation.IsComputing());
         if (c.graph >= 0) {
             EXPECT_FALSE(Slot(0).HasPoints()) << "refusing a graph frees every slot";
         }
@@ -250,15 +250,15 @@ TEST_F(Computation, TheWorkerAllocatesAndFillsTheBuffers)
 {
     Add("x^2");
     const auto refreshFromPrepared = [this](RecordingSink& to) {
-        EXPECT_TRUE(computation.Collect(doc) && computation.Prepare(doc));
+        EXPECT_TRUE(m_computation.Collect(m_doc) && m_computation.Prepare(m_doc));
         const GraphPoints& found = Slot(0);
         const bool hadPoints = found.HasPoints();
         const ScaledPoint first = hadPoints ? found.points[0] : ScaledPoint{};
         EXPECT_TRUE(Refresh(to));
         return std::pair{hadPoints, first};
     };
-    sink.onProgress = [this](int, int) { computation.StopEvent().Set(); };
-    EXPECT_FALSE(refreshFromPrepared(sink).first);
+    m_sink.onProgress = [this](int, int) { m_computation.StopEvent().Set(); };
+    EXPECT_FALSE(refreshFromPrepared(m_sink).first);
     ASSERT_FALSE(Slot(0).complete);
     const ScaledPoint left = Slot(0).points[0];
     EXPECT_EQ(left.y, 1280000);  // x^2 at -40, 800 units a world unit
@@ -274,25 +274,25 @@ TEST_F(Computation, TheWorkerAllocatesAndFillsTheBuffers)
 TEST_F(Computation, NewDuringAComputationStopsAndWaits)
 {
     Add("x");
-    doc.coordSystem.precision = 3200;
+    m_doc.coordSystem.precision = 3200;
     ManualResetEvent reached;
-    sink.onProgress = [&](int, int) {
+    m_sink.onProgress = [&](int, int) {
         reached.Set();
-        computation.StopEvent().Wait();
+        m_computation.StopEvent().Wait();
     };
-    ASSERT_TRUE(computation.Collect(doc));
-    ASSERT_TRUE(computation.Start(doc, sink));
+    ASSERT_TRUE(m_computation.Collect(m_doc));
+    ASSERT_TRUE(m_computation.Start(m_doc, m_sink));
     reached.Wait();
     // A second start is refused and leaves the running worker its sink.
     RecordingSink second;
-    EXPECT_FALSE(computation.Start(doc, second));
-    EXPECT_EQ(computation.StartFailure().Texts(), std::vector<std::string>{Text(StringId::CannotStartComputation)});
-    doc.OnNewDocument();
-    computation.Reset(settings.defaultCoordSystem);
-    EXPECT_FALSE(computation.IsComputing());
-    EXPECT_EQ(sink.done, std::vector<bool>{false});
+    EXPECT_FALSE(m_computation.Start(m_doc, second));
+    EXPECT_EQ(m_computation.StartFailure().Texts(), std::vector<std::string>{Text(StringId::CannotStartComputation)});
+    m_doc.OnNewDocument();
+    m_computation.Reset(m_settings.defaultCoordSystem);
+    EXPECT_FALSE(m_computation.IsComputing());
+    EXPECT_EQ(m_sink.done, std::vector<bool>{false});
     EXPECT_TRUE(second.done.empty());
-    EXPECT_EQ(computation.DisplayedCount(), 0);
+    EXPECT_EQ(m_computation.DisplayedCount(), 0);
     EXPECT_FALSE(Slot(0).HasPoints());
 }
 

@@ -19,9 +19,9 @@ protected:
     // start their parts from sums of steps.
     void AddGraphsOfEveryKind()
     {
-        doc.coordSystem.left = doc.coordSystem.bottom = -10;
-        doc.coordSystem.right = doc.coordSystem.top = 10;
-        doc.coordSystem.precision = 3200;
+        m_doc.coordSystem.left = m_doc.coordSystem.bottom = -10;
+        m_doc.coordSystem.right = m_doc.coordSystem.top = 10;
+        m_doc.coordSystem.precision = 3200;
         Add("sin(3y)*y/2+less(y,0)", KindXofY);
         Add("cos(3t)*t/7", KindParametric, {-30, 30, 3200}, "sin(2.9t)*t/7");
         Add("150000-t", KindPolar, {0, 60, 3200});  // far out: the raw angle shows
@@ -33,7 +33,7 @@ protected:
     std::vector<ScaledPoint> Samples() const
     {
         std::vector<ScaledPoint> all;
-        for (int i = 0; i < computation.DisplayedCount(); ++i)
+        for (int i = 0; i < m_computation.DisplayedCount(); ++i)
             all.insert(all.end(), Slot(i).points.get(), Slot(i).points.get() + Slot(i).count);
         return all;
     }
@@ -46,8 +46,8 @@ protected:
             bool BlockDone(std::int32_t) override { return true; }
         } watch;
         const ManualResetEvent stop;
-        for (int i = 0; i < computation.DisplayedCount(); ++i) {
-            GraphPoints& slot = computation.Points(i);
+        for (int i = 0; i < m_computation.DisplayedCount(); ++i) {
+            GraphPoints& slot = m_computation.Points(i);
             std::unique_lock lock(theVariables.Lock());
             const GraphSampler sampler(slot);
             lock.unlock();
@@ -59,8 +59,8 @@ protected:
     // Computes every graph again.
     void RefreshAll(RecordingSink& to)
     {
-        for (int i = 0; i < computation.DisplayedCount(); ++i)
-            computation.Points(i).complete = false;
+        for (int i = 0; i < m_computation.DisplayedCount(); ++i)
+            m_computation.Points(i).complete = false;
         ASSERT_TRUE(Refresh(to));
         ASSERT_EQ(to.done, std::vector<bool>{true});
     }
@@ -79,7 +79,7 @@ TEST_F(SamplingRunTest, AnyNumberOfThreadsGivesTheSamplesOfOneRun)
     const std::vector<ScaledPoint> reference = WholeSlotSamples();
     ASSERT_GT(Slot(2).count, 6 * SamplingRun::kPartLength);
     for (const unsigned threads : {1u, 2u, 3u, 8u}) {
-        computation.SetThreads(threads);
+        m_computation.SetThreads(threads);
         RecordingSink many;
         RefreshAll(many);
         const std::vector<ScaledPoint> samples = Samples();
@@ -93,16 +93,16 @@ TEST_F(SamplingRunTest, AnyNumberOfThreadsGivesTheSamplesOfOneRun)
 TEST_F(SamplingRunTest, ProgressCountsAllSamplesAndCompleteGraphs)
 {
     AddGraphsOfEveryKind();
-    computation.SetThreads(4);
+    m_computation.SetThreads(4);
     std::vector<int> completes;
-    sink.onProgress = [&](int, int complete) { completes.push_back(complete); };
-    ASSERT_TRUE(Refresh(sink));
-    ASSERT_GT(sink.percents.size(), 50u);
-    EXPECT_GE(sink.percents.front(), 1);
-    EXPECT_LE(sink.percents.back(), 99);
-    EXPECT_TRUE(std::is_sorted(sink.percents.begin(), sink.percents.end(), std::less_equal<int>()));
+    m_sink.onProgress = [&](int, int complete) { completes.push_back(complete); };
+    ASSERT_TRUE(Refresh(m_sink));
+    ASSERT_GT(m_sink.percents.size(), 50u);
+    EXPECT_GE(m_sink.percents.front(), 1);
+    EXPECT_LE(m_sink.percents.back(), 99);
+    EXPECT_TRUE(std::is_sorted(m_sink.percents.begin(), m_sink.percents.end(), std::less_equal<int>()));
     EXPECT_TRUE(std::is_sorted(completes.begin(), completes.end()));
-    EXPECT_LT(completes.back(), computation.DisplayedCount());
+    EXPECT_LT(completes.back(), m_computation.DisplayedCount());
     EXPECT_GT(completes.back(), 0);
 }
 
@@ -127,10 +127,10 @@ TEST_F(SamplingRunTest, AnErrorEndsTheRunAsInSlotOrder)
         for (const unsigned threads : {1u, 2u, 8u}) {
             SCOPED_TRACE(row.what);
             NewContents();
-            doc.coordSystem.precision = 3200;
+            m_doc.coordSystem.precision = 3200;
             for (const char* graph : row.graphs)
                 Add(graph);
-            computation.SetThreads(threads);
+            m_computation.SetThreads(threads);
             RecordingSink failing;
             ASSERT_TRUE(Refresh(failing));
             ASSERT_EQ(failing.failures.size(), 1u);
@@ -174,26 +174,26 @@ TEST_F(SamplingRunTest, StartCancelAndRestartInALoop)
     RefreshAll(full);
     const std::vector<ScaledPoint> reference = Samples();
     std::vector<size_t> offsets;
-    for (int i = 0, offset = 0; i < computation.DisplayedCount(); offset += Slot(i++).count)
+    for (int i = 0, offset = 0; i < m_computation.DisplayedCount(); offset += Slot(i++).count)
         offsets.push_back(static_cast<size_t>(offset));
 
-    for (int i = 0; i < computation.DisplayedCount(); ++i)
-        computation.Points(i).complete = false;
+    for (int i = 0; i < m_computation.DisplayedCount(); ++i)
+        m_computation.Points(i).complete = false;
     std::mt19937 random(3);
     int cancelled = 0;
     bool finished = false;
     for (int round = 0; round < 40 && !finished; ++round) {
         RecordingSink roundSink;
-        ASSERT_TRUE(computation.Collect(doc));
-        ASSERT_TRUE(computation.Start(doc, roundSink));
+        ASSERT_TRUE(m_computation.Collect(m_doc));
+        ASSERT_TRUE(m_computation.Start(m_doc, roundSink));
         std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 4000)(random)));
-        computation.StopEvent().Set();
-        ASSERT_TRUE(computation.Wait(WorkerThread::kInfinite, {}));
+        m_computation.StopEvent().Set();
+        ASSERT_TRUE(m_computation.Wait(WorkerThread::kInfinite, {}));
         ASSERT_EQ(roundSink.done.size(), 1u);
         finished = roundSink.done[0];
         cancelled += finished ? 0 : 1;
         EXPECT_TRUE(roundSink.failures.empty());
-        for (int i = 0; i < computation.DisplayedCount(); ++i) {
+        for (int i = 0; i < m_computation.DisplayedCount(); ++i) {
             const bool same = SameSamples(Slot(i).points.get(), &reference[offsets[static_cast<size_t>(i)]], Slot(i).count);
             EXPECT_TRUE(!Slot(i).complete || same) << "round " << round << ", graph " << i;
         }

@@ -22,9 +22,9 @@ TEST_F(Sampling, CountsAndArgumentCoordinates)
         {{2, 2, 3200}, 1, 25600},
     };
     for (const Case& c : cases) {
-        doc.RemoveAllGraphs();
+        m_doc.RemoveAllGraphs();
         Add("x", KindYofX, c.range);
-        ASSERT_TRUE(Refresh(sink));
+        ASSERT_TRUE(Refresh(m_sink));
         const GraphPoints& slot = Slot(0);
         ASSERT_EQ(slot.count, c.count) << c.range.from;
         EXPECT_TRUE(slot.complete);
@@ -34,9 +34,9 @@ TEST_F(Sampling, CountsAndArgumentCoordinates)
         }
     }
     // x = f(y) stores the argument in y.
-    doc.RemoveAllGraphs();
+    m_doc.RemoveAllGraphs();
     Add("2y", KindXofY, {-1, 1, 100});
-    ASSERT_TRUE(Refresh(sink));
+    ASSERT_TRUE(Refresh(m_sink));
     EXPECT_EQ(Slot(0).points[200].y, 400);
     EXPECT_EQ(Slot(0).points[200].x, 800);
 }
@@ -53,11 +53,11 @@ TEST_F(Sampling, ValuesThatAreNotPositionsBecomeMarkers)
         {"10^300", POINT_ABOVE},
         {"-10^300", POINT_BELOW},
     };
-    doc.coordSystem.precision = 200;
+    m_doc.coordSystem.precision = 200;
     for (const Case& c : cases) {
-        doc.RemoveAllGraphs();
+        m_doc.RemoveAllGraphs();
         Add(c.expression);
-        ASSERT_TRUE(Refresh(sink));
+        ASSERT_TRUE(Refresh(m_sink));
         ASSERT_EQ(Slot(0).count, 16001);
         EXPECT_EQ(Slot(0).points[0].y, c.y) << c.expression;
         EXPECT_EQ(Slot(0).points[16000].y, c.y) << c.expression;
@@ -87,7 +87,7 @@ TEST(PointScaleTest, ScalingNeverOverflows)
 TEST_F(Sampling, ParametricWithOneUndefinedHalfMarksBoth)
 {
     Add("t", KindParametric, {-1, 1, 100}, "sqrt(t)");
-    ASSERT_TRUE(Refresh(sink));
+    ASSERT_TRUE(Refresh(m_sink));
     const GraphPoints& slot = Slot(0);
     ASSERT_EQ(slot.count, 201);
     for (int k : {0, 99}) {
@@ -100,10 +100,10 @@ TEST_F(Sampling, ParametricWithOneUndefinedHalfMarksBoth)
 
 TEST_F(Sampling, PolarPointsLieOnTheCurve)
 {
-    doc.coordSystem.polarTimesPi = false;
-    doc.coordSystem.polarRange = {0, 6, 100};
+    m_doc.coordSystem.polarTimesPi = false;
+    m_doc.coordSystem.polarRange = {0, 6, 100};
     Add("2", KindPolar);
-    ASSERT_TRUE(Refresh(sink));
+    ASSERT_TRUE(Refresh(m_sink));
     const GraphPoints& slot = Slot(0);
     ASSERT_EQ(slot.count, 601);
     for (int k = 0; k < slot.count; k += 37) {

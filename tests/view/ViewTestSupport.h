@@ -50,8 +50,8 @@ protected:
     // Empties the document as New does, with the picture of its contents.
     void NewContents()
     {
-        doc.DeleteContents();
-        computation.Reset(settings.defaultCoordSystem);
+        m_doc.DeleteContents();
+        m_computation.Reset(m_settings.defaultCoordSystem);
     }
 
     // Over the graph's own range when one with a precision is given.
@@ -65,39 +65,39 @@ protected:
         item.useAdvanced = range.precision != 0;
         if (item.useAdvanced)
             item.advRange = range;
-        return doc.AddGraph(item);
+        return m_doc.AddGraph(item);
     }
 
     // What the view's Refresh does, then waits for the worker. False when
     // nothing could start.
     bool Refresh(RecordingSink& to)
     {
-        return computation.Collect(doc) && computation.Start(doc, to)
-               && computation.Wait(WorkerThread::kInfinite, {});
+        return m_computation.Collect(m_doc) && m_computation.Start(m_doc, to)
+               && m_computation.Wait(WorkerThread::kInfinite, {});
     }
 
     // Refresh, and the slots it sampled: every buffer is marked before.
     std::vector<int> RefreshListingSampled(RecordingSink& to)
     {
         constexpr ScaledPoint kMark{7777777, -7777777};
-        for (int i = 0; i < computation.DisplayedCount(); ++i) {
+        for (int i = 0; i < m_computation.DisplayedCount(); ++i) {
             if (Slot(i).HasPoints())
-                computation.Points(i).points[0] = kMark;
+                m_computation.Points(i).points[0] = kMark;
         }
         EXPECT_TRUE(Refresh(to));
         std::vector<int> sampled;
-        for (int i = 0; i < computation.DisplayedCount(); ++i) {
+        for (int i = 0; i < m_computation.DisplayedCount(); ++i) {
             if (Slot(i).points[0].x != kMark.x || Slot(i).points[0].y != kMark.y)
                 sampled.push_back(i);
         }
         return sampled;
     }
 
-    const GraphPoints& Slot(int i) const { return computation.Points(i); }
+    const GraphPoints& Slot(int i) const { return m_computation.Points(i); }
 
-    MemorySettingsBackend backend;
-    AppSettings settings{backend};
-    CCurvixDoc doc{settings};
-    GraphComputation computation{settings.defaultCoordSystem};
-    RecordingSink sink;
+    MemorySettingsBackend m_backend;
+    AppSettings m_settings{m_backend};
+    CCurvixDoc m_doc{m_settings};
+    GraphComputation m_computation{m_settings.defaultCoordSystem};
+    RecordingSink m_sink;
 };

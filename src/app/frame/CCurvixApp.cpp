@@ -48,26 +48,26 @@ bool IsPrintFlag(const QString& argument)
 }  // namespace
 
 CCurvixApp::CCurvixApp(QStringList commandLine)
-    : arguments(std::move(commandLine)), settings(backend),
-      conversionPrompt(std::make_unique<FrameConversionPrompt>()), doc(settings),
-      computation(settings.defaultCoordSystem)
+    : m_arguments(std::move(commandLine)), m_settings(m_backend),
+      m_conversionPrompt(std::make_unique<FrameConversionPrompt>()), m_doc(m_settings),
+      m_computation(m_settings.defaultCoordSystem)
 {
-    doc.SetConversionPrompt(conversionPrompt.get());
+    m_doc.SetConversionPrompt(m_conversionPrompt.get());
 }
 
 CCurvixApp::~CCurvixApp()
 {
-    delete frame.data();
+    delete m_frame.data();
 }
 
 bool CCurvixApp::IsPrintRequest() const
 {
-    return std::any_of(arguments.begin(), arguments.end(), IsPrintFlag);
+    return std::any_of(m_arguments.begin(), m_arguments.end(), IsPrintFlag);
 }
 
 QString CCurvixApp::FileArgument() const
 {
-    for (const QString& argument : arguments) {
+    for (const QString& argument : m_arguments) {
         if (!IsFlag(argument))
             return argument;
     }
@@ -88,27 +88,27 @@ bool CCurvixApp::InitInstance()
     (void)engineReady;
     HelpWindow::Install();
     LoadSettings();
-    CSplashWindow::EnableSplash(settings.ShowSplash);
+    CSplashWindow::EnableSplash(m_settings.ShowSplash);
     const int showCmd = DecideShowCommand();
 
-    frame = new CMainFrame(doc, computation, settings);
+    m_frame = new CMainFrame(m_doc, m_computation, m_settings);
     // Recovered work comes before the file named on the command line.
     if (!RestoreLostDocument() && !OpenStartupDocument(FileArgument()))
         return false;
 
-    if (settings.ShowSplash)
+    if (m_settings.ShowSplash)
         WaitForSplash();
     // The window may have been asked to close while the splash showed (by
     // the window manager or a session ending).
-    if (!frame || frame->IsClosed())
+    if (!m_frame || m_frame->IsClosed())
         return EndClosedStartup();
-    ShowWindowAs(*frame, showCmd);
+    ShowWindowAs(*m_frame, showCmd);
     return true;
 }
 
 bool CCurvixApp::OpenStartupDocument(const QString& file)
 {
-    return file.isEmpty() ? frame->Files().NewDocument() : frame->Files().OpenPath(file);
+    return file.isEmpty() ? m_frame->Files().NewDocument() : m_frame->Files().OpenPath(file);
 }
 
 // A recovery copy left by a program that ended without saving is offered
@@ -123,7 +123,7 @@ bool CCurvixApp::RestoreLostDocument()
     const std::string when = orphans.front().written.toLocalTime().toString(Qt::ISODate).toStdString();
     const QString question = QString::fromStdString(FormatAppString(StringId::RestoreQuestion, when));
     const bool restore = AppMessageBox::Show(nullptr, question, StringId::ProgramName, MB_YESNO | MB_ICONQUESTION) == IDYES;
-    const bool restored = restore && frame->Files().RestoreCopy(path);
+    const bool restored = restore && m_frame->Files().RestoreCopy(path);
     DocumentRecovery::Remove(path);
     return restored;
 }
@@ -133,8 +133,8 @@ bool CCurvixApp::RestoreLostDocument()
 // end at once.
 bool CCurvixApp::EndClosedStartup()
 {
-    if (!settings.SaveSettings(SettingAll))
-        AppMessageBox::Show(nullptr, QString::fromStdString(settings.LastError()), StringId::ErrorCaption, MB_ICONEXCLAMATION);
+    if (!m_settings.SaveSettings(SettingAll))
+        AppMessageBox::Show(nullptr, QString::fromStdString(m_settings.LastError()), StringId::ErrorCaption, MB_ICONEXCLAMATION);
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     return true;
 }
@@ -142,17 +142,17 @@ bool CCurvixApp::EndClosedStartup()
 // A store that cannot be read is reported; the defaults stand in for it.
 void CCurvixApp::LoadSettings()
 {
-    if (settings.LoadSettings(SettingAll))
+    if (m_settings.LoadSettings(SettingAll))
         return;
-    AppMessageBox::Show(nullptr, QString::fromStdString(settings.LastError()), StringId::ErrorCaption, MB_ICONEXCLAMATION);
-    settings.SetDefaultSettings(SettingAll);
+    AppMessageBox::Show(nullptr, QString::fromStdString(m_settings.LastError()), StringId::ErrorCaption, MB_ICONEXCLAMATION);
+    m_settings.SetDefaultSettings(SettingAll);
 }
 
 // The saved placement's show command wins (the frame applies the rectangle
 // itself without showing).
 int CCurvixApp::DecideShowCommand() const
 {
-    return settings.windowPlacement.length != 0 ? settings.windowPlacement.showCmd : SW_SHOWNORMAL;
+    return m_settings.windowPlacement.length != 0 ? m_settings.windowPlacement.showCmd : SW_SHOWNORMAL;
 }
 
 // Up to about a second for the splash; the user's key or click (which the

@@ -36,10 +36,10 @@ public:
     static int DoMessageBox(const QString& text, unsigned style);
 
     // The main window while it exists.
-    CMainFrame* MainFrame() const { return frame; }
-    CCurvixDoc& Document() { return doc; }
-    GraphComputation& Computation() { return computation; }
-    AppSettings& Settings() { return settings; }
+    CMainFrame* MainFrame() const { return m_frame; }
+    CCurvixDoc& Document() { return m_doc; }
+    GraphComputation& Computation() { return m_computation; }
+    AppSettings& Settings() { return m_settings; }
 
 private:
     bool IsPrintRequest() const;
@@ -51,11 +51,11 @@ private:
     bool RestoreLostDocument();
     bool OpenStartupDocument(const QString& file);
 
-    QStringList arguments;
-    QtSettingsBackend backend;
-    AppSettings settings;
-    std::unique_ptr<ConversionPrompt> conversionPrompt;
-    CCurvixDoc doc;
-    GraphComputation computation;
-    QPointer<CMainFrame> frame;
+    QStringList m_arguments;
+    QtSettingsBackend m_backend;
+    AppSettings m_settings;
+    std::unique_ptr<ConversionPrompt> m_conversionPrompt;
+    CCurvixDoc m_doc;
+    GraphComputation m_computation;
+    QPointer<CMainFrame> m_frame;
 };

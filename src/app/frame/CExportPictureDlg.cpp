@@ -38,7 +38,7 @@ QSpinBox* SideBox(int value, QWidget* parent)
 
 CExportPictureDlg::CExportPictureDlg(const AppSettings& settings, PixelSize viewSize, PixelSize wholeSize,
                                      QWidget* parent)
-    : QDialog(parent), viewClient(viewSize), wholeClient(wholeSize)
+    : QDialog(parent), m_viewClient(viewSize), m_wholeClient(wholeSize)
 {
     setWindowTitle(AppText(StringId::ExportCaption));
     InstallHelpKey(*this, HelpContext::OfDialog(DialogId::ExportPicture));
@@ -50,46 +50,46 @@ void CExportPictureDlg::CreateControls(const AppSettings& settings)
 {
     auto* formatGroup = new QGroupBox(AppText(StringId::ExportFormatGroup), this);
     auto* formatLayout = new QVBoxLayout(formatGroup);
-    formats = new QButtonGroup(this);
+    m_formats = new QButtonGroup(this);
     for (int i = 0; i < 3; ++i) {
         auto* button = new QRadioButton(AppText(StringAfter(StringId::FirstExportFormat, static_cast<unsigned>(i))), formatGroup);
-        formats->addButton(button, i);
+        m_formats->addButton(button, i);
         formatLayout->addWidget(button);
     }
-    formats->button(settings.ExportFormat)->setChecked(true);
+    m_formats->button(settings.ExportFormat)->setChecked(true);
 
     auto* sizeGroup = new QGroupBox(AppText(StringId::ExportSizeGroup), this);
     auto* sizeLayout = new QGridLayout(sizeGroup);
-    viewSizeButton = new QRadioButton(AppText(StringId::ExportViewSize).arg(viewClient.width).arg(viewClient.height), sizeGroup);
-    customSizeButton = new QRadioButton(AppText(StringId::ExportCustomSize), sizeGroup);
-    widthBox = SideBox(settings.ExportWidth, sizeGroup);
-    heightBox = SideBox(settings.ExportHeight, sizeGroup);
-    scaleBox = new QComboBox(sizeGroup);
+    m_viewSizeButton = new QRadioButton(AppText(StringId::ExportViewSize).arg(m_viewClient.width).arg(m_viewClient.height), sizeGroup);
+    m_customSizeButton = new QRadioButton(AppText(StringId::ExportCustomSize), sizeGroup);
+    m_widthBox = SideBox(settings.ExportWidth, sizeGroup);
+    m_heightBox = SideBox(settings.ExportHeight, sizeGroup);
+    m_scaleBox = new QComboBox(sizeGroup);
     for (int i = 0; i < kScales; ++i)
-        scaleBox->addItem(AppText(StringAfter(StringId::FirstExportScale, static_cast<unsigned>(i))), i + 1);
-    scaleBox->setCurrentIndex(settings.ExportScale - 1);
-    (settings.ExportViewSize ? viewSizeButton : customSizeButton)->setChecked(true);
+        m_scaleBox->addItem(AppText(StringAfter(StringId::FirstExportScale, static_cast<unsigned>(i))), i + 1);
+    m_scaleBox->setCurrentIndex(settings.ExportScale - 1);
+    (settings.ExportViewSize ? m_viewSizeButton : m_customSizeButton)->setChecked(true);
     auto* scaleLabel = new QLabel(AppText(StringId::ExportScaleLabel), sizeGroup);
-    scaleLabel->setBuddy(scaleBox);
-    sizeLayout->addWidget(viewSizeButton, 0, 0, 1, 4);
-    sizeLayout->addWidget(customSizeButton, 1, 0);
-    sizeLayout->addWidget(widthBox, 1, 1);
+    scaleLabel->setBuddy(m_scaleBox);
+    sizeLayout->addWidget(m_viewSizeButton, 0, 0, 1, 4);
+    sizeLayout->addWidget(m_customSizeButton, 1, 0);
+    sizeLayout->addWidget(m_widthBox, 1, 1);
     sizeLayout->addWidget(new QLabel(AppText(StringId::ExportTimes), sizeGroup), 1, 2);
-    sizeLayout->addWidget(heightBox, 1, 3);
+    sizeLayout->addWidget(m_heightBox, 1, 3);
     sizeLayout->addWidget(scaleLabel, 2, 0);
-    sizeLayout->addWidget(scaleBox, 2, 1);
+    sizeLayout->addWidget(m_scaleBox, 2, 1);
 
     auto* extentGroup = new QGroupBox(AppText(StringId::ExportExtentGroup), this);
     auto* extentLayout = new QVBoxLayout(extentGroup);
-    visibleButton = new QRadioButton(AppText(StringId::ExportVisible), extentGroup);
-    const bool wholeFits = ExportExtent::ScaledSize(wholeClient, 1).has_value();
-    wholeButton = new QRadioButton(
-        wholeFits ? AppText(StringId::ExportWhole).arg(wholeClient.width).arg(wholeClient.height) : AppText(StringId::ExportWholeTooLarge),
+    m_visibleButton = new QRadioButton(AppText(StringId::ExportVisible), extentGroup);
+    const bool wholeFits = ExportExtent::ScaledSize(m_wholeClient, 1).has_value();
+    m_wholeButton = new QRadioButton(
+        wholeFits ? AppText(StringId::ExportWhole).arg(m_wholeClient.width).arg(m_wholeClient.height) : AppText(StringId::ExportWholeTooLarge),
         extentGroup);
-    wholeButton->setEnabled(wholeFits);
-    visibleButton->setChecked(true);
-    extentLayout->addWidget(visibleButton);
-    extentLayout->addWidget(wholeButton);
+    m_wholeButton->setEnabled(wholeFits);
+    m_visibleButton->setChecked(true);
+    extentLayout->addWidget(m_visibleButton);
+    extentLayout->addWidget(m_wholeButton);
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(AppText(StringId::ExportOk), QDialogButtonBox::AcceptRole)->setDefault(true);
@@ -98,7 +98,7 @@ void CExportPictureDlg::CreateControls(const AppSettings& settings)
     connect(buttons, &QDialogButtonBox::helpRequested, this, [] { HelpRequests::Submit({HelpContext::OfDialog(DialogId::ExportPicture), 0, false}); });
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { OnOK(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    for (QRadioButton* button : {viewSizeButton, customSizeButton, visibleButton, wholeButton})
+    for (QRadioButton* button : {m_viewSizeButton, m_customSizeButton, m_visibleButton, m_wholeButton})
         connect(button, &QRadioButton::toggled, this, [this] { EnableControls(); });
 
     auto* layout = new QVBoxLayout(this);
@@ -111,11 +111,11 @@ void CExportPictureDlg::CreateControls(const AppSettings& settings)
 // The whole picture has its own size; width and height count only when chosen.
 void CExportPictureDlg::EnableControls()
 {
-    const bool whole = wholeButton->isChecked();
-    viewSizeButton->setEnabled(!whole);
-    customSizeButton->setEnabled(!whole);
-    widthBox->setEnabled(!whole && customSizeButton->isChecked());
-    heightBox->setEnabled(!whole && customSizeButton->isChecked());
+    const bool whole = m_wholeButton->isChecked();
+    m_viewSizeButton->setEnabled(!whole);
+    m_customSizeButton->setEnabled(!whole);
+    m_widthBox->setEnabled(!whole && m_customSizeButton->isChecked());
+    m_heightBox->setEnabled(!whole && m_customSizeButton->isChecked());
 }
 
 int CExportPictureDlg::DoModal()
@@ -130,39 +130,39 @@ void CExportPictureDlg::SetTestDriver(TestDriver driver)
 
 void CExportPictureDlg::SelectFormat(PictureFile::Format format)
 {
-    formats->button(static_cast<int>(format))->setChecked(true);
+    m_formats->button(static_cast<int>(format))->setChecked(true);
 }
 
 void CExportPictureDlg::SetCustomSize(int width, int height)
 {
-    customSizeButton->setChecked(true);
-    widthBox->setValue(width);
-    heightBox->setValue(height);
+    m_customSizeButton->setChecked(true);
+    m_widthBox->setValue(width);
+    m_heightBox->setValue(height);
 }
 
 void CExportPictureDlg::SetScale(int scale)
 {
-    scaleBox->setCurrentIndex(scale - 1);
+    m_scaleBox->setCurrentIndex(scale - 1);
 }
 
 void CExportPictureDlg::SetWhole(bool whole)
 {
-    (whole ? wholeButton : visibleButton)->setChecked(true);
+    (whole ? m_wholeButton : m_visibleButton)->setChecked(true);
 }
 
 CExportPictureDlg::Choice CExportPictureDlg::Read() const
 {
     Choice choice;
-    choice.format = static_cast<PictureFile::Format>(formats->checkedId());
-    choice.viewSize = viewSizeButton->isChecked();
-    choice.scale = scaleBox->currentData().toInt();
-    choice.whole = wholeButton->isChecked();
+    choice.format = static_cast<PictureFile::Format>(m_formats->checkedId());
+    choice.viewSize = m_viewSizeButton->isChecked();
+    choice.scale = m_scaleBox->currentData().toInt();
+    choice.whole = m_wholeButton->isChecked();
     if (choice.whole)
-        choice.size = wholeClient;
+        choice.size = m_wholeClient;
     else if (choice.viewSize)
-        choice.size = viewClient;
+        choice.size = m_viewClient;
     else
-        choice.size = {widthBox->value(), heightBox->value()};
+        choice.size = {m_widthBox->value(), m_heightBox->value()};
     return choice;
 }
 
@@ -176,15 +176,15 @@ void CExportPictureDlg::OnOK()
         AppMessageBox::Show(this, text, StringId::ErrorCaption, MB_ICONEXCLAMATION);
         return;
     }
-    chosen = choice;
+    m_chosen = choice;
     accept();
 }
 
 void CExportPictureDlg::StoreTo(AppSettings& settings) const
 {
-    settings.ExportFormat = static_cast<std::int32_t>(chosen.format);
-    settings.ExportViewSize = viewSizeButton->isChecked();
-    settings.ExportWidth = widthBox->value();
-    settings.ExportHeight = heightBox->value();
-    settings.ExportScale = chosen.scale;
+    settings.ExportFormat = static_cast<std::int32_t>(m_chosen.format);
+    settings.ExportViewSize = m_viewSizeButton->isChecked();
+    settings.ExportWidth = m_widthBox->value();
+    settings.ExportHeight = m_heightBox->value();
+    settings.ExportScale = m_chosen.scale;
 }

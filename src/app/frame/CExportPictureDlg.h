@@ -35,7 +35,7 @@ public:
     // IDOK or IDCANCEL.
     int DoModal();
     // What the user chose; valid after IDOK.
-    const Choice& Chosen() const { return chosen; }
+    const Choice& Chosen() const { return m_chosen; }
     // The choices kept for the next export.
     void StoreTo(AppSettings& settings) const;
 
@@ -55,15 +55,15 @@ private:
     void EnableControls();
     Choice Read() const;
 
-    PixelSize viewClient;
-    PixelSize wholeClient;
-    QButtonGroup* formats = nullptr;
-    QRadioButton* viewSizeButton = nullptr;
-    QRadioButton* customSizeButton = nullptr;
-    QSpinBox* widthBox = nullptr;
-    QSpinBox* heightBox = nullptr;
-    QComboBox* scaleBox = nullptr;
-    QRadioButton* visibleButton = nullptr;
-    QRadioButton* wholeButton = nullptr;
-    Choice chosen;
+    PixelSize m_viewClient;
+    PixelSize m_wholeClient;
+    QButtonGroup* m_formats = nullptr;
+    QRadioButton* m_viewSizeButton = nullptr;
+    QRadioButton* m_customSizeButton = nullptr;
+    QSpinBox* m_widthBox = nullptr;
+    QSpinBox* m_heightBox = nullptr;
+    QComboBox* m_scaleBox = nullptr;
+    QRadioButton* m_visibleButton = nullptr;
+    QRadioButton* m_wholeButton = nullptr;
+    Choice m_chosen;
 };

@@ -55,7 +55,7 @@ void Register(QWidget* control, int id)
 
 CGraphDataForm::CGraphDataForm(CCurvixDoc& document, const GraphComputation& graphComputation,
                                AppSettings& appSettings, QWidget* parent)
-    : QWidget(parent), doc(document), computation(graphComputation), settings(appSettings)
+    : QWidget(parent), m_doc(document), m_computation(graphComputation), m_settings(appSettings)
 {
     setProperty(kHelpIdProperty, HelpContext::OfDialog(DialogId::GraphList));
     CreateControls();
@@ -65,34 +65,34 @@ CGraphDataForm::CGraphDataForm(CCurvixDoc& document, const GraphComputation& gra
 
 CGraphDataForm::~CGraphDataForm()
 {
-    doc.RemoveView(this);
+    m_doc.RemoveView(this);
 }
 
 void CGraphDataForm::CreateControls()
 {
     auto* group = new QGroupBox(AppText(StringId::GraphDatabase), this);
-    list = new CGraphListBox(group);
-    Register(list, IDC_GRAPH_LIST);
-    list->SetDocument(&doc);
-    list->SetVisibilityHandler([this] { OnVisibilityChanged(); });
-    list->SetDeleteHandler([this] { OnRemoveSelectedGraph(); });
-    connect(list, &QListWidget::itemDoubleClicked, this, [this] { OnGraphProperties(); });
+    m_list = new CGraphListBox(group);
+    Register(m_list, IDC_GRAPH_LIST);
+    m_list->SetDocument(&m_doc);
+    m_list->SetVisibilityHandler([this] { OnVisibilityChanged(); });
+    m_list->SetDeleteHandler([this] { OnRemoveSelectedGraph(); });
+    connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { OnGraphProperties(); });
 
     auto* buttons = new QGridLayout;
     buttons->addWidget(AddButton(StringId::GraphListAdd, IDC_ADD, BitmapId::AddGraphButton), 0, 0);
-    buttons->addWidget(removeButton = AddButton(StringId::GraphListRemove, IDC_REMOVE, BitmapId::RemoveButton), 0, 1);
-    buttons->addWidget(propertiesButton = AddButton(StringId::GraphListProperties, IDC_PROPERTIES, BitmapId::PropertiesButton), 1, 0);
+    buttons->addWidget(m_removeButton = AddButton(StringId::GraphListRemove, IDC_REMOVE, BitmapId::RemoveButton), 0, 1);
+    buttons->addWidget(m_propertiesButton = AddButton(StringId::GraphListProperties, IDC_PROPERTIES, BitmapId::PropertiesButton), 1, 0);
     buttons->addWidget(AddButton(StringId::GraphListRefresh, IDC_REFRESH, BitmapId::RefreshButton), 1, 1);
     buttons->addWidget(AddButton(StringId::GraphListCoordSystem, IDC_EDIT_COORD_SYSTEM, BitmapId::CoordSystemButton), 2, 0, 1, 2);
-    propertiesButton->setDefault(true);
-    autoRefreshBox = new QCheckBox(AppText(StringId::RefreshAutomatically), group);
-    Register(autoRefreshBox, IDC_AUTO_REFRESH);
-    connect(autoRefreshBox, &QCheckBox::clicked, this, [this] { OnAutoRefreshChanged(); });
+    m_propertiesButton->setDefault(true);
+    m_autoRefreshBox = new QCheckBox(AppText(StringId::RefreshAutomatically), group);
+    Register(m_autoRefreshBox, IDC_AUTO_REFRESH);
+    connect(m_autoRefreshBox, &QCheckBox::clicked, this, [this] { OnAutoRefreshChanged(); });
 
     auto* groupLayout = new QVBoxLayout(group);
-    groupLayout->addWidget(list, 1);
+    groupLayout->addWidget(m_list, 1);
     groupLayout->addLayout(buttons);
-    groupLayout->addWidget(autoRefreshBox);
+    groupLayout->addWidget(m_autoRefreshBox);
 
     auto* logo = new QLabel(this);
     Register(logo, IDC_LOGO);
@@ -121,21 +121,21 @@ CImageButton* CGraphDataForm::AddButton(StringId captionId, int controlId, Bitma
 
 bool CGraphDataForm::HasGraphs() const
 {
-    return doc.GetGraphCount() > 0;
+    return m_doc.GetGraphCount() > 0;
 }
 
 void CGraphDataForm::FillList(bool refill)
 {
     if (refill)
-        list->FillFrom(doc);
-    removeButton->setEnabled(HasGraphs());
-    propertiesButton->setEnabled(HasGraphs());
+        m_list->FillFrom(m_doc);
+    m_removeButton->setEnabled(HasGraphs());
+    m_propertiesButton->setEnabled(HasGraphs());
 }
 
 void CGraphDataForm::keyPressEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && list->hasFocus() && list->CurSel() >= 0 && propertiesButton->isEnabled()) {
+    if (enter && m_list->hasFocus() && m_list->CurSel() >= 0 && m_propertiesButton->isEnabled()) {
         OnGraphProperties();
         return;
     }
@@ -144,22 +144,22 @@ void CGraphDataForm::keyPressEvent(QKeyEvent* event)
 
 void CGraphDataForm::UpdateData()
 {
-    autoRefresh = autoRefreshBox->isChecked();
+    m_autoRefresh = m_autoRefreshBox->isChecked();
 }
 
 void CGraphDataForm::PostRefresh()
 {
-    if (postRefresh)
-        QTimer::singleShot(0, this, postRefresh);
+    if (m_postRefresh)
+        QTimer::singleShot(0, this, m_postRefresh);
 }
 
 // After every change: refresh the picture when it no longer matches.
 void CGraphDataForm::ApplyAutoRefreshRule()
 {
-    if (autoRefresh && computation.NeedsRecompute(doc))
+    if (m_autoRefresh && m_computation.NeedsRecompute(m_doc))
         PostRefresh();
     else  // the view shows whether its picture is out of date
-        doc.UpdateAllViews(this, HintGraphsChanged);
+        m_doc.UpdateAllViews(this, HintGraphsChanged);
 }
 
 // A notice in the main window's status bar, where there is one.
@@ -171,7 +171,7 @@ void CGraphDataForm::ShowStatusMessage(const QString& text)
 
 bool CGraphDataForm::IsDuplicate(const GraphItem& graph, const GraphItem* except)
 {
-    for (const GraphItem* other = doc.GetFirstGraph(); other; other = doc.GetNextGraph()) {
+    for (const GraphItem* other = m_doc.GetFirstGraph(); other; other = m_doc.GetNextGraph()) {
         if (other != except && !other->ExpressionsDiffer(graph)) {
             AppMessageBox::Show(this, StringId::DuplicateGraph, StringId::ErrorCaption, MB_ICONEXCLAMATION);
             return true;
@@ -183,20 +183,20 @@ bool CGraphDataForm::IsDuplicate(const GraphItem& graph, const GraphItem* except
 void CGraphDataForm::OnAddGraph()
 {
     UpdateData();
-    const bool canBeShown = doc.CanShowAnotherGraph();
+    const bool canBeShown = m_doc.CanShowAnotherGraph();
     GraphItem graph;
-    graph.color = GraphPalette::ForNewGraph(doc);
-    GraphPropsSheet sheet(graph, {true, canBeShown, doc.coordSystem, settings.customColors}, this);
+    graph.color = GraphPalette::ForNewGraph(m_doc);
+    GraphPropsSheet sheet(graph, {true, canBeShown, m_doc.coordSystem, m_settings.customColors}, this);
     sheet.RefuseDuplicates([this](const GraphItem& candidate) { return IsDuplicate(candidate, nullptr); });
     if (sheet.DoModal() != IDOK)
         return;
-    DocumentState before = doc.CaptureState();
-    GraphItem* stored = doc.AddGraph(sheet.Graph());
+    DocumentState before = m_doc.CaptureState();
+    GraphItem* stored = m_doc.AddGraph(sheet.Graph());
     if (!stored)
         return;
-    list->SetCurSel(list->AddItem(stored));
+    m_list->SetCurSel(m_list->AddItem(stored));
     FillList(false);
-    doc.RecordStep(StringId::StepAddGraph, std::move(before));
+    m_doc.RecordStep(StringId::StepAddGraph, std::move(before));
     if (!canBeShown)
         ShowStatusMessage(AppText(StringId::AddedHidden));
     ApplyAutoRefreshRule();
@@ -204,96 +204,96 @@ void CGraphDataForm::OnAddGraph()
 
 void CGraphDataForm::OnRemoveGraph()
 {
-    const int index = list->CurSel();
+    const int index = m_list->CurSel();
     if (index < 0)
         return;
     RemoveAt(index);
     FillList(true);
-    list->SetCurSel(index);
+    m_list->SetCurSel(index);
     UpdateData();
     ApplyAutoRefreshRule();
 }
 
 void CGraphDataForm::RemoveAt(int index)
 {
-    DocumentState before = doc.CaptureState();
-    if (doc.RemoveGraph(index))
-        doc.RecordStep(StringId::StepRemoveGraph, std::move(before));
+    DocumentState before = m_doc.CaptureState();
+    if (m_doc.RemoveGraph(index))
+        m_doc.RecordStep(StringId::StepRemoveGraph, std::move(before));
 }
 
 void CGraphDataForm::OnRemoveSelectedGraph()
 {
-    const int index = list->CurSel();
+    const int index = m_list->CurSel();
     if (index < 0)
         return;
-    CRemoveGraphDlg dialog(doc, this);
+    CRemoveGraphDlg dialog(m_doc, this);
     dialog.Preselect(index);
     if (dialog.DoModal() != IDOK)
         return;
     RemoveAt(dialog.selectedIndex);
     FillList(true);
-    list->SetCurSel(std::min(dialog.selectedIndex, list->count() - 1));
+    m_list->SetCurSel(std::min(dialog.selectedIndex, m_list->count() - 1));
     UpdateData();
     ApplyAutoRefreshRule();
 }
 
 bool CGraphDataForm::HasSelection() const
 {
-    return list->CurSel() >= 0 && list->ItemGraph(list->CurSel());
+    return m_list->CurSel() >= 0 && m_list->ItemGraph(m_list->CurSel());
 }
 
 void CGraphDataForm::ToggleSelectedVisibility()
 {
     if (HasSelection())
-        list->ToggleVisibility(list->CurSel());
+        m_list->ToggleVisibility(m_list->CurSel());
 }
 
 void CGraphDataForm::OnGraphProperties()
 {
     UpdateData();
-    const int index = list->CurSel();
-    if (index >= 0 && list->ItemGraph(index))
+    const int index = m_list->CurSel();
+    if (index >= 0 && m_list->ItemGraph(index))
         RunPropertiesSheet(index);
 }
 
 void CGraphDataForm::RunPropertiesSheet(int index)
 {
-    GraphItem* stored = list->ItemGraph(index);
-    const bool canBeShown = stored->hidden ? doc.CanShowAnotherGraph() : true;
-    GraphPropsSheet sheet(*stored, {false, canBeShown, doc.coordSystem, settings.customColors}, this);
+    GraphItem* stored = m_list->ItemGraph(index);
+    const bool canBeShown = stored->hidden ? m_doc.CanShowAnotherGraph() : true;
+    GraphPropsSheet sheet(*stored, {false, canBeShown, m_doc.coordSystem, m_settings.customColors}, this);
     sheet.RefuseDuplicates([this, stored](const GraphItem& graph) { return IsDuplicate(graph, stored); });
     if (sheet.DoModal() != IDOK)
         return;
     // A change of white space alone is taken over without a step, as it
     // leaves the document unmodified.
-    DocumentState before = doc.CaptureState();
+    DocumentState before = m_doc.CaptureState();
     const bool changed = sheet.Graph().Differs(*stored);
     const StringId name = HistoryStepNames::ForGraphEdit(*stored, sheet.Graph());
     *stored = sheet.Graph();
     if (changed)
-        doc.RecordStep(name, std::move(before));
+        m_doc.RecordStep(name, std::move(before));
     FillList(true);
-    list->SetCurSel(index);
+    m_list->SetCurSel(index);
     UpdateData();
     ApplyAutoRefreshRule();
 }
 
 void CGraphDataForm::OnEditCoordSystem()
 {
-    if (!EditCoordSystem(this, doc))
+    if (!EditCoordSystem(this, m_doc))
         return;
     UpdateData();
-    if (!autoRefresh)
+    if (!m_autoRefresh)
         return;
-    if (computation.NeedsRecompute(doc))
+    if (m_computation.NeedsRecompute(m_doc))
         PostRefresh();
     else
-        doc.UpdateAllViews(this, HintGraphsChanged);
+        m_doc.UpdateAllViews(this, HintGraphsChanged);
 }
 
 void CGraphDataForm::OnRemoveGraphDialog()
 {
-    CRemoveGraphDlg dialog(doc, this);
+    CRemoveGraphDlg dialog(m_doc, this);
     if (dialog.DoModal() != IDOK)
         return;
     RemoveAt(dialog.selectedIndex);
@@ -304,21 +304,21 @@ void CGraphDataForm::OnRemoveGraphDialog()
 
 void CGraphDataForm::OnGraphPropertiesDialog()
 {
-    CSelectGraphDlg dialog(doc, this);
+    CSelectGraphDlg dialog(m_doc, this);
     if (dialog.DoModal() != IDOK)
         return;
-    list->SetCurSel(dialog.selectedIndex);
+    m_list->SetCurSel(dialog.selectedIndex);
     OnGraphProperties();
 }
 
 void CGraphDataForm::OnAutoRefreshChanged()
 {
     UpdateData();
-    if (autoRefresh && computation.NeedsRecompute(doc))
+    if (m_autoRefresh && m_computation.NeedsRecompute(m_doc))
         PostRefresh();
-    DocumentState before = doc.CaptureState();
-    doc.autoRefresh = autoRefresh;
-    doc.RecordStep(StringId::StepAutoRefresh, std::move(before));
+    DocumentState before = m_doc.CaptureState();
+    m_doc.autoRefresh = m_autoRefresh;
+    m_doc.RecordStep(StringId::StepAutoRefresh, std::move(before));
 }
 
 void CGraphDataForm::OnVisibilityChanged()
@@ -331,10 +331,10 @@ void CGraphDataForm::OnVisibilityChanged()
 // change itself.
 void CGraphDataForm::ShowRestoredDocument()
 {
-    const int selected = list->CurSel();
-    autoRefreshBox->setChecked(doc.autoRefresh);
+    const int selected = m_list->CurSel();
+    m_autoRefreshBox->setChecked(m_doc.autoRefresh);
     FillList(true);
-    list->SetCurSel(std::min(selected, list->count() - 1));
+    m_list->SetCurSel(std::min(selected, m_list->count() - 1));
     UpdateData();
     ApplyAutoRefreshRule();
 }
@@ -349,8 +349,8 @@ void CGraphDataForm::OnUpdate(DocView* sender, int hint)
         return;
     }
     FillList(true);
-    if (!sender && hint == HintGraphsChanged && doc.autoRefresh) {
-        autoRefreshBox->setChecked(true);
+    if (!sender && hint == HintGraphsChanged && m_doc.autoRefresh) {
+        m_autoRefreshBox->setChecked(true);
         UpdateData();
         PostRefresh();
     }
@@ -363,7 +363,7 @@ void CGraphDataForm::resizeEvent(QResizeEvent* event)
     if (width() > kPaneWidth)
         QTimer::singleShot(0, this, [this] {
             // The pane may have been hidden meanwhile.
-            if (width() > kPaneWidth && limitWidth)
-                limitWidth();
+            if (width() > kPaneWidth && m_limitWidth)
+                m_limitWidth();
         });
 }

@@ -26,8 +26,8 @@ public:
 
     // How the pane reaches the rest of the window: posting Refresh to the
     // graph view, and narrowing itself back to its width.
-    void SetRefreshPoster(std::function<void()> post) { postRefresh = std::move(post); }
-    void SetWidthLimiter(std::function<void()> limit) { limitWidth = std::move(limit); }
+    void SetRefreshPoster(std::function<void()> post) { m_postRefresh = std::move(post); }
+    void SetWidthLimiter(std::function<void()> limit) { m_limitWidth = std::move(limit); }
 
     void OnAddGraph();
     void OnRemoveGraph();
@@ -43,7 +43,7 @@ public:
     void OnUpdate(DocView* sender, int hint) override;
 
     bool HasGraphs() const;
-    CGraphListBox& List() const { return *list; }
+    CGraphListBox& List() const { return *m_list; }
 
     static constexpr int kPaneWidth = 264;
 
@@ -67,14 +67,14 @@ private:
     void RemoveAt(int index);
     void ShowRestoredDocument();
 
-    CCurvixDoc& doc;
-    const GraphComputation& computation;
-    AppSettings& settings;
-    CGraphListBox* list = nullptr;
-    CImageButton* removeButton = nullptr;
-    CImageButton* propertiesButton = nullptr;
-    QCheckBox* autoRefreshBox = nullptr;
-    bool autoRefresh = false;
-    std::function<void()> postRefresh;
-    std::function<void()> limitWidth;
+    CCurvixDoc& m_doc;
+    const GraphComputation& m_computation;
+    AppSettings& m_settings;
+    CGraphListBox* m_list = nullptr;
+    CImageButton* m_removeButton = nullptr;
+    CImageButton* m_propertiesButton = nullptr;
+    QCheckBox* m_autoRefreshBox = nullptr;
+    bool m_autoRefresh = false;
+    std::function<void()> m_postRefresh;
+    std::function<void()> m_limitWidth;
 };

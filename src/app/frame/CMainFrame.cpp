@@ -57,20 +57,20 @@ std::uint32_t FocusHelpId()
 }  // namespace
 
 CMainFrame::CMainFrame(CCurvixDoc& document, GraphComputation& graphComputation, AppSettings& appSettings)
-    : doc(document), computation(graphComputation), settings(appSettings),
-      actions(*this, [this](CommandId id) { ExecuteCommand(id); }), m_state(*this, document, graphComputation, appSettings),
-      files(document, *this, [this] { DocumentLoaded(); })
+    : m_doc(document), m_computation(graphComputation), m_settings(appSettings),
+      m_actions(*this, [this](CommandId id) { ExecuteCommand(id); }), m_state(*this, document, graphComputation, appSettings),
+      m_files(document, *this, [this] { DocumentLoaded(); })
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAcceptDrops(true);
     CreateClientArea();
     CreateBars();
-    contextMenus = new FrameContextMenus(*this);
+    m_contextMenus = new FrameContextMenus(*this);
     PlaceWindow();
     ListenForCommandInputs();
     RefreshRecentFiles();
     UpdateCommandUI();
-    recovery = std::make_unique<DocumentRecovery>(document, DocumentRecovery::DefaultFolder());
+    m_recovery = std::make_unique<DocumentRecovery>(document, DocumentRecovery::DefaultFolder());
     CSplashWindow::ShowSplashWindow(this);
 }
 
@@ -79,52 +79,52 @@ CMainFrame::~CMainFrame()
     // A start that failed before the window showed leaves the store alone.
     if (testAttribute(Qt::WA_WState_ExplicitShowHide))
         StoreSettings();
-    doc.SetChangeListener({});
-    computation.SetStateListener({});
-    computation.Stop();
-    doc.OnCloseDocument();
+    m_doc.SetChangeListener({});
+    m_computation.SetStateListener({});
+    m_computation.Stop();
+    m_doc.OnCloseDocument();
 }
 
 void CMainFrame::CreateClientArea()
 {
-    splitter = new QSplitter(Qt::Horizontal, this);
-    splitMover = new SplitterKeyMover(*splitter);
-    form = new CGraphDataForm(doc, computation, settings, splitter);
-    view = new CCurvixView(doc, computation, settings, splitter);
-    view->SetFrame(this);
-    editCommands = std::make_unique<FrameEditCommands>(doc, computation, settings, *view, *this);
-    splitter->setStretchFactor(0, 0);
-    splitter->setStretchFactor(1, 1);
-    splitter->setSizes({CGraphDataForm::kPaneWidth, kViewInitialWidth});
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitMover = new SplitterKeyMover(*m_splitter);
+    m_form = new CGraphDataForm(m_doc, m_computation, m_settings, m_splitter);
+    m_view = new CCurvixView(m_doc, m_computation, m_settings, m_splitter);
+    m_view->SetFrame(this);
+    m_editCommands = std::make_unique<FrameEditCommands>(m_doc, m_computation, m_settings, *m_view, *this);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({CGraphDataForm::kPaneWidth, kViewInitialWidth});
     // The pane may shrink to nothing when it is hidden.
-    form->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    form->SetRefreshPoster([this] { view->Refresh(); });
-    view->SetGraphSelector([this](int position) { form->List().SetCurSel(position); });
-    view->Analysis().SetSelection([this] { return form->List().CurSel(); });
-    form->SetWidthLimiter([this] { ShowGraphPane(); });
-    setCentralWidget(splitter);
+    m_form->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_form->SetRefreshPoster([this] { m_view->Refresh(); });
+    m_view->SetGraphSelector([this](int position) { m_form->List().SetCurSel(position); });
+    m_view->Analysis().SetSelection([this] { return m_form->List().CurSel(); });
+    m_form->SetWidthLimiter([this] { ShowGraphPane(); });
+    setCentralWidget(m_splitter);
 }
 
 void CMainFrame::CreateBars()
 {
-    status = new FrameStatusBar(this);
-    setStatusBar(status);
-    QMenuBar* menus = actions.CreateMenuBar(this);
-    toolBar = actions.CreateToolBar(this);
-    chrome = std::make_unique<MenuChrome>(this, menus, toolBar);
-    chrome->SetDrawDisabledButtonsInColor(settings.DrawDisabledButtonsInColor);
-    chrome->SetWatermark(settings.UseWatermarkBitmap);
-    chrome->SetOneLine(settings.OneLineCoolbar);
-    toolBar->setVisible(settings.ShowToolbar);
-    status->setVisible(settings.ShowStatusbar);
+    m_status = new FrameStatusBar(this);
+    setStatusBar(m_status);
+    QMenuBar* menus = m_actions.CreateMenuBar(this);
+    m_toolBar = m_actions.CreateToolBar(this);
+    m_chrome = std::make_unique<MenuChrome>(this, menus, m_toolBar);
+    m_chrome->SetDrawDisabledButtonsInColor(m_settings.DrawDisabledButtonsInColor);
+    m_chrome->SetWatermark(m_settings.UseWatermarkBitmap);
+    m_chrome->SetOneLine(m_settings.OneLineCoolbar);
+    m_toolBar->setVisible(m_settings.ShowToolbar);
+    m_status->setVisible(m_settings.ShowStatusbar);
 }
 
 void CMainFrame::ListenForCommandInputs()
 {
-    doc.SetChangeListener([this] { RequestCommandUpdate(); });
-    computation.SetStateListener([this] { RequestCommandUpdate(); });
-    connect(&form->List(), &QListWidget::currentRowChanged, this, [this] { RequestCommandUpdate(); });
-    connect(toolBar, &QToolBar::visibilityChanged, this, [this] { RequestCommandUpdate(); });
+    m_doc.SetChangeListener([this] { RequestCommandUpdate(); });
+    m_computation.SetStateListener([this] { RequestCommandUpdate(); });
+    connect(&m_form->List(), &QListWidget::currentRowChanged, this, [this] { RequestCommandUpdate(); });
+    connect(m_toolBar, &QToolBar::visibilityChanged, this, [this] { RequestCommandUpdate(); });
 }
 
 void CMainFrame::RequestCommandUpdate()
@@ -141,60 +141,60 @@ void CMainFrame::RequestCommandUpdate()
 // The saved placement, else the whole work area.
 void CMainFrame::PlaceWindow()
 {
-    if (!ApplyWindowPlacement(*this, settings.windowPlacement))
+    if (!ApplyWindowPlacement(*this, m_settings.windowPlacement))
         FillWorkArea(*this);
-    placedRect = geometry();
+    m_placedRect = geometry();
 }
 
 void CMainFrame::StoreSettings()
 {
-    settings.ShowToolbar = !toolBar->isHidden();
-    settings.OneLineCoolbar = chrome->IsOneLine();
-    settings.ShowStatusbar = !status->isHidden();
-    settings.windowPlacement = ReadWindowPlacement(*this, placedRect);
-    files.Recent().Save();
-    if (!settings.SaveSettings(SettingAll))
-        AppMessageBox::Show(nullptr, QString::fromStdString(settings.LastError()), StringId::ErrorCaption, MB_ICONEXCLAMATION);
+    m_settings.ShowToolbar = !m_toolBar->isHidden();
+    m_settings.OneLineCoolbar = m_chrome->IsOneLine();
+    m_settings.ShowStatusbar = !m_status->isHidden();
+    m_settings.windowPlacement = ReadWindowPlacement(*this, m_placedRect);
+    m_files.Recent().Save();
+    if (!m_settings.SaveSettings(SettingAll))
+        AppMessageBox::Show(nullptr, QString::fromStdString(m_settings.LastError()), StringId::ErrorCaption, MB_ICONEXCLAMATION);
 }
 
 void CMainFrame::SetCursorPosText(const QString& text)
 {
-    status->SetCursorPosText(text);
+    m_status->SetCursorPosText(text);
 }
 
 void CMainFrame::DocumentLoaded()
 {
     // The picture of the previous contents goes with them.
-    computation.Reset(settings.defaultCoordSystem);
-    doc.UpdateAllViews(nullptr, DocView::HintGraphsChanged);
+    m_computation.Reset(m_settings.defaultCoordSystem);
+    m_doc.UpdateAllViews(nullptr, DocView::HintGraphsChanged);
     RefreshRecentFiles();
     UpdateCommandUI();
 }
 
 void CMainFrame::RefreshRecentFiles()
 {
-    actions.SetRecentFiles(files.Recent().Files(), [this](const QString& path) {
-        files.OpenPath(path);
+    m_actions.SetRecentFiles(m_files.Recent().Files(), [this](const QString& path) {
+        m_files.OpenPath(path);
         RefreshRecentFiles();
     });
 }
 
 void CMainFrame::HideGraphPane()
 {
-    const int total = splitter->width();
-    splitter->setSizes({0, total});
+    const int total = m_splitter->width();
+    m_splitter->setSizes({0, total});
 }
 
 void CMainFrame::ShowGraphPane()
 {
-    const int total = splitter->width();
-    splitter->setSizes({CGraphDataForm::kPaneWidth, std::max(total - CGraphDataForm::kPaneWidth, 0)});
+    const int total = m_splitter->width();
+    m_splitter->setSizes({CGraphDataForm::kPaneWidth, std::max(total - CGraphDataForm::kPaneWidth, 0)});
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    closed = files.SaveModified();
-    event->setAccepted(closed);
+    m_closed = m_files.SaveModified();
+    event->setAccepted(m_closed);
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
@@ -208,7 +208,7 @@ void CMainFrame::dropEvent(QDropEvent* event)
 {
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile())
-            files.OpenPath(url.toLocalFile());
+            m_files.OpenPath(url.toLocalFile());
     }
     RefreshRecentFiles();
     event->acceptProposedAction();
@@ -219,46 +219,46 @@ void CMainFrame::dropEvent(QDropEvent* event)
 const std::map<CommandId, CMainFrame::Handler>& CMainFrame::Handlers()
 {
     static const std::map<CommandId, Handler> handlers = {
-        {CommandId::FileNew, [](CMainFrame& f) { f.files.NewDocument(); }},
-        {CommandId::FileOpen, [](CMainFrame& f) { f.files.OpenDocument(), f.RefreshRecentFiles(); }},
-        {CommandId::FileSave, [](CMainFrame& f) { f.files.Save(); }},
-        {CommandId::FileSaveAs, [](CMainFrame& f) { f.files.SaveAs(), f.RefreshRecentFiles(); }},
+        {CommandId::FileNew, [](CMainFrame& f) { f.m_files.NewDocument(); }},
+        {CommandId::FileOpen, [](CMainFrame& f) { f.m_files.OpenDocument(), f.RefreshRecentFiles(); }},
+        {CommandId::FileSave, [](CMainFrame& f) { f.m_files.Save(); }},
+        {CommandId::FileSaveAs, [](CMainFrame& f) { f.m_files.SaveAs(), f.RefreshRecentFiles(); }},
         {CommandId::AppExit, [](CMainFrame& f) { f.close(); }},
-        {CommandId::EditUndo, [](CMainFrame& f) { f.editCommands->Undo(); }},
-        {CommandId::EditRedo, [](CMainFrame& f) { f.editCommands->Redo(); }},
-        {CommandId::EditRedoShift, [](CMainFrame& f) { f.editCommands->Redo(); }},
-        {CommandId::CopyPicture, [](CMainFrame& f) { f.editCommands->CopyPicture(); }},
-        {CommandId::ExportPicture, [](CMainFrame& f) { f.editCommands->ExportPicture(); }},
-        {CommandId::SelectedGraphProperties, [](CMainFrame& f) { f.form->OnGraphProperties(); }},
-        {CommandId::SelectedGraphVisibility, [](CMainFrame& f) { f.form->ToggleSelectedVisibility(); }},
-        {CommandId::SelectedGraphRemove, [](CMainFrame& f) { f.form->OnRemoveSelectedGraph(); }},
-        {CommandId::AddGraph, [](CMainFrame& f) { f.form->OnAddGraph(); }},
-        {CommandId::RemoveGraph, [](CMainFrame& f) { f.form->OnRemoveGraphDialog(); }},
-        {CommandId::GraphProperties, [](CMainFrame& f) { f.form->OnGraphPropertiesDialog(); }},
-        {CommandId::EditCoordSystem, [](CMainFrame& f) { f.form->OnEditCoordSystem(); }},
-        {CommandId::ZoomIn, [](CMainFrame& f) { f.view->ZoomIn(true, true); }},
-        {CommandId::ZoomOut, [](CMainFrame& f) { f.view->ZoomOut(true, true); }},
-        {CommandId::ZoomInX, [](CMainFrame& f) { f.view->ZoomIn(true, false); }},
-        {CommandId::ZoomOutX, [](CMainFrame& f) { f.view->ZoomOut(true, false); }},
-        {CommandId::ZoomInY, [](CMainFrame& f) { f.view->ZoomIn(false, true); }},
-        {CommandId::ZoomOutY, [](CMainFrame& f) { f.view->ZoomOut(false, true); }},
-        {CommandId::Refresh, [](CMainFrame& f) { f.view->Refresh(); }},
-        {CommandId::CentreOnOrigin, [](CMainFrame& f) { f.view->CentreOnOrigin(); }},
-        {CommandId::Integral, [](CMainFrame& f) { OpenIntegralTool(f.doc, f.computation, f.settings, &f); }},
+        {CommandId::EditUndo, [](CMainFrame& f) { f.m_editCommands->Undo(); }},
+        {CommandId::EditRedo, [](CMainFrame& f) { f.m_editCommands->Redo(); }},
+        {CommandId::EditRedoShift, [](CMainFrame& f) { f.m_editCommands->Redo(); }},
+        {CommandId::CopyPicture, [](CMainFrame& f) { f.m_editCommands->CopyPicture(); }},
+        {CommandId::ExportPicture, [](CMainFrame& f) { f.m_editCommands->ExportPicture(); }},
+        {CommandId::SelectedGraphProperties, [](CMainFrame& f) { f.m_form->OnGraphProperties(); }},
+        {CommandId::SelectedGraphVisibility, [](CMainFrame& f) { f.m_form->ToggleSelectedVisibility(); }},
+        {CommandId::SelectedGraphRemove, [](CMainFrame& f) { f.m_form->OnRemoveSelectedGraph(); }},
+        {CommandId::AddGraph, [](CMainFrame& f) { f.m_form->OnAddGraph(); }},
+        {CommandId::RemoveGraph, [](CMainFrame& f) { f.m_form->OnRemoveGraphDialog(); }},
+        {CommandId::GraphProperties, [](CMainFrame& f) { f.m_form->OnGraphPropertiesDialog(); }},
+        {CommandId::EditCoordSystem, [](CMainFrame& f) { f.m_form->OnEditCoordSystem(); }},
+        {CommandId::ZoomIn, [](CMainFrame& f) { f.m_view->ZoomIn(true, true); }},
+        {CommandId::ZoomOut, [](CMainFrame& f) { f.m_view->ZoomOut(true, true); }},
+        {CommandId::ZoomInX, [](CMainFrame& f) { f.m_view->ZoomIn(true, false); }},
+        {CommandId::ZoomOutX, [](CMainFrame& f) { f.m_view->ZoomOut(true, false); }},
+        {CommandId::ZoomInY, [](CMainFrame& f) { f.m_view->ZoomIn(false, true); }},
+        {CommandId::ZoomOutY, [](CMainFrame& f) { f.m_view->ZoomOut(false, true); }},
+        {CommandId::Refresh, [](CMainFrame& f) { f.m_view->Refresh(); }},
+        {CommandId::CentreOnOrigin, [](CMainFrame& f) { f.m_view->CentreOnOrigin(); }},
+        {CommandId::Integral, [](CMainFrame& f) { OpenIntegralTool(f.m_doc, f.m_computation, f.m_settings, &f); }},
         {CommandId::Tangent, [](CMainFrame& f) { f.OnTangent(); }},
-        {CommandId::FindPoints, [](CMainFrame& f) { OpenPointsTool(f.doc, f.computation, &f, f.ViewHooks()); }},
-        {CommandId::ValueTable, [](CMainFrame& f) { OpenValueTableTool(f.doc, f.computation, &f, f.ViewHooks()); }},
+        {CommandId::FindPoints, [](CMainFrame& f) { OpenPointsTool(f.m_doc, f.m_computation, &f, f.ViewHooks()); }},
+        {CommandId::ValueTable, [](CMainFrame& f) { OpenValueTableTool(f.m_doc, f.m_computation, &f, f.ViewHooks()); }},
         {CommandId::Trace, [](CMainFrame& f) { f.OnTrace(); }},
         {CommandId::Settings, [](CMainFrame& f) { f.OnSettings(); }},
         {CommandId::DefaultCoordSystem,
-         [](CMainFrame& f) { EditDefaultCoordSystem(&f, f.settings, f.doc.coordSystem); }},
-        {CommandId::ViewToolbar, [](CMainFrame& f) { f.toolBar->setVisible(f.toolBar->isHidden()); }},
-        {CommandId::ViewStatusBar, [](CMainFrame& f) { f.status->setVisible(f.status->isHidden()); }},
-        {CommandId::WindowSplit, [](CMainFrame& f) { f.splitMover->Start(); }},
+         [](CMainFrame& f) { EditDefaultCoordSystem(&f, f.m_settings, f.m_doc.coordSystem); }},
+        {CommandId::ViewToolbar, [](CMainFrame& f) { f.m_toolBar->setVisible(f.m_toolBar->isHidden()); }},
+        {CommandId::ViewStatusBar, [](CMainFrame& f) { f.m_status->setVisible(f.m_status->isHidden()); }},
+        {CommandId::WindowSplit, [](CMainFrame& f) { f.m_splitMover->Start(); }},
         {CommandId::HideGraphPane, [](CMainFrame& f) { f.HideGraphPane(); }},
         {CommandId::ShowGraphPane, [](CMainFrame& f) { f.ShowGraphPane(); }},
         {CommandId::ToggleGrid, [](CMainFrame& f) { f.OnToggleGrid(); }},
-        {CommandId::ToggleCursorPosition, [](CMainFrame& f) { f.settings.ShowCurrPos = !f.settings.ShowCurrPos; }},
+        {CommandId::ToggleCursorPosition, [](CMainFrame& f) { f.m_settings.ShowCurrPos = !f.m_settings.ShowCurrPos; }},
         {CommandId::Help, [](CMainFrame&) { HelpRequests::Submit({FocusHelpId(), 0, false}); }},
         {CommandId::ContextHelp, [](CMainFrame&) { QWhatsThis::enterWhatsThisMode(); }},
         {CommandId::HelpFinder, [](CMainFrame& f) { HelpWindow::ShowContents(&f); }},
@@ -281,58 +281,58 @@ void CMainFrame::ExecuteCommand(CommandId id)
 
 void CMainFrame::UpdateCommandUI()
 {
-    for (const auto& [id, action] : actions.All()) {
+    for (const auto& [id, action] : m_actions.All()) {
         if (id == CommandId::FirstRecentFile)
             continue;
         action->setEnabled(Handlers().count(id) > 0 && m_state.IsEnabled(id));
         if (action->isCheckable())
             action->setChecked(m_state.IsChecked(id));
     }
-    editCommands->UpdateMenuTexts(*Action(CommandId::EditUndo), *Action(CommandId::EditRedo));
-    status->UpdatePositionPane(settings.ShowCurrPos, m_state.IsComputed());
-    status->UpdateZoomPane(m_state.IsComputed(), doc.zoomX, doc.zoomY);
-    setWindowTitle(AppText(StringId::TitleFormat).replace(QStringLiteral("%s"), files.Title()));
-    setWindowModified(doc.IsModified());
+    m_editCommands->UpdateMenuTexts(*Action(CommandId::EditUndo), *Action(CommandId::EditRedo));
+    m_status->UpdatePositionPane(m_settings.ShowCurrPos, m_state.IsComputed());
+    m_status->UpdateZoomPane(m_state.IsComputed(), m_doc.zoomX, m_doc.zoomY);
+    setWindowTitle(AppText(StringId::TitleFormat).replace(QStringLiteral("%s"), m_files.Title()));
+    setWindowModified(m_doc.IsModified());
 }
 
 void CMainFrame::OnTangent()
 {
-    const bool added = OpenTangentTool(doc, computation, settings, this);
-    doc.UpdateAllViews(view, DocView::HintGraphsChanged);
+    const bool added = OpenTangentTool(m_doc, m_computation, m_settings, this);
+    m_doc.UpdateAllViews(m_view, DocView::HintGraphsChanged);
     if (added)
-        view->Refresh();
+        m_view->Refresh();
 }
 
 void CMainFrame::OnTrace()
 {
-    view->Analysis().ToggleTrace();
-    view->setFocus();
+    m_view->Analysis().ToggleTrace();
+    m_view->setFocus();
 }
 
 // How the analysis dialogs read and mark the view.
 AnalysisViewHooks CMainFrame::ViewHooks()
 {
     AnalysisViewHooks hooks;
-    hooks.visible = [this] { return VisibleWorld(view->Mapping()); };
-    hooks.selected = [this] { return form->List().CurSel(); };
-    hooks.mark = [this](std::vector<WorldPoint> points) { view->Analysis().SetFoundPoints(std::move(points)); };
-    hooks.reveal = [this](WorldPoint point) { view->RevealWorldPoint(point); };
+    hooks.visible = [this] { return VisibleWorld(m_view->Mapping()); };
+    hooks.selected = [this] { return m_form->List().CurSel(); };
+    hooks.mark = [this](std::vector<WorldPoint> points) { m_view->Analysis().SetFoundPoints(std::move(points)); };
+    hooks.reveal = [this](WorldPoint point) { m_view->RevealWorldPoint(point); };
     return hooks;
 }
 
 void CMainFrame::OnSettings()
 {
-    if (!EditApplicationSettings(this, settings))
+    if (!EditApplicationSettings(this, m_settings))
         return;
-    chrome->SetDrawDisabledButtonsInColor(settings.DrawDisabledButtonsInColor);
-    chrome->SetWatermark(settings.UseWatermarkBitmap);
-    doc.UpdateAllViews(nullptr, DocView::HintSettingsChanged);
+    m_chrome->SetDrawDisabledButtonsInColor(m_settings.DrawDisabledButtonsInColor);
+    m_chrome->SetWatermark(m_settings.UseWatermarkBitmap);
+    m_doc.UpdateAllViews(nullptr, DocView::HintSettingsChanged);
 }
 
 void CMainFrame::OnToggleGrid()
 {
-    settings.ShowGrid = !settings.ShowGrid;
-    doc.UpdateAllViews(nullptr, DocView::HintSettingsChanged);
+    m_settings.ShowGrid = !m_settings.ShowGrid;
+    m_doc.UpdateAllViews(nullptr, DocView::HintSettingsChanged);
 }
 
 // No address of the product's page is configured: the help's page about
@@ -345,8 +345,8 @@ void CMainFrame::OnWebPage()
 // F6 and Shift+F6: with two panes, both move the focus to the other one.
 void CMainFrame::OnNextPane()
 {
-    if (view->hasFocus())
-        form->List().setFocus();
+    if (m_view->hasFocus())
+        m_form->List().setFocus();
     else
-        view->setFocus();
+        m_view->setFocus();
 }

@@ -51,20 +51,20 @@ public:
     void RequestCommandUpdate();
 
     // Whether the window accepted a close request (it may not be deleted yet).
-    bool IsClosed() const { return closed; }
+    bool IsClosed() const { return m_closed; }
 
     void HideGraphPane();
     void ShowGraphPane();
 
-    QAction* Action(CommandId id) const { return actions.Action(id); }
-    CGraphDataForm& Form() const { return *form; }
-    CCurvixView& View() const { return *view; }
-    FrameStatusBar& StatusBar() const { return *status; }
-    FrameDocumentFiles& Files() { return files; }
-    DocumentRecovery& Recovery() const { return *recovery; }
-    QSplitter& Splitter() const { return *splitter; }
-    QToolBar& ToolBar() const { return *toolBar; }
-    FrameContextMenus& ContextMenus() const { return *contextMenus; }
+    QAction* Action(CommandId id) const { return m_actions.Action(id); }
+    CGraphDataForm& Form() const { return *m_form; }
+    CCurvixView& View() const { return *m_view; }
+    FrameStatusBar& StatusBar() const { return *m_status; }
+    FrameDocumentFiles& Files() { return m_files; }
+    DocumentRecovery& Recovery() const { return *m_recovery; }
+    QSplitter& Splitter() const { return *m_splitter; }
+    QToolBar& ToolBar() const { return *m_toolBar; }
+    FrameContextMenus& ContextMenus() const { return *m_contextMenus; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -91,23 +91,23 @@ private:
     void OnWebPage();
     void OnNextPane();
 
-    CCurvixDoc& doc;
-    GraphComputation& computation;
-    AppSettings& settings;
-    FrameActions actions;
+    CCurvixDoc& m_doc;
+    GraphComputation& m_computation;
+    AppSettings& m_settings;
+    FrameActions m_actions;
     FrameCommandState m_state;
-    FrameDocumentFiles files;
-    QSplitter* splitter = nullptr;
-    SplitterKeyMover* splitMover = nullptr;
-    CGraphDataForm* form = nullptr;
-    CCurvixView* view = nullptr;
-    FrameStatusBar* status = nullptr;
-    QToolBar* toolBar = nullptr;
-    std::unique_ptr<MenuChrome> chrome;
-    std::unique_ptr<DocumentRecovery> recovery;
-    std::unique_ptr<FrameEditCommands> editCommands;
-    FrameContextMenus* contextMenus = nullptr;
+    FrameDocumentFiles m_files;
+    QSplitter* m_splitter = nullptr;
+    SplitterKeyMover* m_splitMover = nullptr;
+    CGraphDataForm* m_form = nullptr;
+    CCurvixView* m_view = nullptr;
+    FrameStatusBar* m_status = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    std::unique_ptr<MenuChrome> m_chrome;
+    std::unique_ptr<DocumentRecovery> m_recovery;
+    std::unique_ptr<FrameEditCommands> m_editCommands;
+    FrameContextMenus* m_contextMenus = nullptr;
     bool m_updateRequested = false;
-    QRect placedRect;  // where the window was put at its creation
-    bool closed = false;
+    QRect m_placedRect;  // where the window was put at its creation
+    bool m_closed = false;
 };

@@ -31,23 +31,23 @@ QString LockPathOf(const QString& copyPath)
 }  // namespace
 
 DocumentRecovery::DocumentRecovery(CCurvixDoc& document, QString recoveryFolder)
-    : doc(document), folder(std::move(recoveryFolder))
+    : m_doc(document), m_folder(std::move(recoveryFolder))
 {
-    QDir().mkpath(this->folder);
-    copyPath = QDir(this->folder).filePath(CopyName(QString::number(QCoreApplication::applicationPid())));
-    lock = std::make_unique<QLockFile>(LockPathOf(copyPath));
+    QDir().mkpath(this->m_folder);
+    m_copyPath = QDir(this->m_folder).filePath(CopyName(QString::number(QCoreApplication::applicationPid())));
+    m_lock = std::make_unique<QLockFile>(LockPathOf(m_copyPath));
     // Without the lock another program could take the copy for a lost one:
     // then no copy is kept at all.
-    if (!lock->tryLock(0))
-        copyPath.clear();
-    poll.callOnTimeout(this, [this] { Update(); });
-    poll.start(kPollMs);
+    if (!m_lock->tryLock(0))
+        m_copyPath.clear();
+    m_poll.callOnTimeout(this, [this] { Update(); });
+    m_poll.start(kPollMs);
 }
 
 DocumentRecovery::~DocumentRecovery()
 {
-    if (!copyPath.isEmpty())
-        QFile::remove(copyPath);
+    if (!m_copyPath.isEmpty())
+        QFile::remove(m_copyPath);
 }
 
 QString DocumentRecovery::DefaultFolder()
@@ -80,15 +80,15 @@ void DocumentRecovery::Remove(const QString& path)
 
 void DocumentRecovery::Update()
 {
-    if (copyPath.isEmpty())
+    if (m_copyPath.isEmpty())
         return;
-    if (!doc.IsModified()) {
-        if (lastWrite.isValid())
-            QFile::remove(copyPath);
-        lastWrite = QDateTime();
+    if (!m_doc.IsModified()) {
+        if (m_lastWrite.isValid())
+            QFile::remove(m_copyPath);
+        m_lastWrite = QDateTime();
         return;
     }
-    if (!lastWrite.isValid() || lastWrite.secsTo(QDateTime::currentDateTimeUtc()) >= kIntervalSeconds)
+    if (!m_lastWrite.isValid() || m_lastWrite.secsTo(QDateTime::currentDateTimeUtc()) >= kIntervalSeconds)
         Write();
 }
 
@@ -96,8 +96,8 @@ void DocumentRecovery::Update()
 // user's own file is never touched.
 void DocumentRecovery::Write()
 {
-    lastWrite = QDateTime::currentDateTimeUtc();
+    m_lastWrite = QDateTime::currentDateTimeUtc();
     Archive archive;
-    doc.Serialize(archive);
-    FileBytes::WriteReplacing(copyPath.toStdString(), archive.Bytes());
+    m_doc.Serialize(archive);
+    FileBytes::WriteReplacing(m_copyPath.toStdString(), archive.Bytes());
 }

@@ -40,7 +40,7 @@ public:
     // Writes or removes this program's copy as the document's state asks;
     // runs on a short timer, and tests call it directly.
     void Update();
-    QString CopyPath() const { return copyPath; }
+    QString CopyPath() const { return m_copyPath; }
 
     // The longest time between two writes while changes stay unsaved.
     static constexpr int kIntervalSeconds = 60;
@@ -48,10 +48,10 @@ public:
 private:
     void Write();
 
-    CCurvixDoc& doc;
-    QString folder;
-    QString copyPath;
-    std::unique_ptr<QLockFile> lock;
-    QTimer poll;
-    QDateTime lastWrite;
+    CCurvixDoc& m_doc;
+    QString m_folder;
+    QString m_copyPath;
+    std::unique_ptr<QLockFile> m_lock;
+    QTimer m_poll;
+    QDateTime m_lastWrite;
 };

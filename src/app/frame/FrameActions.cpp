@@ -13,7 +13,7 @@
 #include <QToolBar>
 
 FrameActions::FrameActions(QWidget& owner, std::function<void(CommandId)> runCommand)
-    : run(std::move(runCommand)), keypad(new KeypadKeys(owner, this->run))
+    : m_run(std::move(runCommand)), m_keypad(new KeypadKeys(owner, this->m_run))
 {
     for (const FrameCommandInfo& command : FrameCommandTable())
         CreateAction(owner, command.id, command.menuText, command.key, command.checkable);
@@ -30,7 +30,7 @@ QAction* FrameActions::CreateAction(QWidget& owner, CommandId id, std::optional<
     action->setStatusTip(prompt.value(0));
     action->setToolTip(prompt.value(1, prompt.value(0)));
     if (const auto keypadKey = KeypadKeys::Parse(key)) {
-        keypad->Add(*keypadKey, id);
+        m_keypad->Add(*keypadKey, id);
         action->setText(action->text() + QLatin1Char('\t') + KeypadKeys::MenuText(key));
     } else if (*key) {
         action->setShortcut(QKeySequence(QString::fromLatin1(key)));
@@ -39,17 +39,17 @@ QAction* FrameActions::CreateAction(QWidget& owner, CommandId id, std::optional<
     action->setCheckable(checkable);
     action->setData(NumberOf(id));
     action->setIcon(MenuChrome::CommandIcon(id));
-    QObject::connect(action, &QAction::triggered, &owner, [this, id] { run(id); });
+    QObject::connect(action, &QAction::triggered, &owner, [this, id] { m_run(id); });
     // Commands without a menu item still answer their keys.
     owner.addAction(action);
-    actions[id] = action;
+    m_actions[id] = action;
     return action;
 }
 
 QAction* FrameActions::Action(CommandId id) const
 {
-    const auto found = actions.find(id);
-    return found == actions.end() ? nullptr : found->second;
+    const auto found = m_actions.find(id);
+    return found == m_actions.end() ? nullptr : found->second;
 }
 
 QMenuBar* FrameActions::CreateMenuBar(QWidget* parent)
@@ -62,7 +62,7 @@ QMenuBar* FrameActions::CreateMenuBar(QWidget* parent)
         switch (entry.kind) {
         case MenuEntry::Title:
             menu = bar->addMenu(AppText(entry.text));
-            fileMenu = fileMenu ? fileMenu : menu;
+            m_fileMenu = m_fileMenu ? m_fileMenu : menu;
             break;
         case MenuEntry::SubMenu:
             subMenu = menu->addMenu(AppText(entry.text));
@@ -99,17 +99,17 @@ QToolBar* FrameActions::CreateToolBar(QWidget* parent)
 // while there are none.
 void FrameActions::SetRecentFiles(const QStringList& files, const std::function<void(const QString&)>& open)
 {
-    for (QAction* action : recentActions)
+    for (QAction* action : m_recentActions)
         delete action;
-    recentActions.clear();
+    m_recentActions.clear();
     QAction* placeholder = Action(CommandId::FirstRecentFile);
     placeholder->setVisible(files.isEmpty());
     for (int i = 0; i < files.size(); ++i) {
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(files[i])),
-                                   fileMenu);
+                                   m_fileMenu);
         action->setStatusTip(AppText(PromptOf(CommandId::FirstRecentFile)));
-        QObject::connect(action, &QAction::triggered, fileMenu, [open, path = files[i]] { open(path); });
-        fileMenu->insertAction(placeholder, action);
-        recentActions.push_back(action);
+        QObject::connect(action, &QAction::triggered, m_fileMenu, [open, path = files[i]] { open(path); });
+        m_fileMenu->insertAction(placeholder, action);
+        m_recentActions.push_back(action);
     }
 }

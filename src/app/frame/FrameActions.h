@@ -25,7 +25,7 @@ public:
     FrameActions(QWidget& owner, std::function<void(CommandId)> run);
 
     QAction* Action(CommandId id) const;
-    const std::map<CommandId, QAction*>& All() const { return actions; }
+    const std::map<CommandId, QAction*>& All() const { return m_actions; }
     QMenuBar* CreateMenuBar(QWidget* parent);
     QToolBar* CreateToolBar(QWidget* parent);
     // The recent files shown in the File menu; open is called with the path.
@@ -35,9 +35,9 @@ private:
     QAction* CreateAction(QWidget& owner, CommandId id, std::optional<StringId> menuText, const char* key,
                           bool checkable);
 
-    std::function<void(CommandId)> run;
-    std::map<CommandId, QAction*> actions;
-    KeypadKeys* keypad;  // owned by the window
-    QMenu* fileMenu = nullptr;
-    std::vector<QAction*> recentActions;
+    std::function<void(CommandId)> m_run;
+    std::map<CommandId, QAction*> m_actions;
+    KeypadKeys* m_keypad;  // owned by the window
+    QMenu* m_fileMenu = nullptr;
+    std::vector<QAction*> m_recentActions;
 };

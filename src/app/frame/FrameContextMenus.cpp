@@ -32,13 +32,13 @@ QMenu* BuildMenu(CMainFrame& frame, std::initializer_list<std::optional<CommandI
 }  // namespace
 
 FrameContextMenus::FrameContextMenus(CMainFrame& mainFrame)
-    : QObject(&mainFrame), frame(mainFrame),
-      viewMenu(BuildMenu(mainFrame, {CommandId::ZoomIn, CommandId::ZoomOut, CommandId::CentreOnOrigin, {},
+    : QObject(&mainFrame), m_frame(mainFrame),
+      m_viewMenu(BuildMenu(mainFrame, {CommandId::ZoomIn, CommandId::ZoomOut, CommandId::CentreOnOrigin, {},
                                      CommandId::CopyPicture, CommandId::ExportPicture, {}, CommandId::ToggleGrid,
                                      CommandId::ToggleCursorPosition})),
-      itemMenu(BuildMenu(mainFrame, {CommandId::SelectedGraphProperties, CommandId::SelectedGraphVisibility,
+      m_itemMenu(BuildMenu(mainFrame, {CommandId::SelectedGraphProperties, CommandId::SelectedGraphVisibility,
                                      CommandId::SelectedGraphRemove, {}, CommandId::Tangent, CommandId::Integral})),
-      emptyMenu(BuildMenu(mainFrame, {CommandId::AddGraph}))
+      m_emptyMenu(BuildMenu(mainFrame, {CommandId::AddGraph}))
 {
     CCurvixView& view = mainFrame.View();
     view.setContextMenuPolicy(Qt::CustomContextMenu);
@@ -51,28 +51,28 @@ FrameContextMenus::FrameContextMenus(CMainFrame& mainFrame)
 
 void FrameContextMenus::ShowViewMenu(const QPoint& at)
 {
-    Popup(viewMenu, frame.View().viewport(), at);
+    Popup(m_viewMenu, m_frame.View().viewport(), at);
 }
 
 void FrameContextMenus::ShowListMenu(const QPoint& at)
 {
-    CGraphListBox& list = frame.Form().List();
+    CGraphListBox& list = m_frame.Form().List();
     const int row = list.indexAt(at).row();
     if (row < 0) {
-        Popup(emptyMenu, list.viewport(), at);
+        Popup(m_emptyMenu, list.viewport(), at);
         return;
     }
     list.SetCurSel(row);
     const GraphItem* graph = list.ItemGraph(row);
-    frame.Action(CommandId::SelectedGraphVisibility)
+    m_frame.Action(CommandId::SelectedGraphVisibility)
         ->setText(AppText(graph && graph->hidden ? StringId::ShowGraph : StringId::HideGraph));
-    Popup(itemMenu, list.viewport(), at);
+    Popup(m_itemMenu, list.viewport(), at);
 }
 
 // The entries' enabling is brought up to date before the menu opens.
 void FrameContextMenus::Popup(QMenu* menu, QWidget* owner, const QPoint& at)
 {
-    frame.UpdateCommandUI();
-    shown = menu;
+    m_frame.UpdateCommandUI();
+    m_shown = menu;
     menu->popup(owner->mapToGlobal(at));
 }

@@ -20,14 +20,14 @@ public:
     // selected first.
     void ShowListMenu(const QPoint& at);
     // The menu shown last, while it is open; for tests.
-    QMenu* Shown() const { return shown; }
+    QMenu* Shown() const { return m_shown; }
 
 private:
     void Popup(QMenu* menu, QWidget* owner, const QPoint& at);
 
-    CMainFrame& frame;
-    QMenu* viewMenu;
-    QMenu* itemMenu;
-    QMenu* emptyMenu;
-    QMenu* shown = nullptr;
+    CMainFrame& m_frame;
+    QMenu* m_viewMenu;
+    QMenu* m_itemMenu;
+    QMenu* m_emptyMenu;
+    QMenu* m_shown = nullptr;
 };

@@ -35,9 +35,9 @@ void ReportFailure(QWidget* owner, const DocFileException& error)
 }  // namespace
 
 FrameDocumentFiles::FrameDocumentFiles(CCurvixDoc& document, QWidget& ownerWidget, std::function<void()> onLoaded)
-    : doc(document), owner(ownerWidget), loaded(std::move(onLoaded)), recent(kRecentFiles)
+    : m_doc(document), m_owner(ownerWidget), m_loaded(std::move(onLoaded)), m_recent(kRecentFiles)
 {
-    recent.Load();
+    m_recent.Load();
 }
 
 void FrameDocumentFiles::SetTestFileChooser(FileChooser chooser)
@@ -50,15 +50,15 @@ QString FrameDocumentFiles::ChooseFile(bool save) const
     if (TestChooser())
         return TestChooser()(save);
     const QString filter = DocStringField(3) + QStringLiteral(";;") + AppText(StringId::AllFilesFilter);
-    return save ? QFileDialog::getSaveFileName(&owner, QString(), path, filter)
-                : QFileDialog::getOpenFileName(&owner, QString(), QString(), filter);
+    return save ? QFileDialog::getSaveFileName(&m_owner, QString(), m_path, filter)
+                : QFileDialog::getOpenFileName(&m_owner, QString(), QString(), filter);
 }
 
 bool FrameDocumentFiles::NewDocument()
 {
     if (!SaveModified())
         return false;
-    doc.OnNewDocument();
+    m_doc.OnNewDocument();
     Loaded(QString());
     return true;
 }
@@ -66,12 +66,12 @@ bool FrameDocumentFiles::NewDocument()
 bool FrameDocumentFiles::RestoreCopy(const QString& copyPath)
 {
     try {
-        doc.OnOpenDocument(copyPath.toStdString());
+        m_doc.OnOpenDocument(copyPath.toStdString());
     } catch (const DocFileException& error) {
-        ReportFailure(&owner, error);
+        ReportFailure(&m_owner, error);
         return false;
     }
-    doc.SetModifiedFlag();
+    m_doc.SetModifiedFlag();
     Loaded(QString());
     return true;
 }
@@ -87,21 +87,21 @@ bool FrameDocumentFiles::OpenPath(const QString& target)
     if (!SaveModified())
         return false;
     try {
-        doc.OnOpenDocument(target.toStdString());
+        m_doc.OnOpenDocument(target.toStdString());
     } catch (const DocFileException& error) {
         // The document, its file name and its modified flag stay as they were.
-        ReportFailure(&owner, error);
-        recent.Remove(target);
+        ReportFailure(&m_owner, error);
+        m_recent.Remove(target);
         return false;
     }
     Loaded(target);
-    recent.Add(target);
+    m_recent.Add(target);
     return true;
 }
 
 bool FrameDocumentFiles::Save()
 {
-    return path.isEmpty() ? SaveAs() : SaveTo(path);
+    return m_path.isEmpty() ? SaveAs() : SaveTo(m_path);
 }
 
 bool FrameDocumentFiles::SaveAs()
@@ -113,17 +113,17 @@ bool FrameDocumentFiles::SaveAs()
         chosen += DocStringField(4);
     if (!SaveTo(chosen))
         return false;
-    path = chosen;
-    recent.Add(chosen);
+    m_path = chosen;
+    m_recent.Add(chosen);
     return true;
 }
 
 bool FrameDocumentFiles::SaveTo(const QString& target)
 {
     try {
-        doc.OnSaveDocument(target.toStdString());
+        m_doc.OnSaveDocument(target.toStdString());
     } catch (const DocFileException& error) {
-        ReportFailure(&owner, error);
+        ReportFailure(&m_owner, error);
         return false;
     }
     return true;
@@ -131,9 +131,9 @@ bool FrameDocumentFiles::SaveTo(const QString& target)
 
 bool FrameDocumentFiles::SaveModified()
 {
-    if (!doc.IsModified())
+    if (!m_doc.IsModified())
         return true;
-    const QString name = path.isEmpty() ? AppText(StringId::Untitled) : QFileInfo(path).fileName();
+    const QString name = m_path.isEmpty() ? AppText(StringId::Untitled) : QFileInfo(m_path).fileName();
     switch (CCurvixApp::DoMessageBox(AppText(StringId::AskToSave).replace(QStringLiteral("%s"), name), MB_YESNOCANCEL)) {
     case IDYES:
         return Save();
@@ -146,12 +146,12 @@ bool FrameDocumentFiles::SaveModified()
 
 QString FrameDocumentFiles::Title() const
 {
-    const QString name = path.isEmpty() ? AppText(StringId::Untitled) : QFileInfo(path).fileName();
+    const QString name = m_path.isEmpty() ? AppText(StringId::Untitled) : QFileInfo(m_path).fileName();
     return name + QStringLiteral("[*]");
 }
 
 void FrameDocumentFiles::Loaded(const QString& newPath)
 {
-    path = newPath;
-    loaded();
+    m_path = newPath;
+    m_loaded();
 }

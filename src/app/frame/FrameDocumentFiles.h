@@ -34,7 +34,7 @@ public:
 
     // "name.cvx" or "Untitled", with Qt's modified mark.
     QString Title() const;
-    RecentFileList& Recent() { return recent; }
+    RecentFileList& Recent() { return m_recent; }
 
     // A test's stand-in for the file dialogs: returns the chosen path, or an
     // empty text for Cancel. An empty chooser shows the dialogs again.
@@ -46,9 +46,9 @@ private:
     bool SaveTo(const QString& target);
     void Loaded(const QString& newPath);
 
-    CCurvixDoc& doc;
-    QWidget& owner;
-    std::function<void()> loaded;
-    QString path;
-    RecentFileList recent;
+    CCurvixDoc& m_doc;
+    QWidget& m_owner;
+    std::function<void()> m_loaded;
+    QString m_path;
+    RecentFileList m_recent;
 };

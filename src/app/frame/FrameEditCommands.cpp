@@ -38,20 +38,20 @@ QSize ToQSize(PixelSize size)
 
 FrameEditCommands::FrameEditCommands(CCurvixDoc& document, const GraphComputation& graphComputation,
                                      AppSettings& appSettings, CCurvixView& graphView, QWidget& ownerWidget)
-    : doc(document), computation(graphComputation), settings(appSettings), view(graphView), owner(ownerWidget)
+    : m_doc(document), m_computation(graphComputation), m_settings(appSettings), m_view(graphView), m_owner(ownerWidget)
 {
 }
 
 void FrameEditCommands::Undo()
 {
-    if (doc.Undo())
-        doc.UpdateAllViews(nullptr, DocView::HintDocumentRestored);
+    if (m_doc.Undo())
+        m_doc.UpdateAllViews(nullptr, DocView::HintDocumentRestored);
 }
 
 void FrameEditCommands::Redo()
 {
-    if (doc.Redo())
-        doc.UpdateAllViews(nullptr, DocView::HintDocumentRestored);
+    if (m_doc.Redo())
+        m_doc.UpdateAllViews(nullptr, DocView::HintDocumentRestored);
 }
 
 void FrameEditCommands::UpdateMenuTexts(QAction& undo, QAction& redo) const
@@ -59,14 +59,14 @@ void FrameEditCommands::UpdateMenuTexts(QAction& undo, QAction& redo) const
     const auto text = [](std::optional<StringId> name, StringId named, StringId plain) {
         return name ? AppText(named).arg(AppText(*name)) : AppText(plain);
     };
-    undo.setText(text(doc.History().UndoName(), StringId::UndoNamed, StringId::Undo));
-    redo.setText(text(doc.History().RedoName(), StringId::RedoNamed, StringId::Redo));
+    undo.setText(text(m_doc.History().UndoName(), StringId::UndoNamed, StringId::Undo));
+    redo.setText(text(m_doc.History().RedoName(), StringId::RedoNamed, StringId::Redo));
 }
 
 void FrameEditCommands::CopyPicture() const
 {
-    const ViewMapping mapping = view.Mapping();
-    const GraphRenderer renderer(computation, settings, mapping);
+    const ViewMapping mapping = m_view.Mapping();
+    const GraphRenderer renderer(m_computation, m_settings, mapping);
     const QSize size = ToQSize(mapping.ClientSize());
     auto* data = new QMimeData;
     data->setImageData(PictureFile::Image(renderer, size, 1.0));
@@ -81,20 +81,20 @@ void FrameEditCommands::SetTestFileChooser(FileChooser chooser)
 
 QString FrameEditCommands::ChooseFile(PictureFile::Format format) const
 {
-    const QString folder = settings.ExportFolder.empty() ? QDir::homePath()
-                                                         : QString::fromStdString(settings.ExportFolder);
+    const QString folder = m_settings.ExportFolder.empty() ? QDir::homePath()
+                                                         : QString::fromStdString(m_settings.ExportFolder);
     if (TestChooser())
         return TestChooser()(folder, format);
     const QString name = QDir(folder).filePath(AppText(StringId::ExportDefaultName) + PictureFile::Extension(format));
-    return QFileDialog::getSaveFileName(&owner, AppText(StringId::ExportCaption), name,
+    return QFileDialog::getSaveFileName(&m_owner, AppText(StringId::ExportCaption), name,
                                         AppText(StringAfter(StringId::FirstExportFilter, static_cast<unsigned>(format))));
 }
 
 void FrameEditCommands::ExportPicture()
 {
-    const ViewMapping shown = view.Mapping();
+    const ViewMapping shown = m_view.Mapping();
     const ViewMapping whole = ExportExtent::Whole(shown);
-    CExportPictureDlg dialog(settings, shown.ClientSize(), whole.ClientSize(), &owner);
+    CExportPictureDlg dialog(m_settings, shown.ClientSize(), whole.ClientSize(), &m_owner);
     if (dialog.DoModal() != IDOK)
         return;
     const CExportPictureDlg::Choice& choice = dialog.Chosen();
@@ -104,13 +104,13 @@ void FrameEditCommands::ExportPicture()
     if (QFileInfo(path).suffix().isEmpty())
         path += PictureFile::Extension(choice.format);
     const ViewMapping drawn = choice.whole ? whole : ExportExtent::Visible(shown, choice.size);
-    const QByteArray contents = PictureFile::Contents(GraphRenderer(computation, settings, drawn), ToQSize(choice.size),
+    const QByteArray contents = PictureFile::Contents(GraphRenderer(m_computation, m_settings, drawn), ToQSize(choice.size),
                                                       choice.scale, choice.format);
     const std::string failure = PictureFile::Write(path.toStdString(), contents);
     if (!failure.empty()) {
-        AppMessageBox::Show(&owner, QString::fromStdString(failure), StringId::ErrorCaption, MB_ICONEXCLAMATION);
+        AppMessageBox::Show(&m_owner, QString::fromStdString(failure), StringId::ErrorCaption, MB_ICONEXCLAMATION);
         return;
     }
-    dialog.StoreTo(settings);
-    settings.ExportFolder = QFileInfo(path).absolutePath().toStdString();
+    dialog.StoreTo(m_settings);
+    m_settings.ExportFolder = QFileInfo(path).absolutePath().toStdString();
 }

@@ -39,9 +39,9 @@ public:
 private:
     QString ChooseFile(PictureFile::Format format) const;
 
-    CCurvixDoc& doc;
-    const GraphComputation& computation;
-    AppSettings& settings;
-    CCurvixView& view;
-    QWidget& owner;
+    CCurvixDoc& m_doc;
+    const GraphComputation& m_computation;
+    AppSettings& m_settings;
+    CCurvixView& m_view;
+    QWidget& m_owner;
 };

@@ -16,13 +16,13 @@ FrameStatusBar::FrameStatusBar(QWidget* parent)
     : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("statusBar"));
-    position = AddPane(StringId::PositionPaneWidth);
-    zoom = AddPane(StringId::ZoomPaneWidth);
+    m_position = AddPane(StringId::PositionPaneWidth);
+    m_zoom = AddPane(StringId::ZoomPaneWidth);
     // Qt cannot read the lock keys' states here, so these stay in their
     // "off" look: sized to their text, but blank.
     for (StringId indicator : kLockIndicators)
         AddPane(indicator)->setEnabled(false);
-    positionWidth = position->maximumWidth();
+    m_positionWidth = m_position->maximumWidth();
     connect(this, &QStatusBar::messageChanged, this, [this](const QString& message) { ShowIdleMessage(message); });
     ShowIdleMessage(QString());
 }
@@ -45,29 +45,29 @@ void FrameStatusBar::ShowIdleMessage(const QString& message)
 
 void FrameStatusBar::SetCursorPosText(const QString& text)
 {
-    position->setText(text);
+    m_position->setText(text);
 }
 
 void FrameStatusBar::UpdatePositionPane(bool showCurrPos, bool computed)
 {
     if (!showCurrPos) {
-        position->setFixedWidth(1);
-        position->setFrameShape(QFrame::NoFrame);
-        position->setEnabled(false);
+        m_position->setFixedWidth(1);
+        m_position->setFrameShape(QFrame::NoFrame);
+        m_position->setEnabled(false);
         return;
     }
-    if (position->maximumWidth() < 2) {
-        position->setFixedWidth(positionWidth);
-        position->setFrameShape(QFrame::Panel);
+    if (m_position->maximumWidth() < 2) {
+        m_position->setFixedWidth(m_positionWidth);
+        m_position->setFrameShape(QFrame::Panel);
     }
-    position->setEnabled(computed);
+    m_position->setEnabled(computed);
 }
 
 void FrameStatusBar::UpdateZoomPane(bool computed, int zoomX, int zoomY)
 {
-    zoom->setEnabled(computed);
+    m_zoom->setEnabled(computed);
     if (!computed)
         return;
-    zoom->setText(zoomX == zoomY ? QString::asprintf(qPrintable(AppText(StringId::ZoomEqual)), zoomX)
+    m_zoom->setText(zoomX == zoomY ? QString::asprintf(qPrintable(AppText(StringId::ZoomEqual)), zoomX)
                                  : QString::asprintf(qPrintable(AppText(StringId::ZoomBoth)), zoomX, zoomY));
 }

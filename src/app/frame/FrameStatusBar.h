@@ -21,14 +21,14 @@ public:
     // it is disabled and keeps its text.
     void UpdateZoomPane(bool computed, int zoomX, int zoomY);
 
-    const QLabel& PositionPane() const { return *position; }
-    const QLabel& ZoomPane() const { return *zoom; }
+    const QLabel& PositionPane() const { return *m_position; }
+    const QLabel& ZoomPane() const { return *m_zoom; }
 
 private:
     QLabel* AddPane(StringId widthTextId);
     void ShowIdleMessage(const QString& message);
 
-    QLabel* position;
-    QLabel* zoom;
-    int positionWidth;  // the position pane's normal width
+    QLabel* m_position;
+    QLabel* m_zoom;
+    int m_positionWidth;  // the position pane's normal width
 };

@@ -28,34 +28,34 @@ CImageButton* Button(QWidget* parent, StringId captionId, int id, BitmapId bitma
 }  // namespace
 
 GraphChoiceDialog::GraphChoiceDialog(CCurvixDoc& doc, const Layout& layout, QWidget* parent)
-    : QDialog(parent), helpId(HelpContext::OfDialog(layout.dialogId))
+    : QDialog(parent), m_helpId(HelpContext::OfDialog(layout.dialogId))
 {
     setWindowTitle(AppText(layout.captionId));
-    list = new CGraphListBox(this);
-    list->setObjectName(QStringLiteral("control%1").arg(layout.listId));
-    list->SetCheckBoxes(false);
-    list->SetDocument(&doc);
-    list->FillFrom(doc);
-    list->SetCurSel(0);
+    m_list = new CGraphListBox(this);
+    m_list->setObjectName(QStringLiteral("control%1").arg(layout.listId));
+    m_list->SetCheckBoxes(false);
+    m_list->SetDocument(&doc);
+    m_list->FillFrom(doc);
+    m_list->SetCurSel(0);
 
     auto* help = Button(this, StringId::HelpButton, IDHELP, BitmapId::HelpButton);
     auto* cancel = Button(this, StringId::CancelButton, IDCANCEL, BitmapId::CancelButton);
-    action = Button(this, layout.actionCaptionId, layout.actionId, layout.actionBitmap);
-    action->setDefault(true);
+    m_action = Button(this, layout.actionCaptionId, layout.actionId, layout.actionBitmap);
+    m_action->setDefault(true);
     connect(help, &QPushButton::clicked, this, [this] { OnHelp(); });
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(action, &QPushButton::clicked, this, [this] { OnAction(); });
+    connect(m_action, &QPushButton::clicked, this, [this] { OnAction(); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(help);
     buttons->addStretch(1);
     buttons->addWidget(cancel);
-    buttons->addWidget(action);
+    buttons->addWidget(m_action);
     auto* box = new QVBoxLayout(this);
     box->addWidget(new QLabel(AppText(layout.promptId), this));
-    box->addWidget(list, 1);
+    box->addWidget(m_list, 1);
     box->addLayout(buttons);
-    FocusField(list);
+    FocusField(m_list);
 }
 
 int GraphChoiceDialog::DoModal()
@@ -70,7 +70,7 @@ void GraphChoiceDialog::SetTestDriver(TestDriver driver)
 
 void GraphChoiceDialog::OnAction()
 {
-    const int row = list->CurSel();
+    const int row = m_list->CurSel();
     if (row < 0)
         return;
     selectedIndex = row;
@@ -79,7 +79,7 @@ void GraphChoiceDialog::OnAction()
 
 void GraphChoiceDialog::Preselect(int row)
 {
-    list->SetCurSel(row);
+    m_list->SetCurSel(row);
 }
 
 void GraphChoiceDialog::keyPressEvent(QKeyEvent* event)
@@ -92,5 +92,5 @@ void GraphChoiceDialog::keyPressEvent(QKeyEvent* event)
 
 void GraphChoiceDialog::OnHelp() const
 {
-    HelpRequests::Submit({helpId, 0, false});
+    HelpRequests::Submit({m_helpId, 0, false});
 }

@@ -38,8 +38,8 @@ public:
     using TestDriver = std::function<void(GraphChoiceDialog&)>;
     static void SetTestDriver(TestDriver driver);
 
-    CGraphListBox& List() const { return *list; }
-    CImageButton& ActionButton() const { return *action; }
+    CGraphListBox& List() const { return *m_list; }
+    CImageButton& ActionButton() const { return *m_action; }
 
     int selectedIndex = -1;
 
@@ -52,7 +52,7 @@ protected:
 private:
     void OnHelp() const;
 
-    std::uint32_t helpId;
-    CGraphListBox* list;
-    CImageButton* action;
+    std::uint32_t m_helpId;
+    CGraphListBox* m_list;
+    CImageButton* m_action;
 };

@@ -22,7 +22,7 @@ bool TakesText(const QWidget* widget)
 }  // namespace
 
 KeypadKeys::KeypadKeys(QWidget& keyWindow, std::function<void(CommandId)> runCommand)
-    : QObject(&keyWindow), window(keyWindow), run(std::move(runCommand))
+    : QObject(&keyWindow), m_window(keyWindow), m_run(std::move(runCommand))
 {
     qApp->installEventFilter(this);
 }
@@ -47,7 +47,7 @@ QString KeypadKeys::MenuText(const char* text)
 
 void KeypadKeys::Add(const Key& key, CommandId id)
 {
-    keys.emplace_back(key, id);
+    m_keys.emplace_back(key, id);
 }
 
 bool KeypadKeys::eventFilter(QObject* watched, QEvent* event)
@@ -56,13 +56,13 @@ bool KeypadKeys::eventFilter(QObject* watched, QEvent* event)
         return false;
     const auto* press = static_cast<QKeyEvent*>(event);
     const auto* target = qobject_cast<QWidget*>(watched);
-    if (!(press->modifiers() & Qt::KeypadModifier) || !target || target->window() != &window
+    if (!(press->modifiers() & Qt::KeypadModifier) || !target || target->window() != &m_window
         || TakesText(QApplication::focusWidget()))
         return false;
     const Qt::KeyboardModifiers modifiers = press->modifiers() & ~Qt::KeypadModifier;
-    for (const auto& [key, id] : keys) {
+    for (const auto& [key, id] : m_keys) {
         if (key.key == press->key() && key.modifiers == modifiers) {
-            run(id);
+            m_run(id);
             return true;
         }
     }

@@ -36,7 +36,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget& window;
-    std::function<void(CommandId)> run;
-    std::vector<std::pair<Key, CommandId>> keys;
+    QWidget& m_window;
+    std::function<void(CommandId)> m_run;
+    std::vector<std::pair<Key, CommandId>> m_keys;
 };

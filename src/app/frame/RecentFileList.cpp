@@ -16,7 +16,7 @@ QString Key(int i)
 }  // namespace
 
 RecentFileList::RecentFileList(int capacity)
-    : size(capacity)
+    : m_size(capacity)
 {
 }
 
@@ -24,11 +24,11 @@ void RecentFileList::Load()
 {
     QSettings store(QStringLiteral("Veltra"), QStringLiteral("Curvix"));
     store.beginGroup(kGroup);
-    files.clear();
-    for (int i = 0; i < size; ++i) {
+    m_files.clear();
+    for (int i = 0; i < m_size; ++i) {
         const QString path = store.value(Key(i)).toString();
         if (!path.isEmpty())
-            files.append(path);
+            m_files.append(path);
     }
 }
 
@@ -36,9 +36,9 @@ void RecentFileList::Save() const
 {
     QSettings store(QStringLiteral("Veltra"), QStringLiteral("Curvix"));
     store.beginGroup(kGroup);
-    for (int i = 0; i < size; ++i) {
-        if (i < files.size())
-            store.setValue(Key(i), files[i]);
+    for (int i = 0; i < m_size; ++i) {
+        if (i < m_files.size())
+            store.setValue(Key(i), m_files[i]);
         else
             store.remove(Key(i));
     }
@@ -47,13 +47,13 @@ void RecentFileList::Save() const
 void RecentFileList::Add(const QString& path)
 {
     const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    files.removeAll(absolute);
-    files.prepend(absolute);
-    while (files.size() > size)
-        files.removeLast();
+    m_files.removeAll(absolute);
+    m_files.prepend(absolute);
+    while (m_files.size() > m_size)
+        m_files.removeLast();
 }
 
 void RecentFileList::Remove(const QString& path)
 {
-    files.removeAll(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
+    m_files.removeAll(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
 }

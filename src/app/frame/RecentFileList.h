@@ -15,9 +15,9 @@ public:
     // Moves a path to the front, dropping the oldest entry beyond the size.
     void Add(const QString& path);
     void Remove(const QString& path);
-    const QStringList& Files() const { return files; }
+    const QStringList& Files() const { return m_files; }
 
 private:
-    int size;
-    QStringList files;
+    int m_size;
+    QStringList m_files;
 };

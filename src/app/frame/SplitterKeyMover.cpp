@@ -13,36 +13,36 @@ constexpr int kStep = 8;
 }  // namespace
 
 SplitterKeyMover::SplitterKeyMover(QSplitter& moved)
-    : QObject(&moved), splitter(moved)
+    : QObject(&moved), m_splitter(moved)
 {
 }
 
 void SplitterKeyMover::Start()
 {
-    if (moving)
+    if (m_moving)
         return;
-    moving = true;
-    startSizes = splitter.sizes();
-    splitter.setCursor(Qt::SplitHCursor);
+    m_moving = true;
+    m_startSizes = m_splitter.sizes();
+    m_splitter.setCursor(Qt::SplitHCursor);
     qApp->installEventFilter(this);
 }
 
 void SplitterKeyMover::MoveBy(int pixels)
 {
-    QList<int> sizes = splitter.sizes();
+    QList<int> sizes = m_splitter.sizes();
     const int total = sizes.value(0) + sizes.value(1);
     sizes[0] = std::clamp(sizes.value(0) + pixels, 0, total);
     sizes[1] = total - sizes[0];
-    splitter.setSizes(sizes);
+    m_splitter.setSizes(sizes);
 }
 
 void SplitterKeyMover::Finish(bool keep)
 {
-    moving = false;
+    m_moving = false;
     qApp->removeEventFilter(this);
-    splitter.unsetCursor();
+    m_splitter.unsetCursor();
     if (!keep)
-        splitter.setSizes(startSizes);
+        m_splitter.setSizes(m_startSizes);
 }
 
 bool SplitterKeyMover::eventFilter(QObject* watched, QEvent* event)

@@ -21,7 +21,7 @@ private:
     void MoveBy(int pixels);
     void Finish(bool keep);
 
-    QSplitter& splitter;
-    QList<int> startSizes;
-    bool moving = false;
+    QSplitter& m_splitter;
+    QList<int> m_startSizes;
+    bool m_moving = false;
 };

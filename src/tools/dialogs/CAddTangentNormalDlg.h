@@ -38,23 +38,23 @@ private:
     // Says so when the document already has a graph of the same function.
     bool IsDuplicate(const GraphItem& graph);
 
-    CCurvixDoc& doc;
-    const GraphComputation& computation;
-    AppSettings& settings;
-    bool calculated = false;
-    TangentNormal lines;
+    CCurvixDoc& m_doc;
+    const GraphComputation& m_computation;
+    AppSettings& m_settings;
+    bool m_calculated = false;
+    TangentNormal m_lines;
     // The graphs displayed when the dialog opened, the first rows of the list.
-    std::vector<GraphItem> displayed;
+    std::vector<GraphItem> m_displayed;
 
-    CGraphListBox* graphList;
-    QLabel* kindPicture;
-    QLabel* argumentLabel;
-    QLineEdit* argumentEdit;
-    QCheckBox* piBox;
-    QRadioButton* tangentRadio;
-    QRadioButton* normalRadio;
-    QLabel* equationLabel;
-    QLineEdit* resultText;
-    CImageButton* calculateButton;
-    CImageButton* addButton;
+    CGraphListBox* m_graphList;
+    QLabel* m_kindPicture;
+    QLabel* m_argumentLabel;
+    QLineEdit* m_argumentEdit;
+    QCheckBox* m_piBox;
+    QRadioButton* m_tangentRadio;
+    QRadioButton* m_normalRadio;
+    QLabel* m_equationLabel;
+    QLineEdit* m_resultText;
+    CImageButton* m_calculateButton;
+    CImageButton* m_addButton;
 };

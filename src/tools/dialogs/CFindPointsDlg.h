@@ -37,9 +37,9 @@ public:
     // Stops a search that still runs and waits for it.
     ~CFindPointsDlg() override;
 
-    bool IsSearching() const { return searching; }
+    bool IsSearching() const { return m_searching; }
     // The points of the last finished search, in world coordinates.
-    const std::vector<FoundPoint>& Points() const { return points; }
+    const std::vector<FoundPoint>& Points() const { return m_points; }
 
     void OnSearch();
     void OnCopy();
@@ -60,30 +60,30 @@ private:
     void OnRowSelected();
     void StopAndWait();
 
-    CCurvixDoc& doc;
-    const GraphComputation& computation;
-    AnalysisViewHooks hooks;
-    QtPointSearchSink sink{this};
-    ManualResetEvent stop;
-    WorkerThread worker;
-    bool searching = false;
-    PointGoal goal = PointGoal::Roots;
-    GraphKind kind = KindYofX;
-    std::vector<FoundPoint> points;
+    CCurvixDoc& m_doc;
+    const GraphComputation& m_computation;
+    AnalysisViewHooks m_hooks;
+    QtPointSearchSink m_sink{this};
+    ManualResetEvent m_stop;
+    WorkerThread m_worker;
+    bool m_searching = false;
+    PointGoal m_goal = PointGoal::Roots;
+    GraphKind m_kind = KindYofX;
+    std::vector<FoundPoint> m_points;
 
-    QComboBox* graphBox;
-    QRadioButton* rootsRadio;
-    QRadioButton* extremaRadio;
-    QRadioButton* meetRadio;
-    QComboBox* secondBox;
-    QLineEdit* fromEdit;
-    QLineEdit* toEdit;
-    QCheckBox* piBox;
-    QSpinBox* precisionBox;
-    QPushButton* searchButton;
-    QProgressBar* progress;
-    QLabel* statusText;
-    QTableWidget* table;
-    QPushButton* copyButton;
-    QPushButton* saveButton;
+    QComboBox* m_graphBox;
+    QRadioButton* m_rootsRadio;
+    QRadioButton* m_extremaRadio;
+    QRadioButton* m_meetRadio;
+    QComboBox* m_secondBox;
+    QLineEdit* m_fromEdit;
+    QLineEdit* m_toEdit;
+    QCheckBox* m_piBox;
+    QSpinBox* m_precisionBox;
+    QPushButton* m_searchButton;
+    QProgressBar* m_progress;
+    QLabel* m_statusText;
+    QTableWidget* m_table;
+    QPushButton* m_copyButton;
+    QPushButton* m_saveButton;
 };

@@ -48,99 +48,99 @@ QLabel* PictureLabel(BitmapId bitmapId, QWidget* parent)
 
 CIntegralCalcResultsPage::CIntegralCalcResultsPage(CIntegralSelGraphPage& selectionPage, CAdvPropertySheet& ownerSheet)
     : CPropertyPage(DialogId::IntegralResults, StringId::ResultsPage),
-      selection(selectionPage),
-      sheet(ownerSheet),
-      formula(new QLabel(this)),
-      letterLabel(new QLabel(this)),
-      upperLimit(new QLabel(this)),
-      lowerLimit(new QLabel(this)),
-      upperPi(PictureLabel(BitmapId::Pi, this)),
-      lowerPi(PictureLabel(BitmapId::Pi, this)),
-      fromEdit(new QLineEdit(this)),
-      toEdit(new QLineEdit(this)),
-      piBox(new QCheckBox(AppText(StringId::TimesPiKey), this)),
-      precisionList(new PrecisionBox(this)),
-      integralRadio(new QRadioButton(AppText(StringId::IntegralChoice), this)),
-      areaRadio(new QRadioButton(AppText(StringId::AreaChoice), this)),
-      calculateButton(new CImageButton(AppText(StringId::Calculate), this)),
-      calculatingLabel(new QLabel(AppText(StringId::Calculating), this)),
-      percentText(new QLabel(this)),
-      completeLabel(new QLabel(AppText(StringId::PercentComplete), this)),
-      progress(new QProgressBar(this)),
-      resultText(new QLabel(this)),
-      roundLabel(new QLabel(AppText(StringId::RoundTo), this)),
-      places(new QSpinBox(this)),
-      placesLabel(new QLabel(AppText(StringId::DecimalPlaces), this))
+      m_selection(selectionPage),
+      m_sheet(ownerSheet),
+      m_formula(new QLabel(this)),
+      m_letterLabel(new QLabel(this)),
+      m_upperLimit(new QLabel(this)),
+      m_lowerLimit(new QLabel(this)),
+      m_upperPi(PictureLabel(BitmapId::Pi, this)),
+      m_lowerPi(PictureLabel(BitmapId::Pi, this)),
+      m_fromEdit(new QLineEdit(this)),
+      m_toEdit(new QLineEdit(this)),
+      m_piBox(new QCheckBox(AppText(StringId::TimesPiKey), this)),
+      m_precisionList(new PrecisionBox(this)),
+      m_integralRadio(new QRadioButton(AppText(StringId::IntegralChoice), this)),
+      m_areaRadio(new QRadioButton(AppText(StringId::AreaChoice), this)),
+      m_calculateButton(new CImageButton(AppText(StringId::Calculate), this)),
+      m_calculatingLabel(new QLabel(AppText(StringId::Calculating), this)),
+      m_percentText(new QLabel(this)),
+      m_completeLabel(new QLabel(AppText(StringId::PercentComplete), this)),
+      m_progress(new QProgressBar(this)),
+      m_resultText(new QLabel(this)),
+      m_roundLabel(new QLabel(AppText(StringId::RoundTo), this)),
+      m_places(new QSpinBox(this)),
+      m_placesLabel(new QLabel(AppText(StringId::DecimalPlaces), this))
 {
     const std::pair<QWidget*, int> controls[] = {
-        {toEdit, 1074},          {fromEdit, 1075},        {calculateButton, 1077}, {formula, 1083},
-        {upperPi, 1084},         {resultText, 1085},      {lowerPi, 1086},         {lowerLimit, 1087},
-        {upperLimit, 1088},      {places, 1091},          {roundLabel, 1092},      {placesLabel, 1093},
-        {progress, 1113},        {integralRadio, 1137},   {areaRadio, 1138},       {percentText, 1193},
-        {completeLabel, 1194},   {calculatingLabel, 1195}, {letterLabel, 1208},    {piBox, 1215},
-        {precisionList, 1216},
+        {m_toEdit, 1074},          {m_fromEdit, 1075},        {m_calculateButton, 1077}, {m_formula, 1083},
+        {m_upperPi, 1084},         {m_resultText, 1085},      {m_lowerPi, 1086},         {m_lowerLimit, 1087},
+        {m_upperLimit, 1088},      {m_places, 1091},          {m_roundLabel, 1092},      {m_placesLabel, 1093},
+        {m_progress, 1113},        {m_integralRadio, 1137},   {m_areaRadio, 1138},       {m_percentText, 1193},
+        {m_completeLabel, 1194},   {m_calculatingLabel, 1195}, {m_letterLabel, 1208},    {m_piBox, 1215},
+        {m_precisionList, 1216},
     };
     for (const auto& [control, id] : controls)
         RegisterControl(control, id);
-    calculateButton->SetBitmap(BitmapId::CalculateButton);
-    resultText->setWordWrap(true);
-    integralRadio->setChecked(true);
+    m_calculateButton->SetBitmap(BitmapId::CalculateButton);
+    m_resultText->setWordWrap(true);
+    m_integralRadio->setChecked(true);
 
     // The integral sign with its limits, the function and its letter beside it.
     auto* sign = new QGridLayout;
     sign->addWidget(PictureLabel(BitmapId::IntegralSign, this), 0, 0, 2, 1);
-    sign->addWidget(upperLimit, 0, 1, Qt::AlignTop);
-    sign->addWidget(upperPi, 0, 2, Qt::AlignTop);
-    sign->addWidget(lowerLimit, 1, 1, Qt::AlignBottom);
-    sign->addWidget(lowerPi, 1, 2, Qt::AlignBottom);
-    sign->addWidget(formula, 0, 3, 2, 1);
+    sign->addWidget(m_upperLimit, 0, 1, Qt::AlignTop);
+    sign->addWidget(m_upperPi, 0, 2, Qt::AlignTop);
+    sign->addWidget(m_lowerLimit, 1, 1, Qt::AlignBottom);
+    sign->addWidget(m_lowerPi, 1, 2, Qt::AlignBottom);
+    sign->addWidget(m_formula, 0, 3, 2, 1);
     sign->addWidget(new QLabel(AppText(StringId::For), this), 0, 4, 2, 1);
-    sign->addWidget(letterLabel, 0, 5, 2, 1);
+    sign->addWidget(m_letterLabel, 0, 5, 2, 1);
     sign->setColumnStretch(6, 1);
 
     auto* layout = new QGridLayout(this);
     layout->addLayout(sign, 0, 0, 1, 5);
     layout->addWidget(new QLabel(AppText(StringId::From), this), 1, 0);
-    layout->addWidget(fromEdit, 1, 1, 1, 2);
+    layout->addWidget(m_fromEdit, 1, 1, 1, 2);
     layout->addWidget(new QLabel(AppText(StringId::To), this), 1, 3);
-    layout->addWidget(toEdit, 1, 4);
-    layout->addWidget(piBox, 2, 0, 1, 2);
+    layout->addWidget(m_toEdit, 1, 4);
+    layout->addWidget(m_piBox, 2, 0, 1, 2);
     layout->addWidget(new QLabel(AppText(StringId::IntegralPrecision), this), 2, 3);
-    layout->addWidget(precisionList, 2, 4);
-    layout->addWidget(integralRadio, 3, 0, 1, 2);
-    layout->addWidget(areaRadio, 3, 3, 1, 2);
-    layout->addWidget(calculateButton, 4, 0, 1, 2);
+    layout->addWidget(m_precisionList, 2, 4);
+    layout->addWidget(m_integralRadio, 3, 0, 1, 2);
+    layout->addWidget(m_areaRadio, 3, 3, 1, 2);
+    layout->addWidget(m_calculateButton, 4, 0, 1, 2);
     auto* percentRow = new QHBoxLayout;
-    percentRow->addWidget(calculatingLabel);
-    percentRow->addWidget(percentText);
-    percentRow->addWidget(completeLabel);
+    percentRow->addWidget(m_calculatingLabel);
+    percentRow->addWidget(m_percentText);
+    percentRow->addWidget(m_completeLabel);
     percentRow->addStretch();
     layout->addLayout(percentRow, 5, 0, 1, 5);
-    layout->addWidget(progress, 6, 0, 1, 5);
-    layout->addWidget(resultText, 7, 0, 1, 5);
-    layout->addWidget(roundLabel, 8, 0, 1, 2);
-    layout->addWidget(places, 8, 2);
-    layout->addWidget(placesLabel, 8, 3, 1, 2);
+    layout->addWidget(m_progress, 6, 0, 1, 5);
+    layout->addWidget(m_resultText, 7, 0, 1, 5);
+    layout->addWidget(m_roundLabel, 8, 0, 1, 2);
+    layout->addWidget(m_places, 8, 2);
+    layout->addWidget(m_placesLabel, 8, 3, 1, 2);
     layout->setRowStretch(9, 1);
 
-    connect(fromEdit, &QLineEdit::textChanged, this, &CIntegralCalcResultsPage::ShowLimits);
-    connect(toEdit, &QLineEdit::textChanged, this, &CIntegralCalcResultsPage::ShowLimits);
-    connect(piBox, &QCheckBox::toggled, this, &CIntegralCalcResultsPage::ShowLimits);
-    connect(calculateButton, &QPushButton::clicked, this, &CIntegralCalcResultsPage::OnCalculate);
+    connect(m_fromEdit, &QLineEdit::textChanged, this, &CIntegralCalcResultsPage::ShowLimits);
+    connect(m_toEdit, &QLineEdit::textChanged, this, &CIntegralCalcResultsPage::ShowLimits);
+    connect(m_piBox, &QCheckBox::toggled, this, &CIntegralCalcResultsPage::ShowLimits);
+    connect(m_calculateButton, &QPushButton::clicked, this, &CIntegralCalcResultsPage::OnCalculate);
     // The stored results are shown again, rounded anew, without a new run.
-    connect(integralRadio, &QRadioButton::toggled, this, &CIntegralCalcResultsPage::ShowResult);
-    connect(places, &QSpinBox::valueChanged, this, &CIntegralCalcResultsPage::ShowResult);
+    connect(m_integralRadio, &QRadioButton::toggled, this, &CIntegralCalcResultsPage::ShowResult);
+    connect(m_places, &QSpinBox::valueChanged, this, &CIntegralCalcResultsPage::ShowResult);
 }
 
 void CIntegralCalcResultsPage::OnInitDialog()
 {
-    fromEdit->setText("0");
-    toEdit->setText("1");
-    precisionList->SetPrecision(selection.PrecisionInUse());
+    m_fromEdit->setText("0");
+    m_toEdit->setText("1");
+    m_precisionList->SetPrecision(m_selection.PrecisionInUse());
     ClearResult();
-    progress->setRange(0, 100);
-    places->setRange(0, kFirstMostPlaces);
-    places->setValue(kFirstPlaces);
+    m_progress->setRange(0, 100);
+    m_places->setRange(0, kFirstMostPlaces);
+    m_places->setValue(kFirstPlaces);
     ShowRunning(false);
     ShowLimits();
 }
@@ -148,23 +148,23 @@ void CIntegralCalcResultsPage::OnInitDialog()
 void CIntegralCalcResultsPage::OnSetActive()
 {
     if (!CheckChoice()) {
-        sheet.SetActivePage(0);
+        m_sheet.SetActivePage(0);
         return;
     }
     // A result belongs to its integrand.
-    if (selection.expression != expression || selection.letter != letter)
+    if (m_selection.expression != m_expression || m_selection.letter != m_letter)
         ClearResult();
-    letter = selection.letter;
-    expression = selection.expression;
-    formula->setText(QString::asprintf(LoadAppString(StringId::FormulaFormat), expression.c_str(), letter.c_str()));
-    letterLabel->setText(QString::fromStdString(letter));
+    m_letter = m_selection.letter;
+    m_expression = m_selection.expression;
+    m_formula->setText(QString::asprintf(LoadAppString(StringId::FormulaFormat), m_expression.c_str(), m_letter.c_str()));
+    m_letterLabel->setText(QString::fromStdString(m_letter));
 }
 
 // The chosen function must be usable, and compile for its letter.
 bool CIntegralCalcResultsPage::CheckChoice()
 {
     const std::optional<StringId> refusal =
-        selection.resultValid ? IntegralChoiceMessage(selection.expression, selection.letter) : StringId::NothingChosen;
+        m_selection.resultValid ? IntegralChoiceMessage(m_selection.expression, m_selection.letter) : StringId::NothingChosen;
     if (refusal) {
         ShowMessage(*refusal, StringId::ErrorCaption);
         return false;
@@ -175,7 +175,7 @@ bool CIntegralCalcResultsPage::CheckChoice()
         return false;
     }
     try {
-        CheckIntegralSyntax(selection.expression, selection.letter[0]);
+        CheckIntegralSyntax(m_selection.expression, m_selection.letter[0]);
     } catch (const CException& error) {
         lock.unlock();
         AppMessageBox::ReportError(this, error);
@@ -186,42 +186,42 @@ bool CIntegralCalcResultsPage::CheckChoice()
 
 bool CIntegralCalcResultsPage::OnKillActive()
 {
-    if (!calculating)
+    if (!m_calculating)
         return true;
     if (AppMessageBox::Show(this, StringId::LeaveWhileRunning, StringId::ProgramName, MB_OKCANCEL | MB_ICONEXCLAMATION) != IDOK)
         return false;
-    run.Stop();
+    m_run.Stop();
     return true;
 }
 
 void CIntegralCalcResultsPage::OnCalculate()
 {
-    if (calculating) {
-        run.Stop();
+    if (m_calculating) {
+        m_run.Stop();
         return;
     }
     IntegralBounds bounds;
     const std::string refusal =
-        ReadIntegralBounds(fromEdit->text().toStdString(), toEdit->text().toStdString(), piBox->isChecked(), bounds);
+        ReadIntegralBounds(m_fromEdit->text().toStdString(), m_toEdit->text().toStdString(), m_piBox->isChecked(), bounds);
     if (!refusal.empty()) {
         AppMessageBox::Show(this, QString::fromStdString(refusal), StringId::ErrorCaption, MB_ICONEXCLAMATION);
-        FocusField(bounds.refused == IntegralBounds::From ? fromEdit : toEdit);
+        FocusField(bounds.refused == IntegralBounds::From ? m_fromEdit : m_toEdit);
         return;
     }
     // A document precision that is not one of the six leaves the list
     // empty; the run then takes the first.
-    const int index = std::max(precisionList->currentIndex(), 0);
+    const int index = std::max(m_precisionList->currentIndex(), 0);
     if (!ConfirmSteps(bounds, index))
         return;
     resultValid = false;
-    precisionList->setCurrentIndex(index);
-    const IntegralRequest request{expression, letter[0], PrecisionFromIndex(index), bounds.from, bounds.to};
-    if (!run.Start(request, sink)) {
-        resultText->setText(AppText(StringId::IntegralCannotStart));
+    m_precisionList->setCurrentIndex(index);
+    const IntegralRequest request{m_expression, m_letter[0], PrecisionFromIndex(index), bounds.from, bounds.to};
+    if (!m_run.Start(request, m_sink)) {
+        m_resultText->setText(AppText(StringId::IntegralCannotStart));
         return;
     }
     ShowRunning(true);
-    places->setRange(0, kMostPlaces[index]);
+    m_places->setRange(0, kMostPlaces[index]);
 }
 
 // A run of more steps than the tool should take goes ahead only when the
@@ -238,26 +238,26 @@ bool CIntegralCalcResultsPage::ConfirmSteps(const IntegralBounds& bounds, int pr
 void CIntegralCalcResultsPage::ClearResult()
 {
     resultValid = false;
-    resultText->setText(AppText(StringId::IntegralTip));
+    m_resultText->setText(AppText(StringId::IntegralTip));
     EnableRounding(false);
 }
 
 void CIntegralCalcResultsPage::ShowRunning(bool running)
 {
-    calculating = running;
-    calculateButton->SetCaption(AppText(running ? StringId::Stop : StringId::Calculate));
-    calculateButton->SetBitmap(running ? BitmapId::CancelButton : BitmapId::CalculateButton);
-    resultText->setVisible(!running);
-    for (QWidget* control : {static_cast<QWidget*>(calculatingLabel), static_cast<QWidget*>(percentText),
-                             static_cast<QWidget*>(completeLabel), static_cast<QWidget*>(progress)})
+    m_calculating = running;
+    m_calculateButton->SetCaption(AppText(running ? StringId::Stop : StringId::Calculate));
+    m_calculateButton->SetBitmap(running ? BitmapId::CancelButton : BitmapId::CalculateButton);
+    m_resultText->setVisible(!running);
+    for (QWidget* control : {static_cast<QWidget*>(m_calculatingLabel), static_cast<QWidget*>(m_percentText),
+                             static_cast<QWidget*>(m_completeLabel), static_cast<QWidget*>(m_progress)})
         control->setVisible(running);
     if (running) {
-        progress->setValue(0);
-        percentText->setText(QString::asprintf(LoadAppString(StringId::PercentNumber), 0));
-        lastPercent = 0;
+        m_progress->setValue(0);
+        m_percentText->setText(QString::asprintf(LoadAppString(StringId::PercentNumber), 0));
+        m_lastPercent = 0;
         EnableRounding(false);
     }
-    sheet.EnableButtons(!running);
+    m_sheet.EnableButtons(!running);
 }
 
 bool CIntegralCalcResultsPage::event(QEvent* event)
@@ -279,11 +279,11 @@ void CIntegralCalcResultsPage::OnDone(const IntegralEvent& done)
     const IntegralResult& result = done.Result();
     if (const auto& error = result.error) {
         AppMessageBox::ReportError(this, *error);
-        resultText->setText(QString::asprintf(LoadAppString(StringId::ErrorFormat), error->Message().c_str()));
+        m_resultText->setText(QString::asprintf(LoadAppString(StringId::ErrorFormat), error->Message().c_str()));
         return;
     }
     if (const std::optional<StringId> message = IntegralOutcomeMessage(result.outcome)) {
-        resultText->setText(AppText(*message));
+        m_resultText->setText(AppText(*message));
         return;
     }
     integralResult = result.integral;
@@ -295,30 +295,30 @@ void CIntegralCalcResultsPage::OnDone(const IntegralEvent& done)
 
 void CIntegralCalcResultsPage::OnProgress(int percent)
 {
-    percentText->setText(QString::asprintf(LoadAppString(StringId::PercentNumber), percent));
-    progress->setValue(progress->value() + percent - lastPercent);
-    lastPercent = percent;
+    m_percentText->setText(QString::asprintf(LoadAppString(StringId::PercentNumber), percent));
+    m_progress->setValue(m_progress->value() + percent - m_lastPercent);
+    m_lastPercent = percent;
 }
 
 void CIntegralCalcResultsPage::ShowResult()
 {
     if (!resultValid)
         return;
-    const double value = integralRadio->isChecked() ? integralResult : areaResult;
-    resultText->setText(QString::asprintf(LoadAppString(StringId::ResultFormat), RoundToDecimals(value, places->value())));
+    const double value = m_integralRadio->isChecked() ? integralResult : areaResult;
+    m_resultText->setText(QString::asprintf(LoadAppString(StringId::ResultFormat), RoundToDecimals(value, m_places->value())));
 }
 
 void CIntegralCalcResultsPage::ShowLimits()
 {
-    upperLimit->setText(toEdit->text());
-    lowerLimit->setText(fromEdit->text());
-    upperPi->setVisible(piBox->isChecked());
-    lowerPi->setVisible(piBox->isChecked());
+    m_upperLimit->setText(m_toEdit->text());
+    m_lowerLimit->setText(m_fromEdit->text());
+    m_upperPi->setVisible(m_piBox->isChecked());
+    m_lowerPi->setVisible(m_piBox->isChecked());
 }
 
 void CIntegralCalcResultsPage::EnableRounding(bool enable)
 {
     for (QWidget* control :
-         {static_cast<QWidget*>(roundLabel), static_cast<QWidget*>(places), static_cast<QWidget*>(placesLabel)})
+         {static_cast<QWidget*>(m_roundLabel), static_cast<QWidget*>(m_places), static_cast<QWidget*>(m_placesLabel)})
         control->setEnabled(enable);
 }

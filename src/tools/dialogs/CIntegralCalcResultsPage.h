@@ -33,7 +33,7 @@ public:
     void OnSetActive() override;
     bool OnKillActive() override;
 
-    bool IsCalculating() const { return calculating; }
+    bool IsCalculating() const { return m_calculating; }
 
     // The last finished run's results, taken from its done event.
     bool resultValid = false;
@@ -55,36 +55,36 @@ private:
     void ShowLimits();
     void EnableRounding(bool enable);
 
-    CIntegralSelGraphPage& selection;
-    CAdvPropertySheet& sheet;
-    QtIntegralSink sink{this};
+    CIntegralSelGraphPage& m_selection;
+    CAdvPropertySheet& m_sheet;
+    QtIntegralSink m_sink{this};
     // Declared after the sink it reports to: destroyed first, it stops and
     // waits for a run that is still going.
-    IntegralRun run;
-    std::string letter;
-    std::string expression;
-    bool calculating = false;
-    int lastPercent = 0;
+    IntegralRun m_run;
+    std::string m_letter;
+    std::string m_expression;
+    bool m_calculating = false;
+    int m_lastPercent = 0;
 
-    QLabel* formula;
-    QLabel* letterLabel;
-    QLabel* upperLimit;
-    QLabel* lowerLimit;
-    QLabel* upperPi;
-    QLabel* lowerPi;
-    QLineEdit* fromEdit;
-    QLineEdit* toEdit;
-    QCheckBox* piBox;
-    PrecisionBox* precisionList;
-    QRadioButton* integralRadio;
-    QRadioButton* areaRadio;
-    CImageButton* calculateButton;
-    QLabel* calculatingLabel;
-    QLabel* percentText;
-    QLabel* completeLabel;
-    QProgressBar* progress;
-    QLabel* resultText;
-    QLabel* roundLabel;
-    QSpinBox* places;
-    QLabel* placesLabel;
+    QLabel* m_formula;
+    QLabel* m_letterLabel;
+    QLabel* m_upperLimit;
+    QLabel* m_lowerLimit;
+    QLabel* m_upperPi;
+    QLabel* m_lowerPi;
+    QLineEdit* m_fromEdit;
+    QLineEdit* m_toEdit;
+    QCheckBox* m_piBox;
+    PrecisionBox* m_precisionList;
+    QRadioButton* m_integralRadio;
+    QRadioButton* m_areaRadio;
+    CImageButton* m_calculateButton;
+    QLabel* m_calculatingLabel;
+    QLabel* m_percentText;
+    QLabel* m_completeLabel;
+    QProgressBar* m_progress;
+    QLabel* m_resultText;
+    QLabel* m_roundLabel;
+    QSpinBox* m_places;
+    QLabel* m_placesLabel;
 };

@@ -21,77 +21,77 @@ constexpr int kMaxExpression = 128;
 
 CIntegralSelGraphPage::CIntegralSelGraphPage(CCurvixDoc& document, std::int32_t precision)
     : CPropertyPage(DialogId::IntegralSelectGraph, StringId::SelectGraphPage),
-      doc(document),
-      precisionInUse(precision),
-      existingRadio(new QRadioButton(AppText(StringId::ExistingGraph), this)),
-      customRadio(new QRadioButton(AppText(StringId::CustomFunction), this)),
-      graphGroup(new QGroupBox(AppText(StringId::SelectGraphGroup), this)),
-      graphList(new CGraphListBox(graphGroup)),
-      question(new QLabel(AppText(StringId::WhichFunction), graphGroup)),
-      firstRadio(new QRadioButton(AppText(StringId::FirstEquation), graphGroup)),
-      secondRadio(new QRadioButton(AppText(StringId::SecondEquation), graphGroup)),
-      customGroup(new QGroupBox(AppText(StringId::CustomGroup), this)),
-      customExpression(new QLineEdit(customGroup)),
-      customLetter(new QLineEdit(customGroup)),
-      customReading(new CReadingLine(*customExpression, [this] { return CustomArgument(); }, customGroup))
+      m_doc(document),
+      m_precisionInUse(precision),
+      m_existingRadio(new QRadioButton(AppText(StringId::ExistingGraph), this)),
+      m_customRadio(new QRadioButton(AppText(StringId::CustomFunction), this)),
+      m_graphGroup(new QGroupBox(AppText(StringId::SelectGraphGroup), this)),
+      m_graphList(new CGraphListBox(m_graphGroup)),
+      m_question(new QLabel(AppText(StringId::WhichFunction), m_graphGroup)),
+      m_firstRadio(new QRadioButton(AppText(StringId::FirstEquation), m_graphGroup)),
+      m_secondRadio(new QRadioButton(AppText(StringId::SecondEquation), m_graphGroup)),
+      m_customGroup(new QGroupBox(AppText(StringId::CustomGroup), this)),
+      m_customExpression(new QLineEdit(m_customGroup)),
+      m_customLetter(new QLineEdit(m_customGroup)),
+      m_customReading(new CReadingLine(*m_customExpression, [this] { return CustomArgument(); }, m_customGroup))
 {
-    RegisterControl(existingRadio, 1196);
-    RegisterControl(customRadio, 1197);
-    RegisterControl(customExpression, 1198);
-    RegisterControl(customLetter, 1199);
-    RegisterControl(firstRadio, 1201);
-    RegisterControl(secondRadio, 1202);
-    RegisterControl(graphList, 1214);
-    customExpression->setMaxLength(kMaxExpression);
-    graphList->SetCheckBoxes(false);
-    customLetter->setMaxLength(1);
-    customLetter->setMaximumWidth(32);
-    firstRadio->setChecked(true);
+    RegisterControl(m_existingRadio, 1196);
+    RegisterControl(m_customRadio, 1197);
+    RegisterControl(m_customExpression, 1198);
+    RegisterControl(m_customLetter, 1199);
+    RegisterControl(m_firstRadio, 1201);
+    RegisterControl(m_secondRadio, 1202);
+    RegisterControl(m_graphList, 1214);
+    m_customExpression->setMaxLength(kMaxExpression);
+    m_graphList->SetCheckBoxes(false);
+    m_customLetter->setMaxLength(1);
+    m_customLetter->setMaximumWidth(32);
+    m_firstRadio->setChecked(true);
     // Each pair of radios is its own choice.
-    for (auto [a, b] : {std::pair{existingRadio, customRadio}, std::pair{firstRadio, secondRadio}}) {
+    for (auto [a, b] : {std::pair{m_existingRadio, m_customRadio}, std::pair{m_firstRadio, m_secondRadio}}) {
         auto* group = new QButtonGroup(this);
         group->addButton(a);
         group->addButton(b);
     }
 
-    auto* graphLayout = new QGridLayout(graphGroup);
-    graphLayout->addWidget(graphList, 0, 0, 1, 2);
-    graphLayout->addWidget(question, 1, 0, 1, 2);
-    graphLayout->addWidget(firstRadio, 2, 0);
-    graphLayout->addWidget(secondRadio, 2, 1);
-    auto* customLayout = new QGridLayout(customGroup);
-    customLayout->addWidget(new QLabel(AppText(StringId::FunctionOpen), customGroup), 0, 0);
-    customLayout->addWidget(customLetter, 0, 1);
-    customLayout->addWidget(new QLabel(AppText(StringId::FunctionClose), customGroup), 0, 2);
-    customLayout->addWidget(customExpression, 0, 3);
-    customLayout->addWidget(customReading, 1, 3);
+    auto* graphLayout = new QGridLayout(m_graphGroup);
+    graphLayout->addWidget(m_graphList, 0, 0, 1, 2);
+    graphLayout->addWidget(m_question, 1, 0, 1, 2);
+    graphLayout->addWidget(m_firstRadio, 2, 0);
+    graphLayout->addWidget(m_secondRadio, 2, 1);
+    auto* customLayout = new QGridLayout(m_customGroup);
+    customLayout->addWidget(new QLabel(AppText(StringId::FunctionOpen), m_customGroup), 0, 0);
+    customLayout->addWidget(m_customLetter, 0, 1);
+    customLayout->addWidget(new QLabel(AppText(StringId::FunctionClose), m_customGroup), 0, 2);
+    customLayout->addWidget(m_customExpression, 0, 3);
+    customLayout->addWidget(m_customReading, 1, 3);
     auto* layout = new QGridLayout(this);
-    layout->addWidget(existingRadio, 0, 0);
-    layout->addWidget(graphGroup, 1, 0);
-    layout->addWidget(customRadio, 2, 0);
-    layout->addWidget(customGroup, 3, 0);
+    layout->addWidget(m_existingRadio, 0, 0);
+    layout->addWidget(m_graphGroup, 1, 0);
+    layout->addWidget(m_customRadio, 2, 0);
+    layout->addWidget(m_customGroup, 3, 0);
 
-    connect(existingRadio, &QRadioButton::toggled, this, &CIntegralSelGraphPage::ShowSource);
-    connect(graphList, &QListWidget::currentRowChanged, this, &CIntegralSelGraphPage::ShowParametricQuestion);
-    connect(customLetter, &QLineEdit::textChanged, customReading, &CReadingLine::Refresh);
+    connect(m_existingRadio, &QRadioButton::toggled, this, &CIntegralSelGraphPage::ShowSource);
+    connect(m_graphList, &QListWidget::currentRowChanged, this, &CIntegralSelGraphPage::ShowParametricQuestion);
+    connect(m_customLetter, &QLineEdit::textChanged, m_customReading, &CReadingLine::Refresh);
 }
 
 // The argument the custom function is read for: its letter once that is
 // one the tool takes (x, y or t), x until then.
 std::string CIntegralSelGraphPage::CustomArgument() const
 {
-    const std::string typed = customLetter->text().toStdString();
+    const std::string typed = m_customLetter->text().toStdString();
     return typed == "y" || typed == "t" ? typed : "x";
 }
 
 void CIntegralSelGraphPage::OnInitDialog()
 {
-    graphList->FillFrom(doc);
-    const bool any = graphList->count() > 0;
-    existingRadio->setEnabled(any);
-    (any ? existingRadio : customRadio)->setChecked(true);
+    m_graphList->FillFrom(m_doc);
+    const bool any = m_graphList->count() > 0;
+    m_existingRadio->setEnabled(any);
+    (any ? m_existingRadio : m_customRadio)->setChecked(true);
     if (any)
-        graphList->setCurrentRow(0);
+        m_graphList->setCurrentRow(0);
 }
 
 void CIntegralSelGraphPage::OnSetActive()
@@ -101,34 +101,34 @@ void CIntegralSelGraphPage::OnSetActive()
 
 void CIntegralSelGraphPage::ShowSource()
 {
-    const bool existing = existingRadio->isChecked();
-    graphGroup->setEnabled(existing);
-    customGroup->setEnabled(!existing);
+    const bool existing = m_existingRadio->isChecked();
+    m_graphGroup->setEnabled(existing);
+    m_customGroup->setEnabled(!existing);
     ShowParametricQuestion();
 }
 
 void CIntegralSelGraphPage::ShowParametricQuestion()
 {
-    const GraphItem* graph = graphList->ItemGraph(graphList->CurSel());
+    const GraphItem* graph = m_graphList->ItemGraph(m_graphList->CurSel());
     const bool parametric = graph && graph->kind == KindParametric;
-    for (QWidget* control : {static_cast<QWidget*>(question), static_cast<QWidget*>(firstRadio),
-                             static_cast<QWidget*>(secondRadio)})
+    for (QWidget* control : {static_cast<QWidget*>(m_question), static_cast<QWidget*>(m_firstRadio),
+                             static_cast<QWidget*>(m_secondRadio)})
         control->setVisible(parametric);
 }
 
 bool CIntegralSelGraphPage::OnKillActive()
 {
-    if (customRadio->isChecked()) {
-        expression = customExpression->text().toStdString();
-        letter = customLetter->text().toStdString();
+    if (m_customRadio->isChecked()) {
+        expression = m_customExpression->text().toStdString();
+        letter = m_customLetter->text().toStdString();
         resultValid = true;
         return true;
     }
-    const GraphItem* graph = graphList->ItemGraph(graphList->CurSel());
+    const GraphItem* graph = m_graphList->ItemGraph(m_graphList->CurSel());
     resultValid = graph != nullptr;
     if (!graph)
         return true;
-    const bool second = graph->kind == KindParametric && secondRadio->isChecked();
+    const bool second = graph->kind == KindParametric && m_secondRadio->isChecked();
     expression = second ? graph->expression2 : graph->expression;
     letter = IsKnownGraphKind(graph->kind) ? GraphKindArgument(graph->kind) : "";
     return true;

@@ -26,7 +26,7 @@ public:
     void OnSetActive() override;
     bool OnKillActive() override;
 
-    std::int32_t PrecisionInUse() const { return precisionInUse; }
+    std::int32_t PrecisionInUse() const { return m_precisionInUse; }
 
     // The stored choice.
     bool resultValid = false;
@@ -38,17 +38,17 @@ private:
     void ShowParametricQuestion();
     std::string CustomArgument() const;
 
-    CCurvixDoc& doc;
-    const std::int32_t precisionInUse;
-    QRadioButton* existingRadio;
-    QRadioButton* customRadio;
-    QGroupBox* graphGroup;
-    CGraphListBox* graphList;
-    QLabel* question;
-    QRadioButton* firstRadio;
-    QRadioButton* secondRadio;
-    QGroupBox* customGroup;
-    QLineEdit* customExpression;
-    QLineEdit* customLetter;
-    CReadingLine* customReading;
+    CCurvixDoc& m_doc;
+    const std::int32_t m_precisionInUse;
+    QRadioButton* m_existingRadio;
+    QRadioButton* m_customRadio;
+    QGroupBox* m_graphGroup;
+    CGraphListBox* m_graphList;
+    QLabel* m_question;
+    QRadioButton* m_firstRadio;
+    QRadioButton* m_secondRadio;
+    QGroupBox* m_customGroup;
+    QLineEdit* m_customExpression;
+    QLineEdit* m_customLetter;
+    CReadingLine* m_customReading;
 };

@@ -55,54 +55,54 @@ bool ReadNumber(const std::string& text, double& value)
 CValueTableDlg::CValueTableDlg(CCurvixDoc& document, const GraphComputation& graphComputation,
                                const AnalysisViewHooks& viewHooks, QWidget* parent)
     : QDialog(parent),
-      doc(document),
-      computation(graphComputation),
-      hooks(viewHooks),
-      graphBox(new QComboBox(this)),
-      fromEdit(new QLineEdit(this)),
-      toEdit(new QLineEdit(this)),
-      stepEdit(new QLineEdit(this)),
-      makeButton(new QPushButton(AppText(StringId::MakeTable), this)),
-      table(NewResultTable(this)),
-      copyButton(new QPushButton(AppText(StringId::CopyTable), this)),
-      saveButton(new QPushButton(AppText(StringId::SaveTableCsv), this))
+      m_doc(document),
+      m_computation(graphComputation),
+      m_hooks(viewHooks),
+      m_graphBox(new QComboBox(this)),
+      m_fromEdit(new QLineEdit(this)),
+      m_toEdit(new QLineEdit(this)),
+      m_stepEdit(new QLineEdit(this)),
+      m_makeButton(new QPushButton(AppText(StringId::MakeTable), this)),
+      m_table(NewResultTable(this)),
+      m_copyButton(new QPushButton(AppText(StringId::CopyTable), this)),
+      m_saveButton(new QPushButton(AppText(StringId::SaveTableCsv), this))
 {
     setWindowTitle(AppText(StringId::ValueTableCaption));
     InstallHelpKey(*this, HelpContext::OfDialog(DialogId::ValueTable));
-    NameControls({{graphBox, "graph"}, {fromEdit, "from"}, {toEdit, "to"}, {stepEdit, "step"}, {makeButton, "make"},
-                  {table, "table"}, {copyButton, "copy"}, {saveButton, "save"}});
+    NameControls({{m_graphBox, "graph"}, {m_fromEdit, "from"}, {m_toEdit, "to"}, {m_stepEdit, "step"}, {m_makeButton, "make"},
+                  {m_table, "table"}, {m_copyButton, "copy"}, {m_saveButton, "save"}});
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto* layout = new QGridLayout(this);
     auto* graphLabel = new QLabel(AppText(StringId::GraphLabel), this);
-    graphLabel->setBuddy(graphBox);
+    graphLabel->setBuddy(m_graphBox);
     layout->addWidget(graphLabel, 0, 0);
-    layout->addWidget(graphBox, 0, 1, 1, 5);
+    layout->addWidget(m_graphBox, 0, 1, 1, 5);
     layout->addWidget(new QLabel(AppText(StringId::From), this), 1, 0);
-    layout->addWidget(fromEdit, 1, 1);
+    layout->addWidget(m_fromEdit, 1, 1);
     layout->addWidget(new QLabel(AppText(StringId::To), this), 1, 2);
-    layout->addWidget(toEdit, 1, 3);
+    layout->addWidget(m_toEdit, 1, 3);
     auto* stepLabel = new QLabel(AppText(StringId::TableStep), this);
-    stepLabel->setBuddy(stepEdit);
+    stepLabel->setBuddy(m_stepEdit);
     layout->addWidget(stepLabel, 1, 4);
-    layout->addWidget(stepEdit, 1, 5);
-    layout->addWidget(makeButton, 2, 0, 1, 2);
-    layout->addWidget(table, 3, 0, 1, 6);
+    layout->addWidget(m_stepEdit, 1, 5);
+    layout->addWidget(m_makeButton, 2, 0, 1, 2);
+    layout->addWidget(m_table, 3, 0, 1, 6);
     auto* exportRow = new QHBoxLayout;
-    exportRow->addWidget(copyButton);
-    exportRow->addWidget(saveButton);
+    exportRow->addWidget(m_copyButton);
+    exportRow->addWidget(m_saveButton);
     exportRow->addStretch();
     exportRow->addWidget(buttons);
     layout->addLayout(exportRow, 4, 0, 1, 6);
     layout->setRowStretch(3, 1);
-    makeButton->setDefault(true);
+    m_makeButton->setDefault(true);
 
-    FillGraphChoice(*graphBox, doc, computation, [](GraphKind) { return true; }, hooks.selected ? hooks.selected() : -1);
+    FillGraphChoice(*m_graphBox, m_doc, m_computation, [](GraphKind) { return true; }, m_hooks.selected ? m_hooks.selected() : -1);
     SetRange();
     ShowTable();
-    connect(graphBox, &QComboBox::currentIndexChanged, this, &CValueTableDlg::SetRange);
-    connect(makeButton, &QPushButton::clicked, this, &CValueTableDlg::OnMakeTable);
-    connect(copyButton, &QPushButton::clicked, this, &CValueTableDlg::OnCopy);
-    connect(saveButton, &QPushButton::clicked, this, &CValueTableDlg::OnSave);
+    connect(m_graphBox, &QComboBox::currentIndexChanged, this, &CValueTableDlg::SetRange);
+    connect(m_makeButton, &QPushButton::clicked, this, &CValueTableDlg::OnMakeTable);
+    connect(m_copyButton, &QPushButton::clicked, this, &CValueTableDlg::OnCopy);
+    connect(m_saveButton, &QPushButton::clicked, this, &CValueTableDlg::OnSave);
     connect(buttons, &QDialogButtonBox::rejected, this, &CValueTableDlg::reject);
     resize(480, 460);
 }
@@ -110,46 +110,46 @@ CValueTableDlg::CValueTableDlg(CCurvixDoc& document, const GraphComputation& gra
 // The visible range of a function's argument, a curve's own range of t.
 void CValueTableDlg::SetRange()
 {
-    const int chosen = ChosenGraph(*graphBox);
+    const int chosen = ChosenGraph(*m_graphBox);
     if (chosen < 0)
         return;
-    const GraphItem& graph = computation.DisplayedGraph(chosen);
+    const GraphItem& graph = m_computation.DisplayedGraph(chosen);
     double from = graph.range.from, to = graph.range.to;
-    if ((graph.kind == KindYofX || graph.kind == KindXofY) && hooks.visible) {
-        const auto [low, high] = hooks.visible();
+    if ((graph.kind == KindYofX || graph.kind == KindXofY) && m_hooks.visible) {
+        const auto [low, high] = m_hooks.visible();
         from = graph.kind == KindYofX ? low.x : low.y;
         to = graph.kind == KindYofX ? high.x : high.y;
     }
-    fromEdit->setText(Number(from));
-    toEdit->setText(Number(to));
-    stepEdit->setText(Number((to - from) / kDefaultSteps));
+    m_fromEdit->setText(Number(from));
+    m_toEdit->setText(Number(to));
+    m_stepEdit->setText(Number((to - from) / kDefaultSteps));
 }
 
 void CValueTableDlg::OnMakeTable()
 {
-    const int chosen = ChosenGraph(*graphBox);
+    const int chosen = ChosenGraph(*m_graphBox);
     if (chosen < 0) {
         AppMessageBox::Show(this, StringId::NoComputedGraph, StringId::ErrorCaption, MB_ICONEXCLAMATION);
         return;
     }
     IntegralBounds bounds;
     const std::string refusal =
-        ReadIntegralBounds(fromEdit->text().toStdString(), toEdit->text().toStdString(), false, bounds);
+        ReadIntegralBounds(m_fromEdit->text().toStdString(), m_toEdit->text().toStdString(), false, bounds);
     if (!refusal.empty()) {
         AppMessageBox::Show(this, QString::fromStdString(refusal), StringId::ErrorCaption, MB_ICONEXCLAMATION);
-        FocusField(bounds.refused == IntegralBounds::From ? fromEdit : toEdit);
+        FocusField(bounds.refused == IntegralBounds::From ? m_fromEdit : m_toEdit);
         return;
     }
     ValueTableRange range{bounds.from, bounds.to, 0};
-    if (!ReadNumber(stepEdit->text().toStdString(), range.step)) {
-        AppMessageBox::Show(this, QString::fromStdString(FormatAppString(StringId::BadStep, stepEdit->text().toStdString())),
+    if (!ReadNumber(m_stepEdit->text().toStdString(), range.step)) {
+        AppMessageBox::Show(this, QString::fromStdString(FormatAppString(StringId::BadStep, m_stepEdit->text().toStdString())),
                             StringId::ErrorCaption, MB_ICONEXCLAMATION);
-        FocusField(stepEdit);
+        FocusField(m_stepEdit);
         return;
     }
     if (const std::optional<StringId> message = ValueTableRefusal(range)) {
         AppMessageBox::Show(this, *message, StringId::ErrorCaption, MB_ICONEXCLAMATION);
-        FocusField(stepEdit);
+        FocusField(m_stepEdit);
         return;
     }
     std::unique_lock lock(theVariables.Lock(), std::try_to_lock);
@@ -157,10 +157,10 @@ void CValueTableDlg::OnMakeTable()
         AppMessageBox::Show(this, StringId::ComputationRunning, StringId::ErrorCaption, MB_ICONEXCLAMATION);
         return;
     }
-    const GraphItem graph = computation.DisplayedGraph(chosen);
+    const GraphItem graph = m_computation.DisplayedGraph(chosen);
     try {
-        points = ComputeValueTable(graph, range);
-        kind = graph.kind;
+        m_points = ComputeValueTable(graph, range);
+        m_kind = graph.kind;
     } catch (const CException& error) {
         lock.unlock();
         AppMessageBox::ReportError(this, error);
@@ -171,17 +171,17 @@ void CValueTableDlg::OnMakeTable()
 
 void CValueTableDlg::ShowTable()
 {
-    FillResultTable(*table, ValueTableCells(kind, points));
-    copyButton->setEnabled(!points.empty());
-    saveButton->setEnabled(!points.empty());
+    FillResultTable(*m_table, ValueTableCells(m_kind, m_points));
+    m_copyButton->setEnabled(!m_points.empty());
+    m_saveButton->setEnabled(!m_points.empty());
 }
 
 void CValueTableDlg::OnCopy()
 {
-    TableExport::Copy(ValueTableCells(kind, points));
+    TableExport::Copy(ValueTableCells(m_kind, m_points));
 }
 
 void CValueTableDlg::OnSave()
 {
-    TableExport::SaveCsv(this, ValueTableCells(kind, points));
+    TableExport::SaveCsv(this, ValueTableCells(m_kind, m_points));
 }

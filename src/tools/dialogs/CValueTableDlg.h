@@ -27,24 +27,24 @@ public:
     void OnSave();
 
     // The rows of the last table.
-    const std::vector<CurvePoint>& Points() const { return points; }
+    const std::vector<CurvePoint>& Points() const { return m_points; }
 
 private:
     void SetRange();
     void ShowTable();
 
-    CCurvixDoc& doc;
-    const GraphComputation& computation;
-    AnalysisViewHooks hooks;
-    GraphKind kind = KindYofX;
-    std::vector<CurvePoint> points;
+    CCurvixDoc& m_doc;
+    const GraphComputation& m_computation;
+    AnalysisViewHooks m_hooks;
+    GraphKind m_kind = KindYofX;
+    std::vector<CurvePoint> m_points;
 
-    QComboBox* graphBox;
-    QLineEdit* fromEdit;
-    QLineEdit* toEdit;
-    QLineEdit* stepEdit;
-    QPushButton* makeButton;
-    QTableWidget* table;
-    QPushButton* copyButton;
-    QPushButton* saveButton;
+    QComboBox* m_graphBox;
+    QLineEdit* m_fromEdit;
+    QLineEdit* m_toEdit;
+    QLineEdit* m_stepEdit;
+    QPushButton* m_makeButton;
+    QTableWidget* m_table;
+    QPushButton* m_copyButton;
+    QPushButton* m_saveButton;
 };

@@ -2,6 +2,6 @@
 
 #include <utility>
 
-IntegralEvent::IntegralEvent(int percentDone) : QEvent(WM_INTEGRAL_PROGRESS), percent(percentDone) {}
+IntegralEvent::IntegralEvent(int percentDone) : QEvent(WM_INTEGRAL_PROGRESS), m_percent(percentDone) {}
 
-IntegralEvent::IntegralEvent(IntegralResult integral) : QEvent(WM_INTEGRAL_DONE), result(std::move(integral)) {}
+IntegralEvent::IntegralEvent(IntegralResult integral) : QEvent(WM_INTEGRAL_DONE), m_result(std::move(integral)) {}

@@ -15,10 +15,10 @@ public:
     explicit IntegralEvent(int percent);
     explicit IntegralEvent(IntegralResult result);
 
-    int Percent() const { return percent; }
-    const IntegralResult& Result() const { return result; }
+    int Percent() const { return m_percent; }
+    const IntegralResult& Result() const { return m_result; }
 
 private:
-    int percent = 0;
-    IntegralResult result;
+    int m_percent = 0;
+    IntegralResult m_result;
 };

@@ -8,10 +8,10 @@
 
 void QtIntegralSink::IntegralProgress(int percent)
 {
-    QCoreApplication::postEvent(target, new IntegralEvent(percent));
+    QCoreApplication::postEvent(m_target, new IntegralEvent(percent));
 }
 
 void QtIntegralSink::IntegralDone(IntegralResult result)
 {
-    QCoreApplication::postEvent(target, new IntegralEvent(std::move(result)));
+    QCoreApplication::postEvent(m_target, new IntegralEvent(std::move(result)));
 }

@@ -8,11 +8,11 @@ class QObject;
 // which lives on the user interface thread and outlives the run.
 class QtIntegralSink : public IntegralSink {
 public:
-    explicit QtIntegralSink(QObject* receiver) : target(receiver) {}
+    explicit QtIntegralSink(QObject* receiver) : m_target(receiver) {}
 
     void IntegralProgress(int percent) override;
     void IntegralDone(IntegralResult result) override;
 
 private:
-    QObject* const target;
+    QObject* const m_target;
 };

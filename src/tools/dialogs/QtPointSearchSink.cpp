@@ -8,11 +8,11 @@
 
 void QtPointSearchSink::SearchProgress(int percent)
 {
-    QCoreApplication::postEvent(target, new PointSearchEvent(percent));
+    QCoreApplication::postEvent(m_target, new PointSearchEvent(percent));
 }
 
 void QtPointSearchSink::SearchDone(SearchOutcome outcome, std::vector<FoundPoint> points,
                                    std::optional<CExprException> error)
 {
-    QCoreApplication::postEvent(target, new PointSearchEvent(outcome, std::move(points), std::move(error)));
+    QCoreApplication::postEvent(m_target, new PointSearchEvent(outcome, std::move(points), std::move(error)));
 }

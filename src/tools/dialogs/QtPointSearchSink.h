@@ -8,12 +8,12 @@ class QObject;
 // which lives on the user interface thread and outlives the worker.
 class QtPointSearchSink : public PointSearchSink {
 public:
-    explicit QtPointSearchSink(QObject* receiver) : target(receiver) {}
+    explicit QtPointSearchSink(QObject* receiver) : m_target(receiver) {}
 
     void SearchProgress(int percent) override;
     void SearchDone(SearchOutcome outcome, std::vector<FoundPoint> points,
                     std::optional<CExprException> error) override;
 
 private:
-    QObject* const target;
+    QObject* const m_target;
 };

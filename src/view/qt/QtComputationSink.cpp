@@ -8,24 +8,24 @@
 #include <utility>
 
 QtComputationSink::QtComputationSink(QObject* viewObject, QObject* progressObject)
-    : view(viewObject), progress(progressObject)
+    : m_view(viewObject), m_progress(progressObject)
 {
 }
 
 void QtComputationSink::GraphProgress(int percent, int displayedCount, int complete)
 {
-    if (!progress)
+    if (!m_progress)
         return;
     const auto now = std::chrono::steady_clock::now();
-    if (posted && now - lastPosted < kProgressInterval)
+    if (m_posted && now - m_lastPosted < kProgressInterval)
         return;
-    posted = true;
-    lastPosted = now;
-    QCoreApplication::postEvent(progress, new GraphProgressEvent(percent, displayedCount, complete));
+    m_posted = true;
+    m_lastPosted = now;
+    QCoreApplication::postEvent(m_progress, new GraphProgressEvent(percent, displayedCount, complete));
 }
 
 void QtComputationSink::GraphDone(bool ok, std::optional<ComputationFailure> failure)
 {
-    if (view)
-        QCoreApplication::postEvent(view, new GraphDoneEvent(ok, std::move(failure)));
+    if (m_view)
+        QCoreApplication::postEvent(m_view, new GraphDoneEvent(ok, std::move(failure)));
 }

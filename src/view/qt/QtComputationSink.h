@@ -22,8 +22,8 @@ public:
     void GraphDone(bool ok, std::optional<ComputationFailure> failure) override;
 
 private:
-    QObject* const view;
-    QObject* const progress;
-    bool posted = false;
-    std::chrono::steady_clock::time_point lastPosted;
+    QObject* const m_view;
+    QObject* const m_progress;
+    bool m_posted = false;
+    std::chrono::steady_clock::time_point m_lastPosted;
 };

@@ -45,24 +45,24 @@ std::pair<WorldPoint, WorldPoint> VisibleWorld(const ViewMapping& view)
 
 ViewAnalysis::ViewAnalysis(const CCurvixDoc& document, const GraphComputation& graphComputation,
                            std::function<void()> requestUpdate, std::function<void(const QString&)> showText)
-    : doc(document), computation(graphComputation), trace(document, graphComputation),
-      update(std::move(requestUpdate)), show(std::move(showText))
+    : m_doc(document), m_computation(graphComputation), m_trace(document, graphComputation),
+      m_update(std::move(requestUpdate)), m_show(std::move(showText))
 {
 }
 
 bool ViewAnalysis::ToggleTrace()
 {
-    if (trace.IsActive()) {
+    if (m_trace.IsActive()) {
         EndTrace();
         return true;
     }
     int preferred = -1;
-    const int position = selection ? selection() : -1;
-    for (int i = 0; position >= 0 && i < computation.DisplayedCount(); ++i) {
-        if (computation.ListPositionOfDisplayed(doc, i) == position)
+    const int position = m_selection ? m_selection() : -1;
+    for (int i = 0; position >= 0 && i < m_computation.DisplayedCount(); ++i) {
+        if (m_computation.ListPositionOfDisplayed(m_doc, i) == position)
             preferred = i;
     }
-    if (!trace.Start(preferred))
+    if (!m_trace.Start(preferred))
         return false;
     ShowReadout();
     return true;
@@ -70,9 +70,9 @@ bool ViewAnalysis::ToggleTrace()
 
 void ViewAnalysis::EndTrace()
 {
-    trace.End();
-    show(QString());
-    update();
+    m_trace.End();
+    m_show(QString());
+    m_update();
 }
 
 bool ViewAnalysis::HandleKey(const QKeyEvent& event)
@@ -80,7 +80,7 @@ bool ViewAnalysis::HandleKey(const QKeyEvent& event)
     const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
     if (event.key() == Qt::Key_T && modifiers == Qt::NoModifier)
         return ToggleTrace();
-    if (!trace.Ready())
+    if (!m_trace.Ready())
         return false;
     const int step = modifiers & Qt::ShiftModifier ? kBigStep : 1;
     switch (event.key()) {
@@ -88,10 +88,10 @@ bool ViewAnalysis::HandleKey(const QKeyEvent& event)
         EndTrace();
         return true;
     case Qt::Key_Left:
-        trace.Step(-step);
+        m_trace.Step(-step);
         break;
     case Qt::Key_Right:
-        trace.Step(step);
+        m_trace.Step(step);
         break;
     case Qt::Key_C:
         if (modifiers != Qt::ControlModifier)
@@ -108,60 +108,60 @@ bool ViewAnalysis::HandleKey(const QKeyEvent& event)
 bool ViewAnalysis::WantsKey(const QKeyEvent& event) const
 {
     const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
-    return trace.Ready() && event.key() == Qt::Key_C && modifiers == Qt::ControlModifier;
+    return m_trace.Ready() && event.key() == Qt::Key_C && modifiers == Qt::ControlModifier;
 }
 
 bool ViewAnalysis::HandleTab(bool next)
 {
-    if (!trace.Ready())
+    if (!m_trace.Ready())
         return false;
-    trace.NextGraph(next ? 1 : -1);
+    m_trace.NextGraph(next ? 1 : -1);
     ShowReadout();
     return true;
 }
 
 bool ViewAnalysis::PointerMoved(const ViewMapping& view, double windowX, double windowY)
 {
-    if (!trace.Ready())
+    if (!m_trace.Ready())
         return false;
     const WorldPoint world = view.WindowToWorld(windowX, windowY);
-    trace.MoveToPointer(world.x, world.y, view.ZoomX(), view.ZoomY());
+    m_trace.MoveToPointer(world.x, world.y, view.ZoomX(), view.ZoomY());
     ShowReadout();
     return true;
 }
 
 void ViewAnalysis::DocumentChanged()
 {
-    const bool wasTracing = trace.IsActive();
-    if (trace.Revalidate())
+    const bool wasTracing = m_trace.IsActive();
+    if (m_trace.Revalidate())
         ShowReadout();
-    else if (wasTracing && !trace.IsActive())
-        show(QString());
+    else if (wasTracing && !m_trace.IsActive())
+        m_show(QString());
 }
 
 void ViewAnalysis::SetFoundPoints(std::vector<WorldPoint> points)
 {
-    found = std::move(points);
-    update();
+    m_found = std::move(points);
+    m_update();
 }
 
 void ViewAnalysis::ClearFoundPoints()
 {
-    if (found.empty())
+    if (m_found.empty())
         return;
-    found.clear();
-    update();
+    m_found.clear();
+    m_update();
 }
 
 void ViewAnalysis::ShowReadout()
 {
-    show(QString::fromStdString(trace.Readout()));
-    update();
+    m_show(QString::fromStdString(m_trace.Readout()));
+    m_update();
 }
 
 void ViewAnalysis::CopyReadout() const
 {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(trace.Readout()));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(m_trace.Readout()));
 }
 
 void ViewAnalysis::Draw(QPainter& painter, const ViewMapping& view) const
@@ -170,14 +170,14 @@ void ViewAnalysis::Draw(QPainter& painter, const ViewMapping& view) const
     painter.setRenderHint(QPainter::Antialiasing);
     QPointF at;
     painter.setPen(QPen(Qt::black, 1.5));
-    for (const WorldPoint& p : found) {
+    for (const WorldPoint& p : m_found) {
         if (!VisibleWindowPoint(view, p.x, p.y, at))
             continue;
         painter.drawLine(at + QPointF(-kMarkSize, -kMarkSize), at + QPointF(kMarkSize, kMarkSize));
         painter.drawLine(at + QPointF(-kMarkSize, kMarkSize), at + QPointF(kMarkSize, -kMarkSize));
     }
-    if (trace.Ready() && VisibleWindowPoint(view, trace.Point().x, trace.Point().y, at)) {
-        const QColor colour = FromColorRef(computation.DisplayedGraph(trace.Displayed()).color);
+    if (m_trace.Ready() && VisibleWindowPoint(view, m_trace.Point().x, m_trace.Point().y, at)) {
+        const QColor colour = FromColorRef(m_computation.DisplayedGraph(m_trace.Displayed()).color);
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::white);
         painter.drawEllipse(at, kMarkerRadius + 1, kMarkerRadius + 1);

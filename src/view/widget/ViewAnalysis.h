@@ -33,13 +33,13 @@ public:
 
     // The list position of the graph selected in the graph list, -1 for
     // none; the trace starts on that graph when it is displayed.
-    void SetSelection(std::function<int()> selected) { selection = std::move(selected); }
+    void SetSelection(std::function<int()> selected) { m_selection = std::move(selected); }
 
     // Starts tracing, or ends a trace that runs. False when there was
     // nothing to trace.
     bool ToggleTrace();
-    bool IsTracing() const { return trace.IsActive(); }
-    const GraphTrace& Trace() const { return trace; }
+    bool IsTracing() const { return m_trace.IsActive(); }
+    const GraphTrace& Trace() const { return m_trace; }
     // The keys of a trace (T starts one): true when the key was taken.
     bool HandleKey(const QKeyEvent& event);
     // A key the trace takes before any shortcut of the window (Ctrl+C).
@@ -63,11 +63,11 @@ private:
     void ShowReadout();
     void CopyReadout() const;
 
-    const CCurvixDoc& doc;
-    const GraphComputation& computation;
-    GraphTrace trace;
-    std::function<void()> update;
-    std::function<void(const QString&)> show;
-    std::function<int()> selection;
-    std::vector<WorldPoint> found;
+    const CCurvixDoc& m_doc;
+    const GraphComputation& m_computation;
+    GraphTrace m_trace;
+    std::function<void()> m_update;
+    std::function<void(const QString&)> m_show;
+    std::function<int()> m_selection;
+    std::vector<WorldPoint> m_found;
 };

@@ -40,7 +40,7 @@ protected:
         ASSERT_TRUE(Start({Path("a.cvx")}));
         AddGraphs(1);
         Doc().SetModifiedFlag();
-        asked.clear();
+        m_asked.clear();
     }
     QString Title()
     {
@@ -86,8 +86,8 @@ TEST_F(DocumentFiles, FailedOrDeclinedOpenKeepsTheDocument)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         Frame().Files().Recent().Add(Path(row.name));
-        asked.clear();
-        answers = {IDNO, row.answer};
+        m_asked.clear();
+        m_answers = {IDNO, row.answer};
         EXPECT_FALSE(Frame().Files().OpenPath(Path(row.name)));
         EXPECT_EQ(AskedTexts(), (std::vector<QString>{saveQuestion, row.message}));
         EXPECT_EQ(Doc().GetGraphCount(), 3);
@@ -96,7 +96,7 @@ TEST_F(DocumentFiles, FailedOrDeclinedOpenKeepsTheDocument)
         EXPECT_FALSE(Frame().Files().Recent().Files().contains(Path(row.name)));
     }
     // Accepting the question opens the previous-version file.
-    answers = {IDNO, IDOK};
+    m_answers = {IDNO, IDOK};
     EXPECT_TRUE(Frame().Files().OpenPath(Path("old.cvx")));
     EXPECT_EQ(Doc().GetGraphCount(), 1);
     EXPECT_EQ(Title(), "old.cvx[*] - Curvix");

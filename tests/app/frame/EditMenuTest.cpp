@@ -182,14 +182,14 @@ TEST_F(EditMenu, SaveNewAndOpenAgainstTheHistory)
     Frame().ExecuteCommand(CommandId::EditRedo);
     EXPECT_FALSE(Doc().IsModified());
     Frame().ExecuteCommand(CommandId::EditUndo);
-    answers = {IDNO};  // New asks to save the modified document
+    m_answers = {IDNO};  // New asks to save the modified document
     Frame().ExecuteCommand(CommandId::FileNew);
     QApplication::processEvents();
     EXPECT_FALSE(Frame().Action(CommandId::EditUndo)->isEnabled() || Frame().Action(CommandId::EditRedo)->isEnabled());
     AddGraphs(1);
     Frame().Form().List().SetCurSel(0);
     Click(Frame(), 1030);
-    answers = {IDNO};
+    m_answers = {IDNO};
     ASSERT_TRUE(Frame().Files().OpenPath(path));
     QApplication::processEvents();
     EXPECT_FALSE(Frame().Action(CommandId::EditUndo)->isEnabled());
@@ -202,8 +202,8 @@ protected:
     ExportTest()
     {
         FrameEditCommands::SetTestFileChooser([this](const QString& folder, PictureFile::Format) {
-            startFolder = folder;
-            return chosenPath;
+            m_startFolder = folder;
+            return m_chosenPath;
         });
     }
     ~ExportTest() override
@@ -228,8 +228,8 @@ protected:
         Settle();
     }
 
-    QString startFolder;
-    QString chosenPath;
+    QString m_startFolder;
+    QString m_chosenPath;
 };
 
 int CountElements(const QByteArray& svg, const QString& name)
@@ -268,9 +268,9 @@ TEST_F(ExportTest, WritesEachFormatAndRemembersTheChoices)
             dialog.SetWhole(row.whole);
             dialog.OnOK();
         });
-        chosenPath = Path(row.name);
+        m_chosenPath = Path(row.name);
         Frame().ExecuteCommand(CommandId::ExportPicture);
-        const QString written = chosenPath + (QFileInfo(chosenPath).suffix().isEmpty() ? ".png" : "");
+        const QString written = m_chosenPath + (QFileInfo(m_chosenPath).suffix().isEmpty() ? ".png" : "");
         QFile file(written);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
@@ -295,11 +295,11 @@ TEST_F(ExportTest, WritesEachFormatAndRemembersTheChoices)
             EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 1);
             break;
         }
-        EXPECT_EQ(startFolder, row.name == rows[0].name ? QDir::homePath() : dir.path());
+        EXPECT_EQ(m_startFolder, row.name == rows[0].name ? QDir::homePath() : m_dir.path());
     }
-    app.reset();  // the window writes its settings as it goes
+    m_app.reset();  // the window writes its settings as it goes
     EditStore([this](AppSettings& stored) {
-        EXPECT_EQ(QString::fromStdString(stored.ExportFolder), dir.path());
+        EXPECT_EQ(QString::fromStdString(stored.ExportFolder), m_dir.path());
         EXPECT_EQ(stored.ExportFormat, 2);
         EXPECT_FALSE(stored.ExportViewSize);
         EXPECT_EQ(stored.ExportWidth, 500);
@@ -310,20 +310,20 @@ TEST_F(ExportTest, WritesEachFormatAndRemembersTheChoices)
 TEST_F(ExportTest, RefusesAPictureLargerThanTheLimitAndWritesNothing)
 {
     StartWithLine();
-    chosenPath = Path("big.png");
+    m_chosenPath = Path("big.png");
     int refusals = 0;
     CExportPictureDlg::SetTestDriver([&](CExportPictureDlg& dialog) {
         dialog.SetCustomSize(9000, 100);
         dialog.SetScale(2);
         dialog.OnOK();
-        refusals = static_cast<int>(asked.size());
+        refusals = static_cast<int>(m_asked.size());
         dialog.reject();
     });
     Frame().ExecuteCommand(CommandId::ExportPicture);
     EXPECT_EQ(refusals, 1);
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].text, AppText(StringId::PictureTooLarge).arg(18000).arg(200));
-    EXPECT_FALSE(QFile::exists(chosenPath));
+    ASSERT_EQ(m_asked.size(), 1u);
+    EXPECT_EQ(m_asked[0].text, AppText(StringId::PictureTooLarge).arg(18000).arg(200));
+    EXPECT_FALSE(QFile::exists(m_chosenPath));
 }
 
 TEST_F(ExportTest, CopyPutsTheVisiblePictureOnTheClipboard)

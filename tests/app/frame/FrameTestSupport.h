@@ -61,17 +61,17 @@ protected:
         QSettings(QStringLiteral("Veltra"), QStringLiteral("Curvix")).clear();
         EditStore([](AppSettings& stored) { stored.ShowSplash = false; });
         AppMessageBox::SetTestResponder([this](const AppMessageBox::Request& request) {
-            asked.push_back(request);
-            shownWhenAsked.push_back(app && app->MainFrame() && app->MainFrame()->isVisible());
-            const int answer = answers.empty() ? IDOK : answers.front();
-            if (!answers.empty())
-                answers.pop_front();
+            m_asked.push_back(request);
+            m_shownWhenAsked.push_back(m_app && m_app->MainFrame() && m_app->MainFrame()->isVisible());
+            const int answer = m_answers.empty() ? IDOK : m_answers.front();
+            if (!m_answers.empty())
+                m_answers.pop_front();
             return answer;
         });
     }
     ~FrameTest() override
     {
-        app.reset();
+        m_app.reset();
         AppMessageBox::SetTestResponder({});
         FrameDocumentFiles::SetTestFileChooser({});
     }
@@ -89,12 +89,12 @@ protected:
 
     bool Start(const QStringList& arguments = {})
     {
-        app = std::make_unique<CCurvixApp>(arguments);
-        return app->InitInstance();
+        m_app = std::make_unique<CCurvixApp>(arguments);
+        return m_app->InitInstance();
     }
-    CMainFrame& Frame() { return *app->MainFrame(); }
-    CCurvixDoc& Doc() { return app->Document(); }
-    GraphComputation& Computation() { return app->Computation(); }
+    CMainFrame& Frame() { return *m_app->MainFrame(); }
+    CCurvixDoc& Doc() { return m_app->Document(); }
+    GraphComputation& Computation() { return m_app->Computation(); }
 
     // Lets posted commands (Refresh) run and waits for the computation.
     void Settle()
@@ -119,7 +119,7 @@ protected:
         Doc().UpdateAllViews(nullptr, 0);
     }
 
-    QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    QString Path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
     void WriteFile(const QString& path, const std::vector<std::uint8_t>& bytes) const
     {
         std::ofstream(path.toStdString(), std::ios::binary)
@@ -128,14 +128,14 @@ protected:
     std::vector<QString> AskedTexts() const
     {
         std::vector<QString> texts;
-        for (const AppMessageBox::Request& request : asked)
+        for (const AppMessageBox::Request& request : m_asked)
             texts.push_back(request.text);
         return texts;
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<CCurvixApp> app;
-    std::deque<int> answers;
-    std::vector<AppMessageBox::Request> asked;
-    std::vector<bool> shownWhenAsked;
+    QTemporaryDir m_dir;
+    std::unique_ptr<CCurvixApp> m_app;
+    std::deque<int> m_answers;
+    std::vector<AppMessageBox::Request> m_asked;
+    std::vector<bool> m_shownWhenAsked;
 };

@@ -82,7 +82,7 @@ TEST_F(FrameTest, AddingThroughTheSheet)
         SCOPED_TRACE(row.expression);
         ASSERT_TRUE(Start());
         AddGraphs(row.visible);
-        asked.clear();
+        m_asked.clear();
         bool stayedOpen = false;
         int focused = 0;
         SheetDriver driver([&](CAdvPropertySheet& sheet) {
@@ -110,7 +110,7 @@ TEST_F(FrameTest, AddingThroughTheSheet)
         EXPECT_EQ(Frame().Form().List().ItemGraph(row.visible)->hidden, row.addedHidden);
         EXPECT_EQ(Frame().statusBar()->currentMessage() == AppText(StringId::AddedHidden), row.addedHidden);
         Doc().SetModifiedFlag(false);
-        app.reset();
+        m_app.reset();
     }
 }
 
@@ -171,7 +171,7 @@ TEST_F(FrameTest, MenuDialogsRemoveAndEdit)
         EXPECT_EQ(Frame().Form().List().count(), static_cast<int>(expressions.size()));
         EXPECT_EQ(Doc().IsModified(), row.accepted);
         Doc().SetModifiedFlag(false);
-        app.reset();
+        m_app.reset();
     }
 }
 
@@ -245,7 +245,7 @@ TEST_F(FrameTest, AFailingGraphIsNamedAndSelected)
             Doc().AddGraph(item);
         Doc().UpdateAllViews(nullptr, 0);
         Frame().Form().List().SetCurSel(-1);
-        asked.clear();
+        m_asked.clear();
         Frame().ExecuteCommand(CommandId::Refresh);
         Computation().Wait(WorkerThread::kInfinite, {});
         for (int i = 0; i < 100 && Frame().View().ProgressDialog(); ++i)
@@ -253,7 +253,7 @@ TEST_F(FrameTest, AFailingGraphIsNamedAndSelected)
         EXPECT_EQ(AskedTexts(), std::vector<QString>{row.message});
         EXPECT_EQ(Frame().Form().List().CurSel(), row.selected);
         Doc().SetModifiedFlag(false);
-        app.reset();
+        m_app.reset();
     }
 }
 

@@ -36,7 +36,7 @@ protected:
 
     const QLabel& Pane(int i) const
     {
-        return i == 1 ? app->MainFrame()->StatusBar().PositionPane() : app->MainFrame()->StatusBar().ZoomPane();
+        return i == 1 ? m_app->MainFrame()->StatusBar().PositionPane() : m_app->MainFrame()->StatusBar().ZoomPane();
     }
 };
 

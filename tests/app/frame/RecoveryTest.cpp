@@ -57,7 +57,7 @@ TEST_F(RecoveryTest, CopyFollowsUnsavedChanges)
     Doc().SetModifiedFlag();
     recovery.Update();
     EXPECT_TRUE(QFile::exists(copy));
-    app.reset();  // the program ends; the user chose not to save
+    m_app.reset();  // the program ends; the user chose not to save
     EXPECT_FALSE(QFile::exists(copy));
 }
 
@@ -78,13 +78,13 @@ TEST_F(RecoveryTest, LostCopyIsOfferedAtStart)
         SCOPED_TRACE(row.answer);
         const QString lost = LostCopy("999999");
         WriteFile(lost, TwoGraphDocument());
-        asked.clear();
-        answers = {row.answer};
+        m_asked.clear();
+        m_answers = {row.answer};
         WriteFile(Path("opened.cvx"), TwoGraphDocument());
         ASSERT_TRUE(Start({Path("opened.cvx")}));
-        ASSERT_EQ(asked.size(), 1u);
-        EXPECT_TRUE(asked[0].text.startsWith(question));
-        EXPECT_EQ(asked[0].style & 0xF, MB_YESNO);
+        ASSERT_EQ(m_asked.size(), 1u);
+        EXPECT_TRUE(m_asked[0].text.startsWith(question));
+        EXPECT_EQ(m_asked[0].style & 0xF, MB_YESNO);
         EXPECT_FALSE(QFile::exists(lost)) << "restored or discarded, it is not offered again";
         if (row.answer == IDYES) {
             EXPECT_EQ(Doc().GetGraphCount(), row.graphs);
@@ -94,7 +94,7 @@ TEST_F(RecoveryTest, LostCopyIsOfferedAtStart)
         }
         EXPECT_EQ(Doc().IsModified(), row.modified);
         Doc().SetModifiedFlag(false);
-        app.reset();
+        m_app.reset();
     }
 
     // A copy whose program still runs holds its lock and is left alone.
@@ -102,8 +102,8 @@ TEST_F(RecoveryTest, LostCopyIsOfferedAtStart)
     WriteFile(held, TwoGraphDocument());
     QLockFile lock(QDir(DocumentRecovery::DefaultFolder()).filePath("recovery-888888.lock"));
     ASSERT_TRUE(lock.tryLock(0));
-    asked.clear();
+    m_asked.clear();
     ASSERT_TRUE(Start());
-    EXPECT_TRUE(asked.empty());
+    EXPECT_TRUE(m_asked.empty());
     EXPECT_TRUE(QFile::exists(held));
 }

@@ -42,19 +42,19 @@ TEST_F(FrameTest, CommandLineStarts)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.arguments.join(' ').toStdString());
-        asked.clear();
-        shownWhenAsked.clear();
-        answers = {row.answer};
+        m_asked.clear();
+        m_shownWhenAsked.clear();
+        m_answers = {row.answer};
         EXPECT_EQ(Start(row.arguments), row.started);
         EXPECT_EQ(AskedTexts(), row.messages);
         // Every question comes before the window shows.
-        EXPECT_EQ(std::count(shownWhenAsked.begin(), shownWhenAsked.end(), true), 0);
+        EXPECT_EQ(std::count(m_shownWhenAsked.begin(), m_shownWhenAsked.end(), true), 0);
         if (row.started) {
             EXPECT_TRUE(Frame().isVisible());
             EXPECT_EQ(Frame().windowTitle(), row.title);
             EXPECT_EQ(Doc().GetGraphCount(), row.arguments.isEmpty() ? 0 : 2);
         }
-        app.reset();
+        m_app.reset();
     }
 }
 
@@ -89,16 +89,16 @@ TEST_F(FrameTest, KeyPressEndsTheSplashWait)
         // Without the key the wait ends first and the splash stays a while.
         EXPECT_EQ(CSplashWindow::IsShown(), !pressKey);
         CSplashWindow::HideSplashWindow();
-        app.reset();
+        m_app.reset();
     }
 }
 
 TEST_F(FrameTest, MissingFileEndsStartup)
 {
     EXPECT_FALSE(Start({Path("missing.cvx")}));
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_EQ(asked[0].caption, AppText(StringId::ErrorCaption));
-    app.reset();
+    ASSERT_EQ(m_asked.size(), 1u);
+    EXPECT_EQ(m_asked[0].caption, AppText(StringId::ErrorCaption));
+    m_app.reset();
     // The window never showed: no placement was stored for it.
     EditStore([](AppSettings& stored) { EXPECT_EQ(stored.windowPlacement.length, 0); });
 }
@@ -116,11 +116,11 @@ TEST_F(FrameTest, FrameworkMessagesTakeTheExclamationIcon)
         {MB_YESNO | MB_ICONQUESTION, MB_YESNO | MB_ICONQUESTION},
     };
     for (const auto& row : rows) {
-        asked.clear();
+        m_asked.clear();
         CCurvixApp::DoMessageBox("text", row.style);
-        ASSERT_EQ(asked.size(), 1u);
-        EXPECT_EQ(asked[0].style, row.shown) << row.style;
-        EXPECT_EQ(asked[0].caption, "Curvix");
+        ASSERT_EQ(m_asked.size(), 1u);
+        EXPECT_EQ(m_asked[0].style, row.shown) << row.style;
+        EXPECT_EQ(m_asked[0].caption, "Curvix");
     }
 }
 
@@ -141,12 +141,12 @@ TEST_F(FrameTest, SettingsSurviveARestart)
     QApplication::processEvents();
     const QRect geometry = Frame().geometry();
     Frame().close();
-    app.reset();
+    m_app.reset();
 
     ASSERT_TRUE(Start());
-    EXPECT_FALSE(app->Settings().ShowGrid);
-    EXPECT_FALSE(app->Settings().ShowCurrPos);
-    EXPECT_FALSE(app->Settings().ShowLogo);
+    EXPECT_FALSE(m_app->Settings().ShowGrid);
+    EXPECT_FALSE(m_app->Settings().ShowCurrPos);
+    EXPECT_FALSE(m_app->Settings().ShowLogo);
     EXPECT_TRUE(Frame().ToolBar().isHidden());
     EXPECT_FALSE(Frame().Action(CommandId::ViewStatusBar)->isChecked());
     EXPECT_EQ(Frame().geometry(), geometry);
@@ -185,7 +185,7 @@ TEST_F(FrameTest, SavedPlacementOrTheWorkArea)
         // bars, measured in the machine's fonts) grows to that size.
         const QSize expected = row.geometry.size().expandedTo(Frame().minimumSizeHint());
         EXPECT_EQ(Frame().normalGeometry().isValid() ? Frame().normalGeometry().size() : QSize(), expected);
-        app.reset();
+        m_app.reset();
         // The normal rectangle survives a session, maximised or not.
         if (row.geometry != workArea)
             EditStore([](AppSettings& stored) { EXPECT_EQ(stored.windowPlacement.normalPosition.right, 730); });
@@ -208,13 +208,13 @@ TEST_F(FrameTest, ClosingDuringTheSplashEndsCleanly)
         }
     });
     ASSERT_TRUE(Start());
-    EXPECT_TRUE(!app->MainFrame() || !app->MainFrame()->isVisible());
+    EXPECT_TRUE(!m_app->MainFrame() || !m_app->MainFrame()->isVisible());
     QTimer fallback;
     fallback.callOnTimeout([] { QCoreApplication::exit(7); });
     fallback.start(5000);
     EXPECT_EQ(QApplication::exec(), 0) << "the program's event loop ends at once";
     CSplashWindow::HideSplashWindow();
-    app.reset();
+    m_app.reset();
     EXPECT_TRUE(QSettings(QStringLiteral("Veltra"), QStringLiteral("Curvix")).contains("Settings/GridSize"));
 }
 
@@ -246,12 +246,12 @@ TEST_F(FrameTest, ClosingAsksAboutUnsavedChanges)
         ASSERT_TRUE(Start());
         AddGraphs(1);
         Doc().SetModifiedFlag();
-        asked.clear();
-        answers = {row.answer};
+        m_asked.clear();
+        m_answers = {row.answer};
         EXPECT_EQ(Frame().close(), row.closed);
         EXPECT_EQ(AskedTexts(), std::vector<QString>{"Save changes to Untitled?"});
         EXPECT_EQ(QFileInfo::exists(Path("saved.cvx")), row.saved);
-        app.reset();
+        m_app.reset();
     }
 }
 
@@ -261,10 +261,10 @@ TEST_F(FrameTest, FailedSaveKeepsTheDocument)
     AddGraphs(2);
     Doc().SetModifiedFlag();
     FrameDocumentFiles::SetTestFileChooser([this](bool) { return Path("no/such/folder/x.cvx"); });
-    answers = {IDYES, IDOK};
+    m_answers = {IDYES, IDOK};
     EXPECT_FALSE(Frame().close());
-    ASSERT_EQ(asked.size(), 2u);
-    EXPECT_EQ(asked[1].text, "Error saving file '" + Path("no/such/folder/x.cvx") + "'.\nNo such file or directory");
+    ASSERT_EQ(m_asked.size(), 2u);
+    EXPECT_EQ(m_asked[1].text, "Error saving file '" + Path("no/such/folder/x.cvx") + "'.\nNo such file or directory");
     EXPECT_TRUE(Frame().isVisible());
     EXPECT_TRUE(Doc().IsModified());
     EXPECT_EQ(Doc().GetGraphCount(), 2);

@@ -44,14 +44,14 @@ protected:
             GraphItem graph;
             graph.kind = kind;
             graph.expression = expression;
-            doc.AddGraph(graph);
+            m_doc.AddGraph(graph);
         }
-        computation.Collect(doc);
-        computation.Prepare(doc);
-        hooks.visible = [] { return std::pair{WorldPoint{0.5, -2}, WorldPoint{10, 2}}; };
-        hooks.selected = [this] { return selected; };
-        hooks.mark = [this](std::vector<WorldPoint> points) { marked = std::move(points); };
-        hooks.reveal = [this](WorldPoint point) { revealed.push_back(point); };
+        m_computation.Collect(m_doc);
+        m_computation.Prepare(m_doc);
+        m_hooks.visible = [] { return std::pair{WorldPoint{0.5, -2}, WorldPoint{10, 2}}; };
+        m_hooks.selected = [this] { return m_selected; };
+        m_hooks.mark = [this](std::vector<WorldPoint> points) { m_marked = std::move(points); };
+        m_hooks.reveal = [this](WorldPoint point) { m_revealed.push_back(point); };
     }
     ~AnalysisDialogs() override { TableExport::SetTestFileChooser({}); }
 
@@ -77,15 +77,15 @@ protected:
         return Control<QTableWidget>(dialog, "table")->item(row, column)->text();
     }
 
-    MemorySettingsBackend backend;
-    AppSettings settings{backend};
-    CCurvixDoc doc{settings};
-    GraphComputation computation{settings.defaultCoordSystem};
-    MessageRecorder messages;
-    AnalysisViewHooks hooks;
-    int selected = -1;
-    std::vector<WorldPoint> marked;
-    std::vector<WorldPoint> revealed;
+    MemorySettingsBackend m_backend;
+    AppSettings m_settings{m_backend};
+    CCurvixDoc m_doc{m_settings};
+    GraphComputation m_computation{m_settings.defaultCoordSystem};
+    MessageRecorder m_messages;
+    AnalysisViewHooks m_hooks;
+    int m_selected = -1;
+    std::vector<WorldPoint> m_marked;
+    std::vector<WorldPoint> m_revealed;
 };
 
 TEST_F(AnalysisDialogs, FindsRootsExtremaAndIntersectionsOfTheChosenGraph)
@@ -112,35 +112,35 @@ TEST_F(AnalysisDialogs, FindsRootsExtremaAndIntersectionsOfTheChosenGraph)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.goal);
-        selected = row.listPosition;
-        CFindPointsDlg dialog(doc, computation, hooks);
+        m_selected = row.listPosition;
+        CFindPointsDlg dialog(m_doc, m_computation, m_hooks);
         Control<QRadioButton>(dialog, row.goal)->setChecked(true);
         Control(dialog, "from")->setText(row.from);
         Control(dialog, "to")->setText(row.to);
         Search(dialog);
         const auto& found = dialog.Points();
         ASSERT_EQ(found.size(), row.expected.size());
-        ASSERT_EQ(marked.size(), row.expected.size());
+        ASSERT_EQ(m_marked.size(), row.expected.size());
         for (std::size_t i = 0; i < found.size(); ++i) {
             EXPECT_EQ(found[i].kind, row.expected[i].kind);
             EXPECT_NEAR(found[i].x, row.expected[i].x, 1e-6);
             EXPECT_NEAR(found[i].y, row.expected[i].y, 1e-9);
-            EXPECT_EQ(marked[i].x, found[i].x);
-            EXPECT_EQ(marked[i].y, found[i].y);
+            EXPECT_EQ(m_marked[i].x, found[i].x);
+            EXPECT_EQ(m_marked[i].y, found[i].y);
         }
         for (int c = 0; c < 3; ++c) {
             if (row.firstRow[c]) {  // 12 digits of x are only sure for crossing roots
                 EXPECT_EQ(Cell(dialog, 0, c), row.firstRow[c]);
             }
         }
-        EXPECT_TRUE(messages.Take().empty());
+        EXPECT_TRUE(m_messages.Take().empty());
     }
 }
 
 TEST_F(AnalysisDialogs, OffersOnlyFunctionGraphsAndTheVisibleRange)
 {
-    selected = 1;  // a polar graph: not offered, the first one is chosen
-    CFindPointsDlg dialog(doc, computation, hooks);
+    m_selected = 1;  // a polar graph: not offered, the first one is chosen
+    CFindPointsDlg dialog(m_doc, m_computation, m_hooks);
     EXPECT_EQ(Control<QComboBox>(dialog, "graph")->count(), 3);
     EXPECT_EQ(Control<QComboBox>(dialog, "graph")->currentText(), "y = sin(x)");
     EXPECT_EQ(Control(dialog, "from")->text(), "0.5");
@@ -168,22 +168,22 @@ TEST_F(AnalysisDialogs, RefusesUnusableBoundsAndAsksBeforeHugeSearches)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.from);
-        CFindPointsDlg dialog(doc, computation, hooks);
+        CFindPointsDlg dialog(m_doc, m_computation, m_hooks);
         Control(dialog, "from")->setText(row.from);
         Control(dialog, "to")->setText(row.to);
         AppMessageBox::SetTestResponder([&](const AppMessageBox::Request& request) {
-            messages.requests.push_back(request);
+            m_messages.requests.push_back(request);
             return row.answer;
         });
         dialog.OnSearch();
         EXPECT_EQ(dialog.IsSearching(), row.runs);
-        EXPECT_EQ(messages.Take().size(), 1u);
+        EXPECT_EQ(m_messages.Take().size(), 1u);
     }
 }
 
 TEST_F(AnalysisDialogs, StopEndsASearchAndClosingWaitsForIt)
 {
-    auto dialog = std::make_unique<CFindPointsDlg>(doc, computation, hooks);
+    auto dialog = std::make_unique<CFindPointsDlg>(m_doc, m_computation, m_hooks);
     Control(*dialog, "from")->setText("0");
     Control(*dialog, "to")->setText("100000");
     Control<QSpinBox>(*dialog, "precision")->setValue(100000);
@@ -197,7 +197,7 @@ TEST_F(AnalysisDialogs, StopEndsASearchAndClosingWaitsForIt)
         QApplication::processEvents(QEventLoop::AllEvents, 10);
     EXPECT_FALSE(dialog->IsSearching());
     EXPECT_EQ(Control<QLabel>(*dialog, "status")->text(), AppText(StringId::SearchStopped));
-    EXPECT_TRUE(marked.empty());
+    EXPECT_TRUE(m_marked.empty());
     // A dialog destroyed during a search stops it first.
     dialog->OnSearch();
     ASSERT_TRUE(dialog->IsSearching());
@@ -206,11 +206,11 @@ TEST_F(AnalysisDialogs, StopEndsASearchAndClosingWaitsForIt)
 
 TEST_F(AnalysisDialogs, SelectingARowRevealsItsPointAndTablesCopyAndSave)
 {
-    CFindPointsDlg dialog(doc, computation, hooks);
+    CFindPointsDlg dialog(m_doc, m_computation, m_hooks);
     Search(dialog);  // sin(x) on [0.5, 10]
     Control<QTableWidget>(dialog, "table")->selectRow(1);
-    ASSERT_EQ(revealed.size(), 1u);
-    EXPECT_NEAR(revealed[0].x, 2 * kPi, 1e-12);
+    ASSERT_EQ(m_revealed.size(), 1u);
+    EXPECT_NEAR(m_revealed[0].x, 2 * kPi, 1e-12);
 
     dialog.OnCopy();
     const QString copied = QGuiApplication::clipboard()->text();
@@ -224,17 +224,17 @@ TEST_F(AnalysisDialogs, SelectingARowRevealsItsPointAndTablesCopyAndSave)
     std::stringstream saved;
     saved << std::ifstream(path.toStdString()).rdbuf();
     EXPECT_EQ(QString::fromStdString(saved.str()), QString(copied).replace('\t', ','));
-    EXPECT_TRUE(messages.Take().empty());
+    EXPECT_TRUE(m_messages.Take().empty());
     // A folder that does not exist: reported, nothing written.
     TableExport::SetTestFileChooser([&] { return dir.filePath("none/points.csv"); });
     dialog.OnSave();
-    EXPECT_EQ(messages.Take().size(), 1u);
+    EXPECT_EQ(m_messages.Take().size(), 1u);
 }
 
 TEST_F(AnalysisDialogs, ValueTableListsEachKindAndRefusesAbsurdSteps)
 {
-    selected = 0;
-    CValueTableDlg dialog(doc, computation, hooks);
+    m_selected = 0;
+    CValueTableDlg dialog(m_doc, m_computation, m_hooks);
     EXPECT_EQ(Control(dialog, "from")->text(), "0.5");
     EXPECT_EQ(Control(dialog, "to")->text(), "10");
     EXPECT_EQ(Control(dialog, "step")->text(), "0.95");
@@ -261,7 +261,7 @@ TEST_F(AnalysisDialogs, ValueTableListsEachKindAndRefusesAbsurdSteps)
         Control(dialog, "to")->setText(row.to);
         Control(dialog, "step")->setText(row.step);
         dialog.OnMakeTable();
-        const std::vector<QString> shown = messages.Take();
+        const std::vector<QString> shown = m_messages.Take();
         ASSERT_EQ(shown.size(), row.messages.size());
         if (!row.messages.empty()) {
             EXPECT_TRUE(shown[0].startsWith(AppText(row.messages[0]).left(10)));
@@ -282,8 +282,8 @@ TEST_F(AnalysisDialogs, ValueTableListsEachKindAndRefusesAbsurdSteps)
 // F1 in either dialog, wherever the focus is, opens the dialog's own topic.
 TEST_F(AnalysisDialogs, F1OpensEachDialogsTopic)
 {
-    CFindPointsDlg points(doc, computation, hooks);
-    CValueTableDlg table(doc, computation, hooks);
+    CFindPointsDlg points(m_doc, m_computation, m_hooks);
+    CValueTableDlg table(m_doc, m_computation, m_hooks);
     const struct {
         QDialog* dialog;
         const char* field;

@@ -29,11 +29,11 @@ protected:
     {
         GraphItem graph;
         graph.expression = "x";
-        doc.AddGraph(graph);
+        m_doc.AddGraph(graph);
         graph.kind = KindParametric;
         graph.expression = "t";
         graph.expression2 = "-t";
-        doc.AddGraph(graph);
+        m_doc.AddGraph(graph);
     }
 
     // Opens the tool; drive works on the two pages with the sheet shown.
@@ -43,7 +43,7 @@ protected:
             drive(sheet, *static_cast<CIntegralSelGraphPage*>(sheet.GetPage(0)),
                   *static_cast<CIntegralCalcResultsPage*>(sheet.GetPage(1)));
         });
-        OpenIntegralTool(doc, computation, settings, nullptr);
+        OpenIntegralTool(m_doc, m_computation, m_settings, nullptr);
     }
 
     // Waits, dispatching events, until the run has reported its end.
@@ -62,11 +62,11 @@ protected:
         Get<CImageButton>(&page, 1077)->click();
     }
 
-    MemorySettingsBackend backend;
-    AppSettings settings{backend};
-    CCurvixDoc doc{settings};
-    GraphComputation computation{settings.defaultCoordSystem};
-    MessageRecorder messages;
+    MemorySettingsBackend m_backend;
+    AppSettings m_settings{m_backend};
+    CCurvixDoc m_doc{m_settings};
+    GraphComputation m_computation{m_settings.defaultCoordSystem};
+    MessageRecorder m_messages;
 };
 
 TEST_F(IntegralSheet, RunsAndShowsTheResultRoundedAsAsked)
@@ -89,7 +89,7 @@ TEST_F(IntegralSheet, RunsAndShowsTheResultRoundedAsAsked)
         EXPECT_EQ(Get<QLabel>(&page, 1085)->text(), "Result >> 0.5");
         EXPECT_NEAR(page.areaResult, 0.53125, 1e-9);  // the stored value keeps every place
     });
-    EXPECT_TRUE(messages.Take().empty());
+    EXPECT_TRUE(m_messages.Take().empty());
 }
 
 TEST_F(IntegralSheet, StopsOnRequestAndWhenTheUserLeaves)
@@ -145,7 +145,7 @@ TEST_F(IntegralSheet, RefusesUnusableChoicesAndBounds)
                 Calculate(page, row.from, row.to);
                 WaitForRun(page);
             }
-            const std::vector<QString> shown = messages.Take();
+            const std::vector<QString> shown = m_messages.Take();
             if (row.message.isEmpty()) {
                 EXPECT_TRUE(shown.empty());
             } else {
@@ -270,7 +270,7 @@ TEST_F(IntegralSheet, RefusedBoundTakesTheFocus)
             Activate(&sheet);
             ASSERT_TRUE(sheet.SetActivePage(1));
             Calculate(page, row.from, row.to);
-            EXPECT_EQ(messages.Take().size(), 1u);
+            EXPECT_EQ(m_messages.Take().size(), 1u);
             EXPECT_EQ(FocusedControl(), row.field);
         });
     }

@@ -31,11 +31,11 @@ protected:
             GraphItem graph;
             graph.kind = kind;
             graph.expression = expression;
-            doc.AddGraph(graph);
+            m_doc.AddGraph(graph);
         }
-        computation.Collect(doc);
-        computation.Prepare(doc);
-        dialogOwner = std::make_unique<CAddTangentNormalDlg>(doc, computation, settings);
+        m_computation.Collect(m_doc);
+        m_computation.Prepare(m_doc);
+        m_dialogOwner = std::make_unique<CAddTangentNormalDlg>(m_doc, m_computation, m_settings);
     }
 
     // Calculates at the argument; the result text and the label before it.
@@ -49,13 +49,13 @@ protected:
         return {Get(&Dialog(), 1140)->text(), Get<QLabel>(&Dialog(), 1186)->text()};
     }
 
-    MemorySettingsBackend backend;
-    AppSettings settings{backend};
-    CCurvixDoc doc{settings};
-    GraphComputation computation{settings.defaultCoordSystem};
-    MessageRecorder messages;
-    CAddTangentNormalDlg& Dialog() { return *dialogOwner; }
-    std::unique_ptr<CAddTangentNormalDlg> dialogOwner;
+    MemorySettingsBackend m_backend;
+    AppSettings m_settings{m_backend};
+    CCurvixDoc m_doc{m_settings};
+    GraphComputation m_computation{m_settings.defaultCoordSystem};
+    MessageRecorder m_messages;
+    CAddTangentNormalDlg& Dialog() { return *m_dialogOwner; }
+    std::unique_ptr<CAddTangentNormalDlg> m_dialogOwner;
 };
 
 TEST_F(TangentDialog, ShowsTheChosenLineOrWhyThereIsNone)
@@ -79,13 +79,13 @@ TEST_F(TangentDialog, ShowsTheChosenLineOrWhyThereIsNone)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.argument);
         AppMessageBox::SetTestResponder([&](const AppMessageBox::Request& request) {
-            messages.requests.push_back(request);
+            m_messages.requests.push_back(request);
             return row.answer;
         });
         const auto [result, label] = Calculate(row.row, row.argument, row.timesPi, row.normal);
         EXPECT_EQ(result, row.result);
         EXPECT_EQ(label, row.label);
-        EXPECT_EQ(messages.Take(), row.messages);
+        EXPECT_EQ(m_messages.Take(), row.messages);
         EXPECT_EQ(Get<CImageButton>(&Dialog(), 1141)->isEnabled(), row.result != AppText(StringId::NotCalculated));
     }
 }
@@ -96,8 +96,8 @@ TEST_F(TangentDialog, AddsTheLineOnceThroughTheGraphSheet)
     Calculate(0, "1", false, true);
     Dialog().OnAddToList();
     EXPECT_TRUE(Dialog().added);
-    ASSERT_EQ(doc.GetGraphCount(), 3);
-    EXPECT_TRUE(doc.IsModified());
+    ASSERT_EQ(m_doc.GetGraphCount(), 3);
+    EXPECT_TRUE(m_doc.IsModified());
     const auto* list = Get<CGraphListBox>(&Dialog(), 1139);
     ASSERT_EQ(list->count(), 3);
     EXPECT_FALSE(list->HasCheckBoxes());
@@ -110,8 +110,8 @@ TEST_F(TangentDialog, AddsTheLineOnceThroughTheGraphSheet)
     });
     Dialog().OnAddToList();
     EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(doc.GetGraphCount(), 3);
-    EXPECT_EQ(messages.Take(), MessageRecorder::Texts({StringId::DuplicateTangent}));
+    EXPECT_EQ(m_doc.GetGraphCount(), 3);
+    EXPECT_EQ(m_messages.Take(), MessageRecorder::Texts({StringId::DuplicateTangent}));
 
     // The added line, not yet computed, still has its tangent.
     EXPECT_EQ(Calculate(2, "0", false, false).first, "-0.5x + 1.5");
@@ -120,7 +120,7 @@ TEST_F(TangentDialog, AddsTheLineOnceThroughTheGraphSheet)
 TEST_F(TangentDialog, ToolReportsWhetherAGraphWasAdded)
 {
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
-    EXPECT_FALSE(OpenTangentTool(doc, computation, settings, nullptr));
+    EXPECT_FALSE(OpenTangentTool(m_doc, m_computation, m_settings, nullptr));
 }
 
 }  // namespace
@@ -139,12 +139,12 @@ TEST_F(TangentDialog, EnterInTheArgumentFieldCalculates)
     EXPECT_TRUE(Dialog().isVisible());
 
     AppMessageBox::SetTestResponder([&](const AppMessageBox::Request& request) {
-        messages.requests.push_back(request);
+        m_messages.requests.push_back(request);
         return IDCANCEL;
     });
     Get(&Dialog(), 1096)->selectAll();
     QTest::keyClicks(QApplication::focusWidget(), "1e9");
     Type(Qt::Key_Return);
-    EXPECT_EQ(messages.Take(), std::vector<QString>{AppText(StringId::ArgumentOutsideRange)});
+    EXPECT_EQ(m_messages.Take(), std::vector<QString>{AppText(StringId::ArgumentOutsideRange)});
     EXPECT_EQ(FocusedControl(), 1096);
 }

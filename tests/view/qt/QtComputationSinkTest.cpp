@@ -52,9 +52,9 @@ TEST_F(ComputationFixture, QtSinkSendsProgressToTheProgressWindowAndTheEndWithIt
     Add("x");
     Add("x^2");
     Add("(x");
-    ASSERT_TRUE(computation.Collect(doc));
-    ASSERT_TRUE(computation.Start(doc, qtSink));
-    ASSERT_TRUE(computation.Wait(WorkerThread::kInfinite, [] { QCoreApplication::processEvents(); }));
+    ASSERT_TRUE(m_computation.Collect(m_doc));
+    ASSERT_TRUE(m_computation.Start(m_doc, qtSink));
+    ASSERT_TRUE(m_computation.Wait(WorkerThread::kInfinite, [] { QCoreApplication::processEvents(); }));
     QCoreApplication::sendPostedEvents();
     // The computation takes far less than the interval: its first report
     // gets through, with nothing complete of three displayed.

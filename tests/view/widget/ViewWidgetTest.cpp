@@ -47,25 +47,25 @@ class ViewWidgetTest : public testing::Test {
 protected:
     ViewWidgetTest()
     {
-        settings.ShowGrid = false;
+        m_settings.ShowGrid = false;
         SetWorld(1);
-        view.SetFrame(&frame);
+        m_view.SetFrame(&m_frame);
     }
 
     // -half .. half on both axes.
     void SetWorld(double half)
     {
-        doc.coordSystem.left = doc.coordSystem.bottom = -half;
-        doc.coordSystem.right = doc.coordSystem.top = half;
+        m_doc.coordSystem.left = m_doc.coordSystem.bottom = -half;
+        m_doc.coordSystem.right = m_doc.coordSystem.top = half;
     }
 
     // A client area (the viewport, inside the scroll bars) of this size.
     void Show(int width, int height)
     {
-        view.resize(width, height);
-        view.show();
+        m_view.resize(width, height);
+        m_view.show();
         QCoreApplication::processEvents();
-        view.resize(2 * width - view.viewport()->width(), 2 * height - view.viewport()->height());
+        m_view.resize(2 * width - m_view.viewport()->width(), 2 * height - m_view.viewport()->height());
         QCoreApplication::processEvents();
     }
 
@@ -74,37 +74,37 @@ protected:
         GraphItem item;
         item.expression = expression;
         item.color = kRed;
-        doc.AddGraph(item);
+        m_doc.AddGraph(item);
     }
 
     // Refresh, then let the worker end and its report arrive.
     void RefreshAndWait()
     {
-        view.Refresh();
-        computation.Wait(WorkerThread::kInfinite, {});
-        for (int i = 0; i < 100 && view.ProgressDialog(); ++i)
+        m_view.Refresh();
+        m_computation.Wait(WorkerThread::kInfinite, {});
+        for (int i = 0; i < 100 && m_view.ProgressDialog(); ++i)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         QCoreApplication::processEvents();
     }
 
-    QImage Screen() { return view.viewport()->grab().toImage(); }
+    QImage Screen() { return m_view.viewport()->grab().toImage(); }
 
     // A fresh drawing of the whole client area at the view's mapping.
     QImage FullRender()
     {
-        const ViewMapping mapping = view.Mapping();
-        QImage image(view.viewport()->size(), QImage::Format_RGB32);
+        const ViewMapping mapping = m_view.Mapping();
+        QImage image(m_view.viewport()->size(), QImage::Format_RGB32);
         QPainter painter(&image);
-        GraphRenderer(computation, settings, mapping).DrawAll(painter);
+        GraphRenderer(m_computation, m_settings, mapping).DrawAll(painter);
         return image;
     }
 
-    MemorySettingsBackend backend;
-    AppSettings settings{backend};
-    CCurvixDoc doc{settings};
-    GraphComputation computation{settings.defaultCoordSystem};
-    CCurvixView view{doc, computation, settings};
-    RecordingFrame frame;
+    MemorySettingsBackend m_backend;
+    AppSettings m_settings{m_backend};
+    CCurvixDoc m_doc{m_settings};
+    GraphComputation m_computation{m_settings.defaultCoordSystem};
+    CCurvixView m_view{m_doc, m_computation, m_settings};
+    RecordingFrame m_frame;
 };
 
 }  // namespace
@@ -114,8 +114,8 @@ TEST_F(ViewWidgetTest, RefreshDrawsCurveOnDiagonalAndAxesWhereMapped)
     AddGraph("x");
     Show(465, 440);  // 400 x 400 drawing area around a 201 x 201 picture
     RefreshAndWait();
-    ASSERT_TRUE(computation.IsComputed());
-    const ViewMapping mapping = view.Mapping();
+    ASSERT_TRUE(m_computation.IsComputed());
+    const ViewMapping mapping = m_view.Mapping();
     const QImage screen = Screen();
     struct Case {
         double x, y;
@@ -139,7 +139,7 @@ TEST_F(ViewWidgetTest, OneLineScrollRedrawsOnlyTheBand)
 {
     SetWorld(10);
     AddGraph("sin(x)*3");
-    settings.ShowGrid = true;
+    m_settings.ShowGrid = true;
     Show(475, 450);  // 410 x 410 drawing area: lines of 41 pixels, an odd step for the grid's dots
     RefreshAndWait();
     struct Case {
@@ -148,34 +148,34 @@ TEST_F(ViewWidgetTest, OneLineScrollRedrawsOnlyTheBand)
         PixelRect band;
     };
     const Case cases[] = {
-        {view.horizontalScrollBar(), QAbstractSlider::SliderSingleStepAdd, {367, 0, 410, 450}},
-        {view.horizontalScrollBar(), QAbstractSlider::SliderSingleStepSub, {0, 0, 43, 450}},
-        {view.verticalScrollBar(), QAbstractSlider::SliderSingleStepAdd, {0, 367, 475, 410}},
-        {view.verticalScrollBar(), QAbstractSlider::SliderSingleStepSub, {0, 0, 475, 43}},
+        {m_view.horizontalScrollBar(), QAbstractSlider::SliderSingleStepAdd, {367, 0, 410, 450}},
+        {m_view.horizontalScrollBar(), QAbstractSlider::SliderSingleStepSub, {0, 0, 43, 450}},
+        {m_view.verticalScrollBar(), QAbstractSlider::SliderSingleStepAdd, {0, 367, 475, 410}},
+        {m_view.verticalScrollBar(), QAbstractSlider::SliderSingleStepSub, {0, 0, 475, 43}},
     };
     for (const Case& c : cases) {
         Screen();  // the cache is up to date
         c.bar->triggerAction(c.action);
         const QImage scrolled = Screen();
-        const PixelRect drawn = view.LastDrawnRect();
+        const PixelRect drawn = m_view.LastDrawnRect();
         EXPECT_EQ(drawn.left, c.band.left);
         EXPECT_EQ(drawn.top, c.band.top);
         EXPECT_EQ(drawn.right, c.band.right);
         EXPECT_EQ(drawn.bottom, c.band.bottom);
         // A line clipped at the band's edge may round or blend one pixel
         // otherwise.
-        EXPECT_LE(DifferingPixels(scrolled, FullRender()), 8) << "at scroll " << view.horizontalScrollBar()->value() << ","
-                                          << view.verticalScrollBar()->value();
+        EXPECT_LE(DifferingPixels(scrolled, FullRender()), 8) << "at scroll " << m_view.horizontalScrollBar()->value() << ","
+                                          << m_view.verticalScrollBar()->value();
     }
 }
 
 TEST_F(ViewWidgetTest, PointerReadout)
 {
     AddGraph("x");
-    doc.coordSystem.xTimesPi = true;
+    m_doc.coordSystem.xTimesPi = true;
     Show(965, 440);  // the 630-pixel pi picture fits across
     RefreshAndWait();
-    const ViewMapping mapping = view.Mapping();
+    const ViewMapping mapping = m_view.Mapping();
     const PixelPoint origin = mapping.WorldToWindow(0, 0);
     struct Case {
         QPoint at;
@@ -188,17 +188,17 @@ TEST_F(ViewWidgetTest, PointerReadout)
         {QPoint(origin.x - 318, origin.y), ""},  // margin left of the picture
     };
     for (const Case& c : cases) {
-        QMouseEvent move(QEvent::MouseMove, c.at, view.viewport()->mapToGlobal(c.at), Qt::NoButton, Qt::NoButton,
+        QMouseEvent move(QEvent::MouseMove, c.at, m_view.viewport()->mapToGlobal(c.at), Qt::NoButton, Qt::NoButton,
                          Qt::NoModifier);
-        QCoreApplication::sendEvent(view.viewport(), &move);
-        ASSERT_FALSE(frame.texts.empty());
-        EXPECT_EQ(frame.texts.back(), c.text);
+        QCoreApplication::sendEvent(m_view.viewport(), &move);
+        ASSERT_FALSE(m_frame.texts.empty());
+        EXPECT_EQ(m_frame.texts.back(), c.text);
     }
     QEvent leave(QEvent::Leave);
-    const std::size_t before = frame.texts.size();
-    QCoreApplication::sendEvent(view.viewport(), &leave);
-    QCoreApplication::sendEvent(view.viewport(), &leave);
-    EXPECT_EQ(frame.texts.size(), before + 1);  // emptied once
+    const std::size_t before = m_frame.texts.size();
+    QCoreApplication::sendEvent(m_view.viewport(), &leave);
+    QCoreApplication::sendEvent(m_view.viewport(), &leave);
+    EXPECT_EQ(m_frame.texts.size(), before + 1);  // emptied once
 }
 
 TEST_F(ViewWidgetTest, ProgressDialogFollowsReportsAndCancels)
@@ -269,13 +269,13 @@ TEST_F(ViewWidgetTest, RefusalsAndEmptyPictures)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.graphs);
         boxes.clear();
-        doc.RemoveAllGraphs();
+        m_doc.RemoveAllGraphs();
         for (int i = 0; i < c.graphs; ++i)
             AddGraph("x");
-        doc.coordSystem.top = c.top;
-        doc.coordSystem.bottom = c.bottom;
+        m_doc.coordSystem.top = c.top;
+        m_doc.coordSystem.bottom = c.bottom;
         RefreshAndWait();
-        EXPECT_EQ(computation.IsComputed(), c.computed);
+        EXPECT_EQ(m_computation.IsComputed(), c.computed);
         if (c.box) {
             EXPECT_EQ(boxes, std::vector<QString>{c.box});
         }
@@ -294,16 +294,16 @@ TEST_F(ViewWidgetTest, RefreshReturnsWhileTheWorkerWaits)
     Show(465, 440);
     {
         std::lock_guard held(theVariables.Lock());
-        view.Refresh();
-        EXPECT_TRUE(computation.IsComputing());
-        EXPECT_FALSE(computation.Points(0).complete);
-        ASSERT_NE(view.ProgressDialog(), nullptr);
-        EXPECT_TRUE(view.ProgressDialog()->isVisible());
+        m_view.Refresh();
+        EXPECT_TRUE(m_computation.IsComputing());
+        EXPECT_FALSE(m_computation.Points(0).complete);
+        ASSERT_NE(m_view.ProgressDialog(), nullptr);
+        EXPECT_TRUE(m_view.ProgressDialog()->isVisible());
         EXPECT_FALSE(Screen().isNull());
     }
     RefreshAndWait();
-    EXPECT_TRUE(computation.IsComputed());
-    EXPECT_TRUE(computation.Points(0).complete);
+    EXPECT_TRUE(m_computation.IsComputed());
+    EXPECT_TRUE(m_computation.Points(0).complete);
 }
 
 // A Refresh while the worker runs cancels it, waits, and starts again with
@@ -312,21 +312,21 @@ TEST_F(ViewWidgetTest, RefreshReturnsWhileTheWorkerWaits)
 TEST_F(ViewWidgetTest, RefreshDuringComputationRestarts)
 {
     SetWorld(40);
-    doc.coordSystem.precision = 3200;
+    m_doc.coordSystem.precision = 3200;
     for (int i = 0; i < 6; ++i)
         AddGraph("sin(x)*x^2");
     Show(465, 440);
-    view.Refresh();
-    const CGraphProgressDlg* dialog = view.ProgressDialog();
+    m_view.Refresh();
+    const CGraphProgressDlg* dialog = m_view.ProgressDialog();
     ASSERT_NE(dialog, nullptr);
-    ASSERT_TRUE(computation.IsComputing());
-    doc.GetFirstGraph()->expression = "x";
-    view.Refresh();
-    EXPECT_EQ(view.ProgressDialog(), dialog);
+    ASSERT_TRUE(m_computation.IsComputing());
+    m_doc.GetFirstGraph()->expression = "x";
+    m_view.Refresh();
+    EXPECT_EQ(m_view.ProgressDialog(), dialog);
     RefreshAndWait();
-    EXPECT_TRUE(computation.IsComputed());
-    EXPECT_EQ(view.ProgressDialog(), nullptr);
-    const GraphPoints& first = computation.Points(0);
+    EXPECT_TRUE(m_computation.IsComputed());
+    EXPECT_EQ(m_view.ProgressDialog(), nullptr);
+    const GraphPoints& first = m_computation.Points(0);
     EXPECT_EQ(first.source.expression, "x");
     EXPECT_EQ(first.points[first.count - 1].y, first.points[first.count - 1].x);
 }
@@ -343,27 +343,27 @@ protected:
         AddGraph("x");
         Show(465, 440);
         RefreshAndWait();
-        ASSERT_TRUE(computation.IsComputed());
+        ASSERT_TRUE(m_computation.IsComputed());
     }
 
     void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held)
     {
-        QMouseEvent event(type, at, view.viewport()->mapToGlobal(at), button, held, Qt::NoModifier);
-        QCoreApplication::sendEvent(view.viewport(), &event);
+        QMouseEvent event(type, at, m_view.viewport()->mapToGlobal(at), button, held, Qt::NoModifier);
+        QCoreApplication::sendEvent(m_view.viewport(), &event);
     }
 
     void Wheel(QPoint at, int delta, Qt::KeyboardModifiers modifiers)
     {
-        QWheelEvent event(at, view.viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, modifiers,
+        QWheelEvent event(at, m_view.viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, modifiers,
                           Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(view.viewport(), &event);
+        QCoreApplication::sendEvent(m_view.viewport(), &event);
     }
 
     using Position = std::pair<std::int64_t, std::int64_t>;
 
     Position Scroll() const
     {
-        return {view.horizontalScrollBar()->value(), view.verticalScrollBar()->value()};
+        return {m_view.horizontalScrollBar()->value(), m_view.verticalScrollBar()->value()};
     }
 };
 
@@ -391,14 +391,14 @@ TEST_F(ViewMotionTest, CtrlWheelZoomsAboutThePointer)
     for (const Case& c : cases) {
         const QPoint pointer = c.pointer;
         SCOPED_TRACE(c.what);
-        doc.zoomX = doc.zoomY = 100;
-        doc.UpdateAllViews(nullptr, DocView::HintZoomChanged);
-        view.CentreOnOrigin();
-        const WorldPoint before = view.Mapping().WindowToWorld(pointer.x(), pointer.y());
+        m_doc.zoomX = m_doc.zoomY = 100;
+        m_doc.UpdateAllViews(nullptr, DocView::HintZoomChanged);
+        m_view.CentreOnOrigin();
+        const WorldPoint before = m_view.Mapping().WindowToWorld(pointer.x(), pointer.y());
         Wheel(pointer, c.delta, c.modifiers);
-        EXPECT_EQ(doc.zoomX, c.zoomX);
-        EXPECT_EQ(doc.zoomY, c.zoomY);
-        const WorldPoint after = view.Mapping().WindowToWorld(pointer.x(), pointer.y());
+        EXPECT_EQ(m_doc.zoomX, c.zoomX);
+        EXPECT_EQ(m_doc.zoomY, c.zoomY);
+        const WorldPoint after = m_view.Mapping().WindowToWorld(pointer.x(), pointer.y());
         EXPECT_NEAR(after.x, before.x, 1e-9);
         EXPECT_NEAR(after.y, before.y, 1e-9);
         Wheel(pointer, -c.delta / 2, Qt::ControlModifier);  // forget a half notch
@@ -411,18 +411,18 @@ TEST_F(ViewMotionTest, WheelScrollsAndTheReadoutFollows)
 {
     const QPoint pointer(200, 200);
     Send(QEvent::MouseMove, pointer, Qt::NoButton, Qt::NoButton);
-    ASSERT_EQ(frame.texts.back(), "(  0.0000;  0.0000)");
+    ASSERT_EQ(m_frame.texts.back(), "(  0.0000;  0.0000)");
     const auto start = Scroll();
     Wheel(pointer, -120, Qt::NoModifier);
     EXPECT_EQ(Scroll().first, start.first);
     EXPECT_GT(Scroll().second, start.second);
-    EXPECT_NE(frame.texts.back(), "(  0.0000;  0.0000)");
-    const QString down = frame.texts.back();
+    EXPECT_NE(m_frame.texts.back(), "(  0.0000;  0.0000)");
+    const QString down = m_frame.texts.back();
     Wheel(pointer, -120, Qt::ShiftModifier);
     EXPECT_GT(Scroll().first, start.first);
-    EXPECT_NE(frame.texts.back(), down);
-    const WorldPoint shown = view.Mapping().WindowToWorld(pointer.x(), pointer.y());
-    EXPECT_EQ(frame.texts.back(), QString("(%1;%2)").arg(shown.x, 8, 'f', 4).arg(shown.y, 8, 'f', 4));
+    EXPECT_NE(m_frame.texts.back(), down);
+    const WorldPoint shown = m_view.Mapping().WindowToWorld(pointer.x(), pointer.y());
+    EXPECT_EQ(m_frame.texts.back(), QString("(%1;%2)").arg(shown.x, 8, 'f', 4).arg(shown.y, 8, 'f', 4));
 }
 
 TEST_F(ViewMotionTest, DragPansAndAClickDoesNot)
@@ -432,28 +432,28 @@ TEST_F(ViewMotionTest, DragPansAndAClickDoesNot)
     Send(QEvent::MouseButtonRelease, QPoint(200, 200), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(Scroll(), start) << "click";
     Send(QEvent::MouseButtonPress, QPoint(200, 200), Qt::LeftButton, Qt::LeftButton);
-    EXPECT_EQ(view.viewport()->cursor().shape(), Qt::ClosedHandCursor);
+    EXPECT_EQ(m_view.viewport()->cursor().shape(), Qt::ClosedHandCursor);
     Send(QEvent::MouseMove, QPoint(250, 170), Qt::NoButton, Qt::LeftButton);
     EXPECT_EQ(Scroll(), Position(start.first - 50, start.second + 30));
     Send(QEvent::MouseMove, QPoint(5000, -5000), Qt::NoButton, Qt::LeftButton);
     EXPECT_EQ(Scroll(), Position(0, 1601)) << "within the range";
     Send(QEvent::MouseButtonRelease, QPoint(5000, -5000), Qt::LeftButton, Qt::NoButton);
-    EXPECT_EQ(view.viewport()->cursor().shape(), Qt::OpenHandCursor);
+    EXPECT_EQ(m_view.viewport()->cursor().shape(), Qt::OpenHandCursor);
     Send(QEvent::MouseMove, QPoint(100, 100), Qt::NoButton, Qt::NoButton);
     EXPECT_EQ(Scroll(), Position(0, 1601)) << "released";
 }
 
 TEST_F(ViewMotionTest, HomeCentresAndResizeKeepsTheCentre)
 {
-    view.horizontalScrollBar()->setValue(300);
-    view.verticalScrollBar()->setValue(1100);
-    const WorldPoint centre = view.Mapping().ViewCentre();
+    m_view.horizontalScrollBar()->setValue(300);
+    m_view.verticalScrollBar()->setValue(1100);
+    const WorldPoint centre = m_view.Mapping().ViewCentre();
     Show(565, 340);  // 500 x 300 drawing area
-    const WorldPoint resized = view.Mapping().ViewCentre();
+    const WorldPoint resized = m_view.Mapping().ViewCentre();
     EXPECT_NEAR(resized.x, centre.x, 0.01);
     EXPECT_NEAR(resized.y, centre.y, 0.01);
     QKeyEvent home(QEvent::KeyPress, Qt::Key_Home, Qt::NoModifier);
-    QCoreApplication::sendEvent(&view, &home);
+    QCoreApplication::sendEvent(&m_view, &home);
     EXPECT_EQ(Scroll(), Position(750, 850));
 }
 
@@ -471,15 +471,15 @@ TEST_F(ViewMotionTest, OutOfDateNoticeUntilTheNextComputation)
         }
         return false;
     };
-    EXPECT_FALSE(view.IsOutOfDate());
+    EXPECT_FALSE(m_view.IsOutOfDate());
     EXPECT_FALSE(tinted(Screen()));
     AddGraph("x^2");
-    view.OnUpdate(nullptr, DocView::HintGraphsChanged);
-    EXPECT_TRUE(view.IsOutOfDate());
+    m_view.OnUpdate(nullptr, DocView::HintGraphsChanged);
+    EXPECT_TRUE(m_view.IsOutOfDate());
     EXPECT_TRUE(tinted(Screen()));
     EXPECT_FALSE(tinted(FullRender()));
     RefreshAndWait();
-    EXPECT_FALSE(view.IsOutOfDate());
+    EXPECT_FALSE(m_view.IsOutOfDate());
     EXPECT_FALSE(tinted(Screen()));
 }
 
@@ -523,11 +523,11 @@ TEST_F(ViewMotionTest, PictureCacheAtDevicePixelRatios)
         SCOPED_TRACE(testing::Message() << c.ratio << " after " << c.scrolls.size() << " scrolls");
         const QRect whole(0, 0, 465, 440);
         const QSize pixels(std::ceil(465 * c.ratio), std::ceil(440 * c.ratio));
-        ViewMapping mapping = view.Mapping();
+        ViewMapping mapping = m_view.Mapping();
         mapping.SetScrollPosition({500, 500});
         PictureCache cache;
         ASSERT_TRUE(cache.Rebuild(mapping.PictureSize(), mapping.ClientSize(), mapping.ScrollPosition(), c.ratio));
-        draw(cache, GraphRenderer(computation, settings, mapping), whole);
+        draw(cache, GraphRenderer(m_computation, m_settings, mapping), whole);
         PixelRect band;
         for (QPoint scroll : c.scrolls) {
             const PixelPoint at = mapping.ScrollPosition();
@@ -535,11 +535,11 @@ TEST_F(ViewMotionTest, PictureCacheAtDevicePixelRatios)
             ASSERT_EQ(cache.Compare(mapping.PictureSize(), mapping.ClientSize(), mapping.ScrollPosition(), c.ratio),
                       PictureCache::State::Scrolled);
             band = cache.Scroll(mapping.ScrollPosition());
-            draw(cache, GraphRenderer(computation, settings, mapping),
+            draw(cache, GraphRenderer(m_computation, m_settings, mapping),
                  QRect(band.left, band.top, band.right - band.left, band.bottom - band.top));
         }
         EXPECT_EQ(band.right - band.left, c.drawnWidth);
-        const GraphRenderer renderer(computation, settings, mapping);
+        const GraphRenderer renderer(m_computation, m_settings, mapping);
         const QImage shown = picture(pixels, c.ratio, [&](QPainter& p) { cache.CopyTo(p, whole); });
         const QImage fresh = picture(pixels, c.ratio, [&](QPainter& p) { renderer.DrawAll(p); });
         // Where the picture's edge cuts a line, the curve pass starts it at
@@ -564,13 +564,13 @@ TEST_F(ViewWidgetTest, SmoothCurvesAreTheSameDrawnDirectlyOrStroked)
     for (const double ratio : {1.0, 2.0}) {
         for (const int width : {1, 2, 3}) {
             SCOPED_TRACE(testing::Message() << "ratio " << ratio << ", width " << width);
-            settings.CurveWidth = width;
-            QImage direct(view.viewport()->size() * ratio, QImage::Format_RGB32);
+            m_settings.CurveWidth = width;
+            QImage direct(m_view.viewport()->size() * ratio, QImage::Format_RGB32);
             QImage stroked(direct.size(), QImage::Format_RGB888);
             for (QImage* image : {&direct, &stroked}) {
                 image->setDevicePixelRatio(ratio);
                 QPainter painter(image);
-                GraphRenderer(computation, settings, view.Mapping()).DrawAll(painter);
+                GraphRenderer(m_computation, m_settings, m_view.Mapping()).DrawAll(painter);
             }
             long directInk = 0;
             long strokedInk = 0;
