@@ -42,13 +42,16 @@ std::optional<StraightRun> StraightRun::Between(Point from, Point to)
     const auto qx = static_cast<std::int64_t>(dx * 4);
     const auto qy = static_cast<std::int64_t>(dy * 4);
     const std::int64_t common = std::gcd(qx, qy);
-    if (std::abs(qx / common) > kStepLimit || std::abs(qy / common) > kStepLimit)
+    // Exact divisions: the shortest whole step along the segment.
+    const std::int64_t unitX = qx / common;
+    const std::int64_t unitY = qy / common;
+    if (std::abs(unitX) > kStepLimit || std::abs(unitY) > kStepLimit)
         return run;
-    run.stepX = static_cast<double>(qx / common) / 4;
-    run.stepY = static_cast<double>(qy / common) / 4;
+    run.stepX = static_cast<double>(unitX) / 4;
+    run.stepY = static_cast<double>(unitY) / 4;
     run.steps = static_cast<double>(common);
-    run.lineX = static_cast<float>(qx / common);
-    run.lineY = static_cast<float>(qy / common);
+    run.lineX = static_cast<float>(unitX);
+    run.lineY = static_cast<float>(unitY);
     const double step = std::sqrt(run.stepX * run.stepX + run.stepY * run.stepY);
     run.alongX = run.stepX / step;
     run.alongY = run.stepY / step;
