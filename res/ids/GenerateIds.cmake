@@ -13,17 +13,20 @@ function(fail message)
   message(FATAL_ERROR "GenerateIds: ${message}")
 endfunction()
 
-# Adds Name = number to the kind's list after checking both are new to it.
-function(add_id kind name number where)
-  if(DEFINED seen_${kind}_name_${name})
-    fail("${where}: ${kind} name ${name} is also used at ${seen_${kind}_name_${name}}")
+# Records where a kind's name or number is first used; a second use stops.
+# Macros, so that the record lands in the caller's scope.
+macro(claim kind what value where)
+  if(DEFINED seen_${kind}_${what}_${value})
+    fail("${where}: ${kind} ${what} ${value} is also used at ${seen_${kind}_${what}_${value}}")
   endif()
-  if(DEFINED seen_${kind}_number_${number})
-    fail("${where}: ${kind} number ${number} is also used at ${seen_${kind}_number_${number}}")
-  endif()
-  set(seen_${kind}_name_${name} "${where}" PARENT_SCOPE)
-  set(seen_${kind}_number_${number} "${where}" PARENT_SCOPE)
-endfunction()
+  set(seen_${kind}_${what}_${value} "${where}")
+endmacro()
+
+# Checks that Name and number are new to the kind.
+macro(add_id kind name number where)
+  claim(${kind} name ${name} "${where}")
+  claim(${kind} number ${number} "${where}")
+endmacro()
 
 # The string table: every entry's number must be unique, named or not.
 set(string_entries "")
@@ -41,10 +44,7 @@ foreach(file IN LISTS string_files)
       string(APPEND string_entries "    ${CMAKE_MATCH_1} = ${CMAKE_MATCH_2},\n")
       string(APPEND string_list "    StringId::${CMAKE_MATCH_1},\n")
     elseif(line MATCHES "^\\{([0-9]+), \".*\"\\},$")
-      if(DEFINED seen_string_number_${CMAKE_MATCH_1})
-        fail("${where}: string number ${CMAKE_MATCH_1} is also used at ${seen_string_number_${CMAKE_MATCH_1}}")
-      endif()
-      set(seen_string_number_${CMAKE_MATCH_1} "${where}")
+      claim(string number ${CMAKE_MATCH_1} "${where}")
     elseif(NOT line MATCHES "^(//.*)?$")
       fail("${where}: cannot read '${line}'")
     endif()

@@ -42,8 +42,10 @@ bool FrameCommandState::CanZoom(CommandId id) const
         return view.CanZoomOutX();
     case CommandId::ZoomInY:
         return view.CanZoomInY();
-    default:
+    case CommandId::ZoomOutY:
         return view.CanZoomOutY();
+    default:
+        return false;
     }
 }
 

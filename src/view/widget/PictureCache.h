@@ -29,12 +29,6 @@ public:
         Scrolled,  // only the scroll position differs
         Valid,
     };
-    // A part of a window rectangle stored in one piece: where it is in the
-    // image, in window pixels, is window moved by shift.
-    struct Piece {
-        QRect window;
-        QPoint shift;
-    };
 
     State Compare(PixelSize picture, PixelSize client, PixelPoint scroll, double ratio) const;
     // A new, unpainted image of the client size at the ratio; false when none
@@ -54,11 +48,18 @@ public:
     void Draw(const QRect& window, const std::function<void(QPainter&, const QRect&)>& draw);
     // Copies a window rectangle of the picture to the same place of target.
     void CopyTo(QPainter& target, const QRect& window) const;
+
+private:
+    // A part of a window rectangle stored in one piece: where it is in the
+    // image, in window pixels, is window moved by shift.
+    struct Piece {
+        QRect window;
+        QPoint shift;
+    };
+
     // The pieces a window rectangle is stored in (one when nothing has
     // scrolled since the image was made).
     std::vector<Piece> Pieces(const QRect& window) const;
-
-private:
     void MoveShift(int delta, bool horizontal);
     // The image's pixels under a rectangle of window pixels.
     QRect ImageRect(const QRect& window) const;
